@@ -1,4 +1,4 @@
-// Columns keep their listed order even where the arcs do not ascend: dialogs address them by position.
+// Columns stay in this order even where their arcs do not ascend: dialogs address them by position.
 #include "Oid_voicevlan.h"
 
 #include "CatalogueOptionLists.h"
