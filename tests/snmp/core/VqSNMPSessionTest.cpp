@@ -2,8 +2,11 @@
 
 #include "BootCounter.h"
 #include "FileBytes.h"
+#include "SilentPort.h"
 #include "VqException.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -150,4 +153,60 @@ TEST(SnmpReplyTrampoline, CallsTheHandlerWithTheRecordsFields) {
     EXPECT_EQ(seen.reason, kSnmpTimeout);
     EXPECT_TRUE(seen.decode);
     EXPECT_EQ(seen.continuations, 1);
+}
+
+TEST(SnmpEventProcessor, DeliversBetweenEventsAndNeverReentrantly) {
+    QTemporaryDir dir;
+    ASSERT_EQ(Failure(dir.path().toStdString()).first, 0);
+    // Both requests go to a port that never answers, and so time out together.
+    SilentPort silent;
+    SnmpTarget target = silent.Target(1, 5);
+    const std::vector<SnmpVarBind>& binding = kSysContact;
+
+    std::vector<int> calls;
+    bool secondDuringFirst = false;
+    ASSERT_EQ(SnmpSession->RequestAsync(SnmpOperation::Get, target, binding,
+                                        [&](int status, SnmpReply&) {
+                                            calls.push_back(status);
+                                            // A nested event loop inside a handler, with a tick in it.
+                                            QCoreApplication::processEvents();
+                                            SessionParameters.EventProcessor.TimerTick();
+                                            QCoreApplication::processEvents();
+                                            secondDuringFirst = calls.size() > 1;
+                                        }),
+              0);
+    ASSERT_EQ(SnmpSession->RequestAsync(SnmpOperation::Get, target, binding,
+                                        [&](int status, SnmpReply&) { calls.push_back(status); }),
+              0);
+    EXPECT_TRUE(calls.empty()) << "delivered outside the event loop";
+    QDeadlineTimer deadline(5000);
+    while (calls.size() < 2 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_EQ(calls, (std::vector<int>{kSnmpTimeout, kSnmpTimeout}));
+    EXPECT_FALSE(secondDuringFirst);
+    EXPECT_TRUE(SessionParameters.EventProcessor.IsActive());
+}
+
+TEST(SnmpEventProcessor, ReportsAnEscapedExceptionAndKeepsTicking) {
+    QTemporaryDir dir;
+    ASSERT_EQ(Failure(dir.path().toStdString()).first, 0);
+    std::string reported;
+    SessionParameters.EventProcessor.ExceptionHandler = [&](std::exception_ptr failure) {
+        try {
+            std::rethrow_exception(failure);
+        } catch (const std::exception& e) {
+            reported = e.what();
+        }
+    };
+    SilentPort silent;
+    ASSERT_EQ(SnmpSession->RequestAsync(SnmpOperation::Get, silent.Target(1, 5), kSysContact,
+                                        [](int, SnmpReply&) { RaiseVqError(-514); }),
+              0);
+    QDeadlineTimer deadline(5000);
+    while (reported.empty() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    SessionParameters.EventProcessor.ExceptionHandler = nullptr;
+    EXPECT_EQ(reported, "Bad key count of SNMP variable list!");
+    EXPECT_TRUE(SessionParameters.EventProcessor.IsActive());
+    EXPECT_EQ(SnmpSession->PendingCount(), 0);
 }
