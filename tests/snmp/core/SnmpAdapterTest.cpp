@@ -335,3 +335,29 @@ TEST(SnmpAdapterUsm, WrongPasswordAndUnknownUserAreUsmFailures) {
         EXPECT_EQ(code, c.code) << c.name << " (asynchronous): " << message;
     }
 }
+
+TEST(SnmpAdapterUsm, AgentRestartedWithAnotherEngineIdIsDiscoveredAgain) {
+    namespace C = SimCredentials;
+    auto first = std::make_unique<SnmpdAgent>();
+    const std::string address = first->Address();
+    const int port = first->Port();
+    int status = -1;
+    SnmpAdapter adapter(status);
+    SnmpTarget target = V3TargetAt(address, port, C::kUserMd5, 2, kAuthProtocolMd5, 1);
+    target.Timeout = 30;
+    SnmpReply reply;
+    ASSERT_EQ(adapter.Request(SnmpOperation::Get, target, {Binding(kSysObjectId)}, reply), 0);
+    ASSERT_TRUE(first->Stop());
+    AgentOptions options;
+    options.Address = address;
+    options.Port = port;
+    SnmpdAgent second(options); // a fresh engine ID on the same address and port
+    // The first request still carries the old engine ID and fails; it makes the adapter forget it.
+    int code = 0;
+    std::string message;
+    MapSnmpStatus(adapter.Request(SnmpOperation::Get, target, {Binding(kSysObjectId)}, reply), code, message);
+    EXPECT_TRUE(code == -405 || code == -310) << message;
+    EXPECT_EQ(adapter.Request(SnmpOperation::Get, target, {Binding(kSysObjectId)}, reply), 0);
+    ASSERT_EQ(reply.VarBinds.size(), 1u);
+    EXPECT_EQ(reply.VarBinds[0].Value, SnmpValue::ObjectId(kModel24RA));
+}
