@@ -1,8 +1,8 @@
 #include "VqMessageTable.h"
 
+#include "FileBytes.h"
+
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 #include <string_view>
 
 namespace {
@@ -184,19 +184,6 @@ bool EmptyAfterTrim(std::string_view piece) {
     return true;
 }
 
-// C stdio rather than a stream: a stream's read of a folder throws, and a message file that
-// cannot be read must only leave the table as it is.
-bool ReadWholeFile(const std::string& path, std::string& content) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file)
-        return false;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
-        content.append(buffer, n);
-    return !std::ferror(file.get());
-}
-
 } // namespace
 
 // constinit: other units' static initialisers may raise framework errors before main().
@@ -250,7 +237,7 @@ std::vector<std::string> MessageFileLines(std::string_view content) {
 
 void LoadMessageTable(VqMessageTable& table, const std::string& path) {
     std::string content;
-    if (!ReadWholeFile(path, content))
+    if (ReadFileBytes(path, content) != FileRead::Ok)
         return;
 
     std::vector<std::string> lines = MessageFileLines(content);
