@@ -549,3 +549,67 @@ TEST_F(VqSNMPRequestTest, SnmpV3UserIsTakenAnewAtEveryStep) {
     request->LoadSessionParameters();
     EXPECT_EQ(ReadSync(*request).Got, (Rows{{"zqs-sim", "ZQS-4410-24RA Stackable Managed Switch"}}));
 }
+
+TEST_F(VqSNMPRequestTest, DerivedValuesFollowEveryReadAndPrecedeEveryWrite) {
+    // Speed is written one higher than it stands; Double shows twice the speed of each row read.
+    static constexpr MibTableRow kDerived[] = {
+        {" ", "Index", itInteger, acNotAccess},
+        {kSpeed, "Speed", itInteger, acReadWrite, nullptr, nullptr, "$1+1"},
+        {"", "Double", itInteger, acDerived, nullptr, "$1*2"},
+        {},
+    };
+    auto request = Request(kDerived, MVT_UMV, 1);
+    EXPECT_EQ(ReadSync(*request).Got, (Rows{{"1", "10", "20"}, {"2", "20", "40"}, {"3", "30", "60"}}));
+
+    request->VarList.Kind = MVT_SV; // row 3 alone
+    request->VarList.Instance = "3";
+    EXPECT_EQ(ReadSync(*request).Got, (Rows{{"3", "30", "60"}}));
+    request->Condition = "$1=30&$2=60";
+    EXPECT_TRUE(request->CheckCondition());
+    EXPECT_FALSE(request->MatchesFilter("$1<>30"));
+    EXPECT_TRUE(request->MatchesFilter(""));
+
+    bool ok = false;
+    VqSNMPError error;
+    request->WriteSync(ok, error, "", nullptr);
+    ASSERT_TRUE(ok);
+    ASSERT_EQ(Agent().SetLog().size(), 1u);
+    EXPECT_EQ(Agent().SetLog()[0].VarBinds,
+              (std::vector<SimVarBind>{{std::string(kSpeed) + ".3", SimValue::Int(31)}}));
+    EXPECT_EQ(Texts(request->VarList), (std::vector<std::string>{"3", "30", "60"}));
+}
+
+TEST(VqSNMPRequestDerived, GivesTheTextOfTheItemType) {
+    struct Case {
+        int itemType;
+        const char* expression;
+        const char* text; // null: -513
+    } cases[] = {
+        {itBoolean, "$0-5", "false"},
+        {itBoolean, "$0", "true"},
+        {itInteger, "$0/2", "2"},
+        {itInteger, "0-$0", "-5"},
+        {itCounter, "$0*3", "15"},
+        {itGauge, "0-1", "4294967295"},
+        {itTimeTicks, "$0*100", "0:00:05.00"},
+        {itCounter64, "$0*1000000000", "5000000000"},
+        {itDouble, "$0/4", "1.25"},
+        {itBcDateTime, "$0", "1900/01/04 00:00:00"},
+        {itOctetString, "$0", nullptr},
+    };
+    for (const Case& c : cases) {
+        VqSNMPRequest request;
+        const MibTableRow table[] = {{"1.3.6.1.4.1.746.99.9", "Source", itInteger, acReadWrite},
+                                     {"", "Derived", c.itemType, acDerived, nullptr, c.expression},
+                                     {}};
+        request.VarList = VqSNMPVarList(table, SVT_SV, 0);
+        request.VarList.GetVariable(0).ValueText = "5";
+        const int code = RaisedCode([&] { request.ComputeDerived(1, VqMoment::AfterRead); });
+        if (c.text) {
+            EXPECT_EQ(request.VarList.GetVariable(1).ValueText, c.text) << c.expression;
+        }
+        EXPECT_EQ(code, c.text ? 0 : -513) << c.expression;
+        request.ComputeDerived(0, VqMoment::BeforeWrite); // no write expression: nothing changes
+        EXPECT_EQ(request.VarList.GetVariable(0).ValueText, "5");
+    }
+}
