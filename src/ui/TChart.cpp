@@ -5,6 +5,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -191,7 +192,18 @@ void TChart::Refresh() {
         if (!any) {
             continue;
         }
-        int stride = std::max(1, s->Count() / 10);
+        // As many labels as fit side by side under the plot area.
+        QFontMetrics metrics(axis->labelsFont());
+        int widest = 1;
+        for (const std::string& label : s->Labels) {
+            widest = std::max(widest, metrics.horizontalAdvance(ToQ(label)) + 12);
+        }
+        int plotWidth = static_cast<int>(View->chart()->plotArea().width());
+        if (plotWidth <= 0) {
+            plotWidth = std::max(100, View->width() - 80);
+        }
+        int fitting = std::max(2, plotWidth / widest);
+        int stride = std::max(1, (s->Count() + fitting - 1) / fitting);
         std::set<std::string> used;
         for (int i = 0; i < s->Count(); i += stride) {
             const std::string& label = s->Labels[i];

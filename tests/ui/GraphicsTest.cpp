@@ -93,8 +93,10 @@ TEST(TChart, ThreeSeriesWithLabelledPointsAClearAndA3DFlag) {
         }
     }
     Application->ProcessMessages(); // drawn once after the changes
-    EXPECT_EQ(10u, chart->AxisLabels().size());
-    EXPECT_EQ(" 12:00:00 ", chart->AxisLabels().front());
+    std::vector<std::string> labels = chart->AxisLabels();
+    ASSERT_GE(labels.size(), 2u); // thinned to what fits side by side
+    EXPECT_LE(labels.size(), 10u);
+    EXPECT_EQ(" 12:00:00 ", labels.front());
     EXPECT_EQ(27, chart->Series(2)->YValue(9));
     EXPECT_EQ(0.0, chart->DepthOffset());
     chart->SetView3D(true);
@@ -107,7 +109,7 @@ TEST(TChart, ThreeSeriesWithLabelledPointsAClearAndA3DFlag) {
         chart->Series(0)->Add(0, ""); // a reset history: zero points without labels
     }
     chart->Refresh();
-    EXPECT_EQ(10u, chart->AxisLabels().size()); // the labels come from the first series that has any
-    delete chart->Series(1);                    // a series deleted before its chart leaves it
+    EXPECT_EQ(labels, chart->AxisLabels()); // the labels come from the first series that has any
+    delete chart->Series(1);                // a series deleted before its chart leaves it
     EXPECT_EQ(2, chart->SeriesCount());
 }
