@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -35,8 +36,8 @@ bool WaitOnEventQueue(const std::function<bool()>& done, uint64_t boundMs) {
     return true;
 }
 
-void SetMessageWait(MessageWaitFunction wait) {
-    Installed() = std::move(wait);
+MessageWaitFunction SetMessageWait(MessageWaitFunction wait) {
+    return std::exchange(Installed(), std::move(wait));
 }
 
 bool WaitForMessages(const std::function<bool()>& done, uint64_t boundMs) {

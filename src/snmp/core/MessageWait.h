@@ -10,8 +10,9 @@
 // Lets events run until done() holds or boundMs have passed; returns done().
 using MessageWaitFunction = std::function<bool(const std::function<bool()>& done, uint64_t boundMs)>;
 
-// The wait in force; an empty function restores the core's own (WaitOnEventQueue).
-void SetMessageWait(MessageWaitFunction wait);
+// Puts a wait in force and returns the one it replaces; an empty function restores the core's
+// own (WaitOnEventQueue).
+MessageWaitFunction SetMessageWait(MessageWaitFunction wait);
 
 // The core's own wait: sleeps on the Qt event queue, bounded by the steady clock.
 bool WaitOnEventQueue(const std::function<bool()>& done, uint64_t boundMs);

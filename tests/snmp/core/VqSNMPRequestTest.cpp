@@ -108,14 +108,16 @@ ReadResult ReadAsync(VqSNMPRequest& request) {
 // Installs a wait that lets no event run and reports its bound: the clock runs out at once.
 class ExhaustedWait {
 public:
-    ExhaustedWait() {
-        SetMessageWait([this](const std::function<bool()>& done, uint64_t boundMs) {
-            Bounds.push_back(boundMs);
-            return done();
-        });
-    }
-    ~ExhaustedWait() { SetMessageWait({}); }
+    ExhaustedWait()
+        : Previous(SetMessageWait([this](const std::function<bool()>& done, uint64_t boundMs) {
+              Bounds.push_back(boundMs);
+              return done();
+          })) {}
+    ~ExhaustedWait() { SetMessageWait(Previous); }
     std::vector<uint64_t> Bounds;
+
+private:
+    MessageWaitFunction Previous;
 };
 
 class VqSNMPRequestTest : public SimTest {
