@@ -1,0 +1,423 @@
+#!/usr/bin/python3
+"""Starts and stops the simulated agents of the tests (see sim/README.md).
+
+  zqs_sim.py start [--kind snmpsim|snmpd] [--address A] [--port P] [--scenario FILE | --store FILE]
+                   [--owner-fd N | --owner-pid N] [--timeout SECONDS]
+      starts an agent in its own instance folder, waits until it answers and prints
+      "ADDRESS PORT PID FOLDER" on one line
+  zqs_sim.py stop PID [FOLDER]
+      stops the agent with that process id (SIGTERM, then SIGKILL) and removes its folder
+  zqs_sim.py generate [SCENARIO-FILE|-]
+      prints the store that a scenario describes
+
+Only loopback addresses (127.0.0.0/8) are accepted.
+"""
+
+import argparse
+import grp
+import ipaddress
+import os
+import pwd
+import random
+import shutil
+import signal
+import socket
+import subprocess
+import sys
+import tempfile
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+
+import zqs_scenario  # noqa: E402
+import zqs_watch  # noqa: E402
+
+READ_COMMUNITY = "tamber"
+WRITE_COMMUNITY = "quindle"
+V3_CONTEXT = "tamber"
+AUTH_KEY = "tamber-auth-key"
+PRIV_KEY = "quindle-priv-key"
+# (user, auth protocol, priv protocol): one user per SNMPv3 security level and protocol pair.
+V3_USERS = [
+    ("zqs-noauth", None, None),
+    ("zqs-md5", "MD5", None),
+    ("zqs-sha", "SHA", None),
+    ("zqs-md5-des", "MD5", "DES"),
+    ("zqs-sha-aes", "SHA", "AES"),
+]
+# The empty SNMPv3 context selects the data file named after the UDP transport domain.
+EMPTY_CONTEXT_FILE = "1.3.6.1.6.1.1.0"
+LIB_FILES = ("zqs_agent.py", "zqs_store.py", "zqs_scenario.py", "zqs_watch.py")
+PROBE_OID = "0.0"
+
+
+class StartError(Exception):
+    pass
+
+
+# A hand-made SNMPv2c GET: the launcher only needs to see that something answers.
+
+
+def _tlv(tag, body):
+    n = len(body)
+    length = bytes([n]) if n < 128 else bytes([0x81, n]) if n < 256 else bytes([0x82, n >> 8, n & 255])
+    return bytes([tag]) + length + body
+
+
+def _int(value):
+    return _tlv(0x02, value.to_bytes(4, "big", signed=True))
+
+
+def _oid(text):
+    arcs = [int(x) for x in text.split(".")]
+    body = bytearray([40 * arcs[0] + arcs[1]])
+    for arc in arcs[2:]:
+        chunk = [arc & 0x7F]
+        arc >>= 7
+        while arc:
+            chunk.insert(0, 0x80 | (arc & 0x7F))
+            arc >>= 7
+        body += bytes(chunk)
+    return _tlv(0x06, bytes(body))
+
+
+def probe_packet(community, request_id):
+    varbind = _tlv(0x30, _oid(PROBE_OID) + b"\x05\x00")
+    pdu = _tlv(0xA0, _int(request_id) + _int(0) + _int(0) + _tlv(0x30, varbind))
+    return _tlv(0x30, _int(1) + _tlv(0x04, community.encode()) + pdu)
+
+
+def answers(address, port, community, wait):
+    with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as s:
+        s.settimeout(wait)
+        s.connect((address, port))
+        try:
+            s.send(probe_packet(community, random.randrange(1, 2**31)))
+            return s.recv(65535)[:1] == b"\x30"
+        except OSError:  # time-out, or ICMP port unreachable while nothing listens yet
+            return False
+
+
+# Ports
+
+
+def check_loopback(address):
+    try:
+        if ipaddress.IPv4Address(address) in ipaddress.IPv4Network("127.0.0.0/8"):
+            return address
+    except ValueError:
+        pass
+    raise StartError("%s is not a loopback address (127.0.0.0/8)" % address)
+
+
+def lock_port(address, port):
+    """A descriptor that reserves address:port among our agents while any process holds it, or None.
+
+    An abstract UNIX socket name: the kernel frees it with its last holder, crash or not, and
+    it leaves no file behind.
+    """
+    s = socket.socket(socket.AF_UNIX, socket.SOCK_DGRAM)
+    try:
+        s.bind("\0zqs-sim-port-%s-%d" % (address, port))
+    except OSError:
+        s.close()
+        return None
+    return s.detach()
+
+
+def free_port(address):
+    # snmpsim binds with SO_REUSEADDR, so a port it holds can be bound again by another
+    # snmpsim: the kernel's choice for port 0 plus our lock keeps two agents apart.
+    while True:
+        with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as s:
+            s.bind((address, 0))
+            port = s.getsockname()[1]
+        fd = lock_port(address, port)
+        if fd is not None:
+            return port, fd
+
+
+# Instance folders
+
+
+def drop_user():
+    """nobody/nogroup when running as root (snmpsim refuses to run as root)."""
+    if os.getuid() != 0:
+        return None
+    return pwd.getpwnam("nobody").pw_uid, grp.getgrnam("nogroup").gr_gid
+
+
+def chown_tree(folder, ids):
+    if ids is None:
+        return
+    for root, dirs, files in os.walk(folder):
+        os.chown(root, *ids)
+        for name in files:
+            os.chown(os.path.join(root, name), *ids)
+
+
+def write_file(path, text):
+    tmp = path + ".tmp"
+    with open(tmp, "w") as f:
+        f.write(text)
+    os.replace(tmp, path)
+
+
+def make_folder(kind, store_text):
+    folder = tempfile.mkdtemp(prefix="zqs-%s-" % kind)
+    os.chmod(folder, 0o755)
+    if kind == "snmpsim":
+        for sub in ("data", "variation", "lib", "cache"):
+            os.mkdir(os.path.join(folder, sub))
+        # Every data file holds catch-all subtree records for the OID roots 0, 1 and 2 that hand
+        # every request to our variation module; the module serves one store for all of them.
+        records = "".join("%d|:zqs|\n" % root for root in (0, 1, 2))
+        for name in (READ_COMMUNITY, WRITE_COMMUNITY, EMPTY_CONTEXT_FILE):
+            write_file(os.path.join(folder, "data", name + ".snmprec"), records)
+        shutil.copy(os.path.join(HERE, "variation", "zqs.py"), os.path.join(folder, "variation", "zqs.py"))
+        for name in LIB_FILES:
+            shutil.copy(os.path.join(HERE, name), os.path.join(folder, "lib", name))
+        write_file(os.path.join(folder, "store"), store_text)
+    return folder
+
+
+def snmpsim_command(folder, address, port):
+    cmd = [
+        "/usr/bin/python3",
+        "/usr/bin/snmpsimd",
+        "--data-dir=" + os.path.join(folder, "data"),
+        "--cache-dir=" + os.path.join(folder, "cache"),
+        "--variation-modules-dir=" + os.path.join(folder, "variation"),
+        "--variation-module-options=zqs:" + folder,
+        "--agent-udpv4-endpoint=%s:%d" % (address, port),
+        # snmpsim formats a log line per varbind; the null logger keeps walks fast.
+        "--logging-method=null",
+    ]
+    if drop_user() is not None:
+        cmd += ["--process-user=nobody", "--process-group=nogroup"]
+    for user, auth, priv in V3_USERS:
+        cmd.append("--v3-user=" + user)
+        if auth:
+            cmd += ["--v3-auth-key=" + AUTH_KEY, "--v3-auth-proto=" + auth]
+        if priv:
+            cmd += ["--v3-priv-key=" + PRIV_KEY, "--v3-priv-proto=" + priv]
+    return cmd
+
+
+def snmpd_config(folder, address, port):
+    lines = [
+        "agentAddress udp:%s:%d" % (address, port),
+        "rocommunity %s %s" % (READ_COMMUNITY, address),
+        "sysObjectID %s" % zqs_scenario.sys_object_id("24RA"),
+        "sysDescr ZQS-4410 USM reference agent",
+        "dontLogTCPWrappersConnects yes",
+    ]
+    for user, auth, priv in V3_USERS:
+        create = "createUser %s" % user
+        if auth:
+            create += ' %s "%s"' % (auth, AUTH_KEY)
+        if priv:
+            create += ' %s "%s"' % (priv, PRIV_KEY)
+        level = "priv" if priv else ("auth" if auth else "noauth")
+        lines += [create, "rouser %s %s" % (user, level)]
+    path = os.path.join(folder, "snmpd.conf")
+    write_file(path, "\n".join(lines) + "\n")
+    os.mkdir(os.path.join(folder, "persist"))
+    return path
+
+
+def snmpd_command(folder, address, port):
+    conf = snmpd_config(folder, address, port)
+    snmpd = [
+        "/usr/sbin/snmpd", "-f", "-C", "-c", conf, "-Lf", os.path.join(folder, "snmpd.log"),
+        # SMUX listens on TCP port 199 by default, where a second snmpd would collide.
+        "-I", "-smux",
+    ]
+    return [sys.executable, os.path.abspath(__file__), "supervise", "--"] + snmpd
+
+
+def spawn(cmd, folder, keep_fds, owner):
+    env = dict(os.environ)
+    env.update(ZQS_SIM_CLEANUP=folder, ZQS_SIM_READ_ONLY=READ_COMMUNITY, PYTHONDONTWRITEBYTECODE="1")
+    env.pop("ZQS_SIM_OWNER_FD", None)
+    env.pop("ZQS_SIM_OWNER_PID", None)
+    if owner[0] == "fd":
+        env["ZQS_SIM_OWNER_FD"] = str(owner[1])
+    elif owner[0] == "pid":
+        env["ZQS_SIM_OWNER_PID"] = str(owner[1])
+    env["SNMP_PERSISTENT_DIR"] = os.path.join(folder, "persist")
+    env["MIBS"] = ""
+    with open(os.path.join(folder, "agent.log"), "ab") as log:
+        return subprocess.Popen(cmd, cwd=folder, env=env, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
+                                pass_fds=keep_fds, start_new_session=True)
+
+
+def read_text(path):
+    try:
+        with open(path, errors="replace") as f:
+            return f.read().strip()
+    except OSError:
+        return ""
+
+
+def start(args):
+    address = check_loopback(args.address)
+    if args.kind == "snmpsim":
+        if args.store:
+            store_text = open(args.store).read()
+        else:
+            scenario = open(args.scenario).read() if args.scenario else "{}"
+            zqs_scenario.generate_text(scenario)  # report a broken scenario here, not in the agent
+            store_text = scenario
+    else:
+        store_text = ""
+    owner = ("fd", args.owner_fd) if args.owner_fd is not None else (
+        ("pid", args.owner_pid) if args.owner_pid is not None else ("none", None))
+    deadline = time.monotonic() + args.timeout
+    attempts = 0
+    while True:
+        attempts += 1
+        if args.port:
+            port, lock = args.port, lock_port(address, args.port)
+            if lock is None:
+                raise StartError("%s:%d is already held by another simulated agent" % (address, port))
+        else:
+            port, lock = free_port(address)
+        folder = make_folder(args.kind, store_text)
+        cmd = snmpsim_command(folder, address, port) if args.kind == "snmpsim" else snmpd_command(folder, address, port)
+        chown_tree(folder, drop_user() if args.kind == "snmpsim" else None)
+        keep = [lock] + ([args.owner_fd] if owner[0] == "fd" else [])
+        proc = spawn(cmd, folder, keep, owner)
+        os.close(lock)
+        while proc.poll() is None and time.monotonic() < deadline:
+            if answers(address, port, READ_COMMUNITY, 0.25):
+                break
+        else:
+            exited = proc.poll() is not None
+            log = read_text(os.path.join(folder, "agent.log")) + read_text(os.path.join(folder, "snmpd.log"))
+            stop_pid(proc.pid, folder)
+            if exited and not args.port and attempts < 5 and "in use" in log:
+                continue  # someone else took the port meanwhile
+            raise StartError("%s on %s:%d %s: %s" % (
+                args.kind, address, port, "exited" if exited else "did not answer within %gs" % args.timeout,
+                log or "no output"))
+        errors = read_text(os.path.join(folder, "errors.txt"))
+        if errors:
+            stop_pid(proc.pid, folder)
+            raise StartError("%s on %s:%d: %s" % (args.kind, address, port, errors))
+        print("%s %d %d %s" % (address, port, proc.pid, folder), flush=True)
+        return
+
+
+def gone(pid):
+    try:
+        with open("/proc/%d/stat" % pid) as f:
+            return f.read().rsplit(")", 1)[1].split()[0] == "Z"
+    except OSError:
+        return True
+
+
+def stop_pid(pid, folder=None, timeout=5.0):
+    for sig, wait in ((signal.SIGTERM, timeout), (signal.SIGKILL, 2.0)):
+        try:
+            os.kill(pid, sig)
+        except ProcessLookupError:
+            break
+        try:
+            os.waitpid(pid, os.WNOHANG)
+        except ChildProcessError:
+            pass
+        end = time.monotonic() + wait
+        while not gone(pid) and time.monotonic() < end:
+            time.sleep(0.02)
+            try:
+                os.waitpid(pid, os.WNOHANG)
+            except ChildProcessError:
+                pass
+        if gone(pid):
+            break
+    if folder:
+        shutil.rmtree(folder, ignore_errors=True)
+    return gone(pid)
+
+
+def supervise(cmd):
+    """Runs an agent that cannot watch its owner itself (snmpd): ends it with the owner."""
+    import ctypes
+
+    libc = ctypes.CDLL(None, use_errno=True)
+
+    def die_with_parent():
+        libc.prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
+
+    child = subprocess.Popen(cmd, preexec_fn=die_with_parent).pid
+
+    def reap(block):
+        try:
+            return os.waitpid(child, 0 if block else os.WNOHANG)[0] == child
+        except ChildProcessError:
+            return True
+
+    def on_finish():
+        # Runs in the SIGTERM handler or the owner watch: reap the child here, since
+        # nobody else will once this process is gone.
+        os.kill(child, signal.SIGTERM)
+        end = time.monotonic() + 2.0
+        while not reap(False):
+            if time.monotonic() > end:
+                os.kill(child, signal.SIGKILL)
+                reap(True)
+                break
+            time.sleep(0.02)
+
+    zqs_watch.on_finish.append(on_finish)
+    zqs_watch.start()
+    try:
+        status = os.waitpid(child, 0)[1]
+    except ChildProcessError:
+        status = 0
+    if zqs_watch.finishing.wait(0.2):
+        time.sleep(10)  # the owner watch is ending this process and reaped the child itself
+    # An agent that ends by itself leaves its folder (and log) to whoever started it.
+    os._exit(os.waitstatus_to_exitcode(status) & 0xFF)
+
+
+def main():
+    parser = argparse.ArgumentParser(description="Simulated agents of the ZQS-4410 tests")
+    sub = parser.add_subparsers(dest="command", required=True)
+    p = sub.add_parser("start")
+    p.add_argument("--kind", choices=("snmpsim", "snmpd"), default="snmpsim")
+    p.add_argument("--address", default="127.0.0.1")
+    p.add_argument("--port", type=int, default=0)
+    p.add_argument("--scenario")
+    p.add_argument("--store")
+    p.add_argument("--owner-fd", type=int)
+    p.add_argument("--owner-pid", type=int)
+    p.add_argument("--timeout", type=float, default=60.0)
+    p = sub.add_parser("stop")
+    p.add_argument("pid", type=int)
+    p.add_argument("folder", nargs="?")
+    p = sub.add_parser("generate")
+    p.add_argument("scenario", nargs="?", default="-")
+    p = sub.add_parser("supervise")
+    p.add_argument("cmd", nargs=argparse.REMAINDER)
+    args = parser.parse_args()
+    try:
+        if args.command == "start":
+            start(args)
+        elif args.command == "stop":
+            if not stop_pid(args.pid, args.folder):
+                raise StartError("process %d did not end" % args.pid)
+        elif args.command == "generate":
+            text = sys.stdin.read() if args.scenario == "-" else open(args.scenario).read()
+            sys.stdout.write(zqs_scenario.generate_text(text))
+        else:
+            supervise(args.cmd[1:] if args.cmd[:1] == ["--"] else args.cmd)
+    except (StartError, zqs_scenario.ScenarioError, OSError) as e:
+        sys.stderr.write("zqs_sim: %s\n" % e)
+        sys.exit(2)
+
+
+if __name__ == "__main__":
+    main()
