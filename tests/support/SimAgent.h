@@ -50,14 +50,9 @@ public:
     void DropReplies(const std::string& prefix, SimOp op = SimOp::Any);
     void ClearInjections();
 
-    // Faults of the agent itself (a store it could not read, an internal error) since the last
-    // call, "" when none. SimTest fails a test that leaves any.
-    std::string TakeErrors();
-
 private:
     void WriteStore(const std::string& text);
     void WriteControl();
-    void Sync(const std::string& what);
 
     std::vector<std::string> Rules; // control.json rule objects
 };
