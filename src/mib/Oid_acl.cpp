@@ -1,0 +1,505 @@
+// Columns stay in this order even where their arcs do not ascend: dialogs address them by position.
+#include "Oid_acl.h"
+
+#include "CatalogueOptionLists.h"
+
+constexpr MibTableRow EthernetProfileTable[] = {
+    {"1.3.6.1.4.1.746.12.9.2.1.1.1", "Profile ID ", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.2.1.1.2", "VLAN", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.2.1.1.3", "MAC Address Mask State", itInteger, acReadWrite,
+     &OtherDstMacAddrSrcMacAddrList},
+    {"1.3.6.1.4.1.746.12.9.2.1.1.4", "Source MAC Address Mask", itMacAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.1.1.5", "Destination MAC Address Mask", itMacAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.1.1.6", "802.1p", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.2.1.1.7", "Ethernet Type", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.2.1.1.8", "Row Status", itInteger, acReadWrite, &RowStatusList},
+    {"1.3.6.1.4.1.746.12.9.2.1.1.9", "Owner", itInteger, acReadOnly, &AnyAclIpbindList},
+    {"1.3.6.1.4.1.746.12.9.2.1.1.10", "Unused Rule Entries", itInteger, acReadOnly},
+    {"1.3.6.1.4.1.746.12.9.2.1.1.11", "Profile Name", itDisplayString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.1.1.12", "VLAN Mask", itOctetString, acReadWrite},
+    {},
+};
+
+constexpr MibTableRow EthernetProfileRuleTable[] = {
+    {"1.3.6.1.4.1.746.12.9.3.1.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.2", "Access ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.21", "Rule VLAN ID", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.3", "VLAN", itDisplayString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.4", "Source MAC Address", itMacAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.5", "Destination MAC Address", itMacAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.6", "802.1p", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.7", "Ethernet Type", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.8", "Enable Priority", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.9", "Priority", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.10", "Replace Priority", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.11", "Enable Replace DSCP", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.12", "Replace DSCP", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.13", "Permit Rule", itInteger, acReadWrite, &DenyPermitMirrorList},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.14", "Rule Ports", itBitList, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.15", "Row Status", itInteger, acReadWrite, &RowStatusList},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.16", "Rule Owner", itInteger, acReadOnly, &AnyAclIpbindList},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.18", "Enable Replace Tos", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.19", "Replace Tos Value", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.20", "VLAN-based ID", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.22", "Mask VLAN", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.23", "Mask Source MAC Address", itMacAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.24", "Mask Destination MAC Address", itMacAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.1.1.25", "Port Mirror", itInteger, acReadWrite},
+    {},
+};
+
+constexpr MibTableRow IPProfileTable[] = {
+    {"1.3.6.1.4.1.746.12.9.2.2.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.2", "VLAN", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.3", "Address Mask State", itInteger, acReadWrite,
+     &OtherDstIpAddrSrcIpAddrList},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.4", "Source IP Address Mask", itIpAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.5", "Destination IP Address Mask", itIpAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.6", "DSCP", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.7", "Protocol Type", itInteger, acReadWrite, &NoneIcmpIgmpList},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.8", "ICMP Option", itInteger, acReadWrite, &NoneTypeCodeList},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.9", "IGMP Option", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.10", "TCP Option", itInteger, acReadWrite, &OtherDstAddrSrcAddrList},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.11", "UDP Option", itInteger, acReadWrite, &OtherDstAddrSrcAddrList},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.12", "TCP/UDP Source Port Mask", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.13", "TCP/UDP Destination Port Mask", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.14", "TCP Flag Bit", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.15", "TCP Flag Bit Mask", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.16", "Protocol ID Option", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.17", "Protocol ID", itInteger, acReadWrite, &VList},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.18", "User Define Mask", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.19", "Row Status", itInteger, acReadWrite, &RowStatusList},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.20", "Owner", itInteger, acReadOnly, &AnyAclIpbindList},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.21", "Source MAC Address Mask", itMacAddress, acReadOnly},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.22", "Unused Rule Entries", itInteger, acReadOnly},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.23", "Profile Name", itDisplayString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.2.1.24", "VLAN Mask", itOctetString, acReadWrite},
+    {},
+};
+
+constexpr MibTableRow IPProfileRuleTable[] = {
+    {"1.3.6.1.4.1.746.12.9.3.2.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.2", "Access ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.3", "VLAN Name", itDisplayString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.29", "Rule VLAN ID", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.4", "Source IP Address", itIpAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.5", "Destination IP Address", itIpAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.6", "DSCP", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.7", "Protocol", itInteger, acReadWrite, &NoneIcmpIgmpList2},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.8", "Type", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.9", "Code", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.10", "Source Port", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.11", "Destination Port", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.12", "Flag Bits", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.13", "Protocol ID", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.14", "User Mask", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.15", "Enable Priority", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.16", "Priority", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.17", "Replace Priority", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.18", "Enable Replace DSCP", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.19", "Replace DSCP", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.20", "Permit", itInteger, acReadWrite, &DenyPermitMirrorList},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.21", "Port", itBitList, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.22", "Row Status", itInteger, acReadWrite, &RowStatusList},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.23", "Owner", itInteger, acReadOnly, &AnyAclIpbindList},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.26", "Enable Replace Tos", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.27", "Replace Tos Value", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.28", "VLAN-based ID", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.30", "Mask VLAN", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.31", "Mask Source IP Address", itIpAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.32", "Mask Destination IP Address", itIpAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.33", "Mask Source Port", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.34", "Mask Destination Port", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.2.1.36", "Port Mirror", itInteger, acReadWrite},
+    {},
+};
+
+constexpr MibTableRow PktContentProfileTable[] = {
+    {"1.3.6.1.4.1.746.12.9.2.8.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.2.8.1.2", "Chunk 1 State", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.2.8.1.3", "Chunk 1 Value", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.8.1.4", "Chunk 1 Offset", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.8.1.5", "Chunk 2 State", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.2.8.1.6", "Chunk 2 Value", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.8.1.7", "Chunk 2 Offset", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.8.1.8", "Chunk 3 State", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.2.8.1.9", "Chunk 3 Value", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.8.1.10", "Chunk 3 Offset", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.8.1.11", "Chunk 4 State", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.2.8.1.12", "Chunk 4 Value", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.8.1.13", "Chunk 4 Offset", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.8.1.14", "Row Status", itInteger, acReadWrite, &RowStatusList},
+    {"1.3.6.1.4.1.746.12.9.2.8.1.15", "Owner", itInteger, acReadOnly, &AnyAclIpbindList},
+    {"1.3.6.1.4.1.746.12.9.2.8.1.16", "Unused Rule Entries", itInteger, acReadOnly},
+    {"1.3.6.1.4.1.746.12.9.2.8.1.17", "Profile Name", itDisplayString, acReadWrite},
+    {},
+};
+
+constexpr MibTableRow AclOffset0To15Table[] = {
+    {"1.3.6.1.4.1.746.12.9.2.3.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.2.3.1.2", "Offset 0 to 15", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.3.1.3", "Offset 16 to 31", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.3.1.4", "Offset 32 to 47", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.3.1.5", "Offset 48 to 63", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.3.1.6", "Offset 64 to 79", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.3.1.7", "Row Status", itInteger, acReadWrite, &RowStatusList},
+    {"1.3.6.1.4.1.746.12.9.2.3.1.8", "Owner", itInteger, acReadOnly, &AnyAclIpbindList},
+    {"1.3.6.1.4.1.746.12.9.2.3.1.9", "Unused Rule Entries", itInteger, acReadOnly},
+    {"1.3.6.1.4.1.746.12.9.2.3.1.10", "Profile Name", itDisplayString, acReadWrite},
+    {},
+};
+
+constexpr MibTableRow PktContentRuleTable[] = {
+    {"1.3.6.1.4.1.746.12.9.3.7.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.2", "Access ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.3", "Chunk 1 Value", itInteger, acReadOnly},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.4", "Chunk 1", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.5", "Chunk 2 Value", itInteger, acReadOnly},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.6", "Chunk 2", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.7", "Chunk 3 Value", itInteger, acReadOnly},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.8", "Chunk 3", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.9", "Chunk 4 Value", itInteger, acReadOnly},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.10", "Chunk 4", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.11", "Enable Priority", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.12", "Priority", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.13", "Replace Priority", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.14", "Enable Replace DSCP", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.15", "Replace DSCP Value", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.16", "Permit", itInteger, acReadWrite, &DenyPermitMirrorList},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.17", "Rule Port", itBitList, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.18", "Row Status", itInteger, acReadWrite, &RowStatusList},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.19", "Owner", itInteger, acReadOnly, &AnyAclIpbindList2},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.21", "Enable Replace Tos", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.22", "Replace Tos Value", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.23", "VLAN-based ID", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.7.1.24", "Port Mirror", itInteger, acReadWrite},
+    {},
+};
+
+constexpr MibTableRow IPv6ProfileTable[] = {
+    {"1.3.6.1.4.1.746.12.9.2.4.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.2.4.1.2", "Mask Class", itInteger, acReadWrite, &EnableDisableList},
+    {"1.3.6.1.4.1.746.12.9.2.4.1.3", "Flow Label", itInteger, acReadWrite, &EnableDisableList},
+    {"1.3.6.1.4.1.746.12.9.2.4.1.4", "IPv6 Address Mask State", itInteger, acReadWrite,
+     &OtherDstIpv6AddrSrcIpv6AddrList},
+    {"1.3.6.1.4.1.746.12.9.2.4.1.5", "Source IPv6 Mask", itIpv6Address, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.4.1.6", "Destination IPv6 Mask", itIpv6Address, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.4.1.7", "Row Status", itInteger, acReadWrite, &RowStatusList},
+    {"1.3.6.1.4.1.746.12.9.2.4.1.8", "Owner", itInteger, acReadOnly, &AnyAclIpbindList},
+    {"1.3.6.1.4.1.746.12.9.2.4.1.9", "Unused Rule Entries", itInteger, acReadOnly},
+    {"1.3.6.1.4.1.746.12.9.2.4.1.10", "Profile Name", itDisplayString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.4.1.11", "Use Protocol Type", itInteger, acReadWrite, &NoneTcpUdpList},
+    {"1.3.6.1.4.1.746.12.9.2.4.1.12", "TCP Option", itInteger, acReadWrite, &OtherDstAddrSrcAddrList},
+    {"1.3.6.1.4.1.746.12.9.2.4.1.13", "UDP Option", itInteger, acReadWrite, &OtherDstAddrSrcAddrList},
+    {"1.3.6.1.4.1.746.12.9.2.4.1.14", "Source Port Mask", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.4.1.15", "Destination Port Mask", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.2.4.1.16", "ICMP Option", itInteger, acReadWrite, &NoneTypeCodeList},
+    {},
+};
+
+constexpr MibTableRow Ipv6RuleTable[] = {
+    {"1.3.6.1.4.1.746.12.9.3.4.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.2", "Access ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.3", "Class", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.4", "Flow label", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.5", "Source IPv6 Address", itIpv6Address, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.6", "Destination IPv6 Address", itIpv6Address, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.7", "Enable Priority", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.8", "Rule Priority", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.9", "Rule Replace Priority", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.10", "Permit", itInteger, acReadWrite, &DenyPermitMirrorList},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.11", "Port", itBitList, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.12", "Row Status", itInteger, acReadWrite, &RowStatusList},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.13", "Owner", itInteger, acReadOnly, &AnyAclIpbindList},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.15", "Enable Replace DSCP", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.16", "Replace DSCP", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.17", "Enable Replace Tos", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.18", "Replace Tos Value", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.19", "VLAN-based ID", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.20", "Rule Protocol", itInteger, acReadWrite, &NoneTcpUdpList},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.21", "Source Port", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.22", "Destination Port", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.23", "Mask Source IPv6 Address", itIpv6Address, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.24", "Mask Destination IPv6 Address", itIpv6Address, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.25", "Mask Source Port", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.26", "Mask Destination Port", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.27", "ICMP Type", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.28", "ICMP Code", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.4.1.29", "Port Mirror", itInteger, acReadWrite},
+    {},
+};
+
+constexpr MibTableRow CPUInterfaceFilteringGlobalSettings[] = {
+    {"1.3.6.1.4.1.746.12.9.1.1", "Filtering State", itInteger, acReadWrite, &EnabledDisabledList},
+    {},
+};
+
+constexpr MibTableRow EthernetProfileCPUInterfaceFilteringTable[] = {
+    {"1.3.6.1.4.1.746.12.9.4.1.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.4.1.1.2", "Use VLAN", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.4.1.1.3", "MAC Address Mask State", itInteger, acReadWrite,
+     &OtherDstMacAddrSrcMacAddrList},
+    {"1.3.6.1.4.1.746.12.9.4.1.1.4", "Source MAC Address Mask", itMacAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.4.1.1.5", "Destination MAC Address Mask", itMacAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.4.1.1.6", "Use 802.1p", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.4.1.1.7", "Use Ethernet Type", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.4.1.1.8", "Row Status", itInteger, acReadWrite, &RowStatusList},
+    {},
+};
+
+constexpr MibTableRow CPUFilterEthernetRuleTable[] = {
+    {"1.3.6.1.4.1.746.12.9.5.1.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.5.1.1.2", "Access ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.5.1.1.7", "Ethernet Type", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.1.1.3", "VLAN", itDisplayString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.1.1.4", "Rule Source MAC Address", itMacAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.1.1.5", "Rule Destination MAC Address", itMacAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.1.1.6", "802.1p", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.1.1.8", "Permit", itInteger, acReadWrite, &DenyPermitList},
+    {"1.3.6.1.4.1.746.12.9.5.1.1.9", "Row Status", itInteger, acReadWrite, &RowStatusList},
+    {"1.3.6.1.4.1.746.12.9.5.1.1.10", "Port", itBitList, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.1.1.11", "VLAN ID", itInteger, acReadWrite},
+    {},
+};
+
+constexpr MibTableRow IPv4ProfileCPUInterfaceFilteringTable[] = {
+    {"1.3.6.1.4.1.746.12.9.4.2.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.4.2.1.2", "Use VLAN", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.4.2.1.3", "IP Address Mask State", itInteger, acReadWrite,
+     &OtherDstIpAddrSrcIpAddrList},
+    {"1.3.6.1.4.1.746.12.9.4.2.1.4", "IP Address Mask Source", itIpAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.4.2.1.5", "IP Address Mask Destination", itIpAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.4.2.1.6", "Use DSCP", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.4.2.1.7", "Use Protocol Type", itInteger, acReadWrite, &NoneIcmpIgmpList2},
+    {"1.3.6.1.4.1.746.12.9.4.2.1.8", "ICMP Option", itInteger, acReadWrite, &NoneTypeCodeList},
+    {"1.3.6.1.4.1.746.12.9.4.2.1.9", "IGMP Option", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.4.2.1.10", "TCP Option", itInteger, acReadWrite, &OtherDstAddrSrcAddrList},
+    {"1.3.6.1.4.1.746.12.9.4.2.1.11", "UDP Option", itInteger, acReadWrite, &OtherDstAddrSrcAddrList},
+    {"1.3.6.1.4.1.746.12.9.4.2.1.12", "TCP or UDP Source Port Mask", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.4.2.1.13", "TCP or UDP Destination Port Mask", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.4.2.1.14", "TCP Flag Bit", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.4.2.1.15", "TCP Flag Bit Mask", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.4.2.1.16", "Protocol ID Option", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.4.2.1.17", "Protocol ID Mask", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.4.2.1.18", "User Mask", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.4.2.1.19", "Row Status", itInteger, acReadWrite, &RowStatusList},
+    {},
+};
+
+constexpr MibTableRow CPUFilterIPRuleTable[] = {
+    {"1.3.6.1.4.1.746.12.9.5.2.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.5.2.1.2", "Access ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.5.2.1.3", "VLAN", itDisplayString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.2.1.4", "Source IP Address", itIpAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.2.1.5", "Destination IP Address", itIpAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.2.1.6", "DSCP", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.2.1.7", "Protocol", itInteger, acReadOnly, &NoneIcmpIgmpList2},
+    {"1.3.6.1.4.1.746.12.9.5.2.1.8", "Type", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.2.1.9", "Code", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.2.1.10", "Source Port", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.2.1.11", "Destination Port", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.2.1.12", "Flag Bits", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.2.1.13", "Protocol ID", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.2.1.14", "User Mask", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.2.1.15", "Permit", itInteger, acReadWrite, &DenyPermitList},
+    {"1.3.6.1.4.1.746.12.9.5.2.1.16", "Row Status", itInteger, acReadWrite, &RowStatusList},
+    {"1.3.6.1.4.1.746.12.9.5.2.1.17", "Port", itBitList, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.2.1.18", "VLAN ID", itInteger, acReadWrite},
+    {},
+};
+
+constexpr MibTableRow PacketContentProfileCPUInterfaceFilteringTable[] = {
+    {"1.3.6.1.4.1.746.12.9.4.3.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.4.3.1.2", "Offset Mask (0-15)", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.4.3.1.3", "Offset Mask (16-31)", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.4.3.1.4", "Offset Mask (32-47)", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.4.3.1.5", "Offset Mask (48-63)", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.4.3.1.6", "Offset Mask (64-79)", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.4.3.1.7", "Row Status", itInteger, acReadWrite, &RowStatusList},
+    {},
+};
+
+constexpr MibTableRow CPUFilterPktCntRuleTable[] = {
+    {"1.3.6.1.4.1.746.12.9.5.3.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.5.3.1.2", "Access ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.5.3.1.3", "Payload Offset (1-15)", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.3.1.4", "Payload Offset (16-31)", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.3.1.5", "Payload Offset (32-47)", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.3.1.6", "Payload Offset (48-63)", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.3.1.7", "Payload Offset (64-79)", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.3.1.8", "Permit", itInteger, acReadWrite, &DenyPermitList},
+    {"1.3.6.1.4.1.746.12.9.5.3.1.9", "Row Status", itInteger, acReadWrite, &RowStatusList},
+    {"1.3.6.1.4.1.746.12.9.5.3.1.10", "Port", itBitList, acReadWrite},
+    {},
+};
+
+constexpr MibTableRow IPv6ProfileCPUInterfaceFilteringTable[] = {
+    {"1.3.6.1.4.1.746.12.9.4.4.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.4.4.1.2", "Class", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.4.4.1.3", "Flowlabel", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.4.4.1.4", "Mask State", itInteger, acReadWrite, &OtherDstIpv6AddrSrcIpv6AddrList},
+    {"1.3.6.1.4.1.746.12.9.4.4.1.5", "Source IPv6 Mask", itIpv6Address, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.4.4.1.6", "Destination IPv6 Mask", itIpv6Address, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.4.4.1.7", "Row Status", itInteger, acReadWrite, &RowStatusList},
+    {},
+};
+
+constexpr MibTableRow CPUFilterIPV6RuleTable[] = {
+    {"1.3.6.1.4.1.746.12.9.5.4.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.5.4.1.2", "Access ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.5.4.1.3", "Class", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.4.1.4", "Flow Label", itOctetString, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.4.1.5", "Source IPv6 Address", itIpv6Address, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.4.1.6", "Destination IPv6 Address", itIpv6Address, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.5.4.1.7", "Permit", itInteger, acReadWrite, &DenyPermitList},
+    {"1.3.6.1.4.1.746.12.9.5.4.1.8", "Row Status", itInteger, acReadWrite, &RowStatusList},
+    {"1.3.6.1.4.1.746.12.9.5.4.1.9", "Port", itBitList, acReadWrite},
+    {},
+};
+
+constexpr MibTableRow ACLDeleteAllMasksSettings[] = {
+    {"1.3.6.1.4.1.746.12.9.2.5", "Delete All State", itInteger, acReadWrite, &NoneStartList},
+    {},
+};
+
+constexpr MibTableRow CPUInterfaceFilteringDeleteAllMaskSettings[] = {
+    {"1.3.6.1.4.1.746.12.9.4.5", "Delete All State", itInteger, acReadWrite, &NoneStartList},
+    {},
+};
+
+constexpr MibTableRow ACLControlSettings[] = {
+    {"1.3.6.1.4.1.746.12.9.1.2", "Used Rule Entries", itInteger, acReadOnly},
+    {"1.3.6.1.4.1.746.12.9.1.3", "Unused Rule Entries", itInteger, acReadOnly},
+    {},
+};
+
+constexpr MibTableRow AclEthernetUseEtherneTypeTable[] = {
+    {"1.3.6.1.4.1.746.12.9.2.6.1.1", "Ethernet Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.2.6.1.2", "Ethernet Use Etherne Type", itInteger, acReadOnly,
+     &EnabledDisabledList},
+    {},
+};
+
+constexpr MibTableRow ACLCounterTable[] = {
+    {"1.3.6.1.4.1.746.12.9.3.8.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.3.8.1.2", "Access ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.3.8.1.3", "State", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.3.8.1.4", "Total Counter", itCounter64, acReadOnly},
+    {"1.3.6.1.4.1.746.12.9.3.8.1.5", "Green Counter", itCounter64, acReadOnly},
+    {"1.3.6.1.4.1.746.12.9.3.8.1.6", "Yellow Counter", itCounter64, acReadOnly},
+    {"1.3.6.1.4.1.746.12.9.3.8.1.7", "Red Counter", itCounter64, acReadOnly},
+    {},
+};
+
+constexpr MibTableRow ACLFlowMeterTable[] = {
+    {"1.3.6.1.4.1.746.12.9.6.1.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.2", "Access ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.7", "Mode", itInteger, acReadWrite, &TrTcmSrTcmList},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.9", "trTCM CBS", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.11", "trTCM PBS", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.12", "trTCM Color Mode", itInteger, acReadWrite, &ColorBlindColorAwareList},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.13", "trTCM Conform State", itInteger, acReadWrite,
+     &OtherPermitReplaceDscpList},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.14", "trTCM Conform Replace DSCP", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.15", "trTCM Conform Counter State", itInteger, acReadWrite,
+     &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.16", "trTCM Exceed State", itInteger, acReadWrite,
+     &OtherPermitReplaceDscpList2},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.17", "trTCM Exceed Replace DSCP", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.18", "trTCM Exceed Counter State", itInteger, acReadWrite,
+     &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.19", "trTCM Violate State", itInteger, acReadWrite,
+     &OtherPermitReplaceDscpList2},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.20", "trTCM Violate Replace DSCP", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.21", "trTCM Violate Counter State", itInteger, acReadWrite,
+     &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.23", "srTCM CBS", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.24", "srTCM EBS", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.25", "srTCM Color Mode", itInteger, acReadWrite, &ColorBlindColorAwareList2},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.26", "srTCM Conform State", itInteger, acReadWrite,
+     &OtherPermitReplaceDscpList},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.27", "srTCM Conform Replace DSCP", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.28", "srTCM Conform Counter State", itInteger, acReadWrite,
+     &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.29", "srTCM Exceed State", itInteger, acReadWrite,
+     &OtherPermitReplaceDscpList2},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.30", "srTCM Exceed Replace DSCP", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.31", "srTCM Exceed Counter State", itInteger, acReadWrite,
+     &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.32", "srTCM Violate State", itInteger, acReadWrite,
+     &OtherPermitReplaceDscpList2},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.33", "srTCM Violate Replace DSCP", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.34", "srTCM Violate Counter State", itInteger, acReadWrite,
+     &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.35", "Row Status", itInteger, acReadWrite, &RowStatusList},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.38", "trTCM CIR 1Kbps Unit", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.39", "trTCM PIR 1Kbps Unit", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.6.1.1.40", "srTCM CIR 1Kbps Unit", itInteger, acReadWrite},
+    {},
+};
+
+constexpr MibTableRow ACLRateTable[] = {
+    {"1.3.6.1.4.1.746.12.9.6.3.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.6.3.1.2", "Access ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.6.3.1.3", "Rate", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.6.3.1.4", "Burst Size", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.6.3.1.5", "Action For Rate Exceed", itInteger, acReadWrite,
+     &OtherDropPacketRemarkDscpList},
+    {"1.3.6.1.4.1.746.12.9.6.3.1.6", "Remark DSCP", itInteger, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.6.3.1.7", "Row Status", itInteger, acReadWrite, &RowStatusList},
+    {},
+};
+
+constexpr MibTableRow ACLFlowMeterInformation[] = {
+    {"1.3.6.1.4.1.746.12.9.6.2", "Number of Entries in Use", itInteger, acReadOnly},
+    {},
+};
+
+constexpr MibTableRow ACLCounter[] = {
+    {"1.3.6.1.4.1.746.12.9.3.8.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.3.8.1.2", "Access ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.3.8.1.3", "Counter State", itInteger, acReadWrite, &EnabledDisabledList},
+    {"1.3.6.1.4.1.746.12.9.3.8.1.4", "Total Counter", itCounter64, acReadOnly},
+    {"1.3.6.1.4.1.746.12.9.3.8.1.5", "Green Counter", itCounter64, acReadOnly},
+    {"1.3.6.1.4.1.746.12.9.3.8.1.6", "Yellow Counter", itCounter64, acReadOnly},
+    {"1.3.6.1.4.1.746.12.9.3.8.1.7", "Red Counter", itCounter64, acReadOnly},
+    {},
+};
+
+constexpr MibTableRow IBPACLEtherMaskTable[] = {
+    {"1.3.6.1.4.1.746.12.9.2.6.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.2.6.1.2", "Ethernet Type", itInteger, acReadOnly, &EnabledDisabledList},
+    {},
+};
+
+constexpr MibTableRow IBPIPMaskTable[] = {
+    {"1.3.6.1.4.1.746.12.9.2.7.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.2.7.1.2", "Source MAC Address Mask", itMacAddress, acReadOnly},
+    {"1.3.6.1.4.1.746.12.9.2.7.1.3", "Source IP Address Mask", itIpAddress, acReadOnly},
+    {},
+};
+
+constexpr MibTableRow IBPEtherRuleTable[] = {
+    {"1.3.6.1.4.1.746.12.9.3.5.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.3.5.1.2", "Access ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.3.5.1.3", "Rule Type", itOctetString, acReadOnly},
+    {"1.3.6.1.4.1.746.12.9.3.5.1.4", "Permit", itInteger, acReadOnly, &DenyPermitList},
+    {"1.3.6.1.4.1.746.12.9.3.5.1.5", "Port", itBitList, acReadOnly},
+    {},
+};
+
+constexpr MibTableRow IBPIPRuleTable[] = {
+    {"1.3.6.1.4.1.746.12.9.3.6.1.1", "Profile ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.3.6.1.2", "Access ID", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.12.9.3.6.1.3", "Source MAC Address", itMacAddress, acReadOnly},
+    {"1.3.6.1.4.1.746.12.9.3.6.1.4", "Source IP Address", itIpAddress, acReadWrite},
+    {"1.3.6.1.4.1.746.12.9.3.6.1.5", "Permit", itInteger, acReadOnly, &DenyPermitList},
+    {"1.3.6.1.4.1.746.12.9.3.6.1.6", "Port", itBitList, acReadOnly},
+    {},
+};
+
+constexpr MibTableRow ZoneDefenseTable[] = {
+    {"1.3.6.1.4.1.746.12.92.1.1.1.1", "IP Address", itIpAddress, acNotAccess},
+    {"1.3.6.1.4.1.746.12.92.1.1.1.2", "Row Status", itInteger, acReadWrite, &RowStatusList},
+    {},
+};

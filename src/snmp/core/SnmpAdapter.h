@@ -1,0 +1,168 @@
+// Our one door to the SNMP library. It gives the framework blocking and asynchronous GET,
+// GET-NEXT and SET with our own OID and value types, and library statuses in the numbering
+// that MapSnmpStatus translates. Nothing of the library shows in this header.
+#pragma once
+
+#include "SnmpTypes.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Library statuses the adapter reports besides 0 (success) and a reply's error status 1..18.
+enum SnmpLibStatus : int {
+    kSnmpOk = 0,
+    kSnmpGeneralError = -1,
+    kSnmpResourceUnavailable = -2,
+    kSnmpInternalError = -3,
+    kSnmpTimeout = -5,
+    kSnmpSessionClosed = -8, // the session closed with the request still in flight
+    kSnmpClassInvalid = -10,
+    kSnmpInvalidPdu = -11,
+    kSnmpInvalidTarget = -12,
+    kSnmpNotSupportedOnTarget = -16,
+    kSnmpInvalidOid = -17,
+    kSnmpInvalidAddress = -18,
+    kSnmpTransportUnsupported = -20,
+    kSnmpTransportFailed = -22,
+    kSnmpV3UnsupportedSecurityModel = -1402,
+    kSnmpV3InvalidMessage = -1405,
+    kSnmpV3UnknownPduHandlers = -1415,
+    kSnmpV3UnknownContext = -1417,
+    kSnmpV3Report = -1418, // a report of a kind no other status names
+    kUsmError = 1401,
+    kUsmUnsupportedSecurityLevel = 1403,
+    kUsmUnknownSecurityName = 1404,
+    kUsmEncryptionError = 1405,
+    kUsmDecryptionError = 1406,
+    kUsmAuthenticationError = 1407,
+    kUsmAuthenticationFailure = 1408,
+    kUsmParseError = 1409,
+    kUsmUnknownEngineId = 1410,
+    kUsmNotInTimeWindow = 1411,
+    kUsmUnsupportedAuthProtocol = 1412,
+    kUsmUnsupportedPrivProtocol = 1413,
+};
+
+// SNMPv3 numbers as the connection parameters carry them.
+enum SnmpV3Number : int {
+    kSecurityModelUsm = 3,
+    kSecurityLevelNoAuthNoPriv = 1,
+    kSecurityLevelAuthNoPriv = 2,
+    kSecurityLevelAuthPriv = 3,
+    kAuthProtocolNone = 1,
+    kAuthProtocolMd5 = 2,
+    kAuthProtocolSha = 3,
+    kPrivProtocolNone = 1,
+    kPrivProtocolDes = 2,
+    kPrivProtocolAes128 = 19,
+    kPrivProtocolAes192 = 20,
+    kPrivProtocolAes256 = 21,
+};
+
+// Everything one request is sent with: the agent, the version and its credentials, the PDU's
+// SNMPv3 scope and level, the time-out and retries.
+struct SnmpTarget {
+    std::string Address; // dotted IPv4 address or host name
+    uint16_t Port = 161;
+    int Version = 0;   // 0 v1, 1 v2c, 3 v3
+    int Timeout = 100; // units of 10 ms, per try
+    int Retries = 1;
+    std::string ReadCommunity;  // GET and GET-NEXT (v1, v2c)
+    std::string WriteCommunity; // SET (v1, v2c)
+    int SecurityModel = kSecurityModelUsm;
+    int SecurityLevel = kSecurityLevelNoAuthNoPriv;
+    std::string SecurityName;
+    int AuthProtocol = kAuthProtocolNone;
+    std::string AuthPassword;
+    int PrivProtocol = kPrivProtocolNone;
+    std::string PrivPassword;
+    std::string ContextEngineId; // sent as the bytes of the text; empty: the agent's engine
+    std::string ContextName;
+};
+
+enum class SnmpOperation { Get, GetNext, Set };
+
+struct SnmpReply {
+    int ErrorIndex = 0;
+    std::vector<SnmpVarBind> VarBinds; // the reply's bindings, in the order of the request
+    std::string AgentAddress;          // the address the request went to (dotted)
+    uint16_t AgentPort = 0;
+};
+
+// One asynchronous result: status (0, an error status 1..18, or a library status) and reply.
+using SnmpReplyCallback = std::function<void(int status, SnmpReply& reply)>;
+
+class SnmpAdapter {
+public:
+    // Sets the library up once per process: no configuration files, no persistent state, no
+    // MIB files. `status` is 0 when the adapter is usable.
+    explicit SnmpAdapter(int& status);
+    ~SnmpAdapter(); // Close()
+
+    SnmpAdapter(const SnmpAdapter&) = delete;
+    SnmpAdapter& operator=(const SnmpAdapter&) = delete;
+
+    // Our SNMPv3 engine: its ID (the bytes of the text) and boot count.
+    void InitMessageProcessing(const std::string& engineId, unsigned boots);
+
+    // Whether the address text is a dotted IPv4 address or a name that resolves to one.
+    static bool IsValidAddress(const std::string& address);
+
+    // Blocking request. Returns the status; `reply` holds the reply's bindings on success and
+    // on an error status. Never delivers an asynchronous reply (it uses sockets of its own).
+    int Request(SnmpOperation operation, const SnmpTarget& target, const std::vector<SnmpVarBind>& varBinds,
+                SnmpReply& reply);
+
+    // Asynchronous request. 0: sent, and exactly one call of `callback` follows from
+    // ProcessPendingEvents (reply, time-out -5) or Close (-8), unless Cancel drops it first.
+    // Any other status: nothing was sent and no call follows. `requestId` gets the request's id.
+    int RequestAsync(SnmpOperation operation, const SnmpTarget& target,
+                     const std::vector<SnmpVarBind>& varBinds, SnmpReplyCallback callback,
+                     uint64_t* requestId = nullptr);
+
+    // Forgets a request in flight: its callback will never be called.
+    void Cancel(uint64_t requestId);
+
+    // Reads what has arrived on the asynchronous sockets, handles retransmissions and time-outs,
+    // then calls the callbacks of the finished requests. Callbacks run here and nowhere else;
+    // an exception from a callback leaves this call after that one request was removed.
+    void ProcessPendingEvents();
+
+    // Number of asynchronous requests whose callback has not been called yet.
+    int PendingCount() const;
+
+    // The sockets of the asynchronous sessions, to watch for readability; `SocketsChanged` is
+    // called whenever the set changes.
+    std::vector<int> AsyncSockets() const;
+    std::function<void()> SocketsChanged;
+
+    // Closes every library session; each asynchronous request still in flight gets its one
+    // callback with status -8.
+    void Close();
+
+    struct Channel;
+    struct Pending;
+    // Called by the library's callback; public only for it.
+    void OnLibraryEvent(Channel& channel, uint64_t id, int operation, void* pdu);
+
+private:
+    Channel* ChannelFor(const SnmpTarget& target, bool blocking, const std::string& address, int& status);
+    int Send(SnmpOperation operation, const SnmpTarget& target, const std::vector<SnmpVarBind>& varBinds,
+             bool blocking, uint64_t& id);
+    void Finish(Pending& pending, int status);
+    void DropEngineId(const Channel& channel);
+    void CloseIdleRetired();
+    void ExpireOverdue();
+
+    std::map<std::string, std::unique_ptr<Channel>> Channels; // by parameters and mode
+    std::vector<std::unique_ptr<Channel>> Retired;            // closed once idle
+    std::map<uint64_t, std::unique_ptr<Pending>> Pendings;
+    std::vector<uint64_t> Finished;               // asynchronous requests whose callback is due, in order
+    std::map<std::string, std::string> EngineIds; // agent "address:port" -> its engine ID
+    std::map<std::string, std::string> RegisteredUsers; // engine ID + user -> credentials key
+    uint64_t NextId = 1;
+};

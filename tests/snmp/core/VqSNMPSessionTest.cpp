@@ -1,0 +1,212 @@
+#include "VqSNMPSession.h"
+
+#include "BootCounter.h"
+#include "FileBytes.h"
+#include "SilentPort.h"
+#include "VqException.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+const std::string kEngineHex = "5671534E4D505F50505F4170706C69636174696F6E";
+
+std::string CounterFile(const QTemporaryDir& dir) {
+    return dir.path().toStdString() + "/VqSNMP_PP_BootCounter";
+}
+
+std::string Content(const std::string& file) {
+    std::string content;
+    EXPECT_EQ(ReadFileBytes(file, content), FileRead::Ok) << file;
+    return content;
+}
+
+// CreateGlobalSession's failure: its code and text, or 0 when it succeeded.
+std::pair<int, std::string> Failure(const std::string& directory) {
+    try {
+        CreateGlobalSession(directory);
+    } catch (const VqException& e) {
+        return {e.Code(), e.what()};
+    }
+    return {0, ""};
+}
+
+} // namespace
+
+TEST(CreateGlobalSession, CountsStartsFromOneInANewFolder) {
+    QTemporaryDir dir;
+    ASSERT_EQ(Failure(dir.path().toStdString()).first, 0);
+    EXPECT_EQ(EngineBoots(), 1u);
+    EXPECT_EQ(Content(CounterFile(dir)), kEngineHex + " 1\n");
+    ASSERT_EQ(Failure(dir.path().toStdString() + "/").first, 0);
+    EXPECT_EQ(EngineBoots(), 2u);
+    EXPECT_EQ(Content(CounterFile(dir)), kEngineHex + " 2\n");
+    EXPECT_NE(SnmpSession, nullptr);
+}
+
+TEST(CreateGlobalSession, KeepsOtherEnginesAndComments) {
+    QTemporaryDir dir;
+    std::ofstream(CounterFile(dir)) << "# boots\n80001F8880AB 12\n";
+    ASSERT_EQ(Failure(dir.path().toStdString()).first, 0);
+    EXPECT_EQ(EngineBoots(), 1u);
+    EXPECT_EQ(Content(CounterFile(dir)), "# boots\n80001F8880AB 12\n" + kEngineHex + " 1\n");
+}
+
+TEST(CreateGlobalSession, SetsTheDefaultsAndStartsThePump) {
+    QTemporaryDir dir;
+    SessionParameters.EventProcessor.Stop();
+    SessionParameters.Device.Address = "10.0.0.1";
+    SessionParameters.Security.Version = 3;
+    ASSERT_EQ(Failure(dir.path().toStdString()).first, 0);
+    const VqSessionParameters& p = SessionParameters;
+    EXPECT_EQ(p.Device.Address, "127.0.0.1");
+    EXPECT_EQ(p.Device.Port, 161);
+    EXPECT_EQ(p.Scope.ContextEngineId, "");
+    EXPECT_EQ(p.Scope.ContextName, "");
+    EXPECT_EQ(p.Security.Version, 0);
+    EXPECT_EQ(p.Security.ReadCommunity, "tamber");
+    EXPECT_EQ(p.Security.WriteCommunity, "quindle");
+    EXPECT_EQ(p.Security.SecurityModel, 1);
+    EXPECT_EQ(p.Security.SecurityLevel, 1);
+    EXPECT_EQ(p.Security.SecurityName, "");
+    EXPECT_EQ(p.Security.AuthPassword, "");
+    EXPECT_EQ(p.Security.PrivPassword, "");
+    EXPECT_EQ(p.Security.AuthProtocol, 1);
+    EXPECT_EQ(p.Security.PrivProtocol, 1);
+    EXPECT_EQ(p.Timeout, 100);
+    EXPECT_TRUE(p.EventProcessor.IsActive());
+}
+
+TEST(CreateGlobalSession, ReportsCounterFailuresWithTheirTexts) {
+    QTemporaryDir dir;
+    struct Case {
+        const char* name;
+        std::string directory;
+        std::string content; // written to the counter file first when not empty
+        int code;
+        const char* text;
+    } cases[] = {
+        {"folder missing", dir.path().toStdString() + "/missing", "", -508,
+         "Error when saving SNMP engine boots counter!"},
+        {"count not decimal", dir.path().toStdString(), "80001F8880 7\n" + kEngineHex + " seven\n", -507,
+         "Error when loading SNMP engine boots counter!"},
+        {"count overflows", dir.path().toStdString(), kEngineHex + " 4294967296\n", -507,
+         "Error when loading SNMP engine boots counter!"},
+    };
+    for (const Case& c : cases) {
+        if (!c.content.empty())
+            std::ofstream(CounterFile(dir)) << c.content;
+        SessionParameters.Device.Address = "kept";
+        auto [code, text] = Failure(c.directory);
+        EXPECT_EQ(code, c.code) << c.name;
+        EXPECT_EQ(text, c.text) << c.name;
+        EXPECT_EQ(SessionParameters.Device.Address, "kept") << c.name << ": defaults set after a failure";
+        if (!c.content.empty()) {
+            EXPECT_EQ(Content(CounterFile(dir)), c.content) << c.name << ": file changed after a failure";
+        }
+    }
+}
+
+TEST(SnmpReplyTrampoline, RefusedSendCallsNothingAndFreesTheRecord) {
+    QTemporaryDir dir;
+    ASSERT_EQ(Failure(dir.path().toStdString()).first, 0);
+    static int handled = 0;
+    auto alive = std::make_shared<int>(0);
+    auto record = std::make_unique<ReplyRecord>();
+    record->Handler = [](VqSNMPRequest*, int, SnmpReply&, const VqReplyContinuation&, bool) { ++handled; };
+    record->Continuation = [alive](VqSNMPError&, VqSNMPVarList&) {};
+    SnmpTarget target;
+    target.Address = "";
+    EXPECT_EQ(SendWithRecord(SnmpOperation::Get, target, {}, std::move(record)), kSnmpInvalidAddress);
+    EXPECT_EQ(alive.use_count(), 1);
+    EXPECT_EQ(handled, 0);
+}
+
+TEST(SnmpReplyTrampoline, CallsTheHandlerWithTheRecordsFields) {
+    struct Seen {
+        VqSNMPRequest* request = nullptr;
+        int reason = 0;
+        bool decode = false;
+        int continuations = 0;
+    };
+    static Seen seen;
+    ReplyRecord record;
+    record.Request = reinterpret_cast<VqSNMPRequest*>(&seen);
+    record.DecodeReply = 1;
+    record.Continuation = [](VqSNMPError&, VqSNMPVarList&) { ++seen.continuations; };
+    record.Handler = [](VqSNMPRequest* request, int reason, SnmpReply&,
+                        const VqReplyContinuation& continuation, bool decode) {
+        seen.request = request;
+        seen.reason = reason;
+        seen.decode = decode;
+        VqSNMPError error;
+        continuation(error, *reinterpret_cast<VqSNMPVarList*>(&seen));
+    };
+    SnmpReply reply;
+    SnmpReplyTrampoline(kSnmpTimeout, reply, record);
+    EXPECT_EQ(seen.request, reinterpret_cast<VqSNMPRequest*>(&seen));
+    EXPECT_EQ(seen.reason, kSnmpTimeout);
+    EXPECT_TRUE(seen.decode);
+    EXPECT_EQ(seen.continuations, 1);
+}
+
+TEST(SnmpEventProcessor, DeliversBetweenEventsAndNeverReentrantly) {
+    QTemporaryDir dir;
+    ASSERT_EQ(Failure(dir.path().toStdString()).first, 0);
+    // Both requests go to a port that never answers, and so time out together.
+    SilentPort silent;
+    SnmpTarget target = silent.Target(1, 5);
+    const std::vector<SnmpVarBind>& binding = kSysContact;
+
+    std::vector<int> calls;
+    bool secondDuringFirst = false;
+    ASSERT_EQ(SnmpSession->RequestAsync(SnmpOperation::Get, target, binding,
+                                        [&](int status, SnmpReply&) {
+                                            calls.push_back(status);
+                                            // A nested event loop inside a handler, with a tick in it.
+                                            QCoreApplication::processEvents();
+                                            SessionParameters.EventProcessor.TimerTick();
+                                            QCoreApplication::processEvents();
+                                            secondDuringFirst = calls.size() > 1;
+                                        }),
+              0);
+    ASSERT_EQ(SnmpSession->RequestAsync(SnmpOperation::Get, target, binding,
+                                        [&](int status, SnmpReply&) { calls.push_back(status); }),
+              0);
+    EXPECT_TRUE(calls.empty()) << "delivered outside the event loop";
+    QDeadlineTimer deadline(5000);
+    while (calls.size() < 2 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_EQ(calls, (std::vector<int>{kSnmpTimeout, kSnmpTimeout}));
+    EXPECT_FALSE(secondDuringFirst);
+    EXPECT_TRUE(SessionParameters.EventProcessor.IsActive());
+}
+
+TEST(SnmpEventProcessor, ReportsAnEscapedExceptionAndKeepsTicking) {
+    QTemporaryDir dir;
+    ASSERT_EQ(Failure(dir.path().toStdString()).first, 0);
+    std::string reported;
+    SessionParameters.EventProcessor.ExceptionHandler = [&](std::exception_ptr failure) {
+        try {
+            std::rethrow_exception(failure);
+        } catch (const std::exception& e) {
+            reported = e.what();
+        }
+    };
+    SilentPort silent;
+    ASSERT_EQ(SnmpSession->RequestAsync(SnmpOperation::Get, silent.Target(1, 5), kSysContact,
+                                        [](int, SnmpReply&) { RaiseVqError(-514); }),
+              0);
+    QDeadlineTimer deadline(5000);
+    while (reported.empty() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    SessionParameters.EventProcessor.ExceptionHandler = nullptr;
+    EXPECT_EQ(reported, "Bad key count of SNMP variable list!");
+    EXPECT_TRUE(SessionParameters.EventProcessor.IsActive());
+    EXPECT_EQ(SnmpSession->PendingCount(), 0);
+}
