@@ -184,7 +184,7 @@ def snmpsim_command(folder, address, port):
 def snmpd_config(folder, address, port):
     lines = [
         "agentAddress udp:%s:%d" % (address, port),
-        "rocommunity %s %s" % (READ_COMMUNITY, address),
+        "rocommunity %s 127.0.0.0/8" % READ_COMMUNITY,
         "sysObjectID %s" % zqs_scenario.sys_object_id("24RA"),
         "sysDescr ZQS-4410 USM reference agent",
         "dontLogTCPWrappersConnects yes",

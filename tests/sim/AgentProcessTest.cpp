@@ -48,9 +48,10 @@ bool EndsWithin(pid_t pid, const std::string& folder, std::chrono::seconds bound
 } // namespace
 
 TEST(AgentProcess, StopEndsTheAgentAndRemovesItsFolder) {
-    for (const char* kind : {"snmpsim", "snmpd"}) {
+    for (const char* kind : {"snmpsim", "snmpd", "hostile"}) {
         AgentOptions options;
         options.Kind = kind;
+        options.Address = "127.0.0.77"; // the probe comes from 127.0.0.1 all the same
         AgentProcess agent(options);
         const pid_t pid = agent.Pid();
         const std::string folder = agent.Folder();
@@ -65,7 +66,7 @@ TEST(AgentProcess, StopEndsTheAgentAndRemovesItsFolder) {
 
 // The test process dies without running a destructor (a crash): its agents end by themselves.
 TEST(AgentProcess, AgentEndsWhenItsTestProcessDiesWithoutStoppingIt) {
-    for (const char* kind : {"snmpsim", "snmpd"}) {
+    for (const char* kind : {"snmpsim", "snmpd", "hostile"}) {
         int report[2];
         ASSERT_EQ(pipe(report), 0);
         pid_t child = fork();

@@ -45,6 +45,8 @@ public:
     // Requests that touch an OID under the prefix ("" = every OID): the reply waits ms
     // milliseconds; is refused with an error-status ("genErr", "noAccess", ...; a refused SET
     // changes nothing); or is not answered at all. Rules add up until ClearInjections.
+    // snmpsim serves one request at a time, so a delayed reply holds up every request behind it
+    // (HostileAgent's "late-reply" does not).
     void SetDelay(const std::string& prefix, int ms, SimOp op = SimOp::Any);
     void InjectError(const std::string& prefix, const std::string& status, SimOp op = SimOp::Any);
     void DropReplies(const std::string& prefix, SimOp op = SimOp::Any);
