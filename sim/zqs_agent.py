@@ -4,7 +4,7 @@ Files in the instance folder (see sim/README.md):
   store               the store to serve (.snmprec with directives, or a scenario JSON object);
                       re-read whenever it is replaced
   control.json        reply delays, error injections and dropped replies; re-read when replaced
-  store.out.snmprec   the store as served, rewritten after every load and every SET that changed it
+  store.out.snmprec   the store as served, rewritten after every load and every SET PDU
   setlog.txt          one line per SET PDU, appended
   errors.txt          problems of the agent itself (a broken store, an internal error)
 
@@ -204,10 +204,13 @@ class Agent:
                 if version != "v3" and principal in self.read_only:
                     raise SetRefused("noAccess", 0)
                 self.store.apply_set(pdu.varbinds)
-                self.write_store()
             except SetRefused as refused:
                 outcome = (refused.status, refused.index)
         if pdu.op == "set":
+            if not self.broken:
+                # After every SET PDU, refused ones too: the file shows what is served, so that a
+                # test sees whether a refusal really changed nothing.
+                self.write_store()
             self.log_set(pdu, outcome)
         if pdu.delay:
             time.sleep(pdu.delay)
