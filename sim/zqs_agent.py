@@ -57,14 +57,14 @@ def raise_status(status, index, oid):
 
 
 class Rule:
-    def __init__(self, spec, where):
-        if not isinstance(spec, dict):
+    def __init__(self, fields, where):
+        if not isinstance(fields, dict):
             raise ValueError("%s: a rule is an object" % where)
-        self.prefix = parse_oid(str(spec.get("prefix", "")))
-        self.op = spec.get("op", "any")
-        self.delay = float(spec.get("delay_ms", 0)) / 1000.0
-        self.status = spec.get("status")
-        self.drop = bool(spec.get("drop", False))
+        self.prefix = parse_oid(str(fields.get("prefix", "")))
+        self.op = fields.get("op", "any")
+        self.delay = float(fields.get("delay_ms", 0)) / 1000.0
+        self.status = fields.get("status")
+        self.drop = bool(fields.get("drop", False))
         if self.op not in OPS:
             raise ValueError("%s: op %r is not one of %s" % (where, self.op, ", ".join(OPS)))
         if self.status is not None and self.status not in zqs_store.ERRORS:

@@ -68,6 +68,16 @@ def encode_message(version, community, pdu_type, request_id, status, index, varb
     return tlv(SEQUENCE, encode_int(version) + tlv(OCTET_STRING, community) + pdu)
 
 
+def encode_v3_discovery(message_id):
+    """An SNMPv3 engine-discovery request (noAuthNoPriv, reportable, empty engine ID and user);
+    an agent ready for SNMPv3 answers it with a Report."""
+    header = tlv(SEQUENCE, encode_int(message_id) + encode_int(65507) + tlv(OCTET_STRING, b"\x04") + encode_int(3))
+    usm = tlv(SEQUENCE, tlv(OCTET_STRING, b"") + encode_int(0) + encode_int(0) + tlv(OCTET_STRING, b"") * 3)
+    pdu = tlv(GET, encode_int(message_id) + encode_int(0) + encode_int(0) + tlv(SEQUENCE, b""))
+    scoped = tlv(SEQUENCE, tlv(OCTET_STRING, b"") + tlv(OCTET_STRING, b"") + pdu)
+    return tlv(SEQUENCE, encode_int(3) + header + tlv(OCTET_STRING, usm) + scoped)
+
+
 def read_tlv(data, at):
     """(tag, body, next offset)"""
     if at + 2 > len(data):

@@ -64,15 +64,31 @@ def probe_packet(community, request_id):
                                   [(PROBE_OID, (zqs_ber.NULL, None))])
 
 
-def answers(address, port, community, wait):
+def answers(address, port, packet, wait):
     with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as s:
         s.settimeout(wait)
         s.connect((address, port))
-        try:
-            s.send(probe_packet(community, random.randrange(1, 2**31)))
-            return s.recv(65535)[:1] == b"\x30"
-        except OSError:  # time-out, or ICMP port unreachable while nothing listens yet
+        if s.getsockname()[1] == port:
+            # While nothing holds the port, the kernel may give it to this very socket, which
+            # would then read its own request as the answer.
+            time.sleep(0.05)
             return False
+        try:
+            s.send(packet)
+            reply = s.recv(65535)
+            return reply[:1] == b"\x30" and reply != packet
+        except OSError:  # time-out, or ICMP port unreachable while nothing listens yet
+            time.sleep(0.05)
+            return False
+
+
+def ready_probe(kind):
+    # snmpd answers SNMPv2c a moment before it answers SNMPv3 (the first v3 requests after its
+    # start go unanswered), and snmpd is there for its v3 answers: wait for those.
+    request_id = random.randrange(1, 2**31)
+    if kind == "snmpd":
+        return zqs_ber.encode_v3_discovery(request_id)
+    return probe_packet(READ_COMMUNITY, request_id)
 
 
 # Ports
@@ -272,7 +288,7 @@ def start(args):
         proc = spawn(cmd, folder, keep, owner)
         os.close(lock)
         while proc.poll() is None and time.monotonic() < deadline:
-            if answers(address, port, READ_COMMUNITY, 0.25):
+            if answers(address, port, ready_probe(args.kind), 0.25):
                 break
         else:
             exited = proc.poll() is not None
@@ -328,10 +344,16 @@ def supervise(cmd):
     import ctypes
 
     libc = ctypes.CDLL(None, use_errno=True)
+    me = os.getpid()
 
     def die_with_parent():
+        signal.pthread_sigmask(signal.SIG_UNBLOCK, {signal.SIGTERM})
         libc.prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
+        if os.getppid() != me:  # the supervisor died before the line above took effect
+            os._exit(1)
 
+    # SIGTERM waits until the child's pid is known, so that the handler can stop the child.
+    signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM})
     child = subprocess.Popen(cmd, preexec_fn=die_with_parent).pid
 
     def reap(block):
@@ -354,6 +376,7 @@ def supervise(cmd):
 
     zqs_watch.on_finish.append(on_finish)
     zqs_watch.start()
+    signal.pthread_sigmask(signal.SIG_UNBLOCK, {signal.SIGTERM})
     try:
         status = os.waitpid(child, 0)[1]
     except ChildProcessError:

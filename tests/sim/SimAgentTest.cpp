@@ -271,7 +271,7 @@ TEST_F(SimAgentTest, DelayedReplyComesAfterTheClientsTimeOutAndDroppedOneNever) 
     NetSnmpTarget impatient = Community(SNMP_VERSION_2c);
     impatient.TimeoutMs = 200;
     NetSnmpTarget patient = Community(SNMP_VERSION_2c);
-    patient.TimeoutMs = 5000;
+    patient.TimeoutMs = 10000;
 
     Agent().SetDelay(kFirmwareType, 600);
     EXPECT_EQ(NetSnmpTestClient(impatient).Get({kFirmwareType}).LibError, SNMPERR_TIMEOUT);

@@ -286,19 +286,25 @@ bool AgentProcess::Stop() {
 }
 
 bool AgentProcess::Answers(int timeoutMs) const {
-    int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) {
-        return false;
-    }
     sockaddr_in to{};
     to.sin_family = AF_INET;
     to.sin_port = htons(static_cast<uint16_t>(PortNumber));
     inet_pton(AF_INET, AddressText.c_str(), &to.sin_addr);
-    bool answered = false;
-    if (connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0) {
-        std::mt19937 random(std::random_device{}());
-        auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-        while (!answered && Clock::now() < deadline) {
+    std::mt19937 random(std::random_device{}());
+    auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (Clock::now() < deadline) {
+        int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        if (fd < 0) {
+            return false;
+        }
+        sockaddr_in local{};
+        socklen_t size = sizeof local;
+        bool answered = false;
+        // While nothing holds the port, the kernel may give it to this very socket, which would
+        // then read its own request as the answer.
+        if (connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0 &&
+            getsockname(fd, reinterpret_cast<sockaddr*>(&local), &size) == 0 &&
+            local.sin_port != to.sin_port) {
             std::string packet =
                 SnmpV2cGetPacket(SimCredentials::kReadCommunity, "0.0", static_cast<int32_t>(random() >> 1));
             send(fd, packet.data(), packet.size(), 0);
@@ -306,16 +312,18 @@ bool AgentProcess::Answers(int timeoutMs) const {
             if (poll(&p, 1, 200) > 0) {
                 char reply[2048];
                 ssize_t n = recv(fd, reply, sizeof reply, 0);
-                answered = n > 0 && static_cast<unsigned char>(reply[0]) == 0x30;
-            }
-            if (!answered) {
-                // Nothing listens yet (ICMP port unreachable) or the reply was lost: pace the resends.
-                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                answered = n > 0 && static_cast<unsigned char>(reply[0]) == 0x30 &&
+                           std::string(reply, static_cast<size_t>(n)) != packet;
             }
         }
+        close(fd);
+        if (answered) {
+            return true;
+        }
+        // Nothing listens yet (ICMP port unreachable) or the reply was lost: pace the resends.
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    close(fd);
-    return answered;
+    return false;
 }
 
 std::string AgentProcess::ReadAgentFile(const std::string& name) const {
