@@ -109,12 +109,14 @@ TEST(AgentProcess, StartsOnPort161OfAnotherLoopbackAddressWhenAsked) {
     if (geteuid() != 0) {
         GTEST_SKIP() << "binding port 161 needs root";
     }
+    // An address of this process's own, so that test runs side by side do not meet on port 161.
+    const pid_t me = getpid();
     AgentOptions options;
-    options.Address = "127.0.0.211";
+    options.Address = "127.1." + std::to_string(1 + me / 250 % 250) + "." + std::to_string(1 + me % 250);
     options.Port = 161;
     options.Scenario = R"({"model": "24ZO-DC"})";
     SimAgent agent(options);
-    EXPECT_EQ(agent.Peer(), "127.0.0.211:161");
+    EXPECT_EQ(agent.Peer(), options.Address + ":161");
     NetSnmpTarget target;
     target.Version = SNMP_VERSION_2c;
     target.Peer = agent.Peer();
