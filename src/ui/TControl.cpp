@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QPointer>
 #include <QWidget>
@@ -107,6 +108,11 @@ void TControl::SetWidget(QWidget* widget, int width, int height) {
 
 void TControl::WatchWidget(QObject* object) {
     object->installEventFilter(Proxy);
+}
+
+bool TControl::IsLeftClick(QObject* watched, QEvent* event) const {
+    return watched == Widget() && event->type() == QEvent::MouseButtonRelease &&
+           static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
 }
 
 QWidget* TControl::ClientWidget() const {

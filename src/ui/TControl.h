@@ -138,6 +138,8 @@ protected:
     // inside Dispatch, so a handler may throw.
     virtual bool WidgetEvent(QObject* watched, QEvent* event);
     void WatchWidget(QObject* object);
+    // A left-button release on the control's widget: a click.
+    bool IsLeftClick(QObject* watched, QEvent* event) const;
     // Called after the widget's size changed (by layout, user or code).
     virtual void Resized();
     void StoreBounds(int left, int top, int width, int height);

@@ -100,7 +100,7 @@ bool TEdit::WidgetEvent(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::MouseButtonRelease:
-        if (OnClick && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (OnClick && IsLeftClick(watched, event)) {
             OnClick(this);
         }
         break;

@@ -1,6 +1,6 @@
 #include "SnmpAdapter.h"
 
-#include "SilentPort.h"
+#include "SilentTarget.h"
 #include "VqSNMPError.h"
 
 #include <QDeadlineTimer>
@@ -27,7 +27,7 @@ TEST(SnmpAdapter, RefusesWhatItCannotSendWithoutAnyCallback) {
     ASSERT_EQ(status, 0);
     SilentPort silent;
     auto v3 = [&](int model, int level, int auth, int priv) {
-        SnmpTarget target = silent.Target(3);
+        SnmpTarget target = SilentTarget(silent, 3);
         target.SecurityModel = model;
         target.SecurityLevel = level;
         target.AuthProtocol = auth;
@@ -36,7 +36,7 @@ TEST(SnmpAdapter, RefusesWhatItCannotSendWithoutAnyCallback) {
         target.PrivPassword = "privpassword";
         return target;
     };
-    SnmpTarget empty = silent.Target();
+    SnmpTarget empty = SilentTarget(silent);
     empty.Address = "";
     struct Case {
         const char* name;
@@ -53,9 +53,9 @@ TEST(SnmpAdapter, RefusesWhatItCannotSendWithoutAnyCallback) {
         {"level 4", v3(3, 4, 2, 2), kSysContact, -303},
         {"authNoPriv without auth protocol", v3(3, 2, 1, 2), kSysContact, -303},
         {"authPriv without priv protocol", v3(3, 3, 2, 1), kSysContact, -303},
-        {"version 2", silent.Target(2), kSysContact, -416},
+        {"version 2", SilentTarget(silent, 2), kSysContact, -416},
         {"empty address", empty, kSysContact, -418},
-        {"OID of one arc", silent.Target(), {{SnmpOid({1}), {}}}, -417},
+        {"OID of one arc", SilentTarget(silent), {{SnmpOid({1}), {}}}, -417},
     };
     for (const Case& c : cases) {
         int calls = 0;
@@ -83,7 +83,7 @@ TEST(SnmpAdapter, SilentPortTimesOutAfterTheTimeOutTwice) {
     SnmpAdapter adapter(status);
     SilentPort silent;
     for (int version : {0, 1, 3}) {
-        SnmpTarget target = silent.Target(version, 15);
+        SnmpTarget target = SilentTarget(silent, version, 15);
         SnmpReply reply;
         auto start = std::chrono::steady_clock::now();
         EXPECT_EQ(adapter.Request(SnmpOperation::Get, target, kSysContact, reply), kSnmpTimeout) << version;
@@ -99,17 +99,17 @@ TEST(SnmpAdapter, AsynchronousTimeOutArrivesOnlyFromThePump) {
     SnmpAdapter adapter(status);
     SilentPort silent;
     int calls = 0, seen = 0;
-    ASSERT_EQ(adapter.RequestAsync(SnmpOperation::GetNext, silent.Target(), kSysContact,
+    ASSERT_EQ(adapter.RequestAsync(SnmpOperation::GetNext, SilentTarget(silent), kSysContact,
                                    [&](int status, SnmpReply& reply) {
                                        ++calls;
                                        seen = status;
                                        EXPECT_EQ(reply.AgentAddress, "127.0.0.1");
-                                       EXPECT_EQ(reply.AgentPort, silent.Port);
+                                       EXPECT_EQ(reply.AgentPort, silent.Port());
                                    }),
               0);
     // A blocking call to the same agent waits out its own time-out without delivering ours.
     SnmpReply reply;
-    EXPECT_EQ(adapter.Request(SnmpOperation::Get, silent.Target(), kSysContact, reply), kSnmpTimeout);
+    EXPECT_EQ(adapter.Request(SnmpOperation::Get, SilentTarget(silent), kSysContact, reply), kSnmpTimeout);
     EXPECT_EQ(calls, 0);
     EXPECT_TRUE(PumpUntil(adapter, [&] { return calls > 0; }));
     EXPECT_EQ(seen, kSnmpTimeout);
@@ -124,12 +124,12 @@ TEST(SnmpAdapter, ClosingGivesEachRequestInFlightOneSessionClosedCall) {
     SilentPort silent;
     std::vector<int> statuses;
     for (int version : {1, 0})
-        ASSERT_EQ(adapter.RequestAsync(SnmpOperation::Get, silent.Target(version, 500), kSysContact,
+        ASSERT_EQ(adapter.RequestAsync(SnmpOperation::Get, SilentTarget(silent, version, 500), kSysContact,
                                        [&](int status, SnmpReply&) { statuses.push_back(status); }),
                   0);
     uint64_t cancelled = 0;
     ASSERT_EQ(adapter.RequestAsync(
-                  SnmpOperation::Get, silent.Target(1, 500), kSysContact,
+                  SnmpOperation::Get, SilentTarget(silent, 1, 500), kSysContact,
                   [&](int status, SnmpReply&) { statuses.push_back(1000 + status); }, &cancelled),
               0);
     adapter.Cancel(cancelled);
@@ -146,16 +146,16 @@ TEST(SnmpAdapter, CallbackMaySendAndAThrowingCallbackLeavesTheRestPending) {
     SnmpAdapter adapter(status);
     SilentPort silent;
     std::vector<std::string> order;
-    ASSERT_EQ(adapter.RequestAsync(SnmpOperation::Get, silent.Target(), kSysContact,
+    ASSERT_EQ(adapter.RequestAsync(SnmpOperation::Get, SilentTarget(silent), kSysContact,
                                    [&](int, SnmpReply&) {
                                        order.push_back("first");
                                        adapter.RequestAsync(
-                                           SnmpOperation::Get, silent.Target(), kSysContact,
+                                           SnmpOperation::Get, SilentTarget(silent), kSysContact,
                                            [&](int, SnmpReply&) { order.push_back("sent later"); });
                                        throw std::runtime_error("handler failed");
                                    }),
               0);
-    ASSERT_EQ(adapter.RequestAsync(SnmpOperation::Get, silent.Target(), kSysContact,
+    ASSERT_EQ(adapter.RequestAsync(SnmpOperation::Get, SilentTarget(silent), kSysContact,
                                    [&](int, SnmpReply&) { order.push_back("second"); }),
               0);
     QDeadlineTimer deadline(5000);

@@ -2,7 +2,7 @@
 
 #include "BootCounter.h"
 #include "FileBytes.h"
-#include "SilentPort.h"
+#include "SilentTarget.h"
 #include "VqException.h"
 
 #include <QCoreApplication>
@@ -160,7 +160,7 @@ TEST(SnmpEventProcessor, DeliversBetweenEventsAndNeverReentrantly) {
     ASSERT_EQ(Failure(dir.path().toStdString()).first, 0);
     // Both requests go to a port that never answers, and so time out together.
     SilentPort silent;
-    SnmpTarget target = silent.Target(1, 5);
+    SnmpTarget target = SilentTarget(silent, 1, 5);
     const std::vector<SnmpVarBind>& binding = kSysContact;
 
     std::vector<int> calls;
@@ -199,7 +199,7 @@ TEST(SnmpEventProcessor, ReportsAnEscapedExceptionAndKeepsTicking) {
         }
     };
     SilentPort silent;
-    ASSERT_EQ(SnmpSession->RequestAsync(SnmpOperation::Get, silent.Target(1, 5), kSysContact,
+    ASSERT_EQ(SnmpSession->RequestAsync(SnmpOperation::Get, SilentTarget(silent, 1, 5), kSysContact,
                                         [](int, SnmpReply&) { RaiseVqError(-514); }),
               0);
     QDeadlineTimer deadline(5000);
