@@ -112,6 +112,7 @@ void TForm::BeforeDestruction() {
     if (OnDestroy) {
         OnDestroy(this);
     }
+    TControl::BeforeDestruction();
 }
 
 void TForm::AfterConstruction() {
