@@ -181,9 +181,7 @@ void VqSNMPRequest::ComputeDerived(int index, VqMoment moment) {
     default:
         RaiseVqError(kBadSyntaxInExpression);
     }
-    // The expression may have replaced the variable list's storage; look the variable up again.
-    SnmpVariable& target = VarList.GetVariable(index);
-    target.ValueText = target.OptionList ? target.OptionList->ValueToText(text) : text;
+    v.ValueText = v.OptionList ? v.OptionList->ValueToText(text) : text;
 }
 
 bool VqSNMPRequest::TestCondition(std::string_view condition) {

@@ -2,7 +2,7 @@
 
 #include "CoreTestHelpers.h"
 #include "MessageWait.h"
-#include "SilentTarget.h"
+#include "SilentPort.h"
 #include "SimTest.h"
 #include "VqException.h"
 
