@@ -74,9 +74,21 @@ void TFont::SetStyle(unsigned style) {
     Control->ApplyFont();
 }
 
-TControl::TControl(TComponent* owner) : TComponent(owner), Holder(std::make_unique<WidgetHolder>()) {}
+TControl::TControl(TComponent* owner)
+    : TComponent(owner), Holder(std::make_unique<WidgetHolder>()), Signals(new QObject()) {}
+
+QObject* TControl::SignalContext() const {
+    return Signals;
+}
+
+void TControl::BeforeDestruction() {
+    delete Signals;
+    Signals = nullptr;
+}
 
 TControl::~TControl() {
+    Destroying = true;
+    delete Signals; // a control that was not deleted with delete (one on the stack)
     while (!Children.empty()) {
         delete Children.back();
     }
@@ -159,7 +171,7 @@ void TControl::AttachChildWidget(TControl* child) {
 
 void TControl::RemoveChild(TControl* child) {
     Children.erase(std::remove(Children.begin(), Children.end(), child), Children.end());
-    if (child->Alignment != alNone) {
+    if (child->Alignment != alNone && !Destroying) {
         Realign();
     }
 }

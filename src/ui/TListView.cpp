@@ -228,11 +228,12 @@ TListView::TListView(TComponent* owner)
     View->header()->setSectionsMovable(false);
     View->viewport()->setMouseTracking(true);
     SetWidget(View, 250, 150);
-    QObject::connect(View->selectionModel(), &QItemSelectionModel::selectionChanged,
+    QObject::connect(View->selectionModel(), &QItemSelectionModel::selectionChanged, SignalContext(),
                      [this] { Dispatch([this] { UserSelectionChanged(); }); });
 }
 
 TListView::~TListView() {
+    TControl::BeforeDestruction(); // the view must not report the model going
     View->setModel(nullptr);
     delete Model;
 }

@@ -57,11 +57,21 @@ int TTabSheet::PageIndex() const {
 
 TPageControl::TPageControl(TComponent* owner) : TControl(owner), Tabs(new QTabWidget()) {
     SetWidget(Tabs, 289, 193);
-    QObject::connect(Tabs, &QTabWidget::currentChanged, [this] {
+    QObject::connect(Tabs, &QTabWidget::currentChanged, SignalContext(), [this] {
         if (!Setting) {
             DispatchEvent(OnChange, this);
         }
     });
+}
+
+TPageControl::~TPageControl() {
+    // The sheets go with the base part, after this part is gone: they must not call back, nor the
+    // tab widget that loses them.
+    BeforeDestruction();
+    for (TTabSheet* sheet : Sheets) {
+        sheet->Pages = nullptr;
+    }
+    Sheets.clear();
 }
 
 void TPageControl::AttachChildWidget(TControl* child) {

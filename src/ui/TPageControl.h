@@ -33,6 +33,7 @@ private:
 class TPageControl : public TControl {
 public:
     explicit TPageControl(TComponent* owner);
+    ~TPageControl() override;
 
     int PageCount() const { return static_cast<int>(Sheets.size()); }
     TTabSheet* Pages(int index) const { return Sheets.at(index); }
