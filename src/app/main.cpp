@@ -1,5 +1,6 @@
 // The program: the application titled "ZQS-4410-Series", its one main window and the message loop.
 #include "CommandLine.h"
+#include "FrontPanelForms.h"
 #include "MainUnit.h"
 #include "TApplication.h"
 #include "TestHook.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     try {
         Application->SetTitle("ZQS-4410-Series");
+        RegisterFrontPanelForms();
         Application->CreateForm(MainForm);
         Application->Run();
     } catch (const std::exception& e) {

@@ -4,6 +4,10 @@
 
 #include "FrontPanelHost.h"
 
-// Registers the six classes and puts the host source in force (the main window's facts and
-// controls, as the program gives them).
-void RegisterFrontPanelForms(FrontPanelHostSource host);
+// The main window as the panels' host: its unit digits (loaded into ImageList1 the first time a
+// panel asks for them), status panel 0, SysObjectId and StackMode.
+FrontPanelHost MainWindowPanelHost();
+
+// Registers the six classes and puts the host source in force; the program calls it once before
+// the main window is created.
+void RegisterFrontPanelForms(FrontPanelHostSource host = MainWindowPanelHost);

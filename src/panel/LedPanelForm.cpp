@@ -395,8 +395,13 @@ void TLedPanelForm::ReportUnsupportedModel() {
     TBitmap digit;
     if (Host.UnitDigits && Host.UnitDigits->GetBitmap(UnitNumber - 1, &digit))
         Image2->SetBitmap(digit);
-    if (Host.StatusPanel)
-        Host.StatusPanel->SetText(kUnsupportedModel);
+    TStatusPanel* status = Host.StatusPanel;
+    if (!status)
+        return;
+    status->SetText(kUnsupportedModel);
+    // The main window's own reads that end its build write their status line after this one:
+    // say it again once they are done.
+    PostCall(this, [status] { status->SetText(kUnsupportedModel); });
 }
 
 void TLedPanelForm::ReportBuildFailure(const std::exception& e) {

@@ -1,5 +1,6 @@
 #include "GUIWaitingFormUnit.h"
 
+#include "BusyBar.h"
 #include "TProgressBar.h"
 #include "TTimer.h"
 
@@ -20,12 +21,7 @@ TGUIWaitingForm::TGUIWaitingForm(TComponent* owner) : TTimedForm(owner) {
     SetClientHeight(24);
     SetPosition(poMainFormCenter);
 
-    ProgressBar1 = new TProgressBar(this);
-    ProgressBar1->SetParent(this);
-    ProgressBar1->SetAlign(alClient);
-    ProgressBar1->SetMin(0);
-    ProgressBar1->SetMax(600);
-    ProgressBar1->SetStep(20);
+    ProgressBar1 = CreateBusyBar(this);
 
     Timer1 = new TTimer(this);
     Timer1->SetEnabled(false);

@@ -1,11 +1,13 @@
 #include "MainUnit.h"
 
 #include "About.h"
+#include "FrontPanelForm.h"
 #include "HelpViewer.h"
 #include "MenuTree.h"
 #include "ModuleCommandLine.h"
 #include "Oid_model.h"
 #include "Oid_system.h"
+#include "StrToInt.h"
 #include "TApplication.h"
 #include "TImageList.h"
 #include "TLabel.h"
@@ -19,6 +21,7 @@
 #include "VqMessageTable.h"
 #include "VqSNMPRequest2Edits.h"
 #include "VqSNMPSession.h"
+#include "WaitingFormUnit.h"
 
 #include <exception>
 #include <stdexcept>
@@ -167,6 +170,7 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
     AddMenuItems(MainMenu1, this, ShellMenuItems());
     SetMenu(MainMenu1);
     MenuItem("About1")->OnClick = Bind(this, &TMainForm::About1Click);
+    MenuItem("RefreshPanel2")->OnClick = Bind(this, &TMainForm::RefreshPanel1Click);
     MenuItem("Help2")->OnClick = Bind(this, &TMainForm::Help2Click);
 
     StatusBar = new TStatusBar(this);
@@ -251,6 +255,7 @@ void TMainForm::FormCreate(TObject*) {
             return;
         }
         SysObjectId = ST_ModuleOID->Caption();
+        SwitchIdentified = true;
         IdentifyModel();
         if (LoadUnitInformation()) {
             ApplyStackModeMenus();
@@ -267,6 +272,173 @@ void TMainForm::FormActivate(TObject*) {
     }
     UnitPanelCount = 0;
     ActivatedOnce = true;
+    // A switch that did not answer at start is not asked again behind the user's back: its error
+    // stays in status panel 0, and Refresh builds the panels once it answers.
+    if (!SwitchIdentified) {
+        return;
+    }
+    ShowWaitingForm("Initializing Panel");
+    ApplyScrollingLayout();
+}
+
+void TMainForm::RefreshPanel1Click(TObject*) {
+    if (MessageDlg("Refresh panel may take a long time. Are you sure?", mtConfirmation, mbOK | mbCancel) !=
+        mrOk) {
+        return;
+    }
+    FirstBuild = false;
+    ShowWaitingForm(nullptr);
+    ApplyScrollingLayout();
+}
+
+void TMainForm::ShowWaitingForm(const char* caption) {
+    WaitingForm = CreateForm<TWaitingForm>(this);
+    if (caption) {
+        WaitingForm->SetCaption(caption);
+    }
+    WaitingForm->ShowModal();
+    delete WaitingForm;
+    WaitingForm = nullptr;
+}
+
+void TMainForm::ApplyScrollingLayout() {
+    if (UnitPanelCount < 5) {
+        return;
+    }
+    // The same geometry after every build: the window is as wide as its panels plus the 20 pixels
+    // of the scroll bar, however often Refresh runs (a failed one builds nothing and so must not
+    // widen it again), and never taller than 500.
+    ScrollBox1->SetAutoScroll(true);
+    SetTop(20);
+    SetHeight(500);
+    SetClientWidth(PanelsClientWidth + 20);
+    ScrollBox1->SetWidth(ClientWidth());
+    ScrollBox1->SetHeight(430);
+}
+
+std::string TMainForm::UnitCell(const TListItem* row, const std::string& column) const {
+    TListColumns& columns = UnitListView->Columns();
+    for (int c = 0; c < columns.Count(); ++c) {
+        if (columns[c]->Caption() != column) {
+            continue;
+        }
+        if (c == 0) {
+            return row->Caption();
+        }
+        return c - 1 < row->SubItems().Count() ? row->SubItems()[c - 1] : std::string();
+    }
+    return std::string();
+}
+
+void TMainForm::BuildUnitPanels() {
+    UnitPanelCount = 0;
+    LastPanel = nullptr;
+    ScrollBox1->ScrollToTop();
+    if (ST_StackMode->Caption() != "enabled") {
+        BuildStandalonePanel();
+        return;
+    }
+    TListItems& rows = UnitListView->Items();
+    for (int i = 0; i < rows.Count(); ++i) {
+        try {
+            const TListItem* row = rows[i];
+            const std::string exist = UnitCell(row, "Exist State");
+            if (exist == "no-exist" || exist == "(NOTDONE)") {
+                continue;
+            }
+            const std::string moduleName = UnitCell(row, "Module Name");
+            // Not used further, but a unit whose port numbers are no numbers gets no panel.
+            StrToInt(UnitCell(row, "Start Port"));
+            StrToInt(UnitCell(row, "Port Range"));
+            ++UnitPanelCount;
+            AddUnitPanel(moduleName, row->Caption());
+        } catch (const std::exception& e) {
+            SetStatusText(e.what());
+            break;
+        }
+    }
+}
+
+void TMainForm::AddUnitPanel(const std::string& moduleName, const std::string& unitId) {
+    for (size_t i = 0; i < SupportedModels.size(); ++i) {
+        if (moduleName != SupportedModels[i]) {
+            continue;
+        }
+        TFrontPanelForm* panel = CreateFrontPanelForm(static_cast<int>(i), this);
+        if (!panel) {
+            return;
+        }
+        const int height = panel->ClientHeight(), width = panel->ClientWidth();
+        panel->UnitNumber = StrToInt(unitId);
+        panel->BuildPanelLeds();
+        PlaceUnitPanel(panel, width, height);
+        return;
+    }
+}
+
+void TMainForm::BuildStandalonePanel() {
+    std::string unitId;
+    for (int i = 0; UnitList && i < UnitCount && i < UnitList->Items().Count(); ++i) {
+        const TListItem* row = UnitList->Items()[i];
+        if (UnitCell(row, "Module Name") != "NOT_EXIST" && UnitCell(row, "Current Mode") == "master") {
+            unitId = row->Caption();
+        }
+    }
+    int model = -1;
+    for (size_t i = 0; i < std::size(kModels); ++i) {
+        if (SysObjectId == kModels[i].SysObjectId) {
+            model = static_cast<int>(i);
+            break;
+        }
+    }
+    // Without a master row there is no unit to show.
+    if (model < 0 || unitId.empty()) {
+        return;
+    }
+    const int unitNumber = StrToInt(unitId);
+    TFrontPanelForm* panel = CreateFrontPanelForm(model, this);
+    if (!panel) {
+        return;
+    }
+    const int height = panel->ClientHeight(), width = panel->ClientWidth();
+    panel->UnitNumber = unitNumber;
+    panel->BuildPanelLeds();
+    PlaceUnitPanel(panel, width, height);
+    ScrollBox1->SetAutoScroll(false);
+}
+
+void TMainForm::PlaceUnitPanel(TFrontPanelForm* panel, int width, int height) {
+    panel->SetParent(ScrollBox1);
+    panel->SetLeft(0);
+    ScrollBox1->SetAlign(alNone);
+    if (LastPanel) {
+        panel->SetTop(LastPanel->Top() + LastPanel->ClientHeight() + 1);
+        if (ClientWidth() < width + 3) {
+            SetClientWidth(width + 3);
+        }
+    } else {
+        panel->SetTop(0);
+        SetClientWidth(width + 3);
+    }
+    LastPanel = panel;
+    PanelsClientWidth = ClientWidth();
+    SetClientHeight(panel->Top() + height + StatusBar->Height() + static_cast<int>(UnitPanels.size()) + 3);
+    ScrollBox1->SetAlign(alClient);
+    panel->Show();
+    if (Width() < panel->Width()) {
+        SetWidth(panel->Width() + 4);
+    }
+    UnitPanels.push_back(panel);
+    ScrollBox1->FitContent();
+}
+
+void TMainForm::FreeUnitPanels() {
+    for (TForm* panel : UnitPanels) {
+        panel->Close();
+        delete panel;
+    }
+    UnitPanels.clear();
+    LastPanel = nullptr;
 }
 
 void TMainForm::FormClose(TObject*, TCloseAction& action) {

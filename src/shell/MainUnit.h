@@ -12,8 +12,10 @@
 #include <string>
 #include <vector>
 
+class TFrontPanelForm;
 class TImageList;
 class TLabel;
+class TListItem;
 class TListView;
 class TMainMenu;
 class TMenuItem;
@@ -45,6 +47,7 @@ public:
     double ScaleFactor = 1.0; // 1.25 when the screen is not at 96 pixels per inch
     bool FirstBuild = true;
     bool ActivatedOnce = false;
+    bool SwitchIdentified = false;  // the sysObjectID was read at start
     std::vector<TForm*> UnitPanels; // the front panels, in build order
     TForm* LastPanel = nullptr;
     int UnitPanelCount = 0;
@@ -75,6 +78,17 @@ public:
     void About1Click(TObject* sender);
     void Help2Click(TObject* sender);
 
+    // The front panels, built inside a modal TWaitingForm at the first activation and by Refresh:
+    // one per present unit of a stack (or one for a stand-alone switch), one below the other in
+    // ScrollBox1, the window fitted around them; from five units on, the panel area scrolls.
+    void BuildUnitPanels();
+    void BuildStandalonePanel();
+    void FreeUnitPanels();
+    void AddUnitPanel(const std::string& moduleName, const std::string& unitId);
+    // Refresh: after a confirmation, the unit information is read again and the panels are built
+    // anew; when it cannot be read, the old panels stay.
+    void RefreshPanel1Click(TObject* sender);
+
     // Status panel 0, where the window reports what it could not do.
     void SetStatusText(const std::string& text);
     std::string StatusText() const;
@@ -84,6 +98,12 @@ public:
 
 private:
     void IdentifyModel();
+    void ShowWaitingForm(const char* caption);
+    void PlaceUnitPanel(TFrontPanelForm* panel, int width, int height);
+    void ApplyScrollingLayout();
+    int PanelsClientWidth = 0; // the client width the panels of the last build need
+    // The text of a unit row under the column of that caption ("" when there is none).
+    std::string UnitCell(const TListItem* row, const std::string& column) const;
     void SetMenuVisible(std::initializer_list<const char*> names, bool visible);
     void CloseUnitTableRequest();
 };
