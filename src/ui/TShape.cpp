@@ -72,6 +72,10 @@ void TShape::SetShape(TShapeType shape) {
 
 void TShape::Repaint() {
     if (QWidget* w = Widget()) {
+        // A solid rectangle covers its whole widget: what lies beneath need not be painted first
+        // (the front panels repaint their LED shapes several times a second).
+        w->setAttribute(Qt::WA_OpaquePaintEvent,
+                        Kind == stRectangle && ShapeBrush.Style() == bsSolid && ShapePen.Width() > 0);
         w->update();
     }
 }

@@ -5,6 +5,7 @@
 #include "TTimer.h"
 #include "VqNumList.h"
 
+#include <algorithm>
 #include <climits>
 
 VqSNMPRequest2Leds::VqSNMPRequest2Leds(TControl* owner)
@@ -75,6 +76,7 @@ void VqSNMPRequest2Leds::StartPolling(int n) {
 }
 
 void VqSNMPRequest2Leds::StopPolling() {
+    BlinkStopped = true;
     if (IsAlive(PollTimerAlive))
         PollTimer->SetEnabled(false);
     if (IsAlive(BlinkTimerAlive))
@@ -117,6 +119,17 @@ void VqSNMPRequest2Leds::PollTimerTick(TObject*) {
 
 void VqSNMPRequest2Leds::BlinkTimerTick(TObject*) {
     PaintLeds();
+    UpdateBlinkTimer();
+}
+
+void VqSNMPRequest2Leds::UpdateBlinkTimer() {
+    if (!IsAlive(BlinkTimerAlive))
+        return;
+    // Past the limit every blinking LED has been painted in its colour and stays so.
+    const bool alternating =
+        BlinkPasses <= BlinkLimit + 1 &&
+        std::any_of(Leds.begin(), Leds.end(), [](const LedRecord& led) { return led.Blink; });
+    BlinkTimer->SetEnabled(alternating && !BlinkStopped);
 }
 
 void VqSNMPRequest2Leds::RowReceived() {
@@ -128,6 +141,7 @@ void VqSNMPRequest2Leds::RowReceived() {
         throw;
     }
     PaintLeds();
+    UpdateBlinkTimer();
 }
 
 void VqSNMPRequest2Leds::GetFailed(const VqSNMPError& error) {

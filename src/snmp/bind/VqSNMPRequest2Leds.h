@@ -41,9 +41,12 @@ public:
 
     std::vector<LedRecord> Leds; // in registration order
     TTimer* PollTimer;           // disabled until StartPolling
-    TTimer* BlinkTimer;          // every 60 ms from construction until StopPolling
-    int BlinkLimit = 6;          // the last blink pass that still alternates
-    int BlinkPasses = 0;         // paint passes with a blinking LED since the last read
+    // Every 60 ms from construction until StopPolling while an LED alternates: once the passes
+    // after a read are over and every LED shows its colour, a tick would paint nothing, so the
+    // timer rests until the next read (an idle panel costs no wake-ups).
+    TTimer* BlinkTimer;
+    int BlinkLimit = 6;  // the last blink pass that still alternates
+    int BlinkPasses = 0; // paint passes with a blinking LED since the last read
     int DecodeMode = kLedDecodeOneOctet;
     int PortLimit = 4;
 
@@ -75,7 +78,11 @@ protected:
     virtual void DecodeLed(LedRecord& led);
 
 private:
+    // Wakes the blink timer after a read when an LED blinks (and polling was not stopped), and lets
+    // it rest once no LED alternates any more.
+    void UpdateBlinkTimer();
     // Paints only what changes: a shape asked for its own colour again repaints for nothing.
     static void PaintShape(LedRecord& led, TColor colour);
     std::weak_ptr<const bool> PollTimerAlive, BlinkTimerAlive;
+    bool BlinkStopped = false; // StopPolling ended blinking for good
 };

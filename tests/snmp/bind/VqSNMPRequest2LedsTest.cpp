@@ -155,8 +155,8 @@ TEST_F(VqSNMPRequest2LedsTest, StartPollingPaintsTheFirstReadAtOnce) {
     EXPECT_EQ(Shown(beyond), clBlack) << "past the 58 octets";
     EXPECT_TRUE(request.PollTimer->Running());
     EXPECT_EQ(request.PollTimer->Interval(), 5000);
-    EXPECT_TRUE(request.BlinkTimer->Running());
     EXPECT_EQ(request.BlinkTimer->Interval(), 60);
+    EXPECT_FALSE(request.BlinkTimer->Running()) << "nothing blinks: the blink timer rests";
     EXPECT_EQ(request.Mode, 1) << "later polls are asynchronous";
     EXPECT_EQ(Status->Text(), "") << "no status target yet";
 }
@@ -206,18 +206,19 @@ TEST_F(VqSNMPRequest2LedsTest, BlinkingAlternatesSevenPaintsAfterEachReply) {
     const std::vector<TColor> expected = {clLime,  clBlack, clLime, clBlack, clLime,
                                           clBlack, clLime,  clLime, clLime,  clLime};
     EXPECT_EQ(seen, expected);
+    EXPECT_FALSE(request.BlinkTimer->Running()) << "once every LED stays lit, the timer rests";
 
     ASSERT_TRUE(PollAndWait());
     EXPECT_EQ(request.BlinkPasses, 1) << "the reply started the passes again";
     EXPECT_EQ(Shown(port), clBlack) << "the lit LED goes dark with the reply's own paint";
+    EXPECT_TRUE(request.BlinkTimer->Running()) << "a reply with a blinking LED wakes it";
     request.BlinkTimer->Tick();
     EXPECT_EQ(Shown(port), clLime);
 
     Agent().LoadScenario(LedScenario(R"("32": 0, "1": 1)"));
     ASSERT_TRUE(PollAndWait());
-    EXPECT_EQ(Shown(port), kGrey);
-    request.BlinkTimer->Tick();
     EXPECT_EQ(Shown(port), kGrey) << "state 0 does not blink";
+    EXPECT_FALSE(request.BlinkTimer->Running());
 }
 
 // A dead switch never shows stale colours: the failed poll darkens every LED and says why.
