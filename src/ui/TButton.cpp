@@ -9,7 +9,8 @@
 TButton::TButton(TComponent* owner) : TControl(owner), Button(new QPushButton()) {
     Button->setAutoDefault(false);
     SetWidget(Button, 75, 25);
-    QObject::connect(Button, &QPushButton::clicked, [this] { Dispatch([this] { Click(); }); });
+    QObject::connect(Button, &QPushButton::clicked, SignalContext(),
+                     [this] { Dispatch([this] { Click(); }); });
 }
 
 std::string TButton::Caption() const {

@@ -7,7 +7,7 @@
 
 TCheckBox::TCheckBox(TComponent* owner) : TControl(owner), Box(new QCheckBox()) {
     SetWidget(Box, 97, 17);
-    QObject::connect(Box, &QCheckBox::clicked, [this] { DispatchEvent(OnClick, this); });
+    QObject::connect(Box, &QCheckBox::clicked, SignalContext(), [this] { DispatchEvent(OnClick, this); });
 }
 
 std::string TCheckBox::Caption() const {

@@ -12,7 +12,7 @@ TComboBox::TComboBox(TComponent* owner)
     Box->setInsertPolicy(QComboBox::NoInsert);
     SetWidget(Box, 145, 21);
     SetStyle(csDropDown);
-    QObject::connect(Box, &QComboBox::activated, [this](int) {
+    QObject::connect(Box, &QComboBox::activated, SignalContext(), [this](int) {
         Dispatch([this] {
             if (OnClick) {
                 OnClick(this);
@@ -32,7 +32,8 @@ void TComboBox::SetStyle(TComboBoxStyle style) {
     Box->setCurrentIndex(index);
     if (QLineEdit* edit = Box->lineEdit()) {
         WatchWidget(edit);
-        QObject::connect(edit, &QLineEdit::textEdited, Box, [this] { DispatchEvent(OnChange, this); });
+        QObject::connect(edit, &QLineEdit::textEdited, SignalContext(),
+                         [this] { DispatchEvent(OnChange, this); });
     }
 }
 

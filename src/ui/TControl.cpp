@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QPointer>
 #include <QWidget>
@@ -73,9 +74,21 @@ void TFont::SetStyle(unsigned style) {
     Control->ApplyFont();
 }
 
-TControl::TControl(TComponent* owner) : TComponent(owner), Holder(std::make_unique<WidgetHolder>()) {}
+TControl::TControl(TComponent* owner)
+    : TComponent(owner), Holder(std::make_unique<WidgetHolder>()), Signals(new QObject()) {}
+
+QObject* TControl::SignalContext() const {
+    return Signals;
+}
+
+void TControl::BeforeDestruction() {
+    delete Signals;
+    Signals = nullptr;
+}
 
 TControl::~TControl() {
+    Destroying = true;
+    delete Signals; // a control that was not deleted with delete (one on the stack)
     while (!Children.empty()) {
         delete Children.back();
     }
@@ -107,6 +120,11 @@ void TControl::SetWidget(QWidget* widget, int width, int height) {
 
 void TControl::WatchWidget(QObject* object) {
     object->installEventFilter(Proxy);
+}
+
+bool TControl::IsLeftClick(QObject* watched, QEvent* event) const {
+    return watched == Widget() && event->type() == QEvent::MouseButtonRelease &&
+           static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
 }
 
 QWidget* TControl::ClientWidget() const {
@@ -153,7 +171,7 @@ void TControl::AttachChildWidget(TControl* child) {
 
 void TControl::RemoveChild(TControl* child) {
     Children.erase(std::remove(Children.begin(), Children.end(), child), Children.end());
-    if (child->Alignment != alNone) {
+    if (child->Alignment != alNone && !Destroying) {
         Realign();
     }
 }

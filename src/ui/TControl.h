@@ -124,6 +124,11 @@ public:
     TNotifyEvent OnResize;
 
 protected:
+    // The context of every signal connection of a subclass: it goes in BeforeDestruction, while the
+    // whole control still exists, so no signal that Qt emits while it deletes the widgets (a tab
+    // widget losing its pages, a view its model) reaches a control whose derived part is gone.
+    QObject* SignalContext() const;
+    void BeforeDestruction() override;
     // Subclasses give their widget once, in their constructor; the control owns it.
     void SetWidget(QWidget* widget, int width, int height);
     // The widget that holds child controls' widgets (a form's client area, a scroll box's contents).
@@ -138,6 +143,8 @@ protected:
     // inside Dispatch, so a handler may throw.
     virtual bool WidgetEvent(QObject* watched, QEvent* event);
     void WatchWidget(QObject* object);
+    // A left-button release on the control's widget: a click.
+    bool IsLeftClick(QObject* watched, QEvent* event) const;
     // Called after the widget's size changed (by layout, user or code).
     virtual void Resized();
     void StoreBounds(int left, int top, int width, int height);
@@ -155,6 +162,7 @@ private:
     struct WidgetHolder;
     std::unique_ptr<WidgetHolder> Holder;
     ControlEventProxy* Proxy = nullptr;
+    QObject* Signals;
     TControl* ParentControl = nullptr;
     std::vector<TControl*> Children;
     int BoundsLeft = 0, BoundsTop = 0, BoundsWidth = 0, BoundsHeight = 0;
@@ -163,6 +171,7 @@ private:
     bool IsTabStop = true;
     bool IsShowHint = false;
     bool Aligning = false;
+    bool Destroying = false;
     TColor BackColor = clBtnFace;
     bool ColorSet = false;
     TFont ControlFont{this};

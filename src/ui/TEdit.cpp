@@ -25,9 +25,10 @@ public:
 TEdit::TEdit(TComponent* owner) : TControl(owner), Line(new QLineEdit()) {
     Line->setValidator(new MaxLengthValidator(this, Line));
     SetWidget(Line, 121, 21);
-    QObject::connect(Line, &QLineEdit::textChanged,
+    QObject::connect(Line, &QLineEdit::textChanged, SignalContext(),
                      [this](const QString& text) { AcceptedLength = text.size(); });
-    QObject::connect(Line, &QLineEdit::textEdited, [this] { DispatchEvent(OnChange, this); });
+    QObject::connect(Line, &QLineEdit::textEdited, SignalContext(),
+                     [this] { DispatchEvent(OnChange, this); });
 }
 
 std::string TEdit::Text() const {
@@ -100,7 +101,7 @@ bool TEdit::WidgetEvent(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::MouseButtonRelease:
-        if (OnClick && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (OnClick && IsLeftClick(watched, event)) {
             OnClick(this);
         }
         break;

@@ -110,6 +110,7 @@ void TForm::BeforeDestruction() {
     if (OnDestroy) {
         OnDestroy(this);
     }
+    TControl::BeforeDestruction();
 }
 
 void TForm::AfterConstruction() {

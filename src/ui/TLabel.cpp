@@ -70,8 +70,7 @@ void TLabel::FitToText() {
 }
 
 bool TLabel::WidgetEvent(QObject* watched, QEvent* event) {
-    if (watched == Label && event->type() == QEvent::MouseButtonRelease && OnClick &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (OnClick && IsLeftClick(watched, event)) {
         OnClick(this);
     }
     if (watched == Label && event->type() == QEvent::FontChange) {

@@ -10,7 +10,7 @@ TMemo::TMemo(TComponent* owner)
     : TControl(owner), Editor(new QPlainTextEdit()),
       LineList([this](TStrings::Change c, int i) { LinesChanged(c, i); }) {
     SetWidget(Editor, 185, 89);
-    QObject::connect(Editor, &QPlainTextEdit::textChanged, [this] {
+    QObject::connect(Editor, &QPlainTextEdit::textChanged, SignalContext(), [this] {
         // Typed by the user (changes by code block the signal): take the lines over.
         Syncing = true;
         LineList.SetText(FromQ(Editor->toPlainText()));

@@ -97,8 +97,7 @@ void TPanel::AlignRect(int& left, int& top, int& right, int& bottom) const {
 }
 
 bool TPanel::WidgetEvent(QObject* watched, QEvent* event) {
-    if (watched == Panel && event->type() == QEvent::MouseButtonRelease && OnClick &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (OnClick && IsLeftClick(watched, event)) {
         OnClick(this);
     }
     return TControl::WidgetEvent(watched, event);

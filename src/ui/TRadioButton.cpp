@@ -6,7 +6,7 @@
 
 TRadioButton::TRadioButton(TComponent* owner) : TControl(owner), Button(new QRadioButton()) {
     SetWidget(Button, 113, 17);
-    QObject::connect(Button, &QRadioButton::toggled, [this](bool on) {
+    QObject::connect(Button, &QRadioButton::toggled, SignalContext(), [this](bool on) {
         if (on && !Setting) {
             DispatchEvent(OnClick, this);
         }

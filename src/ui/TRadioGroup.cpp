@@ -18,7 +18,7 @@ void TRadioGroup::Rebuild() {
         auto* button = new QRadioButton(ToQ(ItemList[i]), Box);
         button->setChecked(i == Index);
         button->show();
-        QObject::connect(button, &QRadioButton::clicked, [this, i] {
+        QObject::connect(button, &QRadioButton::clicked, SignalContext(), [this, i] {
             if (i != Index) {
                 Index = i;
                 DispatchEvent(OnClick, this);

@@ -255,3 +255,46 @@ TEST(TForm, AFormEmbeddedInAPanelShowsInsideItAndBackAsAWindow) {
     child->SetParent(nullptr);
     EXPECT_TRUE(child->Widget()->isWindow());
 }
+
+namespace {
+// A generic dialog posts itself its first read so that it runs inside the modal loop.
+class TFirstReadForm : public TForm {
+public:
+    static constexpr unsigned WM_FIRSTREAD = WM_USER + 1;
+    explicit TFirstReadForm(TComponent* owner) : TForm(owner) {
+        OnShow = [this](TObject*) {
+            PostMessage(this, WM_FIRSTREAD);
+            Log.push_back("shown");
+        };
+    }
+    void WndProc(TMessage& message) override {
+        if (message.Msg == WM_FIRSTREAD) {
+            Log.push_back(Modal() ? "first read inside the modal loop" : "first read outside");
+            SetModalResult(mrOk);
+            return;
+        }
+        TForm::WndProc(message);
+    }
+    std::vector<std::string> Log;
+};
+} // namespace
+
+TEST(TForm, AnApplicationMessageReachesTheFormsOwnHandlerInsideTheModalLoop) {
+    std::unique_ptr<TFirstReadForm> form(CreateForm<TFirstReadForm>(nullptr));
+    EXPECT_EQ(mrOk, form->ShowModal());
+    EXPECT_EQ((std::vector<std::string>{"shown", "first read inside the modal loop"}), form->Log);
+}
+
+TEST(TForm, OnResizeFollowsSizeChangesByCodeAndByTheWindow) {
+    std::unique_ptr<TForm> form(CreateForm<TForm>(nullptr));
+    std::vector<int> widths;
+    form->OnResize = [&](TObject*) { widths.push_back(form->ClientWidth()); };
+    form->SetClientWidth(400);
+    form->Show();
+    form->Widget()->resize(500, form->Widget()->height()); // as a user drags the frame
+    Application->ProcessMessages();
+    ASSERT_GE(widths.size(), 2u);
+    EXPECT_EQ(400, widths.front());
+    EXPECT_EQ(500, widths.back());
+    EXPECT_EQ(500, form->ClientWidth());
+}

@@ -675,7 +675,7 @@ void SnmpAdapter::OnLibraryEvent(Channel& channel, uint64_t id, int operation, v
             Finish(pending, static_cast<int>(pdu->errstat));
             return;
         case NETSNMP_CALLBACK_OP_TIMED_OUT:
-            Finish(pending, pending.ReportStatus ? pending.ReportStatus : kSnmpTimeout);
+            TimedOut(pending);
             return;
         case NETSNMP_CALLBACK_OP_SEC_ERROR: {
             // A report the library could not match to the request's security level (a wrong
@@ -708,6 +708,14 @@ void SnmpAdapter::Finish(Pending& pending, int status) {
         Finished.push_back(pending.Id);
 }
 
+void SnmpAdapter::TimedOut(Pending& pending) {
+    // An agent that restarted with another engine ID drops our messages without a report we
+    // could match: after a v3 time-out the next request discovers the engine again.
+    if (pending.Chan->Version == 3)
+        DropEngineId(*pending.Chan);
+    Finish(pending, pending.ReportStatus ? pending.ReportStatus : kSnmpTimeout);
+}
+
 void SnmpAdapter::DropEngineId(const Channel& channel) {
     EngineIds.erase(channel.AgentKey);
     for (auto& [key, other] : Channels)
@@ -725,7 +733,7 @@ int SnmpAdapter::Request(SnmpOperation operation, const SnmpTarget& target,
     Channel& channel = *pending.Chan;
     while (!pending.Done) {
         if (Clock::now() >= pending.Deadline) {
-            Finish(pending, pending.ReportStatus ? pending.ReportStatus : kSnmpTimeout);
+            TimedOut(pending);
             break;
         }
         int fds = 0, block = 1;
@@ -790,7 +798,7 @@ void SnmpAdapter::ExpireOverdue() {
     const auto now = Clock::now();
     for (auto& [id, pending] : Pendings)
         if (pending->Callback && !pending->Done && now >= pending->Deadline)
-            Finish(*pending, pending->ReportStatus ? pending->ReportStatus : kSnmpTimeout);
+            TimedOut(*pending);
 }
 
 void SnmpAdapter::CloseIdleRetired() {

@@ -154,6 +154,7 @@ private:
     int Send(SnmpOperation operation, const SnmpTarget& target, const std::vector<SnmpVarBind>& varBinds,
              bool blocking, uint64_t& id);
     void Finish(Pending& pending, int status);
+    void TimedOut(Pending& pending);
     void DropEngineId(const Channel& channel);
     void CloseIdleRetired();
     void ExpireOverdue();

@@ -4,6 +4,8 @@
 #include "TApplication.h"
 #include "TComboBox.h"
 #include "TControl.h"
+#include "TListView.h"
+#include "TPageControl.h"
 #include "TScreen.h"
 #include "TTimer.h"
 
@@ -11,7 +13,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
+#include <QTreeView>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -229,16 +234,34 @@ void ClickControl(TControl* control) {
     QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at);
 }
 
+namespace {
+// The widget a pointer at (x, y) of the control reaches (the deepest child there), and the point in it.
+QWidget* TargetAt(TControl* control, int x, int y, QPoint& at) {
+    QWidget* w = WidgetOf(control);
+    QWidget* child = w->childAt(x, y);
+    at = child ? child->mapFrom(w, QPoint(x, y)) : QPoint(x, y);
+    return child ? child : w;
+}
+} // namespace
+
 void ClickAt(TControl* control, int x, int y) {
-    QTest::mouseClick(WidgetOf(control), Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
+    QPoint at;
+    QWidget* target = TargetAt(control, x, y, at);
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at);
 }
 
 void DoubleClickAt(TControl* control, int x, int y) {
-    QTest::mouseDClick(WidgetOf(control), Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
+    QPoint at;
+    QWidget* target = TargetAt(control, x, y, at);
+    // A double click arrives after the first click of the pair.
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(target, Qt::LeftButton, Qt::NoModifier, at);
 }
 
 void MoveMouseTo(TControl* control, int x, int y) {
-    QTest::mouseMove(WidgetOf(control), QPoint(x, y));
+    QPoint at;
+    QWidget* target = TargetAt(control, x, y, at);
+    QTest::mouseMove(target, at);
 }
 
 void ChooseComboItem(TComboBox* combo, int index) {
@@ -247,6 +270,23 @@ void ChooseComboItem(TComboBox* combo, int index) {
     // What the drop-down list does when the user picks an item.
     box->setCurrentIndex(index);
     emit box->activated(index);
+}
+
+void ClickListRow(TListView* list, int row) {
+    auto* view = static_cast<QTreeView*>(WidgetOf(list));
+    view->scrollTo(view->model()->index(row, 0));
+    int left, top, width, height;
+    if (!list->RowRect(row, left, top, width, height)) {
+        throw std::invalid_argument("row not shown");
+    }
+    QPoint inViewport = view->viewport()->mapFrom(view, QPoint(left + width / 2, top + height / 2));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, inViewport);
+}
+
+void ClickTab(TPageControl* pages, int index) {
+    auto* tabs = static_cast<QTabWidget*>(WidgetOf(pages));
+    QTabBar* bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index).center());
 }
 
 bool WaitFor(const std::function<bool()>& done, uint64_t boundMs) {

@@ -23,6 +23,8 @@
 class TComboBox;
 class TControl;
 class TEdit;
+class TListView;
+class TPageControl;
 
 // Answers message boxes from a script, in order. Each shown box is recorded. A box that does not
 // match the next expected text, or comes when the script is used up, fails the test.
@@ -160,6 +162,10 @@ void DoubleClickAt(TControl* control, int x, int y);
 void MoveMouseTo(TControl* control, int x, int y);
 // Chooses the item from the drop-down list.
 void ChooseComboItem(TComboBox* combo, int index);
+// Clicks row `row` of a list view (its first column); scrolls it into view first.
+void ClickListRow(TListView* list, int row);
+// Clicks the tab of page `index`.
+void ClickTab(TPageControl* pages, int index);
 // Lets events run until done() holds, at most boundMs; true when it holds.
 bool WaitFor(const std::function<bool()>& done, uint64_t boundMs = 5000);
 

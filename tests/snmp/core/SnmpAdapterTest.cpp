@@ -1,6 +1,9 @@
 #include "SnmpAdapter.h"
 
 #include "SilentPort.h"
+#include "SimTest.h"
+#include "SnmpTestTargets.h"
+#include "SnmpdAgent.h"
 #include "VqSNMPError.h"
 
 #include <QDeadlineTimer>
@@ -27,7 +30,7 @@ TEST(SnmpAdapter, RefusesWhatItCannotSendWithoutAnyCallback) {
     ASSERT_EQ(status, 0);
     SilentPort silent;
     auto v3 = [&](int model, int level, int auth, int priv) {
-        SnmpTarget target = silent.Target(3);
+        SnmpTarget target = TargetAt(silent.Address(), silent.Port(), 3);
         target.SecurityModel = model;
         target.SecurityLevel = level;
         target.AuthProtocol = auth;
@@ -36,7 +39,7 @@ TEST(SnmpAdapter, RefusesWhatItCannotSendWithoutAnyCallback) {
         target.PrivPassword = "privpassword";
         return target;
     };
-    SnmpTarget empty = silent.Target();
+    SnmpTarget empty = TargetAt(silent.Address(), silent.Port());
     empty.Address = "";
     struct Case {
         const char* name;
@@ -53,9 +56,9 @@ TEST(SnmpAdapter, RefusesWhatItCannotSendWithoutAnyCallback) {
         {"level 4", v3(3, 4, 2, 2), kSysContact, -303},
         {"authNoPriv without auth protocol", v3(3, 2, 1, 2), kSysContact, -303},
         {"authPriv without priv protocol", v3(3, 3, 2, 1), kSysContact, -303},
-        {"version 2", silent.Target(2), kSysContact, -416},
+        {"version 2", TargetAt(silent.Address(), silent.Port(), 2), kSysContact, -416},
         {"empty address", empty, kSysContact, -418},
-        {"OID of one arc", silent.Target(), {{SnmpOid({1}), {}}}, -417},
+        {"OID of one arc", TargetAt(silent.Address(), silent.Port()), {{SnmpOid({1}), {}}}, -417},
     };
     for (const Case& c : cases) {
         int calls = 0;
@@ -83,7 +86,7 @@ TEST(SnmpAdapter, SilentPortTimesOutAfterTheTimeOutTwice) {
     SnmpAdapter adapter(status);
     SilentPort silent;
     for (int version : {0, 1, 3}) {
-        SnmpTarget target = silent.Target(version, 15);
+        SnmpTarget target = TargetAt(silent.Address(), silent.Port(), version, 15);
         SnmpReply reply;
         auto start = std::chrono::steady_clock::now();
         EXPECT_EQ(adapter.Request(SnmpOperation::Get, target, kSysContact, reply), kSnmpTimeout) << version;
@@ -99,17 +102,20 @@ TEST(SnmpAdapter, AsynchronousTimeOutArrivesOnlyFromThePump) {
     SnmpAdapter adapter(status);
     SilentPort silent;
     int calls = 0, seen = 0;
-    ASSERT_EQ(adapter.RequestAsync(SnmpOperation::GetNext, silent.Target(), kSysContact,
+    ASSERT_EQ(adapter.RequestAsync(SnmpOperation::GetNext, TargetAt(silent.Address(), silent.Port()),
+                                   kSysContact,
                                    [&](int status, SnmpReply& reply) {
                                        ++calls;
                                        seen = status;
                                        EXPECT_EQ(reply.AgentAddress, "127.0.0.1");
-                                       EXPECT_EQ(reply.AgentPort, silent.Port);
+                                       EXPECT_EQ(reply.AgentPort, silent.Port());
                                    }),
               0);
     // A blocking call to the same agent waits out its own time-out without delivering ours.
     SnmpReply reply;
-    EXPECT_EQ(adapter.Request(SnmpOperation::Get, silent.Target(), kSysContact, reply), kSnmpTimeout);
+    EXPECT_EQ(
+        adapter.Request(SnmpOperation::Get, TargetAt(silent.Address(), silent.Port()), kSysContact, reply),
+        kSnmpTimeout);
     EXPECT_EQ(calls, 0);
     EXPECT_TRUE(PumpUntil(adapter, [&] { return calls > 0; }));
     EXPECT_EQ(seen, kSnmpTimeout);
@@ -124,12 +130,13 @@ TEST(SnmpAdapter, ClosingGivesEachRequestInFlightOneSessionClosedCall) {
     SilentPort silent;
     std::vector<int> statuses;
     for (int version : {1, 0})
-        ASSERT_EQ(adapter.RequestAsync(SnmpOperation::Get, silent.Target(version, 500), kSysContact,
+        ASSERT_EQ(adapter.RequestAsync(SnmpOperation::Get,
+                                       TargetAt(silent.Address(), silent.Port(), version, 500), kSysContact,
                                        [&](int status, SnmpReply&) { statuses.push_back(status); }),
                   0);
     uint64_t cancelled = 0;
     ASSERT_EQ(adapter.RequestAsync(
-                  SnmpOperation::Get, silent.Target(1, 500), kSysContact,
+                  SnmpOperation::Get, TargetAt(silent.Address(), silent.Port(), 1, 500), kSysContact,
                   [&](int status, SnmpReply&) { statuses.push_back(1000 + status); }, &cancelled),
               0);
     adapter.Cancel(cancelled);
@@ -146,16 +153,17 @@ TEST(SnmpAdapter, CallbackMaySendAndAThrowingCallbackLeavesTheRestPending) {
     SnmpAdapter adapter(status);
     SilentPort silent;
     std::vector<std::string> order;
-    ASSERT_EQ(adapter.RequestAsync(SnmpOperation::Get, silent.Target(), kSysContact,
+    ASSERT_EQ(adapter.RequestAsync(SnmpOperation::Get, TargetAt(silent.Address(), silent.Port()), kSysContact,
                                    [&](int, SnmpReply&) {
                                        order.push_back("first");
                                        adapter.RequestAsync(
-                                           SnmpOperation::Get, silent.Target(), kSysContact,
+                                           SnmpOperation::Get, TargetAt(silent.Address(), silent.Port()),
+                                           kSysContact,
                                            [&](int, SnmpReply&) { order.push_back("sent later"); });
                                        throw std::runtime_error("handler failed");
                                    }),
               0);
-    ASSERT_EQ(adapter.RequestAsync(SnmpOperation::Get, silent.Target(), kSysContact,
+    ASSERT_EQ(adapter.RequestAsync(SnmpOperation::Get, TargetAt(silent.Address(), silent.Port()), kSysContact,
                                    [&](int, SnmpReply&) { order.push_back("second"); }),
               0);
     QDeadlineTimer deadline(5000);
@@ -171,4 +179,185 @@ TEST(SnmpAdapter, CallbackMaySendAndAThrowingCallbackLeavesTheRestPending) {
     EXPECT_EQ(adapter.PendingCount(), 2); // the second and the one sent from the handler
     EXPECT_TRUE(PumpUntil(adapter, [&] { return order.size() == 3; }));
     EXPECT_EQ(order, (std::vector<std::string>{"first", "second", "sent later"}));
+}
+
+namespace {
+
+class SnmpAdapterAgent : public SimTest {
+protected:
+    SnmpAdapter Adapter{Status};
+    int Status = -1;
+    SnmpTarget Target(int version = 1) const {
+        return TargetAt(Agent().Address(), Agent().Port(), version, 100);
+    }
+};
+
+const char* const kSysObjectId = "1.3.6.1.2.1.1.2.0";
+const char* const kSysName = "1.3.6.1.2.1.1.5.0";
+const SnmpOid kModel24RA = *SnmpOid::Parse("1.3.6.1.4.1.746.10.117.2.1");
+
+} // namespace
+
+TEST_F(SnmpAdapterAgent, ReadsAndWritesOverEveryVersionAndSecurityLevel) {
+    namespace C = SimCredentials;
+    const std::string address = Agent().Address();
+    const int port = Agent().Port();
+    SnmpTarget withContext =
+        V3TargetAt(address, port, C::kUserShaAes, 3, kAuthProtocolSha, kPrivProtocolAes128);
+    withContext.ContextName = C::kContext;
+    struct Case {
+        const char* name;
+        SnmpTarget target;
+        const char* principal;
+    } cases[] = {
+        {"v1", Target(0), C::kWriteCommunity},
+        {"v2c", Target(1), C::kWriteCommunity},
+        {"v3 noAuthNoPriv", V3TargetAt(address, port, C::kUserNoAuth, 1, 1, 1), C::kUserNoAuth},
+        {"v3 authNoPriv MD5", V3TargetAt(address, port, C::kUserMd5, 2, kAuthProtocolMd5, 1), C::kUserMd5},
+        {"v3 authNoPriv SHA", V3TargetAt(address, port, C::kUserSha, 2, kAuthProtocolSha, 1), C::kUserSha},
+        {"v3 authPriv MD5 DES",
+         V3TargetAt(address, port, C::kUserMd5Des, 3, kAuthProtocolMd5, kPrivProtocolDes), C::kUserMd5Des},
+        {"v3 authPriv SHA AES",
+         V3TargetAt(address, port, C::kUserShaAes, 3, kAuthProtocolSha, kPrivProtocolAes128), C::kUserShaAes},
+        {"v3 with context", withContext, C::kUserShaAes},
+    };
+    for (const Case& c : cases) {
+        SnmpReply reply;
+        ASSERT_EQ(Adapter.Request(SnmpOperation::Get, c.target, {Binding(kSysObjectId)}, reply), 0) << c.name;
+        ASSERT_EQ(reply.VarBinds.size(), 1u) << c.name;
+        EXPECT_EQ(reply.VarBinds[0].Value, SnmpValue::ObjectId(kModel24RA)) << c.name;
+
+        ASSERT_EQ(Adapter.Request(SnmpOperation::GetNext, c.target, {Binding("1.3.6.1.2.1.1.2")}, reply), 0)
+            << c.name;
+        ASSERT_EQ(reply.VarBinds.size(), 1u) << c.name;
+        EXPECT_EQ(reply.VarBinds[0], Binding(kSysObjectId, SnmpValue::ObjectId(kModel24RA))) << c.name;
+
+        const std::string name = std::string("switch ") + c.name;
+        ASSERT_EQ(Adapter.Request(SnmpOperation::Set, c.target, {Binding(kSysName, SnmpValue::Octets(name))},
+                                  reply),
+                  0)
+            << c.name;
+        EXPECT_EQ(Agent().Value(kSysName), SimValue::Octets(name)) << c.name;
+        std::vector<SimSetPdu> log = Agent().SetLog();
+        ASSERT_FALSE(log.empty()) << c.name;
+        EXPECT_EQ(log.back().Principal, c.principal) << c.name;
+        EXPECT_EQ(log.back().Status, "noError") << c.name;
+    }
+}
+
+TEST_F(SnmpAdapterAgent, ErrorStatusOfAReplyIsReturnedAsItIsFromBothModes) {
+    struct Case {
+        const char* injected; // "" for none
+        int version;
+        const char* oid;
+        int status;
+    } cases[] = {
+        {"", 0, "1.3.6.1.2.1.1.99.0", 2}, // v1 noSuchName
+        {"genErr", 1, kSysName, 5},
+        {"noAccess", 1, kSysName, 6},
+        {"authorizationError", 1, kSysName, 16},
+        {"inconsistentName", 1, kSysName, 18},
+    };
+    for (const Case& c : cases) {
+        Agent().ClearInjections();
+        if (*c.injected)
+            Agent().InjectError(kSysName, c.injected);
+        SnmpReply reply;
+        EXPECT_EQ(Adapter.Request(SnmpOperation::Get, Target(c.version), {Binding(c.oid)}, reply), c.status)
+            << c.injected;
+        int asyncStatus = -1;
+        ASSERT_EQ(Adapter.RequestAsync(SnmpOperation::Get, Target(c.version), {Binding(c.oid)},
+                                       [&](int status, SnmpReply& r) {
+                                           asyncStatus = status;
+                                           EXPECT_EQ(r.ErrorIndex, 1);
+                                       }),
+                  0);
+        EXPECT_TRUE(PumpUntil(Adapter, [&] { return asyncStatus != -1; })) << c.injected;
+        EXPECT_EQ(asyncStatus, c.status) << c.injected;
+    }
+}
+
+TEST_F(SnmpAdapterAgent, BlockingCallNeverDeliversTheReplyOfAnAsynchronousOne) {
+    // Both replies are held back; the asynchronous one arrives while the blocking call waits.
+    Agent().SetDelay("1.3.6.1.2.1.1.4", 200);
+    std::vector<SnmpReply> delivered;
+    ASSERT_EQ(Adapter.RequestAsync(SnmpOperation::Get, Target(), kSysContact,
+                                   [&](int status, SnmpReply& reply) {
+                                       EXPECT_EQ(status, 0);
+                                       delivered.push_back(reply);
+                                   }),
+              0);
+    SnmpReply reply;
+    ASSERT_EQ(Adapter.Request(SnmpOperation::Get, Target(), kSysContact, reply), 0);
+    EXPECT_EQ(reply.VarBinds.size(), 1u);
+    EXPECT_TRUE(delivered.empty());
+    EXPECT_TRUE(PumpUntil(Adapter, [&] { return !delivered.empty(); }));
+    ASSERT_EQ(delivered.size(), 1u);
+    EXPECT_EQ(delivered[0].VarBinds, reply.VarBinds);
+    EXPECT_EQ(delivered[0].AgentAddress, Agent().Address());
+    EXPECT_EQ(delivered[0].AgentPort, Agent().Port());
+}
+
+TEST(SnmpAdapterUsm, WrongPasswordAndUnknownUserAreUsmFailures) {
+    namespace C = SimCredentials;
+    SnmpdAgent& snmpd = SnmpdAgent::Shared();
+    int status = -1;
+    SnmpAdapter adapter(status);
+    SnmpTarget right = V3TargetAt(snmpd.Address(), snmpd.Port(), C::kUserMd5, 2, kAuthProtocolMd5, 1);
+    SnmpTarget wrong = right;
+    wrong.AuthPassword = "not-the-password";
+    SnmpTarget unknown = right;
+    unknown.SecurityName = "zqs-nobody";
+    struct Case {
+        const char* name;
+        const SnmpTarget& target;
+        int code;
+    } cases[] = {
+        {"wrong password first", wrong, -308},
+        {"right password after a wrong one", right, 0},
+        {"wrong password after a right one", wrong, -308},
+        {"unknown user", unknown, -304},
+        {"right password again", right, 0},
+    };
+    for (const Case& c : cases) {
+        SnmpReply reply;
+        int code = 0;
+        std::string message;
+        MapSnmpStatus(adapter.Request(SnmpOperation::Get, c.target, {Binding(kSysObjectId)}, reply), code,
+                      message);
+        EXPECT_EQ(code, c.code) << c.name << ": " << message;
+        int asyncStatus = 1;
+        ASSERT_EQ(adapter.RequestAsync(SnmpOperation::Get, c.target, {Binding(kSysObjectId)},
+                                       [&](int status, SnmpReply&) { asyncStatus = status; }),
+                  0);
+        EXPECT_TRUE(PumpUntil(adapter, [&] { return asyncStatus != 1; })) << c.name;
+        MapSnmpStatus(asyncStatus, code, message);
+        EXPECT_EQ(code, c.code) << c.name << " (asynchronous): " << message;
+    }
+}
+
+TEST(SnmpAdapterUsm, AgentRestartedWithAnotherEngineIdIsDiscoveredAgain) {
+    namespace C = SimCredentials;
+    auto first = std::make_unique<SnmpdAgent>();
+    const std::string address = first->Address();
+    const int port = first->Port();
+    int status = -1;
+    SnmpAdapter adapter(status);
+    SnmpTarget target = V3TargetAt(address, port, C::kUserMd5, 2, kAuthProtocolMd5, 1);
+    target.Timeout = 30;
+    SnmpReply reply;
+    ASSERT_EQ(adapter.Request(SnmpOperation::Get, target, {Binding(kSysObjectId)}, reply), 0);
+    ASSERT_TRUE(first->Stop());
+    AgentOptions options;
+    options.Address = address;
+    options.Port = port;
+    SnmpdAgent second(options); // a fresh engine ID on the same address and port
+    // The first request still carries the old engine ID and fails; it makes the adapter forget it.
+    int code = 0;
+    std::string message;
+    MapSnmpStatus(adapter.Request(SnmpOperation::Get, target, {Binding(kSysObjectId)}, reply), code, message);
+    EXPECT_TRUE(code == -405 || code == -310) << message;
+    EXPECT_EQ(adapter.Request(SnmpOperation::Get, target, {Binding(kSysObjectId)}, reply), 0);
+    ASSERT_EQ(reply.VarBinds.size(), 1u);
+    EXPECT_EQ(reply.VarBinds[0].Value, SnmpValue::ObjectId(kModel24RA));
 }

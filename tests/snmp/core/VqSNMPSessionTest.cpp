@@ -3,6 +3,8 @@
 #include "BootCounter.h"
 #include "FileBytes.h"
 #include "SilentPort.h"
+#include "SimTest.h"
+#include "SnmpTestTargets.h"
 #include "VqException.h"
 
 #include <QCoreApplication>
@@ -160,7 +162,7 @@ TEST(SnmpEventProcessor, DeliversBetweenEventsAndNeverReentrantly) {
     ASSERT_EQ(Failure(dir.path().toStdString()).first, 0);
     // Both requests go to a port that never answers, and so time out together.
     SilentPort silent;
-    SnmpTarget target = silent.Target(1, 5);
+    SnmpTarget target = TargetAt(silent.Address(), silent.Port(), 1, 5);
     const std::vector<SnmpVarBind>& binding = kSysContact;
 
     std::vector<int> calls;
@@ -199,8 +201,8 @@ TEST(SnmpEventProcessor, ReportsAnEscapedExceptionAndKeepsTicking) {
         }
     };
     SilentPort silent;
-    ASSERT_EQ(SnmpSession->RequestAsync(SnmpOperation::Get, silent.Target(1, 5), kSysContact,
-                                        [](int, SnmpReply&) { RaiseVqError(-514); }),
+    ASSERT_EQ(SnmpSession->RequestAsync(SnmpOperation::Get, TargetAt(silent.Address(), silent.Port(), 1, 5),
+                                        kSysContact, [](int, SnmpReply&) { RaiseVqError(-514); }),
               0);
     QDeadlineTimer deadline(5000);
     while (reported.empty() && !deadline.hasExpired())
@@ -208,5 +210,35 @@ TEST(SnmpEventProcessor, ReportsAnEscapedExceptionAndKeepsTicking) {
     SessionParameters.EventProcessor.ExceptionHandler = nullptr;
     EXPECT_EQ(reported, "Bad key count of SNMP variable list!");
     EXPECT_TRUE(SessionParameters.EventProcessor.IsActive());
+    EXPECT_EQ(SnmpSession->PendingCount(), 0);
+}
+
+class SnmpEventProcessorAgent : public SimTest {};
+
+TEST_F(SnmpEventProcessorAgent, AsynchronousGetIsDeliveredByThePumpAlone) {
+    QTemporaryDir dir;
+    ASSERT_EQ(Failure(dir.path().toStdString()).first, 0);
+    SnmpTarget target = TargetAt(Agent().Address(), Agent().Port(), 1, 100);
+    std::vector<SnmpVarBind> delivered;
+    auto record = std::make_unique<ReplyRecord>();
+    record->DecodeReply = 1;
+    record->Handler = [](VqSNMPRequest* request, int reason, SnmpReply& reply, const VqReplyContinuation&,
+                         bool decode) {
+        EXPECT_EQ(reason, 0);
+        EXPECT_TRUE(decode);
+        *reinterpret_cast<std::vector<SnmpVarBind>*>(request) = reply.VarBinds;
+    };
+    record->Request = reinterpret_cast<VqSNMPRequest*>(&delivered);
+    ASSERT_EQ(SendWithRecord(SnmpOperation::GetNext, target, {Binding("1.3.6.1.2.1.1.2")}, std::move(record)),
+              0);
+    // Neither a blocking call nor the agent's reply itself delivers it: only the event loop.
+    SnmpReply reply;
+    ASSERT_EQ(SnmpSession->Request(SnmpOperation::Get, target, kSysContact, reply), 0);
+    EXPECT_TRUE(delivered.empty());
+    QDeadlineTimer deadline(5000);
+    while (delivered.empty() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    ASSERT_EQ(delivered.size(), 1u);
+    EXPECT_EQ(delivered[0].Oid.ToString(), "1.3.6.1.2.1.1.2.0");
     EXPECT_EQ(SnmpSession->PendingCount(), 0);
 }
