@@ -2,6 +2,7 @@
 #include "MibCatalogue.h"
 #include "TableDialogRules.h"
 #include "VqOptionList.h"
+#include "VqSNMPVarList.h"
 
 #include <gtest/gtest.h>
 
@@ -420,7 +421,7 @@ TEST(MainMenuData, RowSettingsAddressRowsThatTakeThem) {
                     continue;
                 }
                 const MibTableRow* rows = table->Set ? table->Set->ForModel(2) : table->Table;
-                const int count = CountTableRows(rows);
+                const int count = VqSNMPVarList::CountRows(rows);
                 const std::string where = std::string(entry->Handler) + (panel.Caption ? panel.Caption : "");
                 EXPECT_LE(panel.Keys, count) << where;
                 for (auto [row, value] :
@@ -491,7 +492,7 @@ TEST(MainMenuData, EditionVariantsTakeTheirTablesOnlyForTheExactEdition) {
         const MibTableRow* rows =
             ChooseTable(Command(c.Handler).Panel, "1.3.6.1.4.1.746.10.117.3.1", c.Edition);
         ASSERT_NE(nullptr, rows) << c.Handler;
-        EXPECT_EQ(c.Rows, CountTableRows(rows)) << c.Handler << " in " << c.Edition;
+        EXPECT_EQ(c.Rows, VqSNMPVarList::CountRows(rows)) << c.Handler << " in " << c.Edition;
     }
     // Where the long tables differ: the MLD control table has its data-driven rows right after the
     // VLAN ID, the IGMP one after the version.
