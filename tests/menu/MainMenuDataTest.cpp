@@ -181,6 +181,16 @@ TEST(MainMenuData, EntriesFormATreeInMenuOrder) {
     }
 }
 
+TEST(MainMenuData, CaptionPathsNameOneItemEach) {
+    // FindMenuItem walks captions: no two items but separators share a path.
+    std::set<std::string> paths;
+    for (const MenuEntry* entry : MainMenuEntries()) {
+        if (entry->Item != MenuItemKind::Separator) {
+            EXPECT_TRUE(paths.insert(PathText(*entry)).second) << PathText(*entry);
+        }
+    }
+}
+
 TEST(MainMenuData, LeavesWithoutACommandAndSeparatorsAreShapedAsDesigned) {
     int inert = 0;
     for (const MenuEntry* entry : MainMenuEntries()) {
