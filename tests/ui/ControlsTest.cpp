@@ -154,9 +154,10 @@ TEST_F(ButtonsTest, BitBtnShowsTheFirstGlyphAndReportsShiftStatesOfKeys) {
     ASSERT_TRUE(strip.save(path, "BMP"));
 
     auto* button = Add<TBitBtn>(10, 10);
-    button->Glyph()->LoadFromFile(path.toStdString());
-    button->SetNumGlyphs(2);
     auto* qt = static_cast<QPushButton*>(button->Widget());
+    button->Glyph()->LoadFromFile(path.toStdString()); // shown as soon as it is loaded
+    EXPECT_EQ(QSize(32, 16), qt->iconSize());
+    button->SetNumGlyphs(2);
     EXPECT_EQ(QSize(16, 16), qt->iconSize());
     EXPECT_THROW(button->Glyph()->LoadFromFile(dir.filePath("Missing.bmp").toStdString()),
                  std::runtime_error);
