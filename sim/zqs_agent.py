@@ -4,7 +4,7 @@ Files in the instance folder (see sim/README.md):
   store               the store to serve (.snmprec with directives, or a scenario JSON object);
                       re-read whenever it is replaced
   control.json        reply delays, error injections and dropped replies; re-read when replaced
-  store.out.snmprec   the store as served, rewritten after every load and every SET that changed it
+  store.out.snmprec   the store as served, rewritten after every load and every SET PDU
   setlog.txt          one line per SET PDU, appended
   errors.txt          problems of the agent itself (a broken store, an internal error)
 
@@ -57,14 +57,14 @@ def raise_status(status, index, oid):
 
 
 class Rule:
-    def __init__(self, spec, where):
-        if not isinstance(spec, dict):
+    def __init__(self, fields, where):
+        if not isinstance(fields, dict):
             raise ValueError("%s: a rule is an object" % where)
-        self.prefix = parse_oid(str(spec.get("prefix", "")))
-        self.op = spec.get("op", "any")
-        self.delay = float(spec.get("delay_ms", 0)) / 1000.0
-        self.status = spec.get("status")
-        self.drop = bool(spec.get("drop", False))
+        self.prefix = parse_oid(str(fields.get("prefix", "")))
+        self.op = fields.get("op", "any")
+        self.delay = float(fields.get("delay_ms", 0)) / 1000.0
+        self.status = fields.get("status")
+        self.drop = bool(fields.get("drop", False))
         if self.op not in OPS:
             raise ValueError("%s: op %r is not one of %s" % (where, self.op, ", ".join(OPS)))
         if self.status is not None and self.status not in zqs_store.ERRORS:
@@ -204,10 +204,13 @@ class Agent:
                 if version != "v3" and principal in self.read_only:
                     raise SetRefused("noAccess", 0)
                 self.store.apply_set(pdu.varbinds)
-                self.write_store()
             except SetRefused as refused:
                 outcome = (refused.status, refused.index)
         if pdu.op == "set":
+            if not self.broken:
+                # After every SET PDU, refused ones too: the file shows what is served, so that a
+                # test sees whether a refusal really changed nothing.
+                self.write_store()
             self.log_set(pdu, outcome)
         if pdu.delay:
             time.sleep(pdu.delay)

@@ -176,16 +176,16 @@ class Builder:
         return "\n".join(lines) + "\n"
 
 
-def unit_led(model, is_master, spec, what):
+def unit_led(model, is_master, led, what):
     octets = bytearray(led_length(model))
     octets[1] = 1  # power LED green
     octets[4] = 1 if is_master else 0  # master LED
-    if spec is None:
+    if led is None:
         return octets.hex().upper()
-    if isinstance(spec, str):
-        return encode("4x", spec, what)[1]
-    if isinstance(spec, dict):
-        for index, value in spec.items():
+    if isinstance(led, str):
+        return encode("4x", led, what)[1]
+    if isinstance(led, dict):
+        for index, value in led.items():
             try:
                 i, v = int(index), int(value)
             except (TypeError, ValueError):

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Starts and stops the simulated agents of the tests (see sim/README.md).
 
-  zqs_sim.py start [--kind snmpsim|snmpd] [--address A] [--port P] [--scenario FILE | --store FILE]
+  zqs_sim.py start [--kind snmpsim|snmpd|hostile] [--address A] [--port P] [--scenario FILE | --store FILE]
                    [--owner-fd N | --owner-pid N] [--timeout SECONDS]
       starts an agent in its own instance folder, waits until it answers and prints
       "ADDRESS PORT PID FOLDER" on one line
@@ -30,6 +30,8 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
+import zqs_ber  # noqa: E402
+import zqs_hostile  # noqa: E402
 import zqs_scenario  # noqa: E402
 import zqs_watch  # noqa: E402
 
@@ -49,54 +51,44 @@ V3_USERS = [
 # The empty SNMPv3 context selects the data file named after the UDP transport domain.
 EMPTY_CONTEXT_FILE = "1.3.6.1.6.1.1.0"
 LIB_FILES = ("zqs_agent.py", "zqs_store.py", "zqs_scenario.py", "zqs_watch.py")
-PROBE_OID = "0.0"
+PROBE_OID = (0, 0)
 
 
 class StartError(Exception):
     pass
 
 
-# A hand-made SNMPv2c GET: the launcher only needs to see that something answers.
-
-
-def _tlv(tag, body):
-    n = len(body)
-    length = bytes([n]) if n < 128 else bytes([0x81, n]) if n < 256 else bytes([0x82, n >> 8, n & 255])
-    return bytes([tag]) + length + body
-
-
-def _int(value):
-    return _tlv(0x02, value.to_bytes(4, "big", signed=True))
-
-
-def _oid(text):
-    arcs = [int(x) for x in text.split(".")]
-    body = bytearray([40 * arcs[0] + arcs[1]])
-    for arc in arcs[2:]:
-        chunk = [arc & 0x7F]
-        arc >>= 7
-        while arc:
-            chunk.insert(0, 0x80 | (arc & 0x7F))
-            arc >>= 7
-        body += bytes(chunk)
-    return _tlv(0x06, bytes(body))
-
-
 def probe_packet(community, request_id):
-    varbind = _tlv(0x30, _oid(PROBE_OID) + b"\x05\x00")
-    pdu = _tlv(0xA0, _int(request_id) + _int(0) + _int(0) + _tlv(0x30, varbind))
-    return _tlv(0x30, _int(1) + _tlv(0x04, community.encode()) + pdu)
+    """An SNMPv2c GET of 0.0: the launcher only needs to see that something answers."""
+    return zqs_ber.encode_message(1, community.encode(), zqs_ber.GET, request_id, 0, 0,
+                                  [(PROBE_OID, (zqs_ber.NULL, None))])
 
 
-def answers(address, port, community, wait):
+def answers(address, port, packet, wait):
     with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as s:
         s.settimeout(wait)
         s.connect((address, port))
-        try:
-            s.send(probe_packet(community, random.randrange(1, 2**31)))
-            return s.recv(65535)[:1] == b"\x30"
-        except OSError:  # time-out, or ICMP port unreachable while nothing listens yet
+        if s.getsockname()[1] == port:
+            # While nothing holds the port, the kernel may give it to this very socket, which
+            # would then read its own request as the answer.
+            time.sleep(0.05)
             return False
+        try:
+            s.send(packet)
+            reply = s.recv(65535)
+            return reply[:1] == b"\x30" and reply != packet
+        except OSError:  # time-out, or ICMP port unreachable while nothing listens yet
+            time.sleep(0.05)
+            return False
+
+
+def ready_probe(kind):
+    # snmpd answers SNMPv2c a moment before it answers SNMPv3 (the first v3 requests after its
+    # start go unanswered), and snmpd is there for its v3 answers: wait for those.
+    request_id = random.randrange(1, 2**31)
+    if kind == "snmpd":
+        return zqs_ber.encode_v3_discovery(request_id)
+    return probe_packet(READ_COMMUNITY, request_id)
 
 
 # Ports
@@ -208,7 +200,7 @@ def snmpsim_command(folder, address, port):
 def snmpd_config(folder, address, port):
     lines = [
         "agentAddress udp:%s:%d" % (address, port),
-        "rocommunity %s %s" % (READ_COMMUNITY, address),
+        "rocommunity %s 127.0.0.0/8" % READ_COMMUNITY,
         "sysObjectID %s" % zqs_scenario.sys_object_id("24RA"),
         "sysDescr ZQS-4410 USM reference agent",
         "dontLogTCPWrappersConnects yes",
@@ -285,13 +277,18 @@ def start(args):
         else:
             port, lock = free_port(address)
         folder = make_folder(args.kind, store_text)
-        cmd = snmpsim_command(folder, address, port) if args.kind == "snmpsim" else snmpd_command(folder, address, port)
+        if args.kind == "snmpsim":
+            cmd = snmpsim_command(folder, address, port)
+        elif args.kind == "snmpd":
+            cmd = snmpd_command(folder, address, port)
+        else:
+            cmd = [sys.executable, os.path.abspath(__file__), "hostile", address, str(port), folder]
         chown_tree(folder, drop_user() if args.kind == "snmpsim" else None)
         keep = [lock] + ([args.owner_fd] if owner[0] == "fd" else [])
         proc = spawn(cmd, folder, keep, owner)
         os.close(lock)
         while proc.poll() is None and time.monotonic() < deadline:
-            if answers(address, port, READ_COMMUNITY, 0.25):
+            if answers(address, port, ready_probe(args.kind), 0.25):
                 break
         else:
             exited = proc.poll() is not None
@@ -347,10 +344,16 @@ def supervise(cmd):
     import ctypes
 
     libc = ctypes.CDLL(None, use_errno=True)
+    me = os.getpid()
 
     def die_with_parent():
+        signal.pthread_sigmask(signal.SIG_UNBLOCK, {signal.SIGTERM})
         libc.prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
+        if os.getppid() != me:  # the supervisor died before the line above took effect
+            os._exit(1)
 
+    # SIGTERM waits until the child's pid is known, so that the handler can stop the child.
+    signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM})
     child = subprocess.Popen(cmd, preexec_fn=die_with_parent).pid
 
     def reap(block):
@@ -373,6 +376,7 @@ def supervise(cmd):
 
     zqs_watch.on_finish.append(on_finish)
     zqs_watch.start()
+    signal.pthread_sigmask(signal.SIG_UNBLOCK, {signal.SIGTERM})
     try:
         status = os.waitpid(child, 0)[1]
     except ChildProcessError:
@@ -387,7 +391,7 @@ def main():
     parser = argparse.ArgumentParser(description="Simulated agents of the ZQS-4410 tests")
     sub = parser.add_subparsers(dest="command", required=True)
     p = sub.add_parser("start")
-    p.add_argument("--kind", choices=("snmpsim", "snmpd"), default="snmpsim")
+    p.add_argument("--kind", choices=("snmpsim", "snmpd", "hostile"), default="snmpsim")
     p.add_argument("--address", default="127.0.0.1")
     p.add_argument("--port", type=int, default=0)
     p.add_argument("--scenario")
@@ -400,6 +404,10 @@ def main():
     p.add_argument("folder", nargs="?")
     p = sub.add_parser("generate")
     p.add_argument("scenario", nargs="?", default="-")
+    p = sub.add_parser("hostile")
+    p.add_argument("address")
+    p.add_argument("port", type=int)
+    p.add_argument("folder")
     p = sub.add_parser("supervise")
     p.add_argument("cmd", nargs=argparse.REMAINDER)
     args = parser.parse_args()
@@ -412,6 +420,9 @@ def main():
         elif args.command == "generate":
             text = sys.stdin.read() if args.scenario == "-" else open(args.scenario).read()
             sys.stdout.write(zqs_scenario.generate_text(text))
+        elif args.command == "hostile":
+            zqs_watch.start()
+            zqs_hostile.serve(args.folder, check_loopback(args.address), args.port)
         else:
             supervise(args.cmd[1:] if args.cmd[:1] == ["--"] else args.cmd)
     except (StartError, zqs_scenario.ScenarioError, OSError) as e:

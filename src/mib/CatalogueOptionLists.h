@@ -6,13 +6,8 @@
 
 #include <span>
 
-// One list with its source rows, for whoever enumerates the catalogue (tools, tests, the simulator).
-struct CatalogueOptionList {
-    const VqOptionList* List;
-    const OptionSourceRow* Rows; // ends at the row whose Text is null
-};
-
-std::span<const CatalogueOptionList> CatalogueOptionLists();
+// Every list, for whoever enumerates the catalogue (tools, tests, the simulator).
+std::span<const VqOptionList* const> CatalogueOptionLists();
 
 extern constinit const VqOptionList ABCList;
 extern constinit const VqOptionList ABCList2;

@@ -35,12 +35,3 @@ std::span<const MibTableInfo> MibTables();
 const MibTableInfo* FindMibTable(std::string_view name, int model);
 
 std::span<const MibModelSet* const> MibModelSets();
-
-// The number of rows before the null-OID row; 0 for a null table.
-constexpr int CountTableRows(const MibTableRow* table) {
-    int n = 0;
-    if (table)
-        while (table[n].Oid)
-            ++n;
-    return n;
-}

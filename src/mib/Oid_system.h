@@ -1,6 +1,5 @@
 // Catalogue tables: unit and system objects (1.3.6.1.4.1.746.12.11), SNMP group counters and the per-model
-// front-panel LED status object; its build operation also builds the 18 front-panel LED colour maps of
-// Part 1.117 and its free operation frees them.
+// front-panel LED status object. The 18 front-panel LED colour maps are in LedColorMaps.h.
 #pragma once
 
 #include "MibModelSet.h"

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <string_view>
@@ -12,46 +13,40 @@ namespace {
 
 using Content = std::vector<std::tuple<int, std::string, std::string>>;
 
-Content ContentOf(const CatalogueOptionList& list) {
+Content ContentOf(const VqOptionList& list) {
     Content content;
-    for (const OptionSourceRow* row = list.Rows; row->Text; ++row)
-        content.emplace_back(row->Value, row->ValueText ? row->ValueText : "", row->Text);
+    for (int i = 0; i < list.Count(); ++i) {
+        const OptionSourceRow& row = list.GetRow(i);
+        content.emplace_back(row.Value, row.ValueText ? row.ValueText : "", row.Text);
+    }
     return content;
 }
 
 TEST(CatalogueOptionLists, EachDistinctContentIsOneListUnderItsOwnName) {
     std::set<std::string> names;
     std::set<std::pair<int, Content>> contents;
-    for (const CatalogueOptionList& list : CatalogueOptionLists()) {
-        EXPECT_TRUE(names.insert(list.List->Name).second) << list.List->Name;
-        EXPECT_TRUE(contents.emplace(list.List->Kind, ContentOf(list)).second) << list.List->Name;
-        EXPECT_EQ(list.List->Count(), static_cast<int>(ContentOf(list).size())) << list.List->Name;
-        EXPECT_FALSE(list.List->CaseSensitive) << list.List->Name;
+    for (const VqOptionList* list : CatalogueOptionLists()) {
+        EXPECT_TRUE(names.insert(list->Name).second) << list->Name;
+        EXPECT_TRUE(contents.emplace(list->Kind, ContentOf(*list)).second) << list->Name;
+        EXPECT_FALSE(list->CaseSensitive) << list->Name;
     }
     EXPECT_EQ(names.size(), 413u);
 }
 
 TEST(CatalogueOptionLists, OnlyTheSnmpV3ProtocolListsMapTextValues) {
     std::set<std::string> textLists;
-    for (const CatalogueOptionList& list : CatalogueOptionLists()) {
-        if (list.List->Kind == olTextValues) {
-            textLists.insert(list.List->Name);
-            for (const OptionSourceRow* row = list.Rows; row->Text; ++row)
-                EXPECT_TRUE(row->ValueText &&
-                            std::string_view(row->ValueText).starts_with("1.3.6.1.6.3.10.1."))
-                    << list.List->Name;
+    for (const VqOptionList* list : CatalogueOptionLists()) {
+        if (list->Kind == olTextValues) {
+            textLists.insert(list->Name);
+            for (int i = 0; i < list->Count(); ++i) {
+                const char* value = list->GetRow(i).ValueText;
+                EXPECT_TRUE(value && std::string_view(value).starts_with("1.3.6.1.6.3.10.1.")) << list->Name;
+            }
         } else {
-            EXPECT_EQ(list.List->Kind, olIntegerValues) << list.List->Name;
+            EXPECT_EQ(list->Kind, olIntegerValues) << list->Name;
         }
     }
     EXPECT_EQ(textLists, (std::set<std::string>{"NoneMD5SHAList", "NoneDESList"}));
-    const Content md5sha = {{0, "1.3.6.1.6.3.10.1.1.1", "None"},
-                            {0, "1.3.6.1.6.3.10.1.1.2", "MD5"},
-                            {0, "1.3.6.1.6.3.10.1.1.3", "SHA"}};
-    for (const CatalogueOptionList& list : CatalogueOptionLists())
-        if (list.List == &NoneMD5SHAList) {
-            EXPECT_EQ(ContentOf(list), md5sha);
-        }
 }
 
 // Lists that differ only in letter case or one value each keep their own rows: a column shows the
@@ -80,19 +75,41 @@ TEST(CatalogueOptionLists, NearTwinListsKeepTheirOwnRows) {
         {&EnabledDisabledList2, {{2, "", "enabled"}, {3, "", "disabled"}}},
         {&NoneTacacsPlusRadiusList,
          {{4, "", "none"}, {1, "", "tacacs-plus"}, {2, "", "radius"}, {3, "", "server-group"}}},
+        {&NoneMD5SHAList,
+         {{0, "1.3.6.1.6.3.10.1.1.1", "None"},
+          {0, "1.3.6.1.6.3.10.1.1.2", "MD5"},
+          {0, "1.3.6.1.6.3.10.1.1.3", "SHA"}}},
         {&VList, {{-1, "", "-"}}},
         {&EmptyList, {}},
     };
+    const auto lists = CatalogueOptionLists();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.List->Name);
-        bool found = false;
-        for (const CatalogueOptionList& list : CatalogueOptionLists())
-            if (list.List == c.List) {
-                EXPECT_EQ(ContentOf(list), c.Rows);
-                found = true;
-            }
-        EXPECT_TRUE(found);
-        EXPECT_EQ(c.List->Count(), static_cast<int>(c.Rows.size()));
+        EXPECT_NE(std::find(lists.begin(), lists.end(), c.List), lists.end());
+        EXPECT_EQ(ContentOf(*c.List), c.Rows);
+    }
+}
+
+// A value the list does not name is shown as it is, not refused; EmptyList names none.
+TEST(CatalogueOptionLists, ValuesTurnIntoTheirListsWords) {
+    struct Case {
+        const VqOptionList* List;
+        const char* Value;
+        const char* Text;
+    };
+    const Case cases[] = {
+        {&EnabledDisabledList, "1", "enabled"},
+        {&EnabledDisabledList, "0", "0"},
+        {&RowStatusList, "1", "active"},
+        {&ActiveNotInServiceNotReadyList, "1", "Active"},
+        {&EmptyList, "3", "3"},
+        {&VList, "-1", "-"},
+        {&NoneMD5SHAList, "1.3.6.1.6.3.10.1.1.2", "MD5"},
+        {&NoneDESList, "1.3.6.1.6.3.10.1.2.2", "DES"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.List->Name << " " << c.Value);
+        EXPECT_EQ(c.List->ValueToText(c.Value), c.Text);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "MibCatalogue.h"
 #include "CatalogueOptionLists.h"
 #include "SnmpTypes.h"
+#include "VqSNMPVarList.h"
 
 #include <gtest/gtest.h>
 
@@ -102,7 +103,7 @@ constexpr ModuleCounts kModules[] = {
 TEST(MibCatalogue, HoldsEveryTableSetAndRow) {
     int rows = 0, unopened = 0;
     for (const MibTableInfo& info : MibTables()) {
-        rows += CountTableRows(info.Table);
+        rows += VqSNMPVarList::CountRows(info.Table);
         unopened += info.Unopened();
     }
     EXPECT_EQ(MibTables().size(), 1138u);
@@ -162,7 +163,7 @@ TEST(MibCatalogue, ItemTypesAccessCodesAndBlankOidsOccurAsOften) {
 TEST(MibCatalogue, EveryRowIsWellFormedAndEveryTableEndsAtTheNullRow) {
     for (const MibTableInfo& info : MibTables()) {
         SCOPED_TRACE(info.Name);
-        const int count = CountTableRows(info.Table);
+        const int count = VqSNMPVarList::CountRows(info.Table);
         ASSERT_GT(count, 0);
         const MibTableRow& end = info.Table[count];
         EXPECT_TRUE(!end.Caption && !end.ItemType && !end.Access && !end.OptionList);
@@ -183,8 +184,8 @@ TEST(MibCatalogue, EveryRowIsWellFormedAndEveryTableEndsAtTheNullRow) {
 
 TEST(MibCatalogue, EveryNamedOptionListIsACatalogueListAndOnlyEmptyListIsEmpty) {
     std::set<const VqOptionList*> catalogue;
-    for (const CatalogueOptionList& list : CatalogueOptionLists())
-        catalogue.insert(list.List);
+    for (const VqOptionList* list : CatalogueOptionLists())
+        catalogue.insert(list);
     std::set<const VqOptionList*> used;
     for (const MibTableInfo& info : MibTables())
         for (const MibTableRow* row = info.Table; row->Oid; ++row)
@@ -208,7 +209,7 @@ TEST(MibCatalogue, OpenersGiveKindsAndKeyCountsThatFitTheirTable) {
             EXPECT_GE(opener.Kind, SVT_SV);
             EXPECT_LE(opener.Kind, MVT_UMV);
             EXPECT_GE(opener.KeyCount, 0);
-            EXPECT_LE(opener.KeyCount, CountTableRows(info.Table));
+            EXPECT_LE(opener.KeyCount, VqSNMPVarList::CountRows(info.Table));
             if (opener.Kind == SVT_SV) {
                 EXPECT_EQ(opener.KeyCount, 0);
             }
@@ -230,6 +231,42 @@ TEST(MibCatalogue, TableNamesAreUniquePerModel) {
         EXPECT_TRUE(seen.emplace(info.Name, info.Model).second) << info.Name << " m=" << info.Model;
 }
 
+// What the openers do: build a variable list over the table with their kind and key count. A table
+// opened by no code must still build, here as a plain walk.
+TEST(MibCatalogue, EveryTableBuildsAVariableListWithItsKindsAndKeyCounts) {
+    const MibOpener kUnopened[] = {{MVT_UMV, 0}};
+    int built = 0;
+    for (const MibTableInfo& info : MibTables()) {
+        SCOPED_TRACE(testing::Message() << info.Name << " m=" << info.Model);
+        const int count = VqSNMPVarList::CountRows(info.Table);
+        for (const MibOpener& opener :
+             info.Unopened() ? std::span<const MibOpener>(kUnopened) : info.OpenedAs()) {
+            const VqSNMPVarList list(info.Table, opener.Kind, opener.KeyCount);
+            ++built;
+            EXPECT_EQ(list.Kind, opener.Kind);
+            EXPECT_EQ(list.KeyCount, opener.KeyCount);
+            ASSERT_EQ(list.GetCount(), count);
+            for (int i = 0; i < count; ++i) {
+                const SnmpVariable& v = list.GetVariable(i);
+                const MibTableRow& row = info.Table[i];
+                EXPECT_EQ(v.Oid, row.Oid);
+                EXPECT_EQ(v.Caption, row.Caption);
+                EXPECT_EQ(v.ItemType, row.ItemType);
+                EXPECT_EQ(v.Access, row.Access);
+                EXPECT_EQ(v.OptionList, row.OptionList);
+                EXPECT_TRUE(v.ValueText.empty() && v.LastOid.empty());
+                if (IsBlankOid(row.Oid)) {
+                    EXPECT_FALSE(list.IsGettable(i)) << "column " << i << " has no OID to read";
+                }
+                if (i < opener.KeyCount && (opener.Kind == MVT_FMV || opener.Kind == MVT_UMV)) {
+                    EXPECT_TRUE(list.IsSettable(i)) << "key column " << i << " names the row written";
+                }
+            }
+        }
+    }
+    EXPECT_EQ(built, 1138 + 1); // one table is opened in two ways
+}
+
 // The OID with the model arc after 1.3.6.1.4.1.746.11.117 replaced by "m"; blank OIDs stay as they are.
 std::string WithoutModelArc(const std::string& oid, int model) {
     const std::string prefix = "1.3.6.1.4.1.746.11.117." + std::to_string(model) + ".";
@@ -248,10 +285,10 @@ TEST(MibCatalogue, SixCopiesOfASetDifferOnlyInTheModelArcAndTwoNotedCaptions) {
     for (const MibModelSet* set : MibModelSets()) {
         SCOPED_TRACE(set->Name);
         const MibTableRow* first = set->ForModel(MibModelSet::kFirstModel);
-        const int count = CountTableRows(first);
+        const int count = VqSNMPVarList::CountRows(first);
         for (int m = MibModelSet::kFirstModel; m <= MibModelSet::kLastModel; ++m) {
             const MibTableRow* copy = set->ForModel(m);
-            ASSERT_EQ(CountTableRows(copy), count) << "m=" << m;
+            ASSERT_EQ(VqSNMPVarList::CountRows(copy), count) << "m=" << m;
             bool hasModelArc = false;
             for (int i = 0; i < count; ++i) {
                 SCOPED_TRACE(testing::Message() << "m=" << m << " column " << i);
@@ -355,7 +392,7 @@ TEST(MibCatalogue, ColumnsKeepTheirOrderAndCaptionsTheirBlanks) {
         SCOPED_TRACE(testing::Message() << c.Table << " m=" << c.Model << " column " << c.Column);
         const MibTableInfo* info = FindMibTable(c.Table, c.Model);
         ASSERT_NE(info, nullptr);
-        ASSERT_LT(c.Column, CountTableRows(info->Table));
+        ASSERT_LT(c.Column, VqSNMPVarList::CountRows(info->Table));
         const MibTableRow& row = info->Table[c.Column];
         if (c.Oid) {
             EXPECT_STREQ(row.Oid, c.Oid);

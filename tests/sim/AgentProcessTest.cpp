@@ -48,9 +48,10 @@ bool EndsWithin(pid_t pid, const std::string& folder, std::chrono::seconds bound
 } // namespace
 
 TEST(AgentProcess, StopEndsTheAgentAndRemovesItsFolder) {
-    for (const char* kind : {"snmpsim", "snmpd"}) {
+    for (const char* kind : {"snmpsim", "snmpd", "hostile"}) {
         AgentOptions options;
         options.Kind = kind;
+        options.Address = "127.0.0.77"; // the probe comes from 127.0.0.1 all the same
         AgentProcess agent(options);
         const pid_t pid = agent.Pid();
         const std::string folder = agent.Folder();
@@ -65,7 +66,7 @@ TEST(AgentProcess, StopEndsTheAgentAndRemovesItsFolder) {
 
 // The test process dies without running a destructor (a crash): its agents end by themselves.
 TEST(AgentProcess, AgentEndsWhenItsTestProcessDiesWithoutStoppingIt) {
-    for (const char* kind : {"snmpsim", "snmpd"}) {
+    for (const char* kind : {"snmpsim", "snmpd", "hostile"}) {
         int report[2];
         ASSERT_EQ(pipe(report), 0);
         pid_t child = fork();
@@ -108,12 +109,14 @@ TEST(AgentProcess, StartsOnPort161OfAnotherLoopbackAddressWhenAsked) {
     if (geteuid() != 0) {
         GTEST_SKIP() << "binding port 161 needs root";
     }
+    // An address of this process's own, so that test runs side by side do not meet on port 161.
+    const pid_t me = getpid();
     AgentOptions options;
-    options.Address = "127.0.0.211";
+    options.Address = "127.1." + std::to_string(1 + me / 250 % 250) + "." + std::to_string(1 + me % 250);
     options.Port = 161;
     options.Scenario = R"({"model": "24ZO-DC"})";
     SimAgent agent(options);
-    EXPECT_EQ(agent.Peer(), "127.0.0.211:161");
+    EXPECT_EQ(agent.Peer(), options.Address + ":161");
     NetSnmpTarget target;
     target.Version = SNMP_VERSION_2c;
     target.Peer = agent.Peer();

@@ -18,7 +18,7 @@ struct NetSnmpTarget {
     std::string AuthPassword = SimCredentials::kAuthPassword;
     std::string PrivPassword = SimCredentials::kPrivPassword;
     std::string Context;
-    int TimeoutMs = 2000;
+    int TimeoutMs = 10000; // generous: only a missing reply waits it out
 };
 
 struct NetSnmpReply {

@@ -112,6 +112,18 @@ TEST_F(SimAgentTest, RowCreatedWithCreateAndGoIsWalkedActiveThenDestroyedAndGone
                                                         {"noError", 0, "v2c", "quindle", destroy}}));
 }
 
+TEST_F(SimAgentTest, V3WriteThroughTheEmptyContextIsReadThroughTamberAndLoggedWithItsUser) {
+    const std::vector<SimVarBind> rename = {{kSysName, SimValue::Octets("core-1")}};
+    NetSnmpReply set = NetSnmpTestClient(User(SimCredentials::kUserShaAes, "SHA", "AES", "")).Set(rename);
+    ASSERT_EQ(set.LibError, 0);
+    EXPECT_EQ(set.Status, SNMP_ERR_NOERROR);
+    NetSnmpReply get =
+        NetSnmpTestClient(User(SimCredentials::kUserMd5Des, "MD5", "DES", SimCredentials::kContext))
+            .Get({kSysName});
+    EXPECT_EQ(get.VarBinds, rename);
+    EXPECT_EQ(Agent().SetLog(), (std::vector<SimSetPdu>{{"noError", 0, "v3", "zqs-sha-aes", rename}}));
+}
+
 TEST_F(SimAgentTest, CreateAndWaitLeavesTheRowNotInService) {
     Agent().LoadScenario(kInstanceScenario);
     NetSnmpTestClient writer(Community(SNMP_VERSION_2c, SimCredentials::kWriteCommunity));
@@ -259,7 +271,7 @@ TEST_F(SimAgentTest, DelayedReplyComesAfterTheClientsTimeOutAndDroppedOneNever) 
     NetSnmpTarget impatient = Community(SNMP_VERSION_2c);
     impatient.TimeoutMs = 200;
     NetSnmpTarget patient = Community(SNMP_VERSION_2c);
-    patient.TimeoutMs = 5000;
+    patient.TimeoutMs = 10000;
 
     Agent().SetDelay(kFirmwareType, 600);
     EXPECT_EQ(NetSnmpTestClient(impatient).Get({kFirmwareType}).LibError, SNMPERR_TIMEOUT);

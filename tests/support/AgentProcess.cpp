@@ -2,6 +2,7 @@
 
 #include "SimTypes.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
@@ -150,22 +151,51 @@ bool WaitGone(pid_t pid, std::chrono::milliseconds bound) {
 
 std::string Tlv(unsigned char tag, const std::string& body) {
     std::string out(1, static_cast<char>(tag));
-    out += static_cast<char>(body.size()); // the probe is far below 128 octets
+    if (body.size() < 0x80) {
+        out += static_cast<char>(body.size());
+    } else {
+        out += static_cast<char>(0x82);
+        out += static_cast<char>(body.size() >> 8);
+        out += static_cast<char>(body.size() & 0xFF);
+    }
     return out + body;
 }
 
-std::string ProbePacket(const std::string& community, uint32_t requestId) {
-    std::string id;
+std::string BerInteger(int32_t value) {
+    std::string bytes;
     for (int shift = 24; shift >= 0; shift -= 8) {
-        id += static_cast<char>((requestId >> shift) & (shift == 24 ? 0x7F : 0xFF)); // positive
+        bytes += static_cast<char>((static_cast<uint32_t>(value) >> shift) & 0xFF);
     }
-    const std::string zero = Tlv(0x02, std::string(1, '\0'));
-    std::string varbind = Tlv(0x30, Tlv(0x06, std::string(1, '\0')) + Tlv(0x05, "")); // 0.0 = NULL
-    std::string pdu = Tlv(0xA0, Tlv(0x02, id) + zero + zero + Tlv(0x30, varbind));
-    return Tlv(0x30, Tlv(0x02, std::string(1, '\1')) + Tlv(0x04, community) + pdu);
+    return Tlv(0x02, bytes);
+}
+
+std::string BerOid(const std::string& dotted) {
+    std::vector<uint32_t> arcs;
+    std::istringstream in(dotted);
+    for (std::string arc; std::getline(in, arc, '.');) {
+        arcs.push_back(static_cast<uint32_t>(std::stoul(arc)));
+    }
+    arcs.resize(std::max<size_t>(arcs.size(), 2));
+    std::string body;
+    std::vector<uint32_t> encoded = {arcs[0] * 40 + arcs[1]};
+    encoded.insert(encoded.end(), arcs.begin() + 2, arcs.end());
+    for (uint32_t arc : encoded) {
+        std::string chunk(1, static_cast<char>(arc & 0x7F));
+        for (arc >>= 7; arc != 0; arc >>= 7) {
+            chunk.insert(chunk.begin(), static_cast<char>(0x80 | (arc & 0x7F)));
+        }
+        body += chunk;
+    }
+    return Tlv(0x06, body);
 }
 
 } // namespace
+
+std::string SnmpV2cGetPacket(const std::string& community, const std::string& oid, int32_t requestId) {
+    std::string varbind = Tlv(0x30, BerOid(oid) + Tlv(0x05, ""));
+    std::string pdu = Tlv(0xA0, BerInteger(requestId) + BerInteger(0) + BerInteger(0) + Tlv(0x30, varbind));
+    return Tlv(0x30, BerInteger(1) + Tlv(0x04, community) + pdu);
+}
 
 std::string SimDirectory() {
     if (const char* dir = std::getenv("ZQS_SIM_DIR"); dir != nullptr && *dir != '\0') {
@@ -256,33 +286,81 @@ bool AgentProcess::Stop() {
 }
 
 bool AgentProcess::Answers(int timeoutMs) const {
-    int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) {
-        return false;
-    }
     sockaddr_in to{};
     to.sin_family = AF_INET;
     to.sin_port = htons(static_cast<uint16_t>(PortNumber));
     inet_pton(AF_INET, AddressText.c_str(), &to.sin_addr);
-    bool answered = false;
-    if (connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0) {
-        std::mt19937 random(std::random_device{}());
-        auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-        while (!answered && Clock::now() < deadline) {
-            std::string packet = ProbePacket(SimCredentials::kReadCommunity, random());
+    std::mt19937 random(std::random_device{}());
+    auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (Clock::now() < deadline) {
+        int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        if (fd < 0) {
+            return false;
+        }
+        sockaddr_in local{};
+        socklen_t size = sizeof local;
+        bool answered = false;
+        // While nothing holds the port, the kernel may give it to this very socket, which would
+        // then read its own request as the answer.
+        if (connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0 &&
+            getsockname(fd, reinterpret_cast<sockaddr*>(&local), &size) == 0 &&
+            local.sin_port != to.sin_port) {
+            std::string packet =
+                SnmpV2cGetPacket(SimCredentials::kReadCommunity, "0.0", static_cast<int32_t>(random() >> 1));
             send(fd, packet.data(), packet.size(), 0);
             pollfd p{fd, POLLIN, 0};
             if (poll(&p, 1, 200) > 0) {
                 char reply[2048];
                 ssize_t n = recv(fd, reply, sizeof reply, 0);
-                answered = n > 0 && static_cast<unsigned char>(reply[0]) == 0x30;
-            }
-            if (!answered) {
-                // Nothing listens yet (ICMP port unreachable) or the reply was lost: pace the resends.
-                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                answered = n > 0 && static_cast<unsigned char>(reply[0]) == 0x30 &&
+                           std::string(reply, static_cast<size_t>(n)) != packet;
             }
         }
+        close(fd);
+        if (answered) {
+            return true;
+        }
+        // Nothing listens yet (ICMP port unreachable) or the reply was lost: pace the resends.
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    close(fd);
-    return answered;
+    return false;
+}
+
+std::string AgentProcess::ReadAgentFile(const std::string& name) const {
+    std::ifstream in(InstanceFolder + "/" + name);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void AgentProcess::ReplaceAgentFile(const std::string& name, const std::string& text) {
+    std::string path = InstanceFolder + "/" + name;
+    {
+        std::ofstream out(path + ".new", std::ios::trunc);
+        out << text;
+        if (!out.flush()) {
+            throw Failure("cannot write " + path + ".new");
+        }
+    }
+    std::filesystem::rename(path + ".new", path);
+}
+
+void AgentProcess::RemoveAgentFile(const std::string& name) {
+    std::filesystem::remove(InstanceFolder + "/" + name);
+}
+
+std::string AgentProcess::TakeErrors() {
+    std::string errors = ReadAgentFile("errors.txt");
+    RemoveAgentFile("errors.txt");
+    return errors;
+}
+
+void AgentProcess::Sync(const std::string& what) {
+    constexpr int kSyncMs = 10000;
+    if (!Answers(kSyncMs)) {
+        throw Failure("no answer after changing its " + what);
+    }
+    if (std::string errors = TakeErrors(); !errors.empty()) {
+        throw Failure("reports, after changing its " + what + ": " + errors);
+    }
 }

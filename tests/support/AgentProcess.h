@@ -6,17 +6,25 @@
 // this process holds. Addresses outside 127.0.0.0/8 are refused.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <sys/types.h>
 
 struct AgentOptions {
-    std::string Kind = "snmpsim";      // "snmpsim" (the simulated switch) or "snmpd" (USM cases)
+    std::string Kind = "snmpsim";      // "snmpsim" (the simulated switch), "snmpd" (USM cases) or
+                                       // "hostile" (broken replies)
     std::string Address = "127.0.0.1"; // any 127.0.0.x
     int Port = 0;                      // 0: a free port; 161 for whole-program tests (needs root)
     std::string Scenario;              // snmpsim: the scenario JSON to start with ("" = default)
 };
+
+// The options with another kind of agent.
+inline AgentOptions WithKind(AgentOptions options, const char* kind) {
+    options.Kind = kind;
+    return options;
+}
 
 class AgentProcess {
 public:
@@ -39,6 +47,19 @@ public:
     // Idempotent; the destructor calls it.
     bool Stop();
 
+    // Faults the agent reported about itself (errors.txt) since the last call, "" when none.
+    std::string TakeErrors();
+
+protected:
+    std::string ReadAgentFile(const std::string& name) const; // "" when missing
+    // Replaces a file of the instance folder whole (written, then renamed into place): the agent
+    // never reads half a file and sees a new inode however quickly two versions follow.
+    void ReplaceAgentFile(const std::string& name, const std::string& text);
+    void RemoveAgentFile(const std::string& name);
+    // Makes the agent take up changed files (one probe request) and throws std::runtime_error
+    // when it does not answer or reports a fault.
+    void Sync(const std::string& what);
+
 private:
     std::string AddressText;
     int PortNumber = 0;
@@ -49,6 +70,9 @@ private:
 
 // Where sim/ is: $ZQS_SIM_DIR, else the source tree this was built from.
 std::string SimDirectory();
+
+// An encoded SNMPv2c GET request of one OID (dotted text), for tests below the SNMP library.
+std::string SnmpV2cGetPacket(const std::string& community, const std::string& oid, int32_t requestId);
 
 // The one agent of type Agent that a test executable shares: started on first use, stopped at
 // exit. A failed start is remembered, so that every later test fails at once with its reason

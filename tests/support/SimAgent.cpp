@@ -8,29 +8,7 @@
 
 namespace {
 
-constexpr int kSyncMs = 10000; // bound on the agent taking up a change
 constexpr const char* kDefaultScenario = "{}";
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// Written whole and renamed into place: the agent never reads half a file, and sees a new
-// inode however quickly two versions follow each other.
-void WriteAtomically(const std::string& path, const std::string& text) {
-    std::string tmp = path + ".new";
-    {
-        std::ofstream out(tmp, std::ios::trunc);
-        out << text;
-        if (!out.flush()) {
-            throw std::runtime_error("simulated agent: cannot write " + tmp);
-        }
-    }
-    std::filesystem::rename(tmp, path);
-}
 
 bool ParseVarBind(const std::string& field, SimVarBind& vb) {
     auto bar1 = field.find('|');
@@ -106,8 +84,8 @@ void SimAgent::Reset() {
 }
 
 void SimAgent::WriteStore(const std::string& text) {
-    std::filesystem::remove(Folder() + "/store.out.snmprec");
-    WriteAtomically(Folder() + "/store", text);
+    RemoveAgentFile("store.out.snmprec");
+    ReplaceAgentFile("store", text);
     Sync("store");
     if (!std::filesystem::exists(Folder() + "/store.out.snmprec")) {
         throw std::runtime_error("simulated agent: the store was not taken up");
@@ -119,22 +97,13 @@ void SimAgent::WriteControl() {
     for (size_t i = 0; i < Rules.size(); ++i) {
         json += (i ? ", " : "") + Rules[i];
     }
-    WriteAtomically(Folder() + "/control.json", json + "]}\n");
+    ReplaceAgentFile("control.json", json + "]}\n");
     Sync("control");
-}
-
-void SimAgent::Sync(const std::string& what) {
-    if (!Answers(kSyncMs)) {
-        throw std::runtime_error("simulated agent: no answer after changing its " + what);
-    }
-    if (std::string errors = TakeErrors(); !errors.empty()) {
-        throw std::runtime_error("simulated agent reports, after changing its " + what + ": " + errors);
-    }
 }
 
 std::vector<std::pair<std::string, SimValue>> SimAgent::Store() const {
     std::vector<std::pair<std::string, SimValue>> store;
-    std::istringstream lines(ReadFile(Folder() + "/store.out.snmprec"));
+    std::istringstream lines(ReadAgentFile("store.out.snmprec"));
     std::string line;
     SimVarBind vb;
     while (std::getline(lines, line)) {
@@ -156,7 +125,7 @@ std::optional<SimValue> SimAgent::Value(const std::string& oid) const {
 
 std::vector<SimSetPdu> SimAgent::SetLog() const {
     std::vector<SimSetPdu> log;
-    std::istringstream lines(ReadFile(Folder() + "/setlog.txt"));
+    std::istringstream lines(ReadAgentFile("setlog.txt"));
     std::string line;
     while (std::getline(lines, line)) {
         std::istringstream fields(line);
@@ -176,7 +145,7 @@ std::vector<SimSetPdu> SimAgent::SetLog() const {
 }
 
 void SimAgent::ClearSetLog() {
-    std::filesystem::remove(Folder() + "/setlog.txt");
+    RemoveAgentFile("setlog.txt");
 }
 
 void SimAgent::SetDelay(const std::string& prefix, int ms, SimOp op) {
@@ -197,11 +166,4 @@ void SimAgent::DropReplies(const std::string& prefix, SimOp op) {
 void SimAgent::ClearInjections() {
     Rules.clear();
     WriteControl();
-}
-
-std::string SimAgent::TakeErrors() {
-    std::string path = Folder() + "/errors.txt";
-    std::string errors = ReadFile(path);
-    std::filesystem::remove(path);
-    return errors;
 }

@@ -45,19 +45,16 @@ public:
     // Requests that touch an OID under the prefix ("" = every OID): the reply waits ms
     // milliseconds; is refused with an error-status ("genErr", "noAccess", ...; a refused SET
     // changes nothing); or is not answered at all. Rules add up until ClearInjections.
+    // snmpsim serves one request at a time, so a delayed reply holds up every request behind it
+    // (HostileAgent's "late-reply" does not).
     void SetDelay(const std::string& prefix, int ms, SimOp op = SimOp::Any);
     void InjectError(const std::string& prefix, const std::string& status, SimOp op = SimOp::Any);
     void DropReplies(const std::string& prefix, SimOp op = SimOp::Any);
     void ClearInjections();
 
-    // Faults of the agent itself (a store it could not read, an internal error) since the last
-    // call, "" when none. SimTest fails a test that leaves any.
-    std::string TakeErrors();
-
 private:
     void WriteStore(const std::string& text);
     void WriteControl();
-    void Sync(const std::string& what);
 
     std::vector<std::string> Rules; // control.json rule objects
 };

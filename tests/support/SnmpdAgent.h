@@ -10,14 +10,8 @@
 
 class SnmpdAgent : public AgentProcess {
 public:
-    explicit SnmpdAgent(AgentOptions options = {}) : AgentProcess(WithKind(std::move(options))) {}
+    explicit SnmpdAgent(AgentOptions options = {}) : AgentProcess(WithKind(std::move(options), "snmpd")) {}
 
     // The snmpd of this test executable, started on first use and stopped at exit.
     static SnmpdAgent& Shared() { return SharedAgent<SnmpdAgent>(); }
-
-private:
-    static AgentOptions WithKind(AgentOptions options) {
-        options.Kind = "snmpd";
-        return options;
-    }
 };

@@ -43,12 +43,13 @@ void PrintTables() {
 }
 
 void PrintOptionLists() {
-    for (const CatalogueOptionList& list : CatalogueOptionLists())
-        for (const OptionSourceRow* row = list.Rows; row->Text; ++row) {
-            if (list.List->Kind == olIntegerValues)
-                std::printf("list\t%s\t%d\t%s\n", list.List->Name, row->Value, row->Text);
+    for (const VqOptionList* list : CatalogueOptionLists())
+        for (int i = 0; i < list->Count(); ++i) {
+            const OptionSourceRow& row = list->GetRow(i);
+            if (list->Kind == olIntegerValues)
+                std::printf("list\t%s\t%d\t%s\n", list->Name, row.Value, row.Text);
             else
-                std::printf("list\t%s\t%s\t%s\n", list.List->Name, row->ValueText, row->Text);
+                std::printf("list\t%s\t%s\t%s\n", list->Name, row.ValueText, row.Text);
         }
 }
 

@@ -1,6 +1,7 @@
 #include "CatalogueOptionLists.h"
 #include "LedColorMaps.h"
 #include "MibCatalogue.h"
+#include "VqSNMPVarList.h"
 
 #include <gtest/gtest.h>
 
@@ -48,10 +49,10 @@ TEST(Mibdump, PrintsEveryTableRowListEntryAndColourMapEntry) {
     std::map<std::string, int> expectedRows; // "name\tm" -> rows
     for (const MibTableInfo& info : MibTables())
         expectedRows[std::string(info.Name) + "\t" + (info.Model ? std::to_string(info.Model) : "-")] =
-            CountTableRows(info.Table);
+            VqSNMPVarList::CountRows(info.Table);
     int listEntries = 0;
-    for (const CatalogueOptionList& list : CatalogueOptionLists())
-        listEntries += list.List->Count();
+    for (const VqOptionList* list : CatalogueOptionLists())
+        listEntries += list->Count();
 
     std::map<std::string, int> tableRows;
     int listLines = 0, ledLines = 0;
