@@ -8,7 +8,7 @@
 
 namespace {
 
-// The platform's conversion, blanks allowed; none for a text that is not a number.
+// The program's strict conversion; none for a text that is not a number.
 std::optional<int64_t> ReadNumber(std::string_view text) {
     try {
         return StrToInt(text);

@@ -15,12 +15,11 @@ constexpr size_t kMaxPortListLength = 2048;
 // One flag per bitmap position: number n has position (n - 1) mod 512.
 using PortFlagArray = std::array<bool, kPortFlagCount>;
 
-// Reads a list of numbers and ranges split by ",", empty items passed over, blanks around a number
-// allowed. Number n sets position (n - 1) mod 512, so the absolute numbers of a slice (513-600) and
-// their offsets within it (1-88) set the same flags; numbers below 1 set none (so "0", the text of an
-// empty slice, gives no flag). False for a text longer than kMaxPortListLength, an item that is not
-// a number, a range without its start or end, or a range that ends below its start; the flags then
-// hold only what was set before the failing item.
+// Reads a list of numbers and ranges split by ",", empty items passed over. Number n sets position (n - 1)
+// mod 512, so the absolute numbers of a slice (513-600) and their offsets within it (1-88) set the same
+// flags; numbers below 1 set none (so "0", the text of an empty slice, gives no flag). False for a text
+// longer than kMaxPortListLength, an item that is not a number, a range without its start or end, or a range
+// that ends below its start; the flags then hold only what was set before the failing item.
 bool ParsePortList(std::string_view text, PortFlagArray& flags);
 
 // Eight flags as one octet, the first flag in the top bit.

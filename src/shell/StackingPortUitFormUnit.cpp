@@ -1,5 +1,6 @@
 #include "StackingPortUitFormUnit.h"
 
+#include "MainUnit.h"
 #include "StrToInt.h"
 #include "TCheckBox.h"
 #include "TListView.h"
@@ -47,6 +48,18 @@ std::vector<StackUnitRow> ReadStackUnitRows(TListView* unitList) {
                         cells[kModuleNameColumn], cells[kExistStateColumn]});
     }
     return rows;
+}
+
+StackUnits CurrentStackUnits() {
+    return {StackMode == "enabled", ReadStackUnitRows(UnitList)};
+}
+
+int PortsPerUnit(std::string_view modelName) {
+    return PortsPerUnit(modelName, StackMode == "enabled");
+}
+
+std::string AllPortIndexList() {
+    return AllPortIndexList(StackMode == "enabled");
 }
 
 int PortsPerUnit(std::string_view modelName, bool stacking) {
@@ -204,11 +217,19 @@ int TStackingPortUitForm::CountCheckedPorts() const {
                                           [](const TCheckBox* box) { return box->Checked(); }));
 }
 
+void FillUnitPortPage(TStackingPortUitForm* picker, TTabSheet* sheet) {
+    FillUnitPortPage(picker, sheet, CurrentStackUnits());
+}
+
 void FillUnitPortPage(TStackingPortUitForm* picker, TTabSheet* sheet, const StackUnits& stack) {
     picker->SetParent(sheet);
     picker->SetAlign(alClient);
     picker->Show();
     picker->FillStackPages(stack, kPortTabColumns, UnitPresence::ByExistState);
+}
+
+void AddUnitPortTab(const std::string& caption, TStackingPortUitForm* picker, TPageControl* pages) {
+    AddUnitPortTab(caption, picker, pages, CurrentStackUnits());
 }
 
 void AddUnitPortTab(const std::string& caption, TStackingPortUitForm* picker, TPageControl* pages,

@@ -40,13 +40,17 @@ struct StackUnits {
 // The rows of a unit table list view (none for null). A row without all eight sub-items is a unit
 // that is not there.
 std::vector<StackUnitRow> ReadStackUnitRows(TListView* unitList);
+// The stack as the main window read it last: StackMode "enabled" and the rows of UnitList.
+StackUnits CurrentStackUnits();
 
 // Ports of one unit of a model: 24 for the 24-port models and 48 for the 48-port models when the
 // switch stacks, 26 and 50 when it does not; 0 for any other name (exact comparison).
 int PortsPerUnit(std::string_view modelName, bool stacking);
+int PortsPerUnit(std::string_view modelName); // by StackMode
 
 // "0,1,...,383" when the switch stacks, else "0,1,...,63".
 std::string AllPortIndexList(bool stacking);
+std::string AllPortIndexList(); // by StackMode
 
 // Which unit-table rows show a page when the switch stacks. Without stacking it is always row 0
 // only, shown when it exists and is the master.
@@ -97,8 +101,11 @@ private:
 // Declared for the dialogs that name it; no one assigns it: each dialog keeps its own picker.
 extern TStackingPortUitForm* StackingPortUitForm;
 
-// Adds a visible tab sheet with the caption to the page control and fills it with the picker.
+// Adds a visible tab sheet with the caption to the page control and fills it with the picker, over
+// the current stack or a given one.
+void AddUnitPortTab(const std::string& caption, TStackingPortUitForm* picker, TPageControl* pages);
 void AddUnitPortTab(const std::string& caption, TStackingPortUitForm* picker, TPageControl* pages,
                     const StackUnits& stack);
 // Embeds the picker in the sheet, adds its six pages in 12 columns and shows the present units.
+void FillUnitPortPage(TStackingPortUitForm* picker, TTabSheet* sheet);
 void FillUnitPortPage(TStackingPortUitForm* picker, TTabSheet* sheet, const StackUnits& stack);

@@ -1,6 +1,7 @@
 #include "TBasicFormUnit.h"
 
 #include "InputValidators.h"
+#include "MainUnit.h"
 #include "TCheckBox.h"
 #include "TComboBox.h"
 #include "TEdit.h"
@@ -56,6 +57,15 @@ void ScaleDesignSize(TForm* form, int width, int height) {
 TBasicForm::TBasicForm(TComponent* owner, int designWidth, int designHeight) : TForm(owner) {
     ScaleDesignSize(this, designWidth, designHeight);
     SetPosition(poMainFormCenter);
+}
+
+void TBasicForm::EmbedPortSelection(TPanel* panel, int columns) {
+    EmbedPortSelection(panel, columns, CurrentStackUnits(), [](const std::string& text) {
+        if (!MainForm) {
+            throw std::runtime_error(text); // no status panel to show it: the creation handler gets it
+        }
+        MainForm->SetStatusText(text);
+    });
 }
 
 void TBasicForm::EmbedPortSelection(TPanel* panel, int columns, const StackUnits& stack,

@@ -50,6 +50,7 @@ public:
     // shows the units present in the main window's unit table (by Module Name when the switch
     // stacks; otherwise row 0 when it is the master). With stacking, a failure is written to the
     // main window's status panel 0 and the pages shown so far stay.
+    void EmbedPortSelection(TPanel* panel, int columns);
     // Over a given stack; a failure with stacking goes to `reportFailure`.
     void EmbedPortSelection(TPanel* panel, int columns, const StackUnits& stack,
                             const std::function<void(const std::string&)>& reportFailure);

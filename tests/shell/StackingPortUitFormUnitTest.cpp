@@ -1,5 +1,6 @@
 #include "StackingPortUitFormUnit.h"
 
+#include "MainFormFixture.h"
 #include "StrToInt.h"
 #include "TCheckBox.h"
 #include "TPageControl.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -239,4 +241,75 @@ TEST_F(PickerTest, PickerFreedBeforeItsDialogLeavesNothingBehind) {
     Fill(true, Stack({{"1", "ZQS-4410-24RA", "master"}, {"2", ""}}));
     delete Picker; // a dialog may free its picker when it closes; the dialog goes later
     EXPECT_EQ(Pages->Pages(0)->ControlCount(), 0);
+}
+
+// ---- the stack as the main window reads it from the simulated switch
+
+namespace {
+
+class PickerSimTest : public MainFormTest {
+protected:
+    // Opens the main window on the scenario and a dialog with a port tab, as a dialog's creation
+    // handler makes one.
+    TStackingPortUitForm* OpenPicker(const std::string& scenario) {
+        delete Form;
+        Open(scenario);
+        Dialog.reset(CreateForm<TForm>(nullptr));
+        Pages = new TPageControl(Dialog.get());
+        Pages->SetParent(Dialog.get());
+        auto* picker = CreateForm<TStackingPortUitForm>(Dialog.get());
+        AddUnitPortTab("Ports", picker, Pages);
+        return picker;
+    }
+    void TearDown() override {
+        Dialog.reset();
+        MainFormTest::TearDown();
+    }
+    std::unique_ptr<TForm> Dialog;
+    TPageControl* Pages = nullptr;
+};
+
+} // namespace
+
+TEST_F(PickerSimTest, PagesOfA24RAAnd48ROStackAndOfAStandAlone48DA) {
+    const struct {
+        const char* scenario;
+        std::vector<std::string> tabs; // "-": tab hidden
+        std::vector<int> visible;
+        std::string firstCaption;
+        int indexes;
+    } cases[] = {
+        {R"({"stack_mode": "enabled", "units": [{"model": "24RA"}, {"model": "48RO"}]})",
+         {"Unit1 ZQS-4410-24RA", "Unit2 ZQS-4410-48RO", "-", "-", "-", "-"},
+         {24, 48, 0, 0, 0, 0},
+         "Unit1 ZQS-4410-24RA",
+         384},
+        {R"({"model": "48DA"})",
+         {"-", "-", "-", "-", "-", "-"},
+         {50, 0, 0, 0, 0, 0},
+         "Unit1 ZQS-4410-48DA",
+         64},
+    };
+    for (const auto& c : cases) {
+        TStackingPortUitForm* picker = OpenPicker(c.scenario);
+        std::vector<std::string> tabs;
+        std::vector<int> visible;
+        for (size_t u = 0; u < 6; ++u) {
+            tabs.push_back(picker->UnitPages[u]->TabVisible() ? picker->UnitPages[u]->Caption() : "-");
+            auto first = picker->PortBoxes.begin() + static_cast<std::ptrdiff_t>(u * 64);
+            visible.push_back(static_cast<int>(
+                std::count_if(first, first + 64, [](TCheckBox* box) { return box->Visible(); })));
+        }
+        EXPECT_EQ(tabs, c.tabs) << c.scenario;
+        EXPECT_EQ(visible, c.visible) << c.scenario;
+        EXPECT_EQ(picker->UnitPages[0]->Caption(), c.firstCaption);
+        EXPECT_EQ(picker->UnitPageControl->ActivePage(), picker->UnitPages[0]);
+        const std::string indexes = AllPortIndexList();
+        EXPECT_EQ(std::count(indexes.begin(), indexes.end(), ',') + 1, c.indexes) << c.scenario;
+        EXPECT_EQ(indexes.substr(indexes.rfind(',') + 1), std::to_string(c.indexes - 1));
+        picker->CheckAllPorts();
+        EXPECT_EQ(picker->CountCheckedPorts(), c.indexes);
+        EXPECT_EQ(PortsPerUnit("ZQS-4410-48DA"), c.indexes == 384 ? 48 : 50);
+    }
+    EXPECT_TRUE(Agent().SetLog().empty()) << "reading never writes";
 }

@@ -1,6 +1,7 @@
 #include "TBasicFormUnit.h"
 
 #include "DnsResolverTables.h"
+#include "MainFormFixture.h"
 #include "MessageWait.h"
 #include "ShellSimTest.h"
 #include "TCheckBox.h"
@@ -500,4 +501,64 @@ TEST_F(HostDialogSim, FlagsAreClearedWhenTheWriteRaises) {
     EXPECT_THROW(write(), VqException);
     ExpectNoFlags();
     EXPECT_TRUE(Agent().SetLog().empty());
+}
+
+// ---- the picker over the unit table the main window read from the simulated switch
+
+namespace {
+
+class BasicFormMainSim : public MainFormTest {
+protected:
+    void TearDown() override {
+        D.reset();
+        MainFormTest::TearDown();
+    }
+    std::unique_ptr<Dialog> D;
+};
+
+} // namespace
+
+TEST_F(BasicFormMainSim, EmbeddedPickerShowsTheUnitsOfTheStack) {
+    Open(R"({"stack_mode": "enabled", "units": [{"model": "24RA"}, {"unit": 3, "model": "48RO"}]})");
+    const std::string status = Form->StatusText();
+    D = std::make_unique<Dialog>();
+    D->Form->EmbedPortSelection(D->Panel, 12);
+    TStackingPortUitForm* picker = D->Form->PortPicker;
+    std::vector<std::string> tabs;
+    for (TTabSheet* page : picker->UnitPages) {
+        tabs.push_back(page->TabVisible() ? page->Caption() : "-");
+    }
+    EXPECT_EQ(tabs,
+              (std::vector<std::string>{"Unit1 ZQS-4410-24RA", "-", "Unit3 ZQS-4410-48RO", "-", "-", "-"}));
+    EXPECT_TRUE(picker->PortBoxes[128 + 47]->Visible());
+    EXPECT_FALSE(picker->PortBoxes[128 + 48]->Visible());
+    EXPECT_EQ(Form->StatusText(), status) << "nothing failed";
+}
+
+TEST_F(BasicFormMainSim, EmbeddingFailureWhileStackingGoesToMainStatusPanel) {
+    Open(R"({"stack_mode": "enabled", "units": [{"model": "24RA"}, {"model": "24RA"}]})");
+    D = std::make_unique<Dialog>();
+    D->Form->EmbedPortSelection(D->Panel, 0);
+    EXPECT_NE(Form->StatusText().find("columns"), std::string::npos) << Form->StatusText();
+}
+
+TEST_F(BasicFormMainSim, StandAloneShowsTheMasterOnlyAndASlaveNothing) {
+    const struct {
+        const char* scenario;
+        int visible;
+    } cases[] = {
+        {R"({"model": "24ZO"})", 26},
+        {R"({"model": "24ZO", "units": [{"model": "24ZO", "mode": "slave"}]})", 0},
+    };
+    for (const auto& c : cases) {
+        delete Form;
+        Open(c.scenario);
+        D = std::make_unique<Dialog>();
+        D->Form->EmbedPortSelection(D->Panel, 12);
+        const auto& boxes = D->Form->PortPicker->PortBoxes;
+        EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(), [](TCheckBox* box) { return box->Visible(); }),
+                  c.visible)
+            << c.scenario;
+        EXPECT_FALSE(D->Form->PortPicker->UnitPages[0]->TabVisible());
+    }
 }
