@@ -27,6 +27,7 @@ protected:
         for (const BoxShown& box : run.Boxes()) {
             ADD_FAILURE() << "message box: " << box.Text;
         }
+        EXPECT_TRUE(Agent().SetLog().empty()) << "reading never writes";
         return run;
     }
 };
@@ -233,6 +234,14 @@ TEST_F(MainWindowTest, SilentAgentLeavesItsErrorAndAUsableWindow) {
     EXPECT_TRUE(run.Menu("Unitinformation1").Visible);
     EXPECT_FALSE(run.Menu("OSPF").Visible);
     EXPECT_TRUE(run.Boxes().empty());
+}
+
+TEST_F(MainWindowTest, MessageTablesComeFromTheCurrentDirectory) {
+    SilentPort silent;
+    // The time-out is the fifth message of the SNMP library's table.
+    AppRun run = RunApp(V3Arguments(silent.Address(), silent.Port()), {},
+                        {{"errmsg/snmpclass.err", "one\ntwo\nthree\nfour\nNo answer from the switch.\n"}});
+    EXPECT_EQ(run.Value("status0"), "No answer from the switch.");
 }
 
 TEST_F(MainWindowTest, WithoutArgumentsItSaysSoAndEndsWithoutTraffic) {
