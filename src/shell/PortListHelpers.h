@@ -20,14 +20,14 @@ using PortFlagArray = std::array<bool, kPortFlagCount>;
 // flags; numbers below 1 set none (so "0", the text of an empty slice, gives no flag). False for a text
 // longer than kMaxPortListLength, an item that is not a number, a range without its start or end, or a range
 // that ends below its start; the flags then hold only what was set before the failing item.
-bool ParsePortList(std::string_view text, PortFlagArray& flags);
+[[nodiscard]] bool ParsePortList(std::string_view text, PortFlagArray& flags);
 
 // Eight flags as one octet, the first flag in the top bit.
 uint8_t PackPortFlags(const bool* eight);
 
 // When the list text parses, replaces it by the 128-digit bitmap text and returns true; otherwise
 // leaves it as it was and returns false, and the caller must not send it.
-bool PortListToHexBitmap(std::string& text);
+[[nodiscard]] bool PortListToHexBitmap(std::string& text);
 
 // The list text of the set bits of a hex bitmap taken as slice `block` ("0" when none is set); with
 // `bracket`, followed by "[", the hex text and "]". Non-hex digits count as 0 and a final unpaired
