@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+class TFrontPanelForm;
 class TImageList;
 class TLabel;
 class TListView;
@@ -45,8 +46,8 @@ public:
     double ScaleFactor = 1.0; // 1.25 when the screen is not at 96 pixels per inch
     bool FirstBuild = true;
     bool ActivatedOnce = false;
-    std::vector<TForm*> UnitPanels; // the front panels, in build order
-    TForm* LastPanel = nullptr;
+    std::vector<TFrontPanelForm*> UnitPanels; // the front panels, in build order
+    TFrontPanelForm* LastPanel = nullptr;
     int UnitPanelCount = 0;
 
     // Start-up requests, synchronous, owned by the window. The unit-information ones are built by
