@@ -111,12 +111,18 @@ MenuState AppRun::Menu(const std::string& name) const {
     return {};
 }
 
-AppRun RunApp(const std::vector<std::string>& arguments, const std::vector<std::string>& boxes, int boundMs) {
+AppRun RunApp(const std::vector<std::string>& arguments, const std::vector<std::string>& boxes,
+              const std::vector<FileInRunFolder>& files) {
+    constexpr int kBoundMs = 30000;
     static int runs = 0;
     fs::path folder = fs::temp_directory_path() /
                       ("zqs-app-test-" + std::to_string(getpid()) + "-" + std::to_string(++runs));
     fs::remove_all(folder);
     fs::create_directories(folder);
+    for (const FileInRunFolder& file : files) {
+        fs::create_directories((folder / file.Path).parent_path());
+        std::ofstream(folder / file.Path) << file.Content;
+    }
     const fs::path script = folder / "script.txt";
     const fs::path report = folder / "report.txt";
     const fs::path errors = folder / "stderr.txt";
@@ -154,7 +160,7 @@ AppRun RunApp(const std::vector<std::string>& arguments, const std::vector<std::
     }
     AppRun run;
     int status = 0;
-    run.Finished = pid > 0 && WaitForExit(pid, boundMs, status);
+    run.Finished = pid > 0 && WaitForExit(pid, kBoundMs, status);
     if (pid > 0 && !run.Finished) {
         kill(pid, SIGKILL);
         waitpid(pid, &status, 0);

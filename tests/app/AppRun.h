@@ -37,11 +37,17 @@ struct AppRun {
     MenuState Menu(const std::string& name) const;
 };
 
-// Runs the program with the arguments; once start-up is over the hook takes a snapshot and closes
-// the main window. boxes: "ANSWER<TAB>TEXT" per expected message box. The program is killed when it
-// runs longer than boundMs.
+// A file of the program's current directory: a path relative to it, and the content.
+struct FileInRunFolder {
+    std::string Path;
+    std::string Content;
+};
+
+// Runs the program with the arguments in a fresh current directory holding the files; once start-up
+// is over the hook takes a snapshot and closes the main window. boxes: "ANSWER<TAB>TEXT" per
+// expected message box. The program is killed when it runs longer than 30 s.
 AppRun RunApp(const std::vector<std::string>& arguments, const std::vector<std::string>& boxes = {},
-              int boundMs = 30000);
+              const std::vector<FileInRunFolder>& files = {});
 
 // The program's SNMPv3 options for the simulated switch's user without authentication.
 std::vector<std::string> V3Arguments(const std::string& address, int port);

@@ -107,7 +107,7 @@ TEST_F(MainWindowPanelsTest, RefreshRebuildsOnlyWhenTheUnitsCanBeRead) {
     Activate();
     ASSERT_EQ(Form->UnitPanels.size(), 6u);
     const int width = Form->Width();
-    std::vector<TForm*> before = Form->UnitPanels;
+    std::vector<TFrontPanelForm*> before = Form->UnitPanels;
 
     {
         ScriptedDialogs dialogs;
@@ -126,7 +126,7 @@ TEST_F(MainWindowPanelsTest, RefreshRebuildsOnlyWhenTheUnitsCanBeRead) {
 
     Agent().ClearInjections();
     std::vector<std::weak_ptr<const bool>> old;
-    for (TForm* panel : before)
+    for (TFrontPanelForm* panel : before)
         old.push_back(panel->AliveToken());
     Refresh();
     ASSERT_EQ(Form->UnitPanels.size(), 6u);

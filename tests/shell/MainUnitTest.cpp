@@ -36,6 +36,17 @@ TEST_F(MainFormTest, StartUpFillsTheDeviceFacts) {
     EXPECT_TRUE(Agent().SetLog().empty()) << "reading never writes";
 }
 
+TEST_F(MainFormTest, ScaleFactorFollowsTheScreenButNotTheWindow) {
+    for (auto [ppi, factor] : {std::pair{96, 1.0}, std::pair{120, 1.25}}) {
+        ScreenDpi dpi(ppi);
+        TMainForm* form = Open("{}");
+        EXPECT_EQ(form->ScaleFactor, factor) << ppi;
+        EXPECT_EQ(form->Width(), 800) << ppi;
+        delete form;
+        Form = nullptr;
+    }
+}
+
 TEST_F(MainFormTest, UnitReadFailureKeepsWhatWasReadBefore) {
     TMainForm* form = Open(kTwoUnitStack);
     Agent().LoadScenario(R"({"stack_mode": "disabled", "firmware": "KC"})");
