@@ -215,6 +215,12 @@ void TPoePanelForm::PoeStackLeds(const std::string& code) {
 
 void TPoePanelForm::PoEButtonImageClick(TObject*) {
     try {
+        // A build that ended before its requests existed has no mode to flip: build again.
+        if (!LedModeRequest) {
+            ReleaseBuild();
+            BuildPanelLeds();
+            return;
+        }
         LedModeRequest->Get();
         cmbxPOE->SetItemIndex(ModeIndex() == 0 ? 1 : 0);
         // A refused SET is reported by the request's message box; the panel is built again in

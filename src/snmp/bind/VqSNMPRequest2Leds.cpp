@@ -70,6 +70,7 @@ void VqSNMPRequest2Leds::SetDecodeOptions(int mode, int portLimit) {
 }
 
 void VqSNMPRequest2Leds::StartPolling(int n) {
+    BlinkStopped = false;
     PollTimer->SetInterval(n * 10);
     PollTimer->SetEnabled(true);
     PollOnce();
