@@ -1,0 +1,662 @@
+#include "VqSNMPRequest.h"
+
+#include "Expressions.h"
+#include "MessageWait.h"
+#include "RowInstances.h"
+#include "ValueTexts.h"
+#include "VqException.h"
+#include "VqMessageTable.h"
+#include "VqNumList.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr int kIndexOutOfRange = -12;
+constexpr int kNoSuchName = -102;
+constexpr int kInvalidAddress = -509;
+constexpr int kGetNextOnSingleValue = -510;
+constexpr int kBadSyntaxInExpression = -513;
+constexpr int kBadKeyCount = -514;
+constexpr int kBadListKind = -515;
+constexpr int kUnknownErrorCode = -528;
+constexpr int kRepostMs = 20; // a local reply that met a running reply handler tries again after this
+
+constexpr std::string_view kNotDoneText = "(NOTDONE)";
+
+// Reply handlers of every request under way: while one runs, the pump delivers nothing, so a
+// wait for a reply would be in vain.
+int ReplyDepth = 0;
+
+SnmpOid ParseOid(const std::string& text) {
+    // An OID text that does not parse goes out empty, which the session refuses as an invalid
+    // object identifier: the failure is reported like any other refused send.
+    return SnmpOid::Parse(text).value_or(SnmpOid());
+}
+
+// A double cut toward zero into 64 bits; NaN gives 0 and values outside the range saturate.
+int64_t Truncated(double v) {
+    if (std::isnan(v))
+        return 0;
+    if (v >= 9.2e18)
+        return std::numeric_limits<int64_t>::max();
+    if (v <= -9.2e18)
+        return std::numeric_limits<int64_t>::min();
+    return static_cast<int64_t>(v);
+}
+
+void ReportEscaped(std::exception_ptr failure) {
+    if (SessionParameters.EventProcessor.ExceptionHandler)
+        SessionParameters.EventProcessor.ExceptionHandler(failure);
+}
+
+} // namespace
+
+// What each asynchronous send carries through the session's reply record: which send it was,
+// which walk it belongs to, the bindings it sent (a reply short of bindings is read against
+// them) and the caller's continuation.
+struct VqSNMPRequest::ReplyTicket {
+    uint64_t Serial = 0;
+    uint64_t Generation = 0;
+    std::shared_ptr<const std::vector<SnmpVarBind>> Sent;
+    VqReplyContinuation Next;
+
+    void operator()(VqSNMPError& error, VqSNMPVarList& list) const {
+        if (Next)
+            Next(error, list);
+    }
+};
+
+// Counts a reply as being handled; at the end it is counted off Outstanding, unless the request
+// was destroyed meanwhile.
+class VqSNMPRequest::HandlingScope {
+public:
+    explicit HandlingScope(VqSNMPRequest& request) : Request(request), Life(request.Alive) {
+        ++Request.Handling;
+        ++ReplyDepth;
+    }
+    ~HandlingScope() {
+        --ReplyDepth;
+        if (*Life) {
+            --Request.Handling;
+            --Request.Outstanding;
+        }
+    }
+    HandlingScope(const HandlingScope&) = delete;
+    HandlingScope& operator=(const HandlingScope&) = delete;
+
+private:
+    VqSNMPRequest& Request;
+    std::shared_ptr<bool> Life;
+};
+
+VqSNMPRequest::VqSNMPRequest() {
+    LoadSessionParameters();
+}
+
+VqSNMPRequest::~VqSNMPRequest() {
+    Close();
+    *Alive = false;
+}
+
+void VqSNMPRequest::LoadSessionParameters() {
+    Device = SessionParameters.Device;
+    Scope = SessionParameters.Scope;
+    Security = SessionParameters.Security;
+    Timeout = SessionParameters.Timeout;
+}
+
+void VqSNMPRequest::Close() {
+    Active = false;
+    if (ReplyDepth == 0 && Outstanding > Handling)
+        WaitForMessages([this] { return Outstanding <= Handling; }, kDestroyWaitMs);
+    for (const auto& [serial, send] : InFlight)
+        if (!send.Local && SnmpSession)
+            SnmpSession->Cancel(send.LibraryId);
+    InFlight.clear();
+    Outstanding = Handling;
+}
+
+// ---- the eight operations
+
+std::string VqSNMPRequest::SubstituteVariables(std::string_view expression, bool quoteTexts,
+                                               std::string_view placeholder) {
+    return ::SubstituteVariables(VarList, expression, quoteTexts, placeholder);
+}
+
+std::string VqSNMPRequest::DecodeIndex(int keyColumn, std::string_view instance) {
+    return ::DecodeIndex(VarList, keyColumn, instance);
+}
+
+std::string VqSNMPRequest::EncodeIndex(int keyColumn) {
+    return ::EncodeIndex(VarList, keyColumn);
+}
+
+void VqSNMPRequest::VbToText(int index, const SnmpVarBind& binding) {
+    SnmpVariable& v = VarList.GetVariable(index);
+    v.ValueText = ::VbToText(v.ItemType, v.OptionList, binding.Value);
+}
+
+void VqSNMPRequest::TextToVb(int index, SnmpVarBind& binding) {
+    const SnmpVariable& v = VarList.GetVariable(index);
+    binding.Value = ::TextToVb(v.ItemType, v.OptionList, v.ValueText);
+}
+
+void VqSNMPRequest::ComputeDerived(int index, VqMoment moment) {
+    SnmpVariable& v = VarList.GetVariable(index);
+    const std::optional<std::string>& expression =
+        moment == VqMoment::AfterRead ? v.ReadExpression : v.WriteExpression;
+    if (!expression)
+        return;
+    const double value = EvaluateArithmetic(SubstituteVariables(*expression, false, "$"));
+    std::string text;
+    switch (v.ItemType) {
+    case itBoolean:
+        text = value != 0 ? "true" : "false";
+        break;
+    case itInteger:
+        text = std::to_string(Truncated(value));
+        break;
+    case itCounter:
+    case itGauge:
+    case itUInteger:
+        text = std::to_string(static_cast<uint32_t>(Truncated(value)));
+        break;
+    case itTimeTicks:
+        text = TimeTicksToText(static_cast<uint32_t>(Truncated(value)));
+        break;
+    case itCounter64:
+        text = Counter64ToText(static_cast<uint64_t>(Truncated(value)));
+        break;
+    case itDouble:
+        text = FloatToText(value);
+        break;
+    case itBcDateTime:
+        text = DateTimeToText(value);
+        break;
+    default:
+        RaiseVqError(kBadSyntaxInExpression);
+    }
+    v.ValueText = v.OptionList ? v.OptionList->ValueToText(text) : text;
+}
+
+bool VqSNMPRequest::TestCondition(std::string_view condition) {
+    if (condition.empty())
+        return true;
+    return EvaluateCondition(SubstituteVariables(condition, true, "$"));
+}
+
+bool VqSNMPRequest::IsPastColumn(std::string_view requestedOid, std::string_view lastOid,
+                                 std::string_view returnedOid) {
+    return ::IsPastColumn(VarList, requestedOid, lastOid, returnedOid);
+}
+
+// ---- targets, PDUs and instances
+
+SnmpTarget VqSNMPRequest::BuildTargets() const {
+    if (!SnmpAdapter::IsValidAddress(Device.Address))
+        RaiseVqError(kInvalidAddress);
+    SnmpTarget target;
+    target.Address = Device.Address;
+    target.Port = Device.Port;
+    target.Version = Security.Version;
+    target.Timeout = Timeout;
+    target.Retries = Retries;
+    target.ReadCommunity = Security.ReadCommunity;
+    target.WriteCommunity = Security.WriteCommunity;
+    target.SecurityModel = Security.SecurityModel;
+    target.SecurityLevel = Security.SecurityLevel;
+    target.SecurityName = Security.SecurityName;
+    target.AuthProtocol = Security.AuthProtocol;
+    target.AuthPassword = Security.AuthPassword;
+    target.PrivProtocol = Security.PrivProtocol;
+    target.PrivPassword = Security.PrivPassword;
+    target.ContextEngineId = Scope.ContextEngineId;
+    target.ContextName = Scope.ContextName;
+    return target;
+}
+
+bool VqSNMPRequest::IsWalk() const {
+    return VarList.Kind == MVT_FMV || VarList.Kind == MVT_UMV;
+}
+
+bool VqSNMPRequest::ReadOperation(SnmpOperation& operation) const {
+    switch (VarList.Kind) {
+    case SVT_SV:
+        operation = SnmpOperation::Get;
+        return true;
+    case MVT_SV:
+        operation = UseGetNext ? SnmpOperation::GetNext : SnmpOperation::Get;
+        return true;
+    case MVT_FMV:
+    case MVT_UMV:
+        operation = SnmpOperation::GetNext;
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::string VqSNMPRequest::RequestedOid(int index) const {
+    const std::string& oid = VarList.GetVariable(index).Oid;
+    return VarList.Instance.empty() ? oid : oid + "." + VarList.Instance;
+}
+
+std::vector<SnmpVarBind> VqSNMPRequest::BuildPdu(VqPduMode mode) {
+    std::vector<SnmpVarBind> bindings;
+    for (int i = 0; i < VarList.GetCount(); ++i) {
+        std::string oid;
+        if (mode != VqPduMode::Write) {
+            if (!VarList.IsGettable(i))
+                continue;
+            SnmpVariable& v = VarList.GetVariable(i);
+            if (mode == VqPduMode::FirstRead) {
+                v.LastOid.clear();
+                oid = VarList.Kind == SVT_SV ? RequestedOid(i) + ".0" : RequestedOid(i);
+            } else {
+                if (VarList.Kind == SVT_SV || VarList.Kind == MVT_SV)
+                    RaiseVqError(kGetNextOnSingleValue);
+                oid = v.LastOid;
+            }
+            bindings.push_back({ParseOid(oid), {}});
+            continue;
+        }
+        if (IsWalk() && i < VarList.KeyCount)
+            continue;
+        if (!VarList.IsSettable(i))
+            continue;
+        switch (VarList.Kind) {
+        case SVT_SV:
+            oid = RequestedOid(i) + ".0";
+            break;
+        case MVT_SV:
+            oid = RequestedOid(i);
+            break;
+        case MVT_FMV:
+        case MVT_UMV:
+            // A table without key columns (one row, such as ".0") has no instance to build: it
+            // is written where its read found the row, not at a trailing dot.
+            if (VarList.KeyCount > 0)
+                oid = RequestedOid(i) + "." + BuildInstance();
+            else if (!RowInstance.empty())
+                oid = RequestedOid(i) + "." + RowInstance;
+            else
+                RaiseVqError(kBadKeyCount);
+            break;
+        default:
+            RaiseVqError(kBadListKind);
+        }
+        SnmpVarBind binding{ParseOid(oid), {}};
+        TextToVb(i, binding);
+        bindings.push_back(std::move(binding));
+    }
+    return bindings;
+}
+
+void VqSNMPRequest::SetRowFromInstance(std::string_view instance) {
+    std::string rest(instance);
+    for (int i = 0; i < VarList.KeyCount; ++i) {
+        if (rest.empty())
+            RaiseVqError(kBadKeyCount);
+        if (!VarList.IsGettable(i))
+            VarList.GetVariable(i).LastOid = RequestedOid(i) + "." + std::string(instance);
+        rest = DecodeIndex(i, rest);
+    }
+}
+
+std::string VqSNMPRequest::BuildInstance() {
+    std::string instance;
+    for (int i = 0; i < VarList.KeyCount; ++i) {
+        std::string part = EncodeIndex(i);
+        if (!instance.empty())
+            instance += '.';
+        instance += part;
+    }
+    return instance;
+}
+
+bool VqSNMPRequest::CheckCondition() {
+    return TestCondition(Condition);
+}
+
+bool VqSNMPRequest::MatchesFilter(std::string_view filter) {
+    return TestCondition(filter);
+}
+
+// ---- reading
+
+VqSNMPRequest::DecodeOutcome VqSNMPRequest::DecodeReply(int code, const std::vector<SnmpVarBind>& returned,
+                                                        const std::vector<SnmpVarBind>& sent) {
+    struct Column {
+        int Index;
+        const SnmpVarBind* Binding;
+        std::string Requested;
+        std::string ReturnedOid;
+        bool Past;
+        SnmpOid Instance; // of a column that goes on
+    };
+    std::vector<Column> columns;
+    for (int i = 0; i < VarList.GetCount(); ++i) {
+        if (!VarList.IsGettable(i))
+            continue;
+        const size_t k = columns.size();
+        // A binding the reply lacks is read as the one that was sent (a failed step's PDU
+        // holds only those): its column comes out past its end, its scalar empty.
+        const SnmpVarBind& binding = k < returned.size() ? returned[k] : sent.at(k);
+        Column c{i, &binding, RequestedOid(i), binding.Oid.ToString(), false, {}};
+        const std::string& lastOid = VarList.GetVariable(i).LastOid;
+        if (code == kNoSuchName && IsWalk())
+            return c.ReturnedOid == lastOid ? DecodeOutcome::EndOfView : DecodeOutcome::NoSuchName;
+        c.Past = IsPastColumn(c.Requested, lastOid, c.ReturnedOid);
+        if (!c.Past && c.ReturnedOid.size() > c.Requested.size())
+            c.Instance = SnmpOid::Parse(c.ReturnedOid.substr(c.Requested.size() + 1)).value_or(SnmpOid());
+        columns.push_back(std::move(c));
+    }
+
+    // The row is the first in OID order among the instances the columns went on to. A column
+    // that went further has no entry in this row (a sparse column): it shows "(NOTDONE)" here and
+    // is asked again from this row, so that its entry comes in the step of its own row.
+    const Column* row = nullptr;
+    for (const Column& c : columns)
+        if (!c.Past && !c.Instance.Empty() && (!row || c.Instance < row->Instance))
+            row = &c;
+    const std::string rowInstance = row ? row->Instance.ToString() : std::string();
+    int past = 0;
+    for (const Column& c : columns) {
+        const bool skipsRow = IsWalk() && !c.Past && row && c.Instance != row->Instance;
+        if (c.Past || skipsRow) {
+            SnmpVariable& v = VarList.GetVariable(c.Index);
+            v.ValueText = kNotDoneText;
+            v.LastOid = row ? c.Requested + "." + rowInstance : c.ReturnedOid;
+            past += c.Past ? 1 : 0;
+            continue;
+        }
+        VbToText(c.Index, *c.Binding);
+        VarList.GetVariable(c.Index).LastOid = c.ReturnedOid;
+    }
+    if (past == static_cast<int>(columns.size()))
+        return DecodeOutcome::NoRow;
+    if (IsWalk()) {
+        SetRowFromInstance(rowInstance);
+        RowInstance = rowInstance;
+    }
+    for (int i = 0; i < VarList.GetCount(); ++i)
+        ComputeDerived(i, VqMoment::AfterRead);
+    return DecodeOutcome::Row;
+}
+
+void VqSNMPRequest::Fail(int code, const std::string& message, VqSNMPError* record) {
+    ++ErrorSerial;
+    LastFailure = VqSNMPError{};
+    LastFailure.Code = code;
+    LastFailure.Message = message;
+    LastFailure.AgentAddress = Device.Address;
+    LastFailure.AgentPort = Device.Port;
+    LastFailure.Serial = ErrorSerial;
+    if (record)
+        *record = LastFailure;
+    if (ErrorHandler)
+        ErrorHandler(LastFailure);
+}
+
+bool VqSNMPRequest::ReadSync(bool& ok, bool firstStep) {
+    ok = true;
+    if (!Active) {
+        ok = false;
+        return false;
+    }
+    if (firstStep)
+        ++ReadGeneration; // a walk of this request still in flight is superseded
+    const SnmpTarget target = BuildTargets();
+    const std::vector<SnmpVarBind> sent = BuildPdu(firstStep ? VqPduMode::FirstRead : VqPduMode::NextRead);
+    SnmpOperation operation{};
+    if (!ReadOperation(operation)) {
+        ok = false;
+        Fail(kBadListKind, MessageOfCode(kBadListKind));
+        return false;
+    }
+    SnmpReply reply;
+    const int status = SnmpSession ? SnmpSession->Request(operation, target, sent, reply) : kSnmpClassInvalid;
+    int code = 0;
+    std::string message;
+    MapSnmpStatus(status, code, message);
+    if (code != 0) {
+        ok = false;
+        // noSuchName in a walk is decided below: the end of an SNMPv1 agent's view, or a failure.
+        if (!(code == kNoSuchName && IsWalk()))
+            Fail(code, message);
+    }
+    switch (DecodeReply(code, reply.VarBinds, sent)) {
+    case DecodeOutcome::EndOfView:
+        return false;
+    case DecodeOutcome::NoSuchName:
+        Fail(code, message);
+        return false;
+    case DecodeOutcome::NoRow:
+        return false;
+    case DecodeOutcome::Row:
+        return IsWalk();
+    }
+    return false;
+}
+
+void VqSNMPRequest::ReadAsync(bool& ok, VqReplyContinuation continuation, bool firstStep) {
+    ok = true;
+    if (!Active) {
+        ok = false;
+        return;
+    }
+    if (firstStep)
+        ++ReadGeneration; // replies of a walk still in flight are dropped when they come
+    const SnmpTarget target = BuildTargets();
+    std::vector<SnmpVarBind> sent = BuildPdu(firstStep ? VqPduMode::FirstRead : VqPduMode::NextRead);
+    SnmpOperation operation{};
+    if (!ReadOperation(operation)) {
+        ok = false;
+        Fail(kBadListKind, MessageOfCode(kBadListKind));
+        return;
+    }
+    ok = Send(operation, target, std::move(sent), std::move(continuation), true);
+}
+
+bool VqSNMPRequest::Send(SnmpOperation operation, const SnmpTarget& target, std::vector<SnmpVarBind> bindings,
+                         VqReplyContinuation continuation, bool decode) {
+    ReplyTicket ticket{NextSerial++, ReadGeneration,
+                       std::make_shared<const std::vector<SnmpVarBind>>(std::move(bindings)),
+                       std::move(continuation)};
+    auto record = std::make_unique<ReplyRecord>();
+    record->Handler = &VqSNMPRequest::ReplyReceived;
+    record->Request = this;
+    record->DecodeReply = decode ? 1 : 0;
+    record->Continuation = ticket;
+    uint64_t libraryId = 0;
+    const int status = SendWithRecord(operation, target, *ticket.Sent, std::move(record), &libraryId);
+    int code = 0;
+    std::string message;
+    MapSnmpStatus(status, code, message);
+    if (code != 0) {
+        Fail(code, message);
+        return false;
+    }
+    ++Outstanding;
+    InFlight[ticket.Serial] = {libraryId, false};
+    return true;
+}
+
+void VqSNMPRequest::ReplyReceived(VqSNMPRequest* request, int reason, SnmpReply& reply,
+                                  const VqReplyContinuation& continuation, bool decodeReply) {
+    const ReplyTicket* ticket = continuation.target<ReplyTicket>();
+    if (request && ticket)
+        request->HandleReply(*ticket, reason, reply, decodeReply);
+}
+
+void VqSNMPRequest::HandleReply(const ReplyTicket& ticket, int reason, SnmpReply& reply, bool decode) {
+    InFlight.erase(ticket.Serial);
+    HandlingScope scope(*this);
+    if (reason == kSnmpSessionClosed)
+        return;
+    if (decode && ticket.Generation != ReadGeneration)
+        return; // a step of a walk that a newer read has replaced
+    VqSNMPError error;
+    MapSnmpStatus(reason, error.Code, error.Message);
+    error.ErrorIndex = reply.ErrorIndex;
+    error.AgentAddress = reply.AgentAddress;
+    error.AgentPort = reply.AgentPort;
+    error.Finished = true;
+    if (decode && (error.Code == 0 || (error.Code == kNoSuchName && IsWalk()))) {
+        try {
+            switch (DecodeReply(error.Code, reply.VarBinds, *ticket.Sent)) {
+            case DecodeOutcome::EndOfView:
+                MapSnmpStatus(kSnmpOk, error.Code, error.Message);
+                break;
+            case DecodeOutcome::NoSuchName:
+            case DecodeOutcome::NoRow:
+                break;
+            case DecodeOutcome::Row:
+                error.Finished = !IsWalk();
+                break;
+            }
+        } catch (const VqException& e) {
+            error.Code = e.Code();
+            error.Message = e.what();
+            error.Finished = true;
+        } catch (const std::exception& e) {
+            error.Code = kUnknownErrorCode;
+            error.Message = e.what();
+            error.Finished = true;
+        }
+    }
+    // The continuation may destroy this request; nothing here touches it afterwards.
+    ticket(error, VarList);
+}
+
+// ---- writing
+
+void VqSNMPRequest::ApplyColumnList(const std::string& columns, const std::vector<std::string>* values) {
+    if (columns.empty())
+        return;
+    VqNumList<int> list;
+    list.Delimiter = ',';
+    list.Parse(columns);
+    for (int i = 0; i < VarList.GetCount(); ++i) {
+        SnmpVariable& v = VarList.GetVariable(i);
+        const int position = list.IndexOf(i);
+        if (position < 0) {
+            v.Access |= acInvalid;
+            continue;
+        }
+        v.Access &= ~acInvalid;
+        if (values) {
+            if (static_cast<size_t>(position) >= values->size())
+                RaiseVqError(kIndexOutOfRange);
+            v.ValueText = (*values)[position];
+        }
+    }
+}
+
+bool VqSNMPRequest::StartWrite(bool& ok, const std::string& columns, const std::vector<std::string>* values,
+                               SnmpTarget& target, std::vector<SnmpVarBind>& bindings) {
+    ok = Active;
+    if (!Active)
+        return false;
+    target = BuildTargets();
+    bindings = PrepareWrite(columns, values);
+    return true;
+}
+
+std::vector<SnmpVarBind> VqSNMPRequest::PrepareWrite(const std::string& columns,
+                                                     const std::vector<std::string>* values) {
+    // The column list, the value list and the derived values hold for this one PDU: the list
+    // goes back to what it was, also when building the PDU fails.
+    struct Restore {
+        VqSNMPVarList& List;
+        const VqSNMPVarList Saved;
+        ~Restore() { List.Assign(Saved); }
+    } restore{VarList, VarList};
+    ApplyColumnList(columns, values);
+    for (int i = 0; i < VarList.GetCount(); ++i)
+        ComputeDerived(i, VqMoment::BeforeWrite);
+    return BuildPdu(VqPduMode::Write);
+}
+
+void VqSNMPRequest::WriteSync(bool& ok, VqSNMPError& error, const std::string& columns,
+                              const std::vector<std::string>* values) {
+    SnmpTarget target;
+    std::vector<SnmpVarBind> bindings;
+    if (!StartWrite(ok, columns, values, target, bindings))
+        return;
+    SnmpReply reply;
+    reply.AgentAddress = Device.Address;
+    reply.AgentPort = Device.Port;
+    // A SET left without variables is not sent: it succeeds as an empty SET would.
+    int status = kSnmpOk;
+    if (!bindings.empty())
+        status = SnmpSession ? SnmpSession->Request(SnmpOperation::Set, target, bindings, reply)
+                             : kSnmpClassInvalid;
+    error = VqSNMPError{};
+    MapSnmpStatus(status, error.Code, error.Message);
+    error.ErrorIndex = reply.ErrorIndex;
+    error.AgentAddress = reply.AgentAddress;
+    error.AgentPort = reply.AgentPort;
+    if (error.Code != 0) {
+        ok = false;
+        error.Serial = ++ErrorSerial;
+        LastFailure = error;
+    }
+}
+
+void VqSNMPRequest::WriteAsync(bool& ok, VqReplyContinuation continuation, const std::string& columns,
+                               const std::vector<std::string>* values) {
+    SnmpTarget target;
+    std::vector<SnmpVarBind> bindings;
+    if (!StartWrite(ok, columns, values, target, bindings))
+        return;
+    if (bindings.empty()) {
+        CompleteWithoutTraffic(std::move(continuation));
+        return;
+    }
+    ok = Send(SnmpOperation::Set, target, std::move(bindings), std::move(continuation), false);
+}
+
+void VqSNMPRequest::CompleteWithoutTraffic(VqReplyContinuation continuation) {
+    // Delivered later from the event loop, as the agent's reply would be: the caller's state after
+    // the send is in place before its continuation runs.
+    ReplyTicket ticket{NextSerial++, ReadGeneration, std::make_shared<const std::vector<SnmpVarBind>>(),
+                       std::move(continuation)};
+    InFlight[ticket.Serial] = {0, true};
+    ++Outstanding;
+    DeliverLocal(Alive, this, VqReplyContinuation(std::move(ticket)));
+}
+
+void VqSNMPRequest::DeliverLocal(std::weak_ptr<bool> life, VqSNMPRequest* request,
+                                 VqReplyContinuation ticket) {
+    auto deliver = [life, request, ticket] {
+        std::shared_ptr<bool> alive = life.lock();
+        if (!alive || !*alive)
+            return;
+        const auto* t = ticket.target<ReplyTicket>();
+        if (!request->InFlight.contains(t->Serial))
+            return; // forgotten by Close
+        if (ReplyDepth > 0) {
+            // Replies are never handled inside another reply's handler.
+            DeliverLocal(life, request, ticket);
+            return;
+        }
+        SnmpReply reply;
+        reply.AgentAddress = request->Device.Address;
+        reply.AgentPort = request->Device.Port;
+        try {
+            ReplyReceived(request, kSnmpOk, reply, ticket, false);
+        } catch (...) {
+            ReportEscaped(std::current_exception());
+        }
+    };
+    if (QCoreApplication* app = QCoreApplication::instance())
+        QTimer::singleShot(ReplyDepth > 0 ? kRepostMs : 0, app, deliver);
+    else
+        deliver();
+}
