@@ -11,6 +11,8 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
+#include <utility>
 
 namespace {
 ModalHook CurrentModalHook;
@@ -468,7 +470,7 @@ void TForm::SetModalResult(TModalResult result) {
 }
 
 void TForm::CloseModal() {
-    if (!Modal() || ModalRes == mrNone) {
+    if (!Modal() || ModalRes == mrNone || DeferClosing([this] { CloseModal(); })) {
         return;
     }
     TModalResult result = ModalRes;
@@ -495,6 +497,9 @@ void TForm::CloseModal() {
 void TForm::Close() {
     if (Modal()) {
         SetModalResult(mrCancel);
+        return;
+    }
+    if (DeferClosing([this] { Close(); })) {
         return;
     }
     bool canClose = true;
@@ -534,7 +539,65 @@ void TForm::Close() {
 }
 
 void TForm::Release() {
-    PostCall(this, [this] { delete this; });
+    PostCall(this, [this] {
+        if (!DeferClosing([this] { delete this; })) {
+            delete this;
+        }
+    });
+}
+
+namespace {
+
+struct ClosingDeferrals {
+    std::vector<FormClosingDeferral*> Held;
+    std::vector<std::pair<std::weak_ptr<const bool>, std::function<void()>>> Waiting;
+};
+
+ClosingDeferrals& Deferrals() {
+    static ClosingDeferrals deferrals;
+    return deferrals;
+}
+
+} // namespace
+
+FormClosingDeferral::FormClosingDeferral() {
+    Deferrals().Held.push_back(this);
+}
+
+FormClosingDeferral::~FormClosingDeferral() {
+    ClosingDeferrals& d = Deferrals();
+    std::erase(d.Held, this);
+    if (!d.Held.empty()) {
+        return;
+    }
+    // Queued, not run here: the handler that held the deferral has not returned yet.
+    for (auto& [token, fn] : std::exchange(d.Waiting, {})) {
+        PostCall([token = token, fn = std::move(fn)] {
+            if (IsAlive(token)) {
+                fn();
+            }
+        });
+    }
+}
+
+bool FormClosingDeferral::Deferred(const TForm* form) const {
+    return std::find(Forms.begin(), Forms.end(), form) != Forms.end();
+}
+
+bool FormClosingDeferral::Active() {
+    return !Deferrals().Held.empty();
+}
+
+bool TForm::DeferClosing(std::function<void()> fn) {
+    ClosingDeferrals& d = Deferrals();
+    if (d.Held.empty()) {
+        return false;
+    }
+    for (FormClosingDeferral* held : d.Held) {
+        held->Forms.push_back(this);
+    }
+    d.Waiting.emplace_back(AliveToken(), std::move(fn));
+    return true;
 }
 
 TControl* TForm::ActiveControl() const {

@@ -13,6 +13,7 @@
 #include <functional>
 #include <stdexcept>
 #include <type_traits>
+#include <vector>
 
 class QEventLoop;
 class TMainMenu;
@@ -116,6 +117,8 @@ private:
     int MenuHeight() const;
     void NonClient(int& horizontal, int& vertical) const;
     void FocusChanged(TControl* now);
+    // True (and `fn` queued for after the outermost FormClosingDeferral) while one is held.
+    bool DeferClosing(std::function<void()> fn);
 
     FormWindow* Window = nullptr;
     QWidget* Client = nullptr;
@@ -141,6 +144,28 @@ template <class T, class... A> T* CreateForm(TComponent* owner, A&&... args) {
     form->AfterConstruction();
     return form;
 }
+
+// Closing under a running handler. A handler that lets pending events run while it still needs its
+// objects (a reply handler that repaints the list during a walk) holds a FormClosingDeferral: while
+// one is held, a form asked to close (Close, a modal result, WM_CLOSE) or to free itself (Release)
+// does so only after the outermost deferral has ended, from the event loop, so that nothing is
+// destroyed under the handler. The holder learns which forms waited and can wind its work up.
+class FormClosingDeferral {
+public:
+    FormClosingDeferral();
+    ~FormClosingDeferral();
+    FormClosingDeferral(const FormClosingDeferral&) = delete;
+    FormClosingDeferral& operator=(const FormClosingDeferral&) = delete;
+
+    // Whether closing or freeing `form` was put off while this deferral was held.
+    bool Deferred(const TForm* form) const;
+    // Whether any deferral is held now.
+    static bool Active();
+
+private:
+    friend class TForm;
+    std::vector<const TForm*> Forms;
+};
 
 // Seam: runs test code each time a form becomes modal, from inside its modal loop (after OnShow and
 // OnActivate). Null removes it.

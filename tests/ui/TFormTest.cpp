@@ -166,6 +166,37 @@ TEST(TForm, PostedCloseFromOnActivateRunsAfterTheHandlerInsideTheModalLoop) {
     EXPECT_EQ((std::vector<std::string>{"activate done", "close"}), order);
 }
 
+TEST(TForm, ClosingAndFreeingWaitForTheHandlerThatLetsEventsRun) {
+    std::unique_ptr<TForm> modal(CreateForm<TForm>(nullptr));
+    TForm* modeless = CreateForm<TForm>(nullptr);
+    auto modelessAlive = modeless->AliveToken();
+    modeless->OnClose = [](TObject*, TCloseAction& action) { action = caFree; };
+    std::vector<std::string> order;
+    modal->OnClose = [&](TObject*, TCloseAction&) { order.push_back("modal closed"); };
+    ModalDriver driver;
+    driver.Then([&](TForm* f) {
+        // A handler in the middle of its work lets events run, and the user closes both forms.
+        {
+            FormClosingDeferral deferral;
+            f->Close();
+            modeless->Close();
+            Application->ProcessMessages();
+            Application->ProcessMessages();
+            EXPECT_TRUE(f->Modal());
+            EXPECT_TRUE(IsAlive(modelessAlive));
+            EXPECT_TRUE(deferral.Deferred(f));
+            EXPECT_TRUE(deferral.Deferred(modeless));
+            EXPECT_TRUE(order.empty());
+            order.push_back("handler done");
+        }
+        EXPECT_FALSE(FormClosingDeferral::Active());
+        EXPECT_TRUE(f->Modal()); // the deferred closes are queued, not run by the deferral's end
+    });
+    EXPECT_EQ(mrCancel, modal->ShowModal());
+    EXPECT_TRUE(WaitFor([&] { return !IsAlive(modelessAlive); }));
+    EXPECT_EQ((std::vector<std::string>{"handler done", "modal closed"}), order);
+}
+
 TEST(TForm, PostedMessageToADeletedFormIsDropped) {
     TForm* form = CreateForm<TForm>(nullptr);
     int closes = 0;

@@ -1,0 +1,250 @@
+#include "InputValidators.h"
+
+#include "StrictNumbers.h"
+#include "TControl.h"
+#include "UserDialogs.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace {
+
+bool IsHexDigit(char c) {
+    return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+bool AllHex(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), IsHexDigit);
+}
+
+// The low bit of a hex digit's value: for the second digit of a MAC address, its group bit.
+bool IsOddHexDigit(char c) {
+    return IsHexDigit(c) && ((c >= '0' && c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10) & 1) != 0;
+}
+
+// The four parts of a dotted IPv4 text, or none. A part is decimal digits only: a sign is no part
+// of an address even where the integer conversion would take "-0".
+std::optional<std::array<int, 4>> DottedParts(std::string_view text) {
+    if (text.size() > 16) {
+        return std::nullopt;
+    }
+    std::array<int, 4> parts{};
+    size_t count = 0;
+    size_t start = 0;
+    while (true) {
+        size_t dot = text.find('.', start);
+        std::string_view part = text.substr(start, dot == std::string_view::npos ? dot : dot - start);
+        std::optional<int> value = part.starts_with('-') ? std::nullopt : StrictStrToInt(part);
+        if (!value || *value > 255 || count == parts.size()) {
+            return std::nullopt;
+        }
+        parts[count++] = *value;
+        if (dot == std::string_view::npos) {
+            break;
+        }
+        start = dot + 1;
+    }
+    if (count != parts.size()) {
+        return std::nullopt;
+    }
+    return parts;
+}
+
+bool IsNetmaskParts(const std::array<int, 4>& p) {
+    constexpr std::array<int, 9> kMaskOctets{0, 128, 192, 224, 240, 248, 252, 254, 255};
+    for (size_t i = 0; i < p.size(); ++i) {
+        if (std::find(kMaskOctets.begin(), kMaskOctets.end(), p[i]) == kMaskOctets.end()) {
+            return false;
+        }
+        if (i + 1 < p.size() && (p[i] < p[i + 1] || (p[i] != 255 && p[i + 1] != 0))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+constexpr size_t kNoLengthLimit = std::string_view::npos;
+
+// A range check: refused when the text is too long, is no number, or fails `accepts`.
+template <class Accepts> bool InRange(std::string_view text, size_t maxLength, Accepts accepts) {
+    if (text.size() > maxLength) {
+        return false;
+    }
+    std::optional<int> value = StrictStrToInt(text);
+    return value && accepts(*value);
+}
+
+std::string TextOf(TControl* control) {
+    return control ? control->Caption() : std::string();
+}
+
+bool CheckWithMessage(TControl* control, bool (*core)(std::string_view), const char* message) {
+    if (core(TextOf(control))) {
+        return true;
+    }
+    ShowMessage(message);
+    return false;
+}
+
+} // namespace
+
+bool IsIPv4String(std::string_view text) {
+    return DottedParts(text).has_value();
+}
+
+bool IsMulticastIPv4String(std::string_view text) {
+    auto parts = DottedParts(text);
+    return parts && (*parts)[0] >= 224 && (*parts)[0] <= 239;
+}
+
+bool IsNetmaskString(std::string_view text) {
+    auto parts = DottedParts(text);
+    return parts && IsNetmaskParts(*parts);
+}
+
+bool IsNonZeroNetmaskString(std::string_view text) {
+    auto parts = DottedParts(text);
+    return parts && IsNetmaskParts(*parts) && (*parts)[0] != 0;
+}
+
+bool IsIPv6HexString(std::string_view text) {
+    return text.size() == 32 && AllHex(text);
+}
+
+bool IsIPv6MulticastHexString(std::string_view text) {
+    return IsIPv6HexString(text) && (text[0] == 'F' || text[0] == 'f') && (text[1] == 'F' || text[1] == 'f');
+}
+
+// Six groups of exactly two hex digits: a group with more characters is no MAC address, so the
+// characters after its first two are not let through unread.
+bool IsMacString(std::string_view text) {
+    char separator = text.find('-') != std::string_view::npos   ? '-'
+                     : text.find('.') != std::string_view::npos ? '.'
+                                                                : '\0';
+    if (!separator) {
+        return text.size() == 12 && AllHex(text);
+    }
+    if (text.size() != 17) {
+        return false;
+    }
+    for (size_t i = 0; i < text.size(); ++i) {
+        bool ok = (i % 3 == 2) ? text[i] == separator : IsHexDigit(text[i]);
+        if (!ok) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool IsMulticastMacString(std::string_view text) {
+    auto fs = std::count_if(text.begin(), text.end(), [](char c) { return c == 'F' || c == 'f'; });
+    std::string_view rest = text.size() > 2 ? text.substr(2) : std::string_view();
+    if (fs == 12 || std::count(rest.begin(), rest.end(), '0') > 9 || text.size() < 2) {
+        return false;
+    }
+    return IsOddHexDigit(text[1]);
+}
+
+bool IsUnicastMacString(std::string_view text) {
+    if (std::count(text.begin(), text.end(), '0') == 12 || text.size() < 2) {
+        return false;
+    }
+    return !IsOddHexDigit(text[1]);
+}
+
+std::optional<std::string> HexWordString(std::string_view text) {
+    if (text.size() > 4 || !AllHex(text)) {
+        return std::nullopt;
+    }
+    std::string word(4 - text.size(), '0');
+    for (char c : text) {
+        word += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return word;
+}
+
+bool IsZeroOr60To1000000String(std::string_view text) {
+    return InRange(text, 10, [](int v) { return v == 0 || (v >= 60 && v <= 1000000); });
+}
+
+bool IsZeroOr8To10240000String(std::string_view text) {
+    return InRange(text, kNoLengthLimit, [](int v) { return v == 0 || (v >= 8 && v <= 10240000); });
+}
+
+bool IsMinusOneOr1To2048String(std::string_view text) {
+    return InRange(text, 4, [](int v) { return v == -1 || (v >= 1 && v <= 2048); });
+}
+
+bool IsMinusOneOr60To1000000String(std::string_view text) {
+    return InRange(text, 8, [](int v) { return v == -1 || (v >= 60 && v <= 1000000); });
+}
+
+bool CheckIPv4Text(TControl* control) {
+    return CheckWithMessage(control, IsIPv4String, "Please input a valid IP.");
+}
+
+bool IsMulticastIPv4Text(TControl* control) {
+    return IsMulticastIPv4String(TextOf(control));
+}
+
+bool IsNetmaskText(TControl* control) {
+    return IsNetmaskString(TextOf(control));
+}
+
+bool IsNonZeroNetmaskText(TControl* control) {
+    return IsNonZeroNetmaskString(TextOf(control));
+}
+
+bool CheckIPv6HexText(TControl* control) {
+    return CheckWithMessage(control, IsIPv6HexString,
+                            "Please enter a valid IPv6 address whose length is 32 without ':'.");
+}
+
+bool CheckIPv6MulticastText(TControl* control) {
+    return IsIPv6MulticastHexString(TextOf(control));
+}
+
+bool IsMacText(TControl* control) {
+    return IsMacString(TextOf(control));
+}
+
+bool IsMulticastMacText(TControl* control) {
+    return IsMulticastMacString(TextOf(control));
+}
+
+bool IsUnicastMacText(TControl* control) {
+    return IsUnicastMacString(TextOf(control));
+}
+
+bool CheckHexWordText(TControl* control) {
+    std::optional<std::string> word = HexWordString(TextOf(control));
+    if (!word) {
+        return false;
+    }
+    if (control) {
+        control->SetCaption(*word);
+    }
+    return true;
+}
+
+bool CheckZeroOr60To1000000Text(TControl* control) {
+    // The message's spelling is the program's own.
+    return CheckWithMessage(control, IsZeroOr60To1000000String,
+                            "Pleaase Input a Number between 60 and 1000000 or 0.");
+}
+
+bool CheckZeroOr8To10240000Text(TControl* control) {
+    return CheckWithMessage(control, IsZeroOr8To10240000String,
+                            "Please Input a Number between 8-10240000 or 0.");
+}
+
+bool CheckMinusOneOr1To2048Text(TControl* control) {
+    return CheckWithMessage(control, IsMinusOneOr1To2048String,
+                            "Please Input a Number between 1-2048 or -1.");
+}
+
+bool CheckMinusOneOr60To1000000Text(TControl* control) {
+    return CheckWithMessage(control, IsMinusOneOr60To1000000String,
+                            "Please Input a Number between 60-1000000 or -1.");
+}

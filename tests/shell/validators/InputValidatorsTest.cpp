@@ -1,0 +1,163 @@
+#include "InputValidators.h"
+
+#include "TApplication.h"
+#include "TEdit.h"
+#include "TForm.h"
+#include "UiTesting.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+constexpr const char* kNone = "";
+constexpr const char* kIp = "Please input a valid IP.";
+constexpr const char* kIPv6 = "Please enter a valid IPv6 address whose length is 32 without ':'.";
+constexpr const char* k60 = "Pleaase Input a Number between 60 and 1000000 or 0.";
+constexpr const char* k8 = "Please Input a Number between 8-10240000 or 0.";
+constexpr const char* k2048 = "Please Input a Number between 1-2048 or -1.";
+constexpr const char* kM60 = "Please Input a Number between 60-1000000 or -1.";
+
+struct Case {
+    const char* Name;
+    bool (*Check)(TControl*);
+    const char* Text;
+    bool Accepted;
+    const char* Message;             // shown before a refusal, or kNone
+    const char* TextAfter = nullptr; // the control's text afterwards when the check rewrites it
+};
+
+#define CHECK(f) #f, f
+
+const Case kCases[] = {
+    {CHECK(CheckIPv4Text), "192.168.0.1", true, kNone},
+    {CHECK(CheckIPv4Text), "0.0.0.0", true, kNone},
+    {CHECK(CheckIPv4Text), "001.002.003.0004", true, kNone}, // 16 characters are still read
+    {CHECK(CheckIPv4Text), "001.002.003.00004", false, kIp}, // 17 are refused unread
+    {CHECK(CheckIPv4Text), "192.168.0", false, kIp},
+    {CHECK(CheckIPv4Text), "1.2.3.4.5", false, kIp},
+    {CHECK(CheckIPv4Text), "256.1.1.1", false, kIp},
+    {CHECK(CheckIPv4Text), "1..2.3", false, kIp},
+    {CHECK(CheckIPv4Text), "-1.2.3.4", false, kIp},
+    {CHECK(CheckIPv4Text), "-0.2.3.4", false, kIp},
+    {CHECK(CheckIPv4Text), " 1.2.3.4", false, kIp},
+    {CHECK(CheckIPv4Text), "1.2.3.4 ", false, kIp},
+    {CHECK(CheckIPv4Text), "+1.2.3.4", false, kIp},
+    {CHECK(CheckIPv4Text), "1.2.3.", false, kIp},
+    {CHECK(CheckIPv4Text), "", false, kIp},
+    {CHECK(IsMulticastIPv4Text), "239.255.255.250", true, kNone},
+    {CHECK(IsMulticastIPv4Text), "224.0.0.1", true, kNone},
+    {CHECK(IsMulticastIPv4Text), "240.0.0.1", false, kNone},
+    {CHECK(IsMulticastIPv4Text), "223.255.255.255", false, kNone},
+    {CHECK(IsMulticastIPv4Text), "230.1.1", false, kNone},
+    {CHECK(IsNetmaskText), "255.255.255.0", true, kNone},
+    {CHECK(IsNetmaskText), "0.0.0.0", true, kNone},
+    {CHECK(IsNetmaskText), "255.255.255.255", true, kNone},
+    {CHECK(IsNetmaskText), "255.255.254.0", true, kNone},
+    {CHECK(IsNetmaskText), "128.0.0.0", true, kNone},
+    {CHECK(IsNetmaskText), "255.0.255.0", false, kNone},
+    {CHECK(IsNetmaskText), "255.255.255.1", false, kNone},
+    {CHECK(IsNetmaskText), "255.254.255.0", false, kNone},
+    {CHECK(IsNetmaskText), "255.255.253.0", false, kNone},
+    {CHECK(IsNetmaskText), "255.255.255.0.0", false, kNone},
+    {CHECK(IsNonZeroNetmaskText), "0.0.0.0", false, kNone},
+    {CHECK(IsNonZeroNetmaskText), "255.0.0.0", true, kNone},
+    {CHECK(IsNonZeroNetmaskText), "255.0.255.0", false, kNone},
+    {CHECK(CheckIPv6HexText), "20010DB8000000000000000000000001", true, kNone},
+    {CHECK(CheckIPv6HexText), "fe80000000000000abcdefABCDEF0123", true, kNone},
+    {CHECK(CheckIPv6HexText), "20010DB800000000000000000000001", false, kIPv6},
+    {CHECK(CheckIPv6HexText), "20010DB8000000000000000000000001F", false, kIPv6},
+    {CHECK(CheckIPv6HexText), "2001:0DB8:0000:0000:0000:0000:00", false, kIPv6},
+    {CHECK(CheckIPv6HexText), "20010DB800000000000000000000000G", false, kIPv6},
+    {CHECK(CheckIPv6MulticastText), "FF020000000000000000000000000001", true, kNone},
+    {CHECK(CheckIPv6MulticastText), "ff020000000000000000000000000001", true, kNone},
+    {CHECK(CheckIPv6MulticastText), "fF020000000000000000000000000001", true, kNone},
+    {CHECK(CheckIPv6MulticastText), "FE020000000000000000000000000001", false, kNone},
+    {CHECK(CheckIPv6MulticastText), "FF02000000000000000000000000001", false, kNone},
+    {CHECK(IsMacText), "00-11-22-33-44-55", true, kNone},
+    {CHECK(IsMacText), "00.11.22.33.44.55", true, kNone},
+    {CHECK(IsMacText), "001122334455", true, kNone},
+    {CHECK(IsMacText), "aA-bB-cC-dD-eE-fF", true, kNone},
+    {CHECK(IsMacText), "00-11-22-33-44", false, kNone},
+    {CHECK(IsMacText), "0-1-2-3-4-5", false, kNone},
+    {CHECK(IsMacText), "00-11-22-33-44-55-66", false, kNone},
+    {CHECK(IsMacText), "001-11-22-33-44-55", false, kNone}, // a group of three is no MAC group
+    {CHECK(IsMacText), "00-11-22.33-44-55", false, kNone},
+    {CHECK(IsMacText), "00112233445G", false, kNone},
+    {CHECK(IsMacText), "0011223344556", false, kNone},
+    {CHECK(IsMacText), "00:11:22:33:44:55", false, kNone},
+    {CHECK(IsMulticastMacText), "01-00-5E-00-00-01", true, kNone},
+    {CHECK(IsMulticastMacText), "03005e000001", true, kNone},
+    {CHECK(IsMulticastMacText), "FF-FF-FF-FF-FF-FF", false, kNone},
+    {CHECK(IsMulticastMacText), "ffffffffffff", false, kNone},
+    {CHECK(IsMulticastMacText), "0a-00-00-00-00-01", false, kNone},
+    {CHECK(IsMulticastMacText), "01-00-00-00-00-00", false, kNone},
+    {CHECK(IsMulticastMacText), "00-11-22-33-44-55", false, kNone},
+    {CHECK(IsUnicastMacText), "00-11-22-33-44-55", true, kNone},
+    {CHECK(IsUnicastMacText), "02.00.00.00.00.01", true, kNone},
+    {CHECK(IsUnicastMacText), "00-00-00-00-00-00", false, kNone},
+    {CHECK(IsUnicastMacText), "000000000000", false, kNone},
+    {CHECK(IsUnicastMacText), "0B-11-22-33-44-55", false, kNone},
+    {CHECK(IsUnicastMacText), "0d1122334455", false, kNone},
+    {CHECK(CheckHexWordText), "ab", true, kNone, "00AB"},
+    {CHECK(CheckHexWordText), "FfFf", true, kNone, "FFFF"},
+    {CHECK(CheckHexWordText), "", true, kNone, "0000"},
+    {CHECK(CheckHexWordText), "12345", false, kNone, "12345"},
+    {CHECK(CheckHexWordText), "12G", false, kNone, "12G"},
+    {CHECK(CheckZeroOr60To1000000Text), "0", true, kNone},
+    {CHECK(CheckZeroOr60To1000000Text), "60", true, kNone},
+    {CHECK(CheckZeroOr60To1000000Text), "1000000", true, kNone},
+    {CHECK(CheckZeroOr60To1000000Text), "59", false, k60},
+    {CHECK(CheckZeroOr60To1000000Text), "1000001", false, k60},
+    {CHECK(CheckZeroOr60To1000000Text), "-1", false, k60},
+    {CHECK(CheckZeroOr60To1000000Text), "00000000060", false, k60}, // 11 characters
+    {CHECK(CheckZeroOr60To1000000Text), "99999999999", false, k60},
+    {CHECK(CheckZeroOr60To1000000Text), " 60", false, k60},
+    {CHECK(CheckZeroOr60To1000000Text), "60a", false, k60},
+    {CHECK(CheckZeroOr60To1000000Text), "+60", false, k60},
+    {CHECK(CheckZeroOr60To1000000Text), "", false, k60},
+    {CHECK(CheckZeroOr8To10240000Text), "0", true, kNone},
+    {CHECK(CheckZeroOr8To10240000Text), "8", true, kNone},
+    {CHECK(CheckZeroOr8To10240000Text), "10240000", true, kNone},
+    {CHECK(CheckZeroOr8To10240000Text), "7", false, k8},
+    {CHECK(CheckZeroOr8To10240000Text), "-5", false, k8},
+    {CHECK(CheckZeroOr8To10240000Text), "10240001", false, k8},
+    {CHECK(CheckZeroOr8To10240000Text), "4294967304", false, k8}, // wraps to 8 in 32 bits
+    {CHECK(CheckZeroOr8To10240000Text), "0x10", false, k8},
+    {CHECK(CheckMinusOneOr1To2048Text), "-1", true, kNone},
+    {CHECK(CheckMinusOneOr1To2048Text), "1", true, kNone},
+    {CHECK(CheckMinusOneOr1To2048Text), "2048", true, kNone},
+    {CHECK(CheckMinusOneOr1To2048Text), "0", false, k2048},
+    {CHECK(CheckMinusOneOr1To2048Text), "-2", false, k2048},
+    {CHECK(CheckMinusOneOr1To2048Text), "2049", false, k2048},
+    {CHECK(CheckMinusOneOr1To2048Text), "02048", false, k2048}, // five characters
+    {CHECK(CheckMinusOneOr1To2048Text), "5 ", false, k2048},
+    {CHECK(CheckMinusOneOr60To1000000Text), "-1", true, kNone},
+    {CHECK(CheckMinusOneOr60To1000000Text), "60", true, kNone},
+    {CHECK(CheckMinusOneOr60To1000000Text), "1000000", true, kNone},
+    {CHECK(CheckMinusOneOr60To1000000Text), "59", false, kM60},
+    {CHECK(CheckMinusOneOr60To1000000Text), "0", false, kM60},
+    {CHECK(CheckMinusOneOr60To1000000Text), "-2", false, kM60},
+    {CHECK(CheckMinusOneOr60To1000000Text), "1000001", false, kM60},
+    {CHECK(CheckMinusOneOr60To1000000Text), "000000060", false, kM60}, // nine characters
+    {CHECK(CheckMinusOneOr60To1000000Text), "-", false, kM60},
+};
+
+} // namespace
+
+TEST(InputValidators, EachCheckAcceptsOrRefusesWithItsExactMessage) {
+    Application->SetTitle("ZQS-4410-Series");
+    std::unique_ptr<TForm> form(CreateForm<TForm>(nullptr));
+    auto* edit = new TEdit(form.get());
+    edit->SetParent(form.get());
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(std::string(c.Name) + "(\"" + c.Text + "\")");
+        edit->SetText(c.Text);
+        ScriptedDialogs dialogs;
+        if (*c.Message) {
+            dialogs.Expect(DialogKind::Message, "ZQS-4410-Series", c.Message);
+        }
+        EXPECT_EQ(c.Accepted, c.Check(edit));
+        EXPECT_EQ(c.TextAfter ? c.TextAfter : c.Text, edit->Text());
+    }
+}
