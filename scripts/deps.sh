@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the project needs, only when some are missing.
+#   scripts/deps.sh [EXTRA-PACKAGE...]   also the extra packages a script needs
 set -euo pipefail
 
 PACKAGES=(
@@ -11,6 +12,7 @@ PACKAGES=(
     snmpsim snmpd snmp python3
     xvfb xauth imagemagick
 )
+PACKAGES+=("$@")
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -11,6 +11,6 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// An optional sign and decimal digits, the value within a 32-bit int; leading and trailing blanks
-// are allowed. Anything else (also "") raises EConvertError "'<text>' is not a valid integer value".
+// An optional "-" and decimal digits, the value within a 32-bit int. Anything else (also "", blanks,
+// a "+") raises EConvertError "'<text>' is not a valid integer value".
 int StrToInt(std::string_view text);

@@ -6,7 +6,9 @@
 #include <QPixmap>
 #include <QPushButton>
 
-TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) {}
+TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) {
+    GlyphBitmap.OnChange = [this] { GlyphChanged(); };
+}
 
 void TBitBtn::SetNumGlyphs(int count) {
     GlyphCount = std::max(1, count);

@@ -10,14 +10,14 @@ class TBitBtn : public TButton {
 public:
     explicit TBitBtn(TComponent* owner);
 
+    // Loading into the glyph shows it.
     TBitmap* Glyph() { return &GlyphBitmap; }
-    // Shows the glyph after Glyph()->LoadFromFile or AssignRgb.
-    void GlyphChanged();
     int NumGlyphs() const { return GlyphCount; }
     void SetNumGlyphs(int count);
     bool HasGlyph() const { return !GlyphBitmap.Empty(); }
 
 private:
+    void GlyphChanged();
     TBitmap GlyphBitmap;
     int GlyphCount = 1;
 };

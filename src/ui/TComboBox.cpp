@@ -29,8 +29,14 @@ void TComboBox::SetStyle(TComboBoxStyle style) {
     QSignalBlocker block(Box);
     int index = Box->currentIndex();
     Box->setEditable(style == csDropDown);
+    if (style == csDropDownList) {
+        HookedEdit = nullptr; // the box deleted its line edit
+    }
     Box->setCurrentIndex(index);
-    if (QLineEdit* edit = Box->lineEdit()) {
+    QLineEdit* edit = Box->lineEdit();
+    // The box keeps its line edit while it stays editable: connect each one once.
+    if (edit && edit != HookedEdit) {
+        HookedEdit = edit;
         WatchWidget(edit);
         QObject::connect(edit, &QLineEdit::textEdited, SignalContext(),
                          [this] { DispatchEvent(OnChange, this); });

@@ -9,6 +9,7 @@
 #include "TStrings.h"
 
 class QComboBox;
+class QObject;
 
 enum TComboBoxStyle { csDropDown, csDropDownList };
 
@@ -36,5 +37,6 @@ private:
     void ItemsChanged(TStrings::Change change, int index);
     QComboBox* Box;
     TComboBoxStyle BoxStyle = csDropDown;
+    QObject* HookedEdit = nullptr;
     TStrings ItemList;
 };

@@ -10,12 +10,25 @@
 #include <QEventLoop>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSet>
 #include <QWidget>
 #include <algorithm>
 #include <utility>
 
 namespace {
 ModalHook CurrentModalHook;
+
+// Holds a flag set for the life of a scope, also when a handler throws.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : Flag(flag) { Flag = true; }
+    ~FlagScope() { Flag = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& Flag;
+};
 } // namespace
 
 void SetModalHook(ModalHook hook) {
@@ -24,6 +37,41 @@ void SetModalHook(ModalHook hook) {
 ModalHook GetModalHook() {
     return CurrentModalHook;
 }
+
+// While a form shown inside another window is modal, input for the windows that were open when it
+// began is dropped unless it is meant for the modal form itself (a top-level modal form gets the
+// same from the window system). Windows opened later, a message box for one, are not blocked.
+class ModalInputBlocker : public QObject {
+public:
+    explicit ModalInputBlocker(QWidget* modal) : Modal(modal) {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible()) {
+                Blocked.insert(w);
+            }
+        }
+        qApp->installEventFilter(this);
+    }
+    ~ModalInputBlocker() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Wheel:
+        case QEvent::Shortcut:
+        case QEvent::Close: {
+            auto* w = qobject_cast<QWidget*>(watched);
+            return w && Blocked.contains(w->window()) && w != Modal && !Modal->isAncestorOf(w);
+        }
+        default:
+            return false;
+        }
+    }
+    QWidget* Modal;
+    QSet<QWidget*> Blocked;
+};
 
 // The form's own widget: a user's close request becomes Close().
 class FormWindow : public QWidget {
@@ -73,11 +121,7 @@ void TForm::FocusChanged(TControl* now) {
         return;
     }
     if (previous && previous->OnExit) {
-        InExit = true;
-        struct Reset {
-            bool& Flag;
-            ~Reset() { Flag = false; }
-        } reset{InExit};
+        FlagScope scope(InExit);
         previous->OnExit(previous);
     }
     if (Active == now && now->OnEnter) {
@@ -309,7 +353,9 @@ void TForm::ApplyWindowFlags() {
             flags |= Qt::WindowStaysOnTopHint;
         }
     }
-    bool shown = Window->isVisible();
+    // A form leaving its parent while it closes (OnClose setting Parent to none) must not flash
+    // up as a window of its own.
+    bool shown = Window->isVisible() && !Closing;
     Window->setWindowFlags(flags);
     if (shown) {
         Window->show();
@@ -385,6 +431,9 @@ void TForm::ShowWindow() {
         TControl::SetVisible(true);
         if (!wasVisible) {
             DispatchEvent(OnShow, this);
+            if (Modal() && TControl::Visible()) {
+                DispatchEvent(OnActivate, this);
+            }
         }
         return;
     }
@@ -423,12 +472,18 @@ void TForm::HideWindow() {
 }
 
 int TForm::ShowModal() {
-    if (TControl::Visible() || Modal() || Embedded()) {
+    if (TControl::Visible() || Modal()) {
         throw std::runtime_error("Cannot make a visible window modal");
     }
     ModalRes = mrNone;
     PendingFree = false;
-    Window->setWindowModality(Qt::ApplicationModal);
+    // A form with a Parent (a progress form inside its dialog) is modal inside that window.
+    std::unique_ptr<ModalInputBlocker> blocker;
+    if (Embedded()) {
+        blocker = std::make_unique<ModalInputBlocker>(Window);
+    } else {
+        Window->setWindowModality(Qt::ApplicationModal);
+    }
     auto token = AliveToken();
     QEventLoop loop;
     ModalLoop = &loop;
@@ -444,6 +499,7 @@ int TForm::ShowModal() {
     if (IsAlive(token) && ModalRes == mrNone && !Application->Terminated()) {
         loop.exec();
     }
+    blocker.reset();
     if (!IsAlive(token)) {
         return mrCancel;
     }
@@ -484,6 +540,7 @@ void TForm::CloseModal() {
     }
     TCloseAction action = caHide;
     if (OnClose) {
+        FlagScope scope(Closing);
         OnClose(this, action);
     }
     if (action == caNone) {

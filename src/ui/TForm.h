@@ -133,6 +133,7 @@ private:
     bool PendingFree = false;
     bool IsCreated = false;
     bool InExit = false;
+    bool Closing = false;
     TControl* Active = nullptr;
     std::weak_ptr<const bool> ActiveToken;
 };

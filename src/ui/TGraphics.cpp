@@ -10,6 +10,7 @@ TBitmap::~TBitmap() = default;
 TBitmap::TBitmap(const TBitmap& other) : Data(std::make_unique<QImage>(*other.Data)) {}
 TBitmap& TBitmap::operator=(const TBitmap& other) {
     *Data = *other.Data;
+    Changed();
     return *this;
 }
 
@@ -19,10 +20,12 @@ void TBitmap::LoadFromFile(const std::string& path) {
         throw std::runtime_error("Cannot load picture " + path);
     }
     *Data = image;
+    Changed();
 }
 
 void TBitmap::AssignRgb(int width, int height, const uint8_t* rgb, int stride) {
     *Data = QImage(rgb, width, height, stride, QImage::Format_RGB888).copy();
+    Changed();
 }
 
 int TBitmap::Width() const {
@@ -36,10 +39,12 @@ bool TBitmap::Empty() const {
 }
 void TBitmap::Clear() {
     *Data = QImage();
+    Changed();
 }
 const QImage& TBitmap::Image() const {
     return *Data;
 }
 void TBitmap::SetImage(const QImage& image) {
     *Data = image;
+    Changed();
 }

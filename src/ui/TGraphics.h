@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -26,6 +27,14 @@ public:
     const QImage& Image() const;
     void SetImage(const QImage& image);
 
+    // Told after every change of the picture (the control that shows it repaints).
+    std::function<void()> OnChange;
+
 private:
+    void Changed() {
+        if (OnChange) {
+            OnChange();
+        }
+    }
     std::unique_ptr<QImage> Data;
 };

@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 TImage::TImage(TComponent* owner) : TControl(owner), Label(new QLabel()) {
+    Bitmap.OnChange = [this] { PictureChanged(); };
     Label->setFocusPolicy(Qt::NoFocus);
     Label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetWidget(Label, 105, 105);
@@ -17,7 +18,6 @@ void TImage::PictureChanged() {
 
 void TImage::SetBitmap(const TBitmap& bitmap) {
     Bitmap = bitmap;
-    PictureChanged();
 }
 
 void TImage::SetStretch(bool stretch) {

@@ -10,9 +10,8 @@ class TImage : public TControl {
 public:
     explicit TImage(TComponent* owner);
 
-    // The picture; call PictureChanged after loading into it.
+    // Loading into the picture shows it.
     TBitmap* Picture() { return &Bitmap; }
-    void PictureChanged();
     void SetBitmap(const TBitmap& bitmap);
     bool Stretch() const { return IsStretch; }
     void SetStretch(bool stretch);
@@ -25,6 +24,7 @@ protected:
     bool WidgetEvent(QObject* watched, QEvent* event) override;
 
 private:
+    void PictureChanged();
     QLabel* Label;
     TBitmap Bitmap;
     bool IsStretch = false;

@@ -1,12 +1,10 @@
 #include "ModuleCommandLine.h"
 
+#include "SiblingFolder.h"
 #include "TApplication.h"
 #include "UiTesting.h"
 #include "VqSNMPSession.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using Argv = std::vector<std::string>;
@@ -28,28 +26,6 @@ Start Started(const Argv& args) {
     s.Version = p.Security.Version;
     return s;
 }
-
-// Executables of the given names beside a stand-in for our own executable.
-class SiblingFolder {
-public:
-    explicit SiblingFolder(const std::vector<std::string>& programs) {
-        for (const std::string& name : programs) {
-            QFile file(Dir.filePath(QString::fromStdString(name)));
-            file.open(QIODevice::WriteOnly);
-            file.write("#!/bin/sh\n");
-            file.close();
-            file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-        }
-        Application->SetExeName(Path("zqs4410"));
-    }
-    ~SiblingFolder() { Application->SetExeName(""); }
-    std::string Path(const std::string& name) const {
-        return Dir.filePath(QString::fromStdString(name)).toStdString();
-    }
-
-private:
-    QTemporaryDir Dir;
-};
 
 } // namespace
 

@@ -78,7 +78,6 @@ TForm* BuildControlsForm(const QString& dir) {
     glyph.save(dir + "/Close.bmp", "BMP");
     auto* close = Make<TBitBtn>(form, right, 15, top, 80, 25);
     close->Glyph()->LoadFromFile((dir + "/Close.bmp").toStdString());
-    close->GlyphChanged();
     close->SetCaption("Close");
 
     auto* box = Make<TGroupBox>(form, form, 8, 6, 440, 170);

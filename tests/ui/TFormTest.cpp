@@ -3,6 +3,8 @@
 #include "TButton.h"
 #include "TEdit.h"
 #include "TPanel.h"
+#include "TProgressBar.h"
+#include "TTimer.h"
 #include "UiTesting.h"
 
 #include <QGuiApplication>
@@ -328,4 +330,67 @@ TEST(TForm, OnResizeFollowsSizeChangesByCodeAndByTheWindow) {
     EXPECT_EQ(400, widths.front());
     EXPECT_EQ(500, widths.back());
     EXPECT_EQ(500, form->ClientWidth());
+}
+
+namespace {
+// A progress form shown modally inside the dialog that waits on it.
+class TProgressForm : public TForm {
+public:
+    TProgressForm(TComponent* owner, TForm* parentForm) : TForm(owner) {
+        SetBorderStyle(bsDialog);
+        SetParent(parentForm);
+        SetBounds(10, 10, 358, 66);
+        Bar = new TProgressBar(this);
+        Bar->SetParent(this);
+        Bar->SetMax(6);
+        Timer = new TTimer(this);
+        Timer->SetEnabled(false);
+        Timer->OnTimer = [this](TObject*) {
+            if (Bar->Position() >= Bar->Max()) {
+                Close();
+            } else {
+                Bar->StepBy(2);
+            }
+        };
+        OnCreate = [this](TObject*) { Timer->SetEnabled(true); };
+        OnClose = [this](TObject*, TCloseAction&) {
+            Timer->SetEnabled(false);
+            SetParent(nullptr);
+        };
+    }
+    TProgressBar* Bar;
+    TTimer* Timer;
+};
+} // namespace
+
+TEST(TForm, AFormWithAParentRunsModallyInsideItsDialogAndBlocksTheDialog) {
+    std::unique_ptr<TForm> dialog(CreateForm<TForm>(nullptr));
+    dialog->SetBounds(0, 0, 400, 200);
+    auto* set = new TButton(dialog.get());
+    set->SetParent(dialog.get());
+    set->SetBounds(300, 150, 75, 25);
+    int setClicks = 0;
+    set->OnClick = [&](TObject*) { ++setClicks; };
+    dialog->Show();
+
+    ManualTimers timers;
+    std::unique_ptr<TProgressForm> progress(CreateForm<TProgressForm>(Application, dialog.get()));
+    int ticks = 0;
+    ModalDriver driver;
+    driver.Then([&](TForm* f) {
+        EXPECT_FALSE(f->Widget()->isWindow()); // inside the dialog
+        EXPECT_TRUE(f->Widget()->isVisible());
+        ClickControl(set); // the dialog takes no input meanwhile
+        while (f->Modal() && f->ModalResult() == mrNone && ticks < 10) {
+            timers.Fire();
+            ++ticks;
+        }
+    });
+    EXPECT_EQ(mrCancel, progress->ShowModal());
+    EXPECT_EQ(4, ticks); // 0, 2, 4, 6, then the close
+    EXPECT_EQ(0, setClicks);
+    EXPECT_FALSE(progress->Embedded()); // its OnClose took it out of the dialog
+    EXPECT_FALSE(progress->Widget()->isVisible());
+    ClickControl(set); // and the dialog answers again
+    EXPECT_EQ(1, setClicks);
 }

@@ -153,3 +153,13 @@ TEST_F(ListFixture, DoubleClickHandlerCanBeCleared) {
     DoubleClickAt(List, left + 5, top + height / 2);
     EXPECT_EQ(1, doubles);
 }
+
+TEST_F(ListFixture, HintTextShowsOverTheRowsOnlyWhileShowHintIsOn) {
+    AddRows(1);
+    auto* model = static_cast<QTreeView*>(List->Widget())->model();
+    QModelIndex cell = model->index(0, 1);
+    List->SetHint("Port\t\t  1\nState  enabled");
+    EXPECT_FALSE(model->data(cell, Qt::ToolTipRole).isValid());
+    List->SetShowHint(true);
+    EXPECT_EQ("Port\t\t  1\nState  enabled", model->data(cell, Qt::ToolTipRole).toString().toStdString());
+}

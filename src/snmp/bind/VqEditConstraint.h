@@ -45,7 +45,7 @@ public:
     // nothing. Attaching again replaces the settings and keeps the handlers saved the first time.
     void AttachConstraint(const std::string& constraint, TEdit* edit);
     void AttachCheckedConstraint(const std::string& constraint, TEdit* edit, TCheckFunction check);
-    // Part k of a string of several constraints goes to edit k; an edit missing for a part raises
+    // The k-th constraint of a string of several goes to edit k; an edit missing for one raises
     // VqException -12 after the parts before it were attached.
     void AttachConstraints(const std::string& constraint, const std::vector<TEdit*>& edits);
     void AttachCheckedConstraints(const std::string& constraint, const std::vector<TEdit*>& edits,

@@ -24,7 +24,7 @@ std::optional<size_t> ReadPort(std::string_view text) {
 
 } // namespace
 
-std::string PortBitmapToList(std::string_view hex, bool withHex) {
+std::string PortBitmapToList(std::string_view hex, bool withHex, uint64_t firstNumber) {
     const size_t bitCount = hex.size() / 2 * 8;
     auto isSet = [&](size_t bit) {
         const unsigned nibble = HexDigitValue(hex[bit / 4]);
@@ -41,9 +41,9 @@ std::string PortBitmapToList(std::string_view hex, bool withHex) {
             ++last;
         if (!text.empty())
             text += ',';
-        text += std::to_string(bit + 1);
+        text += std::to_string(bit + firstNumber);
         if (last > bit)
-            text += '-' + std::to_string(last + 1);
+            text += '-' + std::to_string(last + firstNumber);
         bit = last + 1;
     }
     if (text.empty())

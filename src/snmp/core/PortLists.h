@@ -2,12 +2,14 @@
 // first octet), shown and typed as ascending ranges such as "1-3,5".
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 // The ports of a hex bitmap as ranges ("0" when none); with `withHex`, followed by "[hex]" as a
-// list-view cell keeps it. Non-hex digits count as 0; a final unpaired digit is ignored.
-std::string PortBitmapToList(std::string_view hex, bool withHex = false);
+// list-view cell keeps it. Non-hex digits count as 0; a final unpaired digit is ignored. The top
+// bit of the first octet stands for `firstNumber` (a slice of a longer bitmap starts further on).
+std::string PortBitmapToList(std::string_view hex, bool withHex = false, uint64_t firstNumber = 1);
 
 // "all" or comma-separated ports and ranges, read into a bitmap as long as `currentHex`; `out`
 // gets lower-case hex with as many digits as `currentHex`. False, with `out` untouched, when a

@@ -302,6 +302,23 @@ TEST(VqSNMPRequest2Edits, BindingAndFillingErrorsCarryTheirCodes) {
     }
 }
 
+TEST(VqSNMPRequest2Edits, BitCheckBoxesChangeOnlyTheBitsTheyShow) {
+    // A picker that shows ports 1-20: ports 22 and 24, in the octet of port 20 but shown by no
+    // box, keep what the switch holds, as do the octets after it.
+    Bound b;
+    std::vector<TCheckBox*> boxes;
+    for (int i = 0; i < 20; ++i) {
+        boxes.push_back(b.Add<TCheckBox>());
+    }
+    b.Request->BindBitCheckBoxList(kPorts, Positions(0, 19), boxes);
+    b.Text(kPorts) = PortHex({1, 20, 22, 24, 25, 64, 65}, 16);
+    b.Request->FillControls(kPorts);
+    boxes[0]->SetChecked(false);
+    boxes[1]->SetChecked(true);
+    b.Request->CollectControls(kPorts);
+    EXPECT_EQ(PortHex({2, 20, 22, 24, 25, 64, 65}, 16), b.Text(kPorts));
+}
+
 TEST(VqSNMPRequest2Edits, ABitBeyondTheValueFailsTheFillAfterTheBoxesBeforeIt) {
     Bound b;
     std::vector<TCheckBox*> boxes = {b.Add<TCheckBox>(), b.Add<TCheckBox>(), b.Add<TCheckBox>()};

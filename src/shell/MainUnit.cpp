@@ -1,0 +1,431 @@
+#include "MainUnit.h"
+
+#include "About.h"
+#include "HelpViewer.h"
+#include "MenuTree.h"
+#include "ModuleCommandLine.h"
+#include "Oid_model.h"
+#include "Oid_system.h"
+#include "TApplication.h"
+#include "TImageList.h"
+#include "TLabel.h"
+#include "TListView.h"
+#include "TMainMenu.h"
+#include "TScreen.h"
+#include "TScrollBox.h"
+#include "TStaticText.h"
+#include "TStatusBar.h"
+#include "UserDialogs.h"
+#include "VqMessageTable.h"
+#include "VqSNMPRequest2Edits.h"
+#include "VqSNMPSession.h"
+
+#include <exception>
+#include <stdexcept>
+
+TMainForm* MainForm = nullptr;
+std::string DeviceAddress;
+std::string SysObjectId;
+std::string ModelName;
+std::string StackMode;
+std::string FirmwareMode;
+TListView* UnitList = nullptr;
+int UnitCount = 0;
+int MulticastIpVersion = 0;
+
+namespace {
+
+struct Model {
+    const char* SysObjectId;
+    const char* Name;
+};
+
+// By model number 2 to 7; the names in this order are SupportedModels.
+constexpr Model kModels[] = {
+    {"1.3.6.1.4.1.746.10.117.2.1", "ZQS-4410-24RA"}, {"1.3.6.1.4.1.746.10.117.3.1", "ZQS-4410-24DA"},
+    {"1.3.6.1.4.1.746.10.117.4.1", "ZQS-4410-24ZO"}, {"1.3.6.1.4.1.746.10.117.5.1", "ZQS-4410-48DA"},
+    {"1.3.6.1.4.1.746.10.117.6.1", "ZQS-4410-48RO"}, {"1.3.6.1.4.1.746.10.117.7.1", "ZQS-4410-24ZO-DC"},
+};
+
+// Hidden in every edition.
+constexpr std::initializer_list<const char*> kHiddenInEveryEdition = {"SRED2",
+                                                                      "N8021pUserPriorityTable1",
+                                                                      "ScheduleProfileTable1",
+                                                                      "ScheduleGroupTable1",
+                                                                      "IPMulticastVLANReplication1",
+                                                                      "SubNetVLAN1",
+                                                                      "mniVLANCounterSettings1",
+                                                                      "HostTable2",
+                                                                      "HostTable3",
+                                                                      "LocalLoopback1",
+                                                                      "RCP1",
+                                                                      "MultipleConfigManagement1",
+                                                                      "OutOfBand1",
+                                                                      "PortErrorTable1",
+                                                                      "FTPSystemTable1",
+                                                                      "MaxConcurrentRequests1",
+                                                                      "MaxConcurrentRequests2"};
+
+constexpr std::initializer_list<const char*> kHiddenInKA = {"IPMACBind1",
+                                                            "sFlow2",
+                                                            "GuestVLANTable1",
+                                                            "N8023OAM1",
+                                                            "EgressACL1",
+                                                            "QinQ1",
+                                                            "ERPS1",
+                                                            "CFMManagement1",
+                                                            "PPPoEManagement1",
+                                                            "ULDTable1",
+                                                            "DDMMangement1",
+                                                            "OSPFECMPManagement1",
+                                                            "RoutePreferenceTable1",
+                                                            "VLANCounters1",
+                                                            "VLANCounterExtensionClearTable1"};
+
+constexpr std::initializer_list<const char*> kShownInKC = {"DeviceCtrl1",
+                                                           "IPTunnel1",
+                                                           "PolicyRoute1",
+                                                           "RIPngSettings1",
+                                                           "RIP2RFC1724",
+                                                           "RIPTimerSettings1",
+                                                           "OSPF",
+                                                           "OSPFv3",
+                                                           "VRRPRFC27871",
+                                                           "DVMRP1",
+                                                           "PIM1",
+                                                           "PIMforIPv6",
+                                                           "IGMPv31",
+                                                           "MLD1",
+                                                           "IPMulticastRoute1",
+                                                           "IGMPProxy1",
+                                                           "IGMPProxy2",
+                                                           "MD5Information1",
+                                                           "RouteRedistributionTable1",
+                                                           "RoutePreferenceTable1",
+                                                           "N36",
+                                                           "N49",
+                                                           "RIPInboundRouterFilterTable1",
+                                                           "IPv6RouteRedistributeTable1",
+                                                           "LoopbackIPControlTable1",
+                                                           "DVMRPInterfaceTable1",
+                                                           "IPMulticastRouteTable1",
+                                                           "DHCPServer1",
+                                                           "IPStaticTunnelTable1",
+                                                           "OSPFDefaultInformationSettings1",
+                                                           "OSPFECMPManagement1"};
+
+constexpr std::initializer_list<const char*> kHiddenInKC = {"DataDrivenlearningGroupTable1",
+                                                            "DataDrivenlearningGroupTable2"};
+
+constexpr std::initializer_list<const char*> kStackMenus = {"Unitinformation1", "UnitTable1"};
+
+// The hidden components hold what the start-up requests read; nothing shows them.
+template <class T> T* HiddenControl(TMainForm* form, TControl* parent, const char* name) {
+    auto* control = new T(form);
+    control->SetName(name);
+    control->SetParent(parent);
+    control->SetVisible(false);
+    return control;
+}
+
+// A synchronous request of the window over one catalogue table.
+VqSNMPRequest2Edits* NewStartupRequest(TMainForm* form, const MibTableRow* table, int kind, int keyCount) {
+    auto* request = new VqSNMPRequest2Edits(form);
+    request->Request.VarList = VqSNMPVarList(table, kind, keyCount);
+    request->Mode = 0;
+    return request;
+}
+
+// What a failed read leaves: its error text, which a status panel shows.
+std::string FailureText(const VqSNMPRequest2Edits* request) {
+    return request->Request.LastError().Message;
+}
+
+} // namespace
+
+std::string ModelNameOf(const std::string& sysObjectId) {
+    for (const Model& m : kModels) {
+        if (sysObjectId == m.SysObjectId) {
+            return m.Name;
+        }
+    }
+    return "";
+}
+
+TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
+    // The main window is reached through MainForm from the moment it exists, as the requests and
+    // panels it builds read it.
+    MainForm = this;
+    SetBorderStyle(bsSingle);
+    SetBorderIcons(biSystemMenu | biMinimize);
+    SetPosition(poScreenCenter);
+    SetClientWidth(768);
+    SetClientHeight(138);
+
+    MainMenu1 = new TMainMenu(this);
+    MainMenu1->SetName("MainMenu1");
+    AddMenuItems(MainMenu1, this, ShellMenuItems());
+    SetMenu(MainMenu1);
+    MenuItem("About1")->OnClick = Bind(this, &TMainForm::About1Click);
+    MenuItem("Help2")->OnClick = Bind(this, &TMainForm::Help2Click);
+
+    StatusBar = new TStatusBar(this);
+    StatusBar->SetName("StatusBar");
+    StatusBar->SetParent(this);
+    StatusBar->SetAlign(alBottom);
+    StatusBar->Panels().Add()->SetWidth(50);
+
+    ScrollBox1 = new TScrollBox(this);
+    ScrollBox1->SetName("ScrollBox1");
+    ScrollBox1->SetParent(this);
+    ScrollBox1->SetAlign(alClient);
+    ScrollBox1->SetAutoScroll(false);
+
+    ST_StackMode = HiddenControl<TLabel>(this, ScrollBox1, "ST_StackMode");
+    Mode_KB_KA = HiddenControl<TLabel>(this, ScrollBox1, "Mode_KB_KA");
+    Mode_KB_KA->SetCaption("Mode_KB_KA");
+    ST_ModuleOID = HiddenControl<TLabel>(this, ScrollBox1, "ST_ModuleOID");
+    UnitListView = HiddenControl<TListView>(this, ScrollBox1, "UnitListView");
+    ST_STPVersion = HiddenControl<TStaticText>(this, ScrollBox1, "ST_STPVersion");
+
+    ImageList1 = new TImageList(this);
+    ImageList1->SetName("ImageList1");
+    ImageList1->SetWidth(16);
+    ImageList1->SetHeight(16);
+
+    ScaleFactor = Screen->PixelsPerInch() == 96 ? 1.0 : 1.25;
+    SetWidth(800);
+
+    CreateGlobalSession("");
+    SessionParameters.Security.Version = 0;
+    for (VqMessageTable* table : AllMessageTables) {
+        LoadMessageTable(*table, table->FileName);
+    }
+    if (!ParseCommandLine(ProgramArguments(), *this, DeviceAddress, SessionParameters)) {
+        ShowMessage("No parameter input");
+        Application->Terminate();
+    }
+    MenuItem("VACM1")->SetEnabled(SessionParameters.Security.Version == 3);
+
+    OnCreate = Bind(this, &TMainForm::FormCreate);
+    OnActivate = Bind(this, &TMainForm::FormActivate);
+    OnClose = Bind(this, &TMainForm::FormClose);
+}
+
+TMainForm::~TMainForm() {
+    // The requests go while the controls they are bound to still exist.
+    CloseUnitTableRequest();
+    delete StackModeRequest;
+    delete FirmwareTypeRequest;
+    delete StpVersionRequest;
+    delete ModuleOidRequest;
+    if (MainForm == this) {
+        MainForm = nullptr;
+    }
+    if (UnitList == UnitListView) {
+        UnitList = nullptr;
+    }
+}
+
+void TMainForm::FormCreate(TObject*) {
+    FirstBuild = true;
+    ActivatedOnce = false;
+    try {
+        SetCaption(AddressText);
+        SupportedModels.clear();
+        for (const Model& m : kModels) {
+            SupportedModels.push_back(m.Name);
+        }
+        StpVersionRequest = NewStartupRequest(this, MSTPPortStateSettings, SVT_SV, 0);
+        StpVersionRequest->BindStaticText(0, ST_STPVersion);
+        ModuleOidRequest = NewStartupRequest(this, SysObjectIdSettings, SVT_SV, 0);
+        ModuleOidRequest->BindLabel(0, ST_ModuleOID);
+        // Started without arguments the program is ending: it sends nothing.
+        if (Application->Terminated()) {
+            return;
+        }
+        if (!ModuleOidRequest->Get()) {
+            // A switch that does not answer: the steps that build on its identity are skipped
+            // and the window stays usable.
+            SetStatusText(FailureText(ModuleOidRequest));
+            return;
+        }
+        SysObjectId = ST_ModuleOID->Caption();
+        IdentifyModel();
+        if (LoadUnitInformation()) {
+            ApplyStackModeMenus();
+            ApplyFirmwareModeMenus();
+        }
+    } catch (const std::exception& e) {
+        SetStatusText(e.what());
+    }
+}
+
+void TMainForm::FormActivate(TObject*) {
+    if (ActivatedOnce) {
+        return;
+    }
+    UnitPanelCount = 0;
+    ActivatedOnce = true;
+}
+
+void TMainForm::FormClose(TObject*, TCloseAction& action) {
+    action = caFree;
+    CloseUnitTableRequest();
+    UnitPanels.clear();
+}
+
+void TMainForm::CloseUnitTableRequest() {
+    if (!UnitTableRequest) {
+        return;
+    }
+    UnitTableRequest->Request.Active = false;
+    Application->WaitUntil(
+        [this] { return !UnitTableRequest->Busy; },
+        ReplyWaitBoundMs(UnitTableRequest->Request.Timeout, UnitTableRequest->Request.Retries));
+    delete UnitTableRequest;
+    UnitTableRequest = nullptr;
+}
+
+void TMainForm::IdentifyModel() {
+    ModelName = ModelNameOf(SysObjectId);
+}
+
+bool TMainForm::LoadUnitInformation() {
+    struct Startup {
+        VqSNMPRequest2Edits* TMainForm::*Request;
+        const MibTableRow* Table;
+        int Kind;
+        int KeyCount;
+        const char* CreationFailure;
+    };
+    const Startup startups[] = {
+        {&TMainForm::UnitTableRequest, StartupUnitTable, MVT_FMV, 1, "Initial Unit Information Failed"},
+        {&TMainForm::StackModeRequest, StackModeSettings, SVT_SV, 0, "Initial Stack Information Failed"},
+        {&TMainForm::FirmwareTypeRequest, FirmwareTypeSettings, SVT_SV, 0, "Get Firmware Mode Failed."},
+    };
+    for (const Startup& s : startups) {
+        if (this->*s.Request) {
+            continue;
+        }
+        try {
+            VqSNMPRequest2Edits* request = NewStartupRequest(this, s.Table, s.Kind, s.KeyCount);
+            this->*s.Request = request;
+            request->SetStatusPanel(StatusBar->Panels()[0]);
+            if (s.Request == &TMainForm::UnitTableRequest) {
+                request->BindListView(UnitListView, true);
+            } else {
+                request->BindLabel(0, s.Request == &TMainForm::StackModeRequest ? ST_StackMode : Mode_KB_KA);
+            }
+        } catch (const std::exception&) {
+            SetStatusText(s.CreationFailure);
+            return false;
+        }
+    }
+    constexpr const char* kReadFailure = "Get Unit Information Failed";
+    try {
+        if (!StackModeRequest->Get()) {
+            SetStatusText(kReadFailure);
+            return false;
+        }
+        StackMode = ST_StackMode->Caption();
+        if (!UnitTableRequest->Get()) {
+            SetStatusText(kReadFailure);
+            return false;
+        }
+        UnitCount = UnitListView->Items().Count();
+        UnitList = UnitListView;
+        if (!FirmwareTypeRequest->Get()) {
+            SetStatusText(kReadFailure);
+            return false;
+        }
+        FirmwareMode = Mode_KB_KA->Caption();
+        Application->WaitUntil(
+            [this] { return !UnitTableRequest->Busy; },
+            ReplyWaitBoundMs(UnitTableRequest->Request.Timeout, UnitTableRequest->Request.Retries));
+    } catch (const std::exception&) {
+        SetStatusText(kReadFailure);
+        return false;
+    }
+    return true;
+}
+
+void TMainForm::ApplyFirmwareModeMenus() {
+    SetMenuVisible(kHiddenInEveryEdition, false);
+    if (FirmwareMode == "KA") {
+        SetMenuVisible(kHiddenInKA, false);
+    } else if (FirmwareMode == "KC") {
+        SetMenuVisible(kShownInKC, true);
+        SetMenuVisible(kHiddenInKC, false);
+    }
+}
+
+void TMainForm::ApplyStackModeMenus() {
+    try {
+        if (StackModeRequest && !StackModeRequest->Get()) {
+            // A stack mode that cannot be read shows no stack menus, and says why.
+            SetStatusText(FailureText(StackModeRequest));
+            SetMenuVisible(kStackMenus, false);
+            return;
+        }
+        const std::string mode = ST_StackMode->Caption();
+        if (mode == "disabled") {
+            SetMenuVisible(kStackMenus, false);
+        } else if (mode == "enabled") {
+            SetMenuVisible(kStackMenus, true);
+        }
+    } catch (const std::exception& e) {
+        SetStatusText(e.what());
+        SetMenuVisible(kStackMenus, false);
+    }
+}
+
+std::vector<std::string> TMainForm::BuildModuleCommandLine(const std::string& key) const {
+    return ::BuildModuleCommandLine(*this, SessionParameters.Security.Version, key);
+}
+
+void TMainForm::LaunchModule(const std::string& key, int) {
+    try {
+        std::string failure = StartModule(*this, SessionParameters.Security.Version, key);
+        if (!failure.empty()) {
+            SetStatusText(failure);
+        }
+    } catch (const std::exception& e) {
+        SetStatusText(e.what());
+    }
+}
+
+void TMainForm::About1Click(TObject*) {
+    AboutForm = CreateForm<TAboutForm>(Application);
+    AboutForm->ShowModal();
+    delete AboutForm;
+    AboutForm = nullptr;
+}
+
+void TMainForm::Help2Click(TObject*) {
+    if (!WinHelp(kHelpFileName, HELP_CONTENTS, 0)) {
+        SetStatusText("Cannot open the help file " + Application->ExeDir() + "/" + kHelpFileName + ".");
+    }
+}
+
+void TMainForm::SetStatusText(const std::string& text) {
+    StatusBar->Panels()[0]->SetText(text);
+}
+
+std::string TMainForm::StatusText() const {
+    return StatusBar->Panels()[0]->Text();
+}
+
+TMenuItem* TMainForm::MenuItem(const char* name) const {
+    auto* item = dynamic_cast<TMenuItem*>(FindComponent(name));
+    if (!item) {
+        throw std::logic_error(std::string("no menu item ") + name);
+    }
+    return item;
+}
+
+void TMainForm::SetMenuVisible(std::initializer_list<const char*> names, bool visible) {
+    for (const char* name : names) {
+        MenuItem(name)->SetVisible(visible);
+    }
+}

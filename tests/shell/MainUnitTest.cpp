@@ -1,0 +1,126 @@
+#include "MainUnit.h"
+
+#include "MainFormFixture.h"
+#include "SiblingFolder.h"
+#include "TListView.h"
+#include "TMainMenu.h"
+#include "UiTesting.h"
+#include "VqMessageTable.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+constexpr const char* kUnitTable = "1.3.6.1.4.1.746.12.11.1.9.4";
+constexpr const char* kStackMode = "1.3.6.1.4.1.746.12.11.1.9.6";
+constexpr const char* kTwoUnitStack =
+    R"({"stack_mode": "enabled", "firmware": "KB", "units": [{"model": "24RA"}, {"model": "24RA"}]})";
+} // namespace
+
+TEST_F(MainFormTest, StartUpFillsTheDeviceFacts) {
+    TMainForm* form = Open(kTwoUnitStack);
+    EXPECT_EQ(MainForm, form);
+    EXPECT_EQ(form->Caption(), Agent().Address());
+    EXPECT_EQ(DeviceAddress, Agent().Address());
+    EXPECT_EQ(SysObjectId, "1.3.6.1.4.1.746.10.117.2.1");
+    EXPECT_EQ(ModelName, "ZQS-4410-24RA");
+    EXPECT_EQ(StackMode, "enabled");
+    EXPECT_EQ(FirmwareMode, "KB");
+    EXPECT_EQ(UnitCount, 6);
+    EXPECT_EQ(UnitList, form->UnitListView);
+    EXPECT_EQ(form->SupportedModels,
+              (std::vector<std::string>{"ZQS-4410-24RA", "ZQS-4410-24DA", "ZQS-4410-24ZO", "ZQS-4410-48DA",
+                                        "ZQS-4410-48RO", "ZQS-4410-24ZO-DC"}));
+    EXPECT_EQ(form->Width(), 800);
+    EXPECT_EQ(form->ScaleFactor, 1.0);
+    EXPECT_TRUE(Agent().SetLog().empty()) << "reading never writes";
+}
+
+TEST_F(MainFormTest, ScaleFactorFollowsTheScreenButNotTheWindow) {
+    for (auto [ppi, factor] : {std::pair{96, 1.0}, std::pair{120, 1.25}}) {
+        ScreenDpi dpi(ppi);
+        TMainForm* form = Open("{}");
+        EXPECT_EQ(form->ScaleFactor, factor) << ppi;
+        EXPECT_EQ(form->Width(), 800) << ppi;
+        delete form;
+        Form = nullptr;
+    }
+}
+
+TEST_F(MainFormTest, UnitReadFailureKeepsWhatWasReadBefore) {
+    TMainForm* form = Open(kTwoUnitStack);
+    Agent().LoadScenario(R"({"stack_mode": "disabled", "firmware": "KC"})");
+    Agent().InjectError(kUnitTable, "genErr");
+
+    EXPECT_FALSE(form->LoadUnitInformation());
+    EXPECT_EQ(form->StatusText(), "Get Unit Information Failed");
+    EXPECT_EQ(StackMode, "disabled") << "read before the failure";
+    EXPECT_EQ(FirmwareMode, "KB") << "not read after the failure";
+
+    Agent().ClearInjections();
+    EXPECT_TRUE(form->LoadUnitInformation());
+    EXPECT_EQ(FirmwareMode, "KC");
+}
+
+TEST_F(MainFormTest, StackMenusFollowEveryReadOfTheStackMode) {
+    TMainForm* form = Open(kTwoUnitStack);
+    TMenuItem* unitInformation = form->MenuItem("Unitinformation1");
+    TMenuItem* unitTable = form->MenuItem("UnitTable1");
+    EXPECT_TRUE(unitInformation->Visible());
+
+    Agent().LoadScenario(R"({"stack_mode": "disabled"})");
+    form->ApplyStackModeMenus();
+    EXPECT_FALSE(unitInformation->Visible());
+    EXPECT_FALSE(unitTable->Visible());
+    EXPECT_EQ(StackMode, "enabled") << "the pass does not change the global";
+
+    Agent().LoadScenario(kTwoUnitStack);
+    form->ApplyStackModeMenus();
+    EXPECT_TRUE(unitTable->Visible());
+
+    // A stack mode that cannot be read hides both and says why.
+    Agent().InjectError(kStackMode, "genErr");
+    form->ApplyStackModeMenus();
+    EXPECT_FALSE(unitInformation->Visible());
+    EXPECT_FALSE(unitTable->Visible());
+    EXPECT_EQ(form->StatusText(), MessageOfCode(-105)) << "the genErr text";
+}
+
+TEST_F(MainFormTest, SiblingProgramsGetTheTypedValues) {
+    TMainForm* form = Open("{}");
+    SiblingFolder folder({"Rmon"});
+    RecordingLauncher launcher;
+    const std::string port = "/t" + std::to_string(Agent().Port());
+
+    EXPECT_EQ(
+        form->BuildModuleCommandLine("/TRmon_History"),
+        (std::vector<std::string>{"Rmon", "/I" + Agent().Address(), port, "/v3", "/d", "/m3", "/nzqs-noauth",
+                                  "/l1", "/a", "/p", "/A", "/P", "/c", "/TRmon_History"}));
+    form->SetStatusText("");
+    form->LaunchModule("/TRmon_History", 0);
+    ASSERT_EQ(launcher.Launches.size(), 1u);
+    EXPECT_EQ(launcher.Launches[0][0], folder.Path("Rmon"));
+    EXPECT_EQ(form->StatusText(), "");
+
+    form->LaunchModule("/TBridge_Port", 0);
+    EXPECT_EQ(form->StatusText(), "Cannot start the program \"Bridge\".");
+    form->LaunchModule("/TBridgePort", 0);
+    EXPECT_EQ(form->StatusText(), "The key \"/TBridgePort\" names no program to start.");
+    EXPECT_EQ(launcher.Launches.size(), 1u);
+}
+
+TEST_F(MainFormTest, HelpOpensTheFileBesideTheExecutable) {
+    TMainForm* form = Open("{}");
+    SiblingFolder folder({});
+    RecordingHelp help;
+
+    form->Help2Click(nullptr);
+    EXPECT_TRUE(help.Opened.empty());
+    EXPECT_EQ(form->StatusText(), "Cannot open the help file " + folder.Path(kHelpFileName) + ".");
+
+    QFile file(QString::fromStdString(folder.Path(kHelpFileName)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    form->Help2Click(nullptr);
+    EXPECT_EQ(help.Opened, std::vector<std::string>{folder.Path(kHelpFileName)});
+}
