@@ -306,3 +306,18 @@ TEST_F(ListPanelTest, TheHintListsEveryColumnWithItsValue) {
         EXPECT_FALSE(List->ShowHint());
     });
 }
+
+TEST_F(ListPanelTest, AnAddDialogAfterAReadOfAKind2TableOffersEnabledFields) {
+    Agent().LoadScenario(kOuiScenario);
+    Dialog = NewDialog();
+    Request = NewRequest(Dialog, VoiceVLANOUITable, MVT_FMV, 1);
+    Panel = Dialog->SetListViewPanel(Request, kRowStatus, "createAndGo", kRowStatus, "destroy");
+    Rows = Panel->Rows;
+    auto subDialog = [&](TForm* add) {
+        for (int row : {kMac, kMask, kDescription}) {
+            EXPECT_TRUE(EditOf(Rows, row)->Enabled()) << row;
+        }
+        add->Close();
+    };
+    Run([&] { ClickControl(Buttons()->AddButton); }, {subDialog});
+}
