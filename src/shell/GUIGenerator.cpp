@@ -1,6 +1,7 @@
 #include "GUIGenerator.h"
 
 #include "MainUnit.h"
+#include "SkipFlagScope.h"
 #include "TApplication.h"
 #include "TButton.h"
 #include "TComboBox.h"
@@ -775,18 +776,17 @@ void TSNMPEditorPanel::SetClick(TObject* sender) {
     Request->Mode = 0;
     VqSNMPVarList& list = Request->Request.VarList;
     // Only the flags set here are taken back: a variable a caller left out stays left out.
-    std::vector<int> leftOut;
+    SkipFlagScope leftOut(Request->Request);
     bool empty = false;
     for (int i = list.KeyCount; i < list.GetCount(); ++i) {
         const UISnmpVar& row = Rows->Rows[i];
-        SnmpVariable& variable = list.GetVariable(i);
+        const SnmpVariable& variable = list.GetVariable(i);
         // A hidden check box before "active" is taken for a row status that reads back as set.
         const bool skip =
             !row.CheckBox->Checked() || (row.Control->Tag() != kTagKeepActive &&
                                          variable.ValueText == "active" && !row.CheckBox->Visible());
         if (skip && !(variable.Access & acInvalid)) {
-            variable.Access |= acInvalid;
-            leftOut.push_back(i);
+            leftOut.Skip(i);
         }
         if (!(variable.Access & acInvalid) && Rows->RowIsEmpty(i) && i != kEmptyExemptPosition) {
             empty = true;
@@ -804,9 +804,7 @@ void TSNMPEditorPanel::SetClick(TObject* sender) {
             Request->ShowStatus(e.what());
         }
     }
-    for (int i : leftOut) {
-        list.GetVariable(i).Access &= ~acInvalid;
-    }
+    leftOut.Restore();
     Request->Mode = savedMode;
     auto* button = dynamic_cast<TControl*>(sender);
     if (!empty && button && button->Tag() == kTagSubDialogSet) {
@@ -1130,12 +1128,10 @@ void TSNMPListViewPanel::DeleteClick(TObject*) {
     Request->Request.Active = true;
     VqSNMPVarList& list = Request->Request.VarList;
     const int deleteRow = ListPanel->DeleteRow;
-    std::vector<int> leftOut;
+    SkipFlagScope leftOut(Request->Request);
     for (int i = list.KeyCount; i < list.GetCount(); ++i) {
-        SnmpVariable& variable = list.GetVariable(i);
-        if (i != deleteRow && !(variable.Access & acInvalid)) {
-            variable.Access |= acInvalid;
-            leftOut.push_back(i);
+        if (i != deleteRow && !(list.GetVariable(i).Access & acInvalid)) {
+            leftOut.Skip(i);
         }
     }
     // The selected row's keys name the instance; the SET carries the delete value alone.
@@ -1145,9 +1141,7 @@ void TSNMPListViewPanel::DeleteClick(TObject*) {
     } catch (const std::exception& e) {
         Request->ShowStatus(e.what());
     }
-    for (int i : leftOut) {
-        list.GetVariable(i).Access &= ~acInvalid;
-    }
+    leftOut.Restore();
     // Still synchronous: the list shown when Delete returns is the one read after the SET.
     RefreshListClick(Buttons->RefreshButton);
     Request->Mode = savedMode;

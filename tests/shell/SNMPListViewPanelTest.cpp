@@ -248,11 +248,11 @@ TEST_F(ListPanelTest, ARowStatusOfferingOnlyTheAddValueLosesItsRowWhileEditing) 
         [&] {
             ClickListRow(List, 0);
             ClickControl(Buttons()->EditButton);
+            EXPECT_TRUE(Rows->Rows[2].Control->Visible());
+            EXPECT_FALSE(Request->Request.VarList.GetVariable(2).Access & acHidden);
+            EXPECT_EQ((std::vector<std::string>{"createAndGo"}), ComboOf(Rows, 2)->Items().List());
         },
         {subDialog});
-    EXPECT_TRUE(Rows->Rows[2].Control->Visible());
-    EXPECT_FALSE(Request->Request.VarList.GetVariable(2).Access & acHidden);
-    EXPECT_EQ((std::vector<std::string>{"createAndGo"}), ComboOf(Rows, 2)->Items().List());
 }
 
 TEST_F(ListPanelTest, AClickIntoTheListStopsARunningWalkAndRefreshWaitsForIt) {
