@@ -321,3 +321,25 @@ TEST_F(ListPanelTest, AnAddDialogAfterAReadOfAKind2TableOffersEnabledFields) {
     };
     Run([&] { ClickControl(Buttons()->AddButton); }, {subDialog});
 }
+
+TEST_F(ListPanelTest, WithTag100TheEditDialogShowsTheRowStatusAndWritesItActive) {
+    Build();
+    Rows->Rows[kRowStatus].Control->SetTag(kTagKeepActive);
+    auto subDialog = [&](TForm* edit) {
+        const UISnmpVar& status = Rows->Rows[kRowStatus];
+        EXPECT_TRUE(status.Control->Visible() && status.CheckBox->Visible() && status.Label->Visible());
+        EXPECT_EQ("active", ComboOf(Rows, kRowStatus)->Text());
+        ClickControl(status.CheckBox);
+        ClickControl(PanelOf(edit)->Buttons->SetButton);
+    };
+    Run(
+        [&] {
+            ClickListRow(List, 1);
+            ClickControl(Buttons()->EditButton);
+            ASSERT_TRUE(WaitIdle(Request));
+        },
+        {subDialog});
+    ASSERT_EQ(1u, Agent().SetLog().size());
+    EXPECT_EQ((std::vector<SimVarBind>{{kOui + "4.0.208.184.0.0.0", SimValue::Int(1)}}),
+              Agent().SetLog()[0].VarBinds);
+}
