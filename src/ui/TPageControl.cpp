@@ -47,6 +47,12 @@ void TTabSheet::SetTabVisible(bool visible) {
     }
 }
 
+void TTabSheet::ApplyVisible() {
+    if (!Pages) {
+        TControl::ApplyVisible();
+    }
+}
+
 int TTabSheet::PageIndex() const {
     if (!Pages) {
         return -1;

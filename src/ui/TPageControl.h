@@ -24,6 +24,10 @@ public:
     void SetTabVisible(bool visible);
     int PageIndex() const;
 
+protected:
+    // The tab widget shows the active page and hides the others; a sheet never shows itself.
+    void ApplyVisible() override;
+
 private:
     friend class TPageControl;
     TPageControl* Pages = nullptr;

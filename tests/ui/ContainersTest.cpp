@@ -84,6 +84,31 @@ TEST_F(PageControlTest, OnlyTheUserChangingTabsFiresOnChange) {
     EXPECT_EQ("Unit 3", tabs->tabText(1).toStdString());
 }
 
+TEST_F(PageControlTest, OnlyTheActivePageShowsWhateverTheOrderOfBuilding) {
+    auto* pages = new TPageControl(Form.get());
+    pages->SetParent(Form.get());
+    pages->SetAlign(alClient);
+    Form->Show();
+    std::vector<TTabSheet*> sheets;
+    for (const char* caption : {"Settings", "Status", "Rows"}) {
+        auto* sheet = new TTabSheet(pages);
+        sheet->SetCaption(caption);
+        sheet->SetPageControl(pages); // added while the control is on the screen
+        auto* content = new TPanel(Form.get());
+        content->SetParent(sheet);
+        content->SetAlign(alClient);
+        sheets.push_back(sheet);
+    }
+    Application->ProcessMessages();
+    EXPECT_EQ(sheets[0], pages->ActivePage());
+    EXPECT_TRUE(sheets[0]->Showing());
+    EXPECT_FALSE(sheets[1]->Showing());
+    EXPECT_FALSE(sheets[2]->Showing());
+    ClickTab(pages, 2);
+    EXPECT_FALSE(sheets[0]->Showing());
+    EXPECT_TRUE(sheets[2]->Showing());
+}
+
 using ScrollBoxTest = Fixture;
 
 TEST_F(ScrollBoxTest, ContentGrowsWithItsPanelsAndScrollsBackToTop) {
