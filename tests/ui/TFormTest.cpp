@@ -10,7 +10,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
@@ -66,6 +68,22 @@ TEST(TForm, ModalFormIsDrivenThroughTheModalHook) {
     EXPECT_EQ("core-1", form->NameEdit->Text());
     EXPECT_FALSE(form->Visible());
     EXPECT_EQ(1u, dialogs.Shown().size());
+}
+
+// A test whose modal handler throws fails at once and the form ends, instead of the dialog waiting
+// for input until the suite's time-out.
+TEST(TForm, ThrowingModalHandlerFailsTheTestAndEndsTheForm) {
+    static int result = mrNone;
+    EXPECT_NONFATAL_FAILURE(
+        {
+            std::unique_ptr<TForm> form(CreateForm<TForm>(nullptr));
+            form->SetCaption("Broken");
+            ModalDriver driver;
+            driver.Then([](TForm*) { throw std::runtime_error("handler broke"); });
+            result = form->ShowModal();
+        },
+        "threw: handler broke");
+    EXPECT_EQ(mrCancel, result);
 }
 
 TEST(TForm, ShowModalNestsAndEachLevelReturnsItsOwnResult) {

@@ -129,9 +129,28 @@ ModalDriver::ModalDriver() {
         auto handler = std::move(Handlers.front());
         Handlers.pop_front();
         auto token = form->AliveToken();
-        handler(form);
-        if (IsAlive(token) && form->Modal() && form->ModalResult() == mrNone) {
+        // A handler that throws must not leave the form waiting for input that never comes: the
+        // test would hang until ctest's time-out instead of failing here.
+        std::string thrown;
+        try {
+            handler(form);
+        } catch (const std::exception& e) {
+            thrown = e.what();
+        } catch (...) {
+            thrown = "a non-standard exception";
+        }
+        if (!IsAlive(token)) {
+            if (!thrown.empty()) {
+                ADD_FAILURE() << "Modal handler threw: " << thrown;
+            }
+            return;
+        }
+        if (!thrown.empty()) {
+            ADD_FAILURE() << "Modal handler for \"" << form->Caption() << "\" threw: " << thrown;
+        } else if (form->Modal() && form->ModalResult() == mrNone) {
             ADD_FAILURE() << "Modal form \"" << form->Caption() << "\" left open by the test";
+        }
+        if (form->Modal() && form->ModalResult() == mrNone) {
             form->SetModalResult(mrCancel);
         }
     });
