@@ -1,0 +1,23 @@
+#include "DedicatedDialogs.h"
+
+#include "DDMDialogs.h"
+#include "DedicatedDialogRegistry.h"
+#include "MenuEntry.h"
+
+void RegisterDedicatedDialogs(DedicatedDialogRegistry& registry) {
+    registry.RegisterDdmBuilder(DdmBuilderName(DdmBuilder::ShowDDMInformationSettings), ShowDDMInformationSettings);
+    registry.RegisterDdmBuilder(DdmBuilderName(DdmBuilder::ShowDDMStatusTable), ShowDDMStatusTable);
+    registry.RegisterDdmBuilder(DdmBuilderName(DdmBuilder::ShowDDMThresholdManagementTable),
+                                ShowDDMThresholdManagementTable);
+    registry.RegisterDdmBuilder(DdmBuilderName(DdmBuilder::ShowDDMPortManagementTable),
+                                ShowDDMPortManagementTable);
+}
+
+DedicatedDialogRegistry& ProgramDialogs() {
+    static DedicatedDialogRegistry registry = [] {
+        DedicatedDialogRegistry filled;
+        RegisterDedicatedDialogs(filled);
+        return filled;
+    }();
+    return registry;
+}
