@@ -5,7 +5,8 @@
 #include "MenuEntry.h"
 
 void RegisterDedicatedDialogs(DedicatedDialogRegistry& registry) {
-    registry.RegisterDdmBuilder(DdmBuilderName(DdmBuilder::ShowDDMInformationSettings), ShowDDMInformationSettings);
+    registry.RegisterDdmBuilder(DdmBuilderName(DdmBuilder::ShowDDMInformationSettings),
+                                ShowDDMInformationSettings);
     registry.RegisterDdmBuilder(DdmBuilderName(DdmBuilder::ShowDDMStatusTable), ShowDDMStatusTable);
     registry.RegisterDdmBuilder(DdmBuilderName(DdmBuilder::ShowDDMThresholdManagementTable),
                                 ShowDDMThresholdManagementTable);
