@@ -308,6 +308,27 @@ TEST_F(MenuCommandsTest, DedicatedDialogsLiveInTheirPointerWhileShown) {
     RunMenuCommand(Command("PortTrunk2Click"), none);
 }
 
+TEST_F(MenuCommandsTest, StpVersionIsReadBeforeItsDialogIsMade) {
+    Open(R"({"objects": [["1.3.6.1.4.1.746.12.15.1.2.0", "int", 2, "rw"]]})");
+    DedicatedDialogRegistry registry;
+    std::string seen;
+    registry.Register("TSTP_Info", [&seen](TComponent* owner, int) -> TForm* {
+        seen = MainForm->ST_STPVersion->Caption();
+        return nullptr;
+    });
+    RunMenuCommand(Command("Information2Click"), registry);
+    EXPECT_EQ(seen, "mstp");
+
+    // A switch that does not answer leaves the text as it was, says nothing, and the dialog is made.
+    Agent().LoadScenario(R"({"objects": [["1.3.6.1.4.1.746.12.15.1.2.0", "int", 0, "rw"]]})");
+    Agent().SetDelay("1.3.6.1.4.1.746.12.15.1.2.0", 5000);
+    seen.clear();
+    Form->SetStatusText("");
+    RunMenuCommand(Command("Information2Click"), registry);
+    EXPECT_EQ(seen, "mstp");
+    EXPECT_EQ(Form->StatusText(), "");
+}
+
 TEST_F(MenuCommandsTest, SiblingCommandsStartTheirModuleWithTheKeyLast) {
     Open("{}");
     SiblingFolder folder({"MIB", "IFMib"});
