@@ -334,11 +334,6 @@ TConfigForm* BuildTableDialog(const MenuEntry& entry) {
     if (entry.Command != CommandKind::TableDialog) {
         throw std::logic_error("not a table dialog");
     }
-    for (const MenuPanel& panel : Panels(entry)) {
-        if (panel.Table.Deferred || panel.EditionTable.Deferred) {
-            throw std::runtime_error(std::string("The table of ") + entry.Handler + " is not available.");
-        }
-    }
     std::unique_ptr<TConfigForm> form(CreateForm<TConfigForm>(Application));
     BuildPanels(form.get(), entry);
     form->SetCaption(DialogCaption(entry, DeviceAddress));

@@ -40,7 +40,6 @@ struct SmokeCase {
     std::string Name;
     int Model = 0;
     std::string Firmware;
-    std::string Deferred; // the table the catalogue does not hold yet, if any
     bool Apart = false;   // its tables cannot share the store with the others': loaded alone
 };
 
@@ -63,17 +62,6 @@ void AddTables(CatalogueScenario& scenario, const SmokeCase& c) {
     for (size_t i = 0; i < panels.size(); ++i) {
         scenario.Add(tables[i], panels[i].Kind, panels[i].Keys);
     }
-}
-
-const char* DeferredTable(const MenuEntry& entry) {
-    for (const MenuPanel& panel : Panels(entry)) {
-        for (const MenuTable* table : {&panel.Table, &panel.EditionTable}) {
-            if (table->Deferred) {
-                return table->Deferred;
-            }
-        }
-    }
-    return nullptr;
 }
 
 // The shared store: the tables of every case that can share it.
@@ -107,11 +95,7 @@ SharedStore BuildCases() {
             if (const int seen = names[c.Name]++) {
                 c.Name += "_" + std::to_string(seen + 1); // a handler two items share
             }
-            if (const char* deferred = DeferredTable(*entry)) {
-                c.Deferred = deferred;
-            } else {
-                AddTables(store.Scenario, c);
-            }
+            AddTables(store.Scenario, c);
             cases.push_back(std::move(c));
         }
     }
@@ -124,13 +108,13 @@ SharedStore BuildCases() {
         for (const MibTableRow* table : TablesOf(c)) {
             c.Apart = c.Apart || conflicting.contains(table);
         }
-        if (c.Deferred.empty() && !c.Apart) {
+        if (!c.Apart) {
             AddTables(shared, c);
             store.Cases.push_back(c);
         }
     }
     for (const SmokeCase& c : cases) {
-        if (!c.Deferred.empty() || c.Apart) {
+        if (c.Apart) {
             store.Cases.push_back(c);
         }
     }
@@ -329,9 +313,6 @@ std::set<SnmpOid> MenuSmokeTest::Held;
 
 TEST_P(MenuSmokeTest, OpensReadsEveryPageWithOkAndClosesWithoutWriting) {
     const SmokeCase& c = GetParam();
-    if (!c.Deferred.empty()) {
-        GTEST_SKIP() << c.Entry->Handler << ": its table " << c.Deferred << " is not in the catalogue yet";
-    }
     UseStoreOf(c);
     CatalogueScenario own;
     AddTables(own, c);
