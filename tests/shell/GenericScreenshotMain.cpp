@@ -107,7 +107,11 @@ int main(int argc, char** argv) {
 
     TConfigForm* editor = CreateForm<TConfigForm>(Application);
     VqSNMPRequest2Edits* wac = NewRequest(editor, WACGlobalSettings, SVT_SV, 0);
-    editor->SetEditorPanel(wac)->Rows->ShowNote("(0 = No Limit)", clRed, 7, 330, 145);
+    // The note stands beside the HTTP Port edit, clear of its border; the dialog widens to hold it.
+    TEditsPanel* rows = editor->SetEditorPanel(wac)->Rows;
+    const TControl* port = rows->Rows[5].Control;
+    rows->ShowNote("(0 = No Limit)", clRed, 7, port->Left() + port->Width() + 8, port->Top() + 4);
+    editor->SetWidth(editor->Width() + 80);
     editor->SetCaption("Web-based Access Control Global Settings: " + address);
     ShowAndGrab(editor, wac, dir + "/editor.png");
 
