@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kMargin = 11;
 constexpr int kButtonGap = 8;
 
 } // namespace
@@ -22,11 +21,12 @@ void DesignDialog(TForm* form, int width, int height) {
     form->SetPosition(poMainFormCenter);
 }
 
-ButtonColumn::ButtonColumn(TForm* form, const char* samplesText) : Form(form), NextTop(kMargin) {
+ButtonColumn::ButtonColumn(TForm* form, const char* samplesText, int margin)
+    : Form(form), Margin(margin), NextTop(kMargin) {
     Panel = new TPanel(form);
     Panel->SetParent(form);
     Panel->SetBevelOuter(bvNone);
-    Panel->SetWidth(kWidth);
+    Panel->SetWidth(kButtonWidth + 2 * margin);
     Panel->SetAlign(alRight);
     if (!samplesText) {
         return;
@@ -36,13 +36,13 @@ ButtonColumn::ButtonColumn(TForm* form, const char* samplesText) : Form(form), N
     Count->SetAutoSize(false);
     Count->SetBorderStyle(sbsSunken);
     Count->SetAlignment(taCenter);
-    Count->SetBounds(kMargin, NextTop, kButtonWidth, 21);
+    Count->SetBounds(Margin, NextTop, kButtonWidth, 21);
     Count->SetCaption("0");
     Samples = new TLabel(form);
     Samples->SetParent(Panel);
     Samples->SetAutoSize(false);
     Samples->SetAlignment(taCenter);
-    Samples->SetBounds(kMargin, NextTop + 24, kButtonWidth, 16);
+    Samples->SetBounds(Margin, NextTop + 24, kButtonWidth, 16);
     Samples->SetCaption(samplesText);
     NextTop += 52;
 }
@@ -50,7 +50,7 @@ ButtonColumn::ButtonColumn(TForm* form, const char* samplesText) : Form(form), N
 TButton* ButtonColumn::Add(const std::string& caption, TNotifyEvent onClick) {
     auto* button = new TButton(Form);
     button->SetParent(Panel);
-    button->SetBounds(kMargin, NextTop, kButtonWidth, kButtonHeight);
+    button->SetBounds(Margin, NextTop, kButtonWidth, kButtonHeight);
     button->SetCaption(caption);
     button->OnClick = std::move(onClick);
     NextTop += kButtonHeight + kButtonGap;
@@ -85,8 +85,8 @@ ListArea AddListArea(TForm* form, int listHeight) {
     area.List->SetAlign(alTop);
     area.Splitter = new TSplitter(form);
     area.Splitter->SetParent(area.Panel);
+    area.Splitter->SetAlign(alTop); // before its height: a splitter starts aligned to the left
     area.Splitter->SetBounds(0, listHeight, 100, 3);
-    area.Splitter->SetAlign(alTop);
     area.Fields = new TPanel(form);
     area.Fields->SetParent(area.Panel);
     area.Fields->SetBevelOuter(bvNone);

@@ -28,12 +28,12 @@ void DesignDialog(TForm* form, int width, int height);
 // The button column, aligned to the right.
 class ButtonColumn {
 public:
-    static constexpr int kWidth = 97;
+    static constexpr int kMargin = 11;
     static constexpr int kButtonWidth = 75;
     static constexpr int kButtonHeight = 25;
 
-    // `samplesText` null: no count box.
-    ButtonColumn(TForm* form, const char* samplesText);
+    // `samplesText` null: no count box. The column is the buttons' width with `margin` on each side.
+    ButtonColumn(TForm* form, const char* samplesText, int margin = kMargin);
 
     TPanel* Panel;
     TStaticText* Count = nullptr; // sunken, centred, "0" at first
@@ -44,6 +44,7 @@ public:
 
 private:
     TForm* Form;
+    int Margin;
     int NextTop;
 };
 

@@ -64,7 +64,7 @@ constexpr LabelPlace kLabels[] = {
     {&T::Label1, "VLAN ID", 8, 11},
     {&T::Label2, "VLAN Name", 160, 11},
     {&T::Label3, "Next Free Local VLAN Index", 8, 39},
-    {&T::Label4, "Status", 400, 11},
+    {&T::Label4, "Status", 410, 11},
 };
 constexpr int kDesignWidth = 650;
 constexpr int kDesignHeight = 455;
@@ -110,8 +110,8 @@ TVlanStaticForm::TVlanStaticForm(TComponent* owner)
         this->*place.Label = label;
     }
     ED_VLANID = Place<TEdit>(this, rows, 70, 8, 70, 21);
-    ED_VLANName = Place<TEdit>(this, rows, 232, 8, 150, 21);
-    Status = Place<TComboBox>(this, rows, 440, 8, 80, 21);
+    ED_VLANName = Place<TEdit>(this, rows, 244, 8, 150, 21);
+    Status = Place<TComboBox>(this, rows, 450, 8, 80, 21);
     NextFreeLocalVlanIndex = Place<TStaticText>(this, rows, 180, 37, 60, 19);
     NextFreeLocalVlanIndex->SetAutoSize(false);
     NextFreeLocalVlanIndex->SetBorderStyle(sbsSunken);

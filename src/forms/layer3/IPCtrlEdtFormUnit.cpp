@@ -94,11 +94,13 @@ constexpr ButtonSpec<T> kButtons[] = {
 
 constexpr int kDesignClientWidth = 547;
 constexpr int kDesignClientHeight = 679;
-constexpr int kLineHeight = 26;
+constexpr int kButtonMargin = 5;
+constexpr int kLineHeight = 24;
 constexpr int kFirstLineTop = 8;
-constexpr int kLabelLeft = 28;
-constexpr int kValueLeft = 230;
-constexpr int kValueWidth = 190;
+constexpr int kCheckLeft = 4;
+constexpr int kLabelLeft = 22;
+constexpr int kValueLeft = 208;
+constexpr int kValueWidth = 250; // a link-local address of 32 digits fits
 
 bool IsEmpty(const TEdit* edit) {
     return edit->Text().empty();
@@ -119,7 +121,7 @@ TIPCtrlEdtForm::TIPCtrlEdtForm(TComponent* owner)
     SetClientHeight(height);
     SetCaption("IP Control Edit");
 
-    ButtonColumn buttons(this, nullptr);
+    ButtonColumn buttons(this, nullptr, kButtonMargin);
     pnlBtn = buttons.Panel;
     AddButtons(buttons, this, kButtons);
     ScrollBox1 = new TScrollBox(this);
@@ -133,7 +135,7 @@ TIPCtrlEdtForm::TIPCtrlEdtForm(TComponent* owner)
             line.Check = new TCheckBox(this);
             line.Check->SetParent(ScrollBox1);
             const bool captioned = field.CheckCaption != nullptr;
-            line.Check->SetBounds(8, top + 2, captioned ? kValueLeft - 16 : 16, 17);
+            line.Check->SetBounds(kCheckLeft, top + 2, captioned ? kValueLeft - kCheckLeft - 2 : 16, 17);
             if (captioned) {
                 line.Check->SetCaption(field.CheckCaption);
             }

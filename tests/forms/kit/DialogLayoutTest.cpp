@@ -59,6 +59,8 @@ TEST(DialogLayout, ButtonColumnStatusBarAndListArea) {
     EXPECT_EQ(area.Panel->Top() + area.Panel->Height(), bar->Top());
     EXPECT_EQ(area.List->Height(), 150);
     EXPECT_EQ(area.Splitter->Top(), area.List->Top() + 150);
+    EXPECT_EQ(area.Splitter->Height(), 3);
+    EXPECT_GT(area.Fields->Height(), 100);
     EXPECT_EQ(area.Fields->Top(), area.Splitter->Top() + area.Splitter->Height());
     EXPECT_EQ(area.Fields->Top() + area.Fields->Height(), area.Panel->Height());
 }
