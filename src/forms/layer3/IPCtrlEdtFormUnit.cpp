@@ -261,6 +261,9 @@ bool TIPCtrlEdtForm::CheckAddInput() {
     if (IsEmpty(edtInterface)) {
         return RefuseInput(edtInterface, DialogText::kPleaseInputInterfaceName);
     }
+    if (!IpCtrlForm) {
+        return true; // no list to compare with: Set closes without writing
+    }
     TListItems& rows = IpCtrlForm->ListView1->Items();
     for (int i = 0; i < rows.Count(); ++i) {
         if (rows[i]->Caption() == edtInterface->Text()) {
@@ -305,14 +308,14 @@ void TIPCtrlEdtForm::btnSetClick(TObject*) {
                 CheckBox13->SetChecked(true);
                 cbxState->SetItemIndex(kCreateAndGo);
             }
-            WriteRow(request);
+            WriteRow(*list, request);
         },
         ListLock::Leave);
 }
 
-void TIPCtrlEdtForm::WriteRow(VqSNMPRequest2Edits& request) {
+void TIPCtrlEdtForm::WriteRow(TIpCtrlForm& list, VqSNMPRequest2Edits& request) {
     // Only the ticked, enabled lines are written; the rows are the list dialog's.
-    TBasicForm::SkippedRows unticked(IpCtrlForm, &request);
+    TBasicForm::SkippedRows unticked(&list, &request);
     request.Set(false, true);
 }
 

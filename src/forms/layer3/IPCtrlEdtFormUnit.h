@@ -17,6 +17,7 @@ class TLabel;
 class TPanel;
 class TScrollBox;
 class TIPCtrlEdtForm;
+class TIpCtrlForm;
 class VqSNMPRequest2Edits;
 
 // One column of the IP interface table as the dialog shows and binds it, in line order.
@@ -97,6 +98,9 @@ public:
     void btnSetClick(TObject* sender);
     void btnCloseClick(TObject* sender);
 
+    // The checks of Set: add mode the address (when given), the interface name (given, not taken)
+    // and the VLAN name (given, not taken unless the interface is secondary); edit mode the
+    // address. Each refusal shows its message and focuses its field.
     bool CheckAddInput();
     bool CheckEditInput();
 
@@ -110,7 +114,7 @@ private:
     std::vector<Line> Lines; // in line order
     void ShowLine(int column);
     bool CheckAddress();
-    void WriteRow(VqSNMPRequest2Edits& request);
+    void WriteRow(TIpCtrlForm& list, VqSNMPRequest2Edits& request);
 };
 
 // Set by the IP interface dialog when it creates this one.
