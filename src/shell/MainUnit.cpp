@@ -35,6 +35,7 @@ std::string FirmwareMode;
 TListView* UnitList = nullptr;
 int UnitCount = 0;
 int MulticastIpVersion = 0;
+std::function<void(TMainForm*)> MainMenuBuilder;
 
 namespace {
 
@@ -168,6 +169,9 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
     MainMenu1 = new TMainMenu(this);
     MainMenu1->SetName("MainMenu1");
     AddMenuItems(MainMenu1, this, ShellMenuItems());
+    if (MainMenuBuilder) {
+        MainMenuBuilder(this);
+    }
     SetMenu(MainMenu1);
     MenuItem("About1")->OnClick = Bind(this, &TMainForm::About1Click);
     MenuItem("RefreshPanel2")->OnClick = Bind(this, &TMainForm::RefreshPanel1Click);
