@@ -1,9 +1,10 @@
 #include "VlanStaticFormUnit.h"
 
-#include "DedicatedDialogRegistry.h"
-#include "DedicatedDialogs.h"
 #include "DialogLayout.h"
 #include "FormsSimTest.h"
+#include "MainMenuData.h"
+#include "MenuCommands.h"
+#include "MenuEntry.h"
 #include "StackingPortUitFormUnit.h"
 #include "TButton.h"
 #include "TCheckBox.h"
@@ -220,9 +221,19 @@ TEST_F(VlanStaticSim, StackingSwitchWritesFortyEightOctetLists) {
     });
 }
 
-TEST(VlanStaticForm, RegisteredForItsMenuCommand) {
-    DedicatedDialogRegistry registry;
-    RegisterDedicatedDialogs(registry);
-    EXPECT_NE(registry.FindClass("TVlanStaticForm"), nullptr);
-    EXPECT_NE(registry.FindClass("TIpCtrlForm"), nullptr);
+TEST_F(VlanStaticSim, ItsMenuCommandOpensItInItsInstancePointer) {
+    const MenuEntry* entry = FindMenuCommand("StaticForm1Click");
+    ASSERT_NE(entry, nullptr);
+    ModalDriver driver;
+    driver.Then([&](TForm* form) {
+        ASSERT_EQ(form, VlanStaticForm);
+        EXPECT_EQ(form->Caption(), std::string(kTitle) + ": " + Agent().Address());
+        ASSERT_TRUE(WaitIdle(VlanStaticForm));
+        EXPECT_EQ(VlanIds(VlanStaticForm), (std::vector<std::string>{"1", "10"}));
+        ClickControl(VlanStaticForm->btnClose);
+    });
+    RunMenuCommand(*entry);
+    EXPECT_EQ(driver.Pending(), 0);
+    EXPECT_EQ(VlanStaticForm, nullptr);
+    EXPECT_TRUE(Agent().SetLog().empty());
 }

@@ -3,6 +3,9 @@
 #include "DialogLayout.h"
 #include "FormsSimTest.h"
 #include "IPCtrlEdtFormUnit.h"
+#include "MainMenuData.h"
+#include "MenuCommands.h"
+#include "MenuEntry.h"
 #include "TButton.h"
 #include "TCheckBox.h"
 #include "TComboBox.h"
@@ -295,5 +298,23 @@ TEST_F(IpCtrlSim, AnUnknownModelOpensWithoutATable) {
         EXPECT_EQ(d->ListView1->Items().Count(), 0);
         ClickControl(d->btnClose);
     });
+    EXPECT_TRUE(Agent().SetLog().empty());
+}
+
+TEST_F(IpCtrlSim, ItsMenuCommandOpensItInItsInstancePointer) {
+    const MenuEntry* entry = FindMenuCommand("IPControlTable1Click");
+    ASSERT_NE(entry, nullptr);
+    ModalDriver driver;
+    driver.Then([&](TForm* form) {
+        ASSERT_EQ(form, IpCtrlForm);
+        EXPECT_EQ(form->Caption(), std::string(kTitle) + ": " + Agent().Address());
+        ASSERT_TRUE(WaitFor([] { return IpCtrlForm->Table.DataComplete; }, 10000));
+        EXPECT_EQ(IpCtrlForm->ListView1->Items().Count(), 3);
+        ClickControl(IpCtrlForm->btnClose);
+    });
+    RunMenuCommand(*entry);
+    EXPECT_EQ(driver.Pending(), 0);
+    EXPECT_EQ(IpCtrlForm, nullptr);
+    EXPECT_EQ(IPCtrlEdtForm, nullptr); // it ended with its list dialog
     EXPECT_TRUE(Agent().SetLog().empty());
 }
