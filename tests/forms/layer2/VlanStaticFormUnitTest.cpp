@@ -2,9 +2,7 @@
 
 #include "DialogLayout.h"
 #include "FormsSimTest.h"
-#include "MainMenuData.h"
-#include "MenuCommands.h"
-#include "MenuEntry.h"
+#include "MenuCommandRun.h"
 #include "StackingPortUitFormUnit.h"
 #include "TButton.h"
 #include "TCheckBox.h"
@@ -222,18 +220,11 @@ TEST_F(VlanStaticSim, StackingSwitchWritesFortyEightOctetLists) {
 }
 
 TEST_F(VlanStaticSim, ItsMenuCommandOpensItInItsInstancePointer) {
-    const MenuEntry* entry = FindMenuCommand("StaticForm1Click");
-    ASSERT_NE(entry, nullptr);
-    ModalDriver driver;
-    driver.Then([&](TForm* form) {
-        ASSERT_EQ(form, VlanStaticForm);
-        EXPECT_EQ(form->Caption(), std::string(kTitle) + ": " + Agent().Address());
-        ASSERT_TRUE(WaitIdle(VlanStaticForm));
-        EXPECT_EQ(VlanIds(VlanStaticForm), (std::vector<std::string>{"1", "10"}));
-        ClickControl(VlanStaticForm->btnClose);
+    RunByMenu<TVlanStaticForm>("StaticForm1Click", VlanStaticForm, [&](TVlanStaticForm* d) {
+        EXPECT_EQ(d->Caption(), std::string(kTitle) + ": " + Agent().Address());
+        ASSERT_TRUE(WaitIdle(d));
+        EXPECT_EQ(VlanIds(d), (std::vector<std::string>{"1", "10"}));
+        ClickControl(d->btnClose);
     });
-    RunMenuCommand(*entry);
-    EXPECT_EQ(driver.Pending(), 0);
-    EXPECT_EQ(VlanStaticForm, nullptr);
     EXPECT_TRUE(Agent().SetLog().empty());
 }

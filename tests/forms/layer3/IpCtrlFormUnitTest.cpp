@@ -3,9 +3,7 @@
 #include "DialogLayout.h"
 #include "FormsSimTest.h"
 #include "IPCtrlEdtFormUnit.h"
-#include "MainMenuData.h"
-#include "MenuCommands.h"
-#include "MenuEntry.h"
+#include "MenuCommandRun.h"
 #include "TButton.h"
 #include "TCheckBox.h"
 #include "TComboBox.h"
@@ -302,19 +300,12 @@ TEST_F(IpCtrlSim, AnUnknownModelOpensWithoutATable) {
 }
 
 TEST_F(IpCtrlSim, ItsMenuCommandOpensItInItsInstancePointer) {
-    const MenuEntry* entry = FindMenuCommand("IPControlTable1Click");
-    ASSERT_NE(entry, nullptr);
-    ModalDriver driver;
-    driver.Then([&](TForm* form) {
-        ASSERT_EQ(form, IpCtrlForm);
-        EXPECT_EQ(form->Caption(), std::string(kTitle) + ": " + Agent().Address());
-        ASSERT_TRUE(WaitFor([] { return IpCtrlForm->Table.DataComplete; }, 10000));
-        EXPECT_EQ(IpCtrlForm->ListView1->Items().Count(), 3);
-        ClickControl(IpCtrlForm->btnClose);
+    RunByMenu<TIpCtrlForm>("IPControlTable1Click", IpCtrlForm, [&](TIpCtrlForm* d) {
+        EXPECT_EQ(d->Caption(), std::string(kTitle) + ": " + Agent().Address());
+        ASSERT_TRUE(WaitFor([d] { return d->Table.DataComplete; }, 10000));
+        EXPECT_EQ(d->ListView1->Items().Count(), 3);
+        ClickControl(d->btnClose);
     });
-    RunMenuCommand(*entry);
-    EXPECT_EQ(driver.Pending(), 0);
-    EXPECT_EQ(IpCtrlForm, nullptr);
     EXPECT_EQ(IPCtrlEdtForm, nullptr); // it ended with its list dialog
     EXPECT_TRUE(Agent().SetLog().empty());
 }
