@@ -2,9 +2,13 @@
 
 #include "DDMDialogs.h"
 #include "DedicatedDialogRegistry.h"
+#include "IpCtrlFormUnit.h"
 #include "MenuEntry.h"
+#include "VlanStaticFormUnit.h"
 
 void RegisterDedicatedDialogs(DedicatedDialogRegistry& registry) {
+    registry.Register("TVlanStaticForm", VlanStaticForm);
+    registry.Register("TIpCtrlForm", IpCtrlForm);
     registry.RegisterDdmBuilder(DdmBuilderName(DdmBuilder::ShowDDMInformationSettings),
                                 ShowDDMInformationSettings);
     registry.RegisterDdmBuilder(DdmBuilderName(DdmBuilder::ShowDDMStatusTable), ShowDDMStatusTable);
