@@ -47,7 +47,7 @@ std::string PortBitmapToList(std::string_view hex, bool withHex, uint64_t firstN
         bit = last + 1;
     }
     if (text.empty())
-        text = "0";
+        text.push_back('0'); // not = "0": GCC 12 at -O2 warns (-Wrestrict) on that copy
     if (withHex)
         text += '[' + std::string(hex) + ']';
     return text;
