@@ -2,6 +2,7 @@
 #include "CommandLine.h"
 #include "FrontPanelForms.h"
 #include "MainUnit.h"
+#include "MenuCommands.h"
 #include "TApplication.h"
 #include "TestHook.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     try {
         Application->SetTitle("ZQS-4410-Series");
         RegisterFrontPanelForms();
+        InstallMainMenu();
         Application->CreateForm(MainForm);
         Application->Run();
     } catch (const std::exception& e) {

@@ -2,10 +2,15 @@
 
 #include "DDMDialogs.h"
 #include "DedicatedDialogRegistry.h"
+#include "IpCtrlFormUnit.h"
 #include "MenuEntry.h"
+#include "VlanStaticFormUnit.h"
 
 void RegisterDedicatedDialogs(DedicatedDialogRegistry& registry) {
-    registry.RegisterDdmBuilder(DdmBuilderName(DdmBuilder::ShowDDMInformationSettings), ShowDDMInformationSettings);
+    registry.Register("TVlanStaticForm", VlanStaticForm);
+    registry.Register("TIpCtrlForm", IpCtrlForm);
+    registry.RegisterDdmBuilder(DdmBuilderName(DdmBuilder::ShowDDMInformationSettings),
+                                ShowDDMInformationSettings);
     registry.RegisterDdmBuilder(DdmBuilderName(DdmBuilder::ShowDDMStatusTable), ShowDDMStatusTable);
     registry.RegisterDdmBuilder(DdmBuilderName(DdmBuilder::ShowDDMThresholdManagementTable),
                                 ShowDDMThresholdManagementTable);

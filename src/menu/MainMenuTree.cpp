@@ -45,11 +45,6 @@ TMenuItem* TakeOver(TComponent* owner, TMenuItem* parent, const MenuEntry& entry
 } // namespace
 
 bool CommandReady(const MenuEntry& entry, const DedicatedDialogRegistry& dialogs) {
-    for (const MenuPanel& panel : Panels(entry)) {
-        if (panel.Table.Deferred || panel.EditionTable.Deferred) {
-            return false;
-        }
-    }
     return dialogs.CanOpen(entry);
 }
 

@@ -47,13 +47,11 @@ enum class InputCheck : unsigned char {
 const char* InputCheckName(InputCheck check);
 
 // A catalogue table: one for every model, or a model set whose copy the switch's model picks.
-// Deferred names a table that the catalogue does not hold yet; a command over it cannot run.
 struct MenuTable {
     const MibTableRow* Table = nullptr;
     const MibModelSet* Set = nullptr;
-    const char* Deferred = nullptr;
 
-    constexpr bool Empty() const { return !Table && !Set && !Deferred; }
+    constexpr bool Empty() const { return !Table && !Set; }
 };
 
 // One tuning call on a panel, run in the order the command lists them.

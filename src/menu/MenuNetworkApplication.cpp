@@ -1,6 +1,8 @@
 // The Network Application menu: every item in menu order, with its command.
 #include "MainMenuData.h"
 
+#include "DnsResolverTables.h"
+
 #include "Oid_dhcpserver.h"
 #include "Oid_l3.h"
 #include "Oid_model.h"
@@ -316,14 +318,14 @@ constexpr MenuEntry kNetworkApplicationEntries[] = {
      .Handler = "GlobalSettings17Click",
      .Command = CommandKind::TableDialog,
      .Title = "DNS Resolver Global Settings: ",
-     .Panel = {.Table = {.Deferred = "DNSResolverGlobalSettings"},
+     .Panel = {.Table = {DnsResolverGlobalSettings},
                .Tunings = {tune::Format(1, "%i{n1x60l2}")}}},
     {.Path = {"Network Application", "DNS Resolver", "Static Name Server Table"},
      .Handler = "StaticNameServerTable1Click",
      .Command = CommandKind::TableDialog,
      .Title = "DNS Resolver Static Name Server Table: ",
      .Panel = {.Layout = PanelLayout::List,
-               .Table = {.Deferred = "DNSResolverStaticNameServerTable"},
+               .Table = {DnsStaticNameServerTable},
                .Kind = MVT_UMV,
                .Keys = 1,
                .AddRow = 1,
@@ -336,7 +338,7 @@ constexpr MenuEntry kNetworkApplicationEntries[] = {
      .Command = CommandKind::TableDialog,
      .Title = "DNS Resolver Dynamic Name Server Table: ",
      .Panel = {.Layout = PanelLayout::List,
-               .Table = {.Deferred = "DNSResolverDynamicNameServerTable"},
+               .Table = {DnsDynamicNameServerTable},
                .Kind = MVT_FMV,
                .Keys = 1}},
     {.Path = {"Network Application", "DNS Resolver", "Static Host Table"},
@@ -344,7 +346,7 @@ constexpr MenuEntry kNetworkApplicationEntries[] = {
      .Command = CommandKind::TableDialog,
      .Title = "DNS Resolver Static Host Table: ",
      .Panel = {.Layout = PanelLayout::List,
-               .Table = {.Deferred = "DNSResolverStaticHostTable"},
+               .Table = {DnsStaticHostTable},
                .Kind = MVT_UMV,
                .Keys = 1,
                .AddRow = 1,
@@ -358,7 +360,7 @@ constexpr MenuEntry kNetworkApplicationEntries[] = {
      .Title = "DNS Resolver Dynamic Host Table",
      .TitleJoin = ": ",
      .Panel = {.Layout = PanelLayout::List,
-               .Table = {.Deferred = "DNSResolverDynamicHostTable"},
+               .Table = {DnsDynamicHostTable},
                .Kind = MVT_UMV,
                .Keys = 1,
                .Tunings = {tune::Checker(5, "%s{Z}", InputCheck::CheckIPv6HexText)}}},
@@ -367,7 +369,7 @@ constexpr MenuEntry kNetworkApplicationEntries[] = {
      .Command = CommandKind::TableDialog,
      .Title = "DNS Resolver Static IPv6 Name Server Table: ",
      .Panel = {.Layout = PanelLayout::List,
-               .Table = {.Deferred = "DNSResolverStaticIPv6NameServerTable"},
+               .Table = {DnsStaticIPv6NameServerTable},
                .Kind = MVT_UMV,
                .Keys = 1,
                .AddRow = 4,

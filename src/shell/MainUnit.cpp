@@ -4,6 +4,7 @@
 #include "FrontPanelForm.h"
 #include "HelpViewer.h"
 #include "MenuTree.h"
+#include "MessageWait.h"
 #include "ModuleCommandLine.h"
 #include "Oid_model.h"
 #include "Oid_system.h"
@@ -24,6 +25,7 @@
 #include "WaitingFormUnit.h"
 
 #include <exception>
+#include <functional>
 #include <stdexcept>
 
 TMainForm* MainForm = nullptr;
@@ -35,6 +37,7 @@ std::string FirmwareMode;
 TListView* UnitList = nullptr;
 int UnitCount = 0;
 int MulticastIpVersion = 0;
+std::function<void(TMainForm*)> MainMenuBuilder;
 
 namespace {
 
@@ -168,6 +171,9 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
     MainMenu1 = new TMainMenu(this);
     MainMenu1->SetName("MainMenu1");
     AddMenuItems(MainMenu1, this, ShellMenuItems());
+    if (MainMenuBuilder) {
+        MainMenuBuilder(this);
+    }
     SetMenu(MainMenu1);
     MenuItem("About1")->OnClick = Bind(this, &TMainForm::About1Click);
     MenuItem("RefreshPanel2")->OnClick = Bind(this, &TMainForm::RefreshPanel1Click);
@@ -452,11 +458,20 @@ void TMainForm::CloseUnitTableRequest() {
         return;
     }
     UnitTableRequest->Request.Active = false;
-    Application->WaitUntil(
+    const bool idle = Application->WaitUntil(
         [this] { return !UnitTableRequest->Busy; },
         ReplyWaitBoundMs(UnitTableRequest->Request.Timeout, UnitTableRequest->Request.Retries));
+    // After a reply's whole wait the request's destructor would only wait again (its own bound on
+    // top of this one): it forgets what is still in flight at once.
+    MessageWaitFunction previous;
+    if (!idle) {
+        previous = SetMessageWait([](const std::function<bool()>& done, uint64_t) { return done(); });
+    }
     delete UnitTableRequest;
     UnitTableRequest = nullptr;
+    if (!idle) {
+        SetMessageWait(std::move(previous));
+    }
 }
 
 void TMainForm::IdentifyModel() {

@@ -9,6 +9,7 @@
 #include "CommandLine.h"
 #include "TForm.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,10 @@ private:
     void SetMenuVisible(std::initializer_list<const char*> names, bool visible);
     void CloseUnitTableRequest();
 };
+
+// Builds the whole main menu over the items the shell made, while the main window is constructed
+// and before its start-up passes show and hide items; empty: the shell's items only.
+extern std::function<void(TMainForm*)> MainMenuBuilder;
 
 // The help file beside the executable.
 constexpr const char* kHelpFileName = "zqs4410-help.html";

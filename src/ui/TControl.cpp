@@ -69,6 +69,10 @@ void TFont::SetColor(TColor color) {
     FontColor = color;
     Control->ApplyFont();
 }
+void TFont::SetCharset(int charset) {
+    FontCharset = charset;
+    Control->ApplyFont();
+}
 void TFont::SetStyle(unsigned style) {
     FontStyle = style;
     Control->ApplyFont();
@@ -275,6 +279,13 @@ void TControl::ApplyFont() {
     QFont f = QApplication::font();
     if (!ControlFont.Name().empty()) {
         f.setFamily(ToQ(ControlFont.Name()));
+    }
+    if (ControlFont.Charset() == TFont::kShiftJisCharset) {
+        // Qt's text is Unicode already; what the character set still decides is which fonts
+        // carry the Japanese glyphs, so they come before the one named.
+        QStringList families{"Noto Sans CJK JP", "IPAGothic", "VL Gothic"};
+        families.append(f.families().isEmpty() ? QStringList{f.family()} : f.families());
+        f.setFamilies(families);
     }
     if (ControlFont.Size() > 0) {
         f.setPointSize(ControlFont.Size());

@@ -41,6 +41,12 @@ public:
     void SetStyle(unsigned style);
     bool Bold() const { return (FontStyle & fsBold) != 0; }
     void SetBold(bool bold) { SetStyle(bold ? (FontStyle | fsBold) : (FontStyle & ~fsBold)); }
+    // The character set the text is meant for: kDefaultCharset, or kShiftJisCharset, which puts
+    // fonts with Japanese glyphs first.
+    int Charset() const { return FontCharset; }
+    void SetCharset(int charset);
+    static constexpr int kDefaultCharset = 1;
+    static constexpr int kShiftJisCharset = 128;
 
 private:
     friend class TControl;
@@ -50,6 +56,7 @@ private:
     int FontSize = 0;
     TColor FontColor = clWindowText;
     unsigned FontStyle = 0;
+    int FontCharset = kDefaultCharset;
 };
 
 class TControl : public TComponent {

@@ -45,6 +45,9 @@ void TEdit::SetText(const std::string& text) {
         AcceptedLength = q.size();
         QSignalBlocker block(Line);
         Line->setText(q);
+        // Qt leaves the cursor at the end, which scrolls a text longer than the box to its end; a
+        // value shown from code reads from its start (an IPv6 address would show only its tail).
+        Line->setCursorPosition(0);
     }
     if (OnChange) {
         OnChange(this);

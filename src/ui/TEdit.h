@@ -1,5 +1,6 @@
 // A one-line edit.
 //  - Setting Text from code fires OnChange (when the text differs), as typing does.
+//    It puts the cursor at the start, so a text longer than the box shows its start.
 //  - MaxLength limits typing only: a longer text set by code stays whole.
 //  - OnKeyPress sees each typed character (Backspace as 8); setting the key to 0 drops it.
 //  - OnExit: see TForm (only a move to another control of the same form).

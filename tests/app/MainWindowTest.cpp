@@ -194,20 +194,20 @@ TEST_F(MainWindowTest, MenusFollowTheEditionAndTheStackMode) {
             AppRun run = Start(StackScenario({"24RA"}, stackMode, edition));
             EXPECT_EQ(run.Value("firmware"), edition);
             EXPECT_EQ(run.Value("stackmode"), stackMode);
-            std::set<std::string> checked;
-            for (const MenuState& m : run.Menus()) {
-                if (m.Name.empty() || m.Name == "RefreshPanel2" || m.Name == "VACM1" || m.Name == "Help2" ||
-                    m.Name == "About1") {
-                    continue;
-                }
-                EXPECT_EQ(m.Visible, ExpectedVisible(m.Name, edition, stackMode)) << m.Name << " " << m.Path;
-                checked.insert(m.Name);
-            }
             std::set<std::string> passes = {"Unitinformation1", "UnitTable1"};
             for (const auto* set : {&kHiddenAlways, &kHiddenInKA, &kShownInKC, &kHiddenInKC}) {
                 passes.insert(set->begin(), set->end());
             }
-            EXPECT_EQ(checked, passes) << "the menu holds exactly the items of the passes";
+            // The program builds the whole menu; the passes decide these items.
+            std::set<std::string> checked;
+            for (const MenuState& m : run.Menus()) {
+                if (passes.count(m.Name)) {
+                    EXPECT_EQ(m.Visible, ExpectedVisible(m.Name, edition, stackMode)) << m.Name << " " << m.Path;
+                    checked.insert(m.Name);
+                }
+            }
+            EXPECT_EQ(checked, passes) << "the menu holds every item of the passes";
+            EXPECT_GT(run.Menus().size(), 700u) << "the whole menu";
             EXPECT_TRUE(run.Menu("VACM1").Visible);
             EXPECT_TRUE(run.Menu("VACM1").Enabled) << "started with /v3";
         }

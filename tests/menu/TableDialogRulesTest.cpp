@@ -55,10 +55,10 @@ TEST(TableDialogRules, PerModelPanelsReadTheCopyOfTheSwitchsModelAndNothingForAn
     EXPECT_EQ(46, perModel);
 }
 
-TEST(TableDialogRules, TablesOfAllModelsAndDeferredTables) {
+TEST(TableDialogRules, TablesOfAllModelsAreTheSameForAnyModel) {
     const MenuPanel& unitTable = FindMenuCommand("UnitTable1Click")->Panel;
     EXPECT_EQ(unitTable.Table.Table, ChooseTable(unitTable, "", ""));
-    EXPECT_EQ(nullptr, ChooseTable(FindMenuCommand("StaticHostTable1Click")->Panel, SysObjectIdOf(2), "KB"));
+    EXPECT_EQ(unitTable.Table.Table, ChooseTable(unitTable, SysObjectIdOf(2), "KB"));
 }
 
 TEST(TableDialogRules, SizesScaleByTruncation) {

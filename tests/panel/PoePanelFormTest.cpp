@@ -24,18 +24,38 @@ std::string PoeObjects(int ledMode, int portLedState = 1, int unit = 1) {
            std::to_string(portLedState) + R"(, "rw"]])";
 }
 
+// The panels of an uplink port, as the model's design names them.
+struct UplinkPanels {
+    const char* CopperLed;
+    const char* CopperBody;
+    const char* CopperStrip;
+    const char* SfpLed;
+    const char* SfpBody;
+};
+
 struct PoeModel {
     const char* Name;
     int Arc;
     int Uplink; // the first uplink port
     int StackIdOctet;
-    const char* SfpLedOfFirstUplink;
-    const char* CopperBodyOfFirstUplink;
-    const char* SfpBodyOfFirstUplink;
+    UplinkPanels First, Second; // the first two uplink ports
 };
 
-const PoeModel k48RO{"48RO", 6, 45, 80, "Port45LedPanelF", "Port45Panel", "Port46Panel"};
-const PoeModel k24DA{"24DA", 3, 21, 56, "Port22LedPanel", "Port21Panel", "Port22Panel"};
+const PoeModel k48RO{"48RO",
+                     6,
+                     45,
+                     80,
+                     {"Port45LedPanel", "Port45Panel", "P45Panel", "Port45LedPanelF", "Port46Panel"},
+                     {"Port46LedPanel", "Port47Panel", "P47Panel", "Port46LedPanelF", "Port48Panel"}};
+const PoeModel k24DA{"24DA",
+                     3,
+                     21,
+                     56,
+                     {"Port21LedPanel", "Port21Panel", "P21Panel", "Port22LedPanel", "Port22Panel"},
+                     {"Port23LedPanel", "Port23Panel", "P23Panel", "Port24LedPanel", "Port24Panel"}};
+
+// The three codes whose ports are polled: each draws the PoE models alike.
+constexpr const char* kPolledCodes[] = {"0000", "0001", "0002"};
 
 class PoePanelFormTest : public PanelTest {
 protected:
@@ -60,48 +80,60 @@ protected:
 
 } // namespace
 
-// Mode "normal": the ports show link state, the uplinks their media, and the mode LEDs octet 8.
+// Mode "normal", under each polled code: the ports show link state, the uplinks their media, and
+// the mode LEDs octet 8.
 TEST_F(PoePanelFormTest, NormalModePaintsLinkStateAndTheModeLeds) {
-    for (const PoeModel* model : {&k48RO, &k24DA}) {
-        SCOPED_TRACE(model->Name);
-        TPoePanelForm* form =
-            BuildModel(*model, WithCode("0001", {{8, 2}, {32, 4}, {31 + model->Uplink, 0x43}}), 1);
-        EXPECT_EQ(form->cmbxPOE->ItemIndex(), 0);
-        EXPECT_EQ(Maps(*form, "Port1LedPanel"), std::vector{&PortLedColorMap});
-        EXPECT_EQ(Maps(*form, "Port1Panel"), std::vector{&PortBodyColorMap});
-        EXPECT_EQ(ShapesOn(*form, "Port1LedPanel")[0]->Color, clLime);
-        EXPECT_EQ(ShapesOn(*form, "LinkPanel")[0]->Color, clLime);
-        EXPECT_EQ(ShapesOn(*form, "PoEPanel")[0]->Color, clBlack);
-        // 0x43: SFP.
-        EXPECT_TRUE(Visible(*form, model->SfpLedOfFirstUplink));
-        EXPECT_EQ(Maps(*form, model->SfpLedOfFirstUplink), std::vector{&PortLedColorMap});
-        EXPECT_EQ(Maps(*form, model->SfpBodyOfFirstUplink), std::vector{&PortBodyColorMap});
-        EXPECT_FALSE(Visible(*form, "Port" + std::to_string(model->Uplink) + "LedPanel"));
-        EXPECT_FALSE(Visible(*form, model->CopperBodyOfFirstUplink));
-        EXPECT_TRUE(form->LedRequest->PollTimer->Running());
-        EXPECT_TRUE(form->LedRequest->HasStatusTarget());
-        delete form;
-    }
+    for (const PoeModel* model : {&k48RO, &k24DA})
+        for (const char* code : kPolledCodes) {
+            SCOPED_TRACE(std::string(model->Name) + " code " + code);
+            TPoePanelForm* form =
+                BuildModel(*model, WithCode(code, {{8, 2}, {32, 4}, {31 + model->Uplink, 0x43}}), 1);
+            EXPECT_EQ(form->cmbxPOE->ItemIndex(), 0);
+            ASSERT_EQ(Maps(*form, "Port1LedPanel"), std::vector{&PortLedColorMap});
+            EXPECT_EQ(Maps(*form, "Port1Panel"), std::vector{&PortBodyColorMap});
+            EXPECT_EQ(ShapesOn(*form, "Port1LedPanel")[0]->Color, clLime);
+            EXPECT_EQ(ShapesOn(*form, "LinkPanel")[0]->Color, clLime);
+            EXPECT_EQ(ShapesOn(*form, "PoEPanel")[0]->Color, clBlack);
+            // 0x43: SFP.
+            EXPECT_TRUE(Visible(*form, model->First.SfpLed));
+            EXPECT_EQ(Maps(*form, model->First.SfpLed), std::vector{&PortLedColorMap});
+            EXPECT_EQ(Maps(*form, model->First.SfpBody), std::vector{&PortBodyColorMap});
+            EXPECT_FALSE(Visible(*form, model->First.CopperLed));
+            EXPECT_FALSE(Visible(*form, model->First.CopperBody));
+            EXPECT_TRUE(form->LedRequest->PollTimer->Running());
+            EXPECT_TRUE(form->LedRequest->HasStatusTarget());
+            delete form;
+        }
 }
 
-// Mode "poe": ports at 00 (and at any state but 01 and 02) are not drawn; 01 and 02 are painted
-// with the PoE maps over the link-state shapes; an uplink at 00 disappears with both its sides,
-// any other paints its copper side with the PoE maps whatever its media.
+// Mode "poe", under each polled code: ports at 00 (and at any state but 01 and 02) are not drawn;
+// 01 and 02 are painted with the PoE maps over the link-state shapes; an uplink at 00 disappears
+// with both its sides, any other paints its copper side with the PoE maps whatever its media.
 TEST_F(PoePanelFormTest, PoeModeDrawsOnlyPoweredPorts) {
-    TPoePanelForm* form =
-        BuildModel(k48RO, WithCode("0001", {{32, 0}, {33, 1}, {34, 2}, {35, 3}, {76, 0}, {77, 0x43}}), 2);
-    EXPECT_EQ(form->cmbxPOE->ItemIndex(), 1);
-    for (const char* hidden : {"Port1LedPanel", "Port1Panel", "P1Panel", "Port4LedPanel", "Port4Panel"})
-        EXPECT_FALSE(Visible(*form, hidden)) << hidden;
-    EXPECT_EQ(Maps(*form, "Port2LedPanel"), (std::vector{&PortLedColorMap, &PoePortLedColorMap}));
-    EXPECT_EQ(Maps(*form, "P3Panel"), (std::vector{&PortStripColorMap, &PoePortStripColorMap}));
-    EXPECT_EQ(ShapesOn(*form, "Port2LedPanel")[1]->Color, kLedOrange);
-    EXPECT_EQ(ShapesOn(*form, "Port3Panel")[1]->Color, kLedMidGreen);
-    for (const char* hidden : {"Port45LedPanel", "Port45LedPanelF", "Port45Panel", "P45Panel", "Port46Panel"})
-        EXPECT_FALSE(Visible(*form, hidden)) << hidden;
-    EXPECT_EQ(Maps(*form, "Port46LedPanel"), std::vector{&PoePortLedColorMap});
-    EXPECT_EQ(Maps(*form, "Port47Panel"), std::vector{&PoePortBodyColorMap});
-    EXPECT_TRUE(Maps(*form, "Port46LedPanelF").empty()) << "no media decision in mode poe";
+    for (const PoeModel* model : {&k48RO, &k24DA})
+        for (const char* code : kPolledCodes) {
+            SCOPED_TRACE(std::string(model->Name) + " code " + code);
+            const int uplink = 31 + model->Uplink;
+            TPoePanelForm* form = BuildModel(
+                *model, WithCode(code, {{32, 0}, {33, 1}, {34, 2}, {35, 3}, {uplink, 0}, {uplink + 1, 0x43}}),
+                2);
+            EXPECT_EQ(form->cmbxPOE->ItemIndex(), 1);
+            for (const char* hidden :
+                 {"Port1LedPanel", "Port1Panel", "P1Panel", "Port4LedPanel", "Port4Panel"})
+                EXPECT_FALSE(Visible(*form, hidden)) << hidden;
+            ASSERT_EQ(Maps(*form, "Port2LedPanel"), (std::vector{&PortLedColorMap, &PoePortLedColorMap}));
+            EXPECT_EQ(Maps(*form, "P3Panel"), (std::vector{&PortStripColorMap, &PoePortStripColorMap}));
+            EXPECT_EQ(ShapesOn(*form, "Port2LedPanel")[1]->Color, kLedOrange);
+            ASSERT_EQ(ShapesOn(*form, "Port3Panel").size(), 2u);
+            EXPECT_EQ(ShapesOn(*form, "Port3Panel")[1]->Color, kLedMidGreen);
+            for (const char* hidden : {model->First.CopperLed, model->First.SfpLed, model->First.CopperBody,
+                                       model->First.CopperStrip, model->First.SfpBody})
+                EXPECT_FALSE(Visible(*form, hidden)) << hidden;
+            EXPECT_EQ(Maps(*form, model->Second.CopperLed), std::vector{&PoePortLedColorMap});
+            EXPECT_EQ(Maps(*form, model->Second.CopperBody), std::vector{&PoePortBodyColorMap});
+            EXPECT_TRUE(Maps(*form, model->Second.SfpLed).empty()) << "no media decision in mode poe";
+            delete form;
+        }
 }
 
 // The toggle writes the other mode (2, then 1) and builds the panel again on the same form, which

@@ -7,17 +7,12 @@
 #include "Oid_ddm.h"
 #include "Oid_voicevlan.h"
 #include "Oid_wac.h"
-#include "SimAgent.h"
+#include "SimScreenshots.h"
 #include "TApplication.h"
 #include "VqSNMPRequest2Edits.h"
-#include "VqSNMPSession.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QPixmap>
-#include <QTemporaryDir>
-#include <QWidget>
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -56,24 +51,13 @@ VqSNMPRequest2Edits* NewRequest(TForm* owner, const MibTableRow* table, int kind
     return request;
 }
 
-void Grab(TForm* form, const QString& path) {
-    for (int i = 0; i < 5; ++i) {
-        Application->ProcessMessages();
-    }
-    QPixmap picture = form->Widget()->grab();
-    if (!picture.save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    }
-    std::printf("%s: %dx%d\n", qPrintable(path), picture.width(), picture.height());
-}
-
 // Shows the dialog; once the request has read, `shown` runs and the dialog's picture is written
 // before it closes. A sub-dialog that `shown` opens is pictured into subPath and closed.
 void ShowAndGrab(TConfigForm* dialog, VqSNMPRequest2Edits* request, const QString& path,
                  const std::function<void()>& shown = {}, const QString& subPath = {}) {
     SetModalHook([&](TForm* form) {
         if (form != dialog) {
-            Grab(form, subPath);
+            GrabForm(form, subPath);
             form->Close();
             return;
         }
@@ -81,7 +65,7 @@ void ShowAndGrab(TConfigForm* dialog, VqSNMPRequest2Edits* request, const QStrin
         if (shown) {
             shown();
         }
-        Grab(form, path);
+        GrabForm(form, path);
         form->Close();
     });
     dialog->ShowModal();
@@ -99,15 +83,16 @@ int main(int argc, char** argv) {
 
     SimAgent agent;
     agent.LoadScenario(kScenario);
-    QTemporaryDir sessionDir;
-    CreateGlobalSession(sessionDir.path().toStdString());
-    SessionParameters.Device = {agent.Address(), static_cast<uint16_t>(agent.Port())};
-    SessionParameters.Security.Version = 1;
+    ScreenshotSession session(agent);
     const std::string address = agent.Address();
 
     TConfigForm* editor = CreateForm<TConfigForm>(Application);
     VqSNMPRequest2Edits* wac = NewRequest(editor, WACGlobalSettings, SVT_SV, 0);
-    editor->SetEditorPanel(wac)->Rows->ShowNote("(0 = No Limit)", clRed, 7, 330, 145);
+    // The note stands beside the HTTP Port edit, clear of its border; the dialog widens to hold it.
+    TEditsPanel* rows = editor->SetEditorPanel(wac)->Rows;
+    const TControl* port = rows->Rows[5].Control;
+    rows->ShowNote("(0 = No Limit)", clRed, 7, port->Left() + port->Width() + 8, port->Top() + 4);
+    editor->SetWidth(editor->Width() + 80);
     editor->SetCaption("Web-based Access Control Global Settings: " + address);
     ShowAndGrab(editor, wac, dir + "/editor.png");
 
@@ -136,7 +121,7 @@ int main(int argc, char** argv) {
     pages->AddListViewPage("Voice VLAN OUI", ouiPage, 3, "createAndGo", 3, "destroy");
     pages->SetCaption("DDM and Voice VLAN: " + address);
     ShowAndGrab(pages, settings, dir + "/pages-oui.png", [&] {
-        Grab(pages, dir + "/pages.png");
+        GrabForm(pages, dir + "/pages.png");
         pages->PageControl->SetActivePageIndex(2);
         pages->RefreshCurrent();
         Application->WaitUntil([&] { return !ouiPage->Busy; }, 10000);

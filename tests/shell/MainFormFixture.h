@@ -10,16 +10,16 @@
 #include <string>
 #include <vector>
 
+// The command line of a main window that talks SNMPv3 (no authentication) to the agent.
+inline std::vector<std::string> MainWindowArguments(const SimAgent& agent) {
+    return {"/I" + agent.Address(), "/v3", "/t" + std::to_string(agent.Port()), "/m3", "/l1", "/nzqs-noauth"};
+}
+
 class MainFormTest : public SimTest {
 protected:
     TMainForm* Open(const std::string& scenario) {
         Agent().LoadScenario(scenario);
-        ProgramArguments() = {"/I" + Agent().Address(),
-                              "/v3",
-                              "/t" + std::to_string(Agent().Port()),
-                              "/m3",
-                              "/l1",
-                              "/nzqs-noauth"};
+        ProgramArguments() = MainWindowArguments(Agent());
         Form = CreateForm<TMainForm>(Application);
         return Form;
     }

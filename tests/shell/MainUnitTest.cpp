@@ -6,6 +6,8 @@
 #include "TMainMenu.h"
 #include "UiTesting.h"
 #include "VqMessageTable.h"
+#include "VqSNMPRequest2Edits.h"
+#include "VqSNMPSession.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -123,4 +125,33 @@ TEST_F(MainFormTest, HelpOpensTheFileBesideTheExecutable) {
     file.close();
     form->Help2Click(nullptr);
     EXPECT_EQ(help.Opened, std::vector<std::string>{folder.Path(kHelpFileName)});
+}
+
+// The window's own reads are synchronous, but a read of the unit table can still be under way when
+// the window closes (here one started asynchronously while the switch holds its replies). Closing
+// stops it and waits for it one reply's whole wait on the clock seam, and not longer; the send
+// still out is forgotten, so its reply reaches nothing.
+TEST_F(MainFormTest, ClosingDuringTheUnitWalkEndsWithinTheReplyBound) {
+    TMainForm* form = Open(kTwoUnitStack);
+    VqSNMPRequest2Edits* walk = form->UnitTableRequest;
+    ASSERT_NE(walk, nullptr);
+    const uint64_t bound = ReplyWaitBoundMs(walk->Request.Timeout, walk->Request.Retries);
+    const int pending = SnmpSession->PendingCount();
+    Agent().SetDelay(kUnitTable, 3000, SimOp::Next); // past the close's bound even on the real clock
+    walk->Mode = 1;
+    ASSERT_TRUE(walk->Get());
+    ASSERT_TRUE(walk->Busy);
+    ASSERT_EQ(SnmpSession->PendingCount(), pending + 1);
+    const auto alive = form->AliveToken();
+    {
+        FakeClock clock(/*stepPerRead=*/250);
+        form->Close();
+        EXPECT_GE(clock.Ticks, bound) << "gave up before the reply could come";
+        EXPECT_LE(clock.Ticks, bound + 500) << "waited past one reply's wait";
+    }
+    EXPECT_EQ(form->UnitTableRequest, nullptr);
+    EXPECT_EQ(SnmpSession->PendingCount(), pending) << "the held reply could still reach the request";
+    EXPECT_TRUE(Application->WaitUntil([&] { return !IsAlive(alive); }, 1000)) << "the window is freed";
+    Form = nullptr;
+    EXPECT_TRUE(Agent().SetLog().empty());
 }

@@ -28,6 +28,15 @@ TEST_F(EditFixture, SettingTextFromCodeFiresOnChangeAsTypingDoes) {
     EXPECT_EQ((std::vector<std::string>{"10.0.0.1", "10.0.0.12"}), Changes);
 }
 
+TEST_F(EditFixture, TextSetByCodeShowsItsStart) {
+    Edit->SetWidth(60); // far narrower than the text: the cursor decides which part shows
+    Edit->SetText("FE80:0000:0000:0000:0000:0000:0000:0001");
+    EXPECT_EQ(0, Edit->SelStart());
+    TypeText(Edit, "2");
+    Edit->SetText("10.0.0.1"); // also while the user works in the edit
+    EXPECT_EQ(0, Edit->SelStart());
+}
+
 TEST_F(EditFixture, MaxLengthLimitsTypingAndNeverTruncatesTextSetByCode) {
     Edit->SetMaxLength(4);
     Edit->SetText("123456789");

@@ -93,6 +93,10 @@ Decoded DecodeInetAddress(const Arcs& arcs, bool lastOrImplied, int keyCount) {
         const std::string_view text = arcs.Text;
         return {OctetsToHex(arcs.Octets(1, 16)) + "%" + std::string(text.substr(text.size() - 4)), r};
     }
+    // Many arcs after the key are not an IPv6 address by themselves: a length arc of 4 announces an
+    // IPv4 address whatever follows it (a route's next hop and policy OID, say).
+    if (r >= 17 && arcs[0] == 4)
+        return {arcs.Dotted(1, 4), 5};
     if (r >= 17)
         return {OctetsToHex(arcs.Octets(1, 16)), 17};
     if (r >= 5 && (r <= 15 || keyCount == 6))

@@ -84,6 +84,12 @@ TEST(DecodeIndex, TakesEachKeyTypeOffTheInstance) {
          "4.10.1.2.3.1.2.3.4.5.6.7.8.9.10.11",
          "4.10.1.2",
          "3.1.2.3.4.5.6.7.8.9.10.11"},
+        // An IPv4 key before many more arcs (a policy OID of nine arcs and a next hop).
+        {{{itInetAddress}, {itObjectId}, {itInetAddress}},
+         0,
+         "4.10.1.2.0.9.1.3.6.1.4.1.746.1.2.4.10.0.0.1",
+         "10.1.2.0",
+         "9.1.3.6.1.4.1.746.1.2.4.10.0.0.1"},
         {{{itInetAddress}, {itInteger}, {itInteger}, {itInteger}, {itInteger}, {itInteger}},
          0,
          "4.10.1.2.3.1.2.3.4.5.6.7.8.9.10.11",

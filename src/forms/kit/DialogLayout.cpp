@@ -1,0 +1,95 @@
+#include "DialogLayout.h"
+
+#include "TBasicFormUnit.h"
+#include "TButton.h"
+#include "TForm.h"
+#include "TLabel.h"
+#include "TListView.h"
+#include "TPanel.h"
+#include "TSplitter.h"
+#include "TStaticText.h"
+#include "TStatusBar.h"
+
+namespace {
+
+constexpr int kButtonGap = 8;
+
+} // namespace
+
+void DesignDialog(TForm* form, int width, int height) {
+    ScaleDesignSize(form, width, height);
+    form->SetPosition(poMainFormCenter);
+}
+
+ButtonColumn::ButtonColumn(TForm* form, const char* samplesText, int margin)
+    : Form(form), Margin(margin), NextTop(kMargin) {
+    Panel = new TPanel(form);
+    Panel->SetParent(form);
+    Panel->SetBevelOuter(bvNone);
+    Panel->SetWidth(kButtonWidth + 2 * margin);
+    Panel->SetAlign(alRight);
+    if (!samplesText) {
+        return;
+    }
+    Count = new TStaticText(form);
+    Count->SetParent(Panel);
+    Count->SetAutoSize(false);
+    Count->SetBorderStyle(sbsSunken);
+    Count->SetAlignment(taCenter);
+    Count->SetBounds(Margin, NextTop, kButtonWidth, 21);
+    Count->SetCaption("0");
+    Samples = new TLabel(form);
+    Samples->SetParent(Panel);
+    Samples->SetAutoSize(false);
+    Samples->SetAlignment(taCenter);
+    Samples->SetBounds(Margin, NextTop + 24, kButtonWidth, 16);
+    Samples->SetCaption(samplesText);
+    NextTop += 52;
+}
+
+TButton* ButtonColumn::Add(const std::string& caption, TNotifyEvent onClick) {
+    auto* button = new TButton(Form);
+    button->SetParent(Panel);
+    button->SetBounds(Margin, NextTop, kButtonWidth, kButtonHeight);
+    button->SetCaption(caption);
+    button->OnClick = std::move(onClick);
+    NextTop += kButtonHeight + kButtonGap;
+    return button;
+}
+
+TStatusBar* AddStatusBar(TForm* form) {
+    auto* bar = new TStatusBar(form);
+    bar->SetParent(form);
+    bar->SetAlign(alBottom);
+    bar->Panels().Add()->SetWidth(50);
+    return bar;
+}
+
+TStatusPanel* StatusPanelOf(TStatusBar* bar) {
+    return bar->Panels()[0];
+}
+
+ListArea AddListArea(TForm* form, int listHeight) {
+    ListArea area;
+    area.Panel = new TPanel(form);
+    area.Panel->SetParent(form);
+    area.Panel->SetBevelOuter(bvNone);
+    area.Panel->SetAlign(alClient);
+    area.List = new TListView(form);
+    area.List->SetParent(area.Panel);
+    if (listHeight <= 0) {
+        area.List->SetAlign(alClient);
+        return area;
+    }
+    area.List->SetHeight(listHeight);
+    area.List->SetAlign(alTop);
+    area.Splitter = new TSplitter(form);
+    area.Splitter->SetParent(area.Panel);
+    area.Splitter->SetAlign(alTop); // before its height: a splitter starts aligned to the left
+    area.Splitter->SetBounds(0, listHeight, 100, 3);
+    area.Fields = new TPanel(form);
+    area.Fields->SetParent(area.Panel);
+    area.Fields->SetBevelOuter(bvNone);
+    area.Fields->SetAlign(alClient);
+    return area;
+}

@@ -1,0 +1,79 @@
+// The common layout of the dedicated dialogs, built in code at the sizes of their design (96 DPI):
+// a right-hand button column (optionally headed by the count box and its "Samples" label), a
+// status bar with one panel at the bottom, and the client area: the report list view at the top,
+// a splitter, and the field area below it. Each piece is built on its own, so a dialog takes the
+// ones it has; build the button column and the status bar before the client area.
+#pragma once
+
+#include "Events.h"
+
+#include <cstddef>
+#include <string>
+
+class TButton;
+class TForm;
+class TLabel;
+class TObject;
+class TListView;
+class TPanel;
+class TSplitter;
+class TStaticText;
+class TStatusBar;
+class TStatusPanel;
+
+// The dialog's designed size, scaled as the design's DPI rule says (x 1.25, truncated, when the
+// screen is not at 96 pixels per inch), the form centred on the main form.
+void DesignDialog(TForm* form, int width, int height);
+
+// The button column, aligned to the right.
+class ButtonColumn {
+public:
+    static constexpr int kMargin = 11;
+    static constexpr int kButtonWidth = 75;
+    static constexpr int kButtonHeight = 25;
+
+    // `samplesText` null: no count box. The column is the buttons' width with `margin` on each side.
+    ButtonColumn(TForm* form, const char* samplesText, int margin = kMargin);
+
+    TPanel* Panel;
+    TStaticText* Count = nullptr; // sunken, centred, "0" at first
+    TLabel* Samples = nullptr;
+
+    // The next button below the last.
+    TButton* Add(const std::string& caption, TNotifyEvent onClick);
+
+private:
+    TForm* Form;
+    int Margin;
+    int NextTop;
+};
+
+// One button of a dialog's column: its member, caption and click handler.
+template <class T> struct ButtonSpec {
+    TButton* T::*Button;
+    const char* Caption;
+    void (T::*Click)(TObject* sender);
+};
+
+// Adds the buttons top to bottom and stores each in its member.
+template <class T, size_t N>
+void AddButtons(ButtonColumn& column, T* form, const ButtonSpec<T> (&buttons)[N]) {
+    for (const ButtonSpec<T>& spec : buttons) {
+        form->*spec.Button = column.Add(spec.Caption, Bind(form, spec.Click));
+    }
+}
+
+// The status bar with its one panel (width 50; being the last, it takes the whole bar).
+TStatusBar* AddStatusBar(TForm* form);
+TStatusPanel* StatusPanelOf(TStatusBar* bar);
+
+// The client area left of the button column and above the status bar. With a list height the list
+// view is that high at the top, a splitter below it, and the field panel takes the rest; with 0 the
+// list takes the whole area and there is neither splitter nor field panel.
+struct ListArea {
+    TPanel* Panel = nullptr;
+    TListView* List = nullptr;
+    TSplitter* Splitter = nullptr;
+    TPanel* Fields = nullptr;
+};
+ListArea AddListArea(TForm* form, int listHeight);

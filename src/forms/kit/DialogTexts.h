@@ -1,0 +1,32 @@
+// The words of the dedicated dialogs, byte for byte as the program shows them (their typos and
+// blanks included). Every dialog names its message texts from here, so that a text shared by
+// several dialogs is spelled once and a reader finds a dialog's words in one place.
+#pragma once
+
+namespace DialogText {
+
+// Guards: what a dialog says when asked to act while a read or write is still under way. Each
+// dialog uses the variant of its own.
+inline constexpr const char* kGetDataNotComplete = "Get data not complete";
+inline constexpr const char* kGetDataNotCompleteDot = "Get data not complete.";
+inline constexpr const char* kGetDataNotCompleteBang = "Get data not complete!";
+inline constexpr const char* kGetDataNotCompleted = "Get data not completed.";
+inline constexpr const char* kRefreshNotComplete = "Refresh Not Complete";
+
+// A switch whose sysObjectID names none of the six models: a per-model dialog has no table.
+inline constexpr const char* kUnsupportedModel = "Unsupported model";
+
+// Address checks. "Please input a valid IP." is CheckIPv4Text's own (InputValidators.h).
+inline constexpr const char* kInvalidSubnetMask = "Please input valid Subnet Mask.";
+
+// Static VLANs.
+inline constexpr const char* kPleaseInputVlanId = "Please input VLAN ID.";
+
+// IP interfaces.
+inline constexpr const char* kPleaseInputInterfaceName = "Please input Interface Name.";
+inline constexpr const char* kDifferentInterfaceName = "Please input different Interface Name.";
+inline constexpr const char* kPleaseInputVlanName = "Please input a VLAN name.";
+inline constexpr const char* kVlanHasIpInterface = "The VLAN already has a IP Interface.";
+inline constexpr const char* kSystemInterfaceUndeletable = "The system IP interface can't be deleted.";
+
+} // namespace DialogText

@@ -1,0 +1,93 @@
+#include "PortPickerSet.h"
+
+#include "DialogRequest.h"
+#include "StackingPortUitFormUnit.h"
+#include "StrictNumbers.h"
+#include "TCheckBox.h"
+
+#include <algorithm>
+#include <sstream>
+#include <stdexcept>
+
+namespace {
+
+// The highest index of a comma-separated index list; -1 for an empty one.
+int HighestIndex(const std::string& indexList) {
+    int highest = -1;
+    std::stringstream items(indexList);
+    for (std::string item; std::getline(items, item, ',');) {
+        const std::optional<int> index = StrictStrToInt(item);
+        if (!index || *index < 0) {
+            throw std::invalid_argument("PortPickerSet: a port index list holds \"" + item + "\"");
+        }
+        highest = std::max(highest, *index);
+    }
+    return highest;
+}
+
+} // namespace
+
+void PortPickerSet::Create(TForm* dialog, TPageControl* pages, const std::vector<PortListColumn>& columns,
+                           const std::string& indexList) {
+    Columns = columns;
+    IndexList = indexList;
+    Octets = HighestIndex(indexList) / 8 + 1;
+    for (const PortListColumn& column : Columns) {
+        TStackingPortUitForm* picker = CreateForm<TStackingPortUitForm>(dialog);
+        Pickers.push_back(picker);
+        AddUnitPortTab(column.TabCaption, picker, pages);
+    }
+}
+
+void PortPickerSet::Create(TForm* dialog, TPageControl* pages, const std::vector<PortListColumn>& columns) {
+    Create(dialog, pages, columns, AllPortIndexList());
+}
+
+void PortPickerSet::Bind(DialogRequest& request) {
+    std::vector<int> bound;
+    for (size_t k = 0; k < Pickers.size(); ++k) {
+        request.BindBitCheckBoxList(Columns[k].Column, IndexList, Pickers[k]->PortBoxes);
+        bound.push_back(Columns[k].Column);
+    }
+    // The collection keeps the octets beyond the boxes that the row read had; the switch is to
+    // get exactly the boxes' list.
+    const size_t digits = static_cast<size_t>(Octets) * 2;
+    request.AfterCollect.push_back([bound, digits](VqSNMPVarList& list) {
+        for (int column : bound) {
+            SnmpVariable& variable = list.GetVariable(column);
+            if (list.IsSettable(column) && variable.ValueText.size() > digits) {
+                variable.ValueText.resize(digits);
+            }
+        }
+    });
+}
+
+void PortPickerSet::UncheckAll() {
+    for (TStackingPortUitForm* picker : Pickers) {
+        picker->UncheckAllPorts();
+    }
+}
+
+void PortPickerSet::EnableAll() {
+    for (TStackingPortUitForm* picker : Pickers) {
+        picker->EnableAllPorts();
+    }
+}
+
+void PortPickerSet::DisableAll() {
+    for (TStackingPortUitForm* picker : Pickers) {
+        picker->DisableAllPorts();
+    }
+}
+
+void PortPickerSet::Free() {
+    std::vector<TStackingPortUitForm*> pickers;
+    pickers.swap(Pickers);
+    for (TStackingPortUitForm* picker : pickers) {
+        delete picker; // its boxes and pages with it
+    }
+}
+
+std::string FixedPortIndexList() {
+    return AllPortIndexList(true);
+}

@@ -1,0 +1,270 @@
+#include "VlanStaticFormUnit.h"
+
+#include "ColumnWrites.h"
+#include "DialogLayout.h"
+#include "DialogTexts.h"
+#include "FieldChecks.h"
+#include "Oid_bridge.h"
+#include "TButton.h"
+#include "TComboBox.h"
+#include "TEdit.h"
+#include "TLabel.h"
+#include "TPageControl.h"
+#include "TPanel.h"
+#include "TStaticText.h"
+#include "TStatusBar.h"
+
+#include <exception>
+
+TVlanStaticForm* VlanStaticForm = nullptr;
+
+namespace {
+
+using T = TVlanStaticForm;
+
+// The static VLAN table (dot1qVlanStaticTable) by variable.
+enum Column : int { kVlanId, kVlanName, kEgress, kForbidden, kUntagged, kRowStatus };
+
+struct EditColumn {
+    int Column;
+    const char* Constraint;
+    TEdit* T::*Edit;
+};
+constexpr EditColumn kEditColumns[] = {
+    {kVlanId, "%i{n2x4094l4}", &T::ED_VLANID},
+    {kVlanName, "%s", &T::ED_VLANName},
+};
+const std::vector<PortListColumn> kPortColumns = {
+    {kEgress, "Egress Ports"},
+    {kForbidden, "Forbidden Egress Ports"},
+    {kUntagged, "Untagged Ports"},
+};
+constexpr int kFirstVlanId = 2;
+constexpr int kLastVlanId = 4094;
+
+// A change: one SET per column, in this order.
+const std::vector<int> kSetOrder = {kEgress, kForbidden, kUntagged, kRowStatus, kVlanName};
+
+constexpr ButtonSpec<T> kButtons[] = {
+    {&T::RefreshBtn, "Refresh", &T::RefreshBtnClick},
+    {&T::SetBtn, "Set", &T::SetBtnClick},
+    {&T::AddBtn, "Add", &T::AddBtnClick},
+    {&T::DeleteBtn, "Delete", &T::DeleteBtnClick},
+    {&T::btnStop, "Stop", &T::btnStopClick},
+    {&T::btnClose, "Close", &T::btnCloseClick},
+};
+
+// The field rows above the port tabs (96 DPI).
+struct LabelPlace {
+    TLabel* T::*Label;
+    const char* Caption;
+    int Left, Top;
+};
+constexpr LabelPlace kLabels[] = {
+    {&T::Label1, "VLAN ID", 8, 11},
+    {&T::Label2, "VLAN Name", 160, 11},
+    {&T::Label3, "Next Free Local VLAN Index", 8, 39},
+    {&T::Label4, "Status", 410, 11},
+};
+constexpr int kDesignWidth = 650;
+constexpr int kDesignHeight = 455;
+constexpr int kListHeight = 140;
+constexpr int kFieldRowsHeight = 62;
+
+template <class C> C* Place(TForm* form, TControl* parent, int left, int top, int width, int height) {
+    auto* control = new C(form);
+    control->SetParent(parent);
+    control->SetBounds(left, top, width, height);
+    return control;
+}
+
+} // namespace
+
+TVlanStaticForm::TVlanStaticForm(TComponent* owner)
+    : TForm(owner), Table(GuardStyle::Flag, DialogText::kGetDataNotComplete),
+      NextFree(GuardStyle::None, DialogText::kGetDataNotComplete) {
+    DesignDialog(this, kDesignWidth, kDesignHeight);
+    SetCaption("VLAN Static Form");
+
+    ButtonColumn buttons(this, "Samples");
+    Panel1 = buttons.Panel;
+    ST_Count2 = buttons.Count;
+    Label11 = buttons.Samples;
+    AddButtons(buttons, this, kButtons);
+    StatusBar1 = AddStatusBar(this);
+
+    const ListArea area = AddListArea(this, kListHeight);
+    LV_dot1qVlanStaticEntry = area.List;
+    Splitter1 = area.Splitter;
+    Panel2 = area.Fields;
+    LV_dot1qVlanStaticEntry->OnChange = Bind(this, &T::LV_dot1qVlanStaticEntryChange);
+    LV_dot1qVlanStaticEntry->OnClick = Bind(this, &T::LV_dot1qVlanStaticEntryClick);
+    LV_dot1qVlanStaticEntry->OnSelectItem = Bind(this, &T::LV_dot1qVlanStaticEntrySelectItem);
+
+    auto* rows = Place<TPanel>(this, Panel2, 0, 0, 100, kFieldRowsHeight);
+    rows->SetBevelOuter(bvNone);
+    rows->SetAlign(alTop);
+    for (const LabelPlace& place : kLabels) {
+        TLabel* label = Place<TLabel>(this, rows, place.Left, place.Top, 0, 0);
+        label->SetCaption(place.Caption);
+        this->*place.Label = label;
+    }
+    ED_VLANID = Place<TEdit>(this, rows, 70, 8, 70, 21);
+    ED_VLANName = Place<TEdit>(this, rows, 244, 8, 150, 21);
+    Status = Place<TComboBox>(this, rows, 450, 8, 80, 21);
+    NextFreeLocalVlanIndex = Place<TStaticText>(this, rows, 180, 37, 60, 19);
+    NextFreeLocalVlanIndex->SetAutoSize(false);
+    NextFreeLocalVlanIndex->SetBorderStyle(sbsSunken);
+    Label4->SetVisible(false);
+    Status->SetVisible(false);
+    PageControl1 = new TPageControl(this);
+    PageControl1->SetParent(Panel2);
+    PageControl1->SetAlign(alClient);
+
+    Table.List = LV_dot1qVlanStaticEntry;
+    Table.CountLabel = ST_Count2;
+    Table.StatusPanel = StatusPanelOf(StatusBar1);
+    Table.StatusColumn = kRowStatus;
+    Table.StatusCombo = Status;
+    NextFree.StatusPanel = Table.StatusPanel;
+
+    OnCreate = Bind(this, &T::FormCreate);
+    OnCloseQuery = Bind(this, &T::FormCloseQuery);
+    OnClose = Bind(this, &T::FormClose);
+}
+
+void TVlanStaticForm::FormCreate(TObject*) {
+    Table.Attempt([this] {
+        Pickers.Create(this, PageControl1, kPortColumns);
+        DialogRequest& request = Table.CreateRequest(this, VlanStaticTable, MVT_UMV, 1);
+        for (const EditColumn& column : kEditColumns) {
+            request.BindEdits(column.Column, column.Constraint, this->*column.Edit);
+        }
+        Pickers.Bind(request);
+        request.BindComboBox(kRowStatus, Status);
+        Table.Read();
+    });
+    NextFree.Attempt([this] {
+        DialogRequest& request = NextFree.CreateRequest(this, VlanStaticSettings, SVT_SV, 0);
+        request.BindStaticText(0, NextFreeLocalVlanIndex);
+        request.Mode = 0;
+        NextFree.Read();
+    });
+    SetBtn->SetEnabled(false);
+    DeleteBtn->SetEnabled(false);
+    AddBtn->SetEnabled(true);
+}
+
+void TVlanStaticForm::ClearEditControls() {
+    Pickers.UncheckAll();
+    ED_VLANID->SetText("");
+    ED_VLANName->SetText("");
+    Status->SetText("");
+    ED_VLANID->SetEnabled(true);
+    ED_VLANID->SetColor(clWindow);
+}
+
+void TVlanStaticForm::ShowNoSelectionButtons() {
+    SetBtn->SetEnabled(false);
+    DeleteBtn->SetEnabled(false);
+    AddBtn->SetEnabled(true);
+}
+
+void TVlanStaticForm::RefreshBtnClick(TObject*) {
+    if (!Table.MayRefresh()) {
+        return;
+    }
+    NextFree.Read();
+    Table.Read();
+    ClearEditControls();
+    ShowNoSelectionButtons();
+}
+
+void TVlanStaticForm::LV_dot1qVlanStaticEntrySelectItem(TObject*, TListItem*, bool) {
+    if (LV_dot1qVlanStaticEntry->Selected()) {
+        SetBtn->SetEnabled(true);
+        DeleteBtn->SetEnabled(true);
+        AddBtn->SetEnabled(false);
+    } else {
+        ClearEditControls();
+        ShowNoSelectionButtons();
+    }
+}
+
+void TVlanStaticForm::LV_dot1qVlanStaticEntryClick(TObject* sender) {
+    LV_dot1qVlanStaticEntrySelectItem(sender, nullptr, false);
+    if (LV_dot1qVlanStaticEntry->Selected()) {
+        // An existing VLAN keeps its ID.
+        ED_VLANID->SetEnabled(false);
+        ED_VLANID->SetColor(clBtnFace);
+    }
+}
+
+void TVlanStaticForm::LV_dot1qVlanStaticEntryChange(TObject*, TListItem*, TItemChange) {
+    Table.UpdateCount();
+}
+
+void TVlanStaticForm::SetBtnClick(TObject*) {
+    if (!LV_dot1qVlanStaticEntry->Selected() || !Table.MayAct()) {
+        return;
+    }
+    if (Table.Write([this] { SetEachAlone(*Table.Request, kSetOrder); })) {
+        ClearEditControls();
+    }
+    ShowNoSelectionButtons();
+}
+
+void TVlanStaticForm::AddBtnClick(TObject*) {
+    if (!Table.MayAct()) {
+        return;
+    }
+    if (ED_VLANID->Text().empty()) {
+        RefuseInput(ED_VLANID, DialogText::kPleaseInputVlanId);
+        return;
+    }
+    // Text put into the edit by code has not passed its constraint: the ID is checked here, before
+    // it becomes the row's instance.
+    if (!CheckNumberText(ED_VLANID, kFirstVlanId, kLastVlanId)) {
+        return;
+    }
+    std::vector<int> firstSkipped = {kForbidden};
+    if (ED_VLANName->Text().empty()) {
+        firstSkipped.push_back(kVlanName);
+    }
+    // The new row with its name (when given), egress and untagged ports, then its forbidden ports
+    // alone, even when none is chosen.
+    if (Table.Write([&] {
+            Table.CreateRow(firstSkipped);
+            SetOnly(*Table.Request, {kForbidden});
+        })) {
+        ClearEditControls();
+    }
+}
+
+void TVlanStaticForm::DeleteBtnClick(TObject*) {
+    if (!Table.MayAct()) {
+        return;
+    }
+    if (Table.Write([this] { Table.DestroyRow(); })) {
+        ClearEditControls();
+    }
+    ShowNoSelectionButtons();
+}
+
+void TVlanStaticForm::btnStopClick(TObject*) {
+    Table.Stop();
+}
+
+void TVlanStaticForm::btnCloseClick(TObject*) {
+    Close();
+}
+
+void TVlanStaticForm::FormCloseQuery(TObject*, bool& canClose) {
+    canClose = Table.MayClose();
+}
+
+void TVlanStaticForm::FormClose(TObject*, TCloseAction&) {
+    Table.Close();
+    Pickers.Free();
+    NextFree.Close();
+}

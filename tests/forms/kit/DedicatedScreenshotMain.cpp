@@ -1,0 +1,106 @@
+// Writes pictures of the dedicated dialogs built on the kit, filled from the simulated switch, to
+// look at how they lay out: the static VLAN table with a VLAN selected, the IP interface table and
+// its edit dialog for one interface.
+//   xvfb-run -a ./dedicated_screenshots DIR
+// writes DIR/vlan-static.png, ip-control.png and ip-control-edit.png. Not a test: nothing here is
+// checked automatically.
+#include "IPCtrlEdtFormUnit.h"
+#include "IpCtrlFormUnit.h"
+#include "MainUnit.h"
+#include "SimScreenshots.h"
+#include "TApplication.h"
+#include "TListView.h"
+#include "UnitTableRows.h"
+#include "VlanStaticFormUnit.h"
+
+#include <QApplication>
+#include <QDir>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace {
+
+const char* const kScenario = R"({
+  "firmware": "KC",
+  "objects": [["1.3.6.1.2.1.17.7.1.4.4.0", "int", 4]],
+  "tables": [
+    {"entry": "1.3.6.1.2.1.17.7.1.4.3.1",
+     "columns": [[1, "string", "rw", ""], [2, "hex", "rw"], [3, "hex", "rw"], [4, "hex", "rw"], [5, "rowstatus"]],
+     "rows": [["1", "default", "FFFFF00000000000", "0000000000000000", "FFFFF00000000000", 1],
+              ["2", "sales", "00000FC000000000", "0000000000000000", "00000F0000000000", 1],
+              ["3", "voice", "0000003F00000000", "00000000C0000000", "0000000000000000", 1]]},
+    {"entry": "1.3.6.1.4.1.746.11.117.2.1.3.2.1.3.1",
+     "columns": [[2, "int"], [3, "ip", "rw"], [4, "ip", "rw"], [5, "string", "rw"], [6, "int", "rw"],
+       [7, "int", "rw"], [8, "int", "rw"], [9, "int", "rw"], [10, "int", "rw"], [12, "int", "rw"], [14, "hex"],
+       [15, "int"], [16, "rowstatus"], [17, "int", "rw"], [18, "int", "rw"], [20, "int", "rw"], [21, "int", "rw"],
+       [22, "int", "rw"], [23, "string", "rw"], [28, "int", "rw"], [29, "int", "rw"], [30, "int", "rw"]],
+     "rows": [["6.83.121.115.116.101.109", 1, "10.90.90.90", "255.0.0.0", "default", 2, 2, 1, 1, 1, 1,
+               "FE800000000000000201020304050607", 64, 1, 2, 2, 2, 2, 2, "", 2, 2, 2],
+              ["5.115.97.108.101.115", 2, "192.168.20.1", "255.255.255.0", "sales", 1, 2, 1, 1, 1, 2,
+               "00000000000000000000000000000000", 0, 1, 3, 2, 2, 1, 1, "sales-gw", 2, 2, 2]]}]})";
+
+bool WaitRead(const TableDialogController& table) {
+    return Application->WaitUntil([&] { return table.DataComplete && table.Request && !table.Request->Busy; },
+                                  10000);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication qtApp(argc, argv);
+    Application->Initialize(argc, argv);
+    Application->SetTitle("ZQS-4410-Series");
+    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+
+    SimAgent agent;
+    agent.LoadScenario(kScenario);
+    ScreenshotSession session(agent);
+    DeviceAddress = agent.Address();
+    SysObjectId = "1.3.6.1.4.1.746.10.117.2.1";
+    StackMode = "disabled";
+    FirmwareMode = "KC";
+    // The unit table the port pickers read: one stand-alone 24RA.
+    std::unique_ptr<TForm> holder(CreateForm<TForm>(nullptr));
+    auto* units = new TListView(holder.get());
+    FillUnitTable(units, {{"1", "ZQS-4410-24RA", "master"}});
+    UnitList = units;
+    UnitCount = 1;
+
+    VlanStaticForm = CreateForm<TVlanStaticForm>(Application);
+    VlanStaticForm->SetCaption("802.1Q Static VLAN Table: " + DeviceAddress);
+    SetModalHook([&](TForm* form) {
+        WaitRead(VlanStaticForm->Table);
+        VlanStaticForm->LV_dot1qVlanStaticEntry->SetSelected(
+            VlanStaticForm->LV_dot1qVlanStaticEntry->Items()[1]);
+        VlanStaticForm->LV_dot1qVlanStaticEntryClick(nullptr);
+        GrabForm(form, dir + "/vlan-static.png");
+        form->Close();
+    });
+    VlanStaticForm->ShowModal();
+    delete VlanStaticForm;
+    VlanStaticForm = nullptr;
+
+    IpCtrlForm = CreateForm<TIpCtrlForm>(Application);
+    IpCtrlForm->SetCaption("IP Control Table: " + DeviceAddress);
+    SetModalHook([&](TForm* form) {
+        if (form == IPCtrlEdtForm) {
+            GrabForm(form, dir + "/ip-control-edit.png");
+            form->Close();
+            return;
+        }
+        WaitRead(IpCtrlForm->Table);
+        GrabForm(form, dir + "/ip-control.png");
+        IpCtrlForm->ListView1->SetSelected(IpCtrlForm->ListView1->Items()[1]);
+        IpCtrlForm->OpenEditDialog();
+        form->Close();
+    });
+    IpCtrlForm->ShowModal();
+    SetModalHook(nullptr);
+    delete IpCtrlForm;
+    IpCtrlForm = nullptr;
+
+    UnitList = nullptr;
+    Application->DestroyForms();
+    return 0;
+}

@@ -1,0 +1,207 @@
+#include "TableDialogController.h"
+
+#include "DialogTexts.h"
+#include "KitDialog.h"
+#include "TButton.h"
+#include "VqMessageTable.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TableControllerSim : public FormsSimTest {
+protected:
+    void SetUp() override {
+        FormsSimTest::SetUp();
+        Agent().LoadScenario(ServerScenario());
+    }
+};
+
+std::vector<std::string> Column(TListView* list, int subItem) {
+    std::vector<std::string> cells;
+    for (int i = 0; i < list->Items().Count(); ++i) {
+        cells.push_back(list->Items()[i]->SubItems()[subItem]);
+    }
+    return cells;
+}
+
+} // namespace
+
+TEST(TableController, GuardMatrix) {
+    struct Case {
+        GuardStyle Guard;
+        bool Complete;
+        bool Busy;
+        bool Act;     // Set, Add, Edit, Delete go ahead (else the refusal box)
+        bool Refresh; // Refresh goes ahead
+        bool RefreshSays;
+        bool Close; // the dialog may close (else the refusal box)
+    };
+    const Case cases[] = {
+        {GuardStyle::Flag, false, false, false, false, false, false},
+        {GuardStyle::Flag, false, true, false, false, false, false},
+        {GuardStyle::Flag, true, true, false, false, false, true},
+        {GuardStyle::Flag, true, false, true, true, false, true},
+        {GuardStyle::Busy, false, true, false, false, true, true},
+        {GuardStyle::Busy, false, false, true, true, false, true},
+        {GuardStyle::None, false, true, true, true, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << static_cast<int>(c.Guard) << " complete " << c.Complete << " busy " << c.Busy);
+        KitDialog dialog(c.Guard);
+        dialog.Table.CreateRequest(dialog.Form.get(), DnsStaticNameServerTable, MVT_UMV, 1);
+        dialog.Table.DataComplete = c.Complete;
+        dialog.Table.Request->Busy = c.Busy;
+        {
+            ScriptedDialogs boxes;
+            if (!c.Act) {
+                boxes.Expect(DialogKind::Message, kAppTitle, "Get data not complete");
+            }
+            EXPECT_EQ(dialog.Table.MayAct(), c.Act);
+        }
+        {
+            ScriptedDialogs boxes;
+            if (c.RefreshSays) {
+                boxes.Expect("Get data not complete");
+            }
+            EXPECT_EQ(dialog.Table.MayRefresh(), c.Refresh);
+        }
+        {
+            ScriptedDialogs boxes;
+            if (!c.Close) {
+                boxes.Expect("Get data not complete");
+            }
+            EXPECT_EQ(dialog.Table.MayClose(), c.Close);
+        }
+        dialog.Table.Request->Busy = false;
+    }
+}
+
+TEST_F(TableControllerSim, FirstReadFillsTheListCountsAndSetsTheFlag) {
+    KitDialog dialog;
+    dialog.Open();
+    EXPECT_FALSE(dialog.Table.DataComplete); // an asynchronous walk is under way
+    ASSERT_TRUE(dialog.WaitRead());
+    EXPECT_EQ(Column(dialog.Area.List, 1), (std::vector<std::string>{"10.0.0.1", "10.0.0.2", "10.0.0.3"}));
+    EXPECT_EQ(dialog.Buttons->Count->Caption(), "3");
+    EXPECT_NE(dialog.StatusText().find("Ok!"), std::string::npos) << dialog.StatusText();
+}
+
+TEST_F(TableControllerSim, CountReadsZeroAfterAReadWithoutRows) {
+    KitDialog dialog;
+    dialog.Open();
+    ASSERT_TRUE(dialog.WaitRead());
+    ASSERT_EQ(dialog.Buttons->Count->Caption(), "3");
+    Agent().LoadScenario(ServerScenario("[]"));
+    ASSERT_TRUE(dialog.Table.Read());
+    ASSERT_TRUE(dialog.WaitRead());
+    EXPECT_EQ(dialog.Area.List->Items().Count(), 0);
+    EXPECT_EQ(dialog.Buttons->Count->Caption(), "0");
+}
+
+TEST_F(TableControllerSim, AFailedReadUnlocksTheDialogAndSaysWhy) {
+    Agent().InjectError(kServerEntry, "genErr", SimOp::Next);
+    KitDialog dialog;
+    dialog.Open();
+    ASSERT_TRUE(dialog.WaitRead());
+    EXPECT_NE(dialog.StatusText().find(MessageOfCode(-105)), std::string::npos) << dialog.StatusText();
+    EXPECT_TRUE(dialog.Table.MayClose());
+}
+
+TEST_F(TableControllerSim, AReadThatCannotBeSentUnlocksTheDialogAndSaysWhy) {
+    KitDialog dialog;
+    DialogRequest& request =
+        dialog.Table.CreateRequest(dialog.Form.get(), DnsStaticNameServerTable, MVT_UMV, 1);
+    request.Request.Device.Address = "300.1.2.3"; // no address: the send is refused
+    dialog.Table.Read();
+    EXPECT_TRUE(dialog.Table.DataComplete);
+    EXPECT_FALSE(request.Busy);
+    EXPECT_FALSE(dialog.StatusText().empty());
+    EXPECT_EQ(dialog.StatusText().find("Ok!"), std::string::npos) << dialog.StatusText();
+}
+
+TEST_F(TableControllerSim, AWriteThatRaisesUnlocksAndShowsThePlainMessage) {
+    KitDialog dialog;
+    dialog.Open();
+    ASSERT_TRUE(dialog.WaitRead());
+    Agent().ClearSetLog();
+    const bool written = dialog.Table.Write([] { throw std::runtime_error("the write could not be built"); });
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(dialog.Table.DataComplete);
+    EXPECT_EQ(dialog.StatusText(), "the write could not be built");
+    EXPECT_TRUE(Agent().SetLog().empty());
+}
+
+TEST_F(TableControllerSim, CloseIsRefusedDuringTheFirstWalkAndAllowedOnceStopped) {
+    Agent().SetDelay(kServerEntry, 300, SimOp::Next);
+    KitDialog dialog;
+    dialog.Open();
+    ASSERT_TRUE(WaitFor([&] { return dialog.Area.List->Items().Count() >= 1; }, 10000));
+    {
+        ScriptedDialogs boxes;
+        boxes.Expect("Get data not complete");
+        EXPECT_FALSE(dialog.Table.MayClose());
+    }
+    dialog.Table.Stop();
+    ASSERT_TRUE(dialog.WaitRead());
+    EXPECT_LT(dialog.Area.List->Items().Count(), 3); // the rows read so far stay
+    EXPECT_NE(dialog.StatusText().find(VqSNMPRequest2Controls::kStopText), std::string::npos);
+    EXPECT_TRUE(dialog.Table.MayClose());
+}
+
+TEST_F(TableControllerSim, RowStatusWritesCarryTheItemsTheTableNames) {
+    KitDialog dialog;
+    DialogRequest& request = dialog.Open();
+    ASSERT_TRUE(dialog.WaitRead());
+    Agent().ClearSetLog();
+    const std::string entry = kServerEntry;
+
+    dialog.Area.List->SetSelected(dialog.Area.List->Items()[1]);
+    ASSERT_TRUE(dialog.Table.Write([&] { dialog.Table.DestroyRow(); }));
+    ASSERT_TRUE(dialog.WaitRead());
+    dialog.Area.List->SetSelected(nullptr);
+    dialog.Index->SetText("7");
+    dialog.Address->SetText("10.0.0.7");
+    dialog.Priority->SetItemIndex(1);
+    ASSERT_TRUE(dialog.Table.Write([&] { dialog.Table.CreateRow({KitDialog::kPriority}); }));
+    ASSERT_TRUE(dialog.WaitRead());
+
+    EXPECT_EQ(SetPdus(), (std::vector<std::vector<SimVarBind>>{
+                             {{entry + ".2.2", SimValue::Int(6)}},
+                             {{entry + ".2.7", SimValue::Int(4)}, {entry + ".3.7", {"64", "10.0.0.7"}}},
+                         }));
+    EXPECT_EQ(Column(dialog.Area.List, 1), (std::vector<std::string>{"10.0.0.1", "10.0.0.3", "10.0.0.7"}));
+    for (int v = 0; v < request.Request.VarList.GetCount(); ++v) {
+        EXPECT_EQ(request.Request.VarList.GetVariable(v).Access & acInvalid, 0) << v;
+    }
+}
+
+TEST_F(TableControllerSim, AFailedSetUnlocksADialogThatWaitsForTheFrameworkReRead) {
+    Agent().InjectError(kServerEntry, "genErr", SimOp::Set);
+    KitDialog dialog(GuardStyle::Flag, WriteStyle::FrameworkReRead);
+    dialog.Open();
+    ASSERT_TRUE(dialog.WaitRead());
+    dialog.Area.List->SetSelected(dialog.Area.List->Items()[0]);
+    Dialogs.Expect(DialogKind::Box, kAppTitle, MessageOfCode(-105));
+    ASSERT_TRUE(dialog.Table.Write([&] { dialog.Table.DestroyRow(); }));
+    EXPECT_FALSE(dialog.Table.DataComplete);
+    ASSERT_TRUE(WaitFor([&] { return dialog.Table.DataComplete; }, 10000));
+    EXPECT_EQ(Dialogs.Pending(), 0);
+}
+
+TEST_F(TableControllerSim, AnUnknownModelHasNoTableAndStaysClosable) {
+    KitDialog dialog;
+    auto* add = dialog.Buttons->Add("Add", nullptr);
+    auto* refresh = dialog.Buttons->Add("Refresh", nullptr);
+    dialog.Table.MarkUnsupported({add});
+    EXPECT_FALSE(add->Enabled());
+    EXPECT_TRUE(refresh->Enabled());
+    EXPECT_EQ(dialog.StatusText(), DialogText::kUnsupportedModel);
+    EXPECT_EQ(dialog.Table.Request, nullptr);
+    EXPECT_FALSE(dialog.Table.MayAct()); // silently: the strict seams fail on any box
+    EXPECT_FALSE(dialog.Table.MayRefresh());
+    EXPECT_FALSE(dialog.Table.Read());
+    EXPECT_TRUE(dialog.Table.MayClose());
+    EXPECT_TRUE(Agent().SetLog().empty());
+}

@@ -1,0 +1,438 @@
+#include "MenuCommands.h"
+
+#include "DedicatedDialogRegistry.h"
+#include "DedicatedDialogs.h"
+#include "GUIConfigForm.h"
+#include "MainFormFixture.h"
+#include "MainMenuData.h"
+#include "MainMenuTree.h"
+#include "MenuTree.h"
+#include "SiblingFolder.h"
+#include "TMainMenu.h"
+#include "TableDialogRules.h"
+#include "UiTesting.h"
+#include "VqSNMPRequest2Edits.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <set>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+const std::string kModelIds[] = {"1.3.6.1.4.1.746.10.117.2.1", "1.3.6.1.4.1.746.10.117.3.1",
+                                 "1.3.6.1.4.1.746.10.117.4.1", "1.3.6.1.4.1.746.10.117.5.1",
+                                 "1.3.6.1.4.1.746.10.117.6.1", "1.3.6.1.4.1.746.10.117.7.1"};
+
+const MenuEntry& Command(const char* handler) {
+    const MenuEntry* entry = FindMenuCommand(handler);
+    if (!entry) {
+        throw std::logic_error(std::string("no menu command ") + handler);
+    }
+    return *entry;
+}
+
+// The voice VLAN OUI table with two rows: its command lists them, creates rows with "createAndGo"
+// and deletes them with "destroy".
+const char* const kOuiScenario = R"({"tables": [{"entry": "1.3.6.1.4.1.746.12.74.3.1.1",
+    "columns": [[2, "hex", "rw"], [3, "string", "rw"], [4, "rowstatus"]],
+    "rows": [["0.1.227.0.0.0", "FFFFFF000000", "Alpha", 1],
+             ["0.208.184.0.0.0", "FFFFFF000000", "Beta", 1]]}]})";
+
+class MenuCommandsTest : public MainFormTest {
+protected:
+    void SetUp() override {
+        MainFormTest::SetUp();
+        InstallMainMenu();
+    }
+    void TearDown() override {
+        MainMenuBuilder = nullptr;
+        SysObjectId.clear();
+        FirmwareMode.clear();
+        MainFormTest::TearDown();
+    }
+
+    // A dialog as the command builds it, not shown.
+    static std::unique_ptr<TConfigForm> Build(const char* handler) {
+        return std::unique_ptr<TConfigForm>(BuildTableDialog(Command(handler)));
+    }
+    static TSNMPEditorPanel* PanelOf(TForm* form) {
+        for (int i = 0; i < form->ComponentCount(); ++i) {
+            if (auto* panel = dynamic_cast<TSNMPEditorPanel*>(form->Components(i))) {
+                return panel;
+            }
+        }
+        return nullptr;
+    }
+    static std::string FirstOid(const TConfigForm* form) {
+        const VqSNMPVarList& list = form->Requests.at(0)->Request.VarList;
+        for (int i = 0; i < list.GetCount(); ++i) {
+            if (list.GetVariable(i).Oid != " ") {
+                return list.GetVariable(i).Oid;
+            }
+        }
+        return "";
+    }
+
+    ScriptedDialogs Dialogs;
+};
+
+TEST_F(MenuCommandsTest, CaptionIsTheTitleAndTheAddressOrTheTitleAlone) {
+    Open("{}");
+    const std::string address = Agent().Address();
+    const struct {
+        const char* Handler;
+        std::string Caption;
+    } cases[] = {
+        {"OUITable1Click", "Voice VLAN OUI Table: " + address},
+        {"VLANPortInfomation1Click", "VLAN Port Information Table: " + address}, // title joined to ": "
+        {"Option18Settings1Click", DialogCaption(Command("Option18Settings1Click"), "")},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Build(c.Handler)->Caption(), c.Caption) << c.Handler;
+    }
+    EXPECT_TRUE(Command("Option18Settings1Click").TitleOnly);
+    EXPECT_EQ(std::string(Command("Option18Settings1Click").Title), cases[2].Caption);
+}
+
+TEST_F(MenuCommandsTest, SizesScaleByTheMainWindowsFactorTruncated) {
+    Open("{}");
+    SysObjectId = kModelIds[0];
+    for (double scale : {1.0, 1.25}) {
+        Form->ScaleFactor = scale;
+        // "height 450": 450 at 96 DPI, 562 otherwise.
+        EXPECT_EQ(Build("PortInformation1Click")->Height(), scale == 1.0 ? 450 : 562);
+    }
+    // "height +N" and "width +N" add the scaled amount to what the layout gave.
+    for (const MenuEntry* entry : MainMenuEntries()) {
+        if (entry->Command != CommandKind::TableDialog || entry->IsPaged() ||
+            entry->Sizes[0].Op != SizeOp::HeightPlus || entry->Sizes[1].Op != SizeOp::None) {
+            continue;
+        }
+        Form->ScaleFactor = 1.0;
+        const int plain = std::unique_ptr<TConfigForm>(BuildTableDialog(*entry))->Height();
+        Form->ScaleFactor = 1.25;
+        const int scaled = std::unique_ptr<TConfigForm>(BuildTableDialog(*entry))->Height();
+        const int n = entry->Sizes[0].Value;
+        EXPECT_EQ(scaled - plain, ScaledSize(n, 1.25) - n) << entry->Handler;
+        break;
+    }
+}
+
+TEST_F(MenuCommandsTest, PerModelCommandsReadTheCopyOfTheSwitchsModel) {
+    Open("{}");
+    for (int m = 2; m <= 7; ++m) {
+        SysObjectId = kModelIds[m - 2];
+        EXPECT_EQ(FirstOid(Build("PortInformation1Click").get())
+                      .rfind("1.3.6.1.4.1.746.11.117." + std::to_string(m) + ".", 0),
+                  0u)
+            << "model " << m;
+    }
+}
+
+TEST_F(MenuCommandsTest, AnUnknownModelOpensTheDialogEmptyAndReadsNothing) {
+    Open("{}");
+    SysObjectId = "1.3.6.1.4.1.746.10.117.9.1";
+    ModalDriver driver;
+    driver.Then([&](TForm* form) {
+        auto* dialog = dynamic_cast<TConfigForm*>(form);
+        ASSERT_NE(dialog, nullptr);
+        TSNMPEditorPanel* panel = PanelOf(dialog);
+        // The first-read message has run once the dialog is idle; it started nothing.
+        ASSERT_TRUE(WaitFor([&] { return !dialog->Requests.at(0)->Busy; }));
+        Application->ProcessMessages();
+        EXPECT_EQ(dialog->Requests.at(0)->Request.VarList.GetCount(), 0);
+        EXPECT_EQ(dialog->Requests.at(0)->RowCount, 0);
+        EXPECT_EQ(panel->MsgPanel->MsgBar->SimpleText(), kUnsupportedModelText);
+        ClickControl(panel->Buttons->RefreshButton);
+        EXPECT_EQ(panel->MsgPanel->MsgBar->SimpleText(), kUnsupportedModelText);
+        ClickControl(panel->Buttons->CloseButton);
+    });
+    // A list with Add and Delete over a per-model table: neither is offered without the table.
+    const MenuEntry& entry = Command("PortInformation1Click");
+    RunMenuCommand(entry);
+    EXPECT_EQ(driver.Pending(), 0);
+    EXPECT_TRUE(Agent().SetLog().empty());
+}
+
+TEST_F(MenuCommandsTest, EditionVariantsTakeTheirTableOnlyForTheirExactEdition) {
+    Open("{}");
+    SysObjectId = kModelIds[0];
+    int seen = 0;
+    for (const MenuEntry* entry : MainMenuEntries()) {
+        if (entry->Command != CommandKind::TableDialog || entry->IsPaged() || !entry->Panel.Edition) {
+            continue;
+        }
+        const MenuPanel& panel = entry->Panel;
+        for (const char* mode : {"KA", "KB", "KC", ""}) {
+            FirmwareMode = mode;
+            const MenuTable& table = FirmwareMode == panel.Edition ? panel.EditionTable : panel.Table;
+            const MibTableRow* expected = table.Set ? table.Set->ForModel(2) : table.Table;
+            const int count = std::unique_ptr<TConfigForm>(BuildTableDialog(*entry))
+                                  ->Requests.at(0)
+                                  ->Request.VarList.GetCount();
+            EXPECT_EQ(count, VqSNMPVarList::CountRows(expected)) << entry->Handler << " in " << mode;
+        }
+        ++seen;
+    }
+    EXPECT_GT(seen, 0);
+}
+
+TEST_F(MenuCommandsTest, ButtonSettingsHideEditWithOrWithoutTheDoubleClickAndPlaceStop) {
+    Open("{}");
+    SysObjectId = kModelIds[0];
+    {
+        auto dialog = Build("MACBasedVLAN2Click"); // Edit hidden, the double-click still edits
+        auto* panel = dynamic_cast<TSNMPListViewPanel*>(PanelOf(dialog.get()));
+        ASSERT_NE(panel, nullptr);
+        EXPECT_FALSE(panel->Buttons->EditButton->Visible());
+        EXPECT_TRUE(static_cast<bool>(panel->ListPanel->ListView->OnDblClick));
+    }
+    {
+        auto dialog = Build("OUITable1Click"); // Edit hidden and nothing opens the Edit dialog
+        auto* panel = dynamic_cast<TSNMPListViewPanel*>(PanelOf(dialog.get()));
+        ASSERT_NE(panel, nullptr);
+        EXPECT_FALSE(panel->Buttons->EditButton->Visible());
+        EXPECT_FALSE(static_cast<bool>(panel->ListPanel->ListView->OnDblClick));
+        EXPECT_TRUE(panel->Buttons->AddButton->Visible());
+        EXPECT_TRUE(panel->Buttons->DeleteButton->Visible());
+    }
+    {
+        auto dialog = Build("RouteTable2Click"); // Stop shown, the column laid out again
+        TCtrlBtnPanel* buttons = PanelOf(dialog.get())->Buttons;
+        EXPECT_TRUE(buttons->StopButton->Visible());
+        EXPECT_LT(buttons->StopButton->Top(), buttons->CloseButton->Top());
+    }
+}
+
+TEST_F(MenuCommandsTest, DeleteThroughTheCommandsDialogSendsDestroyAndConfigFormNamesTheDialog) {
+    Open(kOuiScenario);
+    ModalDriver driver;
+    driver.Then([&](TForm* form) {
+        EXPECT_EQ(static_cast<TForm*>(ConfigForm), form);
+        auto* dialog = dynamic_cast<TConfigForm*>(form);
+        auto* panel = dynamic_cast<TSNMPListViewPanel*>(PanelOf(dialog));
+        ASSERT_TRUE(WaitFor([&] { return !dialog->Requests.at(0)->Busy; }));
+        ASSERT_EQ(panel->ListPanel->ListView->Items().Count(), 2);
+        ClickListRow(panel->ListPanel->ListView, 1);
+        Dialogs.Expect("Are you sure to delete it?", mrOk);
+        ClickControl(panel->Buttons->DeleteButton);
+        EXPECT_EQ(panel->ListPanel->ListView->Items().Count(), 1);
+        ClickControl(panel->Buttons->CloseButton);
+    });
+    Agent().ClearSetLog();
+    RunMenuCommand(Command("OUITable1Click"));
+    EXPECT_EQ(driver.Pending(), 0);
+    EXPECT_EQ(ConfigForm, nullptr);
+    const std::vector<SimSetPdu> log = Agent().SetLog();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].VarBinds,
+              (std::vector<SimVarBind>{{"1.3.6.1.4.1.746.12.74.3.1.1.4.0.208.184.0.0.0", SimValue::Int(6)}}));
+}
+
+TEST_F(MenuCommandsTest, CounterTablesTalkV2cWhileOpenAndTheVersionComesBack) {
+    Open(kOuiScenario);
+    SessionParameters.Security.Version = 0;
+    SessionParameters.Security.ReadCommunity = "tamber";
+    SessionParameters.Security.WriteCommunity = "quindle";
+    ModalDriver driver;
+    driver.Then([&](TForm* form) {
+        auto* dialog = dynamic_cast<TConfigForm*>(form);
+        EXPECT_EQ(dialog->Requests.at(0)->Request.Security.Version, 1);
+        ASSERT_TRUE(WaitFor([&] { return !dialog->Requests.at(0)->Busy; }));
+        ClickControl(PanelOf(dialog)->Buttons->CloseButton);
+    });
+    RunMenuCommand(Command("Historical1Click"));
+    EXPECT_EQ(driver.Pending(), 0);
+    EXPECT_EQ(SessionParameters.Security.Version, 0);
+
+    // A dedicated counter dialog that cannot be made: the raise is undone all the same.
+    DedicatedDialogRegistry registry;
+    registry.Register("TACLCounterForm", [](TComponent*, int) -> TForm* {
+        EXPECT_EQ(SessionParameters.Security.Version, 1);
+        throw std::runtime_error("no dialog");
+    });
+    EXPECT_THROW(RunMenuCommand(Command("ACLCounterTable1Click"), registry), std::runtime_error);
+    EXPECT_EQ(SessionParameters.Security.Version, 0);
+}
+
+class ProbeDialog : public TForm {
+public:
+    using TForm::TForm;
+};
+ProbeDialog* ProbeInstance = nullptr;
+
+TEST_F(MenuCommandsTest, DedicatedDialogsLiveInTheirPointerWhileShown) {
+    Open("{}");
+    DedicatedDialogRegistry registry;
+    TComponent* owner = nullptr;
+    auto factory = [&owner](TComponent* o, int) -> TForm* {
+        owner = o;
+        return CreateForm<ProbeDialog>(o);
+    };
+    auto setter = [](TForm* dialog) { ProbeInstance = static_cast<ProbeDialog*>(dialog); };
+    registry.Register("TMcastProxyGroupForm", factory, setter);
+    registry.Register("TPortTrunkForm", factory, setter);
+    registry.Register("TIPv6ProfileForm", factory, setter);
+    const struct {
+        const char* Handler;
+        bool KeepsPointer;
+        TComponent* Owner;
+        int Multicast;
+    } cases[] = {
+        {"GroupTable4Click", true, Application, 2},
+        {"PortTrunk2Click", false, Application, 2}, // a local pointer; the multicast choice stays
+        {"IPv6MaskInformation1Click", true, Form, 2},
+    };
+    for (const auto& c : cases) {
+        const MenuEntry& entry = Command(c.Handler);
+        ModalDriver driver;
+        driver.Then([&](TForm* form) {
+            EXPECT_EQ(ProbeInstance, c.KeepsPointer ? form : nullptr) << c.Handler;
+            EXPECT_EQ(form->Caption(), DialogCaption(entry, Agent().Address()));
+            EXPECT_EQ(MulticastIpVersion, c.Multicast);
+            form->Close();
+        });
+        RunMenuCommand(entry, registry);
+        EXPECT_EQ(driver.Pending(), 0) << c.Handler;
+        EXPECT_EQ(owner, c.Owner) << c.Handler;
+        EXPECT_EQ(ProbeInstance, nullptr) << c.Handler;
+    }
+
+    // A class whose construction yields no dialog: nothing is shown (a modal form would fail).
+    DedicatedDialogRegistry none;
+    none.Register("TPortTrunkForm", [](TComponent*, int) -> TForm* { return nullptr; });
+    RunMenuCommand(Command("PortTrunk2Click"), none);
+}
+
+TEST_F(MenuCommandsTest, StpVersionIsReadBeforeItsDialogIsMade) {
+    Open(R"({"objects": [["1.3.6.1.4.1.746.12.15.1.2.0", "int", 2, "rw"]]})");
+    DedicatedDialogRegistry registry;
+    std::string seen;
+    registry.Register("TSTP_Info", [&seen](TComponent* owner, int) -> TForm* {
+        seen = MainForm->ST_STPVersion->Caption();
+        return nullptr;
+    });
+    RunMenuCommand(Command("Information2Click"), registry);
+    EXPECT_EQ(seen, "mstp");
+
+    // A switch that does not answer leaves the text as it was, says nothing, and the dialog is made.
+    Agent().LoadScenario(R"({"objects": [["1.3.6.1.4.1.746.12.15.1.2.0", "int", 0, "rw"]]})");
+    Agent().SetDelay("1.3.6.1.4.1.746.12.15.1.2.0", 5000);
+    seen.clear();
+    Form->SetStatusText("");
+    RunMenuCommand(Command("Information2Click"), registry);
+    EXPECT_EQ(seen, "mstp");
+    EXPECT_EQ(Form->StatusText(), "");
+}
+
+TEST_F(MenuCommandsTest, SiblingCommandsStartTheirModuleWithTheKeyLast) {
+    Open("{}");
+    SiblingFolder folder({"MIB", "IFMib"});
+    RecordingLauncher launcher;
+    RunMenuCommand(Command("Information3Click"));
+    RunMenuCommand(Command("GeneralTable1Click"));
+    ASSERT_EQ(launcher.Launches.size(), 2u);
+    EXPECT_EQ(launcher.Launches[0].front(), folder.Path("MIB"));
+    EXPECT_EQ(launcher.Launches[0].back(), "/TMIB_Info");
+    EXPECT_EQ(launcher.Launches[1].front(), folder.Path("IFMib"));
+    EXPECT_EQ(launcher.Launches[1].back(), "/TIFMib_LastChangeTable");
+}
+
+// The whole menu after start-up: visible leaves by edition and stack mode, enabled ones less the
+// dialogs not built, and the SNMP v3 menu only with /v3.
+struct MenuCase {
+    const char* Edition;
+    bool Stacking;
+};
+
+class MainMenuVisibility : public MenuCommandsTest, public ::testing::WithParamInterface<MenuCase> {};
+
+bool ShownByPasses(const MenuEntry& entry, const MenuCase& c) {
+    const std::string edition = c.Edition;
+    bool visible = entry.Visible;
+    if (entry.Passes.HideAtStart || (edition == "KA" && entry.Passes.HideInKA) ||
+        (edition == "KC" && entry.Passes.HideInKC)) {
+        visible = false;
+    }
+    if (edition == "KC" && entry.Passes.ShowInKC) {
+        visible = true;
+    }
+    if (entry.Passes.StackModeOnly) {
+        visible = c.Stacking;
+    }
+    return visible;
+}
+
+TEST_P(MainMenuVisibility, VisibleAndEnabledLeavesFollowThePasses) {
+    const MenuCase c = GetParam();
+    Open(std::string(R"({"firmware": ")") + c.Edition + R"(", "stack_mode": ")" +
+         (c.Stacking ? "enabled" : "disabled") + R"(", "units": [{"model": "24RA"}, {"model": "48DA"}]})");
+    ASSERT_EQ(FirmwareMode, c.Edition);
+
+    const std::vector<std::string> missing = ProgramDialogs().Missing();
+    const std::set<std::string> missingSet(missing.begin(), missing.end());
+    std::set<std::string> expectedVisible, expectedEnabled, visible, enabled;
+    // What the passes decide for each submenu, by its depth on the current path.
+    std::vector<bool> shown, usable;
+    for (const MenuEntry* entry : MainMenuEntries()) {
+        const int depth = entry->Depth();
+        shown.resize(depth - 1);
+        usable.resize(depth - 1);
+        const bool parentShown = std::all_of(shown.begin(), shown.end(), [](bool b) { return b; });
+        const bool parentUsable = std::all_of(usable.begin(), usable.end(), [](bool b) { return b; });
+        const bool itemShown = parentShown && ShownByPasses(*entry, c);
+        // The fixture starts the program with /v3, so the items enabled only with it are usable.
+        const bool itemUsable = parentUsable;
+        if (entry->Item == MenuItemKind::Submenu) {
+            shown.push_back(ShownByPasses(*entry, c));
+            usable.push_back(true);
+            continue;
+        }
+        if (entry->Item != MenuItemKind::Item || entry->Command == CommandKind::None) {
+            continue;
+        }
+        const std::string path = MenuItemPath(FindMenuItem(Form->MainMenu1, *entry));
+        if (itemShown) {
+            expectedVisible.insert(path);
+            const char* dialog = entry->Command == CommandKind::Dedicated ? entry->Dialog
+                                 : entry->Command == CommandKind::Ddm     ? DdmBuilderName(entry->Ddm)
+                                                                          : nullptr;
+            const bool tableReady = CommandReady(*entry, ProgramDialogs()) || dialog;
+            if (itemUsable && tableReady && !(dialog && missingSet.count(dialog))) {
+                expectedEnabled.insert(path);
+            }
+        }
+        // What the user sees: the item and every submenu above it visible (and enabled).
+        bool isVisible = true, isEnabled = true;
+        for (TMenuItem* item = FindMenuItem(Form->MainMenu1, *entry); item && item->Parent();
+             item = item->Parent()) {
+            isVisible = isVisible && item->Visible();
+            isEnabled = isEnabled && item->Enabled();
+        }
+        if (isVisible) {
+            visible.insert(path);
+            if (isEnabled) {
+                enabled.insert(path);
+            }
+        }
+    }
+    EXPECT_EQ(visible, expectedVisible);
+    EXPECT_EQ(enabled, expectedEnabled);
+    EXPECT_GT(visible.size(), 300u);
+    EXPECT_TRUE(Form->MenuItem("VACM1")->Enabled()) << "started with /v3";
+}
+
+INSTANTIATE_TEST_SUITE_P(EditionsAndStackModes, MainMenuVisibility,
+                         ::testing::Values(MenuCase{"KA", true}, MenuCase{"KA", false}, MenuCase{"KB", true},
+                                           MenuCase{"KB", false}, MenuCase{"KC", true},
+                                           MenuCase{"KC", false}),
+                         [](const auto& info) {
+                             return std::string(info.param.Edition) +
+                                    (info.param.Stacking ? "Stack" : "Alone");
+                         });
+
+} // namespace
