@@ -1,7 +1,8 @@
 // The table panel against the simulated switch: the list, the Add and Edit dialogs, Delete through
-// the row-status column, list clicks and hints.
+// the row-status column, list clicks and hints; and Stop against an agent whose table never ends.
 #include "CatalogueOptionLists.h"
 #include "GenericDialogFixture.h"
+#include "HostileAgent.h"
 #include "Oid_voicevlan.h"
 
 #include <QtTest/QtTest>
@@ -15,6 +16,14 @@ const char* const kOuiScenario = R"({"tables": [{"entry": "1.3.6.1.4.1.746.12.74
     "columns": [[2, "hex", "rw"], [3, "string", "rw"], [4, "rowstatus"]],
     "rows": [["0.1.227.0.0.0", "FFFFFF000000", "Siemens", 1],
              ["0.208.184.0.0.0", "FFFFFF000000", "Veritel", 1]]}]})";
+
+// The hostile agent's table: an integer and a text column.
+constexpr MibTableRow kHostileTable[] = {
+    {" ", "Index", itInteger, acNotAccess},
+    {"1.3.6.1.4.1.746.99.1.1.2", "Speed", itInteger, acReadOnly},
+    {"1.3.6.1.4.1.746.99.1.1.3", "Name", itDisplayString, acReadOnly},
+    {},
+};
 
 class ListPanelTest : public GenericDialogTest {
 protected:
@@ -342,4 +351,33 @@ TEST_F(ListPanelTest, WithTag100TheEditDialogShowsTheRowStatusAndWritesItActive)
     ASSERT_EQ(1u, Agent().SetLog().size());
     EXPECT_EQ((std::vector<SimVarBind>{{kOui + "4.0.208.184.0.0.0", SimValue::Int(1)}}),
               Agent().SetLog()[0].VarBinds);
+}
+
+TEST_F(ListPanelTest, StopEndsTheWalkOfAnEndlessTableWithinOneReply) {
+    HostileAgent& hostile = HostileAgent::Shared();
+    hostile.Reset();
+    hostile.SetScenario("endless-table");
+    SessionParameters.Device = {hostile.Address(), static_cast<uint16_t>(hostile.Port())};
+    Dialog = NewDialog();
+    Request = NewRequest(Dialog, kHostileTable, MVT_UMV, 1);
+    Panel = Dialog->SetListViewPanel(Request, -1, nullptr, -1, nullptr);
+    Panel->ShowStopButton();
+    List = Panel->ListPanel->ListView;
+    ModalDriver driver;
+    driver.Then([&](TForm*) {
+        ASSERT_TRUE(WaitFor([&] { return List->Items().Count() >= 30; }, 10000));
+        EXPECT_TRUE(Request->Busy);
+        ClickControl(Buttons()->StopButton);
+        const int atStop = List->Items().Count();
+        ASSERT_TRUE(WaitIdle(Request));
+        EXPECT_LE(List->Items().Count(), atStop + 1) << "more than the reply in flight was taken";
+        EXPECT_EQ(hostile.Requests().size(), static_cast<size_t>(List->Items().Count()))
+            << "a step after Stop";
+        EXPECT_TRUE(Status(Panel).starts_with("Get: Stop, SNMP Request is not active. Receive at "))
+            << Status(Panel);
+        ClickControl(Buttons()->CloseButton);
+    });
+    Dialog->ShowModal();
+    EXPECT_EQ(0, driver.Pending());
+    EXPECT_EQ("", hostile.TakeErrors());
 }

@@ -75,6 +75,7 @@ bool VqSNMPRequest2Controls::Get() {
         if (Mode == 0) {
             Busy = true;
             const uint64_t serial = Request.GetErrorSerial();
+            const bool wasActive = Request.Active;
             auto life = Request.LifeToken();
             bool ok = false;
             if (!IsWalk()) {
@@ -95,6 +96,8 @@ bool VqSNMPRequest2Controls::Get() {
                 ShowStatus(MessageOfCode(0));
             else if (Request.GetErrorSerial() != serial)
                 ShowStatus(Request.LastError().Message); // a dead switch is noticed, not hidden
+            else if (wasActive && !Request.Active)
+                ShowStopped(); // Stop, pressed while a row was handled, refused the next step
         } else if (Mode == 1) {
             Busy = true;
             if (Request.Active)
@@ -172,17 +175,7 @@ void VqSNMPRequest2Controls::GetReplyReceived(VqSNMPError& error) {
             return;
         Busy = false;
         Operation = 0;
-        if (HasStatusTarget()) {
-            if (Request.ErrorHandler) {
-                VqSNMPError stop;
-                stop.Code = 0;
-                stop.Serial = ~uint64_t{0};
-                stop.Message = kStopText;
-                Request.ErrorHandler(stop);
-            } else {
-                ShowStatus(kStopText);
-            }
-        }
+        ShowStopped();
         if (OnGetDone)
             OnGetDone(this, error);
     } catch (const std::exception& e) {
@@ -190,6 +183,20 @@ void VqSNMPRequest2Controls::GetReplyReceived(VqSNMPError& error) {
             Operation = 0;
             ReportException(e);
         }
+    }
+}
+
+void VqSNMPRequest2Controls::ShowStopped() {
+    if (!HasStatusTarget())
+        return;
+    if (Request.ErrorHandler) {
+        VqSNMPError stop;
+        stop.Code = 0;
+        stop.Serial = ~uint64_t{0};
+        stop.Message = kStopText;
+        Request.ErrorHandler(stop);
+    } else {
+        ShowStatus(kStopText);
     }
 }
 

@@ -92,6 +92,8 @@ private:
     // destroyed, or the reply failed and went to its hook or report).
     bool EndedAtOnce(const VqSNMPError& error, int operation);
     void FinishRead(const VqSNMPError& error);
+    // The stop text on the status target, through Request.ErrorHandler when one is set.
+    void ShowStopped();
     void ReadFailed(const VqSNMPError& error);
     void WriteEnded(const VqSNMPError& error);
     void ReportWrite(const VqSNMPError& error, bool failed);

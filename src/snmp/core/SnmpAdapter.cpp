@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -147,11 +148,15 @@ int FailureStatus(int libraryError, int fallback) {
     return status == kSnmpOk || status == kSnmpGeneralError ? fallback : status;
 }
 
+// Returning 0 for a message leaves its request waiting in the library (for the real reply, a
+// retry or the time-out); 1 ends it.
 extern "C" int LibraryCallback(int operation, netsnmp_session* session, int, netsnmp_pdu* pdu, void* magic) {
     auto* channel = static_cast<SnmpAdapter::Channel*>(session->callback_magic);
-    if (channel && channel->Owner)
+    if (!channel || !channel->Owner)
+        return 1;
+    const bool taken =
         channel->Owner->OnLibraryEvent(*channel, reinterpret_cast<uintptr_t>(magic), operation, pdu);
-    return 1;
+    return taken ? 1 : 0;
 }
 
 void InitLibraryOnce() {
@@ -389,6 +394,17 @@ int AddBinding(netsnmp_pdu* pdu, const SnmpVarBind& binding, bool withValue) {
     return added ? kSnmpOk : kSnmpResourceUnavailable;
 }
 
+// The error index and bindings of a received reply; the result is its error status. An agent's
+// error status outside 1..18 must not read as one of the library's own statuses (1400 would be
+// success): it becomes a status no table names. An error index outside int names no variable.
+int TakeReply(const netsnmp_pdu& pdu, SnmpReply& reply) {
+    reply.ErrorIndex = pdu.errindex >= 0 && pdu.errindex <= INT_MAX ? static_cast<int>(pdu.errindex) : 0;
+    for (const netsnmp_variable_list* v = pdu.variables; v; v = v->next_variable)
+        reply.VarBinds.push_back(FromLibrary(*v));
+    return pdu.errstat >= 0 && pdu.errstat <= kSnmpLastErrorStatus ? static_cast<int>(pdu.errstat)
+                                                                   : kSnmpUnknownErrorStatus;
+}
+
 u_char* CopyBytes(const std::string& text) {
     auto* copy = static_cast<u_char*>(malloc(text.size() ? text.size() : 1));
     if (copy)
@@ -404,6 +420,20 @@ int MillisecondsUntil(Clock::time_point deadline) {
 bool Readable(int socket) {
     pollfd watch{socket, POLLIN, 0};
     return poll(&watch, 1, 0) > 0 && (watch.revents & (POLLIN | POLLERR));
+}
+
+// Whether a received message came from the agent's own address and port. The library matches a
+// reply by its request-id alone, so a datagram from anywhere else that guesses it would be taken;
+// over UDP the source is what the message's transport data records.
+bool FromAgent(const netsnmp_pdu& pdu, const std::string& address, uint16_t port) {
+    if (!pdu.transport_data ||
+        pdu.transport_data_length < static_cast<int>(sizeof(netsnmp_indexed_addr_pair)))
+        return false;
+    const sockaddr_in& from =
+        static_cast<const netsnmp_indexed_addr_pair*>(pdu.transport_data)->remote_addr.sin;
+    in_addr agent{};
+    return from.sin_family == AF_INET && inet_pton(AF_INET, address.c_str(), &agent) == 1 &&
+           from.sin_addr.s_addr == agent.s_addr && ntohs(from.sin_port) == port;
 }
 
 void ReadOne(void* handle, int socket) {
@@ -440,6 +470,21 @@ void SnmpAdapter::InitMessageProcessing(const std::string& engineId, unsigned bo
     // count of the previous start and adds one.
     std::string previous = std::to_string(boots > 0 ? boots - 1 : 0);
     engineBoots_conf("engineBoots", previous.data());
+}
+
+int SnmpAdapter::DecodeResponsePdu(std::string_view encoded, SnmpReply& reply) {
+    InitLibraryOnce();
+    netsnmp_pdu* pdu = snmp_pdu_create(SNMP_MSG_RESPONSE);
+    if (!pdu)
+        return kSnmpResourceUnavailable;
+    pdu->version = SNMP_VERSION_2c;
+    std::vector<u_char> data(encoded.begin(), encoded.end());
+    size_t length = data.size();
+    int status = kSnmpInvalidPdu;
+    if (!data.empty() && snmp_pdu_parse(pdu, data.data(), &length) == 0 && pdu->command == SNMP_MSG_RESPONSE)
+        status = TakeReply(*pdu, reply);
+    snmp_free_pdu(pdu);
+    return status;
 }
 
 bool SnmpAdapter::IsValidAddress(const std::string& address) {
@@ -644,12 +689,14 @@ int SnmpAdapter::Send(SnmpOperation operation, const SnmpTarget& target,
     return kSnmpOk;
 }
 
-void SnmpAdapter::OnLibraryEvent(Channel& channel, uint64_t id, int operation, void* libraryPdu) {
+bool SnmpAdapter::OnLibraryEvent(Channel& channel, uint64_t id, int operation, void* libraryPdu) {
+    auto* pdu = static_cast<netsnmp_pdu*>(libraryPdu);
+    if (operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && !FromAgent(*pdu, channel.Address, channel.Port))
+        return false; // dropped like a message that does not parse
     auto found = Pendings.find(id);
     if (found == Pendings.end() || found->second->Done)
-        return; // cancelled, closed, or already ended by the watchdog
+        return true; // cancelled, closed, or already ended by the watchdog
     Pending& pending = *found->second;
-    auto* pdu = static_cast<netsnmp_pdu*>(libraryPdu);
     netsnmp_session* session = snmp_sess_session(channel.Handle);
     try {
         switch (operation) {
@@ -662,21 +709,18 @@ void SnmpAdapter::OnLibraryEvent(Channel& channel, uint64_t id, int operation, v
                     session->s_snmp_errno = type;
                 if (type == SNMPERR_NOT_IN_TIME_WINDOW) {
                     pending.ReportStatus = kUsmNotInTimeWindow;
-                    return;
+                    return true;
                 }
                 if (type == SNMPERR_UNKNOWN_ENG_ID)
                     DropEngineId(channel);
                 Finish(pending, FailureStatus(type, kSnmpV3Report));
-                return;
+                return true;
             }
-            pending.Reply.ErrorIndex = static_cast<int>(pdu->errindex);
-            for (netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
-                pending.Reply.VarBinds.push_back(FromLibrary(*v));
-            Finish(pending, static_cast<int>(pdu->errstat));
-            return;
+            Finish(pending, TakeReply(*pdu, pending.Reply));
+            return true;
         case NETSNMP_CALLBACK_OP_TIMED_OUT:
             TimedOut(pending);
-            return;
+            return true;
         case NETSNMP_CALLBACK_OP_SEC_ERROR: {
             // A report the library could not match to the request's security level (a wrong
             // digest, an unknown user) arrives here with the report itself; net-snmp's own
@@ -686,19 +730,20 @@ void SnmpAdapter::OnLibraryEvent(Channel& channel, uint64_t id, int operation, v
             if (type == SNMPERR_UNKNOWN_ENG_ID)
                 DropEngineId(channel);
             Finish(pending, FailureStatus(type, kUsmAuthenticationFailure));
-            return;
+            return true;
         }
         case NETSNMP_CALLBACK_OP_SEND_FAILED:
             Finish(pending, FailureStatus(session ? session->s_snmp_errno : 0, kSnmpTransportFailed));
-            return;
+            return true;
         default:
-            return; // connect, disconnect, resend: not an end
+            return true; // connect, disconnect, resend: not an end
         }
     } catch (const std::bad_alloc&) {
         // Nothing may unwind through the library's frames.
         pending.Reply.VarBinds.clear();
         Finish(pending, kSnmpResourceUnavailable);
     }
+    return true;
 }
 
 void SnmpAdapter::Finish(Pending& pending, int status) {

@@ -10,11 +10,14 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Library statuses the adapter reports besides 0 (success) and a reply's error status 1..18.
 enum SnmpLibStatus : int {
     kSnmpOk = 0,
+    kSnmpLastErrorStatus = 18,    // a reply's error status is 1..18
+    kSnmpUnknownErrorStatus = 19, // a reply's error status outside 1..18 ("Unknown error code!")
     kSnmpGeneralError = -1,
     kSnmpResourceUnavailable = -2,
     kSnmpInternalError = -3,
@@ -109,6 +112,11 @@ public:
     // Our SNMPv3 engine: its ID (the bytes of the text) and boot count.
     void InitMessageProcessing(const std::string& engineId, unsigned boots);
 
+    // The reply a response PDU carries, read from its encoding (the PDU's tag onwards) as every
+    // received reply is read: its error status, or kSnmpInvalidPdu when the library does not
+    // parse it. Lets the fuzz harness of the reply decoding reach the library's reading.
+    static int DecodeResponsePdu(std::string_view encoded, SnmpReply& reply);
+
     // Whether the address text is a dotted IPv4 address or a name that resolves to one.
     static bool IsValidAddress(const std::string& address);
 
@@ -146,8 +154,9 @@ public:
 
     struct Channel;
     struct Pending;
-    // Called by the library's callback; public only for it.
-    void OnLibraryEvent(Channel& channel, uint64_t id, int operation, void* pdu);
+    // Called by the library's callback; public only for it. False for a message the request
+    // does not take (one from another address or port): the request goes on waiting.
+    bool OnLibraryEvent(Channel& channel, uint64_t id, int operation, void* pdu);
 
 private:
     Channel* ChannelFor(const SnmpTarget& target, bool blocking, const std::string& address, int& status);

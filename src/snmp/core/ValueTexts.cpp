@@ -256,6 +256,70 @@ std::optional<std::string> ReceivedText(int itemType, const SnmpValue& v) {
     }
 }
 
+bool IsValueSyntax(SnmpSyntax s) {
+    return CarriesNumber(s) || CarriesOctets(s) || s == SnmpSyntax::ObjectId;
+}
+
+// Whether a column of the item type reads a value of this ASN type. Values of another type are
+// shown as what they are, never read as the column's type. OCTET STRING is the normal carrier of
+// every octet-based type (MAC, date-time, display string, IPv6, bit list...), and an IP address
+// may come as one; absent values and unknown tags go to the item type's own absent text.
+bool ReadsSyntax(int itemType, SnmpSyntax s) {
+    if (!IsValueSyntax(s))
+        return true;
+    const bool octets = s == SnmpSyntax::OctetString || s == SnmpSyntax::Opaque;
+    switch (itemType) {
+    case itBoolean:
+        return s == SnmpSyntax::Integer;
+    case itInteger:
+    case itCounter:
+    case itGauge:
+    case itUInteger:
+    case itCounter64:
+        return CarriesNumber(s) && s != SnmpSyntax::TimeTicks;
+    case itTimeTicks:
+        return s == SnmpSyntax::TimeTicks;
+    case itNull:
+        return false;
+    case itObjectId:
+        return s == SnmpSyntax::ObjectId;
+    case itIpAddress:
+    case itNsapAddress:
+        return s == SnmpSyntax::IpAddress || s == SnmpSyntax::NsapAddress || s == SnmpSyntax::OctetString;
+    case itBitString:
+    case itOctetString:
+    case itOpaque:
+    case itDouble:
+    case itMacAddress:
+    case itDateTime:
+    case itBcDateTime:
+    case itDisplayString:
+    case itIpv6Address:
+    case itBitList:
+    case itInetAddress:
+        return octets;
+    default:
+        RaiseVqError(kBadSyntax);
+    }
+}
+
+// A value by the ASN type that arrived: numbers in decimal (time ticks as time ticks), octets as
+// hex text (an IP address of four octets dotted), an OID dotted; nullopt for an empty OID.
+std::optional<std::string> ArrivedText(const SnmpValue& v) {
+    if (v.Syntax == SnmpSyntax::TimeTicks)
+        return TimeTicksToText(v.Unsigned);
+    if (CarriesNumber(v.Syntax))
+        return NumberText(v);
+    const bool address = v.Syntax == SnmpSyntax::IpAddress || v.Syntax == SnmpSyntax::NsapAddress;
+    if (address && v.Bytes.size() == 4)
+        return DottedQuad(v.Bytes);
+    if (CarriesOctets(v.Syntax))
+        return OctetsToHex(v.Bytes);
+    if (v.Syntax == SnmpSyntax::ObjectId && !v.Oid.Empty())
+        return v.Oid.ToString();
+    return std::nullopt;
+}
+
 SnmpValue OctetValue(std::string octets) {
     return SnmpValue::Octets(std::move(octets));
 }
@@ -497,7 +561,13 @@ double NowAsDateTime() {
 }
 
 std::string VbToText(int itemType, const VqOptionList* optionList, const SnmpValue& value) {
-    std::optional<std::string> text = ReceivedText(itemType, value);
+    std::optional<std::string> text;
+    if (ReadsSyntax(itemType, value.Syntax)) {
+        text = ReceivedText(itemType, value);
+    } else if ((text = ArrivedText(value))) {
+        // Not one of the column's values: its option list must not name it.
+        return *text;
+    }
     if (!text) {
         // Absent or empty values: octet-string types show the empty text (done above), display
         // strings the empty text, every other type "(NULL)".

@@ -156,6 +156,10 @@ const char* const kVqSnmpMessages[] = {
     "Log database field not found!",
     "Bad syntax for the history chart of log!",
     "Unknown error code!",
+    // Replies the framework refuses to read: a misbehaving agent must never show a wrong value
+    // as right, nor keep a walk going for ever.
+    "Agent returned a non-increasing OID!",
+    "Agent returned fewer SNMP variables than requested!",
 };
 
 const char* const kStatusTemplates[] = {
@@ -257,7 +261,7 @@ std::string MessageOfCode(int code) {
         {&VqSnmpMessages, 0, 0, 0},           {&CommonMessages, 0, -1, -25},
         {&SnmpMessages, -101, -101, -118},    {&SnmpV3Messages, -201, -201, -217},
         {&SnmpUsmMessages, -301, -301, -314}, {&SnmpClassMessages, -401, -401, -423},
-        {&VqSnmpMessages, -500, -501, -528},
+        {&VqSnmpMessages, -500, -501, -530},
     };
     for (const Range& r : kRanges)
         if (code <= r.High && code >= r.Low)

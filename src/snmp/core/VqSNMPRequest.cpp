@@ -24,6 +24,8 @@ constexpr int kBadSyntaxInExpression = -513;
 constexpr int kBadKeyCount = -514;
 constexpr int kBadListKind = -515;
 constexpr int kUnknownErrorCode = -528;
+constexpr int kNonIncreasingOid = -529;
+constexpr int kFewerBindings = -530;
 constexpr int kRepostMs = 20; // a local reply that met a running reply handler tries again after this
 
 constexpr std::string_view kNotDoneText = "(NOTDONE)";
@@ -47,6 +49,12 @@ int64_t Truncated(double v) {
     if (v <= -9.2e18)
         return std::numeric_limits<int64_t>::min();
     return static_cast<int64_t>(v);
+}
+
+// A reply's error index names one of the request's bindings (1 for the first); any other index
+// points at no variable.
+int BindingIndex(int errorIndex, size_t bindings) {
+    return errorIndex >= 1 && static_cast<size_t>(errorIndex) <= bindings ? errorIndex : 0;
 }
 
 void ReportEscaped(std::exception_ptr failure) {
@@ -329,6 +337,17 @@ bool VqSNMPRequest::MatchesFilter(std::string_view filter) {
 
 // ---- reading
 
+int VqSNMPRequest::RefusalCode(DecodeOutcome outcome) {
+    switch (outcome) {
+    case DecodeOutcome::NonIncreasing:
+        return kNonIncreasingOid;
+    case DecodeOutcome::FewerBindings:
+        return kFewerBindings;
+    default:
+        return 0;
+    }
+}
+
 VqSNMPRequest::DecodeOutcome VqSNMPRequest::DecodeReply(int code, const std::vector<SnmpVarBind>& returned,
                                                         const std::vector<SnmpVarBind>& sent) {
     struct Column {
@@ -339,6 +358,17 @@ VqSNMPRequest::DecodeOutcome VqSNMPRequest::DecodeReply(int code, const std::vec
         bool Past;
         SnmpOid Instance; // of a column that goes on
     };
+    if (code == 0) {
+        // A reply that cannot be read against its request changes no variable: fewer bindings
+        // than asked leave variables without a value, and a walk step whose value sits at or
+        // before the OID it asked for would walk in a circle.
+        if (returned.size() < sent.size())
+            return DecodeOutcome::FewerBindings;
+        if (IsWalk())
+            for (size_t k = 0; k < sent.size(); ++k)
+                if (!returned[k].Value.IsException() && returned[k].Oid <= sent[k].Oid)
+                    return DecodeOutcome::NonIncreasing;
+    }
     std::vector<Column> columns;
     for (int i = 0; i < VarList.GetCount(); ++i) {
         if (!VarList.IsGettable(i))
@@ -389,16 +419,15 @@ VqSNMPRequest::DecodeOutcome VqSNMPRequest::DecodeReply(int code, const std::vec
     return DecodeOutcome::Row;
 }
 
-void VqSNMPRequest::Fail(int code, const std::string& message, VqSNMPError* record) {
+void VqSNMPRequest::Fail(int code, const std::string& message, int errorIndex) {
     ++ErrorSerial;
     LastFailure = VqSNMPError{};
     LastFailure.Code = code;
     LastFailure.Message = message;
     LastFailure.AgentAddress = Device.Address;
     LastFailure.AgentPort = Device.Port;
+    LastFailure.ErrorIndex = errorIndex;
     LastFailure.Serial = ErrorSerial;
-    if (record)
-        *record = LastFailure;
     if (ErrorHandler)
         ErrorHandler(LastFailure);
 }
@@ -428,13 +457,19 @@ bool VqSNMPRequest::ReadSync(bool& ok, bool firstStep) {
         ok = false;
         // noSuchName in a walk is decided below: the end of an SNMPv1 agent's view, or a failure.
         if (!(code == kNoSuchName && IsWalk()))
-            Fail(code, message);
+            Fail(code, message, BindingIndex(reply.ErrorIndex, sent.size()));
     }
-    switch (DecodeReply(code, reply.VarBinds, sent)) {
+    const DecodeOutcome outcome = DecodeReply(code, reply.VarBinds, sent);
+    switch (outcome) {
     case DecodeOutcome::EndOfView:
         return false;
     case DecodeOutcome::NoSuchName:
         Fail(code, message);
+        return false;
+    case DecodeOutcome::NonIncreasing:
+    case DecodeOutcome::FewerBindings:
+        ok = false;
+        Fail(RefusalCode(outcome), MessageOfCode(RefusalCode(outcome)));
         return false;
     case DecodeOutcome::NoRow:
         return false;
@@ -501,37 +536,49 @@ void VqSNMPRequest::HandleReply(const ReplyTicket& ticket, int reason, SnmpReply
         return;
     if (decode && ticket.Generation != ReadGeneration)
         return; // a step of a walk that a newer read has replaced
+    VqSNMPError error = ReadReply(reason, reply, *ticket.Sent, decode);
+    // The continuation may destroy this request; nothing here touches it afterwards.
+    ticket(error, VarList);
+}
+
+VqSNMPError VqSNMPRequest::ReadReply(int status, const SnmpReply& reply, const std::vector<SnmpVarBind>& sent,
+                                     bool decode) {
     VqSNMPError error;
-    MapSnmpStatus(reason, error.Code, error.Message);
-    error.ErrorIndex = reply.ErrorIndex;
+    MapSnmpStatus(status, error.Code, error.Message);
+    error.ErrorIndex = BindingIndex(reply.ErrorIndex, sent.size());
     error.AgentAddress = reply.AgentAddress;
     error.AgentPort = reply.AgentPort;
     error.Finished = true;
-    if (decode && (error.Code == 0 || (error.Code == kNoSuchName && IsWalk()))) {
-        try {
-            switch (DecodeReply(error.Code, reply.VarBinds, *ticket.Sent)) {
-            case DecodeOutcome::EndOfView:
-                MapSnmpStatus(kSnmpOk, error.Code, error.Message);
-                break;
-            case DecodeOutcome::NoSuchName:
-            case DecodeOutcome::NoRow:
-                break;
-            case DecodeOutcome::Row:
-                error.Finished = !IsWalk();
-                break;
-            }
-        } catch (const VqException& e) {
-            error.Code = e.Code();
-            error.Message = e.what();
-            error.Finished = true;
-        } catch (const std::exception& e) {
-            error.Code = kUnknownErrorCode;
-            error.Message = e.what();
-            error.Finished = true;
+    if (!decode || !(error.Code == 0 || (error.Code == kNoSuchName && IsWalk())))
+        return error;
+    try {
+        const DecodeOutcome outcome = DecodeReply(error.Code, reply.VarBinds, sent);
+        switch (outcome) {
+        case DecodeOutcome::EndOfView:
+            MapSnmpStatus(kSnmpOk, error.Code, error.Message);
+            break;
+        case DecodeOutcome::NoSuchName:
+        case DecodeOutcome::NoRow:
+            break;
+        case DecodeOutcome::NonIncreasing:
+        case DecodeOutcome::FewerBindings:
+            error.Code = RefusalCode(outcome);
+            error.Message = MessageOfCode(error.Code);
+            break;
+        case DecodeOutcome::Row:
+            error.Finished = !IsWalk();
+            break;
         }
+    } catch (const VqException& e) {
+        error.Code = e.Code();
+        error.Message = e.what();
+        error.Finished = true;
+    } catch (const std::exception& e) {
+        error.Code = kUnknownErrorCode;
+        error.Message = e.what();
+        error.Finished = true;
     }
-    // The continuation may destroy this request; nothing here touches it afterwards.
-    ticket(error, VarList);
+    return error;
 }
 
 // ---- writing
@@ -599,7 +646,7 @@ void VqSNMPRequest::WriteSync(bool& ok, VqSNMPError& error, const std::string& c
                              : kSnmpClassInvalid;
     error = VqSNMPError{};
     MapSnmpStatus(status, error.Code, error.Message);
-    error.ErrorIndex = reply.ErrorIndex;
+    error.ErrorIndex = BindingIndex(reply.ErrorIndex, bindings.size());
     error.AgentAddress = reply.AgentAddress;
     error.AgentPort = reply.AgentPort;
     if (error.Code != 0) {

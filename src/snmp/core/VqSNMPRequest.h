@@ -75,6 +75,15 @@ public:
     static void ReplyReceived(VqSNMPRequest* request, int reason, SnmpReply& reply,
                               const VqReplyContinuation& continuation, bool decodeReply);
 
+    // What a reply to one send of this request comes to, as the asynchronous reply handler reads
+    // it: the record (code and text, the error index when it names one of the `sent` bindings,
+    // else 0, the agent, whether a walk goes on) and, for a read (`decode`), the variables' value
+    // texts and row instance. A reply that cannot be read against `sent` (fewer bindings, a walk
+    // step that does not go forward) is a failure and changes no variable. The fuzz harness of
+    // the decoding enters here.
+    VqSNMPError ReadReply(int status, const SnmpReply& reply, const std::vector<SnmpVarBind>& sent,
+                          bool decode);
+
     SnmpTarget BuildTargets() const;
     std::vector<SnmpVarBind> BuildPdu(VqPduMode mode);
     void SetRowFromInstance(std::string_view instance);
@@ -101,16 +110,18 @@ private:
         uint64_t LibraryId = 0;
         bool Local = false; // completed without traffic, delivered by a posted call
     };
-    enum class DecodeOutcome { Row, NoRow, EndOfView, NoSuchName };
+    enum class DecodeOutcome { Row, NoRow, EndOfView, NoSuchName, NonIncreasing, FewerBindings };
     class HandlingScope;
 
     bool IsWalk() const;
     // The operation a read step of this list's kind is sent with; false for an unknown kind.
     bool ReadOperation(SnmpOperation& operation) const;
     std::string RequestedOid(int index) const;
-    void Fail(int code, const std::string& message, VqSNMPError* record = nullptr);
+    void Fail(int code, const std::string& message, int errorIndex = 0);
     DecodeOutcome DecodeReply(int code, const std::vector<SnmpVarBind>& returned,
                               const std::vector<SnmpVarBind>& sent);
+    // The framework's code of a reply it refuses to read, 0 for the other outcomes.
+    static int RefusalCode(DecodeOutcome outcome);
     void ApplyColumnList(const std::string& columns, const std::vector<std::string>* values);
     // Column list, derived values and PDU of a write; the variable list is restored before it
     // returns (or throws).

@@ -1,5 +1,6 @@
 #include "VqSNMPRequest2Controls.h"
 
+#include "HostileAgent.h"
 #include "MessageWait.h"
 #include "SilentPort.h"
 #include "SimTest.h"
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <ctime>
 #include <memory>
 #include <string>
@@ -57,7 +59,8 @@ public:
     }
 
     std::vector<std::string> Events;
-    std::function<void()> OnRow; // runs in RowReceived
+    std::function<void()> OnRow;       // runs in RowReceived
+    std::vector<VqSNMPError> Failures; // of asynchronous reads, as GetFailed got them
 
     std::vector<std::string> Rows() const {
         std::vector<std::string> rows;
@@ -84,6 +87,10 @@ protected:
     }
     void GetDone() override { Events.push_back("GetDone"); }
     void AfterSet() override { Events.push_back("AfterSet"); }
+    void GetFailed(const VqSNMPError& error) override {
+        Failures.push_back(error);
+        VqSNMPRequest2Controls::GetFailed(error);
+    }
 };
 
 // Every hook call with its code.
@@ -537,4 +544,298 @@ TEST_F(VqSNMPRequest2ControlsTest, RequestDestroyedInsideItsOwnHandlerOrMessageB
     ClosingDialogs closing(request);
     request->Get();
     ASSERT_TRUE(WaitUntil([&] { return !request; }));
+}
+
+// ---- misbehaving agents: the hostile agent works out the right answer, then spoils it
+
+namespace {
+
+constexpr const char* kRow1Speed = "1.3.6.1.4.1.746.99.1.1.2.1";
+constexpr const char* kRow1Name = "1.3.6.1.4.1.746.99.1.1.3.1";
+
+// Runs once blocking and once asynchronously against the hostile agent, whose default store is
+// the port table above (speeds 10, 20, 30; names one, two, three).
+class HostileAgentReplies : public VqSNMPRequest2ControlsTest, public ::testing::WithParamInterface<int> {
+protected:
+    static constexpr int kTimeout = 20; // 200 ms a try, one retry
+
+    void SetUp() override {
+        VqSNMPRequest2ControlsTest::SetUp();
+        Hostile().Reset();
+        SessionParameters.Device = {Hostile().Address(), static_cast<uint16_t>(Hostile().Port())};
+        SessionParameters.Timeout = kTimeout;
+    }
+    void TearDown() override {
+        EXPECT_EQ(Hostile().TakeErrors(), "") << "the hostile agent reported faults of its own";
+        VqSNMPRequest2ControlsTest::TearDown();
+    }
+
+    static HostileAgent& Hostile() { return HostileAgent::Shared(); }
+    static std::string Line(const std::string& text) { return "Get: " + text + " Receive at 14:05:09."; }
+
+    // A new request over the whole table (a walk) or its row 1 alone, in the test's mode, with
+    // the status panel as its target.
+    std::unique_ptr<RecordingRequest> NewRequest(bool walk) {
+        auto request =
+            std::make_unique<RecordingRequest>(Form, kPortTable, walk ? MVT_UMV : MVT_SV, walk ? 1 : 0);
+        if (!walk)
+            request->Request.VarList.Instance = "1";
+        request->Mode = static_cast<uint8_t>(GetParam());
+        request->SetStatusPanel(Panel);
+        return request;
+    }
+    // Reads and waits until the read has ended; false when it did not end within boundMs.
+    bool Read(RecordingRequest& request, uint64_t boundMs = 10000) {
+        Panel->SetText("");
+        request.Get();
+        return WaitUntil([&] { return !request.Busy; }, boundMs);
+    }
+    // The record of the read's failure: the one GetFailed got, or the blocking read's last error.
+    static VqSNMPError Failure(const RecordingRequest& request) {
+        if (request.Mode == 0)
+            return request.Request.LastError();
+        return request.Failures.empty() ? VqSNMPError{} : request.Failures.back();
+    }
+};
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(SyncAndAsync, HostileAgentReplies, ::testing::Values(0, 1),
+                         [](const auto& info) { return info.param ? "Async" : "Sync"; });
+
+TEST_P(HostileAgentReplies, RepliesThatCannotBeTakenEndInTheTimeOut) {
+    struct Case {
+        const char* scenario;
+        const char* options;
+    } cases[] = {
+        {"random-bytes", R"({"length": 40})"},
+        {"truncated", "{}"},
+        {"wrong-request-id", "{}"},
+        {"other-port", "{}"},
+        {"other-address", R"({"address": "127.0.0.2"})"},
+        {"late-reply", R"({"delay_ms": 1000})"},
+        {"wrong-type", R"({"type": "short-ipaddress"})"}, // an IpAddress of two octets
+    };
+    const auto bound = std::chrono::milliseconds(ReplyWaitBoundMs(kTimeout, 1));
+    for (const Case& c : cases) {
+        Hostile().SetScenario(c.scenario, c.options);
+        Hostile().ClearRequests();
+        auto request = NewRequest(true);
+        const auto start = std::chrono::steady_clock::now();
+        ASSERT_TRUE(Read(*request)) << c.scenario;
+        EXPECT_LE(std::chrono::steady_clock::now() - start, bound) << c.scenario;
+        EXPECT_EQ(Panel->Text(), Line("(SNMPClass) SNMP request timed out!")) << c.scenario;
+        EXPECT_TRUE(request->Rows().empty()) << c.scenario;
+        // A reply from elsewhere did not end the request: it was sent again and timed out.
+        EXPECT_EQ(Hostile().Requests().size(), 2u) << c.scenario;
+    }
+}
+
+TEST_P(HostileAgentReplies, ErrorIndexBeyondTheVariablesIsShownWithTheErrorButPointsAtNoVariable) {
+    // Row 1 alone sends two bindings; the agent names binding 2 + beyond.
+    struct Case {
+        const char* options;
+        const char* text;
+        int index;
+    } cases[] = {
+        {R"({"beyond": 1})", "(SNMP) Cannot perform operation, General Error!", 0},
+        {R"({"beyond": 1000})", "(SNMP) Cannot perform operation, General Error!", 0},
+        {R"({"beyond": -2})", "(SNMP) Cannot perform operation, General Error!", 0},
+        {R"({"beyond": 0})", "(SNMP) Cannot perform operation, General Error!", 2},
+        {R"({"beyond": -1, "status": 2})", "(SNMP) Variable does not exist!", 1},
+        // Error statuses no reply may carry are unknown, never a status of the library (1400 is
+        // its success).
+        {R"({"beyond": 0, "status": 1400})", "Unknown error code!", 2},
+        {R"({"beyond": 0, "status": -5})", "Unknown error code!", 2},
+    };
+    for (const Case& c : cases) {
+        Hostile().SetScenario("error-index-beyond", c.options);
+        auto request = NewRequest(false);
+        ASSERT_TRUE(Read(*request)) << c.options;
+        EXPECT_EQ(Panel->Text(), Line(c.text)) << c.options;
+        EXPECT_EQ(Failure(*request).Message, c.text) << c.options;
+        EXPECT_EQ(Failure(*request).ErrorIndex, c.index) << c.options;
+        EXPECT_TRUE(request->Rows().empty()) << c.options;
+    }
+}
+
+TEST_P(HostileAgentReplies, FewerVariablesThanAskedFailTheStepAndChangeNoValue) {
+    for (const char* options : {R"({"drop": 1})", R"({"drop": 2})"}) {
+        Hostile().SetScenario("fewer-varbinds", options);
+        for (bool walk : {true, false}) {
+            auto request = NewRequest(walk);
+            for (int i = 0; i < request->Request.VarList.GetCount(); ++i)
+                request->Request.VarList.GetVariable(i).ValueText = "kept";
+            ASSERT_TRUE(Read(*request)) << options;
+            EXPECT_EQ(Panel->Text(), Line("Agent returned fewer SNMP variables than requested!")) << options;
+            EXPECT_EQ(Failure(*request).Code, -530) << options;
+            EXPECT_TRUE(request->Rows().empty()) << options << " walk " << walk;
+            for (int i = 0; i < request->Request.VarList.GetCount(); ++i)
+                EXPECT_EQ(request->Request.VarList.GetVariable(i).ValueText, "kept") << options << " " << i;
+        }
+    }
+}
+
+TEST_P(HostileAgentReplies, ExtraVariablesAreIgnored) {
+    Hostile().SetScenario("more-varbinds", R"({"extra": 3})");
+    auto walk = NewRequest(true);
+    ASSERT_TRUE(Read(*walk));
+    EXPECT_EQ(walk->Rows(), kThreeRows);
+    EXPECT_EQ(Panel->Text(), Line("Ok!"));
+    auto row = NewRequest(false);
+    ASSERT_TRUE(Read(*row));
+    EXPECT_EQ(row->Rows(), std::vector<std::string>{" 10 one"});
+    EXPECT_EQ(Panel->Text(), Line("Ok!"));
+}
+
+TEST_P(HostileAgentReplies, ValueOfAnotherTypeShowsAsTheTypeThatArrived) {
+    // The agent replaces row 1's value of one column; the walk's other rows stay as they are.
+    struct Case {
+        const char* type;
+        const char* column;
+        const char* speed;
+        const char* name;
+    } cases[] = {
+        {"octets", kRow1Speed, "6E6F742061206E756D626572", "one"}, // "not a number"
+        {"counter64", kRow1Speed, "1099511627783", "one"},
+        {"oid", kRow1Speed, "1.3.6.1.4.1.746", "one"},
+        {"ipaddress", kRow1Speed, "10.1.2.3", "one"},
+        {"null", kRow1Speed, "(NULL)", "one"},
+        {"nosuchinstance", kRow1Speed, "(NULL)", "one"},
+        {"integer", kRow1Name, "10", "7"},
+        {"counter32", kRow1Name, "10", "7"},
+    };
+    for (const Case& c : cases) {
+        Hostile().SetScenario("wrong-type",
+                              std::string(R"({"type": ")") + c.type + R"(", "prefix": ")" + c.column + "\"}");
+        const std::string row1 = std::string(c.speed) + " " + c.name;
+        auto row = NewRequest(false);
+        ASSERT_TRUE(Read(*row)) << c.type;
+        EXPECT_EQ(row->Rows(), std::vector<std::string>{" " + row1}) << c.type;
+        EXPECT_EQ(Panel->Text(), Line("Ok!")) << c.type;
+        auto walk = NewRequest(true);
+        ASSERT_TRUE(Read(*walk)) << c.type;
+        EXPECT_EQ(walk->Rows(), (std::vector<std::string>{"1 " + row1, "2 20 two", "3 30 three"})) << c.type;
+        EXPECT_EQ(Panel->Text(), Line("Ok!")) << c.type;
+    }
+}
+
+TEST_P(HostileAgentReplies, LargestOctetStringADatagramHoldsIsShownWhole) {
+    Hostile().SetScenario("largest-octet-string");
+    auto row = NewRequest(false);
+    ASSERT_TRUE(Read(*row));
+    ASSERT_EQ(row->Rows().size(), 1u);
+    const std::string speed = row->Request.VarList.GetVariable(1).ValueText;
+    EXPECT_GT(speed.size(), 2u * 65400u);
+    EXPECT_EQ(speed.find_first_not_of("41"), std::string::npos) << "the octets 'A' as hex text";
+    EXPECT_EQ(row->Request.VarList.GetVariable(2).ValueText, "one");
+    EXPECT_EQ(Panel->Text(), Line("Ok!"));
+}
+
+TEST_P(HostileAgentReplies, NonIncreasingOidEndsTheWalkAsAFailedStep) {
+    struct Case {
+        const char* options;
+        size_t rows; // read before the agent went wrong
+    } cases[] = {
+        {R"({"how": "same"})", 0},
+        {R"({"how": "same", "after": 2})", 2},
+        {R"({"how": "smaller"})", 0}, // the column's OID answered by the one before it
+        {R"({"how": "smaller", "after": 2})", 2},
+    };
+    for (const Case& c : cases) {
+        Hostile().SetScenario("non-increasing", c.options);
+        Hostile().ClearRequests();
+        auto walk = NewRequest(true);
+        ASSERT_TRUE(Read(*walk)) << c.options;
+        EXPECT_EQ(walk->Rows(), std::vector<std::string>(kThreeRows.begin(), kThreeRows.begin() + c.rows))
+            << c.options;
+        EXPECT_EQ(Panel->Text(), Line("Agent returned a non-increasing OID!")) << c.options;
+        EXPECT_EQ(Failure(*walk).Code, -529) << c.options;
+        EXPECT_EQ(Hostile().Requests().size(), c.rows + 1) << c.options << ": no step after the failed one";
+    }
+}
+
+TEST_P(HostileAgentReplies, EndlessTableStopsWithinOneReply) {
+    // Stop pressed while a row is handled (the dialogs let events run there): no further step.
+    Hostile().SetScenario("endless-table");
+    auto walk = NewRequest(true);
+    walk->OnRow = [&] {
+        if (walk->Rows().size() == 50)
+            walk->Request.Active = false;
+    };
+    ASSERT_TRUE(Read(*walk));
+    EXPECT_EQ(walk->Rows().size(), 50u);
+    EXPECT_EQ(walk->Rows().back(), "50 50 50");
+    EXPECT_EQ(walk->Count("GetDone"), 1);
+    EXPECT_EQ(Hostile().Requests().size(), 50u);
+    EXPECT_EQ(Panel->Text(), Line(VqSNMPRequest2Controls::kStopText));
+    EXPECT_FALSE(walk->Request.Active) << "a new read needs Active set again";
+}
+
+TEST_P(HostileAgentReplies, DuplicateRepliesChangeNothing) {
+    // The copies of a step's reply come right behind it, while the next step is in flight.
+    Hostile().SetScenario("duplicate", R"({"copies": 3})");
+    auto walk = NewRequest(true);
+    ASSERT_TRUE(Read(*walk));
+    EXPECT_EQ(walk->Rows(), kThreeRows);
+    EXPECT_EQ(walk->Count("GetDone"), 1);
+    EXPECT_EQ(Panel->Text(), Line("Ok!"));
+    EXPECT_EQ(Hostile().Requests().size(), 4u) << "three rows and the step past them";
+    auto row = NewRequest(false);
+    ASSERT_TRUE(Read(*row));
+    EXPECT_EQ(row->Rows(), std::vector<std::string>{" 10 one"});
+}
+
+TEST_P(HostileAgentReplies, LateReplyAfterTheTimeOutChangesNothing) {
+    // The first read's reply comes after its time-out, while the second read waits for its own.
+    Hostile().SetScenario("late-reply", R"({"delay_ms": 1300})");
+    auto row = NewRequest(false);
+    row->Request.Timeout = 100;
+    row->Request.Retries = 0;
+    ASSERT_TRUE(Read(*row));
+    EXPECT_EQ(Panel->Text(), Line("(SNMPClass) SNMP request timed out!"));
+    Hostile().SetStore("1.3.6.1.4.1.746.99.1.1.2.1|2|11\n1.3.6.1.4.1.746.99.1.1.3.1|4|uno\n");
+    Hostile().SetScenario("late-reply", R"({"delay_ms": 700})");
+    ASSERT_TRUE(Read(*row));
+    EXPECT_EQ(row->Rows(), std::vector<std::string>{" 11 uno"})
+        << "the late reply was taken for the new read";
+    EXPECT_EQ(Panel->Text(), Line("Ok!"));
+    EXPECT_EQ(row->Request.Outstanding, 0);
+}
+
+TEST_P(HostileAgentReplies, BrokenRepliesToAWriteAreReportedAsFailures) {
+    struct Case {
+        const char* scenario;
+        const char* options;
+        int code;
+        int index; // the SET sends one binding
+    } cases[] = {
+        {"error-index-beyond", R"({"beyond": 1})", -105, 0},
+        {"error-index-beyond", R"({"beyond": 0, "status": 1400})", -528, 1},
+        {"other-port", "{}", -405, 0},
+        {"random-bytes", "{}", -405, 0},
+    };
+    for (const Case& c : cases) {
+        Hostile().SetScenario(c.scenario, c.options);
+        auto request = NewRequest(true);
+        HookLog hooks;
+        std::vector<int> indexes;
+        request->OnSetDone = [&](VqSNMPRequest2Controls*, const VqSNMPError& e) {
+            hooks.Codes.push_back(e.Code);
+            indexes.push_back(e.ErrorIndex);
+        };
+        request->Request.VarList.GetVariable(0).ValueText = "1";
+        request->Request.VarList.GetVariable(1).ValueText = "11";
+        if (GetParam() == 0) {
+            // A blocking write reports through its message box, whatever the hook.
+            Dialogs.Expect(DialogKind::Box, kTitle, MessageOfCode(c.code));
+        }
+        request->Set(false, false, "1");
+        ASSERT_TRUE(WaitUntil([&] { return !request->Busy; })) << c.scenario;
+        if (GetParam() == 1) {
+            EXPECT_EQ(hooks.Codes, std::vector<int>{c.code}) << c.scenario << " " << c.options;
+            EXPECT_EQ(indexes, std::vector<int>{c.index}) << c.scenario << " " << c.options;
+        }
+        EXPECT_EQ(Dialogs.Pending(), 0) << c.scenario;
+    }
 }

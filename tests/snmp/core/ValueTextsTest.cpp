@@ -201,7 +201,6 @@ TEST(VbToText, EveryItemTypeAndMissingValues) {
         {itInteger, SnmpValue::Counter64(uint64_t{1} << 40), "1099511627776"}, // the type that arrived
         {itInteger, kNull, "(NULL)"},
         {itInteger, kNoSuchInstance, "(NULL)"},
-        {itInteger, Oct("ab"), "(NULL)"},
         {itBitString, Oct(Bytes({0x00, 0x1A, 0xFF})), "001AFF"},
         {itOctetString, Oct(""), ""},
         {itOctetString, kNull, ""},
@@ -252,6 +251,45 @@ TEST(VbToText, EveryItemTypeAndMissingValues) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(VbToText(c.type, nullptr, c.value), c.text) << "type " << c.type << " -> " << c.text;
+}
+
+TEST(VbToText, ValueOfAnotherTypeShowsAsWhatArrived) {
+    // A broken agent's value is never read as the column's type, nor past its own length.
+    struct Case {
+        int type;
+        SnmpValue value;
+        std::string text;
+    } cases[] = {
+        {itInteger, Oct("ab"), "6162"},
+        {itInteger, U32(SnmpSyntax::TimeTicks, 100), "0:00:01.00"},
+        {itInteger, Oid("1.3.6.1"), "1.3.6.1"},
+        {itBoolean, U32(SnmpSyntax::Gauge32, 1), "1"},
+        {itTimeTicks, SnmpValue::Integer(-5), "-5"},
+        {itCounter64, Oct(std::string(3, 'A')), "414141"},
+        {itObjectId, SnmpValue::Integer(7), "7"},
+        {itIpAddress, SnmpValue::Integer(7), "7"},
+        {itNull, SnmpValue::Integer(7), "7"},
+        {itDisplayString, SnmpValue::Integer(7), "7"},
+        {itDisplayString, Ip(Bytes({10, 1, 2, 3})), "10.1.2.3"},
+        {itMacAddress, Ip(Bytes({10, 1})), "0A01"},
+        {itDateTime, SnmpValue::Counter64(uint64_t{1} << 40), "1099511627776"},
+        {itDouble, Oid(""), "(NULL)"},
+        {itOctetString, SnmpValue::Integer(-1), "-1"},
+        // The normal carriers keep the column's presentation.
+        {itMacAddress, Oct(Bytes({0, 0x11, 0x22, 0x33, 0x44, 0x55})), "001122334455"},
+        {itDisplayString, SnmpValue::Octets("abc", SnmpSyntax::Opaque), "abc"},
+        {itIpAddress, Oct(Bytes({192, 168, 0, 1})), "192.168.0.1"},
+        {itCounter, SnmpValue::Integer(-1), "-1"},
+        // Exceptions and unknown tags are absent values of the column.
+        {itInteger, SnmpValue::Exception(SnmpSyntax::EndOfMibView), "(NULL)"},
+        {itInteger, SnmpValue::Exception(static_cast<SnmpSyntax>(0x99)), "(NULL)"},
+        {itOctetString, SnmpValue::Exception(static_cast<SnmpSyntax>(0x99)), ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(VbToText(c.type, nullptr, c.value), c.text) << "type " << c.type << " -> " << c.text;
+    // An octet string "\x02" is no value of an enumerated integer column.
+    EXPECT_EQ(VbToText(itInteger, &kEnabled, Oct(Bytes({0x02}))), "02");
+    EXPECT_EQ(VbToText(itInteger, &kEnabled, SnmpValue::Integer(2)), "disabled");
 }
 
 TEST(VbToText, OptionListNamesTheValue) {

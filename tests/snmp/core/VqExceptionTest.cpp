@@ -33,7 +33,9 @@ TEST(RaiseVqError, CarriesTheCodeAndTheTextOfItsTable) {
         {-528, "Unknown error code!"},
         {-26, "Unknown error code!"},
         {-100, "Unknown error code!"},
-        {-529, "Unknown error code!"},
+        {-529, "Agent returned a non-increasing OID!"},
+        {-530, "Agent returned fewer SNMP variables than requested!"},
+        {-531, "Unknown error code!"},
     };
     for (const Case& c : cases) {
         VqException e = Raised(c.code);
