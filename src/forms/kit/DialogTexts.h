@@ -38,4 +38,14 @@ inline constexpr const char* kPermitMustBeChecked = "Permit option must be check
 inline constexpr const char* kSameIpRuleAndAccessId =
     "Has already a record with the same IP Rule ID and Access ID. Please change eithor of them.";
 
+// ACL profile editors.
+inline constexpr const char* kProfileIdMustBeSet = "Profile ID must be set.";
+inline constexpr const char* kProfileNameMustBeSet = "Profile Name must be set.";
+inline constexpr const char* kPleaseEnterVlanMask = "Please enter VLAN Mask.";
+inline constexpr const char* kValidMaskAddress = "Please enter a valid Mask address";
+inline constexpr const char* kSameIpMaskId =
+    "There is already a record with the same IP Mask ID. Please modified it.";
+inline constexpr const char* kSameProfileName =
+    "There is already a record with the same Name Please modified it.";
+
 } // namespace DialogText
