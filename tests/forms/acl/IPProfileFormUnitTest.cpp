@@ -1,5 +1,6 @@
 #include "IPProfileFormUnit.h"
 
+#include "AclScenarios.h"
 #include "DialogLayout.h"
 #include "FormsSimTest.h"
 #include "MenuCommandRun.h"
@@ -8,6 +9,7 @@
 #include "TEdit.h"
 #include "TStaticText.h"
 #include "TStatusBar.h"
+#include "VqMessageTable.h"
 
 #include <gtest/gtest.h>
 
@@ -17,20 +19,6 @@ namespace {
 
 constexpr const char* kTitle = "ACL IPv4 Profile";
 const std::string kEntry = "1.3.6.1.4.1.746.12.9.2.2.1";
-
-// Profiles 1 "p1" and 2 "web"; every column has a default for the profiles the dialog creates.
-const char* const kScenario = R"({"tables": [{"entry": "1.3.6.1.4.1.746.12.9.2.2.1",
-  "columns": [[2, "int", "rw", 2], [3, "int", "rw", 1], [4, "ip", "rw", "0.0.0.0"], [5, "ip", "rw", "0.0.0.0"],
-    [6, "int", "rw", 2], [7, "int", "rw", 1], [8, "int", "rw", 1], [9, "int", "rw", 2], [10, "int", "rw", 1],
-    [11, "int", "rw", 1], [12, "hex", "rw", "0000"], [13, "hex", "rw", "0000"], [14, "int", "rw", 2],
-    [15, "int", "rw", 0], [16, "int", "rw", 2], [17, "int", "rw", -1], [18, "hex", "rw", "00000000"],
-    [19, "rowstatus"], [20, "int", "ro", 2], [21, "hex", "ro", "000000000000"], [22, "int", "ro", 256],
-    [23, "string", "rw", ""], [24, "hex", "rw", "0000"]],
-  "rows": [
-    ["1", 2, 3, "255.255.255.0", "0.0.0.0", 2, 1, 1, 2, 1, 1, "0000", "0000", 2, 0, 2, -1, "00000000", 1, 2,
-     "000000000000", 250, "p1", "0000"],
-    ["2", 1, 1, "0.0.0.0", "0.0.0.0", 2, 4, 1, 2, 2, 1, "0000", "FFFF", 2, 0, 2, -1, "00000000", 1, 2,
-     "000000000000", 256, "web", "0FFF"]]}]})";
 
 std::string Oid(int arc, const std::string& instance) {
     return kEntry + "." + std::to_string(arc) + "." + instance;
@@ -48,7 +36,7 @@ class IpProfileSim : public FormsSimTest {
 protected:
     void SetUp() override {
         FormsSimTest::SetUp();
-        Agent().LoadScenario(kScenario);
+        Agent().LoadScenario(kIpProfileScenario);
     }
     void Run(const std::function<void(TIPProfileForm*)>& test) {
         OpenAsMenu<TIPProfileForm>(IPProfileForm, kTitle, [&](TIPProfileForm* d) {
@@ -248,4 +236,17 @@ TEST_F(IpProfileSim, TheMenuCommandOpensTheDialog) {
         EXPECT_EQ(d->ListView1->Items().Count(), 2);
         ClickControl(d->CloseButton);
     });
+}
+
+TEST_F(IpProfileSim, ARefusedWriteGoesToTheMessageBoxAndTheTableIsReadAgain) {
+    Agent().InjectError(kEntry, "genErr", SimOp::Set);
+    Run([&](TIPProfileForm* d) {
+        FillNewProfile(d);
+        Dialogs.Expect(DialogKind::Box, kAppTitle, MessageOfCode(-105));
+        ClickControl(d->BT_Add);
+        EXPECT_EQ(Dialogs.Pending(), 0);
+        EXPECT_EQ(Ids(d), (std::vector<std::string>{"1", "2"}));
+        EXPECT_TRUE(d->BT_Add->Enabled());
+    });
+    EXPECT_FALSE(Agent().Value(Oid(19, "3")).has_value());
 }

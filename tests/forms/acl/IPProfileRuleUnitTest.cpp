@@ -1,5 +1,6 @@
 #include "IPProfileRuleUnit.h"
 
+#include "AclScenarios.h"
 #include "DialogLayout.h"
 #include "FormsSimTest.h"
 #include "MenuCommandRun.h"
@@ -10,6 +11,7 @@
 #include "TEdit.h"
 #include "TStaticText.h"
 #include "TStatusBar.h"
+#include "VqMessageTable.h"
 
 #include <gtest/gtest.h>
 
@@ -17,28 +19,6 @@ namespace {
 
 constexpr const char* kTitle = "ACL IPv4 Rule";
 const std::string kEntry = "1.3.6.1.4.1.746.12.9.3.2.1";
-
-// Every column of the rule table with a default for rows the dialog creates; rules 1.1 (ports 1
-// and 2, active) and 2.7 (VLAN-based ID 100) on a stand-alone switch, and 3.1 whose port list is
-// two octets long.
-std::string Scenario() {
-    return R"({"tables": [{"entry": "1.3.6.1.4.1.746.12.9.3.2.1",
-    "columns": [[3, "string", "rw", ""], [4, "ip", "rw", "0.0.0.0"], [5, "ip", "rw", "0.0.0.0"],
-      [6, "int", "rw", 0], [7, "int", "rw", 1], [8, "int", "rw", 0], [9, "int", "rw", 0],
-      [10, "int", "rw", 0], [11, "int", "rw", 0], [12, "int", "rw", 0], [13, "int", "rw", 0],
-      [14, "hex", "rw", "00000000"], [15, "int", "rw", 2], [16, "int", "rw", 0], [17, "int", "rw", 2],
-      [18, "int", "rw", 2], [19, "int", "rw", 0], [20, "int", "rw", 1], [21, "hex", "rw", "0000000000000000"],
-      [22, "rowstatus"], [23, "int", "ro", 2], [26, "int", "rw", 2], [27, "int", "rw", 0],
-      [28, "int", "rw", 0], [29, "int", "rw", 0], [30, "hex", "rw", "0000"], [31, "ip", "rw", "0.0.0.0"],
-      [32, "ip", "rw", "0.0.0.0"], [33, "hex", "rw", "0000"], [34, "hex", "rw", "0000"], [36, "int", "rw", 0]],
-    "rows": [
-      ["1.1", "", "10.0.0.1", "0.0.0.0", 0, 4, 0, 0, 80, 0, 0, 0, "00000000", 2, 0, 2, 2, 0, 2,
-       "C000000000000000", 1, 2, 2, 0, 0, 0, "0000", "255.255.255.0", "0.0.0.0", "0000", "0000", 0],
-      ["2.7", "", "0.0.0.0", "0.0.0.0", 0, 1, 0, 0, 0, 0, 0, 0, "00000000", 2, 0, 2, 2, 0, 1,
-       "0000000000000000", 1, 2, 2, 0, 100, 0, "0000", "0.0.0.0", "0.0.0.0", "0000", "0000", 0],
-      ["3.1", "", "0.0.0.0", "0.0.0.0", 0, 1, 0, 0, 0, 0, 0, 0, "00000000", 2, 0, 2, 2, 0, 1,
-       "8000", 1, 2, 2, 0, 0, 0, "0000", "0.0.0.0", "0.0.0.0", "0000", "0000", 0]]}]})";
-}
 
 std::string Oid(int arc, const std::string& instance) {
     return kEntry + "." + std::to_string(arc) + "." + instance;
@@ -52,7 +32,7 @@ class IpRuleSim : public FormsSimTest {
 protected:
     void SetUp() override {
         FormsSimTest::SetUp();
-        Agent().LoadScenario(Scenario());
+        Agent().LoadScenario(kIpRuleScenario);
     }
     void Run(const std::function<void(TIPProfileRuleForm*)>& test) {
         OpenAsMenu<TIPProfileRuleForm>(IPProfileRuleForm, kTitle, [&](TIPProfileRuleForm* d) {
@@ -132,7 +112,7 @@ TEST_F(IpRuleSim, AddSendsTheCheckedFieldsThePortsAndCreateAndGoAndTheRuleIsActi
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Stack);
         StackMode = c.Stack;
-        Agent().LoadScenario(Scenario());
+        Agent().LoadScenario(kIpRuleScenario);
         Run([&](TIPProfileRuleForm* d) {
             FillNewRule(d, "1", "5");
             ClickControl(d->AddButton);
@@ -369,5 +349,31 @@ TEST_F(IpRuleSim, TheMenuCommandOpensTheDialog) {
         ASSERT_TRUE(WaitFor([d] { return d->DataComplete; }, 10000));
         EXPECT_EQ(d->ListView1->Items().Count(), 3);
         ClickControl(d->CloseButton);
+    });
+}
+
+TEST_F(IpRuleSim, ARefusedAddGoesToTheMessageBoxAndTheReReadShowsTheTable) {
+    Agent().InjectError(kEntry, "genErr", SimOp::Set);
+    Run([&](TIPProfileRuleForm* d) {
+        FillNewRule(d, "1", "5");
+        Dialogs.Expect(DialogKind::Box, kAppTitle, MessageOfCode(-105));
+        ClickControl(d->AddButton);
+        ASSERT_TRUE(WaitFor([&] { return Dialogs.Pending() == 0; }, 10000));
+        ASSERT_TRUE(WaitIdle(d));
+        EXPECT_EQ(Keys(d), (std::vector<std::string>{"1.1", "2.7", "3.1"}));
+        EXPECT_TRUE(d->AddButton->Enabled());
+    });
+}
+
+TEST_F(IpRuleSim, EditWithRowStatusDestroyCheckedDeletesTheRule) {
+    Run([&](TIPProfileRuleForm* d) {
+        ClickListRow(d->ListView1, 0);
+        ClickControl(d->UncheckButton);
+        d->cbxRow->SetChecked(true); // only Check All reaches the hidden box in the dialog
+        d->RowComboBox->SetItemIndex(5);
+        ClickControl(d->EditButton);
+        ASSERT_TRUE(WaitIdle(d));
+        EXPECT_EQ(SetPdus(), (std::vector<std::vector<SimVarBind>>{{{Oid(22, "1.1"), SimValue::Int(6)}}}));
+        EXPECT_EQ(Keys(d), (std::vector<std::string>{"2.7", "3.1"}));
     });
 }
