@@ -5,37 +5,14 @@
 // writes DIR/acl-ipv4-rule.png and acl-ipv4-profile.png. Not a test: nothing here is checked
 // automatically.
 #include "AclScenarios.h"
+#include "DedicatedScreenshotStage.h"
 #include "IPProfileFormUnit.h"
 #include "IPProfileRuleUnit.h"
-#include "MainUnit.h"
-#include "SimScreenshots.h"
-#include "TApplication.h"
 #include "TListView.h"
-#include "UnitTableRows.h"
-
-#include <QApplication>
-#include <QDir>
-#include <memory>
 
 int main(int argc, char** argv) {
-    QApplication qtApp(argc, argv);
-    Application->Initialize(argc, argv);
-    Application->SetTitle("ZQS-4410-Series");
-    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
-
-    SimAgent agent;
-    agent.LoadScenario(kIpRuleScenario);
-    ScreenshotSession session(agent);
-    DeviceAddress = agent.Address();
-    SysObjectId = "1.3.6.1.4.1.746.10.117.2.1";
-    StackMode = "disabled";
-    FirmwareMode = "KC";
-    // The unit table the port picker reads: one stand-alone 24RA.
-    std::unique_ptr<TForm> holder(CreateForm<TForm>(nullptr));
-    auto* units = new TListView(holder.get());
-    FillUnitTable(units, {{"1", "ZQS-4410-24RA", "master"}});
-    UnitList = units;
-    UnitCount = 1;
+    DedicatedScreenshotStage stage(argc, argv, kIpRuleScenario);
+    const QString& dir = stage.Dir;
 
     IPProfileRuleForm = CreateForm<TIPProfileRuleForm>(Application);
     IPProfileRuleForm->SetCaption("ACL IPv4 Rule: " + DeviceAddress);
@@ -51,7 +28,7 @@ int main(int argc, char** argv) {
     delete IPProfileRuleForm;
     IPProfileRuleForm = nullptr;
 
-    agent.LoadScenario(kIpProfileScenario);
+    stage.Agent->LoadScenario(kIpProfileScenario);
     IPProfileForm = CreateForm<TIPProfileForm>(Application);
     IPProfileForm->SetCaption("ACL IPv4 Profile: " + DeviceAddress);
     SetModalHook([&](TForm* form) {
@@ -62,11 +39,8 @@ int main(int argc, char** argv) {
         form->Close();
     });
     IPProfileForm->ShowModal();
-    SetModalHook(nullptr);
     delete IPProfileForm;
     IPProfileForm = nullptr;
 
-    UnitList = nullptr;
-    Application->DestroyForms();
     return 0;
 }
