@@ -2,6 +2,8 @@
 
 #include "DDMDialogs.h"
 #include "DedicatedDialogRegistry.h"
+#include "IPProfileFormUnit.h"
+#include "IPProfileRuleUnit.h"
 #include "IpCtrlFormUnit.h"
 #include "MenuEntry.h"
 #include "VlanStaticFormUnit.h"
@@ -9,6 +11,8 @@
 void RegisterDedicatedDialogs(DedicatedDialogRegistry& registry) {
     registry.Register("TVlanStaticForm", VlanStaticForm);
     registry.Register("TIpCtrlForm", IpCtrlForm);
+    registry.Register("TIPProfileRuleForm", IPProfileRuleForm);
+    registry.Register("TIPProfileForm", IPProfileForm);
     registry.RegisterDdmBuilder(DdmBuilderName(DdmBuilder::ShowDDMInformationSettings),
                                 ShowDDMInformationSettings);
     registry.RegisterDdmBuilder(DdmBuilderName(DdmBuilder::ShowDDMStatusTable), ShowDDMStatusTable);

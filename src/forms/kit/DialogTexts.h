@@ -29,4 +29,23 @@ inline constexpr const char* kPleaseInputVlanName = "Please input a VLAN name.";
 inline constexpr const char* kVlanHasIpInterface = "The VLAN already has a IP Interface.";
 inline constexpr const char* kSystemInterfaceUndeletable = "The system IP interface can't be deleted.";
 
+// ACL rule editors.
+inline constexpr const char* kMaskIdMustBeSet = "Mask ID must be set.";
+inline constexpr const char* kAccessIdMustBeSet = "Access ID must be set.";
+inline constexpr const char* kSomeCheckFieldEmpty = "Some check field is empty.";
+inline constexpr const char* kReplaceDscpOrTos = "Only Can Set Replace DSCP or Replace Tos Each Time.";
+inline constexpr const char* kPermitMustBeChecked = "Permit option must be checked.";
+inline constexpr const char* kSameIpRuleAndAccessId =
+    "Has already a record with the same IP Rule ID and Access ID. Please change eithor of them.";
+
+// ACL profile editors.
+inline constexpr const char* kProfileIdMustBeSet = "Profile ID must be set.";
+inline constexpr const char* kProfileNameMustBeSet = "Profile Name must be set.";
+inline constexpr const char* kPleaseEnterVlanMask = "Please enter VLAN Mask.";
+inline constexpr const char* kValidMaskAddress = "Please enter a valid Mask address";
+inline constexpr const char* kSameIpMaskId =
+    "There is already a record with the same IP Mask ID. Please modified it.";
+inline constexpr const char* kSameProfileName =
+    "There is already a record with the same Name Please modified it.";
+
 } // namespace DialogText

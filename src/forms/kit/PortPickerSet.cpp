@@ -44,20 +44,21 @@ void PortPickerSet::Create(TForm* dialog, TPageControl* pages, const std::vector
 }
 
 void PortPickerSet::Bind(DialogRequest& request) {
-    std::vector<int> bound;
     for (size_t k = 0; k < Pickers.size(); ++k) {
-        request.BindBitCheckBoxList(Columns[k].Column, IndexList, Pickers[k]->PortBoxes);
-        bound.push_back(Columns[k].Column);
+        BindPortBoxes(request, Columns[k].Column, Pickers[k], IndexList);
     }
+}
+
+void BindPortBoxes(DialogRequest& request, int column, TStackingPortUitForm* picker,
+                   const std::string& indexList) {
+    request.BindBitCheckBoxList(column, indexList, picker->PortBoxes);
     // The collection keeps the octets beyond the boxes that the row read had; the switch is to
     // get exactly the boxes' list.
-    const size_t digits = static_cast<size_t>(Octets) * 2;
-    request.AfterCollect.push_back([bound, digits](VqSNMPVarList& list) {
-        for (int column : bound) {
-            SnmpVariable& variable = list.GetVariable(column);
-            if (list.IsSettable(column) && variable.ValueText.size() > digits) {
-                variable.ValueText.resize(digits);
-            }
+    const size_t digits = static_cast<size_t>(HighestIndex(indexList) / 8 + 1) * 2;
+    request.AfterCollect.push_back([column, digits](VqSNMPVarList& list) {
+        SnmpVariable& variable = list.GetVariable(column);
+        if (list.IsSettable(column) && variable.ValueText.size() > digits) {
+            variable.ValueText.resize(digits);
         }
     });
 }

@@ -50,6 +50,12 @@ private:
     int Octets = 0;
 };
 
+// Binds one picker's boxes to a port-list column through the index list, and makes the request's
+// writes rebuild that list from the boxes alone (the octets of the highest index, whatever length
+// the switch returned for the row). Dialogs with one embedded picker bind it with this.
+void BindPortBoxes(DialogRequest& request, int column, TStackingPortUitForm* picker,
+                   const std::string& indexList);
+
 // The comma-separated list of the indexes 0 to 383, which some dialogs bind whatever the stack
 // mode.
 std::string FixedPortIndexList();

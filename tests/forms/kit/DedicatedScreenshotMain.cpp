@@ -4,19 +4,12 @@
 //   xvfb-run -a ./dedicated_screenshots DIR
 // writes DIR/vlan-static.png, ip-control.png and ip-control-edit.png. Not a test: nothing here is
 // checked automatically.
+#include "DedicatedScreenshotStage.h"
 #include "IPCtrlEdtFormUnit.h"
 #include "IpCtrlFormUnit.h"
-#include "MainUnit.h"
-#include "SimScreenshots.h"
-#include "TApplication.h"
-#include "TListView.h"
-#include "UnitTableRows.h"
 #include "VlanStaticFormUnit.h"
 
-#include <QApplication>
-#include <QDir>
 #include <functional>
-#include <memory>
 #include <string>
 
 namespace {
@@ -48,24 +41,8 @@ bool WaitRead(const TableDialogController& table) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication qtApp(argc, argv);
-    Application->Initialize(argc, argv);
-    Application->SetTitle("ZQS-4410-Series");
-    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
-
-    SimAgent agent;
-    agent.LoadScenario(kScenario);
-    ScreenshotSession session(agent);
-    DeviceAddress = agent.Address();
-    SysObjectId = "1.3.6.1.4.1.746.10.117.2.1";
-    StackMode = "disabled";
-    FirmwareMode = "KC";
-    // The unit table the port pickers read: one stand-alone 24RA.
-    std::unique_ptr<TForm> holder(CreateForm<TForm>(nullptr));
-    auto* units = new TListView(holder.get());
-    FillUnitTable(units, {{"1", "ZQS-4410-24RA", "master"}});
-    UnitList = units;
-    UnitCount = 1;
+    DedicatedScreenshotStage stage(argc, argv, kScenario);
+    const QString& dir = stage.Dir;
 
     VlanStaticForm = CreateForm<TVlanStaticForm>(Application);
     VlanStaticForm->SetCaption("802.1Q Static VLAN Table: " + DeviceAddress);
@@ -96,11 +73,8 @@ int main(int argc, char** argv) {
         form->Close();
     });
     IpCtrlForm->ShowModal();
-    SetModalHook(nullptr);
     delete IpCtrlForm;
     IpCtrlForm = nullptr;
 
-    UnitList = nullptr;
-    Application->DestroyForms();
     return 0;
 }

@@ -1,0 +1,242 @@
+#include "AclProfileEditor.h"
+
+#include "ColumnWrites.h"
+#include "DialogLayout.h"
+#include "FieldChecks.h"
+#include "TButton.h"
+#include "TComboBox.h"
+#include "TEdit.h"
+#include "TPanel.h"
+#include "TScreen.h"
+#include "TStaticText.h"
+#include "TStatusBar.h"
+
+#include <exception>
+
+namespace {
+
+using T = TAclProfileForm;
+
+constexpr ButtonSpec<T> kButtons[] = {
+    {&T::BT_Get, "Refresh", &T::BT_GetClick},
+    {&T::BT_Add, "Add", &T::BT_AddClick},
+    {&T::BT_Delete, "Delete", &T::BT_DeleteClick},
+    {&T::CloseButton, "Close", &T::CloseButtonClick},
+};
+
+// The right-hand column is 96 wide: the buttons and about 10 on each side.
+constexpr int kButtonMargin = 10;
+
+} // namespace
+
+TAclProfileForm::TAclProfileForm(TComponent* owner, ProfileEditorOptions options)
+    : TBasicForm(owner, options.DesignWidth, options.DesignHeight), Options(std::move(options)),
+      Table(GuardStyle::None, "") {
+    // The family scales once more on top of the base's scaling: x 1.5625 in all, each product
+    // truncated to whole pixels.
+    if (Screen->PixelsPerInch() != 96) {
+        SetWidth(Width() * 5 / 4);
+        SetHeight(Height() * 5 / 4);
+    }
+    ButtonColumn buttons(this, "Samples", kButtonMargin);
+    ButtonPanel = buttons.Panel;
+    txtEntries = buttons.Count;
+    SamplesLabel = buttons.Samples;
+    AddButtons(buttons, this, kButtons);
+    StatusBar1 = AddStatusBar(this);
+    const ListArea area = AddListArea(this, Options.ListHeight);
+    ListView1 = area.List;
+    FieldPanel = area.Fields;
+    ListView1->OnClick = Bind(this, &T::ListView1Click);
+    ListView1->OnChange = Bind(this, &T::ListView1Change);
+
+    Table.List = ListView1;
+    Table.CountLabel = txtEntries;
+    Table.StatusPanel = StatusPanelOf(StatusBar1);
+    Table.StatusColumn = Options.RowStatusColumn;
+
+    OnCreate = Bind(this, &T::FormCreate);
+    OnClose = Bind(this, &T::FormClose);
+}
+
+void TAclProfileForm::BindEdit(DialogRequest& request, int column, const char* constraint, TEdit* edit) {
+    BindEditRow(&request, column, constraint, edit, nullptr);
+}
+
+void TAclProfileForm::BindCombo(DialogRequest& request, int column, TComboBox* combo) {
+    BindComboRow(&request, column, combo, nullptr);
+}
+
+void TAclProfileForm::FormCreate(TObject*) {
+    const bool created = Table.Attempt([this] {
+        DialogRequest& request = Table.CreateRequest(this, Options.Table, MVT_UMV, 1);
+        // Every read and write of the family waits for its end.
+        request.Mode = 0;
+        Request = &request;
+        RowCount = request.Request.VarList.GetCount();
+        KeyCount = request.Request.VarList.KeyCount;
+        BindFields(request);
+        RowControls.resize(std::max(RowControls.size(), static_cast<size_t>(RowCount)), nullptr);
+        RowStatusCombo =
+            dynamic_cast<TComboBox*>(RowControls.at(static_cast<size_t>(Options.RowStatusColumn)));
+        Table.StatusCombo = RowStatusCombo;
+        InitialSelections();
+        CountRows();
+        ReadTable();
+        ResetForm();
+    });
+    if (!created) {
+        ResetForm();
+    }
+}
+
+bool TAclProfileForm::ReadTable() {
+    return Table.Read();
+}
+
+void TAclProfileForm::CountRows() {
+    Table.UpdateCount();
+}
+
+void TAclProfileForm::ResetForm() {
+    ClearFields();
+    CountRows();
+    BT_Add->SetEnabled(true);
+    BT_Delete->SetEnabled(false);
+    if (IdEdit && NameEdit) {
+        IdEdit->SetEnabled(true);
+        NameEdit->SetEnabled(true);
+    }
+    for (TControl* control : ReadOnlyControls) {
+        MakeReadOnly(control);
+    }
+    if (Table.Request) {
+        ResetRules();
+    }
+}
+
+void TAclProfileForm::BT_GetClick(TObject*) {
+    ReadTable();
+    ResetForm();
+}
+
+void TAclProfileForm::ListView1Click(TObject*) {
+    if (!ListView1->Selected() || !Table.Request) {
+        ResetForm();
+        return;
+    }
+    BT_Add->SetEnabled(false);
+    BT_Delete->SetEnabled(true);
+    IdEdit->SetEnabled(false);
+    NameEdit->SetEnabled(false);
+    for (TControl* control : ReadOnlyControls) {
+        MakeReadOnly(control);
+    }
+    RowRules();
+}
+
+void TAclProfileForm::ListView1Change(TObject*, TListItem*, TItemChange) {
+    for (TControl* control : ReadOnlyControls) {
+        MakeReadOnly(control);
+    }
+    CountRows();
+}
+
+void TAclProfileForm::BT_AddClick(TObject*) {
+    if (!Table.Request) {
+        return;
+    }
+    if (IdEdit->Text().empty()) {
+        RefuseInput(IdEdit, Options.IdMustBeSet);
+        return;
+    }
+    if (NameEdit->Text().empty()) {
+        RefuseInput(NameEdit, Options.NameMustBeSet);
+        return;
+    }
+    // Text put into the ID edit by code has not passed its constraint, and it becomes the row's
+    // instance.
+    if (!CheckNumberText(IdEdit, Options.FirstId, Options.LastId) || !ValidateProfile()) {
+        return;
+    }
+    TListItems& items = ListView1->Items();
+    for (int i = 0; i < items.Count(); ++i) {
+        if (items[i]->Caption() == IdEdit->Text()) {
+            RefuseInput(IdEdit, Options.DuplicateIdText);
+            return;
+        }
+    }
+    const int name = Options.NameColumn - 1;
+    for (int i = 0; i < items.Count(); ++i) {
+        if (name < items[i]->SubItems().Count() && items[i]->SubItems()[name] == NameEdit->Text()) {
+            RefuseInput(NameEdit, Options.DuplicateNameText);
+            return;
+        }
+    }
+    RowStatusCombo->SetItemIndex(Table.StatusItems.CreateAndGo);
+    WriteProfile();
+}
+
+std::vector<int> TAclProfileForm::SkippedColumns() const {
+    std::vector<int> skipped;
+    for (int c = KeyCount; c < RowCount; ++c) {
+        TControl* control = RowControls.at(static_cast<size_t>(c));
+        if (!control) {
+            continue;
+        }
+        bool skip = !control->Enabled();
+        if (auto* combo = dynamic_cast<TComboBox*>(control)) {
+            skip = skip || combo->Text() == "none" || combo->Text() == "other";
+        }
+        const bool mask = std::find(Options.EmptyMaskColumns.begin(), Options.EmptyMaskColumns.end(), c) !=
+                          Options.EmptyMaskColumns.end();
+        if (auto* edit = dynamic_cast<TEdit*>(control); mask && edit) {
+            skip = skip || edit->Text().empty();
+        }
+        if (skip) {
+            skipped.push_back(c);
+        }
+    }
+    return skipped;
+}
+
+void TAclProfileForm::WriteProfile() {
+    // A write that fails before its reply (one that cannot be built) is reported in the status
+    // line, after the table has been read again so that the read's own line does not hide it.
+    std::string failure;
+    try {
+        Table.Request->Request.Active = true;
+        SetSkipping(*Table.Request, SkippedColumns());
+    } catch (const std::exception& e) {
+        failure = e.what();
+    }
+    ReadTable();
+    ResetForm();
+    if (!failure.empty()) {
+        Table.ShowFailure(failure);
+    }
+}
+
+void TAclProfileForm::BT_DeleteClick(TObject*) {
+    if (!Table.Request) {
+        return;
+    }
+    const bool deleted = Table.Attempt([this] {
+        Table.Request->Request.Active = true;
+        RowStatusCombo->SetItemIndex(Table.StatusItems.Destroy);
+        SetOnly(*Table.Request, {Options.RowStatusColumn});
+    });
+    if (deleted) {
+        ReadTable();
+    }
+    ResetForm();
+}
+
+void TAclProfileForm::CloseButtonClick(TObject*) {
+    Close();
+}
+
+void TAclProfileForm::FormClose(TObject*, TCloseAction&) {
+    Table.Close();
+    Request = nullptr;
+}

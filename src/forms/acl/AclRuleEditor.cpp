@@ -1,0 +1,413 @@
+#include "AclRuleEditor.h"
+
+#include "ColumnWrites.h"
+#include "DialogLayout.h"
+#include "FieldChecks.h"
+#include "PortPickerSet.h"
+#include "RequestModeScope.h"
+#include "StackingPortUitFormUnit.h"
+#include "StrictNumbers.h"
+#include "TButton.h"
+#include "TCheckBox.h"
+#include "TComboBox.h"
+#include "TEdit.h"
+#include "TGroupBox.h"
+#include "TPanel.h"
+#include "TStaticText.h"
+#include "TStatusBar.h"
+#include "UserDialogs.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace {
+
+using T = TAclRuleForm;
+
+constexpr ButtonSpec<T> kButtons[] = {
+    {&T::GetButton, "Refresh", &T::GetButtonClick},
+    {&T::EditButton, "Edit", &T::EditButtonClick},
+    {&T::AddButton, "Add", &T::AddButtonClick},
+    {&T::DeleteButton, "Delete", &T::DeleteButtonClick},
+    {&T::StopButton, "Stop", &T::StopButtonClick},
+    {&T::CheckButton, "Check All", &T::CheckButtonClick},
+    {&T::UncheckButton, "Clear Checks", &T::UncheckButtonClick},
+    {&T::CloseButton, "Close", &T::CloseButtonClick},
+};
+
+// The right-hand column is 115 wide: the buttons and a margin of 20 on each side.
+constexpr int kButtonMargin = 20;
+// A field row of a group box: the check box, then the value control, in each half.
+constexpr int kRowHeight = 24;
+constexpr int kFirstRowTop = 18;
+constexpr int kCheckWidth = 112;
+constexpr int kValueWidth = 66;
+constexpr int kHalfWidth = kCheckWidth + kValueWidth + 12;
+
+bool CheckedAndEnabled(const TControl* box) {
+    const auto* check = dynamic_cast<const TCheckBox*>(box);
+    return check == nullptr || (check->Checked() && check->Enabled());
+}
+
+int FieldLeft(const TAclRuleForm::FieldPlace& place) {
+    return 8 + place.Column * kHalfWidth;
+}
+
+int FieldTop(const TAclRuleForm::FieldPlace& place) {
+    return kFirstRowTop + place.Row * kRowHeight;
+}
+
+} // namespace
+
+TAclRuleForm::TAclRuleForm(TComponent* owner, RuleEditorOptions options)
+    : TBasicForm(owner, options.DesignWidth, options.DesignHeight), Options(std::move(options)),
+      Table(GuardStyle::None, Options.Refusal) {
+    ButtonColumn buttons(this, "Samples", kButtonMargin);
+    ButtonPanel = buttons.Panel;
+    SamplesBox = buttons.Count;
+    SamplesLabel = buttons.Samples;
+    AddButtons(buttons, this, kButtons);
+    StatusBar1 = AddStatusBar(this);
+
+    const ListArea area = AddListArea(this, Options.ListHeight);
+    ListView1 = area.List;
+    StackingPortPanel = new TPanel(this);
+    StackingPortPanel->SetParent(area.Fields);
+    StackingPortPanel->SetAlign(alBottom);
+    StackingPortPanel->SetHeight(Options.PortPanelHeight);
+    StackingPortPanel->SetBevelOuter(bvNone);
+    FieldPanel = new TPanel(this);
+    FieldPanel->SetParent(area.Fields);
+    FieldPanel->SetAlign(alClient);
+    FieldPanel->SetBevelOuter(bvNone);
+
+    ListView1->OnClick = Bind(this, &T::ListView1Click);
+    ListView1->OnChange = Bind(this, &T::ListView1Change);
+
+    Table.List = ListView1;
+    Table.CountLabel = SamplesBox;
+    Table.StatusPanel = StatusPanelOf(StatusBar1);
+    Table.StatusColumn = Options.RowStatusColumn;
+    // The request's get-done hook: every end of a read, a failed one too.
+    Table.AfterRead = [this] { DataComplete = true; };
+
+    OnCreate = Bind(this, &T::FormCreate);
+    OnClose = Bind(this, &T::FormClose);
+}
+
+TGroupBox* TAclRuleForm::AddGroup(const char* caption, int left, int top, int width, int height) {
+    auto* group = new TGroupBox(this);
+    group->SetParent(FieldPanel);
+    group->SetCaption(caption);
+    group->SetBounds(left, top, width, height);
+    return group;
+}
+
+TCheckBox* TAclRuleForm::AddCheck(const FieldPlace& place, const char* caption, int tag) {
+    auto* box = new TCheckBox(this);
+    box->SetParent(place.Group);
+    box->SetCaption(caption);
+    box->SetBounds(FieldLeft(place), FieldTop(place), kCheckWidth, 17);
+    box->SetTag(tag);
+    return box;
+}
+
+TEdit* TAclRuleForm::AddEdit(const FieldPlace& place, int tag) {
+    auto* edit = new TEdit(this);
+    edit->SetParent(place.Group);
+    edit->SetBounds(FieldLeft(place) + kCheckWidth + 4, FieldTop(place) - 2, kValueWidth, 21);
+    edit->SetTag(tag);
+    return edit;
+}
+
+TComboBox* TAclRuleForm::AddCombo(const FieldPlace& place, int tag) {
+    auto* combo = new TComboBox(this);
+    combo->SetParent(place.Group);
+    combo->SetBounds(FieldLeft(place) + kCheckWidth + 4, FieldTop(place) - 2, kValueWidth, 21);
+    combo->SetTag(tag);
+    return combo;
+}
+
+void TAclRuleForm::FormCreate(TObject*) {
+    const bool created = Table.Attempt([this] {
+        EmbedPortSelection(StackingPortPanel, Options.PortColumns);
+        DialogRequest& request =
+            Table.CreateRequest(this, Options.Table, MVT_UMV, static_cast<int>(Options.Keys.size()));
+        Request = &request;
+        // A row the controls cannot show (a port list shorter than the picker's) is reported in
+        // the status line; the rest of the selection goes on.
+        TLVSelectItemEvent fill = ListView1->OnSelectItem;
+        ListView1->OnSelectItem = [this, fill](TObject* sender, TListItem* item, bool selected) {
+            try {
+                fill(sender, item, selected);
+            } catch (const std::exception& e) {
+                Table.ShowFailure(e.what());
+            }
+        };
+        RowCount = request.Request.VarList.GetCount();
+        KeyCount = request.Request.VarList.KeyCount;
+        RowCheckBoxes.clear();
+        RowControls.clear();
+        BindFields(request);
+        // Columns without a form row (the port list) have null entries.
+        RowCheckBoxes.resize(std::max(RowCheckBoxes.size(), static_cast<size_t>(RowCount)), nullptr);
+        RowControls.resize(std::max(RowControls.size(), static_cast<size_t>(RowCount)), nullptr);
+        RowComboBox = dynamic_cast<TComboBox*>(RowControls.at(static_cast<size_t>(Options.RowStatusColumn)));
+        RowStatusBox =
+            dynamic_cast<TCheckBox*>(RowCheckBoxes.at(static_cast<size_t>(Options.RowStatusColumn)));
+        Table.StatusCombo = RowComboBox;
+        ResetFields();
+        ListMode();
+        CreationRules();
+        DataComplete = false;
+        Table.Read();
+        CountRows();
+    });
+    if (!created) {
+        DataComplete = true;
+        CountRows();
+    }
+}
+
+void TAclRuleForm::BindRulePorts(DialogRequest& request) {
+    BindPortBoxes(request, Options.PortColumn, PortPicker, AllPortIndexList());
+}
+
+void TAclRuleForm::CountRows() {
+    Table.UpdateCount();
+}
+
+void TAclRuleForm::EnableOnly(std::initializer_list<TControl*> controls, bool enabled) {
+    for (TControl* control : controls) {
+        control->SetEnabled(enabled);
+    }
+}
+
+void TAclRuleForm::ListMode() {
+    EditButton->SetEnabled(false);
+    DeleteButton->SetEnabled(false);
+    for (TEdit* edit : KeyEdits) {
+        edit->SetEnabled(true);
+    }
+    AddButton->SetEnabled(true);
+}
+
+void TAclRuleForm::RowMode() {
+    EditButton->SetEnabled(true);
+    DeleteButton->SetEnabled(true);
+    for (TEdit* edit : KeyEdits) {
+        edit->SetEnabled(false);
+    }
+    AddButton->SetEnabled(false);
+}
+
+void TAclRuleForm::ResetFields() {
+    ResetControls(RowControls);
+    UncheckAll(RowCheckBoxes);
+    ResetDefaults();
+    if (PortPicker) {
+        PortPicker->UncheckAllPorts();
+    }
+    CountRows();
+}
+
+void TAclRuleForm::GetButtonClick(TObject*) {
+    if (!DataComplete) {
+        ShowMessage(Options.Refusal);
+        return;
+    }
+    StopButtonClick(nullptr);
+    ListMode();
+    DataComplete = false;
+    if (!Table.Read()) {
+        DataComplete = true; // no read runs whose end would set it
+    }
+    ResetFields();
+}
+
+void TAclRuleForm::ListView1Click(TObject*) {
+    TListItem* item = ListView1->Selected();
+    if (!item || !Table.Request) {
+        ListMode();
+        ResetFields();
+        ListRules();
+        if (Table.Request) {
+            Table.Request->Request.Active = true;
+        }
+        return;
+    }
+    for (size_t k = 0; k < KeyEdits.size(); ++k) {
+        KeyEdits[k]->SetText(k == 0 ? item->Caption() : item->SubItems()[static_cast<int>(k) - 1]);
+    }
+    RowMode();
+    RowRules();
+    if (VLANBaseChkBox) {
+        // A text that is not a VLAN ID (an agent without the column) leaves the box unchecked.
+        const int sub = Options.VlanBasedIdColumn - 1;
+        const std::optional<int> vid =
+            sub < item->SubItems().Count() ? StrictStrToInt(item->SubItems()[sub]) : std::nullopt;
+        VLANBaseChkBox->SetChecked(vid && *vid >= 1 && *vid <= 4094);
+    }
+}
+
+void TAclRuleForm::ListView1Change(TObject*, TListItem*, TItemChange) {
+    CountRows();
+}
+
+bool TAclRuleForm::CheckKeyTexts() {
+    for (size_t k = 0; k < KeyEdits.size() && k < Options.Keys.size(); ++k) {
+        if (!CheckNumberText(KeyEdits[k], Options.Keys[k].Min, Options.Keys[k].Max)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TAclRuleForm::CheckRuleTarget() {
+    if (VLANBaseChkBox && VLANBaseChkBox->Checked()) {
+        return RequireText(VLANBasedVIDEdit, DialogText::kSomeCheckFieldEmpty);
+    }
+    return CheckPortChosen();
+}
+
+std::vector<int> TAclRuleForm::SkippedColumns() const {
+    std::vector<int> skipped;
+    for (int c = KeyCount; c < RowCount; ++c) {
+        const TControl* box = RowCheckBoxes.at(static_cast<size_t>(c));
+        if (c != Options.RowStatusColumn && box && !CheckedAndEnabled(box)) {
+            skipped.push_back(c);
+        }
+    }
+    if (VLANBaseChkBox) {
+        const int target = VLANBaseChkBox->Checked() ? Options.PortColumn : Options.VlanBasedIdColumn;
+        if (std::find(skipped.begin(), skipped.end(), target) == skipped.end()) {
+            skipped.push_back(target);
+        }
+    }
+    return skipped;
+}
+
+// One asynchronous SET without the skipped columns, then the re-read at once; the fields end
+// reset in list mode whatever happened.
+bool TAclRuleForm::WriteRow(const std::vector<int>& skipped) {
+    const bool sent = Table.Attempt([&] {
+        Table.Request->Request.Active = true;
+        SetSkipping(*Table.Request, skipped);
+    });
+    if (sent) {
+        DataComplete = false;
+        if (!Table.Read()) {
+            DataComplete = true;
+        }
+    }
+    ListMode();
+    ResetFields();
+    return sent;
+}
+
+void TAclRuleForm::AddButtonClick(TObject*) {
+    if (!Table.Request || !ValidateFields()) {
+        return;
+    }
+    RowComboBox->SetItemIndex(Table.StatusItems.CreateAndGo);
+    TListItems& items = ListView1->Items();
+    for (int i = 0; i < items.Count(); ++i) {
+        bool same = true;
+        for (size_t k = 0; k < KeyEdits.size() && same; ++k) {
+            const std::string& cell =
+                k == 0 ? items[i]->Caption() : items[i]->SubItems()[static_cast<int>(k) - 1];
+            same = KeyEdits[k]->Text() == cell;
+        }
+        if (same) {
+            RefuseInput(KeyEdits.front(), Options.DuplicateText);
+            return;
+        }
+    }
+    if (!AddAllowed()) {
+        return;
+    }
+    WriteRow(SkippedColumns());
+}
+
+void TAclRuleForm::EditButtonClick(TObject*) {
+    if (!Table.Request) {
+        return;
+    }
+    if (ListView1->Selected() && !DataComplete) {
+        ShowMessage(Options.Refusal);
+        return;
+    }
+    if (!ValidateFields()) {
+        return;
+    }
+    Table.Request->Request.Active = true;
+    if (RowComboBox->ItemIndex() == Table.StatusItems.Destroy && RowStatusBox && RowStatusBox->Checked()) {
+        DeleteButtonClick(nullptr);
+        return;
+    }
+    std::vector<int> skipped = SkippedColumns();
+    if (Options.EditSkipsActiveRowStatus && RowComboBox->ItemIndex() == Table.StatusItems.Active) {
+        skipped.push_back(Options.RowStatusColumn);
+    }
+    WriteRow(skipped);
+}
+
+void TAclRuleForm::DeleteButtonClick(TObject*) {
+    if (!Table.Request) {
+        return;
+    }
+    {
+        // The destroy SET blocks until its reply or the time-out.
+        RequestModeScope blocking(*Table.Request, 0);
+        RowComboBox->SetItemIndex(Table.StatusItems.Destroy);
+        try {
+            SetOnly(*Table.Request, {Options.RowStatusColumn});
+        } catch (const std::exception& e) {
+            Table.Request->ShowStatus(e.what());
+        }
+    }
+    GetButtonClick(nullptr);
+    ResetFields();
+}
+
+void TAclRuleForm::StopButtonClick(TObject*) {
+    Table.Stop();
+    DataComplete = true;
+}
+
+void TAclRuleForm::CloseButtonClick(TObject*) {
+    StopButtonClick(nullptr);
+    Close();
+}
+
+void TAclRuleForm::FormClose(TObject*, TCloseAction&) {
+    Table.Close();
+    Request = nullptr;
+    delete PortPicker; // its boxes and pages with it
+    PortPicker = nullptr;
+}
+
+void TAclRuleForm::CheckButtonClick(TObject*) {
+    CheckEnabled(RowCheckBoxes);
+    AfterCheckAll();
+}
+
+void TAclRuleForm::UncheckButtonClick(TObject*) {
+    UncheckAll(RowCheckBoxes);
+    AfterClearChecks();
+}
+
+void TAclRuleForm::VLANBaseChkBoxClick(TObject*) {
+    if (!PortPicker || !VLANBasedVIDEdit) {
+        return;
+    }
+    if (VLANBaseChkBox->Checked()) {
+        PortPicker->CheckAllPorts();
+        PortPicker->SetEnabled(false);
+        EnableControl(VLANBasedVIDEdit);
+    } else {
+        DisableControl(VLANBasedVIDEdit);
+        PortPicker->UncheckAllPorts();
+        PortPicker->SetEnabled(true);
+    }
+}

@@ -1,0 +1,294 @@
+#include "IPProfileFormUnit.h"
+
+#include "DialogTexts.h"
+#include "FieldChecks.h"
+#include "Oid_acl.h"
+#include "TComboBox.h"
+#include "TEdit.h"
+#include "TGroupBox.h"
+#include "TLabel.h"
+#include "TPanel.h"
+
+TIPProfileForm* IPProfileForm = nullptr;
+
+namespace {
+
+using T = TIPProfileForm;
+
+enum Column : int {
+    kProfileId = 0,
+    kUserDefineMask = 17,
+    kRowStatus = 18,
+    kProfileName = 22,
+    kVlanMask = 23,
+};
+
+enum Group { kProfileGroup, kOptionGroup, kOtherGroup };
+
+// One field: its column, label, control (an edit with its constraint, or a combo box) and place.
+struct Field {
+    int Column;
+    const char* Label;
+    TEdit* T::*Edit;
+    TComboBox* T::*Combo;
+    const char* Constraint;
+    Group In;
+    int Row;
+    int Half;
+};
+
+const Field kFields[] = {
+    {0, "Profile ID (1-6)", &T::edtProfileID, nullptr, "%i{n1x6l1}", kProfileGroup, 0, 0},
+    {1, "VLAN", nullptr, &T::cbbVlan, nullptr, kOptionGroup, 0, 0},
+    {2, "IPv4 Address Mask State", nullptr, &T::cbbIpAddMaskState, nullptr, kOptionGroup, 2, 0},
+    {3, "Source IPv4 Address Mask", &T::edtIpAddMaskSrc, nullptr, "%s{I}", kOptionGroup, 3, 0},
+    {4, "Destination IPv4 Address Mask ", &T::edtIpAddMaskDst, nullptr, "%s{I}", kOptionGroup, 4, 0},
+    {5, "DSCP", nullptr, &T::cbbUseDSCP, nullptr, kOptionGroup, 5, 0},
+    {6, "Protocol Type", nullptr, &T::cbbUseProType, nullptr, kOptionGroup, 0, 1},
+    {7, "ICMP Option", nullptr, &T::cbbICMP, nullptr, kOptionGroup, 1, 1},
+    {8, "IGMP Option", nullptr, &T::cbbIGMP, nullptr, kOptionGroup, 2, 1},
+    {9, "TCP Option", nullptr, &T::cbbTCPOption, nullptr, kOptionGroup, 3, 1},
+    {10, "UDP Option", nullptr, &T::cbbUDPOption, nullptr, kOptionGroup, 4, 1},
+    {11, "TCP/UDP Srouce Port Mask (0-FFFF)", &T::edtTCPUDPSrcMask, nullptr, "%h{l4}", kOptionGroup, 5, 1},
+    {12, "TCP/UDP Destination Port Mask (0-FFFF)", &T::edtTCPUDPDstPortMask, nullptr, "%h{l4}", kOptionGroup,
+     6, 1},
+    {13, "TCP Flag Bit Option", nullptr, &T::cbbTCPFlagBitOption, nullptr, kOptionGroup, 7, 1},
+    {14, "TCP Flag Bit Mask (0-63)", &T::edtTCPFlagBitMask, nullptr, "%i{n0x63l2}", kOptionGroup, 8, 1},
+    {15, "Protocol ID Option", nullptr, &T::cbbProOption, nullptr, kOptionGroup, 6, 0},
+    {16, "Protocol ID (0-255)", &T::edtProtoID, nullptr, "%i{n0x255l3}", kOptionGroup, 7, 0},
+    {17, "User Define Mask (0-FFFFFFFF)", &T::edtProIDMask, nullptr, "%h{l8}", kOptionGroup, 8, 0},
+    {18, "Row Status", nullptr, &T::cbbRowStatus, nullptr, kOtherGroup, 0, 1},
+    {19, "Owner", nullptr, &T::cbbOwner, nullptr, kOtherGroup, 0, 0},
+    {20, "Source MAC Address Mask", &T::edtSrcMacAddrMask, nullptr, "%s", kOtherGroup, 1, 0},
+    {21, "Unused Rule Entries", &T::edtEntries, nullptr, "%i", kOtherGroup, 1, 1},
+    {22, "Profile Name", &T::edtProfileName, nullptr, "%s", kProfileGroup, 0, 1},
+    {23, "VLAN Mask (0000-0FFF)", &T::edtVLANMask, nullptr, "%h{l4f}", kOptionGroup, 1, 0},
+};
+
+// Items by position in their option lists.
+constexpr int kEnabled = 0;
+constexpr int kDisabled = 1;
+constexpr int kOther = 0; // Address Mask State, TCP and UDP options
+constexpr int kDst = 1;
+constexpr int kSrc = 2;
+constexpr int kDstSrc = 3;
+enum Protocol { kNone, kIcmp, kIgmp, kTcp, kUdp, kProtocolId };
+constexpr int kOwnerAcl = 1;
+
+constexpr int kRowHeight = 24;
+constexpr int kLabelWidth = 190;
+constexpr int kControlWidth = 118;
+constexpr int kHalfWidth = kLabelWidth + kControlWidth + 12;
+
+ProfileEditorOptions IpProfileOptions() {
+    ProfileEditorOptions options;
+    options.Table = IPProfileTable;
+    options.RowStatusColumn = kRowStatus;
+    options.NameColumn = kProfileName;
+    options.IdMustBeSet = DialogText::kProfileIdMustBeSet;
+    options.NameMustBeSet = DialogText::kProfileNameMustBeSet;
+    options.DuplicateIdText = DialogText::kSameIpMaskId;
+    options.DuplicateNameText = DialogText::kSameProfileName;
+    options.EmptyMaskColumns = {kVlanMask, kUserDefineMask};
+    options.DesignWidth = 741;
+    options.DesignHeight = 674;
+    return options;
+}
+
+} // namespace
+
+TIPProfileForm::TIPProfileForm(TComponent* owner) : TAclProfileForm(owner, IpProfileOptions()) {
+    BuildFields();
+}
+
+void TIPProfileForm::BuildFields() {
+    const struct {
+        TGroupBox* T::*Group;
+        const char* Caption;
+        int Top;
+        int Rows;
+    } groups[] = {{&T::ProfileGroup, "Profile", 0, 1},
+                  {&T::OptionGroup, "Option", 48, 9},
+                  {&T::OtherGroup, "Other", 290, 2}};
+    for (const auto& g : groups) {
+        auto* group = new TGroupBox(this);
+        group->SetParent(FieldPanel);
+        group->SetCaption(g.Caption);
+        group->SetBounds(0, g.Top, 2 * kHalfWidth + 8, 22 + g.Rows * kRowHeight);
+        this->*g.Group = group;
+    }
+    TGroupBox* byGroup[] = {ProfileGroup, OptionGroup, OtherGroup};
+    for (const Field& field : kFields) {
+        TGroupBox* group = byGroup[field.In];
+        const int left = 8 + field.Half * kHalfWidth;
+        const int top = 18 + field.Row * kRowHeight;
+        auto* label = new TLabel(this);
+        label->SetParent(group);
+        label->SetCaption(field.Label);
+        label->SetLeft(left);
+        label->SetTop(top + 2);
+        TControl* control = nullptr;
+        if (field.Edit) {
+            control = this->*field.Edit = new TEdit(this);
+        } else {
+            control = this->*field.Combo = new TComboBox(this);
+        }
+        control->SetParent(group);
+        control->SetBounds(left + kLabelWidth, top, kControlWidth, 21);
+        if (field.Column == kRowStatus) {
+            RowStatusLabel = label;
+        }
+    }
+    RowStatusLabel->SetVisible(false);
+    cbbRowStatus->SetVisible(false);
+    for (TControl* control : std::initializer_list<TControl*>{cbbOwner, edtSrcMacAddrMask, edtEntries}) {
+        control->SetEnabled(false);
+        control->SetColor(clMenu);
+    }
+    IdEdit = edtProfileID;
+    NameEdit = edtProfileName;
+    ReadOnlyControls = {edtEntries, cbbOwner, edtSrcMacAddrMask};
+
+    cbbVlan->OnChange = Bind(this, &T::cbbVlanChange);
+    cbbIpAddMaskState->OnChange = Bind(this, &T::cbbIpAddMaskStateChange);
+    cbbUseProType->OnChange = Bind(this, &T::cbbUseProTypeChange);
+    cbbTCPOption->OnChange = Bind(this, &T::cbbTCPOptionChange);
+    cbbUDPOption->OnChange = Bind(this, &T::cbbUDPOptionChange);
+    cbbProOption->OnChange = Bind(this, &T::cbbProOptionChange);
+    cbbTCPFlagBitOption->OnChange = Bind(this, &T::cbbTCPFlagBitOptionChange);
+}
+
+void TIPProfileForm::BindFields(DialogRequest& request) {
+    for (const Field& field : kFields) {
+        if (field.Edit) {
+            BindEdit(request, field.Column, field.Constraint, this->*field.Edit);
+        } else {
+            BindCombo(request, field.Column, this->*field.Combo);
+        }
+    }
+}
+
+void TIPProfileForm::InitialSelections() {
+    for (TComboBox* combo : {cbbVlan, cbbUseDSCP, cbbIGMP, cbbTCPFlagBitOption, cbbProOption}) {
+        combo->SetItemIndex(kDisabled);
+    }
+    for (TComboBox* combo : {cbbIpAddMaskState, cbbUseProType, cbbICMP, cbbTCPOption, cbbUDPOption}) {
+        combo->SetItemIndex(0); // "other" or "none"
+    }
+    cbbRowStatus->SetItemIndex(Table.StatusItems.CreateAndGo);
+    cbbOwner->SetItemIndex(kOwnerAcl);
+    edtVLANMask->SetEnabled(true);
+}
+
+void TIPProfileForm::ClearFields() {
+    for (TEdit* edit :
+         {edtProfileID, edtProfileName, edtVLANMask, edtIpAddMaskSrc, edtIpAddMaskDst, edtTCPUDPSrcMask,
+          edtTCPUDPDstPortMask, edtTCPFlagBitMask, edtProIDMask, edtProtoID, edtSrcMacAddrMask, edtEntries}) {
+        edit->SetText("");
+    }
+    cbbVlan->SetItemIndex(kDisabled);
+    cbbOwner->SetItemIndex(kOwnerAcl);
+    cbbIpAddMaskState->SetItemIndex(kOther);
+    cbbUseDSCP->SetItemIndex(kDisabled);
+    cbbUseProType->SetItemIndex(kNone);
+}
+
+void TIPProfileForm::ResetRules() {
+    cbbIpAddMaskStateChange(nullptr);
+    cbbUseProTypeChange(nullptr);
+    cbbVlanChange(nullptr);
+    ApplyOptionRules();
+}
+
+void TIPProfileForm::RowRules() {
+    cbbIpAddMaskStateChange(nullptr);
+    cbbUseProTypeChange(nullptr);
+    cbbVlanChange(nullptr);
+}
+
+void TIPProfileForm::SetEnabledState(TControl* control, bool enabled) {
+    if (enabled) {
+        EnableControl(control);
+    } else {
+        DisableControl(control);
+    }
+}
+
+void TIPProfileForm::cbbVlanChange(TObject*) {
+    SetEnabledState(edtVLANMask, cbbVlan->ItemIndex() == kEnabled);
+}
+
+void TIPProfileForm::cbbIpAddMaskStateChange(TObject*) {
+    const int state = cbbIpAddMaskState->ItemIndex();
+    SetEnabledState(edtIpAddMaskSrc, state == kSrc || state == kDstSrc);
+    SetEnabledState(edtIpAddMaskDst, state == kDst || state == kDstSrc);
+}
+
+void TIPProfileForm::cbbUseProTypeChange(TObject*) {
+    const int protocol = cbbUseProType->ItemIndex();
+    SetEnabledState(cbbICMP, protocol == kIcmp);
+    SetEnabledState(cbbIGMP, protocol == kIgmp);
+    SetEnabledState(cbbTCPOption, protocol == kTcp);
+    SetEnabledState(cbbTCPFlagBitOption, protocol == kTcp);
+    SetEnabledState(cbbUDPOption, protocol == kUdp);
+    SetEnabledState(cbbProOption, protocol == kProtocolId);
+    ApplyOptionRules();
+}
+
+void TIPProfileForm::ApplyOptionRules() {
+    cbbTCPFlagBitOptionChange(nullptr);
+    cbbProOptionChange(nullptr);
+    if (cbbUDPOption->Enabled() && cbbUDPOption->ItemIndex() != kOther) {
+        cbbUDPOptionChange(nullptr);
+    } else if (cbbTCPOption->Enabled() && cbbTCPOption->ItemIndex() != kOther) {
+        cbbTCPOptionChange(nullptr);
+    } else {
+        DisableControls({edtTCPUDPSrcMask, edtTCPUDPDstPortMask});
+    }
+}
+
+void TIPProfileForm::PortOptionRule(TComboBox* option) {
+    const int item = option->Enabled() ? option->ItemIndex() : kOther;
+    SetEnabledState(edtTCPUDPSrcMask, item == kSrc || item == kDstSrc);
+    SetEnabledState(edtTCPUDPDstPortMask, item == kDst || item == kDstSrc);
+}
+
+void TIPProfileForm::cbbTCPOptionChange(TObject*) {
+    PortOptionRule(cbbTCPOption);
+}
+
+void TIPProfileForm::cbbUDPOptionChange(TObject*) {
+    PortOptionRule(cbbUDPOption);
+}
+
+void TIPProfileForm::cbbProOptionChange(TObject*) {
+    const bool on = cbbProOption->Enabled() && cbbProOption->ItemIndex() == kEnabled;
+    SetEnabledState(edtProtoID, on);
+    SetEnabledState(edtProIDMask, on);
+}
+
+void TIPProfileForm::cbbTCPFlagBitOptionChange(TObject*) {
+    SetEnabledState(edtTCPFlagBitMask,
+                    cbbTCPFlagBitOption->Enabled() && cbbTCPFlagBitOption->ItemIndex() == kEnabled);
+}
+
+bool TIPProfileForm::CheckMask(TEdit* mask) {
+    if (mask->Text().empty() || !CheckIPv4AddressText(mask)) {
+        return RefuseInput(mask, DialogText::kValidMaskAddress);
+    }
+    return true;
+}
+
+bool TIPProfileForm::ValidateProfile() {
+    if (cbbVlan->ItemIndex() == kEnabled && edtVLANMask->Text().empty()) {
+        return RefuseInput(edtVLANMask, DialogText::kPleaseEnterVlanMask);
+    }
+    const int state = cbbIpAddMaskState->ItemIndex();
+    if ((state == kSrc || state == kDstSrc) && !CheckMask(edtIpAddMaskSrc)) {
+        return false;
+    }
+    if ((state == kDst || state == kDstSrc) && !CheckMask(edtIpAddMaskDst)) {
+        return false;
+    }
+    return true;
+}

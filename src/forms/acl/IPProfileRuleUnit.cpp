@@ -1,0 +1,443 @@
+#include "IPProfileRuleUnit.h"
+
+#include "DialogTexts.h"
+#include "FieldChecks.h"
+#include "Oid_acl.h"
+#include "StackingPortUitFormUnit.h"
+#include "TCheckBox.h"
+#include "TComboBox.h"
+#include "TEdit.h"
+#include "TGroupBox.h"
+#include "TLabel.h"
+#include "UserDialogs.h"
+
+TIPProfileRuleForm* IPProfileRuleForm = nullptr;
+
+namespace {
+
+using T = TIPProfileRuleForm;
+
+// The rule table by variable.
+enum Column : int {
+    kProfileId = 0,
+    kAccessId = 1,
+    kPort = 21,
+    kRowStatus = 22,
+    kOwner = 23,
+    kVlanBasedId = 26,
+};
+
+enum Group { kRule, kOption, kPermit, kOther };
+
+// One field of the form: its column, check box, value control (an edit with its constraint, or a
+// combo box), Tag, and place (group box, row, half).
+struct Field {
+    int Column;
+    TCheckBox* T::*Check;
+    const char* Caption;
+    TEdit* T::*Edit;
+    TComboBox* T::*Combo;
+    const char* Constraint;
+    int Tag;
+    Group In;
+    int Row;
+    int Half;
+};
+
+// In column order: the rows are recorded by column.
+const Field kFields[] = {
+    {0, &T::chkRuleID, "", &T::IPRuleEdit, nullptr, "%i{n1x6l1}", 0, kOther, 0, 0},
+    {1, &T::chkAccessID, "", &T::AccessIDEdit, nullptr, "%i{n0x256l3}", 0, kOther, 1, 0},
+    {2, &T::cbxVlanName, "VLAN Name", &T::RuleVLANNameEdit, nullptr, "%s{l32}", 0, kRule, 1, 0},
+    {3, &T::cbxVID, "VLAN ID", &T::RuleVIDEdit, nullptr, "%i{n1x4094l4}", 0, kRule, 2, 0},
+    {4, &T::cbxSourceIP, "Source IP Address", &T::SourceIPEdit, nullptr, "%s{I}", 0, kRule, 0, 1},
+    {5, &T::cbxDestIP, "Destination IP Address", &T::DestIPEdit, nullptr, "%s{I}", 0, kRule, 2, 1},
+    {6, &T::cbxDscp, "DSCP (0-63)", &T::DSCPEdit, nullptr, "%i{n0x63l2}", 0, kRule, 4, 0},
+    {7, &T::cbxProtocol, "Rule Protocol", nullptr, &T::ProtocolComboBox, nullptr, 2, kOption, 0, 0},
+    {8, &T::cbxType, "Type", &T::TypeEdit, nullptr, "%i{n0x255}", 2, kOption, 1, 0},
+    {9, &T::cbxCode, "Code", &T::CodeEdit, nullptr, "%i{n0x255}", 2, kOption, 2, 0},
+    {10, &T::cbxSourcePort, "Source Port", &T::SourcePortEdit, nullptr, "%i{n0x65535l5}", 2, kOption, 0, 1},
+    {11, &T::cbxDestPort, "Destination Port", &T::DestPortEdit, nullptr, "%i{n0x65535l5}", 2, kOption, 1, 1},
+    {12, &T::cbxFBs, "Flag Bits", &T::FlagEdit, nullptr, "%i{n0x63l2}", 2, kOption, 4, 1},
+    {13, &T::cbxProtocolID, "Protocol ID", &T::ProtocolIDEdit, nullptr, "%i{n0x255l3}", 2, kOption, 3, 0},
+    {14, &T::cbxUserMask, "User Mask", &T::UserMaskEdit, nullptr, "%h{l8f}", 2, kOption, 4, 0},
+    {15, &T::cbxEnablePriority, "Enable Priority", nullptr, &T::EnablePriorityComboBox, nullptr, 1, kPermit,
+     1, 0},
+    {16, &T::cbxPriority, "Priority (0-7)", &T::PriorityEdit, nullptr, "%i{n0x7l1}", 1, kPermit, 2, 0},
+    {17, &T::cbxReplacePriority, "Replace Priority", nullptr, &T::ReplacePriorityComboBox, nullptr, 1,
+     kPermit, 3, 0},
+    {18, &T::cbxEnableReplaceDSCP, "Replace DSCP", nullptr, &T::EnableReplaceDSCPComboBox, nullptr, 1,
+     kPermit, 0, 1},
+    {19, &T::cbxDSCPValue, "DSCP Value (0-63)", &T::DSCPValueEdit, nullptr, "%i{n0x63l2}", 1, kPermit, 1, 1},
+    {20, &T::cbxPermit, "Permit", nullptr, &T::PermitComboBox, nullptr, 0, kPermit, 0, 0},
+    {22, &T::cbxRow, "Row Status", nullptr, nullptr, nullptr, 0, kOther, 0, 1},
+    {23, nullptr, "", nullptr, &T::RuleOwnerComboBox, nullptr, 0, kOther, 4, 1},
+    {24, &T::cbxRepTosState, "Replace ToS State", nullptr, &T::RepTosStateComboBox, nullptr, 1, kPermit, 2,
+     1},
+    {25, &T::cbxRepTosValue, "ToS Value (0-7)", &T::TosValueEdit, nullptr, "%i{n0x7l1}", 1, kPermit, 3, 1},
+    {26, &T::VLANBaseChkBox, "VLAN-based VID", &T::VLANBasedVIDEdit, nullptr, "%i{n1x4094l4}", 0, kOther, 3,
+     0},
+    {27, &T::cbxVLANMask, "VLAN Mask (0000-0FFF)", &T::VLANMaskEdit, nullptr, "%h{l4f}", 0, kRule, 3, 0},
+    {28, &T::cbxSourceIPMask, "Source IP Mask", &T::SourceIPMaskEdit, nullptr, "%s{I}", 0, kRule, 1, 1},
+    {29, &T::cbxDestIPMask, "Destination IP Mask", &T::DestIPMaskEdit, nullptr, "%s{I}", 0, kRule, 3, 1},
+    {30, &T::cbxSourcePortMask, "Source Port Mask", &T::SourcePortMaskEdit, nullptr, "%h{l4}", 2, kOption, 2,
+     1},
+    {31, &T::cbxDestPortMask, "Destination Port Mask", &T::DestPortMaskEdit, nullptr, "%h{l4}", 2, kOption, 3,
+     1},
+    {32, &T::cbxMirrorGroup, "Mirror Group ID (1-4)", &T::MirrorGroupEdit, nullptr, "%i{l1}", 0, kPermit, 4,
+     0},
+};
+
+// Combo items by position in their option lists.
+constexpr int kProtocolNone = 0;
+constexpr int kEnabledDisabledDisabled = 1;
+constexpr int kPermitDeny = 0;
+
+constexpr const char* kSomeFieldEmpty = DialogText::kSomeCheckFieldEmpty;
+
+RuleEditorOptions IpRuleOptions() {
+    RuleEditorOptions options;
+    options.Table = IPProfileRuleTable;
+    options.Keys = {{1, 6}, {0, 256}};
+    options.RowStatusColumn = kRowStatus;
+    options.PortColumn = kPort;
+    options.VlanBasedIdColumn = kVlanBasedId;
+    options.DuplicateText = DialogText::kSameIpRuleAndAccessId;
+    options.DesignWidth = 872;
+    options.DesignHeight = 714;
+    return options;
+}
+
+// The protocol rule: the fields each protocol enables, the others of the set being disabled.
+enum ProtocolField {
+    pfType,
+    pfCode,
+    pfSourcePort,
+    pfDestPort,
+    pfFlags,
+    pfProtocolId,
+    pfUserMask,
+    pfPortMasks
+};
+constexpr bool kProtocolFields[6][8] = {
+    // Type, Code, Src port, Dst port, Flags, Proto ID, User mask, port masks
+    {false, false, false, false, false, false, false, false}, // none
+    {true, true, false, false, false, false, false, false},   // icmp
+    {true, false, false, false, false, false, false, false},  // igmp
+    {false, false, true, true, true, false, false, true},     // tcp
+    {false, false, true, true, false, false, false, true},    // udp
+    {false, false, false, false, false, true, true, false},   // protocolId
+};
+
+} // namespace
+
+TIPProfileRuleForm::TIPProfileRuleForm(TComponent* owner) : TAclRuleForm(owner, IpRuleOptions()) {
+    BuildFields();
+}
+
+void TIPProfileRuleForm::BuildFields() {
+    constexpr int kGroupWidth = 376;
+    constexpr int kGroupHeight = 140;
+    TGroupBox* groups[] = {
+        RuleGroup = AddGroup("Rule", 0, 0, kGroupWidth, kGroupHeight),
+        OptionGroup = AddGroup("Option", kGroupWidth + 4, 0, kGroupWidth, kGroupHeight),
+        PermitGroup = AddGroup("Permit", 0, kGroupHeight + 4, kGroupWidth, kGroupHeight),
+        OtherGroup = AddGroup("Other", kGroupWidth + 4, kGroupHeight + 4, kGroupWidth, kGroupHeight),
+    };
+    for (const Field& field : kFields) {
+        const FieldPlace place{groups[field.In], field.Row, field.Half};
+        if (field.Check) {
+            this->*field.Check = AddCheck(place, field.Caption, field.Tag);
+        }
+        if (field.Edit) {
+            this->*field.Edit = AddEdit(place, field.Tag);
+        }
+        if (field.Combo) {
+            this->*field.Combo = AddCombo(place, field.Tag);
+        }
+    }
+    RowComboBox = AddCombo({OtherGroup, 0, 1}, 0);
+    // The keys have no check box on view: a label names them.
+    const struct {
+        TCheckBox* Box;
+        const char* Caption;
+        int Row;
+    } keys[] = {{chkRuleID, "Profile ID (1-6)", 0}, {chkAccessID, "Access ID (0-256)", 1}};
+    for (const auto& key : keys) {
+        key.Box->SetVisible(false);
+        key.Box->SetChecked(true);
+        key.Box->SetEnabled(false);
+        auto* label = new TLabel(this);
+        label->SetParent(OtherGroup);
+        label->SetCaption(key.Caption);
+        label->SetLeft(key.Box->Left());
+        label->SetTop(key.Box->Top());
+    }
+    auto* note = new TLabel(this);
+    note->SetParent(OtherGroup);
+    note->SetCaption("0 = auto_assign");
+    note->Font()->SetColor(clRed);
+    note->SetLeft(8);
+    note->SetTop(AccessIDEdit->Top() + 26);
+    KeyEdits = {IPRuleEdit, AccessIDEdit};
+    cbxRow->SetVisible(false);
+    RowComboBox->SetVisible(false);
+    VLANBasedVIDEdit->SetEnabled(false);
+    VLANBasedVIDEdit->SetColor(clBtnFace);
+    RuleOwnerComboBox->SetEnabled(false);
+    RuleOwnerComboBox->SetColor(clMenu);
+    OwnerLabel = new TLabel(this);
+    OwnerLabel->SetParent(OtherGroup);
+    OwnerLabel->SetCaption("Owner");
+    OwnerLabel->SetLeft(RuleOwnerComboBox->Left() - 50);
+    OwnerLabel->SetTop(RuleOwnerComboBox->Top() + 2);
+
+    RuleVLANcbx = AddCheck({RuleGroup, 0, 0}, " VLAN", 0);
+    cbxRxRate = AddCheck({PermitGroup, 4, 1}, "RX Rate (0-15625)", 1);
+    RxRateEdit = AddEdit({PermitGroup, 4, 1}, 1);
+    SrcMacLabel = new TLabel(this);
+    SrcMacLabel->SetParent(OtherGroup);
+    SrcMacLabel->SetCaption("Source MAC Address");
+    SrcMacLabel->SetLeft(8);
+    SrcMacLabel->SetTop(RuleOwnerComboBox->Top() + 2);
+    SrcMacAddressEdit = AddEdit({OtherGroup, 4, 0}, 0);
+
+    ProtocolComboBox->OnChange = Bind(this, &T::ProtocolComboBoxChange);
+    PermitComboBox->OnChange = Bind(this, &T::PermitComboBoxChange);
+    EnablePriorityComboBox->OnChange = Bind(this, &T::EnablePriorityComboBoxChange);
+    EnableReplaceDSCPComboBox->OnChange = Bind(this, &T::EnableReplaceDSCPComboBoxChange);
+    RepTosStateComboBox->OnChange = Bind(this, &T::RepTosStateComboBoxChange);
+    RuleVLANcbx->OnClick = Bind(this, &T::RuleVLANcbxClick);
+    cbxSourceIP->OnClick = Bind(this, &T::cbxSourceIPClick);
+    cbxDestIP->OnClick = Bind(this, &T::cbxDestIPClick);
+    VLANBaseChkBox->OnClick = Bind(static_cast<TAclRuleForm*>(this), &TAclRuleForm::VLANBaseChkBoxClick);
+}
+
+void TIPProfileRuleForm::BindFields(DialogRequest& request) {
+    for (const Field& field : kFields) {
+        TCheckBox* box = field.Check ? this->*field.Check : nullptr;
+        if (field.Edit) {
+            BindEditRow(&request, field.Column, field.Constraint, this->*field.Edit, box);
+        } else if (field.Combo) {
+            BindComboRow(&request, field.Column, this->*field.Combo, box);
+        } else {
+            BindComboRow(&request, field.Column, RowComboBox, box);
+        }
+    }
+    BindRulePorts(request);
+    HideExtraFields();
+}
+
+void TIPProfileRuleForm::HideExtraFields() {
+    cbxRxRate->SetVisible(false);
+    RxRateEdit->SetVisible(false);
+    SrcMacLabel->SetVisible(false);
+    SrcMacAddressEdit->SetVisible(false);
+    OwnerLabel->SetLeft(SrcMacLabel->Left());
+    RuleOwnerComboBox->SetLeft(SrcMacAddressEdit->Left());
+}
+
+void TIPProfileRuleForm::SetField(TCheckBox* box, TControl* value, bool enabled) {
+    if (enabled) {
+        EnableControls({box, value});
+    } else {
+        DisableControls({box, value});
+    }
+}
+
+void TIPProfileRuleForm::ResetDefaults() {
+    ProtocolComboBox->SetItemIndex(kProtocolNone);
+    EnablePriorityComboBox->SetItemIndex(kEnabledDisabledDisabled);
+    ReplacePriorityComboBox->SetItemIndex(kEnabledDisabledDisabled);
+    EnableReplaceDSCPComboBox->SetItemIndex(kEnabledDisabledDisabled);
+    PermitComboBox->SetItemIndex(kPermitDeny);
+    RowComboBox->SetItemIndex(Table.StatusItems.CreateAndGo);
+    RepTosStateComboBox->SetItemIndex(kEnabledDisabledDisabled);
+    cbxVID->SetChecked(false);
+    EnableOnly({cbxProtocol, cbxType, TypeEdit, CodeEdit, cbxCode}, true);
+    RepTosStateComboBoxChange(nullptr);
+    EnablePriorityComboBoxChange(nullptr);
+    EnableReplaceDSCPComboBoxChange(nullptr);
+    PermitComboBoxChange(nullptr);
+    cbxSourceIPClick(nullptr);
+    cbxDestIPClick(nullptr);
+}
+
+void TIPProfileRuleForm::CreationRules() {
+    VLANBaseChkBoxClick(nullptr);
+    RuleVLANcbxClick(nullptr);
+    ProtocolComboBoxChange(nullptr);
+    PermitComboBoxChange(nullptr);
+}
+
+void TIPProfileRuleForm::ListRules() {
+    EnablePriorityComboBoxChange(nullptr);
+    ProtocolComboBoxChange(nullptr);
+    RuleVLANcbxClick(nullptr);
+    cbxSourceIPClick(nullptr);
+    cbxDestIPClick(nullptr);
+    PermitComboBoxChange(nullptr);
+}
+
+void TIPProfileRuleForm::RowRules() {
+    EnablePriorityComboBoxChange(nullptr);
+    RepTosStateComboBoxChange(nullptr);
+    EnableReplaceDSCPComboBoxChange(nullptr);
+    ProtocolComboBoxChange(nullptr);
+    PermitComboBoxChange(nullptr);
+    cbxSourceIPClick(nullptr);
+    cbxDestIPClick(nullptr);
+}
+
+void TIPProfileRuleForm::ProtocolComboBoxChange(TObject*) {
+    const int protocol = ProtocolComboBox->ItemIndex();
+    if (protocol < 0 || protocol > 5) {
+        return;
+    }
+    const bool* on = kProtocolFields[protocol];
+    SetField(cbxType, TypeEdit, on[pfType]);
+    SetField(cbxCode, CodeEdit, on[pfCode]);
+    SetField(cbxSourcePort, SourcePortEdit, on[pfSourcePort]);
+    SetField(cbxDestPort, DestPortEdit, on[pfDestPort]);
+    SetField(cbxFBs, FlagEdit, on[pfFlags]);
+    SetField(cbxProtocolID, ProtocolIDEdit, on[pfProtocolId]);
+    SetField(cbxUserMask, UserMaskEdit, on[pfUserMask]);
+    SetField(cbxSourcePortMask, SourcePortMaskEdit, on[pfPortMasks]);
+    SetField(cbxDestPortMask, DestPortMaskEdit, on[pfPortMasks]);
+}
+
+void TIPProfileRuleForm::PermitComboBoxChange(TObject*) {
+    const std::string permit = PermitComboBox->Text();
+    if (permit == "deny") {
+        DisableControlsByTag(1);
+        SetField(cbxMirrorGroup, MirrorGroupEdit, false);
+    } else if (permit == "mirror") {
+        DisableControlsByTag(1);
+        SetField(cbxMirrorGroup, MirrorGroupEdit, true);
+        SetField(cbxPermit, PermitComboBox, true);
+    } else {
+        EnableControlsByTag(1);
+        EnablePriorityComboBoxChange(nullptr);
+        EnableReplaceDSCPComboBoxChange(nullptr);
+        SetField(cbxMirrorGroup, MirrorGroupEdit, false);
+        RepTosStateComboBoxChange(nullptr);
+    }
+}
+
+void TIPProfileRuleForm::EnablePriorityComboBoxChange(TObject*) {
+    const bool enabled = EnablePriorityComboBox->Text() == "enabled";
+    SetField(cbxPriority, PriorityEdit, enabled);
+    SetField(cbxReplacePriority, ReplacePriorityComboBox, enabled);
+}
+
+void TIPProfileRuleForm::EnableReplaceDSCPComboBoxChange(TObject*) {
+    const std::string state = EnableReplaceDSCPComboBox->Text();
+    if (state == "disabled" || state == "enabled") {
+        SetField(cbxDSCPValue, DSCPValueEdit, state == "enabled");
+        SetField(cbxRepTosState, RepTosStateComboBox, state == "disabled");
+    }
+}
+
+void TIPProfileRuleForm::RepTosStateComboBoxChange(TObject*) {
+    const std::string state = RepTosStateComboBox->Text();
+    if (state == "disabled" || state == "enabled") {
+        SetField(cbxRepTosValue, TosValueEdit, state == "enabled");
+        SetField(cbxEnableReplaceDSCP, EnableReplaceDSCPComboBox, state == "disabled");
+    }
+}
+
+void TIPProfileRuleForm::RuleVLANcbxClick(TObject*) {
+    EnableOnly({cbxVID, cbxVlanName, cbxVLANMask, RuleVIDEdit, RuleVLANNameEdit, VLANMaskEdit},
+               RuleVLANcbx->Checked());
+}
+
+void TIPProfileRuleForm::cbxSourceIPClick(TObject*) {
+    if (cbxSourceIP->Checked()) {
+        EnableOnly({cbxSourceIP, cbxSourceIPMask, SourceIPEdit, SourceIPMaskEdit}, true);
+    } else {
+        EnableOnly({cbxSourceIPMask, SourceIPEdit, SourceIPMaskEdit}, false);
+    }
+}
+
+void TIPProfileRuleForm::cbxDestIPClick(TObject*) {
+    if (cbxDestIP->Checked()) {
+        EnableOnly({cbxDestIP, cbxDestIPMask, DestIPEdit, DestIPMaskEdit}, true);
+    } else {
+        EnableOnly({DestIPEdit, cbxDestIPMask, DestIPMaskEdit}, false);
+    }
+}
+
+bool TIPProfileRuleForm::ValidateFields() {
+    if (IPRuleEdit->Text().empty()) {
+        return RefuseInput(IPRuleEdit, DialogText::kMaskIdMustBeSet);
+    }
+    if (AccessIDEdit->Text().empty()) {
+        return RefuseInput(AccessIDEdit, DialogText::kAccessIdMustBeSet);
+    }
+    if (!CheckKeyTexts()) {
+        return false;
+    }
+    if (RuleVLANcbx->Checked()) {
+        for (auto [box, edit] : {std::pair{cbxVlanName, RuleVLANNameEdit}, std::pair{cbxVID, RuleVIDEdit},
+                                 std::pair{cbxVLANMask, VLANMaskEdit}}) {
+            if (!RequireTextIfChecked(box, edit, kSomeFieldEmpty)) {
+                return false;
+            }
+        }
+    }
+    // The addresses that become IP address values: an unparsable text is refused here rather than
+    // sent (the destination address too, whose edit is checked only when it is left).
+    for (auto [box, edit] :
+         {std::pair{cbxSourceIP, SourceIPEdit}, std::pair{cbxSourceIPMask, SourceIPMaskEdit},
+          std::pair{cbxDestIPMask, DestIPMaskEdit}, std::pair{cbxDestIP, DestIPEdit}}) {
+        if (!RequireTextIfChecked(box, edit, kSomeFieldEmpty)) {
+            return false;
+        }
+        if (box->Checked() && !CheckIPv4AddressText(edit)) {
+            FocusField(edit);
+            return false;
+        }
+    }
+    for (auto [box, edit] : {
+             std::pair{cbxDscp, DSCPEdit},
+             std::pair{cbxSourcePort, SourcePortEdit},
+             std::pair{cbxDestPort, DestPortEdit},
+             std::pair{cbxFBs, FlagEdit},
+             std::pair{cbxProtocolID, ProtocolIDEdit},
+             std::pair{cbxUserMask, UserMaskEdit},
+             std::pair{cbxPriority, PriorityEdit},
+             std::pair{cbxDSCPValue, DSCPValueEdit},
+             std::pair{cbxType, TypeEdit},
+             std::pair{cbxCode, CodeEdit},
+             std::pair{cbxRepTosValue, TosValueEdit},
+             std::pair{cbxMirrorGroup, MirrorGroupEdit},
+         }) {
+        if (!RequireTextIfChecked(box, edit, kSomeFieldEmpty)) {
+            return false;
+        }
+    }
+    if (cbxEnableReplaceDSCP->Checked() && cbxRepTosState->Checked()) {
+        ShowMessage(DialogText::kReplaceDscpOrTos);
+        return false;
+    }
+    return CheckRuleTarget();
+}
+
+bool TIPProfileRuleForm::AddAllowed() {
+    if (!cbxPermit->Checked()) {
+        return RefuseInput(PermitComboBox, DialogText::kPermitMustBeChecked);
+    }
+    return true;
+}
+
+void TIPProfileRuleForm::AfterCheckAll() {
+    for (TCheckBox* box : {RuleVLANcbx, cbxVlanName, cbxVID}) {
+        box->SetChecked(true);
+    }
+}
+
+void TIPProfileRuleForm::AfterClearChecks() {
+    for (TCheckBox* box : {RuleVLANcbx, cbxVlanName, cbxVID}) {
+        box->SetChecked(false);
+    }
+}

@@ -1,0 +1,46 @@
+// Writes pictures of the ACL editors filled from the simulated switch, to look at how they lay
+// out: the IPv4 rule editor with a rule selected, and the IPv4 profile editor with a profile
+// selected.
+//   xvfb-run -a ./acl_screenshots DIR
+// writes DIR/acl-ipv4-rule.png and acl-ipv4-profile.png. Not a test: nothing here is checked
+// automatically.
+#include "AclScenarios.h"
+#include "DedicatedScreenshotStage.h"
+#include "IPProfileFormUnit.h"
+#include "IPProfileRuleUnit.h"
+#include "TListView.h"
+
+int main(int argc, char** argv) {
+    DedicatedScreenshotStage stage(argc, argv, kIpRuleScenario);
+    const QString& dir = stage.Dir;
+
+    IPProfileRuleForm = CreateForm<TIPProfileRuleForm>(Application);
+    IPProfileRuleForm->SetCaption("ACL IPv4 Rule: " + DeviceAddress);
+    SetModalHook([&](TForm* form) {
+        TIPProfileRuleForm* d = IPProfileRuleForm;
+        Application->WaitUntil([d] { return d->DataComplete && !d->Table.Request->Busy; }, 10000);
+        d->ListView1->SetSelected(d->ListView1->Items()[0]);
+        d->ListView1Click(nullptr);
+        GrabForm(form, dir + "/acl-ipv4-rule.png");
+        form->Close();
+    });
+    IPProfileRuleForm->ShowModal();
+    delete IPProfileRuleForm;
+    IPProfileRuleForm = nullptr;
+
+    stage.Agent->LoadScenario(kIpProfileScenario);
+    IPProfileForm = CreateForm<TIPProfileForm>(Application);
+    IPProfileForm->SetCaption("ACL IPv4 Profile: " + DeviceAddress);
+    SetModalHook([&](TForm* form) {
+        TIPProfileForm* d = IPProfileForm;
+        d->ListView1->SetSelected(d->ListView1->Items()[1]);
+        d->ListView1Click(nullptr);
+        GrabForm(form, dir + "/acl-ipv4-profile.png");
+        form->Close();
+    });
+    IPProfileForm->ShowModal();
+    delete IPProfileForm;
+    IPProfileForm = nullptr;
+
+    return 0;
+}
