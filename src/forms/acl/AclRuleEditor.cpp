@@ -40,8 +40,8 @@ constexpr int kButtonMargin = 20;
 // A field row of a group box: the check box, then the value control, in each half.
 constexpr int kRowHeight = 24;
 constexpr int kFirstRowTop = 18;
-constexpr int kCheckWidth = 112;
-constexpr int kValueWidth = 66;
+constexpr int kCheckWidth = 162;
+constexpr int kValueWidth = 72;
 constexpr int kHalfWidth = kCheckWidth + kValueWidth + 12;
 
 bool CheckedAndEnabled(const TControl* box) {

@@ -103,7 +103,7 @@ RuleEditorOptions IpRuleOptions() {
     options.PortColumn = kPort;
     options.VlanBasedIdColumn = kVlanBasedId;
     options.DuplicateText = DialogText::kSameIpRuleAndAccessId;
-    options.DesignWidth = 872;
+    options.DesignWidth = 1124;
     options.DesignHeight = 714;
     return options;
 }
@@ -136,7 +136,7 @@ TIPProfileRuleForm::TIPProfileRuleForm(TComponent* owner) : TAclRuleForm(owner, 
 }
 
 void TIPProfileRuleForm::BuildFields() {
-    constexpr int kGroupWidth = 376;
+    constexpr int kGroupWidth = 502;
     constexpr int kGroupHeight = 140;
     TGroupBox* groups[] = {
         RuleGroup = AddGroup("Rule", 0, 0, kGroupWidth, kGroupHeight),
