@@ -4,7 +4,6 @@
 #include "FrontPanelForm.h"
 #include "HelpViewer.h"
 #include "MenuTree.h"
-#include "MessageWait.h"
 #include "ModuleCommandLine.h"
 #include "Oid_model.h"
 #include "Oid_system.h"
@@ -462,16 +461,12 @@ void TMainForm::CloseUnitTableRequest() {
         [this] { return !UnitTableRequest->Busy; },
         ReplyWaitBoundMs(UnitTableRequest->Request.Timeout, UnitTableRequest->Request.Retries));
     // After a reply's whole wait the request's destructor would only wait again (its own bound on
-    // top of this one): it forgets what is still in flight at once.
-    MessageWaitFunction previous;
+    // top of this one): what is still in flight is forgotten at once.
     if (!idle) {
-        previous = SetMessageWait([](const std::function<bool()>& done, uint64_t) { return done(); });
+        UnitTableRequest->Request.Close(0);
     }
     delete UnitTableRequest;
     UnitTableRequest = nullptr;
-    if (!idle) {
-        SetMessageWait(std::move(previous));
-    }
 }
 
 void TMainForm::IdentifyModel() {

@@ -118,10 +118,10 @@ void VqSNMPRequest::LoadSessionParameters() {
     Timeout = SessionParameters.Timeout;
 }
 
-void VqSNMPRequest::Close() {
+void VqSNMPRequest::Close(uint64_t waitMs) {
     Active = false;
-    if (ReplyDepth == 0 && Outstanding > Handling)
-        WaitForMessages([this] { return Outstanding <= Handling; }, kDestroyWaitMs);
+    if (waitMs > 0 && ReplyDepth == 0 && Outstanding > Handling)
+        WaitForMessages([this] { return Outstanding <= Handling; }, waitMs);
     for (const auto& [serial, send] : InFlight)
         if (!send.Local && SnmpSession)
             SnmpSession->Cancel(send.LibraryId);

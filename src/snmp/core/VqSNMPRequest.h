@@ -97,8 +97,9 @@ public:
 
     // What the destructor does first, for an owner whose members the continuations reach: clears
     // Active, lets events run (at most kDestroyWaitMs) while replies are in flight, then forgets
-    // the ones still out so that none reaches this request. Idempotent.
-    void Close();
+    // the ones still out so that none reaches this request. Idempotent. An owner that has waited
+    // already passes 0: what is still out is forgotten at once.
+    void Close(uint64_t waitMs = kDestroyWaitMs);
 
     // False once the request is destroyed. A handler that calls out to code which may destroy the
     // request (a hook, a message box) holds it and looks at it before touching the request again.
