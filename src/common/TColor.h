@@ -6,10 +6,18 @@
 
 using TColor = int32_t;
 
-constexpr TColor RGBColor(int r, int g, int b) { return (b << 16) | (g << 8) | r; }
-constexpr int ColorRed(TColor c) { return c & 0xFF; }
-constexpr int ColorGreen(TColor c) { return (c >> 8) & 0xFF; }
-constexpr int ColorBlue(TColor c) { return (c >> 16) & 0xFF; }
+constexpr TColor RGBColor(int r, int g, int b) {
+    return (b << 16) | (g << 8) | r;
+}
+constexpr int ColorRed(TColor c) {
+    return c & 0xFF;
+}
+constexpr int ColorGreen(TColor c) {
+    return (c >> 8) & 0xFF;
+}
+constexpr int ColorBlue(TColor c) {
+    return (c >> 16) & 0xFF;
+}
 
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clMaroon = 0x000080;

@@ -202,7 +202,8 @@ TEST_F(MainWindowTest, MenusFollowTheEditionAndTheStackMode) {
             std::set<std::string> checked;
             for (const MenuState& m : run.Menus()) {
                 if (passes.count(m.Name)) {
-                    EXPECT_EQ(m.Visible, ExpectedVisible(m.Name, edition, stackMode)) << m.Name << " " << m.Path;
+                    EXPECT_EQ(m.Visible, ExpectedVisible(m.Name, edition, stackMode))
+                        << m.Name << " " << m.Path;
                     checked.insert(m.Name);
                 }
             }

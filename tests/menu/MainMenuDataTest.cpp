@@ -1,5 +1,5 @@
-#include "DnsResolverTables.h"
 #include "MainMenuData.h"
+#include "DnsResolverTables.h"
 #include "MibCatalogue.h"
 #include "TableDialogRules.h"
 #include "VqOptionList.h"
@@ -369,8 +369,9 @@ TEST(MainMenuData, ItemsOfTheStartUpPassesHaveTheirNamesPlacesAndPasses) {
 
 // The DNS resolver tables are the shell's, outside the catalogue's index of MIB modules.
 bool IsDnsResolverTable(const MenuTable& table) {
-    for (const MibTableRow* dns : {DnsResolverGlobalSettings, DnsStaticNameServerTable, DnsDynamicNameServerTable,
-                                   DnsStaticHostTable, DnsDynamicHostTable, DnsStaticIPv6NameServerTable}) {
+    for (const MibTableRow* dns :
+         {DnsResolverGlobalSettings, DnsStaticNameServerTable, DnsDynamicNameServerTable, DnsStaticHostTable,
+          DnsDynamicHostTable, DnsStaticIPv6NameServerTable}) {
         if (table.Table == dns) {
             return true;
         }

@@ -40,7 +40,7 @@ struct SmokeCase {
     std::string Name;
     int Model = 0;
     std::string Firmware;
-    bool Apart = false;   // its tables cannot share the store with the others': loaded alone
+    bool Apart = false; // its tables cannot share the store with the others': loaded alone
 };
 
 void PrintTo(const SmokeCase& c, std::ostream* os) {

@@ -67,14 +67,41 @@ struct SnmpValue {
     std::string Bytes;
     SnmpOid Oid;
 
-    static SnmpValue Integer(int32_t v) { SnmpValue r; r.Syntax = SnmpSyntax::Integer; r.Int = v; return r; }
-    static SnmpValue Unsigned32(SnmpSyntax s, uint32_t v) { SnmpValue r; r.Syntax = s; r.Unsigned = v; return r; }
-    static SnmpValue Counter64(uint64_t v) { SnmpValue r; r.Syntax = SnmpSyntax::Counter64; r.Unsigned = v; return r; }
-    static SnmpValue Octets(std::string bytes, SnmpSyntax s = SnmpSyntax::OctetString) {
-        SnmpValue r; r.Syntax = s; r.Bytes = std::move(bytes); return r;
+    static SnmpValue Integer(int32_t v) {
+        SnmpValue r;
+        r.Syntax = SnmpSyntax::Integer;
+        r.Int = v;
+        return r;
     }
-    static SnmpValue ObjectId(SnmpOid oid) { SnmpValue r; r.Syntax = SnmpSyntax::ObjectId; r.Oid = std::move(oid); return r; }
-    static SnmpValue Exception(SnmpSyntax s) { SnmpValue r; r.Syntax = s; return r; }
+    static SnmpValue Unsigned32(SnmpSyntax s, uint32_t v) {
+        SnmpValue r;
+        r.Syntax = s;
+        r.Unsigned = v;
+        return r;
+    }
+    static SnmpValue Counter64(uint64_t v) {
+        SnmpValue r;
+        r.Syntax = SnmpSyntax::Counter64;
+        r.Unsigned = v;
+        return r;
+    }
+    static SnmpValue Octets(std::string bytes, SnmpSyntax s = SnmpSyntax::OctetString) {
+        SnmpValue r;
+        r.Syntax = s;
+        r.Bytes = std::move(bytes);
+        return r;
+    }
+    static SnmpValue ObjectId(SnmpOid oid) {
+        SnmpValue r;
+        r.Syntax = SnmpSyntax::ObjectId;
+        r.Oid = std::move(oid);
+        return r;
+    }
+    static SnmpValue Exception(SnmpSyntax s) {
+        SnmpValue r;
+        r.Syntax = s;
+        return r;
+    }
 
     bool IsException() const {
         return Syntax == SnmpSyntax::NoSuchObject || Syntax == SnmpSyntax::NoSuchInstance ||
