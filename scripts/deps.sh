@@ -8,7 +8,7 @@ PACKAGES=(
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
     libsnmp-dev libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format-14
     snmpsim snmpd snmp python3
     xvfb xauth imagemagick
 )

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with sanitizers, runs every test, then every fuzz harness.
+# Installs what is missing, checks the formatting, builds with sanitizers, runs every test, then every
+# fuzz harness.
 #   FUZZ_SECONDS  seconds per fuzz harness (default 10; 0 skips fuzzing)
 #   BUILD_DIR     build folder of the test build (default build/test)
 #   JOBS          parallel build and test jobs (default: number of cores)
@@ -16,6 +17,9 @@ export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 export LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp:print_suppressions=0"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+echo "== formatting (clang-format 14)"
+bash scripts/check-format.sh
 
 echo "== widget-free build of the value core and the catalogue"
 cmake -S . -B build/headless -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZQS_HEADLESS=ON -DZQS_WERROR=ON \
