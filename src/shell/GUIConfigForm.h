@@ -8,9 +8,9 @@
 // panels; set the size and the caption; ShowModal; delete the dialog.
 #pragma once
 
-#include "GUIGenerator.h"
 #include "TForm.h"
 #include "TPageControl.h"
+#include "TSNMPListViewPanel.h"
 
 #include <cstdint>
 #include <string>

@@ -2,12 +2,12 @@
 // rows, the choice of buttons, the Tags, and the bit-list editor. No traffic: the rows work on the
 // request's value texts.
 #include "CatalogueOptionLists.h"
-#include "GUIGenerator.h"
 #include "TApplication.h"
 #include "TButton.h"
 #include "TComboBox.h"
 #include "TEdit.h"
 #include "TForm.h"
+#include "TSNMPEditorPanel.h"
 #include "UiTesting.h"
 #include "VqSNMPRequest2Edits.h"
 

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "GUIConfigForm.h"
-#include "GUIGenerator.h"
 #include "ShellSimTest.h"
 #include "TComboBox.h"
 #include "TEdit.h"
+#include "TSNMPListViewPanel.h"
 #include "UiTesting.h"
 #include "VqSNMPRequest2Edits.h"
 

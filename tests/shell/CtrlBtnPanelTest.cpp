@@ -1,5 +1,6 @@
 // The button column and the status strip of the generic panels.
-#include "GUIGenerator.h"
+#include "TCtrlBtnPanel.h"
+#include "TMsgPanel.h"
 
 #include "TForm.h"
 #include "UiTesting.h"

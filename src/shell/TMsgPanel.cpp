@@ -1,0 +1,12 @@
+#include "TMsgPanel.h"
+
+TMsgPanel::TMsgPanel(TControl* owner) : TPanel(owner) {
+    SetHeight(20);
+    MsgBar = new TStatusBar(this);
+    MsgBar->SetParent(this);
+    MsgBar->SetHeight(20);
+    MsgBar->SetAlign(alBottom);
+    // The request writes its lines as the bar's simple text, which shows only in simple mode.
+    MsgBar->SetSimplePanel(true);
+    SetParent(owner);
+}
