@@ -9,7 +9,9 @@
 #include "UserDialogs.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QTimer>
+#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
@@ -106,6 +108,7 @@ public:
     }
 
     void Start() {
+        qApp->installEventFilter(&ModalWatch);
         auto* timer = new QTimer(qApp);
         timer->setInterval(20);
         QObject::connect(timer, &QTimer::timeout, timer, [this, timer] {
@@ -119,7 +122,10 @@ public:
         timer->start();
     }
 
-    void Finish(int exitCode) { Write({"exit", std::to_string(exitCode)}); }
+    void Finish(int exitCode) {
+        qApp->removeEventFilter(&ModalWatch);
+        Write({"exit", std::to_string(exitCode)});
+    }
 
 private:
     struct Box {
@@ -187,7 +193,25 @@ private:
         Report << "\n" << std::flush;
     }
 
+    // Sees every window as it is shown, so a modal form is reported even when it closes before
+    // its loop takes an event.
+    class ModalFilter : public QObject {
+    public:
+        explicit ModalFilter(TestHook* hook) : Hook(hook) {}
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            auto* widget = qobject_cast<QWidget*>(watched);
+            if (event->type() == QEvent::Show && widget && widget->isWindow() && widget->isModal()) {
+                Hook->Write({"modal", widget->windowTitle().toStdString()});
+            }
+            return false;
+        }
+
+    private:
+        TestHook* Hook;
+    };
+
     std::ofstream Report;
+    ModalFilter ModalWatch{this};
     std::deque<Box> Boxes;
     std::deque<std::vector<std::string>> Commands;
 };

@@ -12,7 +12,8 @@
 // commands after it run in order inside the message loop.
 //
 // Report lines (tab-separated): "box KIND TITLE TEXT ANSWER expected|unexpected" for every message
-// box as it comes (an unexpected one is answered Cancel, or OK when it has no Cancel); for a snapshot
+// box as it comes (an unexpected one is answered Cancel, or OK when it has no Cancel); "modal CAPTION"
+// for every window as it is shown modally; for a snapshot
 // "caption", "model", "sysobjectid", "stackmode", "firmware", "unitcount", one "unit CAPTION SUB..."
 // per unit row, "status0", "window VISIBLE ENABLED", one "menu NAME PATH VISIBLE ENABLED" per menu
 // item, then "end"; "exit CODE" last.

@@ -260,7 +260,6 @@ void TMainForm::FormCreate(TObject*) {
             return;
         }
         SysObjectId = ST_ModuleOID->Caption();
-        SwitchIdentified = true;
         IdentifyModel();
         if (LoadUnitInformation()) {
             ApplyStackModeMenus();
@@ -277,11 +276,8 @@ void TMainForm::FormActivate(TObject*) {
     }
     UnitPanelCount = 0;
     ActivatedOnce = true;
-    // A switch that did not answer at start is not asked again behind the user's back: its error
-    // stays in status panel 0, and Refresh builds the panels once it answers.
-    if (!SwitchIdentified) {
-        return;
-    }
+    // A switch that did not answer at start is asked again here, behind the waiting form: one more
+    // bounded wait, and its failure replaces the start-up error in status panel 0.
     ShowWaitingForm("Initializing Panel");
     ApplyScrollingLayout();
 }

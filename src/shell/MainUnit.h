@@ -48,7 +48,6 @@ public:
     double ScaleFactor = 1.0; // 1.25 when the screen is not at 96 pixels per inch
     bool FirstBuild = true;
     bool ActivatedOnce = false;
-    bool SwitchIdentified = false;            // the sysObjectID was read at start
     std::vector<TFrontPanelForm*> UnitPanels; // the front panels, in build order
     TFrontPanelForm* LastPanel = nullptr;
     int UnitPanelCount = 0;
