@@ -234,7 +234,22 @@ struct ConfigFormScope {
     ConfigFormScope& operator=(const ConfigFormScope&) = delete;
 };
 
+void ReadStpVersion() {
+    if (!MainForm || !MainForm->StpVersionRequest) {
+        return;
+    }
+    try {
+        // A time-out or an SNMP error leaves the old text; the dialog opens in every case.
+        MainForm->StpVersionRequest->Get();
+    } catch (const std::exception& e) {
+        MainForm->SetStatusText(e.what());
+    }
+}
+
 void RunTableDialog(const MenuEntry& entry) {
+    if (entry.StpVersionFirst) {
+        ReadStpVersion();
+    }
     if (MainForm) {
         MainForm->DialogCaption = DialogCaption(entry, DeviceAddress);
     }
@@ -272,18 +287,6 @@ private:
     TForm* Dialog;
     DedicatedDialogRegistry::InstanceSetter Setter;
 };
-
-void ReadStpVersion() {
-    if (!MainForm || !MainForm->StpVersionRequest) {
-        return;
-    }
-    try {
-        // A time-out or an SNMP error leaves the old text; the dialog opens in every case.
-        MainForm->StpVersionRequest->Get();
-    } catch (const std::exception& e) {
-        MainForm->SetStatusText(e.what());
-    }
-}
 
 void RunDedicatedDialog(const MenuEntry& entry, const DedicatedDialogRegistry& dialogs) {
     const DedicatedDialogRegistry::DialogClass* dialogClass = dialogs.FindClass(entry.Dialog);

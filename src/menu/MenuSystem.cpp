@@ -40,6 +40,7 @@ constexpr MenuEntry kSystemEntries[] = {
      .Handler = "PortManagementTable3Click",
      .Command = CommandKind::Ddm,
      .Ddm = DdmBuilder::ShowDDMPortManagementTable},
+    {.Path = {"System", "Port Configuration", "DDM Mangement", "Action Management Table"}, .Visible = false},
     {.Path = {"System", "Port Configuration", "Port Information Table"},
      .Handler = "PortInformation1Click",
      .Command = CommandKind::TableDialog,

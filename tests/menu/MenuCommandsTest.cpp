@@ -309,24 +309,50 @@ TEST_F(MenuCommandsTest, DedicatedDialogsLiveInTheirPointerWhileShown) {
 }
 
 TEST_F(MenuCommandsTest, StpVersionIsReadBeforeItsDialogIsMade) {
-    Open(R"({"objects": [["1.3.6.1.4.1.746.12.15.1.2.0", "int", 2, "rw"]]})");
+    // The dedicated dialog's command and the table dialog's, each over a switch of its own version;
+    // the table dialog reads the version before it is shown.
+    const struct {
+        const char* Handler;
+        int Version;
+        const char* Text;
+    } cases[] = {{"Information2Click", 2, "mstp"}, {"PortTableClick", 1, "rstp"}};
+    Open("{}");
     DedicatedDialogRegistry registry;
     std::string seen;
-    registry.Register("TSTP_Info", [&seen](TComponent* owner, int) -> TForm* {
+    registry.Register("TSTP_Info", [&seen](TComponent*, int) -> TForm* {
         seen = MainForm->ST_STPVersion->Caption();
         return nullptr;
     });
-    RunMenuCommand(Command("Information2Click"), registry);
-    EXPECT_EQ(seen, "mstp");
+    auto run = [&](const char* handler) {
+        seen.clear();
+        ModalDriver driver;
+        if (Command(handler).Command == CommandKind::TableDialog) {
+            driver.Then([&](TForm* form) {
+                seen = MainForm->ST_STPVersion->Caption();
+                form->Close();
+            });
+        }
+        RunMenuCommand(Command(handler), registry);
+        EXPECT_EQ(driver.Pending(), 0) << handler;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Handler);
+        Agent().ClearInjections();
+        Agent().LoadScenario(R"({"objects": [["1.3.6.1.4.1.746.12.15.1.2.0", "int", )" +
+                             std::to_string(c.Version) + R"(, "rw"]]})");
+        MainForm->ST_STPVersion->SetCaption("");
+        run(c.Handler);
+        EXPECT_EQ(seen, c.Text);
 
-    // A switch that does not answer leaves the text as it was, says nothing, and the dialog is made.
-    Agent().LoadScenario(R"({"objects": [["1.3.6.1.4.1.746.12.15.1.2.0", "int", 0, "rw"]]})");
-    Agent().SetDelay("1.3.6.1.4.1.746.12.15.1.2.0", 5000);
-    seen.clear();
-    Form->SetStatusText("");
-    RunMenuCommand(Command("Information2Click"), registry);
-    EXPECT_EQ(seen, "mstp");
-    EXPECT_EQ(Form->StatusText(), "");
+        // A switch that does not answer leaves the text as it was, says nothing, and the dialog is
+        // made.
+        Agent().LoadScenario(R"({"objects": [["1.3.6.1.4.1.746.12.15.1.2.0", "int", 0, "rw"]]})");
+        Agent().SetDelay("1.3.6.1.4.1.746.12.15.1.2.0", 5000);
+        Form->SetStatusText("");
+        run(c.Handler);
+        EXPECT_EQ(seen, c.Text);
+        EXPECT_EQ(Form->StatusText(), "");
+    }
 }
 
 TEST_F(MenuCommandsTest, SiblingCommandsStartTheirModuleWithTheKeyLast) {
