@@ -56,6 +56,26 @@ const MenuEntry* Named(const std::string& name) {
     return nullptr;
 }
 
+// The items of a submenu, in menu order.
+std::vector<const MenuEntry*> Children(const std::vector<std::string>& parent) {
+    std::vector<const MenuEntry*> children;
+    for (const MenuEntry* entry : MainMenuEntries()) {
+        if (entry->Depth() == static_cast<int>(parent.size()) + 1 &&
+            std::equal(parent.begin(), parent.end(), entry->Path)) {
+            children.push_back(entry);
+        }
+    }
+    return children;
+}
+
+std::vector<std::string> Captions(const std::vector<const MenuEntry*>& entries) {
+    std::vector<std::string> captions;
+    for (const MenuEntry* entry : entries) {
+        captions.push_back(entry->Caption());
+    }
+    return captions;
+}
+
 // The catalogue's index entry of a panel's table: the table itself, or a model set's copy for m.
 const MibTableInfo* CatalogueInfo(const MenuTable& table, int model) {
     const MibTableRow* rows = table.Set ? table.Set->ForModel(model) : table.Table;
@@ -204,6 +224,25 @@ TEST(MainMenuData, LeavesWithoutACommandAndSeparatorsAreShapedAsDesigned) {
         }
     }
     EXPECT_EQ(22, inert);
+    // The DDM submenu's fifth item has no command and stays hidden.
+    std::vector<const MenuEntry*> ddm = Children({"System", "Port Configuration", "DDM Mangement"});
+    ASSERT_EQ(5u, ddm.size());
+    EXPECT_STREQ("Action Management Table", ddm[4]->Caption());
+    EXPECT_EQ(CommandKind::None, ddm[4]->Command);
+    EXPECT_FALSE(ddm[4]->Visible);
+}
+
+TEST(MainMenuData, Layer2SubmenusFollowEachOtherInMenuOrder) {
+    const std::vector<std::vector<std::string>> runs = {
+        {"Spanning Tree (STP)", "Link Aggregation", "FDB", "802.3ad"},
+        {"Multicast Filter ", "IGMP Proxy", "MLD Proxy", "IP Multicast VLAN Replication "},
+    };
+    std::vector<std::string> layer2 = Captions(Children({"Layer 2 "}));
+    for (const std::vector<std::string>& run : runs) {
+        auto first = std::find(layer2.begin(), layer2.end(), run.front());
+        ASSERT_LE(run.size(), static_cast<size_t>(layer2.end() - first)) << run.front();
+        EXPECT_EQ(run, std::vector<std::string>(first, first + run.size()));
+    }
 }
 
 TEST(MainMenuData, SeparatorsStandWhereTheMenuPutsThem) {
@@ -226,16 +265,7 @@ TEST(MainMenuData, SeparatorsStandWhereTheMenuPutsThem) {
         {{"OAM", "CFM "}, "MEP", "Extension", true},
     };
     for (const Case& c : cases) {
-        // The children of the submenu, in order.
-        std::vector<const MenuEntry*> children;
-        for (const MenuEntry* entry : MainMenuEntries()) {
-            if (entry->Depth() != static_cast<int>(c.Parent.size()) + 1) {
-                continue;
-            }
-            if (std::equal(c.Parent.begin(), c.Parent.end(), entry->Path)) {
-                children.push_back(entry);
-            }
-        }
+        std::vector<const MenuEntry*> children = Children(c.Parent);
         auto before = std::find_if(children.begin(), children.end(),
                                    [&](const MenuEntry* e) { return c.Before == e->Caption(); });
         ASSERT_NE(children.end(), before) << c.Before;
