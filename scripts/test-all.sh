@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the formatting, builds with sanitizers, runs every test, then every
-# fuzz harness.
+# Installs what is missing, checks the formatting and the layer order of the includes, builds with
+# sanitizers, runs every test, then every fuzz harness.
 #   FUZZ_SECONDS  seconds per fuzz harness (default 10; 0 skips fuzzing)
 #   BUILD_DIR     build folder of the test build (default build/test)
 #   JOBS          parallel build and test jobs (default: number of cores)
@@ -20,6 +20,9 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 echo "== formatting (clang-format 14)"
 bash scripts/check-format.sh
+
+echo "== layer order of the includes"
+/usr/bin/python3 scripts/check-layers.py
 
 echo "== widget-free build of the value core and the catalogue"
 cmake -S . -B build/headless -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZQS_HEADLESS=ON -DZQS_WERROR=ON \

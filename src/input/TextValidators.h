@@ -1,0 +1,23 @@
+// The text-level cores of the input checks: each says whether a text is acceptable and shows
+// nothing, so that the checks on controls, tests, fuzzing and code holding a plain text share them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+bool IsIPv4String(std::string_view text);          // four dotted whole numbers 0..255
+bool IsMulticastIPv4String(std::string_view text); // ... whose first part is 224..239
+bool IsNetmaskString(std::string_view text);       // a contiguous IPv4 netmask, 0.0.0.0 included
+bool IsNonZeroNetmaskString(std::string_view text);
+bool IsIPv6HexString(std::string_view text);          // exactly 32 hexadecimal digits
+bool IsIPv6MulticastHexString(std::string_view text); // ... beginning "FF" (either case)
+bool IsMacString(std::string_view text);              // 12 hex digits, or six 2-digit groups split by - or .
+bool IsMulticastMacString(std::string_view text);     // a group MAC, broadcast excluded
+bool IsUnicastMacString(std::string_view text);       // an individual MAC, all-zero excluded
+// The text in upper case, left-padded with "0" to 4 digits; none when it is not 0 to 4 hex digits.
+std::optional<std::string> HexWordString(std::string_view text);
+bool IsZeroOr60To1000000String(std::string_view text);
+bool IsZeroOr8To10240000String(std::string_view text);
+bool IsMinusOneOr1To2048String(std::string_view text);
+bool IsMinusOneOr60To1000000String(std::string_view text);
