@@ -161,6 +161,9 @@ void TConfigForm::StopRequests() {
     for (VqSNMPRequest2Edits* request : Requests) {
         Application->WaitUntil([request] { return !request->Busy; },
                                ReplyWaitBoundMs(request->Request.Timeout, request->Request.Retries));
+        // One reply's whole wait is all a held reply gets: what is still out is forgotten now,
+        // not waited for a second time when the request is deleted.
+        request->Request.Close(0);
     }
 }
 

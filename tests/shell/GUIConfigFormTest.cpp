@@ -229,6 +229,31 @@ TEST_F(ConfigFormTest, ClosingDuringAWalkWaitsForItsReplyBeforeDeletingTheReques
     EXPECT_LT(panel->ListPanel->ListView->Items().Count(), 8);
 }
 
+// A switch that holds its reply past the request's own wait: closing waits one reply's whole wait
+// on the clock seam and no longer, then the request goes all the same.
+TEST_F(ConfigFormTest, ClosingWaitsForAHeldReplyOneReplyBoundAndNoLonger) {
+    Agent().LoadScenario(Scenario(8));
+    std::unique_ptr<TConfigForm> dialog(NewDialog());
+    VqSNMPRequest2Edits* request = NewRequest(dialog.get(), kRows, MVT_UMV, 1);
+    dialog->SetListViewPanel(request, -1, nullptr, -1, nullptr);
+    const uint64_t bound = ReplyWaitBoundMs(request->Request.Timeout, request->Request.Retries);
+    Agent().SetDelay(kTable, 5000, SimOp::Next); // past the close's bound even on the real clock
+    // The dialog closes after the handler that asked for it, so the clock spans the whole showing.
+    FakeClock clock(/*stepPerRead=*/250);
+    uint64_t closedAt = 0;
+    ModalDriver driver;
+    driver.Then([&](TForm* form) {
+        ASSERT_TRUE(request->Busy);
+        closedAt = clock.Ticks;
+        form->Close();
+    });
+    dialog->ShowModal();
+    EXPECT_EQ(driver.Pending(), 0);
+    EXPECT_TRUE(dialog->Requests.empty());
+    EXPECT_GE(clock.Ticks - closedAt, bound) << "gave up before the reply could come";
+    EXPECT_LE(clock.Ticks - closedAt, bound + 500) << "waited past one reply's wait";
+}
+
 TEST_F(ConfigFormTest, AReadThatRaisesLeavesItsMessageInTheStatusLine) {
     std::unique_ptr<TConfigForm> dialog(NewDialog());
     VqSNMPRequest2Edits* request = NewRequest(dialog.get(), kRows, MVT_UMV, 1);
