@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -148,6 +149,19 @@ TEST_F(MainWindowPanelsTest, StandaloneSwitchGetsOnePanelForItsMaster) {
     EXPECT_EQ(Form->UnitPanelCount, 0);
     EXPECT_FALSE(Form->ScrollBox1->AutoScroll());
     EXPECT_EQ(Form->ClientWidth(), 766 + 3);
+}
+
+// What the build raises ends the waiting form all the same, and its message stays in status
+// panel 0 instead of vanishing: here the stand-alone unit's panel class cannot be made.
+TEST_F(MainWindowPanelsTest, WhatTheBuildRaisesIsShownAndTheWaitingFormCloses) {
+    RegisterFrontPanelForm(0, [](TComponent*) -> TFrontPanelForm* {
+        throw std::runtime_error("The panel picture cannot be read.");
+    });
+    Open(R"({"model": "24RA", "units": [{"unit": 1}]})");
+    Activate();
+    RegisterFrontPanelForms();
+    EXPECT_TRUE(Form->UnitPanels.empty());
+    EXPECT_EQ(Form->StatusText(), "The panel picture cannot be read.");
 }
 
 // A stack of a switch that names no listed model: the panels come by module name, show picture

@@ -441,6 +441,21 @@ TEST_F(VqSNMPRequest2ControlsTest, RefusedSendIsReportedLikeAFailedReply) {
     EXPECT_EQ(hooks.Codes, std::vector<int>{-416});
 }
 
+// A later step of an asynchronous walk that the session refuses ends the read as the first step's
+// refusal does: the rows so far stay, the request is idle, and the refusal is shown.
+TEST_F(VqSNMPRequest2ControlsTest, RefusedSendOfALaterWalkStepIsReported) {
+    RecordingRequest request(Form);
+    request.SetStatusPanel(Panel);
+    request.Mode = 1;
+    request.OnRow = [&] { request.Request.Security.Version = 2; };
+    EXPECT_TRUE(GetAndWait(request));
+    EXPECT_EQ(request.Rows(), std::vector<std::string>{"1 10 one"});
+    ASSERT_EQ(request.Failures.size(), 1u);
+    EXPECT_EQ(request.Failures[0].Code, -416);
+    EXPECT_EQ(Panel->Text(),
+              "Get: (SNMPClass) SNMP Operation not supported on specified Target! Receive at 14:05:09.");
+}
+
 TEST_F(VqSNMPRequest2ControlsTest, ExceptionWhileDecodingAReplyIsReportedAndLeavesTheRequestIdle) {
     static constexpr MibTableRow kBadType[] = {{kSpeed, "Speed", 99, acReadOnly}, {}};
     RecordingRequest request(Form, kBadType, MVT_UMV, 0);

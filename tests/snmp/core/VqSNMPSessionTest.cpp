@@ -51,6 +51,18 @@ TEST(CreateGlobalSession, CountsStartsFromOneInANewFolder) {
     EXPECT_NE(SnmpSession, nullptr);
 }
 
+// The count is an SNMPv3 snmpEngineBoots (0..2147483647): at its largest it stays there instead of
+// wrapping to a number the switch would take for an old engine.
+TEST(CreateGlobalSession, CountStopsAtItsLargestValue) {
+    QTemporaryDir dir;
+    std::ofstream(CounterFile(dir)) << kEngineHex << " 2147483646\n";
+    for (int start = 0; start < 2; ++start) {
+        ASSERT_EQ(Failure(dir.path().toStdString()).first, 0);
+        EXPECT_EQ(EngineBoots(), 2147483647u);
+        EXPECT_EQ(Content(CounterFile(dir)), kEngineHex + " 2147483647\n");
+    }
+}
+
 TEST(CreateGlobalSession, KeepsOtherEnginesAndComments) {
     QTemporaryDir dir;
     std::ofstream(CounterFile(dir)) << "# boots\n80001F8880AB 12\n";
