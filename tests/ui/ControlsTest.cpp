@@ -201,6 +201,21 @@ TEST_F(TextsTest, LabelAutoSizesAndStaticTextKeepsItsBoxAndHint) {
     EXPECT_EQ("Port 1\nPort 2", count->Widget()->toolTip().toStdString());
 }
 
+// Qt's text is Unicode whatever the character set; Shift-JIS only puts fonts with Japanese glyphs
+// before the one the control names, so its texts show whole.
+TEST_F(TextsTest, ShiftJisCharsetPutsJapaneseFontsFirst) {
+    auto* label = Add<TLabel>(10, 10);
+    label->Font()->SetName("Sans Serif");
+    label->SetCaption("\xE3\x83\x9D\xE3\x83\xBC\xE3\x83\x88"); // "port" in katakana
+    EXPECT_EQ(QStringList{"Sans Serif"}, label->Widget()->font().families().mid(0, 1));
+    label->Font()->SetCharset(TFont::kShiftJisCharset);
+    const QStringList families = label->Widget()->font().families();
+    ASSERT_EQ(4, families.size());
+    EXPECT_EQ("Noto Sans CJK JP", families.front().toStdString());
+    EXPECT_EQ("Sans Serif", families.back().toStdString());
+    EXPECT_EQ("\xE3\x83\x9D\xE3\x83\xBC\xE3\x83\x88", label->Caption());
+}
+
 TEST_F(TextsTest, MemoLinesAddAppendsAndTypingUpdatesLines) {
     auto* memo = Add<TMemo>(10, 10);
     memo->Lines().Add("Get: OK");
