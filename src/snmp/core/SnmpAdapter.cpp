@@ -181,7 +181,13 @@ bool ResolveIpv4(const std::string& text, std::string& dotted) {
     if (text.empty())
         return false;
     in_addr address{};
-    if (inet_pton(AF_INET, text.c_str(), &address) != 1) {
+    if (inet_pton(AF_INET, text.c_str(), &address) == 1) {
+        // Already dotted: inet_pton takes only the four plain decimal parts, which is the
+        // form inet_ntop would write back.
+        dotted = text;
+        return true;
+    }
+    {
         addrinfo hints{};
         hints.ai_family = AF_INET;
         hints.ai_socktype = SOCK_DGRAM;
@@ -338,10 +344,12 @@ int AddBinding(netsnmp_pdu* pdu, const SnmpVarBind& binding, bool withValue) {
     // The library keeps OIDs of at most MAX_OID_LEN arcs; BER needs two.
     if (binding.Oid.Size() < 2 || binding.Oid.Size() > MAX_OID_LEN)
         return kSnmpInvalidOid;
-    std::vector<oid> name(binding.Oid.Arcs.begin(), binding.Oid.Arcs.end());
+    oid name[MAX_OID_LEN];
+    const size_t length = binding.Oid.Size();
+    std::copy(binding.Oid.Arcs.begin(), binding.Oid.Arcs.end(), name);
     netsnmp_variable_list* added = nullptr;
     if (!withValue) {
-        added = snmp_add_null_var(pdu, name.data(), name.size());
+        added = snmp_add_null_var(pdu, name, length);
         return added ? kSnmpOk : kSnmpResourceUnavailable;
     }
     const SnmpValue& value = binding.Value;
@@ -351,7 +359,7 @@ int AddBinding(netsnmp_pdu* pdu, const SnmpVarBind& binding, bool withValue) {
         if (value.Int < INT32_MIN || value.Int > INT32_MAX)
             return kSnmpInvalidPdu;
         long number = static_cast<long>(value.Int);
-        added = snmp_pdu_add_variable(pdu, name.data(), name.size(), type, &number, sizeof number);
+        added = snmp_pdu_add_variable(pdu, name, length, type, &number, sizeof number);
         break;
     }
     case SnmpSyntax::Counter32:
@@ -361,32 +369,30 @@ int AddBinding(netsnmp_pdu* pdu, const SnmpVarBind& binding, bool withValue) {
         if (value.Unsigned > UINT32_MAX)
             return kSnmpInvalidPdu;
         u_long number = static_cast<u_long>(value.Unsigned);
-        added = snmp_pdu_add_variable(pdu, name.data(), name.size(), type, &number, sizeof number);
+        added = snmp_pdu_add_variable(pdu, name, length, type, &number, sizeof number);
         break;
     }
     case SnmpSyntax::Counter64: {
         counter64 number{static_cast<u_long>(value.Unsigned >> 32),
                          static_cast<u_long>(value.Unsigned & 0xffffffffu)};
-        added = snmp_pdu_add_variable(pdu, name.data(), name.size(), type, &number, sizeof number);
+        added = snmp_pdu_add_variable(pdu, name, length, type, &number, sizeof number);
         break;
     }
     case SnmpSyntax::OctetString:
     case SnmpSyntax::Opaque:
     case SnmpSyntax::IpAddress:
     case SnmpSyntax::NsapAddress:
-        added = snmp_pdu_add_variable(pdu, name.data(), name.size(), type, value.Bytes.data(),
-                                      value.Bytes.size());
+        added = snmp_pdu_add_variable(pdu, name, length, type, value.Bytes.data(), value.Bytes.size());
         break;
     case SnmpSyntax::ObjectId: {
         if (value.Oid.Size() > MAX_OID_LEN)
             return kSnmpInvalidOid;
         std::vector<oid> arcs(value.Oid.Arcs.begin(), value.Oid.Arcs.end());
-        added = snmp_pdu_add_variable(pdu, name.data(), name.size(), type, arcs.data(),
-                                      arcs.size() * sizeof(oid));
+        added = snmp_pdu_add_variable(pdu, name, length, type, arcs.data(), arcs.size() * sizeof(oid));
         break;
     }
     case SnmpSyntax::Null:
-        added = snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_NULL, nullptr, 0);
+        added = snmp_pdu_add_variable(pdu, name, length, ASN_NULL, nullptr, 0);
         break;
     default:
         return kSnmpInvalidPdu; // an exception value cannot be written
@@ -399,6 +405,10 @@ int AddBinding(netsnmp_pdu* pdu, const SnmpVarBind& binding, bool withValue) {
 // success): it becomes a status no table names. An error index outside int names no variable.
 int TakeReply(const netsnmp_pdu& pdu, SnmpReply& reply) {
     reply.ErrorIndex = pdu.errindex >= 0 && pdu.errindex <= INT_MAX ? static_cast<int>(pdu.errindex) : 0;
+    size_t count = 0;
+    for (const netsnmp_variable_list* v = pdu.variables; v; v = v->next_variable)
+        ++count;
+    reply.VarBinds.reserve(reply.VarBinds.size() + count);
     for (const netsnmp_variable_list* v = pdu.variables; v; v = v->next_variable)
         reply.VarBinds.push_back(FromLibrary(*v));
     return pdu.errstat >= 0 && pdu.errstat <= kSnmpLastErrorStatus ? static_cast<int>(pdu.errstat)
@@ -814,6 +824,8 @@ int SnmpAdapter::RequestAsync(SnmpOperation operation, const SnmpTarget& target,
     Pendings.at(id)->Callback = std::move(callback);
     if (requestId)
         *requestId = id;
+    if (AsyncSent)
+        AsyncSent();
     return kSnmpOk;
 }
 
@@ -826,6 +838,36 @@ int SnmpAdapter::PendingCount() const {
     for (const auto& [id, pending] : Pendings)
         count += pending->Callback ? 1 : 0;
     return count;
+}
+
+int SnmpAdapter::MillisecondsToNextEvent() {
+    if (!Finished.empty())
+        return 0;
+    std::vector<Channel*> waiting;
+    Clock::time_point next = Clock::time_point::max();
+    for (const auto& [id, pending] : Pendings) {
+        if (!pending->Callback)
+            continue;
+        if (pending->Done)
+            return 0;
+        next = std::min(next, pending->Deadline);
+        if (std::find(waiting.begin(), waiting.end(), pending->Chan) == waiting.end())
+            waiting.push_back(pending->Chan);
+    }
+    if (waiting.empty())
+        return -1;
+    long long ms = MillisecondsUntil(next + std::chrono::microseconds(999));
+    for (Channel* channel : waiting) {
+        int fds = 0, block = 1;
+        fd_set readable;
+        FD_ZERO(&readable);
+        timeval due{0, 0};
+        snmp_sess_select_info(channel->Handle, &fds, &readable, &due, &block);
+        // Rounded up: woken a little early, the library would find nothing due yet.
+        if (!block)
+            ms = std::min<long long>(ms, due.tv_sec * 1000LL + (due.tv_usec + 999) / 1000);
+    }
+    return static_cast<int>(std::max(ms, 0LL));
 }
 
 std::vector<int> SnmpAdapter::AsyncSockets() const {

@@ -143,6 +143,13 @@ public:
     // Number of asynchronous requests whose callback has not been called yet.
     int PendingCount() const;
 
+    // When ProcessPendingEvents next has work that no socket announces: milliseconds until the
+    // library's next retransmission or time-out (0: callbacks are due now), or -1 when no
+    // asynchronous request waits. A reply that arrives makes its socket readable.
+    int MillisecondsToNextEvent();
+    // Called whenever an asynchronous request has been sent, so the caller's pump can wake for it.
+    std::function<void()> AsyncSent;
+
     // The sockets of the asynchronous sessions, to watch for readability; `SocketsChanged` is
     // called whenever the set changes.
     std::vector<int> AsyncSockets() const;

@@ -13,7 +13,6 @@ SnmpAdapter* SnmpSession = nullptr;
 
 namespace {
 
-constexpr int kPumpIntervalMs = 20;
 unsigned CurrentEngineBoots = 0;
 
 void ReportToQt(std::exception_ptr failure) {
@@ -38,8 +37,9 @@ _SnmpEventProcessor::~_SnmpEventProcessor() {
 void _SnmpEventProcessor::Start() {
     if (!Timer) {
         Timer = std::make_unique<QTimer>();
-        Timer->setInterval(kPumpIntervalMs);
-        Timer->setSingleShot(false);
+        Timer->setSingleShot(true);
+        // A coarse timer may fire early, and the library would then find nothing due yet.
+        Timer->setTimerType(Qt::PreciseTimer);
         QObject::connect(Timer.get(), &QTimer::timeout, [this] { TimerTick(); });
         // Qt objects must not outlive the application object that their thread's event
         // dispatcher belongs to; the record itself lives until static destruction.
@@ -51,33 +51,40 @@ void _SnmpEventProcessor::Start() {
                 Notifiers.clear();
             });
     }
-    Timer->start();
+    Started = true;
     WatchSockets();
+    Reschedule();
 }
 
 void _SnmpEventProcessor::Stop() {
+    Started = false;
     if (Timer)
         Timer->stop();
 }
 
 bool _SnmpEventProcessor::IsActive() const {
+    return Started && Timer;
+}
+
+bool _SnmpEventProcessor::IsTimerRunning() const {
     return Timer && Timer->isActive();
 }
 
 void _SnmpEventProcessor::TimerTick() {
-    // Stopped while pumping, so that a handler's nested event loop runs no tick.
-    bool wasActive = IsActive();
-    Stop();
-    if (SnmpSession)
-        Pump();
-    if (wasActive && Timer)
-        Timer->start();
+    ++Ticks;
+    if (Timer)
+        Timer->stop();
+    Pump();
+    Reschedule();
 }
 
 void _SnmpEventProcessor::Pump() {
     if (Pumping || !SnmpSession)
         return;
     Pumping = true;
+    // Nothing pumps while a handler runs, not even from its nested event loop.
+    if (Timer)
+        Timer->stop();
     for (auto& [socket, notifier] : Notifiers)
         notifier->setEnabled(false);
     try {
@@ -87,7 +94,23 @@ void _SnmpEventProcessor::Pump() {
             ExceptionHandler(std::current_exception());
     }
     Pumping = false;
-    WatchSockets();
+    if (SocketsDirty) {
+        WatchSockets();
+    } else {
+        for (auto& [socket, notifier] : Notifiers)
+            notifier->setEnabled(true);
+    }
+    Reschedule();
+}
+
+void _SnmpEventProcessor::Reschedule() {
+    if (!Timer || Pumping)
+        return;
+    const int ms = Started && SnmpSession ? SnmpSession->MillisecondsToNextEvent() : -1;
+    if (ms < 0)
+        Timer->stop();
+    else
+        Timer->start(ms);
 }
 
 void _SnmpEventProcessor::WatchSockets() {
@@ -99,6 +122,8 @@ void _SnmpEventProcessor::WatchSockets() {
             if (!Pumping)
                 WatchSockets();
         };
+    if (!SnmpSession->AsyncSent)
+        SnmpSession->AsyncSent = [this] { Reschedule(); };
     SocketsDirty = false;
     std::map<int, QSocketNotifier*> kept;
     for (int socket : SnmpSession->AsyncSockets()) {

@@ -40,9 +40,10 @@ struct VqSNMPSecurity {
     int PrivProtocol = 0;
 };
 
-// The 20 ms pump. Replies are delivered on the GUI thread between events, never re-entrantly:
-// not while a reply handler runs (even one inside a nested event loop). Besides the tick, a
-// readable session socket pumps at once, so a reply need not wait for the next tick.
+// The pump. Replies are delivered on the GUI thread between events, never re-entrantly: not
+// while a reply handler runs (even one inside a nested event loop). A readable session socket
+// pumps at once; the timer wakes only for what no socket announces (the library's next
+// retransmission or time-out), so with nothing outstanding a started pump costs nothing.
 class _SnmpEventProcessor {
 public:
     _SnmpEventProcessor();
@@ -52,7 +53,9 @@ public:
 
     void Start(); // needs the application object
     void Stop();
-    bool IsActive() const;
+    bool IsActive() const;       // started: what is sent gets delivered
+    bool IsTimerRunning() const; // armed for a retransmission or time-out
+    uint64_t TickCount() const { return Ticks; }
     void TimerTick();
 
     // Gets every exception a reply handler let escape (nothing may cross into Qt). Until the
@@ -62,11 +65,14 @@ public:
 private:
     void Pump();
     void WatchSockets();
+    void Reschedule();
 
     std::unique_ptr<QTimer> Timer;
     std::map<int, QSocketNotifier*> Notifiers;
+    bool Started = false;
     bool Pumping = false;
-    bool SocketsDirty = false;
+    bool SocketsDirty = true; // the notifiers must be matched to the session's sockets
+    uint64_t Ticks = 0;
 };
 
 struct VqSessionParameters {

@@ -254,3 +254,37 @@ TEST_F(SnmpEventProcessorAgent, AsynchronousGetIsDeliveredByThePumpAlone) {
     EXPECT_EQ(delivered[0].Oid.ToString(), "1.3.6.1.2.1.1.2.0");
     EXPECT_EQ(SnmpSession->PendingCount(), 0);
 }
+
+TEST(SnmpEventProcessor, SleepsWithNothingOutstandingAndWakesForTheTimeOut) {
+    QTemporaryDir dir;
+    ASSERT_EQ(Failure(dir.path().toStdString()).first, 0);
+    _SnmpEventProcessor& pump = SessionParameters.EventProcessor;
+    ASSERT_EQ(SnmpSession->PendingCount(), 0);
+    EXPECT_TRUE(pump.IsActive());
+    EXPECT_FALSE(pump.IsTimerRunning()) << "the timer runs with nothing outstanding";
+
+    // Two tries of 200 ms: the library retransmits once and then times out. A pump ticking every
+    // 20 ms would tick twenty times meanwhile; one that wakes for the library's events ticks for
+    // the retransmission and the time-out.
+    constexpr int kTimeout = 20, kRetries = 1;
+    constexpr int kBoundMs = kTimeout * 10 * (kRetries + 1) + 1000; // the request's reply bound
+    SilentPort silent;
+    int status = 1;
+    bool delivered = false;
+    ASSERT_EQ(SnmpSession->RequestAsync(SnmpOperation::Get,
+                                        TargetAt(silent.Address(), silent.Port(), 1, kTimeout), kSysContact,
+                                        [&](int s, SnmpReply&) {
+                                            status = s;
+                                            delivered = true;
+                                        }),
+              0);
+    EXPECT_TRUE(pump.IsTimerRunning()) << "a request waits, and no timer runs for its time-out";
+    const uint64_t ticksBefore = pump.TickCount();
+    QDeadlineTimer deadline(kBoundMs);
+    while (!delivered && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    ASSERT_TRUE(delivered) << "the time-out was not delivered within the request's bound";
+    EXPECT_EQ(status, kSnmpTimeout);
+    EXPECT_LE(pump.TickCount() - ticksBefore, 5u);
+    EXPECT_FALSE(pump.IsTimerRunning()) << "the timer still runs after the last request ended";
+}
