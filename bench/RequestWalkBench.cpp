@@ -1,13 +1,17 @@
 // A table walk is bound by its round trips: one GET-NEXT per row. This program walks a table of
-// 1,000 rows and 10 columns of the simulated switch with the request engine (asynchronous,
-// replies through the pump, every value turned into its text) and, against the same agent in the
-// same run, with a plain net-snmp loop sending the same GET-NEXT PDUs synchronously. It prints
-// both wall times, their ratio and the engine's CPU time per row.
+// 1,000 rows and 10 columns with the request engine (asynchronous, replies through the pump,
+// every value turned into its text) and, against the same agent in the same run, with a plain
+// net-snmp loop sending the same GET-NEXT PDUs synchronously. It does so against two agents: the
+// fast agent of bench/ (tens of microseconds per reply, so the client's own cost shows) and the
+// simulated switch (milliseconds per reply, as a real switch). It prints the wall times, their
+// ratio and each walk's CPU time per row.
 //
-//   bench/request_walk_bench [ROUNDS]   (default 3; the median round of each walk is reported)
+//   bench/request_walk_bench [ROUNDS] [fast|sim|both]   (default 5 both; the median round of
+//                                                         each walk is reported)
 #include "MessageWait.h"
 #include "SimAgent.h"
 #include "VqSNMPRequest.h"
+#include "WalkTable.h"
 
 #include <net-snmp/net-snmp-config.h>
 
@@ -16,47 +20,97 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+extern char** environ;
+
 namespace {
 
-constexpr int kRows = 1000;
-constexpr const char* kEntry = "1.3.6.1.4.1.746.99.1.1";
+constexpr int kRows = kWalkRows;
+constexpr int kColumnCount = 10;
 
-struct Column {
-    int Number;
-    const char* SimType;
-    int ItemType;
-};
-// Every value is turned into text, so the columns cover the common item types.
-constexpr Column kColumns[] = {
-    {2, "int", itInteger},     {3, "string", itDisplayString}, {4, "hex", itOctetString},
-    {5, "counter", itCounter}, {6, "gauge", itGauge},          {7, "timeticks", itTimeTicks},
-    {8, "ip", itIpAddress},    {9, "counter64", itCounter64},  {10, "oid", itObjectId},
-    {11, "int", itInteger},
-};
-constexpr int kColumnCount = sizeof kColumns / sizeof kColumns[0];
-
-std::string Scenario() {
-    std::string columns, rows;
-    for (const Column& c : kColumns)
-        columns += (columns.empty() ? "[" : ", [") + std::to_string(c.Number) + ", \"" + c.SimType + "\"]";
-    for (int r = 1; r <= kRows; ++r) {
-        const std::string n = std::to_string(r);
-        rows += (r > 1 ? ", " : "") + std::string("[\"") + n + "\", " + n + ", \"port " + n + "\", \"00AB" +
-                (r % 2 ? "CD" : "EF") + "\", " + n + "000, " + n + ", " + n + "00, \"10.0." +
-                std::to_string(r / 256) + "." + std::to_string(r % 256) + "\", " + n +
-                "000000000, \"1.3.6.1.4.1." + n + "\", -" + n + "]";
+int ItemTypeOf(const WalkColumn& column) {
+    switch (column.Tag) {
+    case 0x02:
+        return itInteger;
+    case 0x04:
+        return std::strcmp(column.SimType, "string") == 0 ? itDisplayString : itOctetString;
+    case 0x41:
+        return itCounter;
+    case 0x42:
+        return itGauge;
+    case 0x43:
+        return itTimeTicks;
+    case 0x40:
+        return itIpAddress;
+    case 0x46:
+        return itCounter64;
+    default:
+        return itObjectId;
     }
-    return R"({"tables": [{"entry": ")" + std::string(kEntry) + R"(", "columns": [)" + columns +
-           R"(], "rows": [)" + rows + "]}]}";
 }
+
+// The fast agent, our child for the run: stopped by its process id, and ending by itself when
+// this process is gone (its standard input is a pipe only we hold).
+class FastAgent {
+public:
+    FastAgent() {
+        int input[2], output[2];
+        if (pipe(input) != 0 || pipe(output) != 0)
+            throw std::runtime_error("pipe failed");
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, input[0], 0);
+        posix_spawn_file_actions_adddup2(&actions, output[1], 1);
+        posix_spawn_file_actions_addclose(&actions, input[1]);
+        posix_spawn_file_actions_addclose(&actions, output[0]);
+        char program[] = ZQS_FAST_AGENT;
+        char* argv[] = {program, nullptr};
+        const int rc = posix_spawn(&Pid, program, &actions, nullptr, argv, environ);
+        posix_spawn_file_actions_destroy(&actions);
+        close(input[0]);
+        close(output[1]);
+        Input = input[1];
+        char line[32] = {};
+        const ssize_t got = rc == 0 ? read(output[0], line, sizeof line - 1) : 0;
+        close(output[0]);
+        Port = got > 0 ? std::atoi(line) : 0;
+        if (Port <= 0) {
+            Stop();
+            throw std::runtime_error("the fast agent did not start");
+        }
+    }
+    ~FastAgent() { Stop(); }
+    FastAgent(const FastAgent&) = delete;
+    FastAgent& operator=(const FastAgent&) = delete;
+    int Port = 0;
+
+private:
+    void Stop() {
+        if (Input >= 0)
+            close(Input);
+        Input = -1;
+        if (Pid > 0) {
+            kill(Pid, SIGTERM);
+            waitpid(Pid, nullptr, 0);
+        }
+        Pid = -1;
+    }
+    pid_t Pid = -1;
+    int Input = -1;
+};
 
 double CpuSeconds() {
     timespec t{};
@@ -162,40 +216,50 @@ Run Median(std::vector<Run> runs) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const std::string which = argc > 2 ? argv[2] : "both";
     QCoreApplication app(argc, argv);
     try {
         QTemporaryDir dir;
         CreateGlobalSession(dir.path().toStdString());
-        SimAgent agent;
-        agent.LoadScenario(Scenario());
-        SessionParameters.Device = {agent.Address(), static_cast<uint16_t>(agent.Port())};
-        SessionParameters.Security.Version = 1;
-
         std::vector<std::string> oids;
         std::vector<MibTableRow> table = {{" ", "Index", itInteger, acNotAccess}};
-        for (const Column& c : kColumns)
-            oids.push_back(std::string(kEntry) + "." + std::to_string(c.Number));
-        for (int i = 0; i < kColumnCount; ++i)
-            table.push_back(
-                {oids[static_cast<size_t>(i)].c_str(), "Column", kColumns[i].ItemType, acReadOnly});
+        for (const WalkColumn& c : WalkColumns())
+            oids.push_back(std::string(kWalkEntry) + "." + std::to_string(c.Number));
+        for (size_t i = 0; i < WalkColumns().size(); ++i)
+            table.push_back({oids[i].c_str(), "Column", ItemTypeOf(WalkColumns()[i]), acReadOnly});
         table.push_back({});
 
-        std::vector<Run> engine, baseline;
-        for (int r = 0; r < rounds; ++r) {
-            engine.push_back(EngineWalk(table));
-            baseline.push_back(BaselineWalk(agent.Peer(), oids));
-            if (engine.back().Rows != kRows || baseline.back().Rows != kRows)
-                throw std::runtime_error("a walk did not read every row");
+        auto measure = [&](const char* name, const std::string& address, int port) {
+            SessionParameters.Device = {address, static_cast<uint16_t>(port)};
+            SessionParameters.Security.Version = 1;
+            const std::string peer = address + ":" + std::to_string(port);
+            std::vector<Run> engine, baseline;
+            for (int r = 0; r < rounds; ++r) {
+                engine.push_back(EngineWalk(table));
+                baseline.push_back(BaselineWalk(peer, oids));
+                if (engine.back().Rows != kRows || baseline.back().Rows != kRows)
+                    throw std::runtime_error("a walk did not read every row");
+            }
+            const Run e = Median(engine), b = Median(baseline);
+            std::printf("%s: rows %d, columns %d, rounds %d (median)\n", name, kRows, kColumnCount, rounds);
+            std::printf("  engine walk    %.3f s wall, %.3f s CPU, %.1f us CPU per row\n", e.Wall, e.Cpu,
+                        e.Cpu / e.Rows * 1e6);
+            std::printf("  net-snmp loop  %.3f s wall, %.3f s CPU, %.1f us CPU per row\n", b.Wall, b.Cpu,
+                        b.Cpu / b.Rows * 1e6);
+            std::printf("  wall ratio     %.3f (engine / loop; target 1.1 at most)\n", e.Wall / b.Wall);
+            std::printf("  CPU ratio      %.3f (engine / loop, per row)\n", e.Cpu / b.Cpu);
+            std::fflush(stdout);
+        };
+        if (which != "sim") {
+            FastAgent agent;
+            measure("fast agent", "127.0.0.1", agent.Port);
         }
-        const Run e = Median(engine), b = Median(baseline);
-        std::printf("rows %d, columns %d, rounds %d (median)\n", kRows, kColumnCount, rounds);
-        std::printf("engine walk    %.3f s wall, %.3f s CPU, %.1f us CPU per row\n", e.Wall, e.Cpu,
-                    e.Cpu / e.Rows * 1e6);
-        std::printf("net-snmp loop  %.3f s wall, %.3f s CPU, %.1f us CPU per row\n", b.Wall, b.Cpu,
-                    b.Cpu / b.Rows * 1e6);
-        std::printf("ratio          %.3f (engine / baseline wall time; target 1.15 at most)\n",
-                    e.Wall / b.Wall);
+        if (which != "fast") {
+            SimAgent agent;
+            agent.LoadScenario(WalkScenario());
+            measure("simulated switch", agent.Address(), agent.Port());
+        }
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "request_walk_bench: %s\n", e.what());

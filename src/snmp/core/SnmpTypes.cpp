@@ -1,5 +1,6 @@
 #include "SnmpTypes.h"
 
+#include <algorithm>
 #include <charconv>
 
 std::optional<SnmpOid> SnmpOid::Parse(std::string_view dotted) {
@@ -7,31 +8,43 @@ std::optional<SnmpOid> SnmpOid::Parse(std::string_view dotted) {
         dotted.remove_prefix(1);
     if (dotted.empty())
         return std::nullopt;
+    // A walk parses an OID per column and row: one pass, one allocation.
     SnmpOid oid;
+    oid.Arcs.reserve(static_cast<size_t>(std::count(dotted.begin(), dotted.end(), '.')) + 1);
+    const char* p = dotted.data();
+    const char* const end = p + dotted.size();
     while (true) {
-        size_t dot = dotted.find('.');
-        std::string_view arc = dotted.substr(0, dot);
-        if (arc.empty())
-            return std::nullopt;
         uint32_t value = 0;
-        auto [end, ec] = std::from_chars(arc.data(), arc.data() + arc.size(), value);
-        if (ec != std::errc() || end != arc.data() + arc.size())
+        auto [next, ec] = std::from_chars(p, end, value);
+        if (ec != std::errc() || next == p)
             return std::nullopt;
         oid.Arcs.push_back(value);
-        if (dot == std::string_view::npos)
+        if (next == end)
             break;
-        dotted.remove_prefix(dot + 1);
+        if (*next != '.' || next + 1 == end)
+            return std::nullopt;
+        p = next + 1;
     }
     return oid;
 }
 
-std::string SnmpOid::ToString() const {
-    std::string text;
+void SnmpOid::AppendTo(std::string& text) const {
+    // Written in place: a walk turns an OID into text per column and row.
+    const size_t start = text.size();
+    text.resize(start + Arcs.size() * 11);
+    char* out = text.data() + start;
+    char* const end = text.data() + text.size();
     for (size_t i = 0; i < Arcs.size(); ++i) {
         if (i)
-            text += '.';
-        text += std::to_string(Arcs[i]);
+            *out++ = '.';
+        out = std::to_chars(out, end, Arcs[i]).ptr;
     }
+    text.resize(static_cast<size_t>(out - text.data()));
+}
+
+std::string SnmpOid::ToString() const {
+    std::string text;
+    AppendTo(text);
     return text;
 }
 

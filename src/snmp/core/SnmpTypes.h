@@ -19,7 +19,8 @@ public:
     // including an empty text, empty arcs and arcs above 2^32-1.
     static std::optional<SnmpOid> Parse(std::string_view dotted);
 
-    std::string ToString() const; // dotted decimal, no leading dot; "" for an empty OID
+    std::string ToString() const;           // dotted decimal, no leading dot; "" for an empty OID
+    void AppendTo(std::string& text) const; // ToString, appended to text
     bool Empty() const { return Arcs.empty(); }
     size_t Size() const { return Arcs.size(); }
     uint32_t operator[](size_t i) const { return Arcs[i]; }

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -250,12 +251,22 @@ bool VqSNMPRequest::ReadOperation(SnmpOperation& operation) const {
 }
 
 std::string VqSNMPRequest::RequestedOid(int index) const {
-    const std::string& oid = VarList.GetVariable(index).Oid;
-    return VarList.Instance.empty() ? oid : oid + "." + VarList.Instance;
+    std::string text;
+    RequestedOidInto(index, text);
+    return text;
+}
+
+void VqSNMPRequest::RequestedOidInto(int index, std::string& text) const {
+    text = VarList.GetVariable(index).Oid;
+    if (!VarList.Instance.empty()) {
+        text += '.';
+        text += VarList.Instance;
+    }
 }
 
 std::vector<SnmpVarBind> VqSNMPRequest::BuildPdu(VqPduMode mode) {
     std::vector<SnmpVarBind> bindings;
+    bindings.reserve(static_cast<size_t>(std::max(VarList.GetCount(), 0)));
     for (int i = 0; i < VarList.GetCount(); ++i) {
         std::string oid;
         if (mode != VqPduMode::Write) {
@@ -265,12 +276,16 @@ std::vector<SnmpVarBind> VqSNMPRequest::BuildPdu(VqPduMode mode) {
             if (mode == VqPduMode::FirstRead) {
                 v.LastOid.clear();
                 oid = VarList.Kind == SVT_SV ? RequestedOid(i) + ".0" : RequestedOid(i);
-            } else {
-                if (VarList.Kind == SVT_SV || VarList.Kind == MVT_SV)
-                    RaiseVqError(kGetNextOnSingleValue);
-                oid = v.LastOid;
+                bindings.push_back({ParseOid(oid), {}});
+                continue;
             }
-            bindings.push_back({ParseOid(oid), {}});
+            if (VarList.Kind == SVT_SV || VarList.Kind == MVT_SV)
+                RaiseVqError(kGetNextOnSingleValue);
+            const size_t at = static_cast<size_t>(i);
+            if (at < StepOids.size() && StepOids[at].Text == v.LastOid)
+                bindings.push_back({StepOids[at].Oid, {}});
+            else
+                bindings.push_back({ParseOid(v.LastOid), {}});
             continue;
         }
         if (IsWalk() && i < VarList.KeyCount)
@@ -350,14 +365,6 @@ int VqSNMPRequest::RefusalCode(DecodeOutcome outcome) {
 
 VqSNMPRequest::DecodeOutcome VqSNMPRequest::DecodeReply(int code, const std::vector<SnmpVarBind>& returned,
                                                         const std::vector<SnmpVarBind>& sent) {
-    struct Column {
-        int Index;
-        const SnmpVarBind* Binding;
-        std::string Requested;
-        std::string ReturnedOid;
-        bool Past;
-        SnmpOid Instance; // of a column that goes on
-    };
     if (code == 0) {
         // A reply that cannot be read against its request changes no variable: fewer bindings
         // than asked leave variables without a value, and a walk step whose value sits at or
@@ -369,50 +376,89 @@ VqSNMPRequest::DecodeOutcome VqSNMPRequest::DecodeReply(int code, const std::vec
                 if (!returned[k].Value.IsException() && returned[k].Oid <= sent[k].Oid)
                     return DecodeOutcome::NonIncreasing;
     }
-    std::vector<Column> columns;
+    // The texts and instances of the columns go into buffers the request keeps, so that the
+    // steps of a walk reuse them instead of allocating per column.
+    DecodeColumns.clear();
     for (int i = 0; i < VarList.GetCount(); ++i) {
         if (!VarList.IsGettable(i))
             continue;
-        const size_t k = columns.size();
+        const size_t k = DecodeColumns.size();
+        if (RequestedTexts.size() <= k) {
+            RequestedTexts.resize(k + 1);
+            ReturnedTexts.resize(k + 1);
+            Instances.resize(k + 1);
+        }
         // A binding the reply lacks is read as the one that was sent (a failed step's PDU
         // holds only those): its column comes out past its end, its scalar empty.
         const SnmpVarBind& binding = k < returned.size() ? returned[k] : sent.at(k);
-        Column c{i, &binding, RequestedOid(i), binding.Oid.ToString(), false, {}};
+        std::string& requested = RequestedTexts[k];
+        RequestedOidInto(i, requested);
+        std::string& returnedOid = ReturnedTexts[k];
+        returnedOid.clear();
+        binding.Oid.AppendTo(returnedOid);
         const std::string& lastOid = VarList.GetVariable(i).LastOid;
         if (code == kNoSuchName && IsWalk())
-            return c.ReturnedOid == lastOid ? DecodeOutcome::EndOfView : DecodeOutcome::NoSuchName;
-        c.Past = IsPastColumn(c.Requested, lastOid, c.ReturnedOid);
-        if (!c.Past && c.ReturnedOid.size() > c.Requested.size())
-            c.Instance = SnmpOid::Parse(c.ReturnedOid.substr(c.Requested.size() + 1)).value_or(SnmpOid());
-        columns.push_back(std::move(c));
+            return returnedOid == lastOid ? DecodeOutcome::EndOfView : DecodeOutcome::NoSuchName;
+        const bool past = IsPastColumn(requested, lastOid, returnedOid);
+        SnmpOid& instance = Instances[k];
+        instance.Arcs.clear();
+        if (!past && returnedOid.size() > requested.size()) {
+            const std::string_view rest = std::string_view(returnedOid).substr(requested.size() + 1);
+            if (returnedOid.compare(0, requested.size(), requested) == 0 &&
+                returnedOid[requested.size()] == '.') {
+                // The returned OID continues the requested one arc for arc: its instance is
+                // the binding's remaining arcs, without a parse.
+                const size_t arcs =
+                    binding.Oid.Size() - static_cast<size_t>(std::count(rest.begin(), rest.end(), '.')) - 1;
+                instance.Arcs.assign(binding.Oid.Arcs.begin() + static_cast<std::ptrdiff_t>(arcs),
+                                     binding.Oid.Arcs.end());
+            } else if (std::optional<SnmpOid> parsed = SnmpOid::Parse(rest)) {
+                instance = std::move(*parsed);
+            }
+        }
+        DecodeColumns.push_back({i, &binding, past});
     }
 
     // The row is the first in OID order among the instances the columns went on to. A column
     // that went further has no entry in this row (a sparse column): it shows "(NOTDONE)" here and
     // is asked again from this row, so that its entry comes in the step of its own row.
-    const Column* row = nullptr;
-    for (const Column& c : columns)
-        if (!c.Past && !c.Instance.Empty() && (!row || c.Instance < row->Instance))
-            row = &c;
-    const std::string rowInstance = row ? row->Instance.ToString() : std::string();
+    const SnmpOid* row = nullptr;
+    for (size_t k = 0; k < DecodeColumns.size(); ++k)
+        if (!DecodeColumns[k].Past && !Instances[k].Empty() && (!row || Instances[k] < *row))
+            row = &Instances[k];
+    std::string rowInstance = row ? row->ToString() : std::string();
+    if (StepOids.size() < static_cast<size_t>(std::max(VarList.GetCount(), 0)))
+        StepOids.resize(static_cast<size_t>(VarList.GetCount()));
     int past = 0;
-    for (const Column& c : columns) {
-        const bool skipsRow = IsWalk() && !c.Past && row && c.Instance != row->Instance;
+    for (size_t k = 0; k < DecodeColumns.size(); ++k) {
+        const DecodeColumn& c = DecodeColumns[k];
+        const bool skipsRow = IsWalk() && !c.Past && row && Instances[k] != *row;
         if (c.Past || skipsRow) {
             SnmpVariable& v = VarList.GetVariable(c.Index);
             v.ValueText = kNotDoneText;
-            v.LastOid = row ? c.Requested + "." + rowInstance : c.ReturnedOid;
+            if (row) {
+                v.LastOid = RequestedTexts[k];
+                v.LastOid += '.';
+                v.LastOid += rowInstance;
+            } else {
+                v.LastOid = ReturnedTexts[k];
+            }
             past += c.Past ? 1 : 0;
             continue;
         }
         VbToText(c.Index, *c.Binding);
-        VarList.GetVariable(c.Index).LastOid = c.ReturnedOid;
+        SnmpVariable& v = VarList.GetVariable(c.Index);
+        // The buffer takes the old text's storage, to be written over at the next step.
+        v.LastOid.swap(ReturnedTexts[k]);
+        StepOid& step = StepOids[static_cast<size_t>(c.Index)];
+        step.Text = v.LastOid;
+        step.Oid.Arcs.assign(c.Binding->Oid.Arcs.begin(), c.Binding->Oid.Arcs.end());
     }
-    if (past == static_cast<int>(columns.size()))
+    if (past == static_cast<int>(DecodeColumns.size()))
         return DecodeOutcome::NoRow;
     if (IsWalk()) {
         SetRowFromInstance(rowInstance);
-        RowInstance = rowInstance;
+        RowInstance = std::move(rowInstance);
     }
     for (int i = 0; i < VarList.GetCount(); ++i)
         ComputeDerived(i, VqMoment::AfterRead);
@@ -500,16 +546,16 @@ void VqSNMPRequest::ReadAsync(bool& ok, VqReplyContinuation continuation, bool f
 
 bool VqSNMPRequest::Send(SnmpOperation operation, const SnmpTarget& target, std::vector<SnmpVarBind> bindings,
                          VqReplyContinuation continuation, bool decode) {
-    ReplyTicket ticket{NextSerial++, ReadGeneration,
-                       std::make_shared<const std::vector<SnmpVarBind>>(std::move(bindings)),
-                       std::move(continuation)};
+    const uint64_t serial = NextSerial++;
+    auto sent = std::make_shared<const std::vector<SnmpVarBind>>(std::move(bindings));
+    const std::vector<SnmpVarBind>& pdu = *sent;
     auto record = std::make_unique<ReplyRecord>();
     record->Handler = &VqSNMPRequest::ReplyReceived;
     record->Request = this;
     record->DecodeReply = decode ? 1 : 0;
-    record->Continuation = ticket;
+    record->Continuation = ReplyTicket{serial, ReadGeneration, std::move(sent), std::move(continuation)};
     uint64_t libraryId = 0;
-    const int status = SendWithRecord(operation, target, *ticket.Sent, std::move(record), &libraryId);
+    const int status = SendWithRecord(operation, target, pdu, std::move(record), &libraryId);
     int code = 0;
     std::string message;
     MapSnmpStatus(status, code, message);
@@ -518,7 +564,7 @@ bool VqSNMPRequest::Send(SnmpOperation operation, const SnmpTarget& target, std:
         return false;
     }
     ++Outstanding;
-    InFlight[ticket.Serial] = {libraryId, false};
+    InFlight[serial] = {libraryId, false};
     return true;
 }
 

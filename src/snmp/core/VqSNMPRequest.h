@@ -118,6 +118,7 @@ private:
     // The operation a read step of this list's kind is sent with; false for an unknown kind.
     bool ReadOperation(SnmpOperation& operation) const;
     std::string RequestedOid(int index) const;
+    void RequestedOidInto(int index, std::string& text) const;
     void Fail(int code, const std::string& message, int errorIndex = 0);
     DecodeOutcome DecodeReply(int code, const std::vector<SnmpVarBind>& returned,
                               const std::vector<SnmpVarBind>& sent);
@@ -144,4 +145,23 @@ private:
     std::map<uint64_t, InFlightSend> InFlight; // by serial
     std::string RowInstance;                   // the instance of the last row read
     VqSNMPError LastFailure;
+
+    // A walk's next step asks for each column's LastOid: the OID it came back as, kept parsed
+    // for as long as LastOid still holds its text.
+    struct StepOid {
+        std::string Text;
+        SnmpOid Oid;
+    };
+    std::vector<StepOid> StepOids; // by variable
+    // What decoding a reply works in, one entry per readable variable, kept from step to step so
+    // that a walk's rows reuse their storage.
+    struct DecodeColumn {
+        int Index;
+        const SnmpVarBind* Binding;
+        bool Past;
+    };
+    std::vector<DecodeColumn> DecodeColumns;
+    std::vector<std::string> RequestedTexts;
+    std::vector<std::string> ReturnedTexts;
+    std::vector<SnmpOid> Instances;
 };
