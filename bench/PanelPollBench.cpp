@@ -103,8 +103,8 @@ int main(int argc, char** argv) {
     const int quarter = seconds * 1000 / 4;
     try {
         const std::unique_ptr<SimAgent> agent = OpenSixUnitMainWindow();
-        // What the window costs before it has panels (the session's event pump): the floor of
-        // the figures below.
+        // What the window costs before it has panels, doing nothing: the floor of the figures
+        // below.
         const double bareCpu = CpuShare(std::min(quarter, 5000));
         QElapsedTimer build;
         build.start();
@@ -120,10 +120,10 @@ int main(int argc, char** argv) {
 
         for (const auto& [what, cpu, stall] : {std::tuple{"agent answering", answeringCpu, answering},
                                                std::tuple{"agent silent   ", silentCpu, silent}})
-            std::printf("%s: CPU %.2f%% of one core; longest stall %.0f ms (%.1f ms of it the program's "
+            std::printf("%s: CPU %.3f%% of one core; longest stall %.0f ms (%.1f ms of it the program's "
                         "work); longest work between two probe ticks %.1f ms\n",
                         what, cpu * 100, stall.WallMs, stall.CpuMs, stall.BusiestMs);
-        std::printf("main window without panels: CPU %.2f%% of one core\n", bareCpu * 100);
+        std::printf("main window without panels: CPU %.3f%% of one core\n", bareCpu * 100);
         std::printf("peak resident memory: %.1f MB\n", PeakResidentMb());
         std::printf("status panel 0: %s\n", MainForm->StatusText().c_str());
         delete MainForm;

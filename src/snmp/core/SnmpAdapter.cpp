@@ -12,6 +12,7 @@
 #include <net-snmp/library/transform_oids.h>
 
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netdb.h>
 #include <poll.h>
 
@@ -427,11 +428,6 @@ int MillisecondsUntil(Clock::time_point deadline) {
     return static_cast<int>(std::clamp<long long>(left, 0, 60'000));
 }
 
-bool Readable(int socket) {
-    pollfd watch{socket, POLLIN, 0};
-    return poll(&watch, 1, 0) > 0 && (watch.revents & (POLLIN | POLLERR));
-}
-
 // Whether a received message came from the agent's own address and port. The library matches a
 // reply by its request-id alone, so a datagram from anywhere else that guesses it would be taken;
 // over UDP the source is what the message's transport data records.
@@ -456,8 +452,6 @@ void ReadOne(void* handle, int socket) {
 // The library's own retries end each request; this bound only guards against a request the
 // library dropped without a word (a retried not-in-time-window report can end that way).
 constexpr int kWatchdogMarginMs = 1000;
-// Datagrams read from one socket per pump, so one busy agent cannot starve the others.
-constexpr int kReadsPerPump = 64;
 
 } // namespace
 
@@ -593,6 +587,10 @@ SnmpAdapter::Channel* SnmpAdapter::ChannelFor(const SnmpTarget& target, bool blo
     }
     netsnmp_transport* transport = snmp_sess_transport(channel->Handle);
     channel->Socket = transport ? transport->sock : -1;
+    // An asynchronous socket is read whenever a pump runs, readable or not: nothing to read
+    // must return at once (the library reads a failed read of a datagram as nothing read).
+    if (!blocking && channel->Socket >= 0)
+        fcntl(channel->Socket, F_SETFL, fcntl(channel->Socket, F_GETFL) | O_NONBLOCK);
     if (v3) {
         // Discovered here rather than inside the first send, so that the engine ID is known
         // before the user's keys are checked against the library's user table.
@@ -923,8 +921,10 @@ void SnmpAdapter::ProcessPendingEvents() {
         if (!channel->Blocking)
             channels.push_back(channel.get());
     for (Channel* channel : channels) {
-        for (int i = 0; i < kReadsPerPump && Readable(channel->Socket); ++i)
-            ReadOne(channel->Handle, channel->Socket);
+        // One datagram per socket and pump: the sockets do not block, and the caller's watch
+        // on a readable socket pumps again for the next one, so one busy agent cannot starve
+        // the others, and a reply costs no system call besides its own read.
+        ReadOne(channel->Handle, channel->Socket);
         snmp_sess_timeout(channel->Handle);
     }
     ExpireOverdue();

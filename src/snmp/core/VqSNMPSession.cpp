@@ -82,11 +82,11 @@ void _SnmpEventProcessor::Pump() {
     if (Pumping || !SnmpSession)
         return;
     Pumping = true;
-    // Nothing pumps while a handler runs, not even from its nested event loop.
+    // Nothing pumps while a handler runs, not even from its nested event loop. A notifier that
+    // fires meanwhile is silenced then (see WatchSockets), not before every pump: switching a
+    // notifier wakes the event loop, which would cost a walk two system calls per row.
     if (Timer)
         Timer->stop();
-    for (auto& [socket, notifier] : Notifiers)
-        notifier->setEnabled(false);
     try {
         SnmpSession->ProcessPendingEvents();
     } catch (...) {
@@ -96,10 +96,11 @@ void _SnmpEventProcessor::Pump() {
     Pumping = false;
     if (SocketsDirty) {
         WatchSockets();
-    } else {
+    } else if (Silenced) {
         for (auto& [socket, notifier] : Notifiers)
             notifier->setEnabled(true);
     }
+    Silenced = false;
     Reschedule();
 }
 
@@ -134,7 +135,16 @@ void _SnmpEventProcessor::WatchSockets() {
             continue;
         }
         auto* notifier = new QSocketNotifier(socket, QSocketNotifier::Read);
-        QObject::connect(notifier, &QSocketNotifier::activated, [this] { Pump(); });
+        QObject::connect(notifier, &QSocketNotifier::activated, notifier, [this, notifier] {
+            if (Pumping) {
+                // A handler's nested event loop: the socket stays readable until the pump is
+                // back, so its notifier rests until then instead of firing in a loop.
+                notifier->setEnabled(false);
+                Silenced = true;
+                return;
+            }
+            Pump();
+        });
         kept.emplace(socket, notifier);
     }
     // A notifier may be the sender of the signal that got us here: deleted later.

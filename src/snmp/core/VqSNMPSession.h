@@ -71,6 +71,7 @@ private:
     std::map<int, QSocketNotifier*> Notifiers;
     bool Started = false;
     bool Pumping = false;
+    bool Silenced = false;    // a notifier was switched off while pumping
     bool SocketsDirty = true; // the notifiers must be matched to the session's sockets
     uint64_t Ticks = 0;
 };
