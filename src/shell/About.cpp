@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 TAboutForm* AboutForm = nullptr;
@@ -47,10 +48,6 @@ TBitmap SwitchIcon() {
     return icon;
 }
 
-std::string MainWindowCaption(TLabel* TMainForm::*label) {
-    return MainForm ? (MainForm->*label)->Caption() : std::string();
-}
-
 } // namespace
 
 std::string AboutModelText(const std::string& sysObjectId) {
@@ -68,7 +65,8 @@ std::string FullReleaseText(const std::string& firmwareType) {
     return "Release Version 4.00Z07(for " + edition + " feature).";
 }
 
-TAboutForm::TAboutForm(TComponent* owner) : TForm(owner) {
+TAboutForm::TAboutForm(TComponent* owner, std::string moduleOid, std::string firmwareType)
+    : TForm(owner), ModuleOid(std::move(moduleOid)), FirmwareType(std::move(firmwareType)) {
     SetCaption(AboutCaptionText(kDesignModel));
     SetBorderStyle(bsSingle);
     SetBorderIcons(biSystemMenu);
@@ -116,7 +114,7 @@ void TAboutForm::FormCreate(TObject*) {
 
 void TAboutForm::FormActivate(TObject*) {
     Image441024tc->SetVisible(true);
-    std::string model = AboutModelText(MainWindowCaption(&TMainForm::ST_ModuleOID));
+    std::string model = AboutModelText(ModuleOid);
     if (!model.empty()) {
         AboutLabel->SetCaption(AboutLabelText(model));
         SetCaption(AboutCaptionText(model));
@@ -130,6 +128,6 @@ void TAboutForm::BT_OkClick(TObject*) {
 void TAboutForm::BT_OkKeyDown(TObject*, unsigned short& key, TShiftState shift) {
     constexpr unsigned short kF3 = VK_F1 + 2;
     if (key == kF3 && (shift & ssShift) && (shift & ssAlt)) {
-        VersionLabel->SetCaption(FullReleaseText(MainWindowCaption(&TMainForm::Mode_KB_KA)));
+        VersionLabel->SetCaption(FullReleaseText(FirmwareType));
     }
 }

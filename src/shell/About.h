@@ -4,13 +4,20 @@
 
 #include "TForm.h"
 
+#include <string>
+
 class TButton;
 class TImage;
 class TLabel;
 
 class TAboutForm : public TForm {
 public:
-    explicit TAboutForm(TComponent* owner);
+    // The texts the box reads are what the main window read: its sysObjectID label (ST_ModuleOID)
+    // and its firmware type label (Mode_KB_KA), handed over by the opener.
+    TAboutForm(TComponent* owner, std::string moduleOid, std::string firmwareType);
+
+    const std::string ModuleOid;
+    const std::string FirmwareType;
 
     TLabel* AboutLabel;
     TLabel* VersionLabel;

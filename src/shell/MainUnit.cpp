@@ -293,13 +293,26 @@ void TMainForm::RefreshPanel1Click(TObject*) {
 }
 
 void TMainForm::ShowWaitingForm(const char* caption) {
-    WaitingForm = CreateForm<TWaitingForm>(this);
+    WaitingForm = CreateForm<TWaitingForm>(
+        this, [this] { RebuildUnitPanels(); }, [this](const std::string& text) { SetStatusText(text); });
     if (caption) {
         WaitingForm->SetCaption(caption);
     }
     WaitingForm->ShowModal();
     delete WaitingForm;
     WaitingForm = nullptr;
+}
+
+void TMainForm::RebuildUnitPanels() {
+    if (!LoadUnitInformation()) {
+        return;
+    }
+    // A refresh frees the old panels only once the units could be read again: otherwise they stay.
+    if (!FirstBuild) {
+        FreeUnitPanels();
+    }
+    BuildUnitPanels();
+    ApplyStackModeMenus();
 }
 
 void TMainForm::ApplyScrollingLayout() {
@@ -574,7 +587,7 @@ void TMainForm::LaunchModule(const std::string& key, int) {
 }
 
 void TMainForm::About1Click(TObject*) {
-    AboutForm = CreateForm<TAboutForm>(Application);
+    AboutForm = CreateForm<TAboutForm>(Application, ST_ModuleOID->Caption(), Mode_KB_KA->Caption());
     AboutForm->ShowModal();
     delete AboutForm;
     AboutForm = nullptr;

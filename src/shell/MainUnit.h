@@ -85,6 +85,10 @@ public:
     void BuildStandalonePanel();
     void FreeUnitPanels();
     void AddUnitPanel(const std::string& moduleName, const std::string& unitId);
+    // What the waiting form runs: the unit information read again and, when it could be read, the
+    // panels built anew (a refresh frees the old ones first) and the stack menus set; when it cannot
+    // be read, the old panels stay.
+    void RebuildUnitPanels();
     // Refresh: after a confirmation, the unit information is read again and the panels are built
     // anew; when it cannot be read, the old panels stay.
     void RefreshPanel1Click(TObject* sender);

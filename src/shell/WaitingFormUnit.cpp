@@ -1,15 +1,17 @@
 #include "WaitingFormUnit.h"
 
 #include "BusyBar.h"
-#include "MainUnit.h"
 #include "TProgressBar.h"
 #include "TTimer.h"
 
 #include <exception>
+#include <utility>
 
 TWaitingForm* WaitingForm = nullptr;
 
-TWaitingForm::TWaitingForm(TComponent* owner) : TForm(owner) {
+TWaitingForm::TWaitingForm(TComponent* owner, std::function<void()> build,
+                           std::function<void(const std::string&)> reportFailure)
+    : TForm(owner), Build(std::move(build)), ReportFailure(std::move(reportFailure)) {
     SetCaption("Refreshing panel");
     SetBorderStyle(bsSingle);
     SetBorderIcons(0);
@@ -42,18 +44,10 @@ void TWaitingForm::FormActivate(TObject*) {
     }
     RunOnce = true;
     try {
-        if (MainForm->LoadUnitInformation()) {
-            // A refresh frees the old panels only once the units could be read again: otherwise
-            // they stay.
-            if (!MainForm->FirstBuild) {
-                MainForm->FreeUnitPanels();
-            }
-            MainForm->BuildUnitPanels();
-            MainForm->ApplyStackModeMenus();
-        }
+        Build();
     } catch (const std::exception& e) {
         // The form closes all the same; the failure is not kept from the user.
-        MainForm->SetStatusText(e.what());
+        ReportFailure(e.what());
     }
     PostMessage(this, WM_CLOSE);
 }

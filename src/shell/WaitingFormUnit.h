@@ -1,17 +1,23 @@
 // The small modal form in which the main window builds its front panels: at the first activation
-// (captioned "Initializing Panel") and at every Refresh ("Refreshing panel"). Its activation reads
-// the unit information again and builds the panels, then it closes itself by a posted WM_CLOSE;
-// its bar only shows that something is going on.
+// (captioned "Initializing Panel") and at every Refresh ("Refreshing panel"). Its first activation
+// runs what the window hands it (the unit information read again and the panels built), then it
+// closes itself by a posted WM_CLOSE; its bar only shows that something is going on.
 #pragma once
 
 #include "TForm.h"
+
+#include <functional>
+#include <string>
 
 class TProgressBar;
 class TTimer;
 
 class TWaitingForm : public TForm {
 public:
-    explicit TWaitingForm(TComponent* owner);
+    // `build` is what the first activation runs (the main window's unit read and panel build);
+    // what escapes it goes to `reportFailure` (the main window's status panel 0).
+    TWaitingForm(TComponent* owner, std::function<void()> build,
+                 std::function<void(const std::string&)> reportFailure);
 
     TProgressBar* ProgressBar1;
     TTimer* Timer1;
@@ -21,6 +27,10 @@ public:
     void FormActivate(TObject* sender);
     void Timer1Timer(TObject* sender);
     void FormClose(TObject* sender, TCloseAction& action);
+
+private:
+    std::function<void()> Build;
+    std::function<void(const std::string&)> ReportFailure;
 };
 
 // The waiting form while it is shown.
