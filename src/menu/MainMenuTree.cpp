@@ -84,3 +84,19 @@ TMenuItem* FindMenuItem(TMainMenu* menu, const MenuEntry& entry) {
     }
     return item;
 }
+
+EditionMenus EditionMenusOf(const std::vector<const MenuEntry*>& entries) {
+    EditionMenus menus;
+    for (const MenuEntry* entry : entries) {
+        const MenuPasses& p = entry->Passes;
+        const std::string name = ComponentName(*entry);
+        for (auto [marked, list] :
+             {std::pair{p.HideAtStart, &menus.HiddenInEveryEdition}, std::pair{p.HideInKA, &menus.HiddenInKA},
+              std::pair{p.ShowInKC, &menus.ShownInKC}, std::pair{p.HideInKC, &menus.HiddenInKC}}) {
+            if (marked) {
+                list->push_back(name);
+            }
+        }
+    }
+    return menus;
+}

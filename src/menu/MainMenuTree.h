@@ -4,6 +4,8 @@
 // its caption under the same parent, and moved to their place. The start-up passes run afterwards.
 #pragma once
 
+#include "MenuTree.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -28,3 +30,7 @@ void BuildMainMenu(TMainMenu* menu, TComponent* owner, const DedicatedDialogRegi
 
 // The item an entry made, by walking its caption path (separators are not found this way).
 TMenuItem* FindMenuItem(TMainMenu* menu, const MenuEntry& entry);
+
+// The items of the main window's edition pass, from the entries' marks (MenuEntry::Passes), in
+// entry order.
+EditionMenus EditionMenusOf(const std::vector<const MenuEntry*>& entries);

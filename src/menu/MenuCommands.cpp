@@ -4,6 +4,7 @@
 #include "DedicatedDialogs.h"
 #include "GUIConfigForm.h"
 #include "InputValidators.h"
+#include "MainMenuData.h"
 #include "MainMenuTree.h"
 #include "MainUnit.h"
 #include "MenuEntry.h"
@@ -380,5 +381,6 @@ void InstallMainMenu() {
     MainMenuBuilder = [](TMainForm* form) {
         BuildMainMenu(form->MainMenu1, form, ProgramDialogs(),
                       [](const MenuEntry& entry) { RunMenuCommand(entry); });
+        return EditionMenusOf(MainMenuEntries());
     };
 }

@@ -22,5 +22,6 @@ void RunMenuCommand(const MenuEntry& entry); // with ProgramDialogs()
 TConfigForm* BuildTableDialog(const MenuEntry& entry);
 
 // Makes the main window build its whole menu from the entries, with every command item running
-// its entry through RunMenuCommand. Call before the main window is created.
+// its entry through RunMenuCommand, and take the items of its edition pass from the entries' marks.
+// Call before the main window is created.
 void InstallMainMenu();

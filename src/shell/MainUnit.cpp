@@ -36,7 +36,7 @@ std::string FirmwareMode;
 TListView* UnitList = nullptr;
 int UnitCount = 0;
 int MulticastIpVersion = 0;
-std::function<void(TMainForm*)> MainMenuBuilder;
+std::function<EditionMenus(TMainForm*)> MainMenuBuilder;
 
 namespace {
 
@@ -51,76 +51,6 @@ constexpr Model kModels[] = {
     {"1.3.6.1.4.1.746.10.117.4.1", "ZQS-4410-24ZO"}, {"1.3.6.1.4.1.746.10.117.5.1", "ZQS-4410-48DA"},
     {"1.3.6.1.4.1.746.10.117.6.1", "ZQS-4410-48RO"}, {"1.3.6.1.4.1.746.10.117.7.1", "ZQS-4410-24ZO-DC"},
 };
-
-// Hidden in every edition.
-constexpr std::initializer_list<const char*> kHiddenInEveryEdition = {"SRED2",
-                                                                      "N8021pUserPriorityTable1",
-                                                                      "ScheduleProfileTable1",
-                                                                      "ScheduleGroupTable1",
-                                                                      "IPMulticastVLANReplication1",
-                                                                      "SubNetVLAN1",
-                                                                      "mniVLANCounterSettings1",
-                                                                      "HostTable2",
-                                                                      "HostTable3",
-                                                                      "LocalLoopback1",
-                                                                      "RCP1",
-                                                                      "MultipleConfigManagement1",
-                                                                      "OutOfBand1",
-                                                                      "PortErrorTable1",
-                                                                      "FTPSystemTable1",
-                                                                      "MaxConcurrentRequests1",
-                                                                      "MaxConcurrentRequests2"};
-
-constexpr std::initializer_list<const char*> kHiddenInKA = {"IPMACBind1",
-                                                            "sFlow2",
-                                                            "GuestVLANTable1",
-                                                            "N8023OAM1",
-                                                            "EgressACL1",
-                                                            "QinQ1",
-                                                            "ERPS1",
-                                                            "CFMManagement1",
-                                                            "PPPoEManagement1",
-                                                            "ULDTable1",
-                                                            "DDMMangement1",
-                                                            "OSPFECMPManagement1",
-                                                            "RoutePreferenceTable1",
-                                                            "VLANCounters1",
-                                                            "VLANCounterExtensionClearTable1"};
-
-constexpr std::initializer_list<const char*> kShownInKC = {"DeviceCtrl1",
-                                                           "IPTunnel1",
-                                                           "PolicyRoute1",
-                                                           "RIPngSettings1",
-                                                           "RIP2RFC1724",
-                                                           "RIPTimerSettings1",
-                                                           "OSPF",
-                                                           "OSPFv3",
-                                                           "VRRPRFC27871",
-                                                           "DVMRP1",
-                                                           "PIM1",
-                                                           "PIMforIPv6",
-                                                           "IGMPv31",
-                                                           "MLD1",
-                                                           "IPMulticastRoute1",
-                                                           "IGMPProxy1",
-                                                           "IGMPProxy2",
-                                                           "MD5Information1",
-                                                           "RouteRedistributionTable1",
-                                                           "RoutePreferenceTable1",
-                                                           "N36",
-                                                           "N49",
-                                                           "RIPInboundRouterFilterTable1",
-                                                           "IPv6RouteRedistributeTable1",
-                                                           "LoopbackIPControlTable1",
-                                                           "DVMRPInterfaceTable1",
-                                                           "IPMulticastRouteTable1",
-                                                           "DHCPServer1",
-                                                           "IPStaticTunnelTable1",
-                                                           "OSPFDefaultInformationSettings1",
-                                                           "OSPFECMPManagement1"};
-
-constexpr std::initializer_list<const char*> kHiddenInKC = {"DataDrivenlearningGroupTable1",
-                                                            "DataDrivenlearningGroupTable2"};
 
 constexpr std::initializer_list<const char*> kStackMenus = {"Unitinformation1", "UnitTable1"};
 
@@ -171,7 +101,7 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
     MainMenu1->SetName("MainMenu1");
     AddMenuItems(MainMenu1, this, ShellMenuItems());
     if (MainMenuBuilder) {
-        MainMenuBuilder(this);
+        EditionMenuLists = MainMenuBuilder(this);
     }
     SetMenu(MainMenu1);
     MenuItem("About1")->OnClick = Bind(this, &TMainForm::About1Click);
@@ -542,12 +472,13 @@ bool TMainForm::LoadUnitInformation() {
 }
 
 void TMainForm::ApplyFirmwareModeMenus() {
-    SetMenuVisible(kHiddenInEveryEdition, false);
+    const EditionMenus& menus = EditionMenuLists;
+    SetMenuVisible(menus.HiddenInEveryEdition, false);
     if (FirmwareMode == "KA") {
-        SetMenuVisible(kHiddenInKA, false);
+        SetMenuVisible(menus.HiddenInKA, false);
     } else if (FirmwareMode == "KC") {
-        SetMenuVisible(kShownInKC, true);
-        SetMenuVisible(kHiddenInKC, false);
+        SetMenuVisible(menus.ShownInKC, true);
+        SetMenuVisible(menus.HiddenInKC, false);
     }
 }
 
@@ -618,5 +549,11 @@ TMenuItem* TMainForm::MenuItem(const char* name) const {
 void TMainForm::SetMenuVisible(std::initializer_list<const char*> names, bool visible) {
     for (const char* name : names) {
         MenuItem(name)->SetVisible(visible);
+    }
+}
+
+void TMainForm::SetMenuVisible(const std::vector<std::string>& names, bool visible) {
+    for (const std::string& name : names) {
+        MenuItem(name.c_str())->SetVisible(visible);
     }
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "MenuTree.h"
 #include "TForm.h"
 
 #include <functional>
@@ -51,6 +52,8 @@ public:
     std::vector<TFrontPanelForm*> UnitPanels; // the front panels, in build order
     TFrontPanelForm* LastPanel = nullptr;
     int UnitPanelCount = 0;
+    // What the edition pass shows and hides, as the menu's builder gave it (none without one).
+    EditionMenus EditionMenuLists;
 
     // Start-up requests, synchronous, owned by the window. The unit-information ones are built by
     // the first LoadUnitInformation.
@@ -109,12 +112,14 @@ private:
     // The text of a unit row under the column of that caption ("" when there is none).
     std::string UnitCell(const TListItem* row, const std::string& column) const;
     void SetMenuVisible(std::initializer_list<const char*> names, bool visible);
+    void SetMenuVisible(const std::vector<std::string>& names, bool visible);
     void CloseUnitTableRequest();
 };
 
 // Builds the whole main menu over the items the shell made, while the main window is constructed
-// and before its start-up passes show and hide items; empty: the shell's items only.
-extern std::function<void(TMainForm*)> MainMenuBuilder;
+// and before its start-up passes show and hide items, and gives the items the edition pass shows
+// and hides, which the menu data marks; empty: the shell's items only, and no edition pass.
+extern std::function<EditionMenus(TMainForm*)> MainMenuBuilder;
 
 // The help file beside the executable.
 constexpr const char* kHelpFileName = "zqs4410-help.html";

@@ -6,6 +6,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 class TComponent;
 class TMainMenu;
@@ -24,6 +25,16 @@ void AddMenuItems(TMainMenu* menu, TComponent* owner, std::span<const MenuItemRe
 
 // The item's captions from the menu bar down, joined by " > ".
 std::string MenuItemPath(const TMenuItem* item);
+
+// The items the main window's edition pass shows and hides, by component name: hidden in every
+// edition, hidden in "KA", shown in "KC", hidden in "KC". The menu data marks them; the full menu's
+// builder hands them to the window.
+struct EditionMenus {
+    std::vector<std::string> HiddenInEveryEdition;
+    std::vector<std::string> HiddenInKA;
+    std::vector<std::string> ShownInKC;
+    std::vector<std::string> HiddenInKC;
+};
 
 // The items the shell itself needs: the twelve menus of the menu bar, the items that the edition
 // and stack-mode passes show and hide, the "SNMP v3" menu, and Help and About.

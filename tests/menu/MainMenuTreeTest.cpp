@@ -181,3 +181,29 @@ TEST_F(MainMenuTree, BuildingAgainKeepsOneItemPerEntry) {
     BuildMainMenu(Menu(), Form.get(), Dialogs);
     EXPECT_EQ(first, ItemsOf(Menu()));
 }
+
+TEST(EditionMenus, TakenFromTheMarksOfTheEntries) {
+    const MenuEntry entries[] = {
+        {.Path = {"QoS ", "SRED"}, .Name = "SRED2", .Passes = {.HideAtStart = true}},
+        {.Path = {"Layer 3", "Route Preference Settings"},
+         .Handler = "RoutePreferenceTable1Click",
+         .Passes = {.HideInKA = true, .ShowInKC = true}},
+        {.Path = {"Layer 2 ", "MLD Snooping", "Data Driven Learning Group Table"},
+         .Name = "DataDrivenlearningGroupTable2",
+         .Passes = {.HideInKC = true}},
+        {.Path = {"Monitoring", "Equipment Management", "Unit Table"},
+         .Name = "UnitTable1",
+         .Passes = {.StackModeOnly = true}},
+        {.Path = {"System", "Ping"}, .Name = "Ping1"},
+    };
+    std::vector<const MenuEntry*> list;
+    for (const MenuEntry& entry : entries) {
+        list.push_back(&entry);
+    }
+    const EditionMenus menus = EditionMenusOf(list);
+    using Names = std::vector<std::string>;
+    EXPECT_EQ(menus.HiddenInEveryEdition, Names{"SRED2"});
+    EXPECT_EQ(menus.HiddenInKA, Names{"RoutePreferenceTable1"}) << "named after the handler";
+    EXPECT_EQ(menus.ShownInKC, Names{"RoutePreferenceTable1"});
+    EXPECT_EQ(menus.HiddenInKC, Names{"DataDrivenlearningGroupTable2"});
+}
