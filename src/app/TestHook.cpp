@@ -1,5 +1,6 @@
 #include "TestHook.h"
 
+#include "DeviceFacts.h"
 #include "MainUnit.h"
 #include "MenuTree.h"
 #include "TApplication.h"
@@ -160,11 +161,11 @@ private:
     void Snapshot() {
         TMainForm* f = MainForm;
         Write({"caption", f->Caption()});
-        Write({"model", ModelName});
-        Write({"sysobjectid", SysObjectId});
-        Write({"stackmode", StackMode});
-        Write({"firmware", FirmwareMode});
-        Write({"unitcount", std::to_string(UnitCount)});
+        Write({"model", Facts().ModelName});
+        Write({"sysobjectid", Facts().SysObjectId});
+        Write({"stackmode", Facts().StackMode});
+        Write({"firmware", Facts().FirmwareMode});
+        Write({"unitcount", std::to_string(Facts().UnitCount())});
         for (int i = 0; i < f->UnitListView->Items().Count(); ++i) {
             TListItem* item = f->UnitListView->Items()[i];
             std::vector<std::string> line{"unit", item->Caption()};

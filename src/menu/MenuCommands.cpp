@@ -2,6 +2,7 @@
 
 #include "DedicatedDialogRegistry.h"
 #include "DedicatedDialogs.h"
+#include "DeviceFacts.h"
 #include "GUIConfigForm.h"
 #include "InputValidators.h"
 #include "MainMenuData.h"
@@ -167,7 +168,7 @@ TSNMPEditorPanel* AddPanel(TConfigForm* form, const MenuPanel& panel, bool paged
     } else {
         request = std::make_unique<VqSNMPRequest2Edits>(form);
     }
-    const MibTableRow* table = ChooseTable(panel, SysObjectId, FirmwareMode);
+    const MibTableRow* table = ChooseTable(panel, Facts().SysObjectId, Facts().FirmwareMode);
     supported = table != nullptr;
     if (table) {
         request->Request.VarList = VqSNMPVarList(table, panel.Kind, panel.Keys);
@@ -252,7 +253,7 @@ void RunTableDialog(const MenuEntry& entry) {
         ReadStpVersion();
     }
     if (MainForm) {
-        MainForm->DialogCaption = DialogCaption(entry, DeviceAddress);
+        MainForm->DialogCaption = DialogCaption(entry, Facts().DeviceAddress);
     }
     // The raise outlives the dialog: its version goes back once the dialog and its requests are
     // gone, on every way out.
@@ -299,7 +300,7 @@ void RunDedicatedDialog(const MenuEntry& entry, const DedicatedDialogRegistry& d
         raise.emplace();
     }
     if (entry.MulticastIpVersion != 0) {
-        MulticastIpVersion = entry.MulticastIpVersion;
+        WritableFacts().MulticastIpVersion = entry.MulticastIpVersion;
     }
     if (entry.StpVersionFirst) {
         ReadStpVersion();
@@ -311,7 +312,7 @@ void RunDedicatedDialog(const MenuEntry& entry, const DedicatedDialogRegistry& d
         return;
     }
     DialogLifetime lifetime(dialog, entry.LocalPointer ? nullptr : dialogClass->SetInstance);
-    dialog->SetCaption(DialogCaption(entry, DeviceAddress));
+    dialog->SetCaption(DialogCaption(entry, Facts().DeviceAddress));
     dialog->ShowModal();
 }
 
@@ -322,7 +323,7 @@ void RunDdmDialog(const MenuEntry& entry, const DedicatedDialogRegistry& dialogs
         throw std::runtime_error(std::string("The dialog ") + DdmBuilderName(entry.Ddm) +
                                  " is not available.");
     }
-    (*build)(DeviceAddress, Scale());
+    (*build)(Facts().DeviceAddress, Scale());
 }
 
 TMainForm& Main() {
@@ -340,7 +341,7 @@ TConfigForm* BuildTableDialog(const MenuEntry& entry) {
     }
     std::unique_ptr<TConfigForm> form(CreateForm<TConfigForm>(Application));
     BuildPanels(form.get(), entry);
-    form->SetCaption(DialogCaption(entry, DeviceAddress));
+    form->SetCaption(DialogCaption(entry, Facts().DeviceAddress));
     return form.release();
 }
 

@@ -2,7 +2,8 @@
 // tables, tuned, shown modally and deleted; a dedicated dialog is made from its registered class,
 // kept in its instance pointer while it is shown, and deleted; a sibling program is launched; a DDM
 // builder, Refresh, Help and About are called. Everything reads the device facts the main window
-// wrote at start (DeviceAddress, SysObjectId, FirmwareMode, its scale) and SessionParameters.
+// wrote at start (DeviceAddress, SysObjectId, FirmwareMode), its scale and SessionParameters; a
+// shared multicast dialog's command writes MulticastIpVersion first.
 #pragma once
 
 class DedicatedDialogRegistry;

@@ -5,15 +5,6 @@
 #include <cmath>
 #include <string>
 
-int ModelOfSysObjectId(std::string_view sysObjectId) {
-    for (int m = MibModelSet::kFirstModel; m <= MibModelSet::kLastModel; ++m) {
-        if (sysObjectId == "1.3.6.1.4.1.746.10.117." + std::to_string(m) + ".1") {
-            return m;
-        }
-    }
-    return 0;
-}
-
 const MibTableRow* ChooseTable(const MenuPanel& panel, std::string_view sysObjectId,
                                std::string_view firmwareMode) {
     const MenuTable& table =

@@ -1,15 +1,13 @@
-// The rules of a menu command that need no dialog: which model a sysObjectID names, which table a
-// panel reads, sizes by screen scale, and the SNMP version raise of the counter-table commands.
+// The rules of a menu command that need no dialog: which table a panel reads on the switch's model
+// (DeviceModels.h names the model), sizes by screen scale, and the SNMP version raise of the
+// counter-table commands.
 #pragma once
 
+#include "DeviceModels.h"
 #include "MenuEntry.h"
 
 #include <cstdint>
 #include <string_view>
-
-// The model number m (2..7) of a sysObjectID "1.3.6.1.4.1.746.10.117.m.1", compared as a whole
-// text; 0 for any other text.
-int ModelOfSysObjectId(std::string_view sysObjectId);
 
 // The table a panel reads on a switch of that sysObjectID and firmware edition: the edition's
 // table when FirmwareMode is exactly the panel's Edition, then for a model set the copy of the

@@ -1,5 +1,6 @@
 #include "FrontPanelForms.h"
 
+#include "DeviceFacts.h"
 #include "FrontPanelForm.h"
 #include "MainUnit.h"
 #include "PanelPictures.h"
@@ -14,8 +15,8 @@
 
 FrontPanelHost MainWindowPanelHost() {
     FrontPanelHost host;
-    host.SysObjectId = SysObjectId;
-    host.StackMode = StackMode;
+    host.SysObjectId = Facts().SysObjectId;
+    host.StackMode = Facts().StackMode;
     if (MainForm) {
         if (MainForm->ImageList1->Count() == 0)
             LoadUnitDigitImages(*MainForm->ImageList1);

@@ -1,5 +1,6 @@
 #include "LedPanelForm.h"
 
+#include "DeviceModels.h"
 #include "LedColorMaps.h"
 #include "Oid_system.h"
 #include "PanelPictures.h"
@@ -16,8 +17,6 @@
 #include <stdexcept>
 
 namespace {
-
-constexpr const char* kSysObjectIdPrefix = "1.3.6.1.4.1.746.10.117.";
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9')
@@ -123,13 +122,6 @@ TPanel* TLedPanelForm::FindPanel(std::string_view name) const {
     return dynamic_cast<TPanel*>(FindComponent(name));
 }
 
-int TLedPanelForm::ModelNumberOf(std::string_view sysObjectId) {
-    for (int m = 2; m <= 7; ++m)
-        if (sysObjectId == kSysObjectIdPrefix + std::to_string(m) + ".1")
-            return m;
-    return 0;
-}
-
 // ---- the build of the link-state models
 
 void TLedPanelForm::BuildPanelLeds() {
@@ -157,7 +149,7 @@ bool TLedPanelForm::ReadStatus() {
     StatusRequest->Mode = 0;
     // The table follows the agent's sysObjectID, not this form's model: in a stack every unit's
     // status is read under the master's model number.
-    const int m = ModelNumberOf(Host.SysObjectId);
+    const int m = ModelOfSysObjectId(Host.SysObjectId);
     if (m == 0)
         return false;
     StatusRequest->Request.VarList = VqSNMPVarList(PanelZQS441024TCTable.ForModel(m), MVT_SV, 0);

@@ -91,9 +91,6 @@ public:
     const PanelDesign& Design() const { return DesignOf(Model); }
     TPanel* FindPanel(std::string_view name) const;
 
-    // The model number m of a sysObjectID 1.3.6.1.4.1.746.10.117.m.1 (2 to 7), 0 for another.
-    static int ModelNumberOf(std::string_view sysObjectId);
-
 protected:
     // Steps of the build that every model runs.
     // Creates and reads StatusRequest; false when the sysObjectID names none of the models.

@@ -1,6 +1,6 @@
 #include "About.h"
 
-#include "MainUnit.h"
+#include "DeviceModels.h"
 #include "TButton.h"
 #include "TGraphics.h"
 #include "TImage.h"

@@ -1,12 +1,15 @@
 #include "MainUnit.h"
 
 #include "About.h"
+#include "DeviceFacts.h"
+#include "DeviceModels.h"
 #include "FrontPanelForm.h"
 #include "HelpViewer.h"
 #include "MenuTree.h"
 #include "ModuleCommandLine.h"
 #include "Oid_model.h"
 #include "Oid_system.h"
+#include "StackingPortUitFormUnit.h"
 #include "StrToInt.h"
 #include "TApplication.h"
 #include "TImageList.h"
@@ -28,29 +31,9 @@
 #include <stdexcept>
 
 TMainForm* MainForm = nullptr;
-std::string DeviceAddress;
-std::string SysObjectId;
-std::string ModelName;
-std::string StackMode;
-std::string FirmwareMode;
-TListView* UnitList = nullptr;
-int UnitCount = 0;
-int MulticastIpVersion = 0;
 std::function<EditionMenus(TMainForm*)> MainMenuBuilder;
 
 namespace {
-
-struct Model {
-    const char* SysObjectId;
-    const char* Name;
-};
-
-// By model number 2 to 7; the names in this order are SupportedModels.
-constexpr Model kModels[] = {
-    {"1.3.6.1.4.1.746.10.117.2.1", "ZQS-4410-24RA"}, {"1.3.6.1.4.1.746.10.117.3.1", "ZQS-4410-24DA"},
-    {"1.3.6.1.4.1.746.10.117.4.1", "ZQS-4410-24ZO"}, {"1.3.6.1.4.1.746.10.117.5.1", "ZQS-4410-48DA"},
-    {"1.3.6.1.4.1.746.10.117.6.1", "ZQS-4410-48RO"}, {"1.3.6.1.4.1.746.10.117.7.1", "ZQS-4410-24ZO-DC"},
-};
 
 constexpr std::initializer_list<const char*> kStackMenus = {"Unitinformation1", "UnitTable1"};
 
@@ -77,15 +60,6 @@ std::string FailureText(const VqSNMPRequest2Edits* request) {
 }
 
 } // namespace
-
-std::string ModelNameOf(const std::string& sysObjectId) {
-    for (const Model& m : kModels) {
-        if (sysObjectId == m.SysObjectId) {
-            return m.Name;
-        }
-    }
-    return "";
-}
 
 TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
     // The main window is reached through MainForm from the moment it exists, as the requests and
@@ -140,7 +114,7 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
     for (VqMessageTable* table : AllMessageTables) {
         LoadMessageTable(*table, table->FileName);
     }
-    if (!ParseCommandLine(ProgramArguments(), *this, DeviceAddress, SessionParameters)) {
+    if (!ParseCommandLine(ProgramArguments(), *this, WritableFacts().DeviceAddress, SessionParameters)) {
         ShowMessage("No parameter input");
         Application->Terminate();
     }
@@ -160,9 +134,8 @@ TMainForm::~TMainForm() {
     delete ModuleOidRequest;
     if (MainForm == this) {
         MainForm = nullptr;
-    }
-    if (UnitList == UnitListView) {
-        UnitList = nullptr;
+        // The units are the window's reading: they go with it, as the stack facts of no window.
+        WritableFacts().UnitList.clear();
     }
 }
 
@@ -171,10 +144,7 @@ void TMainForm::FormCreate(TObject*) {
     ActivatedOnce = false;
     try {
         SetCaption(AddressText);
-        SupportedModels.clear();
-        for (const Model& m : kModels) {
-            SupportedModels.push_back(m.Name);
-        }
+        SupportedModels = SupportedModelNames();
         StpVersionRequest = NewStartupRequest(this, MSTPPortStateSettings, SVT_SV, 0);
         StpVersionRequest->BindStaticText(0, ST_STPVersion);
         ModuleOidRequest = NewStartupRequest(this, SysObjectIdSettings, SVT_SV, 0);
@@ -189,7 +159,7 @@ void TMainForm::FormCreate(TObject*) {
             SetStatusText(FailureText(ModuleOidRequest));
             return;
         }
-        SysObjectId = ST_ModuleOID->Caption();
+        WritableFacts().SysObjectId = ST_ModuleOID->Caption();
         IdentifyModel();
         if (LoadUnitInformation()) {
             ApplyStackModeMenus();
@@ -322,25 +292,18 @@ void TMainForm::AddUnitPanel(const std::string& moduleName, const std::string& u
 
 void TMainForm::BuildStandalonePanel() {
     std::string unitId;
-    for (int i = 0; UnitList && i < UnitCount && i < UnitList->Items().Count(); ++i) {
-        const TListItem* row = UnitList->Items()[i];
-        if (UnitCell(row, "Module Name") != "NOT_EXIST" && UnitCell(row, "Current Mode") == "master") {
-            unitId = row->Caption();
+    for (const StackUnitRow& row : Facts().UnitList) {
+        if (row.ModuleName != "NOT_EXIST" && row.CurrentMode == "master") {
+            unitId = row.UnitId;
         }
     }
-    int model = -1;
-    for (size_t i = 0; i < std::size(kModels); ++i) {
-        if (SysObjectId == kModels[i].SysObjectId) {
-            model = static_cast<int>(i);
-            break;
-        }
-    }
+    const int model = ModelOfSysObjectId(Facts().SysObjectId);
     // Without a master row there is no unit to show.
-    if (model < 0 || unitId.empty()) {
+    if (model == 0 || unitId.empty()) {
         return;
     }
     const int unitNumber = StrToInt(unitId);
-    TFrontPanelForm* panel = CreateFrontPanelForm(model, this);
+    TFrontPanelForm* panel = CreateFrontPanelForm(model - kFirstModel, this);
     if (!panel) {
         return;
     }
@@ -409,7 +372,7 @@ void TMainForm::CloseUnitTableRequest() {
 }
 
 void TMainForm::IdentifyModel() {
-    ModelName = ModelNameOf(SysObjectId);
+    WritableFacts().ModelName = ModelNameOf(Facts().SysObjectId);
 }
 
 bool TMainForm::LoadUnitInformation() {
@@ -449,18 +412,17 @@ bool TMainForm::LoadUnitInformation() {
             SetStatusText(kReadFailure);
             return false;
         }
-        StackMode = ST_StackMode->Caption();
+        WritableFacts().StackMode = ST_StackMode->Caption();
         if (!UnitTableRequest->Get()) {
             SetStatusText(kReadFailure);
             return false;
         }
-        UnitCount = UnitListView->Items().Count();
-        UnitList = UnitListView;
+        WritableFacts().UnitList = ReadStackUnitRows(UnitListView);
         if (!FirmwareTypeRequest->Get()) {
             SetStatusText(kReadFailure);
             return false;
         }
-        FirmwareMode = Mode_KB_KA->Caption();
+        WritableFacts().FirmwareMode = Mode_KB_KA->Caption();
         Application->WaitUntil(
             [this] { return !UnitTableRequest->Busy; },
             ReplyWaitBoundMs(UnitTableRequest->Request.Timeout, UnitTableRequest->Request.Retries));
@@ -474,9 +436,9 @@ bool TMainForm::LoadUnitInformation() {
 void TMainForm::ApplyFirmwareModeMenus() {
     const EditionMenus& menus = EditionMenuLists;
     SetMenuVisible(menus.HiddenInEveryEdition, false);
-    if (FirmwareMode == "KA") {
+    if (Facts().FirmwareMode == "KA") {
         SetMenuVisible(menus.HiddenInKA, false);
-    } else if (FirmwareMode == "KC") {
+    } else if (Facts().FirmwareMode == "KC") {
         SetMenuVisible(menus.ShownInKC, true);
         SetMenuVisible(menus.HiddenInKC, false);
     }

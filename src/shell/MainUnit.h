@@ -1,4 +1,4 @@
-// The main window and the device facts the whole program reads.
+// The main window. It writes the device facts (DeviceFacts.h) that the whole program reads.
 //
 // Constructing the window starts the SNMP session, loads the message tables and reads the command
 // line; creating it identifies the switch by its sysObjectID, reads the stack units, the stack mode
@@ -67,8 +67,8 @@ public:
     void FormActivate(TObject* sender);
     void FormClose(TObject* sender, TCloseAction& action);
 
-    // Reads the stack mode, the unit table and the firmware type into the globals. False after a
-    // failure, whose text is then in status panel 0.
+    // Reads the stack mode, the unit table and the firmware type into the device facts. False after
+    // a failure, whose text is then in status panel 0.
     bool LoadUnitInformation();
     void ApplyFirmwareModeMenus();
     void ApplyStackModeMenus();
@@ -124,16 +124,5 @@ extern std::function<EditionMenus(TMainForm*)> MainMenuBuilder;
 // The help file beside the executable.
 constexpr const char* kHelpFileName = "zqs4410-help.html";
 
-// The device facts, written at start-up and read everywhere.
+// The main window; the device facts it reads at start-up are in DeviceFacts.h.
 extern TMainForm* MainForm;
-extern std::string DeviceAddress; // the agent's address as typed after /I
-extern std::string SysObjectId;   // the agent's sysObjectID, dotted, no leading dot
-extern std::string ModelName;     // "ZQS-4410-24RA" ... or "" for a switch of no listed model
-extern std::string StackMode;     // "enabled" or "disabled" as read
-extern std::string FirmwareMode;  // "KA", "KB" or "KC" as read
-extern TListView* UnitList;       // UnitListView once the unit table has been read
-extern int UnitCount;             // rows in UnitListView
-extern int MulticastIpVersion;    // 1 IPv4, 2 IPv6: set by the multicast commands before their dialog
-
-// The model name of a sysObjectID (exact text), or "".
-std::string ModelNameOf(const std::string& sysObjectId);

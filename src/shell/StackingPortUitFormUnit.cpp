@@ -1,6 +1,6 @@
 #include "StackingPortUitFormUnit.h"
 
-#include "MainUnit.h"
+#include "DeviceFacts.h"
 #include "StrToInt.h"
 #include "TCheckBox.h"
 #include "TListView.h"
@@ -51,15 +51,15 @@ std::vector<StackUnitRow> ReadStackUnitRows(TListView* unitList) {
 }
 
 StackUnits CurrentStackUnits() {
-    return {StackMode == "enabled", ReadStackUnitRows(UnitList)};
+    return Facts().Units();
 }
 
 int PortsPerUnit(std::string_view modelName) {
-    return PortsPerUnit(modelName, StackMode == "enabled");
+    return PortsPerUnit(modelName, Facts().Stacking());
 }
 
 std::string AllPortIndexList() {
-    return AllPortIndexList(StackMode == "enabled");
+    return AllPortIndexList(Facts().Stacking());
 }
 
 int PortsPerUnit(std::string_view modelName, bool stacking) {

@@ -7,6 +7,7 @@
 // text of AllPortIndexList.
 #pragma once
 
+#include "StackUnits.h"
 #include "TForm.h"
 
 #include <string>
@@ -22,35 +23,20 @@ constexpr int kMaxStackUnits = 6;
 constexpr int kPortSlotsPerUnit = 64;
 constexpr int kPortBoxCount = kMaxStackUnits * kPortSlotsPerUnit;
 
-// One row of the main window's unit table, the fields the picker reads.
-struct StackUnitRow {
-    std::string UnitId; // the row caption
-    std::string StartPort;
-    std::string CurrentMode; // "master" for the master unit
-    std::string ModuleName;  // "NOT_EXIST" for a missing unit
-    std::string ExistState;  // "no-exist" for a missing unit
-};
-
-// The stack as a picker shows it: whether the switch stacks, and the unit rows read.
-struct StackUnits {
-    bool Stacking = false;
-    std::vector<StackUnitRow> Rows;
-};
-
 // The rows of a unit table list view (none for null). A row without all eight sub-items is a unit
 // that is not there.
 std::vector<StackUnitRow> ReadStackUnitRows(TListView* unitList);
-// The stack as the main window read it last: StackMode "enabled" and the rows of UnitList.
+// The stack as the main window read it last (the device facts' StackMode and UnitList).
 StackUnits CurrentStackUnits();
 
 // Ports of one unit of a model: 24 for the 24-port models and 48 for the 48-port models when the
 // switch stacks, 26 and 50 when it does not; 0 for any other name (exact comparison).
 int PortsPerUnit(std::string_view modelName, bool stacking);
-int PortsPerUnit(std::string_view modelName); // by StackMode
+int PortsPerUnit(std::string_view modelName); // by the device facts' StackMode
 
 // "0,1,...,383" when the switch stacks, else "0,1,...,63".
 std::string AllPortIndexList(bool stacking);
-std::string AllPortIndexList(); // by StackMode
+std::string AllPortIndexList(); // by the device facts' StackMode
 
 // Which unit-table rows show a page when the switch stacks. Without stacking it is always row 0
 // only, shown when it exists and is the master.

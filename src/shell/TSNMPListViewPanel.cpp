@@ -1,6 +1,6 @@
 #include "TSNMPListViewPanel.h"
 
-#include "MainUnit.h"
+#include "DeviceFacts.h"
 #include "SkipFlagScope.h"
 #include "TApplication.h"
 #include "TComboBox.h"
@@ -139,7 +139,7 @@ std::string TSNMPListViewPanel::SubDialogCaption(const std::string& suffix) cons
         return form->Caption() + suffix;
     }
     if (auto* sheet = dynamic_cast<TTabSheet*>(Parent())) {
-        return sheet->Caption() + ": " + DeviceAddress + suffix;
+        return sheet->Caption() + ": " + Facts().DeviceAddress + suffix;
     }
     return (HostForm ? HostForm->Caption() : std::string()) + suffix;
 }

@@ -58,11 +58,11 @@ protected:
     void SetUp() override {
         MainFormTest::SetUp();
         Open("{}");
-        SysObjectId = "1.3.6.1.4.1.746.10.117.2.1";
+        WritableFacts().SysObjectId = "1.3.6.1.4.1.746.10.117.2.1";
     }
     void TearDown() override {
-        SysObjectId.clear();
-        FirmwareMode.clear();
+        WritableFacts().SysObjectId.clear();
+        WritableFacts().FirmwareMode.clear();
         MainFormTest::TearDown();
     }
     static std::unique_ptr<TConfigForm> Build(const MenuEntry& entry) {
@@ -98,7 +98,7 @@ TEST_F(MenuCommandSettings, EveryCheckerRefusesAndAcceptsOnItsField) {
             continue;
         }
         const MenuPanel& last = Panels(*entry).back();
-        FirmwareMode = last.Edition ? last.Edition : "KB";
+        WritableFacts().FirmwareMode = last.Edition ? last.Edition : "KB";
         for (const Tuning& tuning : last.TuningList()) {
             if (tuning.Op != TuningOp::Checker) {
                 continue;
@@ -167,7 +167,7 @@ TEST_F(MenuCommandSettings, HeightOffsetsAddTheScaledAmountUpOrDown) {
 }
 
 TEST_F(MenuCommandSettings, SizesBeforeThePagesAreFittedByThemSizesAfterThemWin) {
-    FirmwareMode = "KC";
+    WritableFacts().FirmwareMode = "KC";
     // Set before the pages: the pages still fit the dialog, keeping the wider width but no more
     // client height than a panel's largest.
     auto before = Build("RIP2RFC1724Click");

@@ -50,8 +50,8 @@ protected:
     }
     void TearDown() override {
         MainMenuBuilder = nullptr;
-        SysObjectId.clear();
-        FirmwareMode.clear();
+        WritableFacts().SysObjectId.clear();
+        WritableFacts().FirmwareMode.clear();
         MainFormTest::TearDown();
     }
 
@@ -100,7 +100,7 @@ TEST_F(MenuCommandsTest, CaptionIsTheTitleAndTheAddressOrTheTitleAlone) {
 
 TEST_F(MenuCommandsTest, SizesScaleByTheMainWindowsFactorTruncated) {
     Open("{}");
-    SysObjectId = kModelIds[0];
+    WritableFacts().SysObjectId = kModelIds[0];
     for (double scale : {1.0, 1.25}) {
         Form->ScaleFactor = scale;
         // "height 450": 450 at 96 DPI, 562 otherwise.
@@ -125,7 +125,7 @@ TEST_F(MenuCommandsTest, SizesScaleByTheMainWindowsFactorTruncated) {
 TEST_F(MenuCommandsTest, PerModelCommandsReadTheCopyOfTheSwitchsModel) {
     Open("{}");
     for (int m = 2; m <= 7; ++m) {
-        SysObjectId = kModelIds[m - 2];
+        WritableFacts().SysObjectId = kModelIds[m - 2];
         EXPECT_EQ(FirstOid(Build("PortInformation1Click").get())
                       .rfind("1.3.6.1.4.1.746.11.117." + std::to_string(m) + ".", 0),
                   0u)
@@ -135,7 +135,7 @@ TEST_F(MenuCommandsTest, PerModelCommandsReadTheCopyOfTheSwitchsModel) {
 
 TEST_F(MenuCommandsTest, AnUnknownModelOpensTheDialogEmptyAndReadsNothing) {
     Open("{}");
-    SysObjectId = "1.3.6.1.4.1.746.10.117.9.1";
+    WritableFacts().SysObjectId = "1.3.6.1.4.1.746.10.117.9.1";
     ModalDriver driver;
     driver.Then([&](TForm* form) {
         auto* dialog = dynamic_cast<TConfigForm*>(form);
@@ -160,7 +160,7 @@ TEST_F(MenuCommandsTest, AnUnknownModelOpensTheDialogEmptyAndReadsNothing) {
 
 TEST_F(MenuCommandsTest, EditionVariantsTakeTheirTableOnlyForTheirExactEdition) {
     Open("{}");
-    SysObjectId = kModelIds[0];
+    WritableFacts().SysObjectId = kModelIds[0];
     int seen = 0;
     for (const MenuEntry* entry : MainMenuEntries()) {
         if (entry->Command != CommandKind::TableDialog || entry->IsPaged() || !entry->Panel.Edition) {
@@ -168,8 +168,8 @@ TEST_F(MenuCommandsTest, EditionVariantsTakeTheirTableOnlyForTheirExactEdition) 
         }
         const MenuPanel& panel = entry->Panel;
         for (const char* mode : {"KA", "KB", "KC", ""}) {
-            FirmwareMode = mode;
-            const MenuTable& table = FirmwareMode == panel.Edition ? panel.EditionTable : panel.Table;
+            WritableFacts().FirmwareMode = mode;
+            const MenuTable& table = Facts().FirmwareMode == panel.Edition ? panel.EditionTable : panel.Table;
             const MibTableRow* expected = table.Set ? table.Set->ForModel(2) : table.Table;
             const int count = std::unique_ptr<TConfigForm>(BuildTableDialog(*entry))
                                   ->Requests.at(0)
@@ -183,7 +183,7 @@ TEST_F(MenuCommandsTest, EditionVariantsTakeTheirTableOnlyForTheirExactEdition) 
 
 TEST_F(MenuCommandsTest, ButtonSettingsHideEditWithOrWithoutTheDoubleClickAndPlaceStop) {
     Open("{}");
-    SysObjectId = kModelIds[0];
+    WritableFacts().SysObjectId = kModelIds[0];
     {
         auto dialog = Build("MACBasedVLAN2Click"); // Edit hidden, the double-click still edits
         auto* panel = dynamic_cast<TSNMPListViewPanel*>(PanelOf(dialog.get()));
@@ -293,7 +293,7 @@ TEST_F(MenuCommandsTest, DedicatedDialogsLiveInTheirPointerWhileShown) {
         driver.Then([&](TForm* form) {
             EXPECT_EQ(ProbeInstance, c.KeepsPointer ? form : nullptr) << c.Handler;
             EXPECT_EQ(form->Caption(), DialogCaption(entry, Agent().Address()));
-            EXPECT_EQ(MulticastIpVersion, c.Multicast);
+            EXPECT_EQ(Facts().MulticastIpVersion, c.Multicast);
             form->Close();
         });
         RunMenuCommand(entry, registry);
@@ -397,7 +397,7 @@ TEST_P(MainMenuVisibility, VisibleAndEnabledLeavesFollowThePasses) {
     const MenuCase c = GetParam();
     Open(std::string(R"({"firmware": ")") + c.Edition + R"(", "stack_mode": ")" +
          (c.Stacking ? "enabled" : "disabled") + R"(", "units": [{"model": "24RA"}, {"model": "48DA"}]})");
-    ASSERT_EQ(FirmwareMode, c.Edition);
+    ASSERT_EQ(Facts().FirmwareMode, c.Edition);
 
     const std::vector<std::string> missing = ProgramDialogs().Missing();
     const std::set<std::string> missingSet(missing.begin(), missing.end());

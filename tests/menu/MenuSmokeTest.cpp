@@ -199,8 +199,8 @@ protected:
         delete Form;
         Form = nullptr;
         ProgramArguments().clear();
-        SysObjectId.clear();
-        FirmwareMode.clear();
+        WritableFacts().SysObjectId.clear();
+        WritableFacts().FirmwareMode.clear();
         Agent().Reset();
     }
 
@@ -271,7 +271,7 @@ protected:
         ASSERT_NE(nullptr, shown);
         const std::string status = shown->MsgPanel->MsgBar->SimpleText();
         EXPECT_TRUE(status.starts_with("Get: Ok!")) << "page " << page << ": " << status;
-        const MibTableRow* table = ChooseTable(panel, SysObjectId, FirmwareMode);
+        const MibTableRow* table = ChooseTable(panel, Facts().SysObjectId, Facts().FirmwareMode);
         const CatalogueScenario::Filled* filled = scenario.Find(table, panel.Kind, panel.Keys);
         ASSERT_NE(nullptr, filled);
         if (auto* list = dynamic_cast<TSNMPListViewPanel*>(shown)) {
@@ -316,11 +316,11 @@ TEST_P(MenuSmokeTest, OpensReadsEveryPageWithOkAndClosesWithoutWriting) {
     UseStoreOf(c);
     CatalogueScenario own;
     AddTables(own, c);
-    SysObjectId = ModelId(c.Model);
-    FirmwareMode = c.Firmware;
-    DeviceAddress = Agent().Address();
+    WritableFacts().SysObjectId = ModelId(c.Model);
+    WritableFacts().FirmwareMode = c.Firmware;
+    WritableFacts().DeviceAddress = Agent().Address();
     const std::string caption = std::string(c.Entry->Title) + (c.Entry->TitleJoin ? c.Entry->TitleJoin : "") +
-                                (c.Entry->TitleOnly ? "" : DeviceAddress);
+                                (c.Entry->TitleOnly ? "" : Facts().DeviceAddress);
 
     bool shown = false;
     ModalDriver driver;

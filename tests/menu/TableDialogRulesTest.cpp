@@ -18,17 +18,6 @@ std::string SysObjectIdOf(int m) {
 
 } // namespace
 
-TEST(TableDialogRules, ModelIsTheWholeSysObjectIdOfASupportedModel) {
-    for (int m = 2; m <= 7; ++m) {
-        EXPECT_EQ(m, ModelOfSysObjectId(SysObjectIdOf(m)));
-    }
-    for (const char* other :
-         {"", "1.3.6.1.4.1.746.10.117.8.1", "1.3.6.1.4.1.746.10.117.2.1.0", "1.3.6.1.4.1.746.10.117.2",
-          " 1.3.6.1.4.1.746.10.117.2.1", "1.3.6.1.4.1.171.10.117.2.1"}) {
-        EXPECT_EQ(0, ModelOfSysObjectId(other)) << other;
-    }
-}
-
 TEST(TableDialogRules, PerModelPanelsReadTheCopyOfTheSwitchsModelAndNothingForAnUnknownOne) {
     int perModel = 0;
     for (const MenuEntry* entry : MainMenuEntries()) {

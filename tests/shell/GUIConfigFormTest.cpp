@@ -1,8 +1,8 @@
 // The generic dialog: its layouts and their refusals, the first read inside the modal loop, pages
 // read when shown, and closing while a read runs.
 #include "CatalogueOptionLists.h"
+#include "DeviceFacts.h"
 #include "GenericDialogFixture.h"
-#include "MainUnit.h"
 #include "Oid_voicevlan.h"
 #include "Oid_wac.h"
 
@@ -274,8 +274,8 @@ TEST_F(ConfigFormTest, AReadThatRaisesLeavesItsMessageInTheStatusLine) {
 
 TEST_F(ConfigFormTest, TheAddDialogOfAPageIsCaptionedWithThePageAndTheDeviceAddress) {
     Agent().LoadScenario(Scenario(2));
-    const std::string savedAddress = DeviceAddress;
-    DeviceAddress = "10.90.90.90";
+    const std::string savedAddress = Facts().DeviceAddress;
+    WritableFacts().DeviceAddress = "10.90.90.90";
     std::unique_ptr<TConfigForm> dialog(NewDialog());
     dialog->SetPagePanel();
     VqSNMPRequest2Edits* request = NewRequest(dialog.get(), kRows, MVT_UMV, 1);
@@ -292,5 +292,5 @@ TEST_F(ConfigFormTest, TheAddDialogOfAPageIsCaptionedWithThePageAndTheDeviceAddr
         add->Close();
     });
     dialog->ShowModal();
-    DeviceAddress = savedAddress;
+    WritableFacts().DeviceAddress = savedAddress;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "DeviceFacts.h"
 #include "MainUnit.h"
 #include "SimTest.h"
 #include "TApplication.h"
@@ -27,6 +28,7 @@ protected:
         delete Form;
         Form = nullptr;
         ProgramArguments().clear();
+        WritableFacts() = {}; // what the window read goes with it
         SimTest::TearDown();
     }
 

@@ -1,7 +1,9 @@
 #include "MainUnit.h"
 
+#include "DeviceFacts.h"
 #include "MainFormFixture.h"
 #include "SiblingFolder.h"
+#include "StackingPortUitFormUnit.h"
 #include "TListView.h"
 #include "TMainMenu.h"
 #include "UiTesting.h"
@@ -23,13 +25,15 @@ TEST_F(MainFormTest, StartUpFillsTheDeviceFacts) {
     TMainForm* form = Open(kTwoUnitStack);
     EXPECT_EQ(MainForm, form);
     EXPECT_EQ(form->Caption(), Agent().Address());
-    EXPECT_EQ(DeviceAddress, Agent().Address());
-    EXPECT_EQ(SysObjectId, "1.3.6.1.4.1.746.10.117.2.1");
-    EXPECT_EQ(ModelName, "ZQS-4410-24RA");
-    EXPECT_EQ(StackMode, "enabled");
-    EXPECT_EQ(FirmwareMode, "KB");
-    EXPECT_EQ(UnitCount, 6);
-    EXPECT_EQ(UnitList, form->UnitListView);
+    EXPECT_EQ(Facts().DeviceAddress, Agent().Address());
+    EXPECT_EQ(Facts().SysObjectId, "1.3.6.1.4.1.746.10.117.2.1");
+    EXPECT_EQ(Facts().ModelName, "ZQS-4410-24RA");
+    EXPECT_EQ(Facts().StackMode, "enabled");
+    EXPECT_EQ(Facts().FirmwareMode, "KB");
+    EXPECT_EQ(Facts().UnitCount(), 6);
+    EXPECT_EQ(Facts().UnitList, ReadStackUnitRows(form->UnitListView));
+    EXPECT_EQ(Facts().UnitList[1].ModuleName, "ZQS-4410-24RA");
+    EXPECT_EQ(Facts().UnitList[2].ExistState, "no-exist");
     EXPECT_EQ(form->SupportedModels,
               (std::vector<std::string>{"ZQS-4410-24RA", "ZQS-4410-24DA", "ZQS-4410-24ZO", "ZQS-4410-48DA",
                                         "ZQS-4410-48RO", "ZQS-4410-24ZO-DC"}));
@@ -56,12 +60,12 @@ TEST_F(MainFormTest, UnitReadFailureKeepsWhatWasReadBefore) {
 
     EXPECT_FALSE(form->LoadUnitInformation());
     EXPECT_EQ(form->StatusText(), "Get Unit Information Failed");
-    EXPECT_EQ(StackMode, "disabled") << "read before the failure";
-    EXPECT_EQ(FirmwareMode, "KB") << "not read after the failure";
+    EXPECT_EQ(Facts().StackMode, "disabled") << "read before the failure";
+    EXPECT_EQ(Facts().FirmwareMode, "KB") << "not read after the failure";
 
     Agent().ClearInjections();
     EXPECT_TRUE(form->LoadUnitInformation());
-    EXPECT_EQ(FirmwareMode, "KC");
+    EXPECT_EQ(Facts().FirmwareMode, "KC");
 }
 
 TEST_F(MainFormTest, StackMenusFollowEveryReadOfTheStackMode) {
@@ -74,7 +78,7 @@ TEST_F(MainFormTest, StackMenusFollowEveryReadOfTheStackMode) {
     form->ApplyStackModeMenus();
     EXPECT_FALSE(unitInformation->Visible());
     EXPECT_FALSE(unitTable->Visible());
-    EXPECT_EQ(StackMode, "enabled") << "the pass does not change the global";
+    EXPECT_EQ(Facts().StackMode, "enabled") << "the pass does not change the global";
 
     Agent().LoadScenario(kTwoUnitStack);
     form->ApplyStackModeMenus();

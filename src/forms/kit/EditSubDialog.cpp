@@ -1,6 +1,6 @@
 #include "EditSubDialog.h"
 
-#include "MainUnit.h"
+#include "DeviceFacts.h"
 #include "TForm.h"
 #include "TableDialogController.h"
 
@@ -28,5 +28,5 @@ bool WriteThroughList(TForm* subDialog, TableDialogController* list,
 }
 
 std::string SubDialogCaption(const std::string& title, const std::string& suffix) {
-    return title + ": " + DeviceAddress + suffix;
+    return title + ": " + Facts().DeviceAddress + suffix;
 }

@@ -1,12 +1,12 @@
 #include "IPCtrlEdtFormUnit.h"
 
+#include "DeviceFacts.h"
 #include "DialogLayout.h"
 #include "DialogTexts.h"
 #include "EditSubDialog.h"
 #include "FieldChecks.h"
 #include "InputValidators.h"
 #include "IpCtrlFormUnit.h"
-#include "MainUnit.h"
 #include "SkipFlagScope.h"
 #include "TButton.h"
 #include "TCheckBox.h"
@@ -204,7 +204,7 @@ void TIPCtrlEdtForm::FormActivate(TObject*) {
     for (int column : kShownLines) {
         ShowLine(column);
     }
-    const bool kc = FirmwareMode == "KC";
+    const bool kc = Facts().FirmwareMode == "KC";
     if (!kc) {
         ComboBox_IPDirectedBroadcastState->SetVisible(false);
         CheckBox_IPDirectedBroadcastState->SetVisible(false);

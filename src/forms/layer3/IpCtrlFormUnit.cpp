@@ -1,10 +1,10 @@
 #include "IpCtrlFormUnit.h"
 
+#include "DeviceFacts.h"
 #include "DialogLayout.h"
 #include "DialogTexts.h"
 #include "EditSubDialog.h"
 #include "IPCtrlEdtFormUnit.h"
-#include "MainUnit.h"
 #include "ModelTables.h"
 #include "Oid_l3.h"
 #include "RequestModeScope.h"
@@ -88,9 +88,9 @@ TIpCtrlForm::TIpCtrlForm(TComponent* owner)
 void TIpCtrlForm::FormCreate(TObject*) {
     IPCtrlEdtForm = CreateForm<TIPCtrlEdtForm>(this);
     Table.Attempt([this] {
-        const bool kc = FirmwareMode == kKcEdition;
-        const MibTableRow* table =
-            ModelTable(kc ? IpCtrlIndexTable2 : IpCtrlIndexTable, SysObjectId, SysObjectIdMatch::IgnoreCase);
+        const bool kc = Facts().FirmwareMode == kKcEdition;
+        const MibTableRow* table = ModelTable(kc ? IpCtrlIndexTable2 : IpCtrlIndexTable, Facts().SysObjectId,
+                                              SysObjectIdMatch::IgnoreCase);
         if (!table) {
             Table.MarkUnsupported({btnEdit, btnAdd, btnDel});
             return;

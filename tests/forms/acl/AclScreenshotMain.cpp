@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     const QString& dir = stage.Dir;
 
     IPProfileRuleForm = CreateForm<TIPProfileRuleForm>(Application);
-    IPProfileRuleForm->SetCaption("ACL IPv4 Rule: " + DeviceAddress);
+    IPProfileRuleForm->SetCaption("ACL IPv4 Rule: " + Facts().DeviceAddress);
     SetModalHook([&](TForm* form) {
         TIPProfileRuleForm* d = IPProfileRuleForm;
         Application->WaitUntil([d] { return d->DataComplete && !d->Table.Request->Busy; }, 10000);
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
 
     stage.Agent->LoadScenario(kIpProfileScenario);
     IPProfileForm = CreateForm<TIPProfileForm>(Application);
-    IPProfileForm->SetCaption("ACL IPv4 Profile: " + DeviceAddress);
+    IPProfileForm->SetCaption("ACL IPv4 Profile: " + Facts().DeviceAddress);
     SetModalHook([&](TForm* form) {
         TIPProfileForm* d = IPProfileForm;
         d->ListView1->SetSelected(d->ListView1->Items()[1]);

@@ -111,7 +111,7 @@ TEST_F(IpRuleSim, AddSendsTheCheckedFieldsThePortsAndCreateAndGoAndTheRuleIsActi
     } cases[] = {{"disabled", "A000000000000000"}, {"enabled", "A0" + std::string(94, '0')}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Stack);
-        StackMode = c.Stack;
+        WritableFacts().StackMode = c.Stack;
         Agent().LoadScenario(kIpRuleScenario);
         Run([&](TIPProfileRuleForm* d) {
             FillNewRule(d, "1", "5");

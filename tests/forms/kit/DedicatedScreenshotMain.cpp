@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     const QString& dir = stage.Dir;
 
     VlanStaticForm = CreateForm<TVlanStaticForm>(Application);
-    VlanStaticForm->SetCaption("802.1Q Static VLAN Table: " + DeviceAddress);
+    VlanStaticForm->SetCaption("802.1Q Static VLAN Table: " + Facts().DeviceAddress);
     SetModalHook([&](TForm* form) {
         WaitRead(VlanStaticForm->Table);
         VlanStaticForm->LV_dot1qVlanStaticEntry->SetSelected(
@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     VlanStaticForm = nullptr;
 
     IpCtrlForm = CreateForm<TIpCtrlForm>(Application);
-    IpCtrlForm->SetCaption("IP Control Table: " + DeviceAddress);
+    IpCtrlForm->SetCaption("IP Control Table: " + Facts().DeviceAddress);
     SetModalHook([&](TForm* form) {
         if (form == IPCtrlEdtForm) {
             GrabForm(form, dir + "/ip-control-edit.png");

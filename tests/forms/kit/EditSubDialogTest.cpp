@@ -106,7 +106,7 @@ TEST_F(EditSubDialogSim, WithoutAListTableTheSubDialogJustCloses) {
 }
 
 TEST(EditSubDialog, CaptionNamesTheListTheDeviceAndTheMode) {
-    DeviceAddress = "127.0.0.9";
+    WritableFacts().DeviceAddress = "127.0.0.9";
     EXPECT_EQ(SubDialogCaption("IP Control Table", " (Add)"), "IP Control Table: 127.0.0.9 (Add)");
-    DeviceAddress.clear();
+    WritableFacts().DeviceAddress.clear();
 }

@@ -92,7 +92,7 @@ TEST_F(PortPickerSim, AListWrittenFromThePickerIsRebuiltFromItsBoxesAlone) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.StackMode);
-        StackMode = c.StackMode;
+        WritableFacts().StackMode = c.StackMode;
         Agent().LoadScenario(VlanScenario(c.StackMode, egress64));
         Agent().ClearSetLog();
         EgressPicker vlan;
@@ -109,7 +109,7 @@ TEST_F(PortPickerSim, AListWrittenFromThePickerIsRebuiltFromItsBoxesAlone) {
 TEST_F(PortPickerSim, ANewListHasTheLengthOfTheIndexList) {
     for (const char* stackMode : {"enabled", "disabled"}) {
         SCOPED_TRACE(stackMode);
-        StackMode = stackMode;
+        WritableFacts().StackMode = stackMode;
         Agent().LoadScenario(VlanScenario(stackMode, "80"));
         Agent().ClearSetLog();
         EgressPicker vlan;
@@ -122,7 +122,7 @@ TEST_F(PortPickerSim, ANewListHasTheLengthOfTheIndexList) {
 }
 
 TEST_F(PortPickerSim, ARowShorterThanTheIndexListCannotBeShown) {
-    StackMode = "enabled";
+    WritableFacts().StackMode = "enabled";
     Agent().LoadScenario(VlanScenario("enabled", "8000000000000000"));
     EgressPicker vlan;
     ASSERT_EQ(vlan.List->Items().Count(), 1);

@@ -205,7 +205,7 @@ TEST_F(VlanStaticSim, CloseIsRefusedDuringTheFirstWalkAndWorksOnceStopped) {
 }
 
 TEST_F(VlanStaticSim, StackingSwitchWritesFortyEightOctetLists) {
-    StackMode = "enabled";
+    WritableFacts().StackMode = "enabled";
     Run([&](TVlanStaticForm* d) {
         TypeText(d->ED_VLANID, "40");
         Port(d, 0, 65)->SetChecked(true); // unit 2, port 1

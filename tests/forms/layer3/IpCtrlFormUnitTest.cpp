@@ -124,7 +124,7 @@ TEST_F(IpCtrlSim, EachEditionReadsItsOwnTable) {
     } cases[] = {{"KC", 23, true}, {"KA", 22, false}, {"KB", 22, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Edition);
-        FirmwareMode = c.Edition;
+        WritableFacts().FirmwareMode = c.Edition;
         Run(
             [&](TIpCtrlForm* d) {
                 EXPECT_EQ(d->ListView1->Columns().Count(), c.Columns);
@@ -285,7 +285,7 @@ TEST_F(IpCtrlSim, AddRefusesMissingAndTakenNames) {
 }
 
 TEST_F(IpCtrlSim, AnUnknownModelOpensWithoutATable) {
-    SysObjectId = "1.3.6.1.4.1.746.10.117.9.1";
+    WritableFacts().SysObjectId = "1.3.6.1.4.1.746.10.117.9.1";
     OpenAsMenu<TIpCtrlForm>(IpCtrlForm, kTitle, [&](TIpCtrlForm* d) {
         EXPECT_EQ(StatusPanelOf(d->stbResult)->Text(), "Unsupported model");
         EXPECT_EQ(d->Table.Request, nullptr);

@@ -3,11 +3,10 @@
 // 24RA and the unit table the port pickers read. Build it first thing in main.
 #pragma once
 
-#include "MainUnit.h"
+#include "DeviceFacts.h"
 #include "SimScreenshots.h"
 #include "TApplication.h"
-#include "TListView.h"
-#include "UnitTableRows.h"
+#include "TForm.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,21 +23,17 @@ public:
         Agent = std::make_unique<SimAgent>();
         Agent->LoadScenario(scenario);
         Session = std::make_unique<ScreenshotSession>(*Agent);
-        DeviceAddress = Agent->Address();
-        SysObjectId = "1.3.6.1.4.1.746.10.117.2.1";
-        StackMode = "disabled";
-        FirmwareMode = "KC";
-        Holder.reset(CreateForm<TForm>(nullptr));
-        auto* units = new TListView(Holder.get());
-        FillUnitTable(units, {{"1", "ZQS-4410-24RA", "master"}});
-        UnitList = units;
-        UnitCount = 1;
+        WritableFacts() = {.DeviceAddress = Agent->Address(),
+                           .SysObjectId = "1.3.6.1.4.1.746.10.117.2.1",
+                           .StackMode = "disabled",
+                           .FirmwareMode = "KC",
+                           .UnitList = {{"1", "1", "master", "ZQS-4410-24RA", "exist"}}};
     }
     DedicatedScreenshotStage(const DedicatedScreenshotStage&) = delete;
     DedicatedScreenshotStage& operator=(const DedicatedScreenshotStage&) = delete;
     ~DedicatedScreenshotStage() {
         SetModalHook(nullptr);
-        UnitList = nullptr;
+        WritableFacts() = {};
         Application->DestroyForms();
     }
 
@@ -47,5 +42,4 @@ public:
 
 private:
     std::unique_ptr<ScreenshotSession> Session;
-    std::unique_ptr<TForm> Holder; // owns the unit table
 };

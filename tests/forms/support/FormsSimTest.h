@@ -4,7 +4,7 @@
 // as its menu command does with test code running inside its modal loop.
 #pragma once
 
-#include "MainUnit.h"
+#include "DeviceFacts.h"
 #include "ShellSimTest.h"
 #include "UiTesting.h"
 
@@ -25,17 +25,13 @@ class FormsSimTest : public ShellSimTest {
 protected:
     void SetUp() override {
         ShellSimTest::SetUp();
-        DeviceAddress = Agent().Address();
-        SysObjectId = k24RaSysObjectId;
-        StackMode = "disabled";
-        FirmwareMode = "KB";
-        UnitList = nullptr;
+        WritableFacts() = {.DeviceAddress = Agent().Address(),
+                           .SysObjectId = k24RaSysObjectId,
+                           .StackMode = "disabled",
+                           .FirmwareMode = "KB"};
     }
     void TearDown() override {
-        DeviceAddress.clear();
-        SysObjectId.clear();
-        StackMode.clear();
-        FirmwareMode.clear();
+        WritableFacts() = {};
         ShellSimTest::TearDown();
     }
 
@@ -46,7 +42,7 @@ protected:
     static void OpenAsMenu(T*& instance, const std::string& title, const std::function<void(T*)>& test,
                            const std::vector<std::function<void(TForm*)>>& subForms = {}) {
         instance = CreateForm<T>(Application);
-        instance->SetCaption(title + ": " + DeviceAddress);
+        instance->SetCaption(title + ": " + Facts().DeviceAddress);
         T* dialog = instance;
         ModalDriver driver;
         driver.Then([&](TForm*) { test(dialog); });
