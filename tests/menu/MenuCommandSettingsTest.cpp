@@ -60,11 +60,6 @@ protected:
         Open("{}");
         WritableFacts().SysObjectId = "1.3.6.1.4.1.746.10.117.2.1";
     }
-    void TearDown() override {
-        WritableFacts().SysObjectId.clear();
-        WritableFacts().FirmwareMode.clear();
-        MainFormTest::TearDown();
-    }
     static std::unique_ptr<TConfigForm> Build(const MenuEntry& entry) {
         return std::unique_ptr<TConfigForm>(BuildTableDialog(entry));
     }

@@ -50,8 +50,6 @@ protected:
     }
     void TearDown() override {
         MainMenuBuilder = nullptr;
-        WritableFacts().SysObjectId.clear();
-        WritableFacts().FirmwareMode.clear();
         MainFormTest::TearDown();
     }
 

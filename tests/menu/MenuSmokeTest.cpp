@@ -199,8 +199,7 @@ protected:
         delete Form;
         Form = nullptr;
         ProgramArguments().clear();
-        WritableFacts().SysObjectId.clear();
-        WritableFacts().FirmwareMode.clear();
+        WritableFacts() = {};
         Agent().Reset();
     }
 

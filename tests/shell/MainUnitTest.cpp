@@ -57,11 +57,14 @@ TEST_F(MainFormTest, UnitReadFailureKeepsWhatWasReadBefore) {
     TMainForm* form = Open(kTwoUnitStack);
     Agent().LoadScenario(R"({"stack_mode": "disabled", "firmware": "KC"})");
     Agent().InjectError(kUnitTable, "genErr");
+    const std::vector<StackUnitRow> units = Facts().UnitList;
 
     EXPECT_FALSE(form->LoadUnitInformation());
     EXPECT_EQ(form->StatusText(), "Get Unit Information Failed");
     EXPECT_EQ(Facts().StackMode, "disabled") << "read before the failure";
     EXPECT_EQ(Facts().FirmwareMode, "KB") << "not read after the failure";
+    EXPECT_EQ(Facts().UnitList, units) << "the last unit table read whole";
+    EXPECT_NE(ReadStackUnitRows(form->UnitListView), units) << "the window's list holds the failed read";
 
     Agent().ClearInjections();
     EXPECT_TRUE(form->LoadUnitInformation());
