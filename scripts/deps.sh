@@ -11,6 +11,7 @@ PACKAGES=(
     clang libclang-rt-14-dev clang-format-14
     snmpsim snmpd snmp python3
     xvfb xauth imagemagick
+    fonts-liberation2
 )
 PACKAGES+=("$@")
 

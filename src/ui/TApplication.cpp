@@ -1,5 +1,6 @@
 #include "TApplication.h"
 
+#include "ApplicationFont.h"
 #include "Clock.h"
 #include "QtBridge.h"
 #include "UserDialogs.h"
@@ -38,6 +39,7 @@ void TApplication::Initialize(int& argc, char** argv) {
     if (!QCoreApplication::instance()) {
         OwnQtApp = std::make_unique<QApplication>(argc, argv);
     }
+    InstallApplicationFont();
     qAddPostRoutine(DestroyApplicationForms);
 }
 

@@ -18,7 +18,8 @@ public:
     TApplication();
     ~TApplication() override;
 
-    // Creates the Qt application when none exists yet (tests create their own).
+    // Creates the Qt application when none exists yet (tests create their own) and sets the
+    // application font (ApplicationFont.h).
     void Initialize(int& argc, char** argv);
 
     const std::string& Title() const { return AppTitle; }

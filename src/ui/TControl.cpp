@@ -1,5 +1,6 @@
 #include "TControl.h"
 
+#include "ApplicationFont.h"
 #include "QtBridge.h"
 #include "TForm.h"
 
@@ -63,6 +64,12 @@ void TFont::SetName(std::string name) {
 }
 void TFont::SetSize(int size) {
     FontSize = size;
+    FontPixels = size > 0 ? PointsToPixelsAt96(size) : 0;
+    Control->ApplyFont();
+}
+void TFont::SetHeight(int height) {
+    FontPixels = height < 0 ? -height : height;
+    FontSize = (FontPixels * 72 + 48) / 96;
     Control->ApplyFont();
 }
 void TFont::SetColor(TColor color) {
@@ -287,8 +294,8 @@ void TControl::ApplyFont() {
         families.append(f.families().isEmpty() ? QStringList{f.family()} : f.families());
         f.setFamilies(families);
     }
-    if (ControlFont.Size() > 0) {
-        f.setPointSize(ControlFont.Size());
+    if (ControlFont.FontPixels > 0) {
+        f.setPixelSize(ScaledFontPixels(ControlFont.FontPixels));
     }
     f.setBold(ControlFont.Style() & fsBold);
     f.setItalic(ControlFont.Style() & fsItalic);

@@ -33,8 +33,14 @@ class TFont {
 public:
     const std::string& Name() const { return FontName; }
     void SetName(std::string name);
-    int Size() const { return FontSize; } // points; 0: the application's default
+    // Points, as the forms give them (0: the application font's size). A size is drawn at its pixels
+    // at 96 pixels per inch, scaled as the application font is (ApplicationFont.h).
+    int Size() const { return FontSize; }
     void SetSize(int size);
+    // The character height in pixels at 96 pixels per inch, negative as the forms give it (-11 for
+    // 8 points; 0: the application font's). Setting one sets the other.
+    int Height() const { return -FontPixels; }
+    void SetHeight(int height);
     TColor Color() const { return FontColor; }
     void SetColor(TColor color);
     unsigned Style() const { return FontStyle; }
@@ -54,6 +60,7 @@ private:
     TControl* Control;
     std::string FontName;
     int FontSize = 0;
+    int FontPixels = 0;
     TColor FontColor = clWindowText;
     unsigned FontStyle = 0;
     int FontCharset = kDefaultCharset;

@@ -85,7 +85,7 @@ TEST(TControl, ColoursFontsAndSystemColoursReachTheWidget) {
     panel->Font()->SetSize(12);
     panel->Font()->SetColor(clRed);
     EXPECT_TRUE(panel->Widget()->font().bold());
-    EXPECT_EQ(12, panel->Widget()->font().pointSize());
+    EXPECT_EQ(16, panel->Widget()->font().pixelSize()); // 12 points: 16 pixels at 96 pixels per inch
     EXPECT_EQ(QColor(Qt::red), panel->Widget()->palette().color(QPalette::WindowText));
 }
 
