@@ -1,0 +1,276 @@
+#include "CaptionCheck.h"
+
+#include "QtBridge.h"
+#include "TForm.h"
+#include "TMainMenu.h"
+#include "TPageControl.h"
+#include "TScrollBox.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+std::string FormName(TForm* form) {
+    std::string name = form->Name();
+    return (name.empty() ? std::string("form") : name) + " \"" + form->Caption() + "\"";
+}
+
+// The control's name; a control made without one is named by its kind and its nearest named parent.
+std::string ControlName(TControl* control) {
+    if (!control->Name().empty()) {
+        return control->Name();
+    }
+    std::string kind = control->Widget() ? control->Widget()->metaObject()->className() : "control";
+    if (kind.size() > 1 && kind[0] == 'Q') {
+        kind.erase(0, 1);
+    }
+    for (TControl* p = control->Parent(); p; p = p->Parent()) {
+        if (!p->Name().empty()) {
+            return "unnamed " + kind + " in " + p->Name();
+        }
+    }
+    return "unnamed " + kind;
+}
+
+int MnemonicTextWidth(const QFontMetrics& metrics, const QString& text) {
+    return metrics.size(Qt::TextShowMnemonic, text).width();
+}
+
+class Checker {
+public:
+    explicit Checker(TForm* form) : Form(form), Name(FormName(form)) {}
+
+    void Walk(TControl* parent) {
+        for (int i = 0; i < parent->ControlCount(); ++i) {
+            TControl* child = parent->Controls(i);
+            if (!child->Showing()) {
+                continue;
+            }
+            CheckPlace(parent, child);
+            CheckText(child);
+            Walk(child);
+        }
+    }
+
+    void CheckMenuBar() {
+        TMainMenu* menu = Form->Menu();
+        QMenuBar* bar = menu ? menu->MenuBar() : nullptr;
+        if (!bar || !bar->isVisible()) {
+            return;
+        }
+        auto* extension = bar->findChild<QToolButton*>("qt_menubar_ext_button");
+        if (!extension || !extension->isVisible()) {
+            return;
+        }
+        const int limit = extension->geometry().left();
+        for (QAction* action : bar->actions()) {
+            const QRect r = bar->actionGeometry(action);
+            if (action->isVisible() && r.isValid() && r.right() >= limit) {
+                Add(CaptionFault::Kind::MenuOverflow, "menu bar", action->text(), r.right() + 1, limit);
+            }
+        }
+    }
+
+    std::vector<CaptionFault> Faults;
+
+private:
+    void Add(CaptionFault::Kind kind, const std::string& control, const QString& text, int width, int room,
+             bool vertical = false) {
+        Faults.push_back({kind, Name, control, FromQ(text), width, room, vertical});
+    }
+
+    void CheckPlace(TControl* parent, TControl* child) {
+        // A scrolling box's children scroll into view; a page control places its sheets itself.
+        auto* box = dynamic_cast<TScrollBox*>(parent);
+        if ((box && box->AutoScroll()) || dynamic_cast<TPageControl*>(parent)) {
+            return;
+        }
+        QWidget* w = child->Widget();
+        QWidget* host = w ? w->parentWidget() : nullptr;
+        if (!host) {
+            return;
+        }
+        const QRect g = w->geometry();
+        // A box that does not scroll clips its children at its viewport, not at its content area.
+        const QRect room = box ? QRect(0, 0, box->ClientWidth(), box->ClientHeight()) : host->rect();
+        const QString text = ToQ(child->Caption());
+        if (g.left() < 0 || g.right() > room.right()) {
+            Add(CaptionFault::Kind::OutsideParent, ControlName(child), text,
+                g.left() < 0 ? g.left() : g.right() + 1, room.width());
+        } else if (g.top() < 0 || g.bottom() > room.bottom()) {
+            Add(CaptionFault::Kind::OutsideParent, ControlName(child), text,
+                g.top() < 0 ? g.top() : g.bottom() + 1, room.height(), true);
+        }
+    }
+
+    void Fit(const std::string& control, const QString& text, int width, int room) {
+        if (!text.isEmpty() && width > room) {
+            Add(CaptionFault::Kind::Clipped, control, text, width, room);
+        }
+    }
+
+    void CheckButton(const std::string& control, QAbstractButton* button) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        QStyle::SubElement contents = QStyle::SE_PushButtonContents;
+        if (qobject_cast<QCheckBox*>(button)) {
+            contents = QStyle::SE_CheckBoxContents;
+        } else if (qobject_cast<QRadioButton*>(button)) {
+            contents = QStyle::SE_RadioButtonContents;
+        }
+        int room = button->style()->subElementRect(contents, &option, button).width();
+        if (contents == QStyle::SE_PushButtonContents && !button->icon().isNull()) {
+            room -= button->iconSize().width() + 4; // the glyph stands left of the caption
+        }
+        Fit(control, button->text(), MnemonicTextWidth(button->fontMetrics(), button->text()), room);
+    }
+
+    void CheckText(TControl* control) {
+        QWidget* w = control->Widget();
+        const std::string name = ControlName(control);
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            if (!label->wordWrap()) {
+                const int room =
+                    label->contentsRect().width() - 2 * label->margin() - std::max(label->indent(), 0);
+                Fit(name, label->text(), label->fontMetrics().size(0, label->text()).width(), room);
+            }
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            CheckButton(name, button);
+        } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+            CheckGroupTitle(name, box);
+            // A radio group's buttons are its own, not controls of their own.
+            for (QAbstractButton* item : box->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+                if (item->isVisible() && ControlOfWidget(item) == control) {
+                    CheckButton(name + " item", item);
+                }
+            }
+        } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+            CheckTabs(name, tabs->tabBar());
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            CheckCombo(name, combo);
+        }
+    }
+
+    void CheckGroupTitle(const std::string& name, QGroupBox* box) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.textAlignment = box->alignment();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        option.lineWidth = 1;
+        const QRect label =
+            box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+        // The title needs its text; it has from where it starts to the frame's right side.
+        Fit(name + " title", box->title(), MnemonicTextWidth(box->fontMetrics(), box->title()),
+            box->width() - std::max(label.left(), 0) - 1);
+    }
+
+    void CheckTabs(const std::string& name, QTabBar* bar) {
+        const int space = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
+        for (int i = 0; i < bar->count(); ++i) {
+            if (!bar->isTabVisible(i)) {
+                continue;
+            }
+            const QRect r = bar->tabRect(i);
+            const QString text = bar->tabText(i);
+            if (r.right() > bar->rect().right()) {
+                Add(CaptionFault::Kind::OutsideParent, name + " tab", text, r.right() + 1, bar->width());
+                continue;
+            }
+            Fit(name + " tab", text, MnemonicTextWidth(bar->fontMetrics(), text), r.width() - space);
+        }
+    }
+
+    void CheckCombo(const std::string& name, QComboBox* combo) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = combo->isEditable();
+        option.frame = combo->hasFrame();
+        option.subControls = QStyle::SC_All;
+        const int room =
+            combo->style()
+                ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+                .width();
+        QString widest;
+        int width = 0;
+        for (int i = 0; i < combo->count(); ++i) {
+            const QString text = combo->itemText(i);
+            const int w = combo->fontMetrics().horizontalAdvance(text);
+            if (w > width) {
+                width = w;
+                widest = text;
+            }
+        }
+        if (combo->isEditable() || combo->count() == 0) {
+            const int w = combo->fontMetrics().horizontalAdvance(combo->currentText());
+            if (w > width) {
+                width = w;
+                widest = combo->currentText();
+            }
+        }
+        Fit(name, widest, width, room);
+    }
+
+    TForm* Form;
+    std::string Name;
+};
+
+} // namespace
+
+std::string CaptionFault::Describe() const {
+    const std::string where = Form + ": " + Control + " \"" + Text + "\" ";
+    switch (Fault) {
+    case Kind::Clipped:
+        return where + "needs " + std::to_string(TextWidth) + " px, has " + std::to_string(Room);
+    case Kind::OutsideParent:
+        return where + "reaches " + std::to_string(TextWidth) + " px, outside its parent's client " +
+               (Vertical ? "height " : "width ") + std::to_string(Room);
+    case Kind::MenuOverflow:
+        return where + "ends at " + std::to_string(TextWidth) + " px, behind the overflow button at " +
+               std::to_string(Room);
+    }
+    return where;
+}
+
+std::vector<CaptionFault> CheckCaptions(TForm* form) {
+    if (!form || !form->Showing()) {
+        throw std::invalid_argument("CheckCaptions: the form is not shown");
+    }
+    Checker checker(form);
+    checker.Walk(form);
+    checker.CheckMenuBar();
+    return checker.Faults;
+}
+
+::testing::AssertionResult CaptionsReadWhole(TForm* form) {
+    if (!form || !form->Showing()) {
+        return ::testing::AssertionFailure() << "the form is not shown, so no caption can be checked";
+    }
+    const std::vector<CaptionFault> faults = CheckCaptions(form);
+    if (faults.empty()) {
+        return ::testing::AssertionSuccess();
+    }
+    ::testing::AssertionResult result = ::testing::AssertionFailure();
+    result << faults.size() << " caption(s) do not read whole:";
+    for (const CaptionFault& fault : faults) {
+        result << "\n  " << fault.Describe();
+    }
+    return result;
+}
