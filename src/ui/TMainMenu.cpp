@@ -43,8 +43,10 @@ void TMenuItem::SetChecked(bool checked) {
 }
 
 void TMenuItem::SyncAction() {
+    // A separator keeps its caption "-" (menus find and compare items by caption), but its action
+    // has no text: a style may draw the text of a separator action beside the line.
     ItemAction->setSeparator(IsLine());
-    ItemAction->setText(ToQ(ItemCaption));
+    ItemAction->setText(IsLine() ? QString() : ToQ(ItemCaption));
     ItemAction->setVisible(IsVisible);
     ItemAction->setEnabled(IsEnabled);
     ItemAction->setCheckable(IsChecked);

@@ -4,6 +4,7 @@
 #include "TForm.h"
 #include "TMainMenu.h"
 
+#include <QAction>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -74,6 +75,10 @@ TEST_F(MainMenuTree, EveryEntryBecomesItsItemInMenuOrder) {
         EXPECT_EQ(entry.Item == MenuItemKind::Separator ? "-" : std::string(entry.Caption()),
                   item->Caption());
         EXPECT_EQ(entry.Item == MenuItemKind::Separator, item->IsLine());
+        EXPECT_EQ(entry.Item == MenuItemKind::Separator, item->Action()->isSeparator()) << PathOf(item);
+        if (entry.Item == MenuItemKind::Separator) {
+            EXPECT_TRUE(item->Action()->text().isEmpty()) << PathOf(item); // no "-" drawn
+        }
         EXPECT_EQ(ComponentName(entry), item->Name()) << PathOf(item);
         EXPECT_EQ(entry.Visible, item->Visible()) << PathOf(item);
         EXPECT_EQ(entry.Item == MenuItemKind::Submenu, item->Count() > 0) << PathOf(item);

@@ -164,7 +164,7 @@ TEST_F(MenuTest, MenuTreeBuiltAtRunTimeIsFoundByNameAndClicks) {
     };
     TMenuItem* system = addItem(menu->Items(), "System1", "System");
     TMenuItem* vacm = addItem(system, "VACM1", "SNMP v3");
-    addItem(system, "N1", "-");
+    TMenuItem* line = addItem(system, "N1", "-");
     TMenuItem* refresh = addItem(menu->Items(), "RefreshPanel2", "Refresh");
     int clicks = 0;
     refresh->OnClick = [&](TObject*) { ++clicks; };
@@ -178,7 +178,15 @@ TEST_F(MenuTest, MenuTreeBuiltAtRunTimeIsFoundByNameAndClicks) {
     found->SetVisible(false);
     EXPECT_FALSE(vacm->Action()->isEnabled());
     EXPECT_FALSE(vacm->Action()->isVisible());
-    EXPECT_TRUE(system->Items(1)->Action()->isSeparator());
+    // A separator keeps its caption; only its action goes without text, so no style draws a "-".
+    EXPECT_TRUE(line->Action()->isSeparator());
+    EXPECT_TRUE(line->Action()->text().isEmpty());
+    EXPECT_EQ("-", line->Caption());
+    EXPECT_EQ(line, system->Find("-"));
+    line->SetCaption("Quit"); // a line made a command again shows its caption
+    EXPECT_FALSE(line->Action()->isSeparator());
+    EXPECT_EQ("Quit", line->Action()->text().toStdString());
+    line->SetCaption("-");
     EXPECT_EQ(2, system->Count());
     EXPECT_EQ(system, menu->Items()->Find("System"));
 
