@@ -4,6 +4,7 @@
 #include "DedicatedDialogs.h"
 #include "DeviceFacts.h"
 #include "GUIConfigForm.h"
+#include "HelpViewer.h"
 #include "InputValidators.h"
 #include "MainMenuData.h"
 #include "MainMenuTree.h"
@@ -366,7 +367,8 @@ void RunMenuCommand(const MenuEntry& entry, const DedicatedDialogRegistry& dialo
         Main().RefreshPanel1Click(nullptr);
         return;
     case CommandKind::Help:
-        Main().Help2Click(nullptr);
+        // The viewer reports a file it cannot read; the command does not look.
+        ShowHelp(Application->ExeDir() + "/" + kHelpFileName, HELP_CONTENTS);
         return;
     case CommandKind::About:
         Main().About1Click(nullptr);

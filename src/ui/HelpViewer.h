@@ -1,21 +1,38 @@
-// Seam: the help file (the WinHelpA stand-in). Our help is HTML beside the executable, opened with
-// the desktop's viewer. Tests install a recording service.
+// Seam: the help viewer (the WinHelpA stand-in). The program's own viewer is a modeless window with
+// a text browser: it shows our HTML help from its contents page, follows the links inside it, and
+// says in its own window when the file cannot be read. It needs no desktop launcher. Tests install
+// a recording service.
 #pragma once
 
 #include <string>
 
+class QWidget;
+
 class HelpService {
 public:
     virtual ~HelpService() = default;
-    // Opens the file (a full path that exists); true when the viewer was started.
+    // Shows the file at path (a full path, existing or not) at its contents; true when a viewer
+    // shows it (or shows why it cannot).
     virtual bool Open(const std::string& path) = 0;
+    // Closes the viewer (HELP_QUIT).
+    virtual void Quit() {}
 };
 
-void SetHelpService(HelpService* service); // null restores the desktop viewer; caller keeps ownership
+void SetHelpService(HelpService* service); // null restores the program's viewer; caller keeps ownership
 HelpService* CurrentHelpService();
+
+// The program's own viewer (the service when none is installed), and its window while it is open
+// (null before the first Open and after the window was closed).
+HelpService& ProgramHelpViewer();
+QWidget* ProgramHelpWindow();
 
 constexpr unsigned HELP_CONTEXT = 0x1, HELP_QUIT = 0x2, HELP_CONTENTS = 0x3, HELP_FINDER = 0xB;
 
+// Hands the help file at path to the viewer at its contents page, as the Help command does: the
+// file is not looked at here, the viewer reports one it cannot read. HELP_QUIT closes the viewer.
+// True when the viewer took the call.
+bool ShowHelp(const std::string& path, unsigned command = HELP_CONTENTS);
+
 // Opens helpFile (a name beside the executable) at its contents. HELP_QUIT does nothing and
-// succeeds. False when the file is not there or the viewer cannot be started.
+// succeeds. False, without a viewer, when the file is not there.
 bool WinHelp(const std::string& helpFile, unsigned command, unsigned long data = 0);

@@ -13,6 +13,7 @@
 #include "UiTesting.h"
 #include "VqSNMPRequest2Edits.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -364,6 +365,23 @@ TEST_F(MenuCommandsTest, SiblingCommandsStartTheirModuleWithTheKeyLast) {
     EXPECT_EQ(launcher.Launches[0].back(), "/TMIB_Info");
     EXPECT_EQ(launcher.Launches[1].front(), folder.Path("IFMib"));
     EXPECT_EQ(launcher.Launches[1].back(), "/TIFMib_LastChangeTable");
+}
+
+// Help hands the file beside the executable to the viewer at its contents page, there or not: a
+// missing file is the viewer's to report, so the command says nothing of its own.
+TEST_F(MenuCommandsTest, HelpHandsTheFileBesideTheExecutableToTheViewer) {
+    Open("{}");
+    SiblingFolder folder({});
+    RecordingHelp help;
+    Form->SetStatusText("");
+    RunMenuCommand(Command("Help2Click"));
+    QFile file(QString::fromStdString(folder.Path(kHelpFileName)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    RunMenuCommand(Command("Help2Click"));
+    EXPECT_EQ(help.Opened,
+              (std::vector<std::string>{folder.Path(kHelpFileName), folder.Path(kHelpFileName)}));
+    EXPECT_EQ(Form->StatusText(), "");
 }
 
 // The whole menu after start-up: visible leaves by edition and stack mode, enabled ones less the

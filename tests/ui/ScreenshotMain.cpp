@@ -1,6 +1,8 @@
-// Writes pictures of two sample forms, to look at how the widget layer lays controls out:
-//   xvfb-run -a ./ui_screenshots DIR    (writes DIR/controls.png and DIR/monitor.png)
+// Writes pictures of two sample forms, to look at how the widget layer lays controls out, and of the
+// help viewer with the program's help and with a help file that is not there:
+//   xvfb-run -a ./ui_screenshots DIR    (writes DIR/controls.png, monitor.png, help.png, help-missing.png)
 // Not a test: nothing here is checked automatically.
+#include "HelpViewer.h"
 #include "TApplication.h"
 #include "TBitBtn.h"
 #include "TButton.h"
@@ -188,16 +190,25 @@ TForm* BuildMonitorForm() {
     return form;
 }
 
-void Save(TForm* form, const QString& path) {
-    form->Show();
+void SaveWidget(QWidget* widget, const QString& path) {
     for (int i = 0; i < 5; ++i) {
         Application->ProcessMessages();
     }
-    QPixmap picture = form->Widget()->grab();
+    QPixmap picture = widget->grab();
     if (!picture.save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     }
     std::printf("%s: %dx%d\n", qPrintable(path), picture.width(), picture.height());
+}
+
+void Save(TForm* form, const QString& path) {
+    form->Show();
+    SaveWidget(form->Widget(), path);
+}
+
+void SaveHelp(const std::string& helpFile, const QString& path) {
+    ShowHelp(helpFile, HELP_CONTENTS);
+    SaveWidget(ProgramHelpWindow(), path);
 }
 
 } // namespace
@@ -210,6 +221,9 @@ int main(int argc, char** argv) {
     Save(controls.get(), dir + "/controls.png");
     std::unique_ptr<TForm> monitor(BuildMonitorForm());
     Save(monitor.get(), dir + "/monitor.png");
+    SaveHelp(ZQS_HELP_FILE, dir + "/help.png");
+    SaveHelp((dir + "/no-such-help.html").toStdString(), dir + "/help-missing.png");
+    ShowHelp("", HELP_QUIT);
     Application->DestroyForms();
     return 0;
 }
