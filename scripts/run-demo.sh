@@ -144,7 +144,12 @@ fi
 CAPTION=$(sed -n 's/^caption\t//p' "$REPORT")
 WINDOW=$(xwininfo -name "$CAPTION" | awk '/Window id:/ {print $4}')
 import -window "$WINDOW" "$SHOT"
-echo "== main window \"$CAPTION\": model $(sed -n 's/^model\t//p' "$REPORT"), $(grep $'^unit\t' "$REPORT" | grep -v -c -e $'\tno-exist' -e $'\t(NOTDONE)') units present"
+PRESENT=$(grep $'^unit\t' "$REPORT" | grep -v -c -e $'\tno-exist' -e $'\t(NOTDONE)' || true)
+UNITS="units"
+if [ "$PRESENT" = 1 ]; then
+    UNITS="unit"
+fi
+echo "== main window \"$CAPTION\": model $(sed -n 's/^model\t//p' "$REPORT"), $PRESENT $UNITS present"
 echo "   status: $(sed -n 's/^status0\t//p' "$REPORT")"
 grep '^box' "$REPORT" | cut -f4 | sed 's/^/   message box: /' || true
 echo "Screenshot: $SHOT"
