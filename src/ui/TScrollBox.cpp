@@ -13,6 +13,7 @@ TScrollBox::TScrollBox(TComponent* owner) : TControl(owner), Area(new QScrollAre
     SetWidget(Area, 185, 41);
     SetTabStop(false);
     WatchWidget(Content);
+    WatchWidget(Area->viewport());
     SetAutoScroll(true);
 }
 
@@ -56,7 +57,10 @@ void TScrollBox::FitContent() {
 }
 
 bool TScrollBox::WidgetEvent(QObject* watched, QEvent* event) {
-    bool fit = (watched == Area && event->type() == QEvent::Resize) ||
+    // The viewport's own resize, not the area's: the area's event comes before it has laid out its
+    // viewport and scroll bars, and a content fitted to the old viewport shows scroll bars that
+    // nothing needs.
+    bool fit = (watched == Area->viewport() && event->type() == QEvent::Resize) ||
                (watched == Content &&
                 (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved ||
                  event->type() == QEvent::LayoutRequest));

@@ -134,6 +134,40 @@ TEST_F(ScrollBoxTest, ContentGrowsWithItsPanelsAndScrollsBackToTop) {
     EXPECT_EQ(Qt::ScrollBarAlwaysOff, area->verticalScrollBarPolicy());
 }
 
+// Content that fits shows no scroll bar, whether the box shrank to its size or grew to it; content
+// that does not fit scrolls.
+TEST_F(ScrollBoxTest, ScrollBarsOnlyWhereTheContentOverflows) {
+    const struct {
+        const char* Name;
+        QSize From, To;
+        bool Bars;
+    } cases[] = {{"shrunk to a size that still holds the rows", {640, 480}, {300, 200}, false},
+                 {"grown from a size too small", {150, 80}, {300, 200}, false},
+                 {"shrunk below the rows", {640, 480}, {200, 100}, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        SetUp();
+        Form->SetBounds(0, 0, c.From.width(), c.From.height());
+        auto* box = new TScrollBox(Form.get());
+        box->SetParent(Form.get());
+        box->SetAlign(alClient);
+        for (int row = 0; row < 4; ++row) {
+            auto* field = new TPanel(Form.get());
+            field->SetParent(box);
+            field->SetBounds(20, 8 + row * 26, 220, 21);
+        }
+        Form->Show();
+        Form->SetBounds(0, 0, c.To.width(), c.To.height());
+        Application->ProcessMessages();
+        auto* area = static_cast<QScrollArea*>(box->Widget());
+        EXPECT_EQ(c.Bars, area->verticalScrollBar()->isVisible());
+        EXPECT_EQ(c.Bars, area->horizontalScrollBar()->isVisible());
+        if (!c.Bars) {
+            EXPECT_EQ(area->viewport()->size(), area->widget()->size());
+        }
+    }
+}
+
 TEST(TProgressBar, StepItCyclesFromMinToMax) {
     TProgressBar bar(nullptr);
     bar.SetMin(0);
