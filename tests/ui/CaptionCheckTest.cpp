@@ -168,6 +168,29 @@ TEST_F(CaptionForm, EachKindOfCaptionTooWideForItsControlIsReported) {
     }
 }
 
+// A field placed over the end of its label cuts the label as surely as a narrow label does.
+TEST_F(CaptionForm, ALabelRunningUnderTheFieldPlacedAfterItIsReported) {
+    auto* group = Add<TGroupBox>(Form.get(), "OptionGroup", 0, 0, 400, 100);
+    Add<TPanel>(group, "Backdrop", 0, 16, 400, 80); // stacked below the label: cuts nothing
+    auto* label = Add<TLabel>(group, "Label12", 8, 20, 0, 0);
+    label->SetCaption(kLongCaption);
+    auto* edit = Add<TPanel>(group, "edtTCPUDPSrcMask", 158, 18, 118, 21);
+    Form->Show();
+
+    const std::vector<CaptionFault> faults = CheckCaptions(Form.get());
+    ASSERT_EQ(1u, faults.size());
+    EXPECT_EQ(CaptionFault::Kind::Clipped, faults[0].Fault);
+    EXPECT_EQ("Label12", faults[0].Control);
+    EXPECT_EQ(kLongCaption, faults[0].Text);
+    EXPECT_EQ("edtTCPUDPSrcMask", faults[0].CoveredBy);
+    EXPECT_NEAR(TextWidth(label, kLongCaption), faults[0].TextWidth, 1);
+    EXPECT_EQ(150, faults[0].Room);
+    EXPECT_NE(std::string::npos, faults[0].Describe().find("before edtTCPUDPSrcMask covers it"));
+
+    edit->SetLeft(8 + faults[0].TextWidth + 4); // the field moved past the text
+    EXPECT_TRUE(CaptionsReadWhole(Form.get()));
+}
+
 TEST_F(CaptionForm, ControlsLeavingTheirParentAreReportedWithTheEdgeAndTheParentsSize) {
     auto* panel = Add<TPanel>(Form.get(), "Panel1", 0, 0, 200, 100);
     auto* right = Add<TButton>(panel, "GetButton", 150, 10, 75, 25);

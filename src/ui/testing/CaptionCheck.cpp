@@ -22,7 +22,10 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <algorithm>
+#include <cstdlib>
+#include <cxxabi.h>
 #include <stdexcept>
+#include <typeinfo>
 
 namespace {
 
@@ -31,21 +34,29 @@ std::string FormName(TForm* form) {
     return (name.empty() ? std::string("form") : name) + " \"" + form->Caption() + "\"";
 }
 
-// The control's name; a control made without one is named by its kind and its nearest named parent.
+// The control's class as the code names it (TLabel, TShape ...).
+std::string ClassName(TControl* control) {
+    const char* mangled = typeid(*control).name();
+    int status = 0;
+    char* plain = abi::__cxa_demangle(mangled, nullptr, nullptr, &status);
+    std::string name = status == 0 && plain ? plain : mangled;
+    std::free(plain);
+    return name;
+}
+
+// The control's name; a control made without one is named by its class and its nearest named
+// parent (or the class of its own parent when none is named).
 std::string ControlName(TControl* control) {
     if (!control->Name().empty()) {
         return control->Name();
     }
-    std::string kind = control->Widget() ? control->Widget()->metaObject()->className() : "control";
-    if (kind.size() > 1 && kind[0] == 'Q') {
-        kind.erase(0, 1);
-    }
+    std::string name = "unnamed " + ClassName(control);
     for (TControl* p = control->Parent(); p; p = p->Parent()) {
         if (!p->Name().empty()) {
-            return "unnamed " + kind + " in " + p->Name();
+            return name + " in " + p->Name();
         }
     }
-    return "unnamed " + kind;
+    return control->Parent() ? name + " in an unnamed " + ClassName(control->Parent()) : name;
 }
 
 int MnemonicTextWidth(const QFontMetrics& metrics, const QString& text) {
@@ -92,7 +103,7 @@ public:
 private:
     void Add(CaptionFault::Kind kind, const std::string& control, const QString& text, int width, int room,
              bool vertical = false) {
-        Faults.push_back({kind, Name, control, FromQ(text), width, room, vertical});
+        Faults.push_back({kind, Name, control, FromQ(text), width, room, vertical, {}});
     }
 
     void CheckPlace(TControl* parent, TControl* child) {
@@ -125,6 +136,34 @@ private:
         }
     }
 
+    // A text drawn from textLeft (in the widget's coordinates) is cut where a sibling stacked above
+    // the widget covers it: a field placed over the end of its label.
+    void Uncovered(const std::string& control, QWidget* w, const QString& text, int textLeft, int width) {
+        QWidget* host = w->parentWidget();
+        if (text.isEmpty() || !host) {
+            return;
+        }
+        const QRect span(w->x() + textLeft, w->y(), width, w->height());
+        bool above = false; // later children are drawn above earlier ones
+        const QWidget* cover = nullptr;
+        for (QObject* o : host->children()) {
+            auto* sibling = qobject_cast<QWidget*>(o);
+            if (sibling == w) {
+                above = true;
+                continue;
+            }
+            if (above && sibling && sibling->isVisible() && !sibling->isWindow() &&
+                sibling->geometry().intersects(span) && (!cover || sibling->x() < cover->x())) {
+                cover = sibling;
+            }
+        }
+        if (cover) {
+            TControl* by = ControlOfWidget(cover);
+            Faults.push_back({CaptionFault::Kind::Clipped, Name, control, FromQ(text), width,
+                              std::max(cover->x() - span.x(), 0), false, by ? ControlName(by) : "a widget"});
+        }
+    }
+
     void CheckButton(const std::string& control, QAbstractButton* button) {
         QStyleOptionButton option;
         option.initFrom(button);
@@ -139,7 +178,12 @@ private:
         if (contents == QStyle::SE_PushButtonContents && !button->icon().isNull()) {
             room -= button->iconSize().width() + 4; // the glyph stands left of the caption
         }
-        Fit(control, button->text(), MnemonicTextWidth(button->fontMetrics(), button->text()), room);
+        const int width = MnemonicTextWidth(button->fontMetrics(), button->text());
+        Fit(control, button->text(), width, room);
+        if (contents != QStyle::SE_PushButtonContents && width <= room) {
+            Uncovered(control, button, button->text(),
+                      button->style()->subElementRect(contents, &option, button).left(), width);
+        }
     }
 
     void CheckText(TControl* control) {
@@ -147,9 +191,13 @@ private:
         const std::string name = ControlName(control);
         if (auto* label = qobject_cast<QLabel*>(w)) {
             if (!label->wordWrap()) {
-                const int room =
-                    label->contentsRect().width() - 2 * label->margin() - std::max(label->indent(), 0);
-                Fit(name, label->text(), label->fontMetrics().size(0, label->text()).width(), room);
+                const int indent = label->margin() + std::max(label->indent(), 0);
+                const int room = label->contentsRect().width() - label->margin() - indent;
+                const int width = label->fontMetrics().size(0, label->text()).width();
+                Fit(name, label->text(), width, room);
+                if (width <= room && (label->alignment() & Qt::AlignLeft)) {
+                    Uncovered(name, label, label->text(), label->contentsRect().left() + indent, width);
+                }
             }
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             CheckButton(name, button);
@@ -238,10 +286,11 @@ std::string CaptionFault::Describe() const {
     const std::string where = Form + ": " + Control + " \"" + Text + "\" ";
     switch (Fault) {
     case Kind::Clipped:
-        return where + "needs " + std::to_string(TextWidth) + " px, has " + std::to_string(Room);
+        return where + "needs " + std::to_string(TextWidth) + " px, has " + std::to_string(Room) +
+               (CoveredBy.empty() ? "" : " before " + CoveredBy + " covers it");
     case Kind::OutsideParent:
-        return where + "reaches " + std::to_string(TextWidth) + " px, outside its parent's client " +
-               (Vertical ? "height " : "width ") + std::to_string(Room);
+        return where + (TextWidth < 0 ? "starts at " : "reaches ") + std::to_string(TextWidth) +
+               " px, outside its parent's client " + (Vertical ? "height " : "width ") + std::to_string(Room);
     case Kind::MenuOverflow:
         return where + "ends at " + std::to_string(TextWidth) + " px, behind the overflow button at " +
                std::to_string(Room);

@@ -4,7 +4,9 @@
 // to a page and check again) and reports
 // - a label, static text, button, check box, radio button (a radio group's too), group-box title,
 //   tab or combo box whose text, in its own font, is wider than the room the control gives it (a
-//   combo box: its widest item, since any of them may be chosen);
+//   combo box: its widest item, since any of them may be chosen), and a label, check box or radio
+//   button whose text runs under a control stacked above it (a field placed over the end of its
+//   label): the room is then up to that control;
 // - a control that leaves its parent's client area (children of a scrolling box excepted: they
 //   scroll into view), and a tab that lies beyond its tab bar;
 // - a menu-bar item that does not fit the bar (it hides behind the overflow button).
@@ -30,6 +32,7 @@ struct CaptionFault {
     int TextWidth;
     int Room;
     bool Vertical = false;
+    std::string CoveredBy; // Clipped by a control stacked over the text's end: that control's name
 
     std::string Describe() const;
 };
