@@ -297,26 +297,29 @@ int VersionOf(int version) {
     }
 }
 
-SnmpVarBind FromLibrary(const netsnmp_variable_list& v) {
-    SnmpVarBind binding;
+// Fills a binding in place: a walk reads a binding per column and row.
+void FromLibrary(const netsnmp_variable_list& v, SnmpVarBind& binding) {
     binding.Oid.Arcs.assign(v.name, v.name + v.name_length);
     const auto syntax = static_cast<SnmpSyntax>(v.type);
     switch (v.type) {
     case ASN_INTEGER:
-        binding.Value = SnmpValue::Integer(static_cast<int32_t>(*v.val.integer));
+        binding.Value.Syntax = SnmpSyntax::Integer;
+        binding.Value.Int = static_cast<int32_t>(*v.val.integer);
         break;
     case ASN_COUNTER:
     case ASN_GAUGE:
     case ASN_TIMETICKS:
     case ASN_UINTEGER:
-        binding.Value = SnmpValue::Unsigned32(syntax, static_cast<uint32_t>(*v.val.integer));
+        binding.Value.Syntax = syntax;
+        binding.Value.Unsigned = static_cast<uint32_t>(*v.val.integer);
         break;
     case ASN_COUNTER64:
-        binding.Value = SnmpValue::Counter64((uint64_t(v.val.counter64->high) << 32) | v.val.counter64->low);
+        binding.Value.Syntax = SnmpSyntax::Counter64;
+        binding.Value.Unsigned = (uint64_t(v.val.counter64->high) << 32) | v.val.counter64->low;
         break;
     case ASN_OBJECT_ID:
-        binding.Value = SnmpValue::ObjectId(
-            SnmpOid(std::vector<uint32_t>(v.val.objid, v.val.objid + v.val_len / sizeof(oid))));
+        binding.Value.Syntax = SnmpSyntax::ObjectId;
+        binding.Value.Oid.Arcs.assign(v.val.objid, v.val.objid + v.val_len / sizeof(oid));
         break;
     case ASN_NULL:
         break;
@@ -329,8 +332,8 @@ SnmpVarBind FromLibrary(const netsnmp_variable_list& v) {
     case ASN_IPADDRESS:
     case ASN_OPAQUE:
     case ASN_NSAP:
-        binding.Value =
-            SnmpValue::Octets(std::string(reinterpret_cast<const char*>(v.val.string), v.val_len), syntax);
+        binding.Value.Syntax = syntax;
+        binding.Value.Bytes.assign(reinterpret_cast<const char*>(v.val.string), v.val_len);
         break;
     default:
         // The library's decoded opaque specials (float, double...): their octets, as opaque.
@@ -338,7 +341,6 @@ SnmpVarBind FromLibrary(const netsnmp_variable_list& v) {
                                           SnmpSyntax::Opaque);
         break;
     }
-    return binding;
 }
 
 int AddBinding(netsnmp_pdu* pdu, const SnmpVarBind& binding, bool withValue) {
@@ -411,7 +413,7 @@ int TakeReply(const netsnmp_pdu& pdu, SnmpReply& reply) {
         ++count;
     reply.VarBinds.reserve(reply.VarBinds.size() + count);
     for (const netsnmp_variable_list* v = pdu.variables; v; v = v->next_variable)
-        reply.VarBinds.push_back(FromLibrary(*v));
+        FromLibrary(*v, reply.VarBinds.emplace_back());
     return pdu.errstat >= 0 && pdu.errstat <= kSnmpLastErrorStatus ? static_cast<int>(pdu.errstat)
                                                                    : kSnmpUnknownErrorStatus;
 }

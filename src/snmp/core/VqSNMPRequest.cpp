@@ -283,9 +283,9 @@ std::vector<SnmpVarBind> VqSNMPRequest::BuildPdu(VqPduMode mode) {
                 RaiseVqError(kGetNextOnSingleValue);
             const size_t at = static_cast<size_t>(i);
             if (at < StepOids.size() && StepOids[at].Text == v.LastOid)
-                bindings.push_back({StepOids[at].Oid, {}});
+                bindings.emplace_back().Oid = StepOids[at].Oid;
             else
-                bindings.push_back({ParseOid(v.LastOid), {}});
+                bindings.emplace_back().Oid = ParseOid(v.LastOid);
             continue;
         }
         if (IsWalk() && i < VarList.KeyCount)

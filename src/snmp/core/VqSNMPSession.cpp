@@ -82,11 +82,10 @@ void _SnmpEventProcessor::Pump() {
     if (Pumping || !SnmpSession)
         return;
     Pumping = true;
-    // Nothing pumps while a handler runs, not even from its nested event loop. A notifier that
-    // fires meanwhile is silenced then (see WatchSockets), not before every pump: switching a
-    // notifier wakes the event loop, which would cost a walk two system calls per row.
-    if (Timer)
-        Timer->stop();
+    // Nothing pumps while a handler runs, not even from its nested event loop: a tick meanwhile
+    // stops the timer until this pump reschedules it, and a notifier that fires meanwhile is
+    // silenced (see WatchSockets). Neither is switched off before every pump: a walk would pay
+    // for it at every row (switching a notifier even wakes the event loop).
     try {
         SnmpSession->ProcessPendingEvents();
     } catch (...) {
@@ -110,8 +109,8 @@ void _SnmpEventProcessor::Reschedule() {
     const int ms = Started && SnmpSession ? SnmpSession->MillisecondsToNextEvent() : -1;
     if (ms < 0)
         Timer->stop();
-    else
-        Timer->start(ms);
+    else if (!Timer->isActive() || Timer->remainingTime() > ms)
+        Timer->start(ms); // an earlier wake-up is kept: it finds nothing due and reschedules
 }
 
 void _SnmpEventProcessor::WatchSockets() {
