@@ -9,7 +9,9 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -287,4 +289,36 @@ TEST(SnmpEventProcessor, SleepsWithNothingOutstandingAndWakesForTheTimeOut) {
     EXPECT_EQ(status, kSnmpTimeout);
     EXPECT_LE(pump.TickCount() - ticksBefore, 5u);
     EXPECT_FALSE(pump.IsTimerRunning()) << "the timer still runs after the last request ended";
+}
+
+TEST_F(SnmpEventProcessorAgent, AReplyArrivingWhileAHandlerWaitsComesAfterItFromItsSocket) {
+    QTemporaryDir dir;
+    ASSERT_EQ(Failure(dir.path().toStdString()).first, 0);
+    // Tries of ten seconds: the timer would wake long after the bound below, so the second reply
+    // can only come from its socket's notifier, back on once the first handler has returned.
+    SnmpTarget target = TargetAt(Agent().Address(), Agent().Port(), 1, 1000);
+    std::vector<std::string> order;
+    bool secondDuringFirst = false;
+    ASSERT_EQ(SnmpSession->RequestAsync(SnmpOperation::Get, target, kSysContact,
+                                        [&](int status, SnmpReply&) {
+                                            order.push_back("first " + std::to_string(status));
+                                            ASSERT_EQ(SnmpSession->RequestAsync(
+                                                          SnmpOperation::Get, target, kSysContact,
+                                                          [&](int s, SnmpReply&) {
+                                                              order.push_back("second " + std::to_string(s));
+                                                          }),
+                                                      0);
+                                            // A nested event loop while the second reply arrives.
+                                            QEventLoop nested;
+                                            QTimer::singleShot(300, &nested, &QEventLoop::quit);
+                                            nested.exec();
+                                            secondDuringFirst = order.size() > 1;
+                                        }),
+              0);
+    QDeadlineTimer deadline(5000);
+    while (order.size() < 2 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_EQ(order, (std::vector<std::string>{"first 0", "second 0"}));
+    EXPECT_FALSE(secondDuringFirst);
+    EXPECT_EQ(SnmpSession->PendingCount(), 0);
 }
