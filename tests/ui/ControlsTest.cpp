@@ -3,6 +3,7 @@
 #include "TCheckBox.h"
 #include "TComboBox.h"
 #include "TForm.h"
+#include "TGroupBox.h"
 #include "TLabel.h"
 #include "TMemo.h"
 #include "TRadioButton.h"
@@ -225,4 +226,23 @@ TEST_F(TextsTest, MemoLinesAddAppendsAndTypingUpdatesLines) {
     TypeText(memo, "!");
     EXPECT_EQ(2, memo->Lines().Count());
     EXPECT_EQ("Set: OK!", memo->Lines()[1]);
+}
+
+// The caption sits on the frame's top line, in a gap of the line, as the toolkit draws it: rows
+// placed 16 pixels down are inside the frame, not on it.
+TEST_F(ButtonsTest, GroupBoxDrawsItsCaptionInAGapOfTheFramesTopLine) {
+    auto* group = Add<TGroupBox>(10, 10);
+    group->SetBounds(10, 10, 200, 80);
+    group->SetCaption("Rule");
+    Form->Show();
+    const QImage picture = group->Widget()->grab().toImage();
+    const int line = group->Widget()->fontMetrics().height() / 2;
+    const QRgb frame = group->Widget()->palette().color(QPalette::Dark).rgb();
+    const QRgb face = group->Widget()->palette().color(QPalette::Window).rgb();
+    EXPECT_EQ(frame, picture.pixel(2, line));                        // the line before the caption
+    EXPECT_EQ(frame, picture.pixel(190, line));                      // and after it
+    EXPECT_EQ(face, picture.pixel(TGroupBox::kTitleLeft + 1, line)); // the gap
+    EXPECT_EQ(frame, picture.pixel(0, 50));                          // the left side
+    EXPECT_EQ(face, picture.pixel(100, 16));                         // where the first row goes: inside
+    EXPECT_EQ(200 - TGroupBox::kTitleLeft - 2 * TGroupBox::kTitlePadding - 2, group->TitleRoom());
 }

@@ -2,6 +2,7 @@
 
 #include "QtBridge.h"
 #include "TForm.h"
+#include "TGroupBox.h"
 #include "TMainMenu.h"
 #include "TPageControl.h"
 #include "TScrollBox.h"
@@ -202,7 +203,9 @@ private:
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             CheckButton(name, button);
         } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
-            CheckGroupTitle(name, box);
+            if (auto* group = dynamic_cast<TGroupBox*>(control)) {
+                CheckGroupTitle(name, group, box);
+            }
             // A radio group's buttons are its own, not controls of their own.
             for (QAbstractButton* item : box->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
                 if (item->isVisible() && ControlOfWidget(item) == control) {
@@ -216,18 +219,9 @@ private:
         }
     }
 
-    void CheckGroupTitle(const std::string& name, QGroupBox* box) {
-        QStyleOptionGroupBox option;
-        option.initFrom(box);
-        option.text = box->title();
-        option.textAlignment = box->alignment();
-        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-        option.lineWidth = 1;
-        const QRect label =
-            box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
-        // The title needs its text; it has from where it starts to the frame's right side.
+    void CheckGroupTitle(const std::string& name, TGroupBox* group, QGroupBox* box) {
         Fit(name + " title", box->title(), MnemonicTextWidth(box->fontMetrics(), box->title()),
-            box->width() - std::max(label.left(), 0) - 1);
+            group->TitleRoom());
     }
 
     void CheckTabs(const std::string& name, QTabBar* bar) {
