@@ -132,17 +132,14 @@ def main():
             errors.append(f"{folder}: target {name} stands in no row of the layer table")
         rank[name] = r
 
-    closure = {}
-
-    def reach(name, seen=()):
-        if name in closure:
-            return closure[name]
-        result = set()
-        for dep in targets[name][2]:
-            if dep in targets and dep not in seen:
-                result.add(dep)
-                result |= reach(dep, seen + (name,))
-        closure[name] = result
+    def reach(name):
+        """Every target the target links, directly or through others."""
+        result, todo = set(), [name]
+        while todo:
+            for dep in targets[todo.pop()][2]:
+                if dep in targets and dep not in result:
+                    result.add(dep)
+                    todo.append(dep)
         return result
 
     for name, (folder, _, links) in sorted(targets.items()):
