@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting and the layer order of the includes, builds with
-# sanitizers, runs every test, then every fuzz harness.
+# sanitizers and runs every test, builds the program optimised (warnings as errors), then runs every
+# fuzz harness.
 #   FUZZ_SECONDS  seconds per fuzz harness (default 10; 0 skips fuzzing)
 #   BUILD_DIR     build folder of the test build (default build/test)
 #   JOBS          parallel build and test jobs (default: number of cores)
@@ -33,6 +34,10 @@ echo "== test build (AddressSanitizer, UndefinedBehaviorSanitizer)"
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZQS_SANITIZE=ON -DZQS_WERROR=ON >/dev/null
 cmake --build "$BUILD_DIR" -j "$JOBS"
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$JOBS"
+
+echo "== optimised build of the program, warnings as errors"
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DZQS_WERROR=ON -DZQS_TESTS=OFF >/dev/null
+cmake --build build/release -j "$JOBS" --target zqs4410
 
 if [ "$FUZZ_SECONDS" != 0 ]; then
     echo "== fuzz harnesses, ${FUZZ_SECONDS}s each"

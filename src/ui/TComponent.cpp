@@ -12,6 +12,14 @@ TComponent::~TComponent() {
     SetOwner(nullptr);
 }
 
+void* TComponent::operator new(size_t size) {
+    return ::operator new(size);
+}
+
+void TComponent::operator delete(void* p) {
+    ::operator delete(p);
+}
+
 void TComponent::operator delete(TComponent* p, std::destroying_delete_t) {
     void* complete = dynamic_cast<void*>(p);
     p->BeforeDestruction();

@@ -17,9 +17,12 @@ public:
 
     // `delete component` first runs BeforeDestruction on the complete object (a form's OnDestroy
     // reads members of the derived form), then the destructors.
+    // The allocation functions are a pair of this class's own, defined out of line: GCC pairs a
+    // delete with the new it can see, and an inlined ::operator new read against the class's
+    // destroying delete is a mismatch to it.
     void operator delete(TComponent* p, std::destroying_delete_t);
-    void* operator new(size_t size) { return ::operator new(size); }
-    void operator delete(void* p) { ::operator delete(p); } // cleanup of a throwing constructor
+    void* operator new(size_t size);
+    void operator delete(void* p); // cleanup of a throwing constructor
 
     TComponent* Owner() const { return OwnerComponent; }
     const std::string& Name() const { return ComponentName; }
