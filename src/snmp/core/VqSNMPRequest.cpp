@@ -379,12 +379,16 @@ VqSNMPRequest::DecodeOutcome VqSNMPRequest::DecodeReply(int code, const std::vec
     // The texts and instances of the columns go into buffers the request keeps, so that the
     // steps of a walk reuse them instead of allocating per column.
     DecodeColumns.clear();
+    size_t shared =
+        std::numeric_limits<size_t>::max(); // the column whose returned text holds the row's instance text
+    size_t sharedText = 0;                  // where in that text the instance starts
     for (int i = 0; i < VarList.GetCount(); ++i) {
         if (!VarList.IsGettable(i))
             continue;
         const size_t k = DecodeColumns.size();
         if (RequestedTexts.size() <= k) {
             RequestedTexts.resize(k + 1);
+            RequestedOids.resize(k + 1);
             ReturnedTexts.resize(k + 1);
             Instances.resize(k + 1);
         }
@@ -393,25 +397,52 @@ VqSNMPRequest::DecodeOutcome VqSNMPRequest::DecodeReply(int code, const std::vec
         const SnmpVarBind& binding = k < returned.size() ? returned[k] : sent.at(k);
         std::string& requested = RequestedTexts[k];
         RequestedOidInto(i, requested);
+        StepOid& asked = RequestedOids[k];
+        if (asked.Text != requested) {
+            asked.Text = requested;
+            std::optional<SnmpOid> parsed = SnmpOid::Parse(requested);
+            asked.Canonical = parsed && parsed->ToString() == requested;
+            asked.Oid = parsed ? std::move(*parsed) : SnmpOid();
+        }
         std::string& returnedOid = ReturnedTexts[k];
-        returnedOid.clear();
-        binding.Oid.AppendTo(returnedOid);
+        SnmpOid& instance = Instances[k];
+        instance.Arcs.clear();
+        // A returned OID that continues the requested one (its text written as ours is) is the
+        // requested text and the instance's, and the columns of a row share their instance: its
+        // text is written once per row, its arcs taken from the binding without a parse.
+        const std::vector<uint32_t>& arcs = binding.Oid.Arcs;
+        const size_t prefix = asked.Oid.Size();
+        const bool continues = asked.Canonical && arcs.size() > prefix &&
+                               std::equal(asked.Oid.Arcs.begin(), asked.Oid.Arcs.end(), arcs.begin());
+        if (continues) {
+            instance.Arcs.assign(arcs.begin() + static_cast<std::ptrdiff_t>(prefix), arcs.end());
+            returnedOid = requested;
+            returnedOid += '.';
+            if (shared < k && Instances[shared] == instance) {
+                returnedOid.append(ReturnedTexts[shared], sharedText, std::string::npos);
+            } else {
+                shared = k;
+                sharedText = returnedOid.size();
+                instance.AppendTo(returnedOid);
+            }
+        } else {
+            returnedOid.clear();
+            binding.Oid.AppendTo(returnedOid);
+        }
         const std::string& lastOid = VarList.GetVariable(i).LastOid;
         if (code == kNoSuchName && IsWalk())
             return returnedOid == lastOid ? DecodeOutcome::EndOfView : DecodeOutcome::NoSuchName;
         const bool past = IsPastColumn(requested, lastOid, returnedOid);
-        SnmpOid& instance = Instances[k];
-        instance.Arcs.clear();
-        if (!past && returnedOid.size() > requested.size()) {
+        if (past) {
+            instance.Arcs.clear();
+        } else if (!continues && returnedOid.size() > requested.size()) {
             const std::string_view rest = std::string_view(returnedOid).substr(requested.size() + 1);
             if (returnedOid.compare(0, requested.size(), requested) == 0 &&
                 returnedOid[requested.size()] == '.') {
                 // The returned OID continues the requested one arc for arc: its instance is
                 // the binding's remaining arcs, without a parse.
-                const size_t arcs =
-                    binding.Oid.Size() - static_cast<size_t>(std::count(rest.begin(), rest.end(), '.')) - 1;
-                instance.Arcs.assign(binding.Oid.Arcs.begin() + static_cast<std::ptrdiff_t>(arcs),
-                                     binding.Oid.Arcs.end());
+                const size_t tail = static_cast<size_t>(std::count(rest.begin(), rest.end(), '.')) + 1;
+                instance.Arcs.assign(arcs.end() - static_cast<std::ptrdiff_t>(tail), arcs.end());
             } else if (std::optional<SnmpOid> parsed = SnmpOid::Parse(rest)) {
                 instance = std::move(*parsed);
             }

@@ -151,6 +151,7 @@ private:
     struct StepOid {
         std::string Text;
         SnmpOid Oid;
+        bool Canonical = false; // Text is Oid as SnmpOid::ToString writes it
     };
     std::vector<StepOid> StepOids; // by variable
     // What decoding a reply works in, one entry per readable variable, kept from step to step so
@@ -162,6 +163,7 @@ private:
     };
     std::vector<DecodeColumn> DecodeColumns;
     std::vector<std::string> RequestedTexts;
+    std::vector<StepOid> RequestedOids; // RequestedTexts parsed, while they stay the same
     std::vector<std::string> ReturnedTexts;
     std::vector<SnmpOid> Instances;
 };
