@@ -1,0 +1,73 @@
+#include "StrictNumbers.h"
+#include "TextValidators.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace {
+
+bool AllHex(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
+}
+
+// A range check that accepts a text accepts a number within its range.
+template <class InRange> bool AcceptsOnlyInRange(bool accepted, std::string_view text, InRange inRange) {
+    if (!accepted)
+        return true;
+    const std::optional<int> value = StrictStrToInt(text);
+    return value && inRange(*value);
+}
+
+} // namespace
+
+// Any text through every text core of the input checks (IPv4, netmask, IPv6, MAC, hex word and the
+// number ranges): no core fails on it, and what they accept is consistent across the family.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+
+    const bool ipv4 = IsIPv4String(text);
+    if (ipv4 &&
+        (text.size() > 16 || std::count(text.begin(), text.end(), '.') != 3 ||
+         !std::all_of(text.begin(), text.end(), [](char c) { return c == '.' || (c >= '0' && c <= '9'); })))
+        __builtin_trap();
+    if ((IsMulticastIPv4String(text) || IsNetmaskString(text)) && !ipv4)
+        __builtin_trap();
+    if (IsNonZeroNetmaskString(text) && !IsNetmaskString(text))
+        __builtin_trap();
+
+    const bool ipv6 = IsIPv6HexString(text);
+    if (ipv6 && (text.size() != 32 || !AllHex(text)))
+        __builtin_trap();
+    if (IsIPv6MulticastHexString(text) && !ipv6)
+        __builtin_trap();
+
+    if (IsMacString(text) && text.size() != 12 && text.size() != 17)
+        __builtin_trap();
+    // The group bit decides: no text is both a group and an individual address.
+    if (IsMulticastMacString(text) && IsUnicastMacString(text))
+        __builtin_trap();
+
+    if (const std::optional<std::string> word = HexWordString(text)) {
+        if (word->size() != 4 || !AllHex(*word) || HexWordString(*word) != word)
+            __builtin_trap();
+        if (std::any_of(word->begin(), word->end(), [](char c) { return c >= 'a' && c <= 'f'; }))
+            __builtin_trap();
+    }
+
+    if (!AcceptsOnlyInRange(IsZeroOr60To1000000String(text), text,
+                            [](int v) { return v == 0 || (v >= 60 && v <= 1000000); }) ||
+        !AcceptsOnlyInRange(IsZeroOr8To10240000String(text), text,
+                            [](int v) { return v == 0 || (v >= 8 && v <= 10240000); }) ||
+        !AcceptsOnlyInRange(IsMinusOneOr1To2048String(text), text,
+                            [](int v) { return v == -1 || (v >= 1 && v <= 2048); }) ||
+        !AcceptsOnlyInRange(IsMinusOneOr60To1000000String(text), text,
+                            [](int v) { return v == -1 || (v >= 60 && v <= 1000000); }))
+        __builtin_trap();
+    return 0;
+}
