@@ -105,7 +105,7 @@ public:
     struct FieldPlace {
         TGroupBox* Group;
         int Row;
-        int Column; // 0 or 1: the half of the group box
+        int Column; // 0, 1 or 2: the column of the group box
     };
     TCheckBox* AddCheck(const FieldPlace& place, const char* caption, int tag);
     TEdit* AddEdit(const FieldPlace& place, int tag);

@@ -75,10 +75,13 @@ constexpr int kDstSrc = 3;
 enum Protocol { kNone, kIcmp, kIgmp, kTcp, kUdp, kProtocolId };
 constexpr int kOwnerAcl = 1;
 
+// A field: its label, then its control, in either half of a group box; the second half's labels
+// are the longer ("TCP/UDP Destination Port Mask (0-FFFF)").
 constexpr int kRowHeight = 24;
-constexpr int kLabelWidth = 190;
+constexpr int kLabelWidth[] = {170, 210};
 constexpr int kControlWidth = 118;
-constexpr int kHalfWidth = kLabelWidth + kControlWidth + 12;
+constexpr int kHalfLeft[] = {8, 8 + kLabelWidth[0] + kControlWidth + 6};
+constexpr int kGroupWidth = kHalfLeft[1] + kLabelWidth[1] + kControlWidth + 6;
 
 ProfileEditorOptions IpProfileOptions() {
     ProfileEditorOptions options;
@@ -114,13 +117,13 @@ void TIPProfileForm::BuildFields() {
         auto* group = new TGroupBox(this);
         group->SetParent(FieldPanel);
         group->SetCaption(g.Caption);
-        group->SetBounds(0, g.Top, 2 * kHalfWidth + 8, 22 + g.Rows * kRowHeight);
+        group->SetBounds(0, g.Top, kGroupWidth, 22 + g.Rows * kRowHeight);
         this->*g.Group = group;
     }
     TGroupBox* byGroup[] = {ProfileGroup, OptionGroup, OtherGroup};
     for (const Field& field : kFields) {
         TGroupBox* group = byGroup[field.In];
-        const int left = 8 + field.Half * kHalfWidth;
+        const int left = kHalfLeft[field.Half];
         const int top = 18 + field.Row * kRowHeight;
         auto* label = new TLabel(this);
         label->SetParent(group);
@@ -134,7 +137,7 @@ void TIPProfileForm::BuildFields() {
             control = this->*field.Combo = new TComboBox(this);
         }
         control->SetParent(group);
-        control->SetBounds(left + kLabelWidth, top, kControlWidth, 21);
+        control->SetBounds(left + kLabelWidth[field.Half], top, kControlWidth, 21);
         if (field.Column == kRowStatus) {
             RowStatusLabel = label;
         }

@@ -30,7 +30,7 @@ enum Column : int {
 enum Group { kRule, kOption, kPermit, kOther };
 
 // One field of the form: its column, check box, value control (an edit with its constraint, or a
-// combo box), Tag, and place (group box, row, half).
+// combo box), Tag, and place (group box, row, column of the group).
 struct Field {
     int Column;
     TCheckBox* T::*Check;
@@ -41,7 +41,7 @@ struct Field {
     int Tag;
     Group In;
     int Row;
-    int Half;
+    int InColumn;
 };
 
 // In column order: the rows are recorded by column.
@@ -51,16 +51,16 @@ const Field kFields[] = {
     {2, &T::cbxVlanName, "VLAN Name", &T::RuleVLANNameEdit, nullptr, "%s{l32}", 0, kRule, 1, 0},
     {3, &T::cbxVID, "VLAN ID", &T::RuleVIDEdit, nullptr, "%i{n1x4094l4}", 0, kRule, 2, 0},
     {4, &T::cbxSourceIP, "Source IP Address", &T::SourceIPEdit, nullptr, "%s{I}", 0, kRule, 0, 1},
-    {5, &T::cbxDestIP, "Destination IP Address", &T::DestIPEdit, nullptr, "%s{I}", 0, kRule, 2, 1},
-    {6, &T::cbxDscp, "DSCP (0-63)", &T::DSCPEdit, nullptr, "%i{n0x63l2}", 0, kRule, 4, 0},
+    {5, &T::cbxDestIP, "Destination IP Address", &T::DestIPEdit, nullptr, "%s{I}", 0, kRule, 0, 2},
+    {6, &T::cbxDscp, "DSCP (0-63)", &T::DSCPEdit, nullptr, "%i{n0x63l2}", 0, kRule, 2, 1},
     {7, &T::cbxProtocol, "Rule Protocol", nullptr, &T::ProtocolComboBox, nullptr, 2, kOption, 0, 0},
     {8, &T::cbxType, "Type", &T::TypeEdit, nullptr, "%i{n0x255}", 2, kOption, 1, 0},
     {9, &T::cbxCode, "Code", &T::CodeEdit, nullptr, "%i{n0x255}", 2, kOption, 2, 0},
     {10, &T::cbxSourcePort, "Source Port", &T::SourcePortEdit, nullptr, "%i{n0x65535l5}", 2, kOption, 0, 1},
     {11, &T::cbxDestPort, "Destination Port", &T::DestPortEdit, nullptr, "%i{n0x65535l5}", 2, kOption, 1, 1},
-    {12, &T::cbxFBs, "Flag Bits", &T::FlagEdit, nullptr, "%i{n0x63l2}", 2, kOption, 4, 1},
-    {13, &T::cbxProtocolID, "Protocol ID", &T::ProtocolIDEdit, nullptr, "%i{n0x255l3}", 2, kOption, 3, 0},
-    {14, &T::cbxUserMask, "User Mask", &T::UserMaskEdit, nullptr, "%h{l8f}", 2, kOption, 4, 0},
+    {12, &T::cbxFBs, "Flag Bits", &T::FlagEdit, nullptr, "%i{n0x63l2}", 2, kOption, 0, 2},
+    {13, &T::cbxProtocolID, "Protocol ID", &T::ProtocolIDEdit, nullptr, "%i{n0x255l3}", 2, kOption, 1, 2},
+    {14, &T::cbxUserMask, "User Mask", &T::UserMaskEdit, nullptr, "%h{l8f}", 2, kOption, 2, 2},
     {15, &T::cbxEnablePriority, "Enable Priority", nullptr, &T::EnablePriorityComboBox, nullptr, 1, kPermit,
      1, 0},
     {16, &T::cbxPriority, "Priority (0-7)", &T::PriorityEdit, nullptr, "%i{n0x7l1}", 1, kPermit, 2, 0},
@@ -71,21 +71,21 @@ const Field kFields[] = {
     {19, &T::cbxDSCPValue, "DSCP Value (0-63)", &T::DSCPValueEdit, nullptr, "%i{n0x63l2}", 1, kPermit, 1, 1},
     {20, &T::cbxPermit, "Permit", nullptr, &T::PermitComboBox, nullptr, 0, kPermit, 0, 0},
     {22, &T::cbxRow, "Row Status", nullptr, nullptr, nullptr, 0, kOther, 0, 1},
-    {23, nullptr, "", nullptr, &T::RuleOwnerComboBox, nullptr, 0, kOther, 4, 1},
+    {23, nullptr, "", nullptr, &T::RuleOwnerComboBox, nullptr, 0, kOther, 1, 2},
     {24, &T::cbxRepTosState, "Replace ToS State", nullptr, &T::RepTosStateComboBox, nullptr, 1, kPermit, 2,
      1},
     {25, &T::cbxRepTosValue, "ToS Value (0-7)", &T::TosValueEdit, nullptr, "%i{n0x7l1}", 1, kPermit, 3, 1},
-    {26, &T::VLANBaseChkBox, "VLAN-based VID", &T::VLANBasedVIDEdit, nullptr, "%i{n1x4094l4}", 0, kOther, 3,
-     0},
+    {26, &T::VLANBaseChkBox, "VLAN-based VID", &T::VLANBasedVIDEdit, nullptr, "%i{n1x4094l4}", 0, kOther, 0,
+     1},
     {27, &T::cbxVLANMask, "VLAN Mask (0000-0FFF)", &T::VLANMaskEdit, nullptr, "%h{l4f}", 0, kRule, 3, 0},
     {28, &T::cbxSourceIPMask, "Source IP Mask", &T::SourceIPMaskEdit, nullptr, "%s{I}", 0, kRule, 1, 1},
-    {29, &T::cbxDestIPMask, "Destination IP Mask", &T::DestIPMaskEdit, nullptr, "%s{I}", 0, kRule, 3, 1},
+    {29, &T::cbxDestIPMask, "Destination IP Mask", &T::DestIPMaskEdit, nullptr, "%s{I}", 0, kRule, 1, 2},
     {30, &T::cbxSourcePortMask, "Source Port Mask", &T::SourcePortMaskEdit, nullptr, "%h{l4}", 2, kOption, 2,
      1},
     {31, &T::cbxDestPortMask, "Destination Port Mask", &T::DestPortMaskEdit, nullptr, "%h{l4}", 2, kOption, 3,
      1},
-    {32, &T::cbxMirrorGroup, "Mirror Group ID (1-4)", &T::MirrorGroupEdit, nullptr, "%i{l1}", 0, kPermit, 4,
-     0},
+    {32, &T::cbxMirrorGroup, "Mirror Group ID (1-4)", &T::MirrorGroupEdit, nullptr, "%i{l1}", 0, kPermit, 0,
+     2},
 };
 
 // Combo items by position in their option lists.
@@ -103,8 +103,11 @@ RuleEditorOptions IpRuleOptions() {
     options.PortColumn = kPort;
     options.VlanBasedIdColumn = kVlanBasedId;
     options.DuplicateText = DialogText::kSameIpRuleAndAccessId;
-    options.DesignWidth = 1124;
+    options.DesignWidth = 872;
     options.DesignHeight = 714;
+    // Six more than designed: under the unit tabs the designed height shows three and a half of
+    // a 48-port unit's four rows of port boxes.
+    options.PortPanelHeight = 100;
     return options;
 }
 
@@ -136,16 +139,21 @@ TIPProfileRuleForm::TIPProfileRuleForm(TComponent* owner) : TAclRuleForm(owner, 
 }
 
 void TIPProfileRuleForm::BuildFields() {
-    constexpr int kGroupWidth = 502;
-    constexpr int kGroupHeight = 140;
+    // The four groups one above the other across the field area, each of three columns: four
+    // rows of fields, the last group three.
+    constexpr int kGroupLeft = 2;
+    constexpr int kGroupWidth = 745;
+    constexpr int kGroupHeight = 110;
+    constexpr int kOtherHeight = 88;
+    constexpr int kGroupPitch = kGroupHeight + 3;
     TGroupBox* groups[] = {
-        RuleGroup = AddGroup("Rule", 0, 0, kGroupWidth, kGroupHeight),
-        OptionGroup = AddGroup("Option", kGroupWidth + 4, 0, kGroupWidth, kGroupHeight),
-        PermitGroup = AddGroup("Permit", 0, kGroupHeight + 4, kGroupWidth, kGroupHeight),
-        OtherGroup = AddGroup("Other", kGroupWidth + 4, kGroupHeight + 4, kGroupWidth, kGroupHeight),
+        RuleGroup = AddGroup("Rule", kGroupLeft, 0, kGroupWidth, kGroupHeight),
+        OptionGroup = AddGroup("Option", kGroupLeft, kGroupPitch, kGroupWidth, kGroupHeight),
+        PermitGroup = AddGroup("Permit", kGroupLeft, 2 * kGroupPitch, kGroupWidth, kGroupHeight),
+        OtherGroup = AddGroup("Other", kGroupLeft, 3 * kGroupPitch, kGroupWidth, kOtherHeight),
     };
     for (const Field& field : kFields) {
-        const FieldPlace place{groups[field.In], field.Row, field.Half};
+        const FieldPlace place{groups[field.In], field.Row, field.InColumn};
         if (field.Check) {
             this->*field.Check = AddCheck(place, field.Caption, field.Tag);
         }
@@ -189,18 +197,20 @@ void TIPProfileRuleForm::BuildFields() {
     OwnerLabel = new TLabel(this);
     OwnerLabel->SetParent(OtherGroup);
     OwnerLabel->SetCaption("Owner");
-    OwnerLabel->SetLeft(RuleOwnerComboBox->Left() - 50);
+    // A label stands where a field's check box would, before its value control.
+    const int labelToValue = SourceIPEdit->Left() - cbxSourceIP->Left();
+    OwnerLabel->SetLeft(RuleOwnerComboBox->Left() - labelToValue);
     OwnerLabel->SetTop(RuleOwnerComboBox->Top() + 2);
 
     RuleVLANcbx = AddCheck({RuleGroup, 0, 0}, " VLAN", 0);
-    cbxRxRate = AddCheck({PermitGroup, 4, 1}, "RX Rate (0-15625)", 1);
-    RxRateEdit = AddEdit({PermitGroup, 4, 1}, 1);
+    cbxRxRate = AddCheck({PermitGroup, 1, 2}, "RX Rate (0-15625)", 1);
+    RxRateEdit = AddEdit({PermitGroup, 1, 2}, 1);
     SrcMacLabel = new TLabel(this);
     SrcMacLabel->SetParent(OtherGroup);
     SrcMacLabel->SetCaption("Source MAC Address");
-    SrcMacLabel->SetLeft(8);
+    SrcMacAddressEdit = AddEdit({OtherGroup, 1, 1}, 0);
+    SrcMacLabel->SetLeft(SrcMacAddressEdit->Left() - labelToValue);
     SrcMacLabel->SetTop(RuleOwnerComboBox->Top() + 2);
-    SrcMacAddressEdit = AddEdit({OtherGroup, 4, 0}, 0);
 
     ProtocolComboBox->OnChange = Bind(this, &T::ProtocolComboBoxChange);
     PermitComboBox->OnChange = Bind(this, &T::PermitComboBoxChange);

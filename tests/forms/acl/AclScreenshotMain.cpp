@@ -1,6 +1,7 @@
 // Writes pictures of the ACL editors filled from the simulated switch, to look at how they lay
-// out: the IPv4 rule editor with a rule selected, and the IPv4 profile editor with a profile
-// selected.
+// out at their designed sizes: the IPv4 rule editor with a rule selected on a stack whose first
+// unit has 48 ports (its four rows of port boxes in the picker), and the IPv4 profile editor with
+// a profile selected.
 //   xvfb-run -a ./acl_screenshots DIR
 // writes DIR/acl-ipv4-rule.png and acl-ipv4-profile.png. Not a test: nothing here is checked
 // automatically.
@@ -13,6 +14,9 @@
 int main(int argc, char** argv) {
     DedicatedScreenshotStage stage(argc, argv, kIpRuleScenario);
     const QString& dir = stage.Dir;
+    WritableFacts().StackMode = "enabled";
+    WritableFacts().UnitList = {{"1", "1", "master", "ZQS-4410-48RO", "exist"},
+                                {"2", "65", "slave", "ZQS-4410-24DA", "exist"}};
 
     IPProfileRuleForm = CreateForm<TIPProfileRuleForm>(Application);
     IPProfileRuleForm->SetCaption("ACL IPv4 Rule: " + Facts().DeviceAddress);

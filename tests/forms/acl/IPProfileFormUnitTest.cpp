@@ -1,6 +1,7 @@
 #include "IPProfileFormUnit.h"
 
 #include "AclScenarios.h"
+#include "CaptionCheck.h"
 #include "DialogLayout.h"
 #include "FormsSimTest.h"
 #include "MenuCommandRun.h"
@@ -62,6 +63,18 @@ protected:
 };
 
 } // namespace
+
+// At its designed size every caption reads whole, with nothing selected and with a profile whose
+// options enable the dependent fields.
+TEST_F(IpProfileSim, EveryCaptionReadsWholeAtTheDesignedSize) {
+    Run([&](TIPProfileForm* d) {
+        EXPECT_EQ(d->Width(), 741);
+        EXPECT_EQ(d->Height(), 674);
+        EXPECT_TRUE(CaptionsReadWhole(d));
+        ClickListRow(d->ListView1, 1);
+        EXPECT_TRUE(CaptionsReadWhole(d));
+    });
+}
 
 TEST_F(IpProfileSim, OpensWithTheProfilesReadBeforeItShows) {
     Run([&](TIPProfileForm* d) {

@@ -1,6 +1,7 @@
 #include "IPProfileRuleUnit.h"
 
 #include "AclScenarios.h"
+#include "CaptionCheck.h"
 #include "DialogLayout.h"
 #include "FormsSimTest.h"
 #include "MenuCommandRun.h"
@@ -9,6 +10,7 @@
 #include "TCheckBox.h"
 #include "TComboBox.h"
 #include "TEdit.h"
+#include "TScrollBox.h"
 #include "TStaticText.h"
 #include "TStatusBar.h"
 #include "VqMessageTable.h"
@@ -102,6 +104,31 @@ TEST_F(IpRuleSim, OpensWithEveryRuleInAllColumnsAndSendsNothing) {
         EXPECT_EQ(d->SamplesBox->Caption(), "3");
     });
     EXPECT_TRUE(Agent().SetLog().empty());
+}
+
+// At its designed size, on a stack whose first unit has 48 ports: every caption reads whole, in
+// list mode and with a rule selected (the Tag 1 fields enabled), and the unit's four rows of port
+// boxes are in sight without scrolling.
+TEST_F(IpRuleSim, EveryCaptionReadsWholeAndTheFourRowsOfA48PortUnitAreInSight) {
+    WritableFacts().StackMode = "enabled";
+    WritableFacts().UnitList = {{"1", "1", "master", "ZQS-4410-48RO", "exist"},
+                                {"2", "65", "slave", "ZQS-4410-24DA", "exist"}};
+    Run([&](TIPProfileRuleForm* d) {
+        EXPECT_EQ(d->Width(), 872);
+        EXPECT_EQ(d->Height(), 714);
+        EXPECT_TRUE(CaptionsReadWhole(d));
+        ClickListRow(d->ListView1, 0);
+        d->PermitComboBox->SetItemIndex(1);
+        d->PermitComboBoxChange(nullptr);
+        EXPECT_TRUE(CaptionsReadWhole(d));
+
+        TCheckBox* last = Port(d, 48);
+        ASSERT_TRUE(last->Showing());
+        const auto* box = dynamic_cast<TScrollBox*>(last->Parent());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->VertScrollPosition(), 0);
+        EXPECT_LE(last->Top() + last->Height(), box->ClientHeight());
+    });
 }
 
 TEST_F(IpRuleSim, AddSendsTheCheckedFieldsThePortsAndCreateAndGoAndTheRuleIsActive) {
