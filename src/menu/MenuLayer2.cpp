@@ -1464,7 +1464,9 @@ constexpr MenuEntry kLayer2Entries[] = {
      .Handler = "SystemControl1Click",
      .Command = CommandKind::TableDialog,
      .Title = "PoE System Settings: ",
-     .Panel = {.Table = {PoESystemSettings}, .Tunings = {tune::Format(0, "%i{n37x760l3}")}}},
+     // Fields 2 wider than the generic 121: "denyLowPriorityPort" reads whole.
+     .Panel = {.Table = {PoESystemSettings},
+               .Tunings = {tune::Format(0, "%i{n37x760l3}"), tune::EditWidth(123)}}},
     {.Path = {"Layer 2 ", "PoE", "System Information"},
      .Handler = "Systeminformation1Click",
      .Command = CommandKind::TableDialog,

@@ -260,7 +260,9 @@ constexpr MenuEntry kSecurityEntries[] = {
      .Handler = "Information4Click",
      .Command = CommandKind::TableDialog,
      .Title = "MAC Information Settings: ",
-     .Panel = {.Table = {MACInformationSettings}, .Tunings = {tune::Format(0, "%i{n0x1000l4}")}}},
+     // Fields 2 wider than the generic 121: "client_mac_address" reads whole.
+     .Panel = {.Table = {MACInformationSettings},
+               .Tunings = {tune::Format(0, "%i{n0x1000l4}"), tune::EditWidth(123)}}},
     {.Path = {"Security ", "MAC-based Access Control (MAC)", "Port Information Table"},
      .Handler = "PortInformationTable2Click",
      .Command = CommandKind::TableDialog,

@@ -2,6 +2,8 @@
 
 TMsgPanel::TMsgPanel(TControl* owner) : TPanel(owner) {
     SetHeight(20);
+    // No bevel: the bar, as high as the panel, fills it (a bevel would leave it 2 pixels less).
+    SetBevelOuter(bvNone);
     MsgBar = new TStatusBar(this);
     MsgBar->SetParent(this);
     MsgBar->SetHeight(20);

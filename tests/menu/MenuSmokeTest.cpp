@@ -1,8 +1,9 @@
 // Every table command of the main menu, run as the menu runs it, against a simulated switch that
 // holds the catalogue tables of every command: the dialog opens with its caption, each panel's read
-// ends with "Ok!" and shows the rows the switch holds, closing leaves no dialog behind, and nothing
-// is written. Commands of an edition variant run once in that edition and once in another; the
-// models take turns, so that every model-set copy is read by some command.
+// ends with "Ok!" and shows the rows the switch holds, every caption of each page reads whole,
+// closing leaves no dialog behind, and nothing is written. Commands of an edition variant run once in that
+// edition and once in another; the models take turns, so that every model-set copy is read by some command.
+#include "CaptionCheck.h"
 #include "CatalogueScenario.h"
 #include "GUIConfigForm.h"
 #include "MainFormFixture.h"
@@ -266,6 +267,7 @@ protected:
         ASSERT_TRUE(
             WaitFor([&] { return dialog->CurrentRequest == request && !request->Busy; }, kReadBoundMs))
             << "the read of page " << page << " did not end";
+        EXPECT_TRUE(CaptionsReadWhole(dialog)) << "page " << page;
         TSNMPPanel* shown = PanelOf(dialog, request);
         ASSERT_NE(nullptr, shown);
         const std::string status = shown->MsgPanel->MsgBar->SimpleText();

@@ -1,5 +1,6 @@
 #include "VlanStaticFormUnit.h"
 
+#include "CaptionCheck.h"
 #include "DialogLayout.h"
 #include "FormsSimTest.h"
 #include "MenuCommandRun.h"
@@ -77,6 +78,11 @@ TEST_F(VlanStaticSim, OpensWithTheTableTheNextFreeIndexAndTheButtonsOfNoSelectio
         EXPECT_TRUE(d->AddBtn->Enabled());
         ASSERT_EQ(d->PageControl1->PageCount(), 3);
         EXPECT_EQ(d->PageControl1->Pages(1)->Caption(), "Forbidden Egress Ports");
+        for (int page = 0; page < d->PageControl1->PageCount(); ++page) {
+            ClickTab(d->PageControl1, page);
+            EXPECT_TRUE(CaptionsReadWhole(d)) << "page " << page;
+        }
+        ClickTab(d->PageControl1, 0);
 
         ClickListRow(d->LV_dot1qVlanStaticEntry, 1);
         EXPECT_EQ(d->ED_VLANID->Text(), "10");

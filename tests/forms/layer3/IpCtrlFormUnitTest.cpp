@@ -1,5 +1,6 @@
 #include "IpCtrlFormUnit.h"
 
+#include "CaptionCheck.h"
 #include "DialogLayout.h"
 #include "FormsSimTest.h"
 #include "IPCtrlEdtFormUnit.h"
@@ -131,10 +132,12 @@ TEST_F(IpCtrlSim, EachEditionReadsItsOwnTable) {
                 EXPECT_EQ(d->ListView1->Columns()[c.Columns - 1]->Caption(), "State");
                 EXPECT_EQ(d->ListView1->Items().Count(), 3);
                 EXPECT_EQ(d->StaticText1->Caption(), "3");
+                EXPECT_TRUE(CaptionsReadWhole(d));
                 ClickControl(d->btnAdd);
             },
             {[&](TIPCtrlEdtForm* e) {
                 EXPECT_EQ(e->Caption(), "IP Control Table: " + Agent().Address() + " (Add)");
+                EXPECT_TRUE(CaptionsReadWhole(e));
                 EXPECT_EQ(e->ComboBox_IPDirectedBroadcastState->Visible(), c.BroadcastLine);
                 EXPECT_EQ(e->CheckBox_IPDirectedBroadcastState->Visible(), c.BroadcastLine);
                 EXPECT_EQ(e->CheckBox_IPDirectedBroadcastState->Caption(), "IP  Directed Broadcast State");
@@ -179,6 +182,7 @@ TEST_F(IpCtrlSim, AnEditWritesTheTickedLinesAndTheStateOnly) {
         },
         {[&](TIPCtrlEdtForm* e) {
             EXPECT_EQ(e->btnSet->Caption(), "Edit");
+            EXPECT_TRUE(CaptionsReadWhole(e));
             EXPECT_EQ(e->edtInterface->Text(), "ip2");
             EXPECT_FALSE(e->edtInterface->Enabled());
             EXPECT_EQ(e->cbxMode->Text(), "other");
