@@ -367,8 +367,7 @@ void RunMenuCommand(const MenuEntry& entry, const DedicatedDialogRegistry& dialo
         Main().RefreshPanel1Click(nullptr);
         return;
     case CommandKind::Help:
-        // The viewer reports a file it cannot read; the command does not look.
-        ShowHelp(Application->ExeDir() + "/" + kHelpFileName, HELP_CONTENTS);
+        Main().Help2Click(nullptr);
         return;
     case CommandKind::About:
         Main().About1Click(nullptr);

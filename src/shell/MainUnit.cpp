@@ -487,9 +487,8 @@ void TMainForm::About1Click(TObject*) {
 }
 
 void TMainForm::Help2Click(TObject*) {
-    if (!WinHelp(kHelpFileName, HELP_CONTENTS, 0)) {
-        SetStatusText("Cannot open the help file " + Application->ExeDir() + "/" + kHelpFileName + ".");
-    }
+    // The viewer reports a file it cannot read; the command does not look.
+    ShowHelp(Application->ExeDir() + "/" + kHelpFileName, HELP_CONTENTS);
 }
 
 void TMainForm::SetStatusText(const std::string& text) {

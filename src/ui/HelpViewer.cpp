@@ -113,14 +113,3 @@ bool ShowHelp(const std::string& path, unsigned command) {
     }
     return CurrentHelpService()->Open(path);
 }
-
-bool WinHelp(const std::string& helpFile, unsigned command, unsigned long) {
-    if (command == HELP_QUIT) {
-        return true;
-    }
-    QFileInfo file(QDir(ToQ(Application->ExeDir())), ToQ(helpFile));
-    if (helpFile.empty() || !file.isFile()) {
-        return false;
-    }
-    return CurrentHelpService()->Open(FromQ(file.absoluteFilePath()));
-}

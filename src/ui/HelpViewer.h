@@ -1,4 +1,4 @@
-// Seam: the help viewer (the WinHelpA stand-in). The program's own viewer is a modeless window with
+// Seam: the help viewer. The program's own viewer is a modeless window with
 // a text browser: it shows our HTML help from its contents page, follows the links inside it, and
 // says in its own window when the file cannot be read. It needs no desktop launcher. Tests install
 // a recording service.
@@ -32,7 +32,3 @@ constexpr unsigned HELP_CONTEXT = 0x1, HELP_QUIT = 0x2, HELP_CONTENTS = 0x3, HEL
 // file is not looked at here, the viewer reports one it cannot read. HELP_QUIT closes the viewer.
 // True when the viewer took the call.
 bool ShowHelp(const std::string& path, unsigned command = HELP_CONTENTS);
-
-// Opens helpFile (a name beside the executable) at its contents. HELP_QUIT does nothing and
-// succeeds. False, without a viewer, when the file is not there.
-bool WinHelp(const std::string& helpFile, unsigned command, unsigned long data = 0);

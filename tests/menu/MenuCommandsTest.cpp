@@ -1,5 +1,6 @@
 #include "MenuCommands.h"
 
+#include "CaptionCheck.h"
 #include "DedicatedDialogRegistry.h"
 #include "DedicatedDialogs.h"
 #include "GUIConfigForm.h"
@@ -8,12 +9,15 @@
 #include "MainMenuTree.h"
 #include "MenuTree.h"
 #include "SiblingFolder.h"
+#include "TEditsPanel.h"
 #include "TMainMenu.h"
 #include "TableDialogRules.h"
 #include "UiTesting.h"
 #include "VqSNMPRequest2Edits.h"
 
 #include <QFile>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -155,6 +159,27 @@ TEST_F(MenuCommandsTest, AnUnknownModelOpensTheDialogEmptyAndReadsNothing) {
     RunMenuCommand(entry);
     EXPECT_EQ(driver.Pending(), 0);
     EXPECT_TRUE(Agent().SetLog().empty());
+}
+
+// A generic dialog whose four fields fit shows no scroll bar, and its captions read whole.
+TEST_F(MenuCommandsTest, BasicInformationShowsItsFourFieldsWithoutAScrollBar) {
+    Open("{}");
+    ModalDriver driver;
+    driver.Then([&](TForm* form) {
+        auto* dialog = dynamic_cast<TConfigForm*>(form);
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(WaitFor([&] { return !dialog->Requests.at(0)->Busy; }));
+        Application->ProcessMessages();
+        TEditsPanel* rows = PanelOf(dialog)->Rows;
+        EXPECT_EQ(rows->RowCount(), 4);
+        auto* area = static_cast<QScrollArea*>(rows->ScrollBox->Widget());
+        EXPECT_FALSE(area->verticalScrollBar()->isVisible());
+        EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+        EXPECT_TRUE(CaptionsReadWhole(dialog));
+        form->Close();
+    });
+    RunMenuCommand(Command("BasicInfo1Click"));
+    EXPECT_EQ(driver.Pending(), 0);
 }
 
 TEST_F(MenuCommandsTest, EditionVariantsTakeTheirTableOnlyForTheirExactEdition) {

@@ -1,6 +1,5 @@
 #include "Beeper.h"
 #include "Clock.h"
-#include "HelpViewer.h"
 #include "Launcher.h"
 #include "TApplication.h"
 #include "TScreen.h"
@@ -105,13 +104,4 @@ TEST(Launcher, ProgramBesideTheExecutableWinsAndEveryOptionStaysOneArgument) {
                                         "/Rpublic community", "/TMIB_IFTable"}),
               launcher.Launches[0]);
     EXPECT_NE(std::string::npos, launcher.Launches[1][0].find("/sh"));
-}
-
-TEST(HelpViewer, OpensTheHelpFileBesideTheExecutable) {
-    ExeFolder folder;
-    RecordingHelp help;
-    EXPECT_TRUE(WinHelp("zqs4410.html", HELP_CONTENTS));
-    EXPECT_FALSE(WinHelp("missing.html", HELP_CONTENTS));
-    EXPECT_TRUE(WinHelp("zqs4410.html", HELP_QUIT));
-    EXPECT_EQ((std::vector<std::string>{folder.Dir.filePath("zqs4410.html").toStdString()}), help.Opened);
 }
