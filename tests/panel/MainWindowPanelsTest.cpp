@@ -1,8 +1,10 @@
 // The front panels in the main window: which units get a panel of which class, where they are
 // placed, the scrolling layout from five units, and Refresh.
+#include "CaptionCheck.h"
 #include "FrontPanelForms.h"
 #include "LedPanelForm.h"
 #include "MainFormFixture.h"
+#include "MenuCommands.h"
 #include "PanelZQS441024PCFormUnit.h"
 #include "PanelZQS441024TCFormUnit.h"
 #include "PanelZQS441048PCFormUnit.h"
@@ -98,6 +100,39 @@ TEST_F(MainWindowPanelsTest, FiveUnitsMakeThePanelAreaScroll) {
     // The scroll box is aligned to the client area: it takes what the status bar leaves of it.
     EXPECT_EQ(Form->ScrollBox1->Height(), Form->ClientHeight() - Form->StatusBar->Height());
     EXPECT_EQ(Form->ClientWidth(), 766 + 3 + 20) << "the widest panel, and the scroll bar's 20";
+}
+
+// The window as wide as the panels of one, two and six units shows every item of the whole menu
+// bar, none behind the overflow button, in every edition; every caption reads whole and every LED
+// lies inside its panel.
+TEST_F(MainWindowPanelsTest, TheWholeMenuBarShowsAtTheWidthsOfOneTwoAndSixUnits) {
+    InstallMainMenu();
+    const struct {
+        const char* Name;
+        std::string Units;
+        int Panels;
+    } stacks[] = {
+        {"one unit", R"({"unit": 1, "model": "48RO"})", 1},
+        {"two units", R"({"unit": 1, "model": "48RO"}, {"unit": 2, "model": "24DA"})", 2},
+        {"six units", R"({"unit": 1, "model": "48RO"}, {"unit": 2, "model": "24DA"},
+                         {"unit": 3, "model": "24ZO-DC"}, {"unit": 4, "model": "24RA"},
+                         {"unit": 5, "model": "24ZO"}, {"unit": 6, "model": "48DA"})",
+         6},
+    };
+    for (const auto& stack : stacks) {
+        for (const char* edition : {"KA", "KB", "KC"}) {
+            SCOPED_TRACE(std::string(stack.Name) + ", " + edition);
+            Open(Stack(stack.Units, std::string(R"(, "firmware": ")") + edition + "\""));
+            Form->Show();
+            Activate();
+            Application->ProcessMessages();
+            EXPECT_EQ(Form->UnitPanels.size(), static_cast<size_t>(stack.Panels));
+            EXPECT_TRUE(CaptionsReadWhole(Form));
+            delete Form;
+            Form = nullptr;
+        }
+    }
+    MainMenuBuilder = nullptr;
 }
 
 // Refresh: Cancel changes nothing; OK with a switch that does not answer keeps the old panels and

@@ -12,6 +12,7 @@
 #include "TRadioButton.h"
 #include "TRadioGroup.h"
 #include "TScrollBox.h"
+#include "TShape.h"
 
 #include <QFontMetrics>
 #include <QTabBar>
@@ -220,6 +221,23 @@ TEST_F(CaptionForm, ControlsLeavingTheirParentAreReportedWithTheEdgeAndTheParent
 
     box->SetAutoScroll(false); // now the box clips
     EXPECT_EQ(3u, CheckCaptions(Form.get()).size());
+}
+
+// An LED shape that covers its whole panel paints it, and the panel clips what reaches past it;
+// one placed off the panel's corner is reported like any other control.
+TEST_F(CaptionForm, AnLedShapeCoveringItsWholePanelMayReachPastItAnotherMayNot) {
+    auto* body = Add<TPanel>(Form.get(), "Port9Panel", 10, 10, 22, 6);
+    Add<TShape>(body, "Port9Led", 0, 0, 23, 6);
+    auto* shifted = Add<TPanel>(Form.get(), "Port10Panel", 10, 30, 22, 6);
+    Add<TShape>(shifted, "Port10Led", 2, 0, 23, 6);
+    Form->Show();
+
+    const std::vector<CaptionFault> faults = CheckCaptions(Form.get());
+    ASSERT_EQ(1u, faults.size());
+    EXPECT_EQ(CaptionFault::Kind::OutsideParent, faults[0].Fault);
+    EXPECT_EQ("Port10Led", faults[0].Control);
+    EXPECT_EQ(25, faults[0].TextWidth);
+    EXPECT_EQ(22, faults[0].Room);
 }
 
 TEST_F(CaptionForm, TabsPastTheirBarAndMenuItemsBehindTheOverflowButtonAreReported) {

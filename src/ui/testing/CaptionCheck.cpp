@@ -6,6 +6,7 @@
 #include "TMainMenu.h"
 #include "TPageControl.h"
 #include "TScrollBox.h"
+#include "TShape.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -121,6 +122,13 @@ private:
         const QRect g = w->geometry();
         // A box that does not scroll clips its children at its viewport, not at its content area.
         const QRect room = box ? QRect(0, 0, box->ClientWidth(), box->ClientHeight()) : host->rect();
+        // An LED shape that covers the whole panel it lights paints that panel, which clips it: the
+        // front panels register some a pixel larger than their designed bodies (23 wide on the
+        // 24ZO's 22-wide plain-port bodies, 6 high on the 24RA's and 24DA's 5-high lower bodies),
+        // and the panel shows the LED's colour over all of itself either way.
+        if (dynamic_cast<TShape*>(child) && g.contains(room)) {
+            return;
+        }
         const QString text = ToQ(child->Caption());
         if (g.left() < 0 || g.right() > room.right()) {
             Add(CaptionFault::Kind::OutsideParent, ControlName(child), text,

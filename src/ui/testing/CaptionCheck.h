@@ -8,7 +8,8 @@
 //   button whose text runs under a control stacked above it (a field placed over the end of its
 //   label): the room is then up to that control;
 // - a control that leaves its parent's client area (children of a scrolling box excepted: they
-//   scroll into view), and a tab that lies beyond its tab bar;
+//   scroll into view; so is an LED shape that covers its whole panel, which clips it), and a tab
+//   that lies beyond its tab bar;
 // - a menu-bar item that does not fit the bar (it hides behind the overflow button).
 #pragma once
 
