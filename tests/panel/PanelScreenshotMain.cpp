@@ -1,9 +1,13 @@
-// Pictures of the main window with the six-unit mixed stack of the simulated switch, to look at:
+// Pictures of the main window, with the whole main menu, over stacks of the simulated switch, to
+// look at:
 //   xvfb-run -a ./panel_screenshots DIR
-// writes DIR/six-units.png (the window as it opens), DIR/six-units-bottom.png (its panel area
-// scrolled to the end) and DIR/six-units-detail.png (the top left, enlarged).
+// writes DIR/one-unit.png and DIR/two-units.png (the first one and two units of the mixed stack),
+// DIR/six-units.png (the six-unit mixed stack as it opens), DIR/six-units-bottom.png (its panel
+// area scrolled to the end), DIR/six-units-detail.png (the top left, enlarged) and DIR/about.png
+// (Help > About over the six units).
 // Run it with DIR as the current directory: the program keeps its SNMPv3 boot counter there.
 // Not a test: nothing here is checked automatically.
+#include "MenuCommands.h"
 #include "MessageWait.h"
 #include "SixUnitStack.h"
 #include "TApplication.h"
@@ -17,24 +21,59 @@
 #include <cstdio>
 #include <exception>
 
+namespace {
+
+// The main window shown and its panels polled twice; the caller deletes it.
+QPixmap ShowMainWindow() {
+    MainForm->Show();
+    // A second poll of every panel, then the picture.
+    WaitOnEventQueue([] { return false; }, 6000);
+    return MainForm->Widget()->window()->grab();
+}
+
+void Report(const QString& path, const QPixmap& shot) {
+    std::printf("%s %dx%d, status: %s\n", path.toLocal8Bit().constData(), shot.width(), shot.height(),
+                MainForm->StatusText().c_str());
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
     Application->Initialize(argc, argv);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString(".");
     try {
+        InstallMainMenu();
+        const struct {
+            int Count;
+            const char* Name;
+        } smaller[] = {{1, "one-unit"}, {2, "two-units"}};
+        for (const auto& stack : smaller) {
+            const std::unique_ptr<SimAgent> agent = OpenSixUnitMainWindow(stack.Count);
+            const QPixmap shot = ShowMainWindow();
+            const QString path = dir + "/" + stack.Name + ".png";
+            shot.save(path);
+            Report(path, shot);
+            delete MainForm;
+        }
+
         const std::unique_ptr<SimAgent> agent = OpenSixUnitMainWindow();
-        MainForm->Show();
-        // A second poll of every panel, then the picture.
-        WaitOnEventQueue([] { return false; }, 6000);
-        QWidget* window = MainForm->Widget()->window();
-        const QPixmap shot = window->grab();
+        const QPixmap shot = ShowMainWindow();
         shot.save(dir + "/six-units.png");
         shot.copy(0, 0, 400, 260).scaled(1200, 780).save(dir + "/six-units-detail.png");
+        Report(dir + "/six-units.png", shot);
+        QWidget* window = MainForm->Widget()->window();
         MainForm->ScrollBox1->SetVertScrollPosition(10000);
         WaitOnEventQueue([] { return false; }, 200);
         window->grab().save(dir + "/six-units-bottom.png");
-        std::printf("%s/six-units.png %dx%d, status: %s\n", dir.toLocal8Bit().constData(), shot.width(),
-                    shot.height(), MainForm->StatusText().c_str());
+
+        SetModalHook([&](TForm* form) {
+            WaitOnEventQueue([] { return false; }, 200);
+            form->Widget()->window()->grab().save(dir + "/about.png");
+            form->Close();
+        });
+        MainForm->About1Click(nullptr);
+        SetModalHook(nullptr);
         delete MainForm;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "panel_screenshots: %s\n", e.what());

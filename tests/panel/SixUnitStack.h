@@ -1,4 +1,4 @@
-// The six-unit mixed stack of the panel screenshot and the polling benchmark: 24RA, 48DA, 24ZO,
+// The six-unit mixed stack of the panel screenshots and the polling benchmark: 24RA, 48DA, 24ZO,
 // 48RO, 24DA and 24ZO-DC, each unit's LED status holding every kind of state (links up, down,
 // blinking, faulty; combo ports on copper, on SFP and without media).
 #pragma once
@@ -51,10 +51,11 @@ inline std::string SixUnitLedOctets(int number) {
     return json + "}";
 }
 
-// The stack, with the LED mode ("normal") of its two PoE units and the Port LED State.
-inline std::string SixUnitStackScenario() {
+// The stack of the first `count` units, with the LED mode ("normal") of its PoE units and the
+// Port LED State.
+inline std::string SixUnitStackScenario(int count = 6) {
     std::string units;
-    for (int n = 1; n <= 6; ++n)
+    for (int n = 1; n <= count; ++n)
         units += std::string(n > 1 ? ", " : "") + R"({"unit": )" + std::to_string(n) + R"(, "model": ")" +
                  kSixUnits[static_cast<size_t>(n - 1)].Model + R"(", "led": )" + SixUnitLedOctets(n) + "}";
     return R"({"model": "24RA", "stack_mode": "enabled", "units": [)" + units +
@@ -63,12 +64,12 @@ inline std::string SixUnitStackScenario() {
                ["1.3.6.1.4.1.746.12.11.1.13.1.0", "int", 1, "rw"]]})";
 }
 
-// The simulated switch with the stack, and the program's main window against it (SNMPv3 on the
-// agent's port), created as the program creates it but not shown yet: showing it runs the first
-// activation, which builds the six panels.
-inline std::unique_ptr<SimAgent> OpenSixUnitMainWindow() {
+// The simulated switch with the stack (its first `count` units), and the program's main window
+// against it (SNMPv3 on the agent's port), created as the program creates it but not shown yet:
+// showing it runs the first activation, which builds the panels.
+inline std::unique_ptr<SimAgent> OpenSixUnitMainWindow(int count = 6) {
     AgentOptions options;
-    options.Scenario = SixUnitStackScenario();
+    options.Scenario = SixUnitStackScenario(count);
     auto agent = std::make_unique<SimAgent>(options);
     ProgramArguments() = {"/I" + agent->Address(), "/v3", "/t" + std::to_string(agent->Port()), "/m3", "/l1",
                           "/nzqs-noauth"};

@@ -1,5 +1,6 @@
 #include "About.h"
 
+#include "CaptionCheck.h"
 #include "MainFormFixture.h"
 #include "TButton.h"
 #include "TLabel.h"
@@ -18,19 +19,25 @@ struct AboutShown {
     std::string AfterShiftAltF3;
 };
 
-// Opens the box through the About command and reads it; Shift+F3, then Shift+Alt+F3 on OK.
+// Opens the box through the About command and reads it; Shift+F3, then Shift+Alt+F3 on OK. At its
+// designed size every text of the box reads whole each time.
 AboutShown ShowAbout(TMainForm* form) {
     ModalDriver driver;
     AboutShown shown;
     driver.Then([&](TForm* box) {
         EXPECT_EQ(box, AboutForm);
+        EXPECT_EQ(AboutForm->ClientWidth(), 343);
+        EXPECT_EQ(AboutForm->ClientHeight(), 105);
         shown.Caption = AboutForm->Caption();
         shown.Label = AboutForm->AboutLabel->Caption();
         shown.Version = AboutForm->VersionLabel->Caption();
+        EXPECT_TRUE(CaptionsReadWhole(AboutForm));
         PressKey(AboutForm->BT_Ok, Qt::Key_F3, Qt::ShiftModifier);
         shown.AfterShiftF3 = AboutForm->VersionLabel->Caption();
+        EXPECT_TRUE(CaptionsReadWhole(AboutForm));
         PressKey(AboutForm->BT_Ok, Qt::Key_F3, Qt::ShiftModifier | Qt::AltModifier);
         shown.AfterShiftAltF3 = AboutForm->VersionLabel->Caption();
+        EXPECT_TRUE(CaptionsReadWhole(AboutForm));
         ClickControl(AboutForm->BT_Ok);
     });
     form->About1Click(nullptr);
