@@ -166,9 +166,8 @@ void TAclProfileForm::BT_AddClick(TObject*) {
             return;
         }
     }
-    const int name = Options.NameColumn - 1;
     for (int i = 0; i < items.Count(); ++i) {
-        if (name < items[i]->SubItems().Count() && items[i]->SubItems()[name] == NameEdit->Text()) {
+        if (Table.Request->CellText(items[i], Options.NameColumn) == NameEdit->Text()) {
             RefuseInput(NameEdit, Options.DuplicateNameText);
             return;
         }

@@ -239,15 +239,14 @@ void TAclRuleForm::ListView1Click(TObject*) {
         return;
     }
     for (size_t k = 0; k < KeyEdits.size(); ++k) {
-        KeyEdits[k]->SetText(k == 0 ? item->Caption() : item->SubItems()[static_cast<int>(k) - 1]);
+        KeyEdits[k]->SetText(Table.Request->CellText(item, static_cast<int>(k)));
     }
     RowMode();
     RowRules();
     if (VLANBaseChkBox) {
         // A text that is not a VLAN ID (an agent without the column) leaves the box unchecked.
-        const int sub = Options.VlanBasedIdColumn - 1;
         const std::optional<int> vid =
-            sub < item->SubItems().Count() ? StrictStrToInt(item->SubItems()[sub]) : std::nullopt;
+            StrictStrToInt(Table.Request->CellText(item, Options.VlanBasedIdColumn));
         VLANBaseChkBox->SetChecked(vid && *vid >= 1 && *vid <= 4094);
     }
 }
@@ -316,9 +315,7 @@ void TAclRuleForm::AddButtonClick(TObject*) {
     for (int i = 0; i < items.Count(); ++i) {
         bool same = true;
         for (size_t k = 0; k < KeyEdits.size() && same; ++k) {
-            const std::string& cell =
-                k == 0 ? items[i]->Caption() : items[i]->SubItems()[static_cast<int>(k) - 1];
-            same = KeyEdits[k]->Text() == cell;
+            same = KeyEdits[k]->Text() == Table.Request->CellText(items[i], static_cast<int>(k));
         }
         if (same) {
             RefuseInput(KeyEdits.front(), Options.DuplicateText);

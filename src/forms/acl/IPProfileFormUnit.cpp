@@ -1,5 +1,6 @@
 #include "IPProfileFormUnit.h"
 
+#include "CatalogueColumns.h"
 #include "DialogTexts.h"
 #include "FieldChecks.h"
 #include "Oid_acl.h"
@@ -15,13 +16,11 @@ namespace {
 
 using T = TIPProfileForm;
 
-enum Column : int {
-    kProfileId = 0,
-    kUserDefineMask = 17,
-    kRowStatus = 18,
-    kProfileName = 22,
-    kVlanMask = 23,
-};
+constexpr auto& kTable = Columns::IPProfileTable;
+constexpr int kUserDefineMask = ColumnOf(kTable, "User Define Mask");
+constexpr int kRowStatus = ColumnOf(kTable, "Row Status");
+constexpr int kProfileName = ColumnOf(kTable, "Profile Name");
+constexpr int kVlanMask = ColumnOf(kTable, "VLAN Mask");
 
 enum Group { kProfileGroup, kOptionGroup, kOtherGroup };
 

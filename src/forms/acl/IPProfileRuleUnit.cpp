@@ -1,5 +1,6 @@
 #include "IPProfileRuleUnit.h"
 
+#include "CatalogueColumns.h"
 #include "DialogTexts.h"
 #include "FieldChecks.h"
 #include "Oid_acl.h"
@@ -17,15 +18,11 @@ namespace {
 
 using T = TIPProfileRuleForm;
 
-// The rule table by variable.
-enum Column : int {
-    kProfileId = 0,
-    kAccessId = 1,
-    kPort = 21,
-    kRowStatus = 22,
-    kOwner = 23,
-    kVlanBasedId = 26,
-};
+// The rule table's columns the editor names.
+constexpr auto& kTable = Columns::IPProfileRuleTable;
+constexpr int kPort = ColumnOf(kTable, "Port");
+constexpr int kRowStatus = ColumnOf(kTable, "Row Status");
+constexpr int kVlanBasedId = ColumnOf(kTable, "VLAN-based ID");
 
 enum Group { kRule, kOption, kPermit, kOther };
 

@@ -1,5 +1,6 @@
 #include "VlanStaticFormUnit.h"
 
+#include "CatalogueColumns.h"
 #include "ColumnWrites.h"
 #include "DialogLayout.h"
 #include "DialogTexts.h"
@@ -22,8 +23,15 @@ namespace {
 
 using T = TVlanStaticForm;
 
-// The static VLAN table (dot1qVlanStaticTable) by variable.
-enum Column : int { kVlanId, kVlanName, kEgress, kForbidden, kUntagged, kRowStatus };
+// The static VLAN table's columns.
+constexpr auto& kTable = Columns::VlanStaticTable;
+constexpr int kVlanId = ColumnOf(kTable, "VLAN ID");
+constexpr int kVlanName = ColumnOf(kTable, "VLAN Name");
+constexpr int kEgress = ColumnOf(kTable, "Egress Ports");
+constexpr int kForbidden = ColumnOf(kTable, "Forbidden Egress Ports");
+constexpr int kUntagged = ColumnOf(kTable, "Untagged Ports");
+constexpr int kRowStatus = ColumnOf(kTable, "Row Status");
+constexpr int kNextFree = ColumnOf(Columns::VlanStaticSettings, "Next Free Local VLAN Index");
 
 struct EditColumn {
     int Column;
@@ -146,7 +154,7 @@ void TVlanStaticForm::FormCreate(TObject*) {
     });
     NextFree.Attempt([this] {
         DialogRequest& request = NextFree.CreateRequest(this, VlanStaticSettings, SVT_SV, 0);
-        request.BindStaticText(0, NextFreeLocalVlanIndex);
+        request.BindStaticText(kNextFree, NextFreeLocalVlanIndex);
         request.Mode = 0;
         NextFree.Read();
     });

@@ -1,5 +1,6 @@
 #include "IPCtrlEdtFormUnit.h"
 
+#include "CatalogueColumns.h"
 #include "DeviceFacts.h"
 #include "DialogLayout.h"
 #include "DialogTexts.h"
@@ -7,6 +8,7 @@
 #include "FieldChecks.h"
 #include "InputValidators.h"
 #include "IpCtrlFormUnit.h"
+#include "OptionItems.h"
 #include "SkipFlagScope.h"
 #include "TButton.h"
 #include "TCheckBox.h"
@@ -26,66 +28,99 @@ namespace {
 using T = TIPCtrlEdtForm;
 constexpr int kState = IpCtrlField::kStateColumn;
 
+// A column of the interface table by caption. The table of the "KC" edition is the other's with
+// "IP Directed Broadcast State" inserted before the row status, so one lookup serves both.
+consteval int Col(std::string_view caption) {
+    return ColumnOf(Columns::IpCtrlIndexTable2, caption);
+}
+constexpr int kSecondary = Col("Secondary");
+constexpr int kProxyArp = Col("Proxy ARP");
+constexpr int kLocalProxyArp = Col("Local Proxy ARP");
+constexpr int kIpv6Admin = Col("IPv6 Admin State");
+constexpr int kIpv6LinkLocalAuto = Col("IPv6 Link Local Auto State");
+constexpr int kIpv6LinkLocal = Col("IPv6 Link Local Address");
+constexpr int kIpv6Prefix = ColumnByArc(Columns::IpCtrlIndexTable2, "3.1.15"); // its caption ends in a blank
+
 // Line order, top to bottom; the check boxes of some lines carry the caption themselves.
 constexpr IpCtrlField kFields[] = {
-    {0, "Interface Name", nullptr, "%s{l12}", &T::edtInterface, nullptr, &T::CheckBox1, false},
-    {1, "IF Index", nullptr, "%i{n0x65535l5}", &T::edtIndex, nullptr, nullptr, false},
-    {2, "IP Address", nullptr, "%s{l16}", &T::edtIPAddr, nullptr, &T::CheckBox2, false},
-    {3, "Subnet Mask", nullptr, "%s{l16}", &T::edtMask, nullptr, &T::CheckBox3, false},
-    {4, "VLAN Name", nullptr, "%s{l32}", &T::edtVlan, nullptr, &T::CheckBox4, false},
-    {16, "Secondary", nullptr, nullptr, nullptr, &T::cbxSecondary, &T::CheckBox5, false},
-    {5, "Mode", nullptr, nullptr, nullptr, &T::cbxMode, &T::CheckBox6, false},
-    {6, "Admin State", nullptr, nullptr, nullptr, &T::cbxAdmin, &T::CheckBox7, false},
-    {7, "IPv4 Admin State", nullptr, nullptr, nullptr, &T::cbxIpv4Admin, &T::CheckBox8, false},
-    {8, nullptr, "DHCP Option12 State", nullptr, nullptr, &T::Option12State_ComboBox,
+    {Col("Interface Name"), "Interface Name", nullptr, "%s{l12}", &T::edtInterface, nullptr, &T::CheckBox1,
+     false},
+    {Col("Index"), "IF Index", nullptr, "%i{n0x65535l5}", &T::edtIndex, nullptr, nullptr, false},
+    {Col("IP Address"), "IP Address", nullptr, "%s{l16}", &T::edtIPAddr, nullptr, &T::CheckBox2, false},
+    {Col("IP Subnet Mask"), "Subnet Mask", nullptr, "%s{l16}", &T::edtMask, nullptr, &T::CheckBox3, false},
+    {Col("VLAN Name"), "VLAN Name", nullptr, "%s{l32}", &T::edtVlan, nullptr, &T::CheckBox4, false},
+    {kSecondary, "Secondary", nullptr, nullptr, nullptr, &T::cbxSecondary, &T::CheckBox5, false},
+    {Col("Mode"), "Mode", nullptr, nullptr, nullptr, &T::cbxMode, &T::CheckBox6, false},
+    {Col("Admin State"), "Admin State", nullptr, nullptr, nullptr, &T::cbxAdmin, &T::CheckBox7, false},
+    {Col("IPv4 Admin State"), "IPv4 Admin State", nullptr, nullptr, nullptr, &T::cbxIpv4Admin, &T::CheckBox8,
+     false},
+    {Col("DHCP Option12 State"), nullptr, "DHCP Option12 State", nullptr, nullptr, &T::Option12State_ComboBox,
      &T::CheckBox_Option12State, false},
-    {9, nullptr, "DHCP Option12 Host Name", "%s", &T::edtHostName, nullptr, &T::CheckBox_HostName, false},
-    {10, "Proxy ARP", nullptr, nullptr, nullptr, &T::ProxyARPComboBox, &T::CheckBox9, false},
-    {11, "Proxy ARP Local State", nullptr, nullptr, nullptr, &T::ProxyARPStateComboBox, &T::CheckBox10,
+    {Col("DHCP Option12 Host Name"), nullptr, "DHCP Option12 Host Name", "%s", &T::edtHostName, nullptr,
+     &T::CheckBox_HostName, false},
+    {kProxyArp, "Proxy ARP", nullptr, nullptr, nullptr, &T::ProxyARPComboBox, &T::CheckBox9, false},
+    {kLocalProxyArp, "Proxy ARP Local State", nullptr, nullptr, nullptr, &T::ProxyARPStateComboBox,
+     &T::CheckBox10, false},
+    {kIpv6Admin, "IPv6 Admin State", nullptr, nullptr, nullptr, &T::cbxIpv6Admin, &T::CheckBox11, false},
+    {kIpv6LinkLocalAuto, "IPv6 Link Local Auto State", nullptr, nullptr, nullptr, &T::IPv6AutoStateComboBox,
+     &T::CheckBox12, false},
+    {kIpv6LinkLocal, "IPv6 Link Local Address", nullptr, "%s{l32f}", &T::edtIpv6Addr, nullptr, nullptr,
      false},
-    {12, "IPv6 Admin State", nullptr, nullptr, nullptr, &T::cbxIpv6Admin, &T::CheckBox11, false},
-    {15, "IPv6 Link Local Auto State", nullptr, nullptr, nullptr, &T::IPv6AutoStateComboBox, &T::CheckBox12,
-     false},
-    {13, "IPv6 Link Local Address", nullptr, "%s{l32f}", &T::edtIpv6Addr, nullptr, nullptr, false},
-    {14, "IPv6 Link Local Prefix Length", nullptr, "%i{n0x128l3}", &T::edtIPv6Prefix, nullptr, nullptr,
-     false},
-    {17, nullptr, "DHCPv6 Client State", nullptr, nullptr, &T::ComboBox_DHCPv6State, &T::CheckBox_DHCPv6State,
-     false},
-    {18, nullptr, "DHCPv6 Client Rapid Commit", nullptr, nullptr, &T::ComboBox_DHCPv6RapidCommit,
-     &T::CheckBox_DHCPv6RapidCommit, false},
-    {19, nullptr, "IPv6 Auto Config State", nullptr, nullptr, &T::ComboBox_IPv6AutoState,
-     &T::CheckBox_IPv6AutoState, false},
-    {20, nullptr, "IPv6 Auto Config Default", nullptr, nullptr, &T::ComboBox_IPv6AutoDefault,
-     &T::CheckBox_IPv6AutoDefault, false},
-    {21, nullptr, "IP  Directed Broadcast State", nullptr, nullptr, &T::ComboBox_IPDirectedBroadcastState,
-     &T::CheckBox_IPDirectedBroadcastState, true},
+    {kIpv6Prefix, "IPv6 Link Local Prefix Length", nullptr, "%i{n0x128l3}", &T::edtIPv6Prefix, nullptr,
+     nullptr, false},
+    {Col("DHCPv6 Client State"), nullptr, "DHCPv6 Client State", nullptr, nullptr, &T::ComboBox_DHCPv6State,
+     &T::CheckBox_DHCPv6State, false},
+    {Col("DHCPv6 Client Rapid Commit"), nullptr, "DHCPv6 Client Rapid Commit", nullptr, nullptr,
+     &T::ComboBox_DHCPv6RapidCommit, &T::CheckBox_DHCPv6RapidCommit, false},
+    {Col("IPv6 Auto Config State"), nullptr, "IPv6 Auto Config State", nullptr, nullptr,
+     &T::ComboBox_IPv6AutoState, &T::CheckBox_IPv6AutoState, false},
+    {Col("IPv6 Auto Config Default"), nullptr, "IPv6 Auto Config Default", nullptr, nullptr,
+     &T::ComboBox_IPv6AutoDefault, &T::CheckBox_IPv6AutoDefault, false},
+    {Col("IP Directed Broadcast State"), nullptr, "IP  Directed Broadcast State", nullptr, nullptr,
+     &T::ComboBox_IPDirectedBroadcastState, &T::CheckBox_IPDirectedBroadcastState, true},
     {kState, "State", nullptr, nullptr, nullptr, &T::cbxState, &T::CheckBox13, false},
 };
 
+// The lines but the "KC" one and the row status stand at the same column in both tables, and the
+// row status is each table's last column.
+consteval bool SameInBothTables() {
+    for (const IpCtrlField& field : kFields) {
+        if (field.Column != kState && !field.KcOnly &&
+            Columns::IpCtrlIndexTable[field.Column].Caption !=
+                Columns::IpCtrlIndexTable2[field.Column].Caption) {
+            return false;
+        }
+    }
+    return ColumnOf(Columns::IpCtrlIndexTable, "State") == ColumnCount(Columns::IpCtrlIndexTable) - 1 &&
+           ColumnOf(Columns::IpCtrlIndexTable2, "State") == ColumnCount(Columns::IpCtrlIndexTable2) - 1;
+}
+static_assert(SameInBothTables());
+
 // Lines every activation shows: secondary, the proxy ARP lines and the IPv6 lines.
-constexpr int kShownLines[] = {16, 10, 11, 12, 15, 13, 14};
+constexpr int kShownLines[] = {kSecondary,         kProxyArp,      kLocalProxyArp, kIpv6Admin,
+                               kIpv6LinkLocalAuto, kIpv6LinkLocal, kIpv6Prefix};
 
 // Add mode: the combo boxes' first items (the new interface's defaults).
 struct StartItem {
     TComboBox* T::*Combo;
-    int Item;
+    const char* Item;
 };
 constexpr StartItem kAddStartItems[] = {
-    {&T::IPv6AutoStateComboBox, 1}, // disabled
-    {&T::cbxSecondary, 1},          // false
-    {&T::cbxMode, 0},               // other
-    {&T::cbxAdmin, 0},              // enabled
-    {&T::cbxIpv4Admin, 0},          // enabled
-    {&T::cbxIpv6Admin, 1},          // disabled
-    {&T::ProxyARPComboBox, 0},      // enabled
-    {&T::ProxyARPStateComboBox, 0}, // enabled
-    {&T::Option12State_ComboBox, 1},
-    {&T::ComboBox_DHCPv6State, 1},
-    {&T::ComboBox_IPDirectedBroadcastState, 1},
-    {&T::ComboBox_IPv6AutoDefault, 1}, // false
-    {&T::ComboBox_IPv6AutoState, 1},
+    {&T::IPv6AutoStateComboBox, "disabled"},
+    {&T::cbxSecondary, "false"},
+    {&T::cbxMode, "other"},
+    {&T::cbxAdmin, "enabled"},
+    {&T::cbxIpv4Admin, "enabled"},
+    {&T::cbxIpv6Admin, "disabled"},
+    {&T::ProxyARPComboBox, "enabled"},
+    {&T::ProxyARPStateComboBox, "enabled"},
+    {&T::Option12State_ComboBox, "disabled"},
+    {&T::ComboBox_DHCPv6State, "disabled"},
+    {&T::ComboBox_IPDirectedBroadcastState, "disabled"},
+    {&T::ComboBox_IPv6AutoDefault, "false"},
+    {&T::ComboBox_IPv6AutoState, "disabled"},
 };
-constexpr int kCreateAndGo = 3;
+constexpr const char* kCreateAndGo = "createAndGo";
 
 constexpr ButtonSpec<T> kButtons[] = {
     {&T::btnSet, "Set", &T::btnSetClick},
@@ -162,7 +197,7 @@ TIPCtrlEdtForm::TIPCtrlEdtForm(TComponent* owner)
         top += kLineHeight;
     }
     lblSecondary =
-        std::find_if(Lines.begin(), Lines.end(), [](const Line& l) { return l.Column == 16; })->Label;
+        std::find_if(Lines.begin(), Lines.end(), [](const Line& l) { return l.Column == kSecondary; })->Label;
     lblState = Lines.back().Label;
 
     edtIndex->SetEnabled(false);
@@ -222,13 +257,13 @@ void TIPCtrlEdtForm::FormActivate(TObject*) {
             control->SetEnabled(true);
         }
         for (const StartItem& start : kAddStartItems) {
-            (this->*start.Combo)->SetItemIndex(start.Item);
+            SelectOption(this->*start.Combo, start.Item);
         }
         if (kc) {
             ComboBox_IPDirectedBroadcastState->SetEnabled(true);
             CheckBox_IPDirectedBroadcastState->SetEnabled(true);
         }
-        cbxState->SetItemIndex(kCreateAndGo);
+        SelectOption(cbxState, kCreateAndGo);
         cbxState->SetEnabled(false);
         btnSet->SetCaption("Add");
     } else {
@@ -274,12 +309,10 @@ bool TIPCtrlEdtForm::CheckAddInput() {
         return RefuseInput(edtVlan, DialogText::kPleaseInputVlanName);
     }
     // A secondary interface may share the VLAN of another.
-    constexpr int kVlanNameCell = 3;
-    constexpr int kSecondaryTrue = 0;
     for (int i = 0; i < rows.Count(); ++i) {
-        const TStrings& cells = rows[i]->SubItems();
-        if (cells.Count() > kVlanNameCell && cells[kVlanNameCell] == edtVlan->Text() &&
-            cbxSecondary->ItemIndex() != kSecondaryTrue) {
+        if (IpCtrlForm->Table.Request &&
+            IpCtrlForm->Table.Request->CellText(rows[i], Col("VLAN Name")) == edtVlan->Text() &&
+            !OptionSelected(cbxSecondary, "true")) {
             return RefuseInput(edtVlan, DialogText::kVlanHasIpInterface);
         }
     }
@@ -306,7 +339,7 @@ void TIPCtrlEdtForm::btnSetClick(TObject*) {
             if (Mode == 0) {
                 list->SkipEmptyAddress(emptyAddress);
                 CheckBox13->SetChecked(true);
-                cbxState->SetItemIndex(kCreateAndGo);
+                SelectOption(cbxState, kCreateAndGo);
             }
             WriteRow(*list, request);
         },

@@ -1,5 +1,6 @@
 #include "IpCtrlFormUnit.h"
 
+#include "CatalogueColumns.h"
 #include "DeviceFacts.h"
 #include "DialogLayout.h"
 #include "DialogTexts.h"
@@ -31,8 +32,8 @@ using T = TIpCtrlForm;
 constexpr const char* kTitle = "IP Control Table";
 constexpr const char* kKcEdition = "KC";
 constexpr const char* kSystemInterface = "System";
-constexpr int kIpAddressColumn = 2;
-constexpr int kMaskColumn = 3;
+constexpr int kIpAddressColumn = ColumnOf(Columns::IpCtrlIndexTable, "IP Address");
+constexpr int kMaskColumn = ColumnOf(Columns::IpCtrlIndexTable, "IP Subnet Mask");
 
 constexpr ButtonSpec<T> kButtons[] = {
     {&T::btnRefresh, "Refresh", &T::btnRefreshClick},

@@ -414,15 +414,8 @@ void VqSNMPRequest2Edits::AddListViewRow() {
     }
 }
 
-void VqSNMPRequest2Edits::ReadSelectedRow() {
-    if (!ListView || !IsAlive(ListViewAlive)) {
-        return;
-    }
-    TListItem* item = ListView->Selected();
-    if (!item) {
-        return;
-    }
-    VqSNMPVarList& list = Request.VarList;
+std::vector<int> VqSNMPRequest2Edits::LayoutOf(const TListItem* item) const {
+    const VqSNMPVarList& list = Request.VarList;
     // A row this request added is read back from the columns it was written to. Other rows are
     // numbered as the rows are when no flag has changed since: hidden variables from column 0,
     // and the visible ones from column 0 again.
@@ -441,6 +434,30 @@ void VqSNMPRequest2Edits::ReadSelectedRow() {
             }
         }
     }
+    return columns;
+}
+
+std::string VqSNMPRequest2Edits::CellText(const TListItem* item, int variable) const {
+    if (!item || variable < 0 || variable >= Request.VarList.GetCount()) {
+        return {};
+    }
+    const int c = LayoutOf(item)[static_cast<size_t>(variable)];
+    if (c < 0 || c > item->SubItems().Count()) {
+        return {};
+    }
+    return c == 0 ? item->Caption() : item->SubItems()[c - 1];
+}
+
+void VqSNMPRequest2Edits::ReadSelectedRow() {
+    if (!ListView || !IsAlive(ListViewAlive)) {
+        return;
+    }
+    TListItem* item = ListView->Selected();
+    if (!item) {
+        return;
+    }
+    VqSNMPVarList& list = Request.VarList;
+    const std::vector<int> columns = LayoutOf(item);
     for (size_t v = 0; v < columns.size(); ++v) {
         const int c = columns[v];
         if (c < 0 || c > item->SubItems().Count()) {

@@ -88,6 +88,9 @@ public:
     void AddListViewRow();
     // The selected row back into the value texts; nothing without a selected row.
     void ReadSelectedRow();
+    // The text of the variable's cell in a row of the bound list, as this request laid that row out
+    // (a hidden column moves the cells after it); empty where the row has no such cell.
+    std::string CellText(const TListItem* item, int variable) const;
     // Value texts into the bound controls, and back; column -1 means every variable.
     void FillControls(int column);
     void CollectControls(int column);
@@ -118,6 +121,8 @@ private:
     void CollectBinding(const ControlBinding& binding, const std::string& current, std::string& octets);
     // The column of each variable in the rows this request adds: -1 for none.
     std::vector<int> CurrentLayout() const;
+    // The cell of each variable in a listed row (0 the caption, -1 none).
+    std::vector<int> LayoutOf(const TListItem* item) const;
 
     std::weak_ptr<const bool> ListViewAlive;
     int BuiltColumnCount = 0;         // the columns this request built, 0 before any

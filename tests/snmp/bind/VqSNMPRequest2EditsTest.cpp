@@ -589,6 +589,13 @@ TEST_F(VqSNMPRequest2EditsSim, TheUnitTableFillsTheListViewWithOptionTextsAndARu
         EXPECT_EQ("exist", slave->SubItems()[4]);
         EXPECT_EQ("2", absent->SubItems()[0]);
         EXPECT_EQ("no-exist", absent->SubItems()[4]);
+        // By variable, as the request laid the row out: the hidden column first, the rest after it.
+        EXPECT_EQ("48", b.Request->CellText(master, 2)) << mode;
+        EXPECT_EQ("1", b.Request->CellText(master, 0));
+        EXPECT_EQ("master", b.Request->CellText(master, 3));
+        EXPECT_EQ("no-exist", b.Request->CellText(absent, 5));
+        EXPECT_EQ("", b.Request->CellText(absent, 6)); // no such variable
+        EXPECT_EQ("", b.Request->CellText(nullptr, 0));
     }
 }
 
