@@ -250,14 +250,22 @@ void TBasicForm::BindEditRow(VqSNMPRequest2Edits* request, int column, const std
     RecordRow(column, checkBox, edit);
 }
 
-void TBasicForm::SkipUncheckedRows(VqSNMPRequest2Edits* request) {
-    VqSNMPVarList& list = request->Request.VarList;
+std::vector<int> TBasicForm::UncheckedRows(const VqSNMPRequest2Edits* request) const {
+    const VqSNMPVarList& list = request->Request.VarList;
     const int rows = std::min({RowCount, list.GetCount(), static_cast<int>(RowCheckBoxes.size())});
+    std::vector<int> unchecked;
     for (int k = std::max(list.KeyCount, 0); k < rows; ++k) {
         TControl* box = RowCheckBoxes[static_cast<size_t>(k)];
         if (box && k != ExcludedRow && !IsCheckedAndEnabled(box)) {
-            list.GetVariable(k).Access |= acInvalid;
+            unchecked.push_back(k);
         }
+    }
+    return unchecked;
+}
+
+void TBasicForm::SkipUncheckedRows(VqSNMPRequest2Edits* request) {
+    for (int k : UncheckedRows(request)) {
+        request->Request.VarList.GetVariable(k).Access |= acInvalid;
     }
 }
 

@@ -90,9 +90,11 @@ public:
     void BindEditRow(VqSNMPRequest2Edits* request, int column, const std::string& constraint, TEdit* edit,
                      TControl* checkBox);
 
-    // Flag 0x20 on every row from the request's index-column count to RowCount - 1, except rows
-    // without a check-box entry and ExcludedRow, whose check box (or radio button) is not both
-    // checked and enabled.
+    // The rows a write leaves out: every row from the request's index-column count to RowCount - 1,
+    // except rows without a check-box entry and ExcludedRow, whose check box (or radio button) is
+    // not both checked and enabled. A dialog's write carries the row without them.
+    std::vector<int> UncheckedRows(const VqSNMPRequest2Edits* request) const;
+    // Flag 0x20 on the UncheckedRows.
     void SkipUncheckedRows(VqSNMPRequest2Edits* request);
     // Flag 0x20 cleared on the variables 0 to RowCount - 1.
     void ClearSkipFlags(VqSNMPRequest2Edits* request);

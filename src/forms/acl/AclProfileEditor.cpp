@@ -1,6 +1,5 @@
 #include "AclProfileEditor.h"
 
-#include "ColumnWrites.h"
 #include "DialogLayout.h"
 #include "FieldChecks.h"
 #include "TButton.h"
@@ -31,7 +30,7 @@ constexpr int kButtonMargin = 10;
 
 TAclProfileForm::TAclProfileForm(TComponent* owner, ProfileEditorOptions options)
     : TBasicForm(owner, options.DesignWidth, options.DesignHeight), Options(std::move(options)),
-      Table(GuardStyle::None, "") {
+      Table(DialogGuard::None()) {
     // The family scales once more on top of the base's scaling: x 1.5625 in all, each product
     // truncated to whole pixels.
     if (Screen->PixelsPerInch() != 96) {
@@ -176,7 +175,7 @@ void TAclProfileForm::BT_AddClick(TObject*) {
     WriteProfile();
 }
 
-std::vector<int> TAclProfileForm::SkippedColumns() const {
+WriteCarry TAclProfileForm::RowCarry() const {
     std::vector<int> skipped;
     for (int c = KeyCount; c < RowCount; ++c) {
         TControl* control = RowControls.at(static_cast<size_t>(c));
@@ -196,38 +195,21 @@ std::vector<int> TAclProfileForm::SkippedColumns() const {
             skipped.push_back(c);
         }
     }
-    return skipped;
+    return WriteCarry::RowWithout(std::move(skipped));
 }
 
 void TAclProfileForm::WriteProfile() {
-    // A write that fails before its reply (one that cannot be built) is reported in the status
-    // line, after the table has been read again so that the read's own line does not hide it.
-    std::string failure;
-    try {
-        Table.Request->Request.Active = true;
-        SetSkipping(*Table.Request, SkippedColumns());
-    } catch (const std::exception& e) {
-        failure = e.what();
-    }
-    ReadTable();
+    // The table is read again whatever happened; a write that fails before its reply (one that
+    // cannot be built) is reported in the status line after that read.
+    Table.Write(RowCarry(), {.After = ReRead::Always});
     ResetForm();
-    if (!failure.empty()) {
-        Table.ShowFailure(failure);
-    }
 }
 
 void TAclProfileForm::BT_DeleteClick(TObject*) {
     if (!Table.Request) {
         return;
     }
-    const bool deleted = Table.Attempt([this] {
-        Table.Request->Request.Active = true;
-        RowStatusCombo->SetItemIndex(Table.StatusItems.Destroy);
-        SetOnly(*Table.Request, {Options.RowStatusColumn});
-    });
-    if (deleted) {
-        ReadTable();
-    }
+    Table.DeleteRow();
     ResetForm();
 }
 

@@ -73,9 +73,9 @@ public:
 
     void ResetForm();
     void WriteProfile();
-    // The columns a write leaves out: disabled controls, combo boxes at "none" or "other", empty
-    // masks.
-    std::vector<int> SkippedColumns() const;
+    // What a write of the profile carries: the row without its disabled controls, its combo boxes
+    // at "none" or "other" and its empty masks.
+    WriteCarry RowCarry() const;
 
 protected:
     // Binds the member's columns in order (BindEdit, BindCombo).

@@ -1,10 +1,8 @@
 #include "AclRuleEditor.h"
 
-#include "ColumnWrites.h"
 #include "DialogLayout.h"
 #include "FieldChecks.h"
 #include "PortPickerSet.h"
-#include "RequestModeScope.h"
 #include "StackingPortUitFormUnit.h"
 #include "StrictNumbers.h"
 #include "TButton.h"
@@ -18,7 +16,6 @@
 #include "UserDialogs.h"
 
 #include <algorithm>
-#include <exception>
 
 namespace {
 
@@ -46,11 +43,6 @@ constexpr int kCheckWidth = 144;
 constexpr int kValueWidth = 94;
 constexpr int kColumnWidth = 243;
 
-bool CheckedAndEnabled(const TControl* box) {
-    const auto* check = dynamic_cast<const TCheckBox*>(box);
-    return check == nullptr || (check->Checked() && check->Enabled());
-}
-
 int FieldLeft(const TAclRuleForm::FieldPlace& place) {
     return 8 + place.Column * kColumnWidth;
 }
@@ -63,7 +55,7 @@ int FieldTop(const TAclRuleForm::FieldPlace& place) {
 
 TAclRuleForm::TAclRuleForm(TComponent* owner, RuleEditorOptions options)
     : TBasicForm(owner, options.DesignWidth, options.DesignHeight), Options(std::move(options)),
-      Table(GuardStyle::None, Options.Refusal) {
+      Table(DialogGuard::Family(Options.Refusal)) {
     ButtonColumn buttons(this, "Samples", kButtonMargin);
     ButtonPanel = buttons.Panel;
     SamplesBox = buttons.Count;
@@ -90,8 +82,6 @@ TAclRuleForm::TAclRuleForm(TComponent* owner, RuleEditorOptions options)
     Table.CountLabel = SamplesBox;
     Table.StatusPanel = StatusPanelOf(StatusBar1);
     Table.StatusColumn = Options.RowStatusColumn;
-    // The request's get-done hook: every end of a read, a failed one too.
-    Table.AfterRead = [this] { DataComplete = true; };
 
     OnCreate = Bind(this, &T::FormCreate);
     OnClose = Bind(this, &T::FormClose);
@@ -140,14 +130,11 @@ void TAclRuleForm::FormCreate(TObject*) {
         // the status line; the rest of the selection goes on.
         TLVSelectItemEvent fill = ListView1->OnSelectItem;
         ListView1->OnSelectItem = [this, fill](TObject* sender, TListItem* item, bool selected) {
-            try {
-                fill(sender, item, selected);
-            } catch (const std::exception& e) {
-                Table.ShowFailure(e.what());
-            }
+            Table.Report([&] { fill(sender, item, selected); });
         };
         RowCount = request.Request.VarList.GetCount();
         KeyCount = request.Request.VarList.KeyCount;
+        ExcludedRow = Options.RowStatusColumn;
         RowCheckBoxes.clear();
         RowControls.clear();
         BindFields(request);
@@ -161,12 +148,10 @@ void TAclRuleForm::FormCreate(TObject*) {
         ResetFields();
         ListMode();
         CreationRules();
-        DataComplete = false;
         Table.Read();
         CountRows();
     });
     if (!created) {
-        DataComplete = true;
         CountRows();
     }
 }
@@ -214,16 +199,12 @@ void TAclRuleForm::ResetFields() {
 }
 
 void TAclRuleForm::GetButtonClick(TObject*) {
-    if (!DataComplete) {
-        ShowMessage(Options.Refusal);
+    if (Table.Request && !Table.MayRefresh()) {
         return;
     }
     StopButtonClick(nullptr);
     ListMode();
-    DataComplete = false;
-    if (!Table.Read()) {
-        DataComplete = true; // no read runs whose end would set it
-    }
+    Table.Read();
     ResetFields();
 }
 
@@ -271,39 +252,20 @@ bool TAclRuleForm::CheckRuleTarget() {
     return CheckPortChosen();
 }
 
-std::vector<int> TAclRuleForm::SkippedColumns() const {
-    std::vector<int> skipped;
-    for (int c = KeyCount; c < RowCount; ++c) {
-        const TControl* box = RowCheckBoxes.at(static_cast<size_t>(c));
-        if (c != Options.RowStatusColumn && box && !CheckedAndEnabled(box)) {
-            skipped.push_back(c);
-        }
-    }
+WriteCarry TAclRuleForm::RowCarry() const {
+    WriteCarry carry = WriteCarry::RowWithout(UncheckedRows(Request));
     if (VLANBaseChkBox) {
-        const int target = VLANBaseChkBox->Checked() ? Options.PortColumn : Options.VlanBasedIdColumn;
-        if (std::find(skipped.begin(), skipped.end(), target) == skipped.end()) {
-            skipped.push_back(target);
-        }
+        carry.Without(VLANBaseChkBox->Checked() ? Options.PortColumn : Options.VlanBasedIdColumn);
     }
-    return skipped;
+    return carry;
 }
 
-// One asynchronous SET without the skipped columns, then the re-read at once; the fields end
-// reset in list mode whatever happened.
-bool TAclRuleForm::WriteRow(const std::vector<int>& skipped) {
-    const bool sent = Table.Attempt([&] {
-        Table.Request->Request.Active = true;
-        SetSkipping(*Table.Request, skipped);
-    });
-    if (sent) {
-        DataComplete = false;
-        if (!Table.Read()) {
-            DataComplete = true;
-        }
-    }
+// One asynchronous SET of what the carry declares, then the re-read at once; the fields end reset
+// in list mode whatever happened.
+void TAclRuleForm::WriteRow(const WriteCarry& carry) {
+    Table.Write(carry);
     ListMode();
     ResetFields();
-    return sent;
 }
 
 void TAclRuleForm::AddButtonClick(TObject*) {
@@ -325,15 +287,14 @@ void TAclRuleForm::AddButtonClick(TObject*) {
     if (!AddAllowed()) {
         return;
     }
-    WriteRow(SkippedColumns());
+    WriteRow(RowCarry());
 }
 
 void TAclRuleForm::EditButtonClick(TObject*) {
     if (!Table.Request) {
         return;
     }
-    if (ListView1->Selected() && !DataComplete) {
-        ShowMessage(Options.Refusal);
+    if (ListView1->Selected() && !Table.MayAct()) {
         return;
     }
     if (!ValidateFields()) {
@@ -344,34 +305,26 @@ void TAclRuleForm::EditButtonClick(TObject*) {
         DeleteButtonClick(nullptr);
         return;
     }
-    std::vector<int> skipped = SkippedColumns();
+    WriteCarry carry = RowCarry();
     if (Options.EditSkipsActiveRowStatus && RowComboBox->ItemIndex() == Table.StatusItems.Active) {
-        skipped.push_back(Options.RowStatusColumn);
+        carry.Without(Options.RowStatusColumn);
     }
-    WriteRow(skipped);
+    WriteRow(carry);
 }
 
 void TAclRuleForm::DeleteButtonClick(TObject*) {
     if (!Table.Request) {
         return;
     }
-    {
-        // The destroy SET blocks until its reply or the time-out.
-        RequestModeScope blocking(*Table.Request, 0);
-        RowComboBox->SetItemIndex(Table.StatusItems.Destroy);
-        try {
-            SetOnly(*Table.Request, {Options.RowStatusColumn});
-        } catch (const std::exception& e) {
-            Table.Request->ShowStatus(e.what());
-        }
-    }
-    GetButtonClick(nullptr);
+    // The destroy SET blocks until its reply or the time-out; the table is read again whatever
+    // happened.
+    Table.DeleteRow({.Blocking = true, .After = ReRead::Always, .Report = FailureReport::Template});
+    ListMode();
     ResetFields();
 }
 
 void TAclRuleForm::StopButtonClick(TObject*) {
     Table.Stop();
-    DataComplete = true;
 }
 
 void TAclRuleForm::CloseButtonClick(TObject*) {

@@ -79,7 +79,9 @@ public:
 
     const RuleEditorOptions Options;
     TableDialogController Table;
-    bool DataComplete = false;
+    // The family's name for the table's one data-complete flag: Refresh and Edit refuse while it
+    // is clear, Stop sets it.
+    bool& DataComplete = Table.DataComplete;
 
     void FormCreate(TObject* sender);
     void GetButtonClick(TObject* sender);
@@ -96,9 +98,10 @@ public:
     void VLANBaseChkBoxClick(TObject* sender);
 
     void ResetFields();
-    // The columns a write leaves out: unchecked or disabled fields (the row status never), then the
-    // port list when the VLAN-based ID is used, else the VLAN-based ID.
-    std::vector<int> SkippedColumns() const;
+    // What a write of the row carries: the row without its unchecked or disabled fields (the row
+    // status never left out this way), and without the port list when the VLAN-based ID is used,
+    // else without the VLAN-based ID.
+    WriteCarry RowCarry() const;
 
     // Builds one field: its check box (caption, or none) and its value control, an edit or a combo
     // box, on a row of the group box; the row's Tag goes on both.
@@ -140,6 +143,6 @@ protected:
     void EnableOnly(std::initializer_list<TControl*> controls, bool enabled);
 
 private:
-    bool WriteRow(const std::vector<int>& skipped);
+    void WriteRow(const WriteCarry& carry);
     void CountRows();
 };

@@ -11,16 +11,7 @@ bool WriteThroughList(TForm* subDialog, TableDialogController* list,
         return false;
     }
     DialogRequest& request = *list->Request;
-    bool written = false;
-    if (lock == ListLock::Lock) {
-        written = list->Write([&] { write(request); });
-    } else {
-        written = list->Attempt([&] {
-            request.Request.Active = true;
-            write(request);
-            request.Get();
-        });
-    }
+    const bool written = list->Write([&] { write(request); }, {.Locks = lock == ListLock::Lock});
     if (written) {
         subDialog->Close();
     }

@@ -2,16 +2,40 @@
 
 #include "ColumnWrites.h"
 #include "DialogTexts.h"
+#include "RequestModeScope.h"
 #include "TApplication.h"
 #include "TComboBox.h"
 #include "TListView.h"
 #include "TStatusBar.h"
 #include "UserDialogs.h"
 
+#include <algorithm>
 #include <exception>
+#include <optional>
 
-TableDialogController::TableDialogController(GuardStyle guard, const char* refusal, WriteStyle write)
-    : Guard(guard), Style(write), Refusal(refusal) {}
+WriteCarry& WriteCarry::Without(int column) {
+    if (How == Kind::RowWithout && std::find(List.begin(), List.end(), column) == List.end()) {
+        List.push_back(column);
+    }
+    return *this;
+}
+
+void WriteCarry::Send(DialogRequest& request, bool refresh) const {
+    switch (How) {
+    case Kind::RowWithout:
+        SetSkipping(request, List, refresh);
+        break;
+    case Kind::Only:
+        SetOnly(request, List, refresh);
+        break;
+    case Kind::EachAlone:
+        SetEachAlone(request, List, refresh);
+        break;
+    }
+}
+
+TableDialogController::TableDialogController(DialogGuard guard, WriteStyle write)
+    : Guard(guard), Style(write) {}
 
 DialogRequest& TableDialogController::CreateRequest(TForm* owner, const MibTableRow* table, int kind,
                                                     int keyCount, bool autoSelect) {
@@ -47,52 +71,78 @@ void TableDialogController::MarkUnsupported(std::initializer_list<TControl*> wri
     }
 }
 
+bool TableDialogController::Refuses(RefuseWhen when) const {
+    const bool busy = Request && Request->Busy;
+    switch (when) {
+    case RefuseWhen::Never:
+        return false;
+    case RefuseWhen::Incomplete:
+        return !DataComplete;
+    case RefuseWhen::IncompleteOrBusy:
+        return !DataComplete || busy;
+    case RefuseWhen::Busy:
+        return busy;
+    }
+    return false;
+}
+
 bool TableDialogController::MayAct() {
     if (!Supported || !Request) {
         return false;
     }
-    const bool refused = (Guard == GuardStyle::Flag && (!DataComplete || Request->Busy)) ||
-                         (Guard == GuardStyle::Busy && Request->Busy);
-    if (refused) {
-        ShowMessage(Refusal);
+    if (Refuses(Guard.Act)) {
+        ShowMessage(Guard.Text);
+        return false;
     }
-    return !refused;
+    return true;
 }
 
 bool TableDialogController::MayRefresh() {
     if (!Supported || !Request) {
         return false;
     }
-    switch (Guard) {
-    case GuardStyle::Flag:
-        return DataComplete && !Request->Busy;
-    case GuardStyle::Busy:
-        if (Request->Busy) {
-            ShowMessage(Refusal);
-            return false;
+    if (Refuses(Guard.Refresh)) {
+        if (Guard.RefreshSays) {
+            ShowMessage(Guard.Text);
         }
-        return true;
-    case GuardStyle::None:
-        break;
+        return false;
     }
     return true;
 }
 
 bool TableDialogController::MayClose() {
-    if (Guard == GuardStyle::Flag && !DataComplete) {
-        ShowMessage(Refusal);
+    if (Refuses(Guard.Close)) {
+        ShowMessage(Guard.Text);
         return false;
     }
     return true;
 }
 
 bool TableDialogController::Attempt(const std::function<void()>& body) {
+    return Attempt(body, Failures);
+}
+
+bool TableDialogController::Report(const std::function<void()>& body) {
+    try {
+        body();
+        return true;
+    } catch (const std::exception& e) {
+        ShowFailure(e.what());
+        return false;
+    }
+}
+
+bool TableDialogController::Attempt(const std::function<void()>& body, FailureReport report) {
     try {
         body();
         return true;
     } catch (const std::exception& e) {
         Unlock();
-        ShowFailure(e.what());
+        if (report == FailureReport::Template && Request) {
+            Request->ShowStatus(e.what());
+        } else {
+            ShowFailure(e.what());
+        }
         return false;
     }
 }
@@ -102,9 +152,7 @@ bool TableDialogController::Read() {
         return false;
     }
     return Attempt([this] {
-        if (Guard == GuardStyle::Flag) {
-            DataComplete = false;
-        }
+        DataComplete = false;
         Request->Request.Active = true;
         Request->Get();
         UpdateCount();
@@ -114,41 +162,87 @@ bool TableDialogController::Read() {
     });
 }
 
-bool TableDialogController::Write(const std::function<void()>& body) {
+bool TableDialogController::Write(const std::function<void()>& body, const WritePlan& plan) {
     if (!Request) {
         return false;
     }
-    const bool written = Attempt([&] {
-        if (Guard == GuardStyle::Flag) {
-            DataComplete = false;
-        }
-        Request->Request.Active = true;
-        body();
-    });
+    // A failure is shown after an Always re-read, so that the read's own status line does not hide it.
+    std::optional<std::string> failure;
+    const bool written = Attempt(
+        [&] {
+            if (plan.Locks) {
+                DataComplete = false;
+            }
+            Request->Request.Active = true;
+            std::optional<RequestModeScope> blocking;
+            if (plan.Blocking) {
+                blocking.emplace(*Request, 0);
+            }
+            try {
+                body();
+            } catch (const std::exception& e) {
+                if (plan.After != ReRead::Always) {
+                    throw;
+                }
+                failure = e.what();
+            }
+        },
+        plan.Report);
     if (!written) {
         return false;
     }
-    return Style == WriteStyle::FrameworkReRead || Read();
+    if (failure) {
+        Unlock();
+        Read();
+        if (plan.Report == FailureReport::Template && Request) {
+            Request->ShowStatus(*failure);
+        } else {
+            ShowFailure(*failure);
+        }
+        return false;
+    }
+    if (plan.After == ReRead::Always || Style == WriteStyle::DialogReRead) {
+        return plan.Locks ? Read() : Attempt([this] {
+            Request->Get(); // the flag stays as it is; the read's end sets it all the same
+            UpdateCount();
+        });
+    }
+    return true;
 }
 
-bool TableDialogController::CreateRow(const std::vector<int>& skipped) {
+bool TableDialogController::Write(const WriteCarry& carry, const WritePlan& plan) {
+    return Write([&] { Send(carry); }, plan);
+}
+
+void TableDialogController::Send(const WriteCarry& carry) {
+    carry.Send(*Request, RefreshAfterSet());
+}
+
+void TableDialogController::CreateRow(const WriteCarry& carry) {
     StatusCombo->SetItemIndex(StatusItems.CreateAndGo);
-    return SetSkipping(*Request, skipped, RefreshAfterSet());
+    Send(carry);
 }
 
-bool TableDialogController::ChangeRow(const std::vector<int>& skipped) {
+void TableDialogController::ChangeRow(const WriteCarry& carry) {
     StatusCombo->SetItemIndex(StatusItems.Active);
-    return SetSkipping(*Request, skipped, RefreshAfterSet());
+    Send(carry);
 }
 
-bool TableDialogController::DestroyRow() {
+void TableDialogController::DestroyRow() {
     StatusCombo->SetItemIndex(StatusItems.Destroy);
-    return SetOnly(*Request, {StatusColumn}, RefreshAfterSet());
+    Send(WriteCarry::Only({StatusColumn}));
+}
+
+bool TableDialogController::DeleteRow(const WritePlan& plan) {
+    return Write([this] { DestroyRow(); }, plan);
 }
 
 void TableDialogController::Stop() {
     if (Request) {
         Request->Request.Active = false;
+    }
+    if (Guard.StopCompletes) {
+        DataComplete = true;
     }
 }
 
@@ -166,7 +260,7 @@ void TableDialogController::UpdateCount() {
 }
 
 void TableDialogController::ShowFailure(const std::string& text) {
-    if (Report == FailureReport::Template && Request) {
+    if (Failures == FailureReport::Template && Request) {
         Request->ShowStatus(text);
     } else if (StatusPanel) {
         StatusPanel->SetText(text);
@@ -185,9 +279,7 @@ void TableDialogController::ReadEnded(const VqSNMPError& error) {
 }
 
 void TableDialogController::Unlock() {
-    if (Guard == GuardStyle::Flag) {
-        DataComplete = true;
-    }
+    DataComplete = true;
 }
 
 void EndRequest(std::unique_ptr<DialogRequest>& request) {

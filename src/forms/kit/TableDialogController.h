@@ -7,10 +7,12 @@
 // A dialog holds one controller per table (the parts it does not need stay unset) and calls it
 // from its own handlers, which keep the design's names and their dialog's own checks and button
 // states:
-//   constructor:   Table.List = ...; Table.CountLabel = ...; Table.StatusPanel = ...;
+//   constructor:   Table(DialogGuard::Flag(text)); Table.List = ...; Table.CountLabel = ...;
 //   FormCreate:    Table.Attempt([&] { DialogRequest& r = Table.CreateRequest(this, table, kind, keys);
 //                                      ...bind the columns...; Table.Read(); });
-//   Set/Add/Delete: if (!Table.MayAct()) return; ...checks...; Table.Write([&] { ...SETs... });
+//   Set/Add:       if (!Table.MayAct()) return; ...checks...;
+//                  Table.Write(WriteCarry::RowWithout({...})) or Table.Write([&] { ...SETs... });
+//   Delete:        if (!Table.MayAct()) return; Table.DeleteRow();
 //   Refresh:       if (Table.MayRefresh()) Table.Read();
 //   Stop:          Table.Stop();          FormCloseQuery: canClose = Table.MayClose();
 //   FormClose:     Table.Close();
@@ -31,16 +33,43 @@ class TForm;
 class TListView;
 class TStatusPanel;
 
-enum class GuardStyle {
-    // The data-complete flag: clear from construction until the first read ends and from the
-    // start of every read or write until it ends. Set, Add, Edit and Delete refuse with the
-    // dialog's text while it is clear or the request is busy, Refresh refuses silently, and the
-    // dialog cannot be closed while it is clear (unless the user stops the read).
-    Flag,
-    // Refuse, with the dialog's text, while the request is busy; closing is always allowed.
-    Busy,
+// When an action of a dialog refuses.
+enum class RefuseWhen {
+    Never,
+    Incomplete,       // while the data-complete flag is clear
+    IncompleteOrBusy, // while the flag is clear or the request is busy
+    Busy,             // while the request is busy, whatever the flag
+};
+
+// The guard of a dialog: which of its actions refuse while a read or write runs, with which text,
+// and what Stop does to the data-complete flag. The flag itself is the controller's alone: clear
+// from construction until the first read ends and from the start of every read or write until it
+// ends (or fails); each family gives it the meaning of its own design through the guard.
+struct DialogGuard {
+    const char* Text = "";
+    RefuseWhen Act = RefuseWhen::Never;     // Set, Add, Edit, Delete: refused with the text
+    RefuseWhen Refresh = RefuseWhen::Never; // refused with the text when RefreshSays, else silently
+    bool RefreshSays = false;
+    RefuseWhen Close = RefuseWhen::Never; // refused with the text
+    bool StopCompletes = false;           // Stop sets the flag at once; otherwise the read's end does
+
+    // The dedicated-dialog pattern: acting and Refresh wait for the flag and the request, Refresh
+    // silently; the dialog cannot close before the first read ends unless the user stops it.
+    static constexpr DialogGuard Flag(const char* text) {
+        return {text,  RefuseWhen::IncompleteOrBusy, RefuseWhen::IncompleteOrBusy,
+                false, RefuseWhen::Incomplete,       false};
+    }
+    // Refuse, with the text, while the request is busy; closing is always allowed.
+    static constexpr DialogGuard Busy(const char* text) {
+        return {text, RefuseWhen::Busy, RefuseWhen::Busy, true, RefuseWhen::Never, false};
+    }
     // Act whatever the request's state.
-    None,
+    static constexpr DialogGuard None() { return {}; }
+    // The rule editors' `DataComplete`: Refresh and Edit refuse with the text while it is clear,
+    // Stop sets it, closing is always allowed.
+    static constexpr DialogGuard Family(const char* text) {
+        return {text, RefuseWhen::Incomplete, RefuseWhen::Incomplete, true, RefuseWhen::Never, true};
+    }
 };
 
 // How a write is followed by a read of the table.
@@ -49,10 +78,43 @@ enum class WriteStyle {
     FrameworkReRead, // Set(refresh 1); the framework reads the table once the SET succeeded
 };
 
+// What one write carries, declared where the write is made: the row without some columns, some
+// columns alone in one PDU, or some columns one PDU each in the given order.
+class WriteCarry {
+public:
+    static WriteCarry RowWithout(std::vector<int> skipped) { return {Kind::RowWithout, std::move(skipped)}; }
+    static WriteCarry Only(std::vector<int> columns) { return {Kind::Only, std::move(columns)}; }
+    static WriteCarry EachAlone(std::vector<int> columns) { return {Kind::EachAlone, std::move(columns)}; }
+
+    // Leaves a further column out of a row write (no effect on the other kinds' lists).
+    WriteCarry& Without(int column);
+    // The SETs; `refresh` is Set's first argument.
+    void Send(DialogRequest& request, bool refresh) const;
+    const std::vector<int>& Columns() const { return List; }
+
+private:
+    enum class Kind { RowWithout, Only, EachAlone };
+    WriteCarry(Kind kind, std::vector<int> columns) : How(kind), List(std::move(columns)) {}
+    Kind How;
+    std::vector<int> List;
+};
+
 // How a caught exception is shown in status panel 0.
 enum class FailureReport {
     Plain,    // the message itself
     Template, // inside the Get or Set template of the request's last operation
+};
+
+// How one write runs, besides what it carries.
+enum class ReRead {
+    Style,  // as the dialog's write style: its own re-read after a write that was sent, or the framework's
+    Always, // the dialog reads the table again whatever happened; a failure is shown after that read
+};
+struct WritePlan {
+    bool Blocking = false; // the SETs wait for their replies (the request's mode for the write)
+    ReRead After = ReRead::Style;
+    bool Locks = true; // the flag is cleared for the write; false: it stays as it is
+    FailureReport Report = FailureReport::Plain;
 };
 
 // Positions of the items of a hidden row-status combo box (the RowStatus list: active,
@@ -66,7 +128,7 @@ struct RowStatusItems {
 
 class TableDialogController {
 public:
-    TableDialogController(GuardStyle guard, const char* refusal, WriteStyle write = WriteStyle::DialogReRead);
+    explicit TableDialogController(DialogGuard guard, WriteStyle write = WriteStyle::DialogReRead);
     TableDialogController(const TableDialogController&) = delete;
     TableDialogController& operator=(const TableDialogController&) = delete;
 
@@ -74,7 +136,7 @@ public:
     TListView* List = nullptr;           // the report list view of the table, when it has one
     TControl* CountLabel = nullptr;      // shows the list's item count
     TStatusPanel* StatusPanel = nullptr; // panel 0: every status line and failure
-    FailureReport Report = FailureReport::Plain;
+    FailureReport Failures = FailureReport::Plain;
     // The row-status column and its hidden combo box (bound by the dialog).
     int StatusColumn = -1;
     TComboBox* StatusCombo = nullptr;
@@ -82,10 +144,9 @@ public:
     // The dialog's own steps at the end of every read (its button states), after the flag is set.
     std::function<void()> AfterRead;
 
-    const GuardStyle Guard;
+    const DialogGuard Guard;
     const WriteStyle Style;
-    const char* const Refusal;
-    bool DataComplete = false;
+    bool DataComplete = false; // the one data-complete flag of the table (see DialogGuard)
     bool Supported = true;
     std::unique_ptr<DialogRequest> Request;
 
@@ -99,8 +160,7 @@ public:
     // dialog closable. Refresh then does nothing.
     void MarkUnsupported(std::initializer_list<TControl*> writeButtons);
 
-    // The guards of the handlers. MayAct and MayClose show the refusal text when they refuse;
-    // MayRefresh refuses silently under the flag guard and with the text under the busy guard.
+    // The guards of the handlers, as the dialog's guard says.
     bool MayAct();
     bool MayRefresh();
     bool MayClose();
@@ -109,21 +169,32 @@ public:
     // flag set again) and goes to status panel 0; false then. Skip-flag and mode scopes inside the
     // body are restored before the report.
     bool Attempt(const std::function<void()>& body);
+    // Runs the body (no read or write: filling controls from a row, say); a failure goes to status
+    // panel 0 and the flag is left as it is; false then.
+    bool Report(const std::function<void()>& body);
     // Reads the table: flag cleared, request active again, Get, count; false after a failure.
     bool Read();
-    // A write: flag cleared, request active, the body (its SETs) in the frame; then, with the
-    // dialog re-read, the table is read again. False after a failure.
-    bool Write(const std::function<void()>& body);
+    // A write: flag cleared (unless the plan leaves it), request active, the body (its SETs) in the
+    // frame, blocking when the plan says so; then the table is read again as the plan says. False
+    // after a failure.
+    bool Write(const std::function<void()>& body, const WritePlan& plan = {});
+    // A write that carries what `carry` declares.
+    bool Write(const WriteCarry& carry, const WritePlan& plan = {});
     // The Set refresh argument of this dialog's write style.
     bool RefreshAfterSet() const { return Style == WriteStyle::FrameworkReRead; }
 
-    // SETs of the row through the hidden row-status combo box: createAndGo with the given columns
-    // left out; active with the given columns left out; destroy with the row status alone.
-    bool CreateRow(const std::vector<int>& skipped);
-    bool ChangeRow(const std::vector<int>& skipped);
-    bool DestroyRow();
+    // The carried SETs inside a write's body, with this dialog's refresh argument.
+    void Send(const WriteCarry& carry);
+    // SETs of the row through the hidden row-status combo box: createAndGo or active with what
+    // `carry` declares; destroy with the row status alone.
+    void CreateRow(const WriteCarry& carry);
+    void ChangeRow(const WriteCarry& carry);
+    void DestroyRow();
+    // The row-status delete: the destroy SET as a write of its own.
+    bool DeleteRow(const WritePlan& plan = {});
 
-    // Stop: the running walk ends at its next reply (its rows so far stay, the flag is set again).
+    // Stop: the running walk ends at its next reply (its rows so far stay); the flag is set at once
+    // when the guard says so, otherwise by the walk's end.
     void Stop();
     // The close clean-up: the selected row unselected, the read stopped and waited for (bounded),
     // the request destroyed.
@@ -134,6 +205,8 @@ public:
     void ShowFailure(const std::string& text);
 
 private:
+    bool Refuses(RefuseWhen when) const;
+    bool Attempt(const std::function<void()>& body, FailureReport report);
     void ReadEnded(const VqSNMPError& error);
     void Unlock();
 };

@@ -1,7 +1,6 @@
 #include "VlanStaticFormUnit.h"
 
 #include "CatalogueColumns.h"
-#include "ColumnWrites.h"
 #include "DialogLayout.h"
 #include "DialogTexts.h"
 #include "FieldChecks.h"
@@ -50,9 +49,6 @@ const std::vector<PortListColumn> kPortColumns = {
 constexpr int kFirstVlanId = 2;
 constexpr int kLastVlanId = 4094;
 
-// A change: one SET per column, in this order.
-const std::vector<int> kSetOrder = {kEgress, kForbidden, kUntagged, kRowStatus, kVlanName};
-
 constexpr ButtonSpec<T> kButtons[] = {
     {&T::RefreshBtn, "Refresh", &T::RefreshBtnClick},
     {&T::SetBtn, "Set", &T::SetBtnClick},
@@ -89,8 +85,7 @@ template <class C> C* Place(TForm* form, TControl* parent, int left, int top, in
 } // namespace
 
 TVlanStaticForm::TVlanStaticForm(TComponent* owner)
-    : TForm(owner), Table(GuardStyle::Flag, DialogText::kGetDataNotComplete),
-      NextFree(GuardStyle::None, DialogText::kGetDataNotComplete) {
+    : TForm(owner), Table(DialogGuard::Flag(DialogText::kGetDataNotComplete)), NextFree(DialogGuard::None()) {
     DesignDialog(this, kDesignWidth, kDesignHeight);
     SetCaption("VLAN Static Form");
 
@@ -216,7 +211,8 @@ void TVlanStaticForm::SetBtnClick(TObject*) {
     if (!LV_dot1qVlanStaticEntry->Selected() || !Table.MayAct()) {
         return;
     }
-    if (Table.Write([this] { SetEachAlone(*Table.Request, kSetOrder); })) {
+    // A change: one SET per column, in this order.
+    if (Table.Write(WriteCarry::EachAlone({kEgress, kForbidden, kUntagged, kRowStatus, kVlanName}))) {
         ClearEditControls();
     }
     ShowNoSelectionButtons();
@@ -235,15 +231,15 @@ void TVlanStaticForm::AddBtnClick(TObject*) {
     if (!CheckNumberText(ED_VLANID, kFirstVlanId, kLastVlanId)) {
         return;
     }
-    std::vector<int> firstSkipped = {kForbidden};
+    WriteCarry row = WriteCarry::RowWithout({kForbidden});
     if (ED_VLANName->Text().empty()) {
-        firstSkipped.push_back(kVlanName);
+        row.Without(kVlanName);
     }
     // The new row with its name (when given), egress and untagged ports, then its forbidden ports
     // alone, even when none is chosen.
     if (Table.Write([&] {
-            Table.CreateRow(firstSkipped);
-            SetOnly(*Table.Request, {kForbidden});
+            Table.CreateRow(row);
+            Table.Send(WriteCarry::Only({kForbidden}));
         })) {
         ClearEditControls();
     }
@@ -253,7 +249,7 @@ void TVlanStaticForm::DeleteBtnClick(TObject*) {
     if (!Table.MayAct()) {
         return;
     }
-    if (Table.Write([this] { Table.DestroyRow(); })) {
+    if (Table.DeleteRow()) {
         ClearEditControls();
     }
     ShowNoSelectionButtons();

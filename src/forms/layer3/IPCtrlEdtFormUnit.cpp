@@ -9,7 +9,6 @@
 #include "InputValidators.h"
 #include "IpCtrlFormUnit.h"
 #include "OptionItems.h"
-#include "SkipFlagScope.h"
 #include "TButton.h"
 #include "TCheckBox.h"
 #include "TComboBox.h"
@@ -335,21 +334,19 @@ void TIPCtrlEdtForm::btnSetClick(TObject*) {
     WriteThroughList(
         this, &list->Table,
         [&](DialogRequest& request) {
-            SkipFlagScope emptyAddress(request.Request);
             if (Mode == 0) {
-                list->SkipEmptyAddress(emptyAddress);
                 CheckBox13->SetChecked(true);
                 SelectOption(cbxState, kCreateAndGo);
             }
-            WriteRow(*list, request);
+            // Only the ticked, enabled lines are written; the rows are the list dialog's. An add
+            // leaves the address and mask out when both are empty (an interface by DHCP, say).
+            WriteCarry carry = WriteCarry::RowWithout(list->UncheckedRows(&request));
+            if (Mode == 0 && IsEmpty(edtIPAddr) && IsEmpty(edtMask)) {
+                carry.Without(Col("IP Address")).Without(Col("IP Subnet Mask"));
+            }
+            list->Table.Send(carry);
         },
         ListLock::Leave);
-}
-
-void TIPCtrlEdtForm::WriteRow(TIpCtrlForm& list, VqSNMPRequest2Edits& request) {
-    // Only the ticked, enabled lines are written; the rows are the list dialog's.
-    TBasicForm::SkippedRows unticked(&list, &request);
-    request.Set(false, true);
 }
 
 void TIPCtrlEdtForm::btnCloseClick(TObject*) {

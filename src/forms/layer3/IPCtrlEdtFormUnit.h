@@ -114,7 +114,6 @@ private:
     std::vector<Line> Lines; // in line order
     void ShowLine(int column);
     bool CheckAddress();
-    void WriteRow(TIpCtrlForm& list, VqSNMPRequest2Edits& request);
 };
 
 // Set by the IP interface dialog when it creates this one.

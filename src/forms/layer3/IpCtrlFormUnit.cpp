@@ -1,6 +1,5 @@
 #include "IpCtrlFormUnit.h"
 
-#include "CatalogueColumns.h"
 #include "DeviceFacts.h"
 #include "DialogLayout.h"
 #include "DialogTexts.h"
@@ -8,8 +7,6 @@
 #include "IPCtrlEdtFormUnit.h"
 #include "ModelTables.h"
 #include "Oid_l3.h"
-#include "RequestModeScope.h"
-#include "SkipFlagScope.h"
 #include "TButton.h"
 #include "TCheckBox.h"
 #include "TComboBox.h"
@@ -32,8 +29,6 @@ using T = TIpCtrlForm;
 constexpr const char* kTitle = "IP Control Table";
 constexpr const char* kKcEdition = "KC";
 constexpr const char* kSystemInterface = "System";
-constexpr int kIpAddressColumn = ColumnOf(Columns::IpCtrlIndexTable, "IP Address");
-constexpr int kMaskColumn = ColumnOf(Columns::IpCtrlIndexTable, "IP Subnet Mask");
 
 constexpr ButtonSpec<T> kButtons[] = {
     {&T::btnRefresh, "Refresh", &T::btnRefreshClick},
@@ -51,7 +46,7 @@ constexpr int kDesignHeight = 475;
 
 TIpCtrlForm::TIpCtrlForm(TComponent* owner)
     : TBasicForm(owner, kDesignWidth, kDesignHeight),
-      Table(GuardStyle::Flag, DialogText::kGetDataNotComplete) {
+      Table(DialogGuard::Flag(DialogText::kGetDataNotComplete)) {
     SetCaption("IP Control Form");
     ButtonColumn buttons(this, "Samples");
     pnlBtn = buttons.Panel;
@@ -197,18 +192,8 @@ void TIpCtrlForm::btnDelClick(TObject*) {
         ShowMessage(DialogText::kSystemInterfaceUndeletable);
         return;
     }
-    Table.Write([this] {
-        RequestModeScope blocking(*Table.Request, 0);
-        Table.DestroyRow();
-    });
+    Table.DeleteRow({.Blocking = true});
     btnDel->SetEnabled(false);
-}
-
-void TIpCtrlForm::SkipEmptyAddress(SkipFlagScope& scope) {
-    if (IPCtrlEdtForm->edtIPAddr->Text().empty() && IPCtrlEdtForm->edtMask->Text().empty()) {
-        scope.Skip(kIpAddressColumn);
-        scope.Skip(kMaskColumn);
-    }
 }
 
 void TIpCtrlForm::btnStopClick(TObject*) {

@@ -11,7 +11,6 @@
 #include "TListView.h"
 #include "TableDialogController.h"
 
-class SkipFlagScope;
 class TButton;
 class TLabel;
 class TPanel;
@@ -56,8 +55,6 @@ public:
     void FormClose(TObject* sender, TCloseAction& action);
 
     void OpenEditDialog();
-    // Leaves the address and mask out of an add when both are empty (an interface by DHCP, say).
-    void SkipEmptyAddress(SkipFlagScope& scope);
 };
 
 // The dialog while its menu command shows it; its edit dialog reaches it through this.

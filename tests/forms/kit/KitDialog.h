@@ -22,8 +22,9 @@ inline constexpr const char* kServerEntry = "1.3.6.1.4.1.746.12.85.1.3.1.1";
 struct KitDialog {
     enum Column : int { kIndex, kRowStatus, kAddress, kPriority };
 
-    explicit KitDialog(GuardStyle guard = GuardStyle::Flag, WriteStyle write = WriteStyle::DialogReRead)
-        : Table(guard, "Get data not complete", write) {
+    explicit KitDialog(DialogGuard guard = DialogGuard::Flag("Get data not complete"),
+                       WriteStyle write = WriteStyle::DialogReRead)
+        : Table(guard, write) {
         Form.reset(CreateForm<TForm>(nullptr));
         DesignDialog(Form.get(), 500, 400);
         Buttons = std::make_unique<ButtonColumn>(Form.get(), "Samples");

@@ -28,8 +28,10 @@ std::vector<std::string> Column(TListView* list, int subItem) {
 } // namespace
 
 TEST(TableController, GuardMatrix) {
+    constexpr const char* kText = "Get data not complete";
     struct Case {
-        GuardStyle Guard;
+        const char* Name;
+        DialogGuard Guard;
         bool Complete;
         bool Busy;
         bool Act;     // Set, Add, Edit, Delete go ahead (else the refusal box)
@@ -38,17 +40,37 @@ TEST(TableController, GuardMatrix) {
         bool Close; // the dialog may close (else the refusal box)
     };
     const Case cases[] = {
-        {GuardStyle::Flag, false, false, false, false, false, false},
-        {GuardStyle::Flag, false, true, false, false, false, false},
-        {GuardStyle::Flag, true, true, false, false, false, true},
-        {GuardStyle::Flag, true, false, true, true, false, true},
-        {GuardStyle::Busy, false, true, false, false, true, true},
-        {GuardStyle::Busy, false, false, true, true, false, true},
-        {GuardStyle::None, false, true, true, true, false, true},
+        {"flag", DialogGuard::Flag(kText), false, false, false, false, false, false},
+        {"flag", DialogGuard::Flag(kText), false, true, false, false, false, false},
+        {"flag", DialogGuard::Flag(kText), true, true, false, false, false, true},
+        {"flag", DialogGuard::Flag(kText), true, false, true, true, false, true},
+        {"busy", DialogGuard::Busy(kText), false, true, false, false, true, true},
+        {"busy", DialogGuard::Busy(kText), false, false, true, true, false, true},
+        {"none", DialogGuard::None(), false, true, true, true, false, true},
+        // The rule editors' DataComplete: the flag alone counts, Refresh says so, Close never refuses.
+        {"family", DialogGuard::Family(kText), false, false, false, false, true, true},
+        {"family", DialogGuard::Family(kText), true, true, true, true, false, true},
+        // A guard set per action: acting refuses on the busy request alone, Refresh never, Close on
+        // the flag.
+        {"mixed",
+         {kText, RefuseWhen::Busy, RefuseWhen::Never, false, RefuseWhen::Incomplete, false},
+         false,
+         false,
+         true,
+         true,
+         false,
+         false},
+        {"mixed",
+         {kText, RefuseWhen::Busy, RefuseWhen::Never, false, RefuseWhen::Incomplete, false},
+         true,
+         true,
+         false,
+         true,
+         false,
+         true},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message()
-                     << static_cast<int>(c.Guard) << " complete " << c.Complete << " busy " << c.Busy);
+        SCOPED_TRACE(testing::Message() << c.Name << " complete " << c.Complete << " busy " << c.Busy);
         KitDialog dialog(c.Guard);
         dialog.Table.CreateRequest(dialog.Form.get(), DnsStaticNameServerTable, MVT_UMV, 1);
         dialog.Table.DataComplete = c.Complete;
@@ -158,13 +180,14 @@ TEST_F(TableControllerSim, RowStatusWritesCarryTheItemsTheTableNames) {
     const std::string entry = kServerEntry;
 
     dialog.Area.List->SetSelected(dialog.Area.List->Items()[1]);
-    ASSERT_TRUE(dialog.Table.Write([&] { dialog.Table.DestroyRow(); }));
+    ASSERT_TRUE(dialog.Table.DeleteRow());
     ASSERT_TRUE(dialog.WaitRead());
     dialog.Area.List->SetSelected(nullptr);
     dialog.Index->SetText("7");
     dialog.Address->SetText("10.0.0.7");
     dialog.Priority->SetItemIndex(1);
-    ASSERT_TRUE(dialog.Table.Write([&] { dialog.Table.CreateRow({KitDialog::kPriority}); }));
+    ASSERT_TRUE(
+        dialog.Table.Write([&] { dialog.Table.CreateRow(WriteCarry::RowWithout({KitDialog::kPriority})); }));
     ASSERT_TRUE(dialog.WaitRead());
 
     EXPECT_EQ(SetPdus(), (std::vector<std::vector<SimVarBind>>{
@@ -177,9 +200,67 @@ TEST_F(TableControllerSim, RowStatusWritesCarryTheItemsTheTableNames) {
     }
 }
 
+TEST_F(TableControllerSim, EachWriteCarriesWhatItDeclares) {
+    KitDialog dialog;
+    dialog.Open();
+    ASSERT_TRUE(dialog.WaitRead());
+    dialog.Area.List->SetSelected(dialog.Area.List->Items()[1]);
+    dialog.Address->SetText("10.0.0.9");
+    dialog.Status->SetItemIndex(0); // active
+    Agent().ClearSetLog();
+    const std::string entry = kServerEntry;
+    const SimVarBind address{entry + ".3.2", {"64", "10.0.0.9"}};
+    const SimVarBind active{entry + ".2.2", SimValue::Int(1)};
+
+    const WriteCarry writes[] = {
+        WriteCarry::Only({KitDialog::kAddress}),
+        WriteCarry::RowWithout({KitDialog::kPriority})
+            .Without(KitDialog::kRowStatus)
+            .Without(KitDialog::kPriority),
+        WriteCarry::EachAlone({KitDialog::kRowStatus, KitDialog::kAddress}),
+    };
+    for (const WriteCarry& carry : writes) {
+        dialog.Area.List->SetSelected(dialog.Area.List->Items()[1]);
+        dialog.Address->SetText("10.0.0.9");
+        dialog.Status->SetItemIndex(0);
+        ASSERT_TRUE(dialog.Table.Write(carry));
+        ASSERT_TRUE(dialog.WaitRead());
+    }
+    EXPECT_EQ(SetPdus(), (std::vector<std::vector<SimVarBind>>{{address}, {address}, {active}, {address}}));
+}
+
+TEST_F(TableControllerSim, AWriteReadAgainWhateverHappenedShowsItsFailureAfterTheRead) {
+    KitDialog dialog;
+    DialogRequest& request = dialog.Open();
+    ASSERT_TRUE(dialog.WaitRead());
+    request.Mode = 0; // blocking: the read has ended when Write returns
+    const int readsBefore = dialog.ReadsEnded;
+    EXPECT_FALSE(dialog.Table.Write([] { throw std::runtime_error("the write could not be built"); },
+                                    {.After = ReRead::Always}));
+    EXPECT_EQ(dialog.ReadsEnded, readsBefore + 1);
+    EXPECT_EQ(dialog.StatusText(), "the write could not be built");
+    EXPECT_TRUE(dialog.Table.DataComplete);
+    EXPECT_TRUE(Agent().SetLog().empty());
+}
+
+TEST_F(TableControllerSim, StopSetsTheFlagAtOnceOnlyWhereTheGuardSaysSo) {
+    for (const bool family : {false, true}) {
+        SCOPED_TRACE(family ? "family" : "flag");
+        Agent().SetDelay(kServerEntry, 300, SimOp::Next);
+        KitDialog dialog(family ? DialogGuard::Family("Get data not complete.")
+                                : DialogGuard::Flag("Get data not complete"));
+        dialog.Open();
+        EXPECT_FALSE(dialog.Table.DataComplete);
+        dialog.Table.Stop();
+        EXPECT_EQ(dialog.Table.DataComplete, family);
+        ASSERT_TRUE(dialog.WaitRead());
+        EXPECT_TRUE(dialog.Table.DataComplete);
+    }
+}
+
 TEST_F(TableControllerSim, AFailedSetUnlocksADialogThatWaitsForTheFrameworkReRead) {
     Agent().InjectError(kServerEntry, "genErr", SimOp::Set);
-    KitDialog dialog(GuardStyle::Flag, WriteStyle::FrameworkReRead);
+    KitDialog dialog(DialogGuard::Flag("Get data not complete"), WriteStyle::FrameworkReRead);
     dialog.Open();
     ASSERT_TRUE(dialog.WaitRead());
     dialog.Area.List->SetSelected(dialog.Area.List->Items()[0]);
