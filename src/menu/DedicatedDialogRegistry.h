@@ -3,24 +3,18 @@
 // is built; a command whose dialog is not registered cannot run, and its menu item is disabled.
 #pragma once
 
-#include "TForm.h"
+#include "DialogClassRegistrar.h"
 
 #include <functional>
 #include <map>
 #include <string>
 #include <string_view>
-#include <type_traits>
 #include <vector>
 
 struct MenuEntry;
 
-class DedicatedDialogRegistry {
+class DedicatedDialogRegistry final : public DialogClassRegistrar {
 public:
-    // Constructs the dialog with its owner and the command's further argument (0 when it has none);
-    // null when no dialog could be made.
-    using Factory = std::function<TForm*(TComponent* owner, int argument)>;
-    // Writes the class's exported instance pointer (null clears it).
-    using InstanceSetter = std::function<void(TForm* dialog)>;
     // Shows a DDM dialog for the device address at the screen scale, and deletes it.
     using DdmBuilderFunction = std::function<void(const std::string& address, double scale)>;
 
@@ -29,9 +23,8 @@ public:
         InstanceSetter SetInstance; // empty for a class without an instance pointer
     };
 
-    void Register(std::string className, Factory create, InstanceSetter setInstance = {});
-    // T's constructor takes (owner) or (owner, argument); instance is the class's exported pointer.
-    template <class T> void Register(std::string className, T*& instance);
+    using DialogClassRegistrar::Register;
+    void Register(std::string className, Factory create, InstanceSetter setInstance = {}) override;
     void RegisterDdmBuilder(std::string builderName, DdmBuilderFunction build);
 
     const DialogClass* FindClass(std::string_view className) const;
@@ -49,16 +42,3 @@ private:
 
 // Every dialog class and DDM builder that the menu's commands name, sorted, each once.
 std::vector<std::string> MenuDialogNames();
-
-template <class T> void DedicatedDialogRegistry::Register(std::string className, T*& instance) {
-    Register(
-        std::move(className),
-        [](TComponent* owner, int argument) -> TForm* {
-            if constexpr (std::is_constructible_v<T, TComponent*, int>) {
-                return CreateForm<T>(owner, argument);
-            } else {
-                return CreateForm<T>(owner);
-            }
-        },
-        [&instance](TForm* dialog) { instance = static_cast<T*>(dialog); });
-}

@@ -1,18 +1,16 @@
 #include "DedicatedDialogs.h"
 
+#include "AclDialogs.h"
 #include "DDMDialogs.h"
 #include "DedicatedDialogRegistry.h"
-#include "IPProfileFormUnit.h"
-#include "IPProfileRuleUnit.h"
-#include "IpCtrlFormUnit.h"
+#include "Layer2Dialogs.h"
+#include "Layer3Dialogs.h"
 #include "MenuEntry.h"
-#include "VlanStaticFormUnit.h"
 
 void RegisterDedicatedDialogs(DedicatedDialogRegistry& registry) {
-    registry.Register("TVlanStaticForm", VlanStaticForm);
-    registry.Register("TIpCtrlForm", IpCtrlForm);
-    registry.Register("TIPProfileRuleForm", IPProfileRuleForm);
-    registry.Register("TIPProfileForm", IPProfileForm);
+    RegisterLayer2Dialogs(registry);
+    RegisterLayer3Dialogs(registry);
+    RegisterAclDialogs(registry);
     registry.RegisterDdmBuilder(DdmBuilderName(DdmBuilder::ShowDDMInformationSettings),
                                 ShowDDMInformationSettings);
     registry.RegisterDdmBuilder(DdmBuilderName(DdmBuilder::ShowDDMStatusTable), ShowDDMStatusTable);

@@ -1,6 +1,6 @@
-// The words of the dedicated dialogs, byte for byte as the program shows them (their typos and
-// blanks included). Every dialog names its message texts from here, so that a text shared by
-// several dialogs is spelled once and a reader finds a dialog's words in one place.
+// The words the dedicated dialogs share, byte for byte as the program shows them (their typos and
+// blanks included): the guards' variants, the unknown model, the address checks and the texts of
+// a family (the ACL rule and profile editors). A text only one dialog uses lives in its unit.
 #pragma once
 
 namespace DialogText {
@@ -18,16 +18,6 @@ inline constexpr const char* kUnsupportedModel = "Unsupported model";
 
 // Address checks. "Please input a valid IP." is CheckIPv4Text's own (InputValidators.h).
 inline constexpr const char* kInvalidSubnetMask = "Please input valid Subnet Mask.";
-
-// Static VLANs.
-inline constexpr const char* kPleaseInputVlanId = "Please input VLAN ID.";
-
-// IP interfaces.
-inline constexpr const char* kPleaseInputInterfaceName = "Please input Interface Name.";
-inline constexpr const char* kDifferentInterfaceName = "Please input different Interface Name.";
-inline constexpr const char* kPleaseInputVlanName = "Please input a VLAN name.";
-inline constexpr const char* kVlanHasIpInterface = "The VLAN already has a IP Interface.";
-inline constexpr const char* kSystemInterfaceUndeletable = "The system IP interface can't be deleted.";
 
 // ACL rule editors.
 inline constexpr const char* kMaskIdMustBeSet = "Mask ID must be set.";

@@ -46,6 +46,7 @@ const std::vector<PortListColumn> kPortColumns = {
     {kForbidden, "Forbidden Egress Ports"},
     {kUntagged, "Untagged Ports"},
 };
+constexpr const char* kPleaseInputVlanId = "Please input VLAN ID.";
 constexpr int kFirstVlanId = 2;
 constexpr int kLastVlanId = 4094;
 
@@ -223,7 +224,7 @@ void TVlanStaticForm::AddBtnClick(TObject*) {
         return;
     }
     if (ED_VLANID->Text().empty()) {
-        RefuseInput(ED_VLANID, DialogText::kPleaseInputVlanId);
+        RefuseInput(ED_VLANID, kPleaseInputVlanId);
         return;
     }
     // Text put into the edit by code has not passed its constraint: the ID is checked here, before

@@ -27,6 +27,11 @@ namespace {
 using T = TIPCtrlEdtForm;
 constexpr int kState = IpCtrlField::kStateColumn;
 
+constexpr const char* kPleaseInputInterfaceName = "Please input Interface Name.";
+constexpr const char* kDifferentInterfaceName = "Please input different Interface Name.";
+constexpr const char* kPleaseInputVlanName = "Please input a VLAN name.";
+constexpr const char* kVlanHasIpInterface = "The VLAN already has a IP Interface.";
+
 // A column of the interface table by caption. The table of the "KC" edition is the other's with
 // "IP Directed Broadcast State" inserted before the row status, so one lookup serves both.
 consteval int Col(std::string_view caption) {
@@ -293,7 +298,7 @@ bool TIPCtrlEdtForm::CheckAddInput() {
         return false;
     }
     if (IsEmpty(edtInterface)) {
-        return RefuseInput(edtInterface, DialogText::kPleaseInputInterfaceName);
+        return RefuseInput(edtInterface, kPleaseInputInterfaceName);
     }
     if (!IpCtrlForm) {
         return true; // no list to compare with: Set closes without writing
@@ -301,18 +306,18 @@ bool TIPCtrlEdtForm::CheckAddInput() {
     TListItems& rows = IpCtrlForm->ListView1->Items();
     for (int i = 0; i < rows.Count(); ++i) {
         if (rows[i]->Caption() == edtInterface->Text()) {
-            return RefuseInput(edtInterface, DialogText::kDifferentInterfaceName);
+            return RefuseInput(edtInterface, kDifferentInterfaceName);
         }
     }
     if (IsEmpty(edtVlan)) {
-        return RefuseInput(edtVlan, DialogText::kPleaseInputVlanName);
+        return RefuseInput(edtVlan, kPleaseInputVlanName);
     }
     // A secondary interface may share the VLAN of another.
     for (int i = 0; i < rows.Count(); ++i) {
         if (IpCtrlForm->Table.Request &&
             IpCtrlForm->Table.Request->CellText(rows[i], Col("VLAN Name")) == edtVlan->Text() &&
             !OptionSelected(cbxSecondary, "true")) {
-            return RefuseInput(edtVlan, DialogText::kVlanHasIpInterface);
+            return RefuseInput(edtVlan, kVlanHasIpInterface);
         }
     }
     return true;

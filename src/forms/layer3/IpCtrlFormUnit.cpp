@@ -29,6 +29,7 @@ using T = TIpCtrlForm;
 constexpr const char* kTitle = "IP Control Table";
 constexpr const char* kKcEdition = "KC";
 constexpr const char* kSystemInterface = "System";
+constexpr const char* kSystemInterfaceUndeletable = "The system IP interface can't be deleted.";
 
 constexpr ButtonSpec<T> kButtons[] = {
     {&T::btnRefresh, "Refresh", &T::btnRefreshClick},
@@ -189,7 +190,7 @@ void TIpCtrlForm::btnDelClick(TObject*) {
         return;
     }
     if (row->Caption() == kSystemInterface) {
-        ShowMessage(DialogText::kSystemInterfaceUndeletable);
+        ShowMessage(kSystemInterfaceUndeletable);
         return;
     }
     Table.DeleteRow({.Blocking = true});

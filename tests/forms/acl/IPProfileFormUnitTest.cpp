@@ -4,7 +4,6 @@
 #include "CaptionCheck.h"
 #include "DialogLayout.h"
 #include "FormsSimTest.h"
-#include "MenuCommandRun.h"
 #include "TButton.h"
 #include "TComboBox.h"
 #include "TEdit.h"
@@ -19,6 +18,7 @@
 namespace {
 
 constexpr const char* kTitle = "ACL IPv4 Profile";
+constexpr const char* kCommand = "IPMaskInformation1Click";
 const std::string kEntry = "1.3.6.1.4.1.746.12.9.2.2.1";
 
 std::string Oid(int arc, const std::string& instance) {
@@ -39,15 +39,6 @@ protected:
         FormsSimTest::SetUp();
         Agent().LoadScenario(kIpProfileScenario);
     }
-    void Run(const std::function<void(TIPProfileForm*)>& test) {
-        OpenAsMenu<TIPProfileForm>(IPProfileForm, kTitle, [&](TIPProfileForm* d) {
-            Agent().ClearSetLog();
-            test(d);
-            if (d->Modal() && d->ModalResult() == mrNone) {
-                ClickControl(d->CloseButton);
-            }
-        });
-    }
     static std::vector<std::string> Ids(TIPProfileForm* d) {
         std::vector<std::string> ids;
         for (int i = 0; i < d->ListView1->Items().Count(); ++i) {
@@ -67,7 +58,7 @@ protected:
 // At its designed size every caption reads whole, with nothing selected and with a profile whose
 // options enable the dependent fields.
 TEST_F(IpProfileSim, EveryCaptionReadsWholeAtTheDesignedSize) {
-    Run([&](TIPProfileForm* d) {
+    RunDialog<TIPProfileForm>(kCommand, IPProfileForm, [&](TIPProfileForm* d) {
         EXPECT_EQ(d->Width(), 741);
         EXPECT_EQ(d->Height(), 674);
         EXPECT_TRUE(CaptionsReadWhole(d));
@@ -77,7 +68,7 @@ TEST_F(IpProfileSim, EveryCaptionReadsWholeAtTheDesignedSize) {
 }
 
 TEST_F(IpProfileSim, OpensWithTheProfilesReadBeforeItShows) {
-    Run([&](TIPProfileForm* d) {
+    RunDialog<TIPProfileForm>(kCommand, IPProfileForm, [&](TIPProfileForm* d) {
         EXPECT_EQ(d->Caption(), std::string(kTitle) + ": " + Agent().Address());
         EXPECT_EQ(d->ListView1->Columns().Count(), 24);
         EXPECT_EQ(Ids(d), (std::vector<std::string>{"1", "2"}));
@@ -100,7 +91,7 @@ TEST_F(IpProfileSim, OpensWithTheProfilesReadBeforeItShows) {
 }
 
 TEST_F(IpProfileSim, AddSendsTheEnabledFieldsWithTheirMasksAndLeavesOutNoneOtherAndEmptyMasks) {
-    Run([&](TIPProfileForm* d) {
+    RunDialog<TIPProfileForm>(kCommand, IPProfileForm, [&](TIPProfileForm* d) {
         FillNewProfile(d);
         ChooseComboItem(d->cbbVlan, 0);
         d->edtVLANMask->SetText("0FFF");
@@ -137,7 +128,7 @@ TEST_F(IpProfileSim, AddSendsTheEnabledFieldsWithTheirMasksAndLeavesOutNoneOther
 }
 
 TEST_F(IpProfileSim, AnEmptyUserMaskIsLeftOutWhileTheProtocolIdIsSent) {
-    Run([&](TIPProfileForm* d) {
+    RunDialog<TIPProfileForm>(kCommand, IPProfileForm, [&](TIPProfileForm* d) {
         FillNewProfile(d);
         ChooseComboItem(d->cbbUseProType, 5);
         ChooseComboItem(d->cbbProOption, 0);
@@ -189,7 +180,7 @@ TEST_F(IpProfileSim, AddRefusalsSendNothing) {
          },
          "Please enter a valid Mask address"},
     };
-    Run([&](TIPProfileForm* d) {
+    RunDialog<TIPProfileForm>(kCommand, IPProfileForm, [&](TIPProfileForm* d) {
         for (const auto& c : cases) {
             SCOPED_TRACE(c.Name);
             FillNewProfile(d);
@@ -204,7 +195,7 @@ TEST_F(IpProfileSim, AddRefusalsSendNothing) {
 }
 
 TEST_F(IpProfileSim, DeleteSendsDestroyForTheSelectedProfileAndListsTheRest) {
-    Run([&](TIPProfileForm* d) {
+    RunDialog<TIPProfileForm>(kCommand, IPProfileForm, [&](TIPProfileForm* d) {
         ClickListRow(d->ListView1, 1);
         ClickControl(d->BT_Delete);
         EXPECT_EQ(SetPdus(), (std::vector<std::vector<SimVarBind>>{{{Oid(19, "2"), SimValue::Int(6)}}}));
@@ -215,7 +206,7 @@ TEST_F(IpProfileSim, DeleteSendsDestroyForTheSelectedProfileAndListsTheRest) {
 }
 
 TEST_F(IpProfileSim, AWriteThatFailsBeforeItIsSentIsReportedInTheStatusLine) {
-    Run([&](TIPProfileForm* d) {
+    RunDialog<TIPProfileForm>(kCommand, IPProfileForm, [&](TIPProfileForm* d) {
         d->Table.Request->AfterCollect.push_back(
             [](VqSNMPVarList&) { throw std::runtime_error("the profile could not be written"); });
         FillNewProfile(d);
@@ -244,7 +235,7 @@ TEST_F(IpProfileSim, TheFormIsScaledTwiceOffNinetySixDpi) {
 }
 
 TEST_F(IpProfileSim, TheMenuCommandOpensTheDialog) {
-    RunByMenu<TIPProfileForm>("IPMaskInformation1Click", IPProfileForm, [&](TIPProfileForm* d) {
+    RunDialog<TIPProfileForm>(kCommand, IPProfileForm, [&](TIPProfileForm* d) {
         EXPECT_EQ(d->Caption(), "ACL IPv4 Profile: " + Agent().Address());
         EXPECT_EQ(d->ListView1->Items().Count(), 2);
         ClickControl(d->CloseButton);
@@ -253,7 +244,7 @@ TEST_F(IpProfileSim, TheMenuCommandOpensTheDialog) {
 
 TEST_F(IpProfileSim, ARefusedWriteGoesToTheMessageBoxAndTheTableIsReadAgain) {
     Agent().InjectError(kEntry, "genErr", SimOp::Set);
-    Run([&](TIPProfileForm* d) {
+    RunDialog<TIPProfileForm>(kCommand, IPProfileForm, [&](TIPProfileForm* d) {
         FillNewProfile(d);
         Dialogs.Expect(DialogKind::Box, kAppTitle, MessageOfCode(-105));
         ClickControl(d->BT_Add);

@@ -4,7 +4,6 @@
 #include "CaptionCheck.h"
 #include "DialogLayout.h"
 #include "FormsSimTest.h"
-#include "MenuCommandRun.h"
 #include "StackingPortUitFormUnit.h"
 #include "TButton.h"
 #include "TCheckBox.h"
@@ -20,6 +19,7 @@
 namespace {
 
 constexpr const char* kTitle = "ACL IPv4 Rule";
+constexpr const char* kCommand = "IPRule1Click";
 const std::string kEntry = "1.3.6.1.4.1.746.12.9.3.2.1";
 
 std::string Oid(int arc, const std::string& instance) {
@@ -35,20 +35,6 @@ protected:
     void SetUp() override {
         FormsSimTest::SetUp();
         Agent().LoadScenario(kIpRuleScenario);
-    }
-    void Run(const std::function<void(TIPProfileRuleForm*)>& test) {
-        OpenAsMenu<TIPProfileRuleForm>(IPProfileRuleForm, kTitle, [&](TIPProfileRuleForm* d) {
-            ASSERT_TRUE(WaitIdle(d));
-            Agent().ClearSetLog();
-            test(d);
-            if (d->Modal() && d->ModalResult() == mrNone) {
-                ASSERT_TRUE(WaitIdle(d));
-                ClickControl(d->CloseButton);
-            }
-        });
-    }
-    static bool WaitIdle(TIPProfileRuleForm* d) {
-        return WaitFor([d] { return d->DataComplete && !d->Table.Request->Busy; }, 10000);
     }
     static std::vector<std::string> Keys(TIPProfileRuleForm* d) {
         std::vector<std::string> keys;
@@ -77,7 +63,7 @@ protected:
 } // namespace
 
 TEST_F(IpRuleSim, OpensWithEveryRuleInAllColumnsAndSendsNothing) {
-    Run([&](TIPProfileRuleForm* d) {
+    RunDialog<TIPProfileRuleForm>(kCommand, IPProfileRuleForm, [&](TIPProfileRuleForm* d) {
         EXPECT_EQ(d->Caption(), std::string(kTitle) + ": " + Agent().Address());
         EXPECT_EQ(d->ListView1->Columns().Count(), 33);
         EXPECT_EQ(Keys(d), (std::vector<std::string>{"1.1", "2.7", "3.1"}));
@@ -100,7 +86,7 @@ TEST_F(IpRuleSim, OpensWithEveryRuleInAllColumnsAndSendsNothing) {
         EXPECT_FALSE(Port(d, 3)->Checked());
         EXPECT_FALSE(d->VLANBaseChkBox->Checked());
         ClickControl(d->GetButton);
-        ASSERT_TRUE(WaitIdle(d));
+        ASSERT_TRUE(WaitIdle(d->Table));
         EXPECT_EQ(d->SamplesBox->Caption(), "3");
     });
     EXPECT_TRUE(Agent().SetLog().empty());
@@ -113,7 +99,7 @@ TEST_F(IpRuleSim, EveryCaptionReadsWholeAndTheFourRowsOfA48PortUnitAreInSight) {
     WritableFacts().StackMode = "enabled";
     WritableFacts().UnitList = {{"1", "1", "master", "ZQS-4410-48RO", "exist"},
                                 {"2", "65", "slave", "ZQS-4410-24DA", "exist"}};
-    Run([&](TIPProfileRuleForm* d) {
+    RunDialog<TIPProfileRuleForm>(kCommand, IPProfileRuleForm, [&](TIPProfileRuleForm* d) {
         EXPECT_EQ(d->Width(), 872);
         EXPECT_EQ(d->Height(), 714);
         EXPECT_TRUE(CaptionsReadWhole(d));
@@ -140,11 +126,11 @@ TEST_F(IpRuleSim, AddSendsTheCheckedFieldsThePortsAndCreateAndGoAndTheRuleIsActi
         SCOPED_TRACE(c.Stack);
         WritableFacts().StackMode = c.Stack;
         Agent().LoadScenario(kIpRuleScenario);
-        Run([&](TIPProfileRuleForm* d) {
+        RunDialog<TIPProfileRuleForm>(kCommand, IPProfileRuleForm, [&](TIPProfileRuleForm* d) {
             FillNewRule(d, "1", "5");
             ClickControl(d->AddButton);
             ASSERT_TRUE(WaitForSets(1));
-            ASSERT_TRUE(WaitIdle(d));
+            ASSERT_TRUE(WaitIdle(d->Table));
             EXPECT_EQ(SetPdus(), (std::vector<std::vector<SimVarBind>>{{
                                      {Oid(20, "1.5"), SimValue::Int(2)},
                                      {Oid(21, "1.5"), Hex(c.Ports)},
@@ -162,7 +148,7 @@ TEST_F(IpRuleSim, AddSendsTheCheckedFieldsThePortsAndCreateAndGoAndTheRuleIsActi
 }
 
 TEST_F(IpRuleSim, AddWithAVlanBasedIdSendsItInsteadOfThePorts) {
-    Run([&](TIPProfileRuleForm* d) {
+    RunDialog<TIPProfileRuleForm>(kCommand, IPProfileRuleForm, [&](TIPProfileRuleForm* d) {
         FillNewRule(d, "4", "0");
         d->VLANBaseChkBox->SetChecked(true);
         EXPECT_FALSE(d->PortPicker->Enabled());
@@ -170,7 +156,7 @@ TEST_F(IpRuleSim, AddWithAVlanBasedIdSendsItInsteadOfThePorts) {
         d->VLANBasedVIDEdit->SetText("300");
         ClickControl(d->AddButton);
         ASSERT_TRUE(WaitForSets(1));
-        ASSERT_TRUE(WaitIdle(d));
+        ASSERT_TRUE(WaitIdle(d->Table));
         EXPECT_EQ(SetPdus(), (std::vector<std::vector<SimVarBind>>{{
                                  {Oid(20, "4.0"), SimValue::Int(2)},
                                  {Oid(22, "4.0"), SimValue::Int(4)},
@@ -205,7 +191,7 @@ TEST_F(IpRuleSim, AddRefusalsSendNothing) {
          },
          nullptr},
     };
-    Run([&](TIPProfileRuleForm* d) {
+    RunDialog<TIPProfileRuleForm>(kCommand, IPProfileRuleForm, [&](TIPProfileRuleForm* d) {
         for (const auto& c : cases) {
             SCOPED_TRACE(c.Name);
             FillNewRule(d, "1", "9");
@@ -223,7 +209,7 @@ TEST_F(IpRuleSim, AddRefusalsSendNothing) {
 }
 
 TEST_F(IpRuleSim, ReplaceDscpAndReplaceTosTogetherAreRefused) {
-    Run([&](TIPProfileRuleForm* d) {
+    RunDialog<TIPProfileRuleForm>(kCommand, IPProfileRuleForm, [&](TIPProfileRuleForm* d) {
         FillNewRule(d, "1", "9");
         d->cbxEnableReplaceDSCP->SetChecked(true);
         d->cbxRepTosState->SetChecked(true);
@@ -236,14 +222,14 @@ TEST_F(IpRuleSim, ReplaceDscpAndReplaceTosTogetherAreRefused) {
 }
 
 TEST_F(IpRuleSim, EditOfAnActiveRuleSendsNoRowStatus) {
-    Run([&](TIPProfileRuleForm* d) {
+    RunDialog<TIPProfileRuleForm>(kCommand, IPProfileRuleForm, [&](TIPProfileRuleForm* d) {
         ClickListRow(d->ListView1, 0);
         d->cbxDscp->SetChecked(true);
         d->DSCPEdit->SetText("12");
         Port(d, 3)->SetChecked(true);
         ClickControl(d->EditButton);
         ASSERT_TRUE(WaitForSets(1));
-        ASSERT_TRUE(WaitIdle(d));
+        ASSERT_TRUE(WaitIdle(d->Table));
         EXPECT_EQ(SetPdus(), (std::vector<std::vector<SimVarBind>>{{
                                  {Oid(6, "1.1"), SimValue::Int(12)},
                                  {Oid(21, "1.1"), Hex("E000000000000000")},
@@ -254,10 +240,10 @@ TEST_F(IpRuleSim, EditOfAnActiveRuleSendsNoRowStatus) {
 }
 
 TEST_F(IpRuleSim, DeleteSendsDestroyAloneAndTheRuleIsGone) {
-    Run([&](TIPProfileRuleForm* d) {
+    RunDialog<TIPProfileRuleForm>(kCommand, IPProfileRuleForm, [&](TIPProfileRuleForm* d) {
         ClickListRow(d->ListView1, 1);
         ClickControl(d->DeleteButton);
-        ASSERT_TRUE(WaitIdle(d));
+        ASSERT_TRUE(WaitIdle(d->Table));
         EXPECT_EQ(SetPdus(), (std::vector<std::vector<SimVarBind>>{{{Oid(22, "2.7"), SimValue::Int(6)}}}));
         EXPECT_EQ(Keys(d), (std::vector<std::string>{"1.1", "3.1"}));
         EXPECT_FALSE(d->DeleteButton->Enabled());
@@ -266,7 +252,7 @@ TEST_F(IpRuleSim, DeleteSendsDestroyAloneAndTheRuleIsGone) {
 }
 
 TEST_F(IpRuleSim, SelectionSetsTheVlanBasedBoxFromTheRowAndReportsAShortPortList) {
-    Run([&](TIPProfileRuleForm* d) {
+    RunDialog<TIPProfileRuleForm>(kCommand, IPProfileRuleForm, [&](TIPProfileRuleForm* d) {
         ClickListRow(d->ListView1, 1);
         EXPECT_TRUE(d->VLANBaseChkBox->Checked());
         EXPECT_FALSE(d->PortPicker->Enabled());
@@ -299,7 +285,7 @@ TEST_F(IpRuleSim, ProtocolRuleEnablesTheFieldsOfEachProtocol) {
         {4, {false, false, true, true, false, false, false, true}},
         {5, {false, false, false, false, false, true, true, false}},
     };
-    Run([&](TIPProfileRuleForm* d) {
+    RunDialog<TIPProfileRuleForm>(kCommand, IPProfileRuleForm, [&](TIPProfileRuleForm* d) {
         for (const auto& c : cases) {
             SCOPED_TRACE(c.Item);
             // Type first typed in under icmp: another protocol empties it.
@@ -332,7 +318,7 @@ TEST_F(IpRuleSim, PermitRuleSwitchesTheActionFields) {
         bool Actions; // the Tag 1 fields
         bool Mirror;
     } cases[] = {{0, false, false}, {1, true, false}, {2, false, true}};
-    Run([&](TIPProfileRuleForm* d) {
+    RunDialog<TIPProfileRuleForm>(kCommand, IPProfileRuleForm, [&](TIPProfileRuleForm* d) {
         for (const auto& c : cases) {
             SCOPED_TRACE(c.Item);
             ChooseComboItem(d->PermitComboBox, c.Item);
@@ -358,20 +344,22 @@ TEST_F(IpRuleSim, PermitRuleSwitchesTheActionFields) {
 
 TEST_F(IpRuleSim, RefreshIsRefusedWhileTheReadRunsAndStopEndsIt) {
     Agent().SetDelay(kEntry, 400, SimOp::Next);
-    OpenAsMenu<TIPProfileRuleForm>(IPProfileRuleForm, kTitle, [&](TIPProfileRuleForm* d) {
-        EXPECT_FALSE(d->DataComplete);
-        Dialogs.Expect("Get data not complete.");
-        ClickControl(d->GetButton);
-        EXPECT_EQ(Dialogs.Pending(), 0);
-        ClickControl(d->StopButton);
-        EXPECT_TRUE(d->DataComplete);
-        ASSERT_TRUE(WaitFor([d] { return !d->Table.Request->Busy; }, 10000));
-        ClickControl(d->CloseButton);
-    });
+    RunDialog<TIPProfileRuleForm>(kCommand, IPProfileRuleForm,
+                                  [&](TIPProfileRuleForm* d) {
+                                      EXPECT_FALSE(d->DataComplete);
+                                      Dialogs.Expect("Get data not complete.");
+                                      ClickControl(d->GetButton);
+                                      EXPECT_EQ(Dialogs.Pending(), 0);
+                                      ClickControl(d->StopButton);
+                                      EXPECT_TRUE(d->DataComplete);
+                                      ASSERT_TRUE(WaitFor([d] { return !d->Table.Request->Busy; }, 10000));
+                                      ClickControl(d->CloseButton);
+                                  },
+                                  {}, {.WaitFirstRead = false});
 }
 
 TEST_F(IpRuleSim, TheMenuCommandOpensTheDialog) {
-    RunByMenu<TIPProfileRuleForm>("IPRule1Click", IPProfileRuleForm, [&](TIPProfileRuleForm* d) {
+    RunDialog<TIPProfileRuleForm>(kCommand, IPProfileRuleForm, [&](TIPProfileRuleForm* d) {
         EXPECT_EQ(d->Caption(), "ACL IPv4 Rule: " + Agent().Address());
         ASSERT_TRUE(WaitFor([d] { return d->DataComplete; }, 10000));
         EXPECT_EQ(d->ListView1->Items().Count(), 3);
@@ -381,25 +369,25 @@ TEST_F(IpRuleSim, TheMenuCommandOpensTheDialog) {
 
 TEST_F(IpRuleSim, ARefusedAddGoesToTheMessageBoxAndTheReReadShowsTheTable) {
     Agent().InjectError(kEntry, "genErr", SimOp::Set);
-    Run([&](TIPProfileRuleForm* d) {
+    RunDialog<TIPProfileRuleForm>(kCommand, IPProfileRuleForm, [&](TIPProfileRuleForm* d) {
         FillNewRule(d, "1", "5");
         Dialogs.Expect(DialogKind::Box, kAppTitle, MessageOfCode(-105));
         ClickControl(d->AddButton);
         ASSERT_TRUE(WaitFor([&] { return Dialogs.Pending() == 0; }, 10000));
-        ASSERT_TRUE(WaitIdle(d));
+        ASSERT_TRUE(WaitIdle(d->Table));
         EXPECT_EQ(Keys(d), (std::vector<std::string>{"1.1", "2.7", "3.1"}));
         EXPECT_TRUE(d->AddButton->Enabled());
     });
 }
 
 TEST_F(IpRuleSim, EditWithRowStatusDestroyCheckedDeletesTheRule) {
-    Run([&](TIPProfileRuleForm* d) {
+    RunDialog<TIPProfileRuleForm>(kCommand, IPProfileRuleForm, [&](TIPProfileRuleForm* d) {
         ClickListRow(d->ListView1, 0);
         ClickControl(d->UncheckButton);
         d->cbxRow->SetChecked(true); // only Check All reaches the hidden box in the dialog
         d->RowComboBox->SetItemIndex(5);
         ClickControl(d->EditButton);
-        ASSERT_TRUE(WaitIdle(d));
+        ASSERT_TRUE(WaitIdle(d->Table));
         EXPECT_EQ(SetPdus(), (std::vector<std::vector<SimVarBind>>{{{Oid(22, "1.1"), SimValue::Int(6)}}}));
         EXPECT_EQ(Keys(d), (std::vector<std::string>{"2.7", "3.1"}));
     });

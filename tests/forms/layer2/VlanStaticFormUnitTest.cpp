@@ -3,7 +3,6 @@
 #include "CaptionCheck.h"
 #include "DialogLayout.h"
 #include "FormsSimTest.h"
-#include "MenuCommandRun.h"
 #include "StackingPortUitFormUnit.h"
 #include "TButton.h"
 #include "TCheckBox.h"
@@ -17,6 +16,7 @@
 namespace {
 
 constexpr const char* kTitle = "802.1Q Static VLAN Table";
+constexpr const char* kCommand = "StaticForm1Click";
 const std::string kEntry = "1.3.6.1.2.1.17.7.1.4.3.1";
 
 // VLANs 1 and 10 (8-octet port lists: a stand-alone switch) and the next free index 11.
@@ -37,21 +37,6 @@ protected:
         FormsSimTest::SetUp();
         Agent().LoadScenario(kScenario);
     }
-    // Opens the dialog, waits for its first read, runs the test, and closes it.
-    void Run(const std::function<void(TVlanStaticForm*)>& test) {
-        OpenAsMenu<TVlanStaticForm>(VlanStaticForm, kTitle, [&](TVlanStaticForm* d) {
-            ASSERT_TRUE(WaitIdle(d));
-            Agent().ClearSetLog();
-            test(d);
-            if (d->Modal() && d->ModalResult() == mrNone) {
-                ASSERT_TRUE(WaitIdle(d));
-                ClickControl(d->btnClose);
-            }
-        });
-    }
-    static bool WaitIdle(TVlanStaticForm* d) {
-        return WaitFor([d] { return d->Table.DataComplete; }, 10000);
-    }
     static std::vector<std::string> VlanIds(TVlanStaticForm* d) {
         std::vector<std::string> ids;
         for (int i = 0; i < d->LV_dot1qVlanStaticEntry->Items().Count(); ++i) {
@@ -68,7 +53,7 @@ protected:
 } // namespace
 
 TEST_F(VlanStaticSim, OpensWithTheTableTheNextFreeIndexAndTheButtonsOfNoSelection) {
-    Run([&](TVlanStaticForm* d) {
+    RunDialog<TVlanStaticForm>(kCommand, VlanStaticForm, [&](TVlanStaticForm* d) {
         EXPECT_EQ(d->Caption(), std::string(kTitle) + ": " + Agent().Address());
         EXPECT_EQ(VlanIds(d), (std::vector<std::string>{"1", "10"}));
         EXPECT_EQ(d->ST_Count2->Caption(), "2");
@@ -98,13 +83,13 @@ TEST_F(VlanStaticSim, OpensWithTheTableTheNextFreeIndexAndTheButtonsOfNoSelectio
 }
 
 TEST_F(VlanStaticSim, SetSendsFiveOneColumnPdusInOrderThenReadsAgain) {
-    Run([&](TVlanStaticForm* d) {
+    RunDialog<TVlanStaticForm>(kCommand, VlanStaticForm, [&](TVlanStaticForm* d) {
         ClickListRow(d->LV_dot1qVlanStaticEntry, 1);
         Port(d, 0, 3)->SetChecked(true);
         d->ED_VLANName->SetText("sales");
         ClickControl(d->SetBtn);
         ASSERT_TRUE(WaitForSets(5));
-        ASSERT_TRUE(WaitIdle(d));
+        ASSERT_TRUE(WaitIdle(d->Table));
         EXPECT_EQ(SetPdus(), (std::vector<std::vector<SimVarBind>>{
                                  {{kEntry + ".2.10", Hex("E000000000000000")}},
                                  {{kEntry + ".3.10", Hex("0000010000000000")}},
@@ -128,14 +113,14 @@ TEST_F(VlanStaticSim, AddIsOneSetOfTheRowThenOneOfItsForbiddenPorts) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Id);
         const std::string id = c.Id;
-        Run([&](TVlanStaticForm* d) {
+        RunDialog<TVlanStaticForm>(kCommand, VlanStaticForm, [&](TVlanStaticForm* d) {
             TypeText(d->ED_VLANID, c.Id);
             d->ED_VLANName->SetText(c.Name);
             Port(d, 0, 1)->SetChecked(true);
             Port(d, 2, 1)->SetChecked(true);
             ClickControl(d->AddBtn);
             ASSERT_TRUE(WaitForSets(2));
-            ASSERT_TRUE(WaitIdle(d));
+            ASSERT_TRUE(WaitIdle(d->Table));
             std::vector<SimVarBind> row;
             if (*c.Name) {
                 row.push_back({kEntry + ".1." + id, SimValue::Octets(c.Name)});
@@ -161,7 +146,7 @@ TEST_F(VlanStaticSim, AddRefusesAMissingOrMalformedVlanId) {
     } cases[] = {{"", "Please input VLAN ID."},
                  {"1", " Please enter a number between 2 and 4094!"},
                  {"4095", " Please enter a number between 2 and 4094!"}};
-    Run([&](TVlanStaticForm* d) {
+    RunDialog<TVlanStaticForm>(kCommand, VlanStaticForm, [&](TVlanStaticForm* d) {
         for (const auto& c : cases) {
             // Put there by code, with the focus elsewhere: the edit's constraint has not seen it.
             d->ED_VLANID->SetText("");
@@ -179,11 +164,11 @@ TEST_F(VlanStaticSim, AddRefusesAMissingOrMalformedVlanId) {
 }
 
 TEST_F(VlanStaticSim, DeleteIsOneSetOfDestroyWithoutAQuestionAndTheVlanIsGone) {
-    Run([&](TVlanStaticForm* d) {
+    RunDialog<TVlanStaticForm>(kCommand, VlanStaticForm, [&](TVlanStaticForm* d) {
         ClickListRow(d->LV_dot1qVlanStaticEntry, 1);
         ClickControl(d->DeleteBtn);
         ASSERT_TRUE(WaitForSets(1));
-        ASSERT_TRUE(WaitIdle(d));
+        ASSERT_TRUE(WaitIdle(d->Table));
         EXPECT_EQ(SetPdus(), (std::vector<std::vector<SimVarBind>>{{{kEntry + ".5.10", SimValue::Int(6)}}}));
         EXPECT_EQ(VlanIds(d), (std::vector<std::string>{"1"}));
         EXPECT_EQ(d->ST_Count2->Caption(), "1");
@@ -194,25 +179,28 @@ TEST_F(VlanStaticSim, DeleteIsOneSetOfDestroyWithoutAQuestionAndTheVlanIsGone) {
 
 TEST_F(VlanStaticSim, CloseIsRefusedDuringTheFirstWalkAndWorksOnceStopped) {
     Agent().SetDelay(kEntry, 400, SimOp::Next);
-    OpenAsMenu<TVlanStaticForm>(VlanStaticForm, kTitle, [&](TVlanStaticForm* d) {
-        EXPECT_FALSE(d->Table.DataComplete);
-        Dialogs.Expect("Get data not complete");
-        ClickControl(d->btnClose);
-        Application->ProcessMessages();
-        EXPECT_EQ(d->ModalResult(), mrNone);
-        ClickControl(d->RefreshBtn); // refused without a word
-        ClickControl(d->btnStop);
-        ASSERT_TRUE(WaitFor([d] { return d->Table.DataComplete; }, 10000));
-        EXPECT_NE(StatusPanelOf(d->StatusBar1)->Text().find("Stop, SNMP Request is not active."),
-                  std::string::npos);
-        ClickControl(d->btnClose);
-    });
+    RunDialog<TVlanStaticForm>(
+        kCommand, VlanStaticForm,
+        [&](TVlanStaticForm* d) {
+            EXPECT_FALSE(d->Table.DataComplete);
+            Dialogs.Expect("Get data not complete");
+            ClickControl(d->btnClose);
+            Application->ProcessMessages();
+            EXPECT_EQ(d->ModalResult(), mrNone);
+            ClickControl(d->RefreshBtn); // refused without a word
+            ClickControl(d->btnStop);
+            ASSERT_TRUE(WaitFor([d] { return d->Table.DataComplete; }, 10000));
+            EXPECT_NE(StatusPanelOf(d->StatusBar1)->Text().find("Stop, SNMP Request is not active."),
+                      std::string::npos);
+            ClickControl(d->btnClose);
+        },
+        {}, {.WaitFirstRead = false});
     EXPECT_EQ(VlanStaticForm, nullptr);
 }
 
 TEST_F(VlanStaticSim, StackingSwitchWritesFortyEightOctetLists) {
     WritableFacts().StackMode = "enabled";
-    Run([&](TVlanStaticForm* d) {
+    RunDialog<TVlanStaticForm>(kCommand, VlanStaticForm, [&](TVlanStaticForm* d) {
         TypeText(d->ED_VLANID, "40");
         Port(d, 0, 65)->SetChecked(true); // unit 2, port 1
         ClickControl(d->AddBtn);
@@ -226,9 +214,9 @@ TEST_F(VlanStaticSim, StackingSwitchWritesFortyEightOctetLists) {
 }
 
 TEST_F(VlanStaticSim, ItsMenuCommandOpensItInItsInstancePointer) {
-    RunByMenu<TVlanStaticForm>("StaticForm1Click", VlanStaticForm, [&](TVlanStaticForm* d) {
+    RunDialog<TVlanStaticForm>(kCommand, VlanStaticForm, [&](TVlanStaticForm* d) {
         EXPECT_EQ(d->Caption(), std::string(kTitle) + ": " + Agent().Address());
-        ASSERT_TRUE(WaitIdle(d));
+        ASSERT_TRUE(WaitIdle(d->Table));
         EXPECT_EQ(VlanIds(d), (std::vector<std::string>{"1", "10"}));
         ClickControl(d->btnClose);
     });

@@ -4,7 +4,6 @@
 #include "DialogLayout.h"
 #include "FormsSimTest.h"
 #include "IPCtrlEdtFormUnit.h"
-#include "MenuCommandRun.h"
 #include "TButton.h"
 #include "TCheckBox.h"
 #include "TComboBox.h"
@@ -17,6 +16,7 @@
 namespace {
 
 constexpr const char* kTitle = "IP Control Table";
+constexpr const char* kCommand = "IPControlTable1Click";
 const std::string kEntry = "1.3.6.1.4.1.746.11.117.2.1.3.2.1.3.1";
 
 // The row instance of an interface name: its length, then its characters.
@@ -52,40 +52,16 @@ protected:
         FormsSimTest::SetUp();
         Agent().LoadScenario(Scenario());
     }
-    // Opens the dialog, waits for its first read and counts the reads that end after it; runs the
-    // test, then the handlers of the edit dialogs it opens; closes it.
-    void Run(const std::function<void(TIpCtrlForm*)>& test,
-             const std::vector<std::function<void(TIPCtrlEdtForm*)>>& editDialogs = {}) {
-        std::vector<std::function<void(TForm*)>> handlers;
-        for (const auto& handler : editDialogs) {
-            handlers.push_back([handler](TForm* form) {
-                auto* edit = dynamic_cast<TIPCtrlEdtForm*>(form);
-                ASSERT_NE(edit, nullptr);
-                handler(edit);
-                if (edit->Modal() && edit->ModalResult() == mrNone) {
-                    ClickControl(edit->btnClose);
-                }
-            });
-        }
-        OpenAsMenu<TIpCtrlForm>(
-            IpCtrlForm, kTitle,
-            [&](TIpCtrlForm* d) {
-                ASSERT_TRUE(WaitFor([d] { return d->Table.DataComplete; }, 10000));
-                auto afterRead = d->Table.AfterRead;
-                d->Table.AfterRead = [this, afterRead] {
-                    afterRead();
-                    ++Reads;
-                };
-                Agent().ClearSetLog();
-                test(d);
-                if (d->Modal() && d->ModalResult() == mrNone) {
-                    ClickControl(d->btnClose);
-                }
-            },
-            handlers);
-    }
-    bool WaitReads(int n) {
-        return WaitFor([&] { return Reads >= n; }, 10000);
+    // An edit dialog's handler, run inside its modal loop; the dialog closed if it stays open.
+    static std::function<void(TForm*)> Edit(const std::function<void(TIPCtrlEdtForm*)>& handler) {
+        return [handler](TForm* form) {
+            auto* edit = dynamic_cast<TIPCtrlEdtForm*>(form);
+            ASSERT_NE(edit, nullptr);
+            handler(edit);
+            if (edit->Modal() && edit->ModalResult() == mrNone) {
+                ClickControl(edit->btnClose);
+            }
+        };
     }
     static int Row(TIpCtrlForm* d, const std::string& name) {
         for (int i = 0; i < d->ListView1->Items().Count(); ++i) {
@@ -111,8 +87,6 @@ protected:
             box->SetChecked(true);
         }
     }
-
-    int Reads = 0;
 };
 
 } // namespace
@@ -126,7 +100,8 @@ TEST_F(IpCtrlSim, EachEditionReadsItsOwnTable) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Edition);
         WritableFacts().FirmwareMode = c.Edition;
-        Run(
+        RunDialog<TIpCtrlForm>(
+            kCommand, IpCtrlForm,
             [&](TIpCtrlForm* d) {
                 EXPECT_EQ(d->ListView1->Columns().Count(), c.Columns);
                 EXPECT_EQ(d->ListView1->Columns()[c.Columns - 1]->Caption(), "State");
@@ -135,20 +110,20 @@ TEST_F(IpCtrlSim, EachEditionReadsItsOwnTable) {
                 EXPECT_TRUE(CaptionsReadWhole(d));
                 ClickControl(d->btnAdd);
             },
-            {[&](TIPCtrlEdtForm* e) {
+            {Edit([&](TIPCtrlEdtForm* e) {
                 EXPECT_EQ(e->Caption(), "IP Control Table: " + Agent().Address() + " (Add)");
                 EXPECT_TRUE(CaptionsReadWhole(e));
                 EXPECT_EQ(e->ComboBox_IPDirectedBroadcastState->Visible(), c.BroadcastLine);
                 EXPECT_EQ(e->CheckBox_IPDirectedBroadcastState->Visible(), c.BroadcastLine);
                 EXPECT_EQ(e->CheckBox_IPDirectedBroadcastState->Caption(), "IP  Directed Broadcast State");
                 EXPECT_EQ(e->btnSet->Caption(), "Add");
-            }});
+            })});
     }
     EXPECT_TRUE(Agent().SetLog().empty());
 }
 
 TEST_F(IpCtrlSim, TheSystemInterfaceCannotBeDeletedAndAnotherGoesWithoutAQuestion) {
-    Run([&](TIpCtrlForm* d) {
+    RunDialog<TIpCtrlForm>(kCommand, IpCtrlForm, [&](TIpCtrlForm* d) {
         ClickListRow(d->ListView1, Row(d, "System"));
         EXPECT_FALSE(d->btnDel->Enabled());
         EXPECT_TRUE(d->btnEdit->Enabled());
@@ -171,28 +146,28 @@ TEST_F(IpCtrlSim, TheSystemInterfaceCannotBeDeletedAndAnotherGoesWithoutAQuestio
 }
 
 TEST_F(IpCtrlSim, AnEditWritesTheTickedLinesAndTheStateOnly) {
-    Run(
-        [&](TIpCtrlForm* d) {
-            ClickListRow(d->ListView1, Row(d, "ip2"));
-            ClickControl(d->btnEdit);
-            ASSERT_TRUE(WaitForSets(1));
-            ASSERT_TRUE(WaitReads(1));
-            EXPECT_FALSE(d->btnEdit->Enabled());
-            EXPECT_EQ(d->ListView1->Selected(), nullptr);
-        },
-        {[&](TIPCtrlEdtForm* e) {
-            EXPECT_EQ(e->btnSet->Caption(), "Edit");
-            EXPECT_TRUE(CaptionsReadWhole(e));
-            EXPECT_EQ(e->edtInterface->Text(), "ip2");
-            EXPECT_FALSE(e->edtInterface->Enabled());
-            EXPECT_EQ(e->cbxMode->Text(), "other");
-            Choose(e->cbxAdmin, "disabled");
-            e->CheckBox7->SetChecked(true);
-            Choose(e->cbxMode, "dhcp"); // its line is not ticked
-            TypeText(e->edtHostName, "host");
-            ClickControl(e->btnSet);
-            EXPECT_EQ(e->ModalResult(), mrCancel); // closed
-        }});
+    RunDialog<TIpCtrlForm>(kCommand, IpCtrlForm,
+                           [&](TIpCtrlForm* d) {
+                               ClickListRow(d->ListView1, Row(d, "ip2"));
+                               ClickControl(d->btnEdit);
+                               ASSERT_TRUE(WaitForSets(1));
+                               ASSERT_TRUE(WaitReads(1));
+                               EXPECT_FALSE(d->btnEdit->Enabled());
+                               EXPECT_EQ(d->ListView1->Selected(), nullptr);
+                           },
+                           {Edit([&](TIPCtrlEdtForm* e) {
+                               EXPECT_EQ(e->btnSet->Caption(), "Edit");
+                               EXPECT_TRUE(CaptionsReadWhole(e));
+                               EXPECT_EQ(e->edtInterface->Text(), "ip2");
+                               EXPECT_FALSE(e->edtInterface->Enabled());
+                               EXPECT_EQ(e->cbxMode->Text(), "other");
+                               Choose(e->cbxAdmin, "disabled");
+                               e->CheckBox7->SetChecked(true);
+                               Choose(e->cbxMode, "dhcp"); // its line is not ticked
+                               TypeText(e->edtHostName, "host");
+                               ClickControl(e->btnSet);
+                               EXPECT_EQ(e->ModalResult(), mrCancel); // closed
+                           })});
     EXPECT_EQ(SetPdus(), (std::vector<std::vector<SimVarBind>>{{
                              {kEntry + ".9." + Instance("ip2"), SimValue::Int(2)},
                              {kEntry + ".16." + Instance("ip2"), SimValue::Int(1)},
@@ -201,37 +176,37 @@ TEST_F(IpCtrlSim, AnEditWritesTheTickedLinesAndTheStateOnly) {
 }
 
 TEST_F(IpCtrlSim, AddChecksTheAddressAndKeepsWhatWasTyped) {
-    Run(
-        [&](TIpCtrlForm* d) {
-            ClickControl(d->btnAdd);
-            ASSERT_TRUE(WaitForSets(1));
-            ASSERT_TRUE(WaitReads(1));
-            EXPECT_GE(Row(d, "ip4"), 0);
-        },
-        {[&](TIPCtrlEdtForm* e) {
-            FillNew(e, "ip4", "v4", "40.0.0.1", "255.0.255.0");
-            Dialogs.Expect("Please input valid Subnet Mask.");
-            ClickControl(e->btnSet);
-            EXPECT_EQ(Dialogs.Pending(), 0);
-            EXPECT_TRUE(Agent().SetLog().empty());
-            EXPECT_EQ(e->ModalResult(), mrNone);
-            EXPECT_EQ(e->edtInterface->Text(), "ip4");
-            EXPECT_EQ(e->edtVlan->Text(), "v4");
-            EXPECT_EQ(e->edtIPAddr->Text(), "40.0.0.1");
-            EXPECT_EQ(e->edtMask->Text(), "255.0.255.0");
-            EXPECT_TRUE(e->edtMask->Focused());
+    RunDialog<TIpCtrlForm>(kCommand, IpCtrlForm,
+                           [&](TIpCtrlForm* d) {
+                               ClickControl(d->btnAdd);
+                               ASSERT_TRUE(WaitForSets(1));
+                               ASSERT_TRUE(WaitReads(1));
+                               EXPECT_GE(Row(d, "ip4"), 0);
+                           },
+                           {Edit([&](TIPCtrlEdtForm* e) {
+                               FillNew(e, "ip4", "v4", "40.0.0.1", "255.0.255.0");
+                               Dialogs.Expect("Please input valid Subnet Mask.");
+                               ClickControl(e->btnSet);
+                               EXPECT_EQ(Dialogs.Pending(), 0);
+                               EXPECT_TRUE(Agent().SetLog().empty());
+                               EXPECT_EQ(e->ModalResult(), mrNone);
+                               EXPECT_EQ(e->edtInterface->Text(), "ip4");
+                               EXPECT_EQ(e->edtVlan->Text(), "v4");
+                               EXPECT_EQ(e->edtIPAddr->Text(), "40.0.0.1");
+                               EXPECT_EQ(e->edtMask->Text(), "255.0.255.0");
+                               EXPECT_TRUE(e->edtMask->Focused());
 
-            e->edtIPAddr->SetText("40.0.0");
-            Dialogs.Expect("Please input a valid IP.");
-            ClickControl(e->btnSet);
-            EXPECT_EQ(Dialogs.Pending(), 0);
-            EXPECT_TRUE(Agent().SetLog().empty());
+                               e->edtIPAddr->SetText("40.0.0");
+                               Dialogs.Expect("Please input a valid IP.");
+                               ClickControl(e->btnSet);
+                               EXPECT_EQ(Dialogs.Pending(), 0);
+                               EXPECT_TRUE(Agent().SetLog().empty());
 
-            e->edtIPAddr->SetText("40.0.0.1");
-            e->edtMask->SetText("255.255.0.0");
-            ClickControl(e->btnSet);
-            EXPECT_EQ(e->ModalResult(), mrCancel);
-        }});
+                               e->edtIPAddr->SetText("40.0.0.1");
+                               e->edtMask->SetText("255.255.0.0");
+                               ClickControl(e->btnSet);
+                               EXPECT_EQ(e->ModalResult(), mrCancel);
+                           })});
     const std::string at = "." + Instance("ip4");
     EXPECT_EQ(SetPdus(), (std::vector<std::vector<SimVarBind>>{{
                              {kEntry + ".3" + at, {"64", "40.0.0.1"}},
@@ -242,13 +217,14 @@ TEST_F(IpCtrlSim, AddChecksTheAddressAndKeepsWhatWasTyped) {
 }
 
 TEST_F(IpCtrlSim, AddWithoutAddressSendsNeitherAddressNorMask) {
-    Run([&](TIpCtrlForm* d) { ClickControl(d->btnAdd); }, {[&](TIPCtrlEdtForm* e) {
-            FillNew(e, "dhcp1", "v9", "", "");
-            e->CheckBox6->SetChecked(true);
-            Choose(e->cbxMode, "dhcp");
-            ClickControl(e->btnSet);
-            ASSERT_TRUE(WaitForSets(1));
-        }});
+    RunDialog<TIpCtrlForm>(kCommand, IpCtrlForm, [&](TIpCtrlForm* d) { ClickControl(d->btnAdd); },
+                           {Edit([&](TIPCtrlEdtForm* e) {
+                               FillNew(e, "dhcp1", "v9", "", "");
+                               e->CheckBox6->SetChecked(true);
+                               Choose(e->cbxMode, "dhcp");
+                               ClickControl(e->btnSet);
+                               ASSERT_TRUE(WaitForSets(1));
+                           })});
     const std::string at = "." + Instance("dhcp1");
     EXPECT_EQ(SetPdus(), (std::vector<std::vector<SimVarBind>>{{
                              {kEntry + ".5" + at, SimValue::Octets("v9")},
@@ -270,27 +246,28 @@ TEST_F(IpCtrlSim, AddRefusesMissingAndTakenNames) {
         {"ip9", "v2", false, "The VLAN already has a IP Interface."},
         {"ip9", "v2", true, nullptr},
     };
-    Run([&](TIpCtrlForm* d) { ClickControl(d->btnAdd); }, {[&](TIPCtrlEdtForm* e) {
-            for (const auto& c : cases) {
-                SCOPED_TRACE(c.Name + std::string("/") + c.Vlan);
-                e->edtInterface->SetText(c.Name);
-                e->edtVlan->SetText(c.Vlan);
-                Choose(e->cbxSecondary, c.Secondary ? "true" : "false");
-                if (c.Message) {
-                    Dialogs.Expect(c.Message);
-                }
-                ClickControl(e->btnSet);
-                EXPECT_EQ(Dialogs.Pending(), 0);
-                EXPECT_EQ(e->ModalResult() == mrNone, c.Message != nullptr);
-            }
-        }});
+    RunDialog<TIpCtrlForm>(kCommand, IpCtrlForm, [&](TIpCtrlForm* d) { ClickControl(d->btnAdd); },
+                           {Edit([&](TIPCtrlEdtForm* e) {
+                               for (const auto& c : cases) {
+                                   SCOPED_TRACE(c.Name + std::string("/") + c.Vlan);
+                                   e->edtInterface->SetText(c.Name);
+                                   e->edtVlan->SetText(c.Vlan);
+                                   Choose(e->cbxSecondary, c.Secondary ? "true" : "false");
+                                   if (c.Message) {
+                                       Dialogs.Expect(c.Message);
+                                   }
+                                   ClickControl(e->btnSet);
+                                   EXPECT_EQ(Dialogs.Pending(), 0);
+                                   EXPECT_EQ(e->ModalResult() == mrNone, c.Message != nullptr);
+                               }
+                           })});
     ASSERT_TRUE(WaitForSets(1));
     EXPECT_EQ(Agent().SetLog().size(), 1u);
 }
 
 TEST_F(IpCtrlSim, AnUnknownModelOpensWithoutATable) {
     WritableFacts().SysObjectId = "1.3.6.1.4.1.746.10.117.9.1";
-    OpenAsMenu<TIpCtrlForm>(IpCtrlForm, kTitle, [&](TIpCtrlForm* d) {
+    RunDialog<TIpCtrlForm>(kCommand, IpCtrlForm, [&](TIpCtrlForm* d) {
         EXPECT_EQ(StatusPanelOf(d->stbResult)->Text(), "Unsupported model");
         EXPECT_EQ(d->Table.Request, nullptr);
         for (TButton* button : {d->btnEdit, d->btnAdd, d->btnDel}) {
@@ -304,9 +281,9 @@ TEST_F(IpCtrlSim, AnUnknownModelOpensWithoutATable) {
 }
 
 TEST_F(IpCtrlSim, ItsMenuCommandOpensItInItsInstancePointer) {
-    RunByMenu<TIpCtrlForm>("IPControlTable1Click", IpCtrlForm, [&](TIpCtrlForm* d) {
+    RunDialog<TIpCtrlForm>(kCommand, IpCtrlForm, [&](TIpCtrlForm* d) {
         EXPECT_EQ(d->Caption(), std::string(kTitle) + ": " + Agent().Address());
-        ASSERT_TRUE(WaitFor([d] { return d->Table.DataComplete; }, 10000));
+        ASSERT_TRUE(WaitIdle(d->Table));
         EXPECT_EQ(d->ListView1->Items().Count(), 3);
         ClickControl(d->btnClose);
     });

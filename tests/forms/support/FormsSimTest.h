@@ -1,11 +1,17 @@
-// What the tests of the dedicated dialogs share: the shell tests' session aimed at the shared
+// The one fixture of the dedicated dialogs' tests: the shell tests' session aimed at the shared
 // simulated switch (ShellSimTest), the device facts the dialogs read (address, sysObjectID, stack
-// mode, firmware edition; cleared after each test), scripted message boxes, and opening a dialog
-// as its menu command does with test code running inside its modal loop.
+// mode, firmware edition; cleared after each test), scripted message boxes, opening a dialog
+// through its real menu command with test code running inside its modal loop, waiting until its
+// table is idle, counting its reads, the SET log and the agent's rows.
 #pragma once
 
 #include "DeviceFacts.h"
+#include "MainMenuData.h"
+#include "MenuCommands.h"
+#include "MenuEntry.h"
 #include "ShellSimTest.h"
+#include "TButton.h"
+#include "TableDialogController.h"
 #include "UiTesting.h"
 
 #include <gtest/gtest.h>
@@ -35,24 +41,70 @@ protected:
         ShellSimTest::TearDown();
     }
 
-    // Opens the dialog as its menu command does (owner the application, the instance pointer set,
-    // the caption title + ": " + address), runs `test` inside its modal loop (it must end the
-    // dialog), then the handlers of the modal forms the test opens, in order; deletes the dialog.
+    // How RunDialog opens and closes the dialog.
+    struct DialogRun {
+        bool WaitFirstRead = true; // the test starts once the first read has ended
+        bool CloseLeftOpen = true; // a dialog the test leaves open is closed with its "Close" button
+    };
+
+    // Opens the dialog through its real menu command (the handler's name; the command sets the
+    // instance pointer and the caption), waits (bounded) until its table is idle, counts the reads
+    // that end from then on (Reads), clears the SET log and runs `test` inside the modal loop; then
+    // the handlers of the modal forms the test opens, in order. The instance pointer is null again
+    // afterwards. T has the table controller `Table`.
     template <class T>
-    static void OpenAsMenu(T*& instance, const std::string& title, const std::function<void(T*)>& test,
-                           const std::vector<std::function<void(TForm*)>>& subForms = {}) {
-        instance = CreateForm<T>(Application);
-        instance->SetCaption(title + ": " + Facts().DeviceAddress);
-        T* dialog = instance;
+    void RunDialog(const char* handler, T*& instance, const std::function<void(T*)>& test,
+                   const std::vector<std::function<void(TForm*)>>& subForms = {}, DialogRun how = {}) {
+        const MenuEntry* entry = FindMenuCommand(handler);
+        ASSERT_NE(entry, nullptr) << handler;
         ModalDriver driver;
-        driver.Then([&](TForm*) { test(dialog); });
-        for (const auto& handler : subForms) {
-            driver.Then(handler);
+        driver.Then([&](TForm* form) {
+            ASSERT_EQ(form, instance);
+            T* dialog = instance;
+            if (how.WaitFirstRead) {
+                ASSERT_TRUE(WaitIdle(dialog->Table));
+            }
+            Reads = 0;
+            auto afterRead = dialog->Table.AfterRead;
+            dialog->Table.AfterRead = [this, afterRead] {
+                if (afterRead) {
+                    afterRead();
+                }
+                ++Reads;
+            };
+            Agent().ClearSetLog();
+            test(dialog);
+            if (how.CloseLeftOpen && dialog->Modal() && dialog->ModalResult() == mrNone) {
+                ASSERT_TRUE(WaitIdle(dialog->Table));
+                ClickControl(ButtonCaptioned(dialog, "Close"));
+            }
+        });
+        for (const auto& subForm : subForms) {
+            driver.Then(subForm);
         }
-        dialog->ShowModal();
+        RunMenuCommand(*entry);
         EXPECT_EQ(driver.Pending(), 0);
-        delete dialog;
-        instance = nullptr;
+        EXPECT_EQ(instance, nullptr);
+    }
+
+    // The table's data-complete flag is set and its request (if any) is not busy.
+    static bool WaitIdle(const TableDialogController& table) {
+        return WaitFor([&table] { return table.DataComplete && (!table.Request || !table.Request->Busy); },
+                       10000);
+    }
+    // Waits (bounded) until `n` reads have ended since the test started.
+    bool WaitReads(int n) {
+        return WaitFor([&] { return Reads >= n; }, 10000);
+    }
+    static TButton* ButtonCaptioned(TComponent* form, const std::string& caption) {
+        for (int i = 0; i < form->ComponentCount(); ++i) {
+            if (auto* button = dynamic_cast<TButton*>(form->Components(i));
+                button && button->Caption() == caption) {
+                return button;
+            }
+        }
+        ADD_FAILURE() << "no button " << caption;
+        return nullptr;
     }
 
     // The SET PDUs since the last ClearSetLog, as their varbinds.
@@ -69,4 +121,5 @@ protected:
     }
 
     ScriptedDialogs Dialogs;
+    int Reads = 0; // reads ended since RunDialog started the test
 };

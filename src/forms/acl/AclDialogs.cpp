@@ -1,0 +1,10 @@
+#include "AclDialogs.h"
+
+#include "DialogClassRegistrar.h"
+#include "IPProfileFormUnit.h"
+#include "IPProfileRuleUnit.h"
+
+void RegisterAclDialogs(DialogClassRegistrar& registry) {
+    registry.Register("TIPProfileRuleForm", IPProfileRuleForm);
+    registry.Register("TIPProfileForm", IPProfileForm);
+}

@@ -1,0 +1,8 @@
+#include "Layer2Dialogs.h"
+
+#include "DialogClassRegistrar.h"
+#include "VlanStaticFormUnit.h"
+
+void RegisterLayer2Dialogs(DialogClassRegistrar& registry) {
+    registry.Register("TVlanStaticForm", VlanStaticForm);
+}

@@ -1,0 +1,8 @@
+#include "Layer3Dialogs.h"
+
+#include "DialogClassRegistrar.h"
+#include "IpCtrlFormUnit.h"
+
+void RegisterLayer3Dialogs(DialogClassRegistrar& registry) {
+    registry.Register("TIpCtrlForm", IpCtrlForm);
+}
