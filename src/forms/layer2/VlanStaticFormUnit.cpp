@@ -4,6 +4,7 @@
 #include "DialogLayout.h"
 #include "DialogTexts.h"
 #include "FieldChecks.h"
+#include "FieldTable.h"
 #include "Oid_bridge.h"
 #include "TButton.h"
 #include "TComboBox.h"
@@ -32,14 +33,34 @@ constexpr int kUntagged = ColumnOf(kTable, "Untagged Ports");
 constexpr int kRowStatus = ColumnOf(kTable, "Row Status");
 constexpr int kNextFree = ColumnOf(Columns::VlanStaticSettings, "Next Free Local VLAN Index");
 
-struct EditColumn {
-    int Column;
-    const char* Constraint;
-    TEdit* T::*Edit;
+// The field rows above the port tabs (96 DPI); the row status is bound to its hidden combo box.
+constexpr Field<T> kFields[] = {
+    {.Column = kVlanId,
+     .Caption = "VLAN ID",
+     .Constraint = "%i{n2x4094l4}",
+     .Edit = &T::ED_VLANID,
+     .Label = &T::Label1,
+     .Place = {8, 11, 70, 8, 70}},
+    {.Column = kVlanName,
+     .Caption = "VLAN Name",
+     .Constraint = "%s",
+     .Edit = &T::ED_VLANName,
+     .Label = &T::Label2,
+     .Place = {160, 11, 244, 8, 150}},
+    {.Column = kRowStatus,
+     .Caption = "Status",
+     .Combo = &T::Status,
+     .Label = &T::Label4,
+     .Place = {410, 11, 450, 8, 80},
+     .Flags = kFieldHidden},
 };
-constexpr EditColumn kEditColumns[] = {
-    {kVlanId, "%i{n2x4094l4}", &T::ED_VLANID},
-    {kVlanName, "%s", &T::ED_VLANName},
+// The next free index, of the scalar group read beside the table.
+constexpr Field<T> kNextFreeFields[] = {
+    {.Column = kNextFree,
+     .Caption = "Next Free Local VLAN Index",
+     .Text = &T::NextFreeLocalVlanIndex,
+     .Label = &T::Label3,
+     .Place = {8, 39, 180, 37, 60}},
 };
 const std::vector<PortListColumn> kPortColumns = {
     {kEgress, "Egress Ports"},
@@ -59,29 +80,10 @@ constexpr ButtonSpec<T> kButtons[] = {
     {&T::btnClose, "Close", &T::btnCloseClick},
 };
 
-// The field rows above the port tabs (96 DPI).
-struct LabelPlace {
-    TLabel* T::*Label;
-    const char* Caption;
-    int Left, Top;
-};
-constexpr LabelPlace kLabels[] = {
-    {&T::Label1, "VLAN ID", 8, 11},
-    {&T::Label2, "VLAN Name", 160, 11},
-    {&T::Label3, "Next Free Local VLAN Index", 8, 39},
-    {&T::Label4, "Status", 410, 11},
-};
 constexpr int kDesignWidth = 650;
 constexpr int kDesignHeight = 455;
 constexpr int kListHeight = 140;
 constexpr int kFieldRowsHeight = 62;
-
-template <class C> C* Place(TForm* form, TControl* parent, int left, int top, int width, int height) {
-    auto* control = new C(form);
-    control->SetParent(parent);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
 
 } // namespace
 
@@ -105,22 +107,13 @@ TVlanStaticForm::TVlanStaticForm(TComponent* owner)
     LV_dot1qVlanStaticEntry->OnClick = Bind(this, &T::LV_dot1qVlanStaticEntryClick);
     LV_dot1qVlanStaticEntry->OnSelectItem = Bind(this, &T::LV_dot1qVlanStaticEntrySelectItem);
 
-    auto* rows = Place<TPanel>(this, Panel2, 0, 0, 100, kFieldRowsHeight);
+    auto* rows = new TPanel(this);
+    rows->SetParent(Panel2);
+    rows->SetBounds(0, 0, 100, kFieldRowsHeight);
     rows->SetBevelOuter(bvNone);
     rows->SetAlign(alTop);
-    for (const LabelPlace& place : kLabels) {
-        TLabel* label = Place<TLabel>(this, rows, place.Left, place.Top, 0, 0);
-        label->SetCaption(place.Caption);
-        this->*place.Label = label;
-    }
-    ED_VLANID = Place<TEdit>(this, rows, 70, 8, 70, 21);
-    ED_VLANName = Place<TEdit>(this, rows, 244, 8, 150, 21);
-    Status = Place<TComboBox>(this, rows, 450, 8, 80, 21);
-    NextFreeLocalVlanIndex = Place<TStaticText>(this, rows, 180, 37, 60, 19);
-    NextFreeLocalVlanIndex->SetAutoSize(false);
-    NextFreeLocalVlanIndex->SetBorderStyle(sbsSunken);
-    Label4->SetVisible(false);
-    Status->SetVisible(false);
+    BuildFields<T>(this, rows, kFields);
+    BuildFields<T>(this, rows, kNextFreeFields);
     PageControl1 = new TPageControl(this);
     PageControl1->SetParent(Panel2);
     PageControl1->SetAlign(alClient);
@@ -130,6 +123,7 @@ TVlanStaticForm::TVlanStaticForm(TComponent* owner)
     Table.StatusPanel = StatusPanelOf(StatusBar1);
     Table.StatusColumn = kRowStatus;
     Table.StatusCombo = Status;
+    Table.AfterRead = [this] { UpdateButtons(); };
     NextFree.StatusPanel = Table.StatusPanel;
 
     OnCreate = Bind(this, &T::FormCreate);
@@ -141,22 +135,17 @@ void TVlanStaticForm::FormCreate(TObject*) {
     Table.Attempt([this] {
         Pickers.Create(this, PageControl1, kPortColumns);
         DialogRequest& request = Table.CreateRequest(this, VlanStaticTable, MVT_UMV, 1);
-        for (const EditColumn& column : kEditColumns) {
-            request.BindEdits(column.Column, column.Constraint, this->*column.Edit);
-        }
+        BindFields<T>(this, nullptr, request, kFields);
         Pickers.Bind(request);
-        request.BindComboBox(kRowStatus, Status);
         Table.Read();
     });
     NextFree.Attempt([this] {
         DialogRequest& request = NextFree.CreateRequest(this, VlanStaticSettings, SVT_SV, 0);
-        request.BindStaticText(kNextFree, NextFreeLocalVlanIndex);
+        BindFields<T>(this, nullptr, request, kNextFreeFields);
         request.Mode = 0;
         NextFree.Read();
     });
-    SetBtn->SetEnabled(false);
-    DeleteBtn->SetEnabled(false);
-    AddBtn->SetEnabled(true);
+    UpdateButtons();
 }
 
 void TVlanStaticForm::ClearEditControls() {
@@ -164,14 +153,16 @@ void TVlanStaticForm::ClearEditControls() {
     ED_VLANID->SetText("");
     ED_VLANName->SetText("");
     Status->SetText("");
-    ED_VLANID->SetEnabled(true);
-    ED_VLANID->SetColor(clWindow);
 }
 
-void TVlanStaticForm::ShowNoSelectionButtons() {
-    SetBtn->SetEnabled(false);
-    DeleteBtn->SetEnabled(false);
-    AddBtn->SetEnabled(true);
+void TVlanStaticForm::UpdateButtons() {
+    const bool selected = LV_dot1qVlanStaticEntry->Selected() != nullptr;
+    SetBtn->SetEnabled(selected);
+    DeleteBtn->SetEnabled(selected);
+    AddBtn->SetEnabled(!selected);
+    // An existing VLAN keeps its ID.
+    ED_VLANID->SetEnabled(!selected);
+    ED_VLANID->SetColor(selected ? clBtnFace : clWindow);
 }
 
 void TVlanStaticForm::RefreshBtnClick(TObject*) {
@@ -181,27 +172,18 @@ void TVlanStaticForm::RefreshBtnClick(TObject*) {
     NextFree.Read();
     Table.Read();
     ClearEditControls();
-    ShowNoSelectionButtons();
+    UpdateButtons();
 }
 
 void TVlanStaticForm::LV_dot1qVlanStaticEntrySelectItem(TObject*, TListItem*, bool) {
-    if (LV_dot1qVlanStaticEntry->Selected()) {
-        SetBtn->SetEnabled(true);
-        DeleteBtn->SetEnabled(true);
-        AddBtn->SetEnabled(false);
-    } else {
+    if (!LV_dot1qVlanStaticEntry->Selected()) {
         ClearEditControls();
-        ShowNoSelectionButtons();
     }
+    UpdateButtons();
 }
 
 void TVlanStaticForm::LV_dot1qVlanStaticEntryClick(TObject* sender) {
     LV_dot1qVlanStaticEntrySelectItem(sender, nullptr, false);
-    if (LV_dot1qVlanStaticEntry->Selected()) {
-        // An existing VLAN keeps its ID.
-        ED_VLANID->SetEnabled(false);
-        ED_VLANID->SetColor(clBtnFace);
-    }
 }
 
 void TVlanStaticForm::LV_dot1qVlanStaticEntryChange(TObject*, TListItem*, TItemChange) {
@@ -216,7 +198,7 @@ void TVlanStaticForm::SetBtnClick(TObject*) {
     if (Table.Write(WriteCarry::EachAlone({kEgress, kForbidden, kUntagged, kRowStatus, kVlanName}))) {
         ClearEditControls();
     }
-    ShowNoSelectionButtons();
+    UpdateButtons();
 }
 
 void TVlanStaticForm::AddBtnClick(TObject*) {
@@ -244,6 +226,7 @@ void TVlanStaticForm::AddBtnClick(TObject*) {
         })) {
         ClearEditControls();
     }
+    UpdateButtons();
 }
 
 void TVlanStaticForm::DeleteBtnClick(TObject*) {
@@ -253,7 +236,7 @@ void TVlanStaticForm::DeleteBtnClick(TObject*) {
     if (Table.DeleteRow()) {
         ClearEditControls();
     }
-    ShowNoSelectionButtons();
+    UpdateButtons();
 }
 
 void TVlanStaticForm::btnStopClick(TObject*) {

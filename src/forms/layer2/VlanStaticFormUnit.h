@@ -64,8 +64,9 @@ public:
     void FormCloseQuery(TObject* sender, bool& canClose);
     void FormClose(TObject* sender, TCloseAction& action);
 
-private:
-    void ShowNoSelectionButtons();
+    // The states of the buttons and the ID field: called at the end of every read, on selection
+    // and after every write.
+    void UpdateButtons();
 };
 
 // The dialog while its menu command shows it.

@@ -7,7 +7,6 @@
 #include "EditSubDialog.h"
 #include "FieldChecks.h"
 #include "InputValidators.h"
-#include "IpCtrlFormUnit.h"
 #include "OptionItems.h"
 #include "TButton.h"
 #include "TCheckBox.h"
@@ -17,6 +16,7 @@
 #include "TListView.h"
 #include "TPanel.h"
 #include "TScrollBox.h"
+#include "TableDialogController.h"
 
 #include <algorithm>
 
@@ -25,7 +25,8 @@ TIPCtrlEdtForm* IPCtrlEdtForm = nullptr;
 namespace {
 
 using T = TIPCtrlEdtForm;
-constexpr int kState = IpCtrlField::kStateColumn;
+constexpr const char* kKcEdition = "KC";
+constexpr int kState = -1; // the row status: bound at the table's last column
 
 constexpr const char* kPleaseInputInterfaceName = "Please input Interface Name.";
 constexpr const char* kDifferentInterfaceName = "Please input different Interface Name.";
@@ -45,51 +46,150 @@ constexpr int kIpv6LinkLocalAuto = Col("IPv6 Link Local Auto State");
 constexpr int kIpv6LinkLocal = Col("IPv6 Link Local Address");
 constexpr int kIpv6Prefix = ColumnByArc(Columns::IpCtrlIndexTable2, "3.1.15"); // its caption ends in a blank
 
+// The design's line i (96 DPI): the label, then the value, on lines 24 apart.
+constexpr FieldPlace Line(int i) {
+    const int top = 8 + 24 * i;
+    return {22, top + 3, 208, top, 250}; // a link-local address of 32 digits fits
+}
+
 // Line order, top to bottom; the check boxes of some lines carry the caption themselves.
-constexpr IpCtrlField kFields[] = {
-    {Col("Interface Name"), "Interface Name", nullptr, "%s{l12}", &T::edtInterface, nullptr, &T::CheckBox1,
-     false},
-    {Col("Index"), "IF Index", nullptr, "%i{n0x65535l5}", &T::edtIndex, nullptr, nullptr, false},
-    {Col("IP Address"), "IP Address", nullptr, "%s{l16}", &T::edtIPAddr, nullptr, &T::CheckBox2, false},
-    {Col("IP Subnet Mask"), "Subnet Mask", nullptr, "%s{l16}", &T::edtMask, nullptr, &T::CheckBox3, false},
-    {Col("VLAN Name"), "VLAN Name", nullptr, "%s{l32}", &T::edtVlan, nullptr, &T::CheckBox4, false},
-    {kSecondary, "Secondary", nullptr, nullptr, nullptr, &T::cbxSecondary, &T::CheckBox5, false},
-    {Col("Mode"), "Mode", nullptr, nullptr, nullptr, &T::cbxMode, &T::CheckBox6, false},
-    {Col("Admin State"), "Admin State", nullptr, nullptr, nullptr, &T::cbxAdmin, &T::CheckBox7, false},
-    {Col("IPv4 Admin State"), "IPv4 Admin State", nullptr, nullptr, nullptr, &T::cbxIpv4Admin, &T::CheckBox8,
-     false},
-    {Col("DHCP Option12 State"), nullptr, "DHCP Option12 State", nullptr, nullptr, &T::Option12State_ComboBox,
-     &T::CheckBox_Option12State, false},
-    {Col("DHCP Option12 Host Name"), nullptr, "DHCP Option12 Host Name", "%s", &T::edtHostName, nullptr,
-     &T::CheckBox_HostName, false},
-    {kProxyArp, "Proxy ARP", nullptr, nullptr, nullptr, &T::ProxyARPComboBox, &T::CheckBox9, false},
-    {kLocalProxyArp, "Proxy ARP Local State", nullptr, nullptr, nullptr, &T::ProxyARPStateComboBox,
-     &T::CheckBox10, false},
-    {kIpv6Admin, "IPv6 Admin State", nullptr, nullptr, nullptr, &T::cbxIpv6Admin, &T::CheckBox11, false},
-    {kIpv6LinkLocalAuto, "IPv6 Link Local Auto State", nullptr, nullptr, nullptr, &T::IPv6AutoStateComboBox,
-     &T::CheckBox12, false},
-    {kIpv6LinkLocal, "IPv6 Link Local Address", nullptr, "%s{l32f}", &T::edtIpv6Addr, nullptr, nullptr,
-     false},
-    {kIpv6Prefix, "IPv6 Link Local Prefix Length", nullptr, "%i{n0x128l3}", &T::edtIPv6Prefix, nullptr,
-     nullptr, false},
-    {Col("DHCPv6 Client State"), nullptr, "DHCPv6 Client State", nullptr, nullptr, &T::ComboBox_DHCPv6State,
-     &T::CheckBox_DHCPv6State, false},
-    {Col("DHCPv6 Client Rapid Commit"), nullptr, "DHCPv6 Client Rapid Commit", nullptr, nullptr,
-     &T::ComboBox_DHCPv6RapidCommit, &T::CheckBox_DHCPv6RapidCommit, false},
-    {Col("IPv6 Auto Config State"), nullptr, "IPv6 Auto Config State", nullptr, nullptr,
-     &T::ComboBox_IPv6AutoState, &T::CheckBox_IPv6AutoState, false},
-    {Col("IPv6 Auto Config Default"), nullptr, "IPv6 Auto Config Default", nullptr, nullptr,
-     &T::ComboBox_IPv6AutoDefault, &T::CheckBox_IPv6AutoDefault, false},
-    {Col("IP Directed Broadcast State"), nullptr, "IP  Directed Broadcast State", nullptr, nullptr,
-     &T::ComboBox_IPDirectedBroadcastState, &T::CheckBox_IPDirectedBroadcastState, true},
-    {kState, "State", nullptr, nullptr, nullptr, &T::cbxState, &T::CheckBox13, false},
+constexpr Field<T> kFields[] = {
+    {.Column = Col("Interface Name"),
+     .Caption = "Interface Name",
+     .Constraint = "%s{l12}",
+     .Edit = &T::edtInterface,
+     .Check = &T::CheckBox1,
+     .Place = Line(0),
+     .Flags = kFieldCheckHidden},
+    {.Column = Col("Index"),
+     .Caption = "IF Index",
+     .Constraint = "%i{n0x65535l5}",
+     .Edit = &T::edtIndex,
+     .Place = Line(1),
+     .Flags = kFieldDisabled},
+    {.Column = Col("IP Address"),
+     .Caption = "IP Address",
+     .Constraint = "%s{l16}",
+     .Edit = &T::edtIPAddr,
+     .Check = &T::CheckBox2,
+     .Place = Line(2)},
+    {.Column = Col("IP Subnet Mask"),
+     .Caption = "Subnet Mask",
+     .Constraint = "%s{l16}",
+     .Edit = &T::edtMask,
+     .Check = &T::CheckBox3,
+     .Place = Line(3)},
+    {.Column = Col("VLAN Name"),
+     .Caption = "VLAN Name",
+     .Constraint = "%s{l32}",
+     .Edit = &T::edtVlan,
+     .Check = &T::CheckBox4,
+     .Place = Line(4)},
+    {.Column = kSecondary,
+     .Caption = "Secondary",
+     .Combo = &T::cbxSecondary,
+     .Check = &T::CheckBox5,
+     .Label = &T::lblSecondary,
+     .Place = Line(5),
+     .Flags = kFieldHidden},
+    {.Column = Col("Mode"),
+     .Caption = "Mode",
+     .Combo = &T::cbxMode,
+     .Check = &T::CheckBox6,
+     .Place = Line(6)},
+    {.Column = Col("Admin State"),
+     .Caption = "Admin State",
+     .Combo = &T::cbxAdmin,
+     .Check = &T::CheckBox7,
+     .Place = Line(7)},
+    {.Column = Col("IPv4 Admin State"),
+     .Caption = "IPv4 Admin State",
+     .Combo = &T::cbxIpv4Admin,
+     .Check = &T::CheckBox8,
+     .Place = Line(8)},
+    {.Column = Col("DHCP Option12 State"),
+     .CheckCaption = "DHCP Option12 State",
+     .Combo = &T::Option12State_ComboBox,
+     .Check = &T::CheckBox_Option12State,
+     .Place = Line(9)},
+    {.Column = Col("DHCP Option12 Host Name"),
+     .CheckCaption = "DHCP Option12 Host Name",
+     .Constraint = "%s",
+     .Edit = &T::edtHostName,
+     .Check = &T::CheckBox_HostName,
+     .Place = Line(10)},
+    {.Column = kProxyArp,
+     .Caption = "Proxy ARP",
+     .Combo = &T::ProxyARPComboBox,
+     .Check = &T::CheckBox9,
+     .Place = Line(11)},
+    {.Column = kLocalProxyArp,
+     .Caption = "Proxy ARP Local State",
+     .Combo = &T::ProxyARPStateComboBox,
+     .Check = &T::CheckBox10,
+     .Place = Line(12)},
+    {.Column = kIpv6Admin,
+     .Caption = "IPv6 Admin State",
+     .Combo = &T::cbxIpv6Admin,
+     .Check = &T::CheckBox11,
+     .Place = Line(13)},
+    {.Column = kIpv6LinkLocalAuto,
+     .Caption = "IPv6 Link Local Auto State",
+     .Combo = &T::IPv6AutoStateComboBox,
+     .Check = &T::CheckBox12,
+     .Place = Line(14)},
+    {.Column = kIpv6LinkLocal,
+     .Caption = "IPv6 Link Local Address",
+     .Constraint = "%s{l32f}",
+     .Edit = &T::edtIpv6Addr,
+     .Place = Line(15),
+     .Flags = kFieldReadOnly},
+    {.Column = kIpv6Prefix,
+     .Caption = "IPv6 Link Local Prefix Length",
+     .Constraint = "%i{n0x128l3}",
+     .Edit = &T::edtIPv6Prefix,
+     .Place = Line(16),
+     .Flags = kFieldReadOnly},
+    {.Column = Col("DHCPv6 Client State"),
+     .CheckCaption = "DHCPv6 Client State",
+     .Combo = &T::ComboBox_DHCPv6State,
+     .Check = &T::CheckBox_DHCPv6State,
+     .Place = Line(17)},
+    {.Column = Col("DHCPv6 Client Rapid Commit"),
+     .CheckCaption = "DHCPv6 Client Rapid Commit",
+     .Combo = &T::ComboBox_DHCPv6RapidCommit,
+     .Check = &T::CheckBox_DHCPv6RapidCommit,
+     .Place = Line(18)},
+    {.Column = Col("IPv6 Auto Config State"),
+     .CheckCaption = "IPv6 Auto Config State",
+     .Combo = &T::ComboBox_IPv6AutoState,
+     .Check = &T::CheckBox_IPv6AutoState,
+     .Place = Line(19)},
+    {.Column = Col("IPv6 Auto Config Default"),
+     .CheckCaption = "IPv6 Auto Config Default",
+     .Combo = &T::ComboBox_IPv6AutoDefault,
+     .Check = &T::CheckBox_IPv6AutoDefault,
+     .Place = Line(20)},
+    {.Column = Col("IP Directed Broadcast State"),
+     .CheckCaption = "IP  Directed Broadcast State",
+     .Combo = &T::ComboBox_IPDirectedBroadcastState,
+     .Check = &T::CheckBox_IPDirectedBroadcastState,
+     .Place = Line(21),
+     .Flags = kFieldEditionOnly},
+    {.Column = kState,
+     .Caption = "State",
+     .Combo = &T::cbxState,
+     .Check = &T::CheckBox13,
+     .Label = &T::lblState,
+     .Place = Line(22),
+     .Flags = kFieldHidden},
 };
 
 // The lines but the "KC" one and the row status stand at the same column in both tables, and the
 // row status is each table's last column.
 consteval bool SameInBothTables() {
-    for (const IpCtrlField& field : kFields) {
-        if (field.Column != kState && !field.KcOnly &&
+    for (const Field<T>& field : kFields) {
+        if (field.Column != kState && !field.Has(kFieldEditionOnly) &&
             Columns::IpCtrlIndexTable[field.Column].Caption !=
                 Columns::IpCtrlIndexTable2[field.Column].Caption) {
             return false;
@@ -134,22 +234,12 @@ constexpr ButtonSpec<T> kButtons[] = {
 constexpr int kDesignClientWidth = 547;
 constexpr int kDesignClientHeight = 679;
 constexpr int kButtonMargin = 5;
-constexpr int kLineHeight = 24;
-constexpr int kFirstLineTop = 8;
-constexpr int kCheckLeft = 4;
-constexpr int kLabelLeft = 22;
-constexpr int kValueLeft = 208;
-constexpr int kValueWidth = 250; // a link-local address of 32 digits fits
 
 bool IsEmpty(const TEdit* edit) {
     return edit->Text().empty();
 }
 
 } // namespace
-
-std::span<const IpCtrlField> IpCtrlFields() {
-    return kFields;
-}
 
 TIPCtrlEdtForm::TIPCtrlEdtForm(TComponent* owner)
     : TBasicForm(owner, kDesignClientWidth, kDesignClientHeight) {
@@ -167,52 +257,7 @@ TIPCtrlEdtForm::TIPCtrlEdtForm(TComponent* owner)
     ScrollBox1->SetParent(this);
     ScrollBox1->SetAlign(alClient);
 
-    int top = kFirstLineTop;
-    for (const IpCtrlField& field : kFields) {
-        Line line{field.Column, nullptr, nullptr, nullptr};
-        if (field.Check) {
-            line.Check = new TCheckBox(this);
-            line.Check->SetParent(ScrollBox1);
-            const bool captioned = field.CheckCaption != nullptr;
-            line.Check->SetBounds(kCheckLeft, top + 2, captioned ? kValueLeft - kCheckLeft - 2 : 16, 17);
-            if (captioned) {
-                line.Check->SetCaption(field.CheckCaption);
-            }
-            this->*field.Check = line.Check;
-        }
-        if (field.Label) {
-            line.Label = new TLabel(this);
-            line.Label->SetParent(ScrollBox1);
-            line.Label->SetBounds(kLabelLeft, top + 3, 0, 0);
-            line.Label->SetCaption(field.Label);
-        }
-        if (field.Edit) {
-            auto* edit = new TEdit(this);
-            this->*field.Edit = edit;
-            line.Value = edit;
-        } else {
-            auto* combo = new TComboBox(this);
-            this->*field.Combo = combo;
-            line.Value = combo;
-        }
-        line.Value->SetParent(ScrollBox1);
-        line.Value->SetBounds(kValueLeft, top, kValueWidth, 21);
-        Lines.push_back(line);
-        top += kLineHeight;
-    }
-    lblSecondary =
-        std::find_if(Lines.begin(), Lines.end(), [](const Line& l) { return l.Column == kSecondary; })->Label;
-    lblState = Lines.back().Label;
-
-    edtIndex->SetEnabled(false);
-    for (TEdit* readOnly : {edtIpv6Addr, edtIPv6Prefix}) {
-        readOnly->SetEnabled(false);
-        readOnly->SetReadOnly(true);
-    }
-    for (TControl* hidden : std::initializer_list<TControl*>{cbxSecondary, lblSecondary, CheckBox5, CheckBox1,
-                                                             CheckBox13, cbxState, lblState}) {
-        hidden->SetVisible(false);
-    }
+    Lines = BuildFields<T>(this, ScrollBox1, kFields);
     OnActivate = Bind(this, &T::FormActivate);
 }
 
@@ -223,51 +268,56 @@ TIPCtrlEdtForm::~TIPCtrlEdtForm() {
 }
 
 void TIPCtrlEdtForm::ShowLine(int column) {
-    for (const Line& line : Lines) {
+    for (const BuiltField& line : Lines) {
         if (line.Column == column) {
-            for (TControl* control :
-                 {static_cast<TControl*>(line.Check), static_cast<TControl*>(line.Label), line.Value}) {
-                if (control) {
-                    control->SetVisible(true);
-                }
-            }
+            line.SetVisible(true);
         }
     }
 }
 
+void TIPCtrlEdtForm::BindTo(TBasicForm* list, DialogRequest& request, bool kc) {
+    const int state = request.Request.VarList.GetCount() - 1;
+    BindFields<T>(this, list, request, kFields, kc,
+                  [state](const Field<T>& field) { return field.Column == kState ? state : field.Column; });
+}
+
 void TIPCtrlEdtForm::FormActivate(TObject*) {
-    CheckBox1->SetEnabled(false);
     CheckBox1->SetChecked(true);
     CheckBox13->SetChecked(true);
     CheckBox13->SetVisible(false);
     for (int column : kShownLines) {
         ShowLine(column);
     }
-    const bool kc = Facts().FirmwareMode == "KC";
-    if (!kc) {
+    if (Facts().FirmwareMode != kKcEdition) {
         ComboBox_IPDirectedBroadcastState->SetVisible(false);
         CheckBox_IPDirectedBroadcastState->SetVisible(false);
     }
     SetHeight(cbxIpv4Admin->Top() + 400);
-
     if (Mode == 0) {
         for (TEdit* edit : {edtInterface, edtIndex, edtIPAddr, edtMask, edtVlan}) {
             edit->SetText("");
         }
+        for (const StartItem& start : kAddStartItems) {
+            SelectOption(this->*start.Combo, start.Item);
+        }
+        SelectOption(cbxState, kCreateAndGo);
+    }
+    UpdateButtons();
+}
+
+void TIPCtrlEdtForm::UpdateButtons() {
+    CheckBox1->SetEnabled(false); // the interface name is always written
+    if (Mode == 0) {
         for (TControl* control : std::initializer_list<TControl*>{
                  edtInterface, edtVlan, edtIPAddr, edtMask, ProxyARPComboBox, ProxyARPStateComboBox, cbxMode,
                  cbxAdmin, cbxIpv4Admin, Option12State_ComboBox, edtHostName, cbxIpv6Admin,
                  IPv6AutoStateComboBox, ComboBox_DHCPv6State, cbxSecondary}) {
             control->SetEnabled(true);
         }
-        for (const StartItem& start : kAddStartItems) {
-            SelectOption(this->*start.Combo, start.Item);
-        }
-        if (kc) {
+        if (Facts().FirmwareMode == kKcEdition) {
             ComboBox_IPDirectedBroadcastState->SetEnabled(true);
             CheckBox_IPDirectedBroadcastState->SetEnabled(true);
         }
-        SelectOption(cbxState, kCreateAndGo);
         cbxState->SetEnabled(false);
         btnSet->SetCaption("Add");
     } else {
@@ -300,10 +350,12 @@ bool TIPCtrlEdtForm::CheckAddInput() {
     if (IsEmpty(edtInterface)) {
         return RefuseInput(edtInterface, kPleaseInputInterfaceName);
     }
-    if (!IpCtrlForm) {
+    const IpCtrlListTable list = IpCtrlList();
+    if (!list.Table || !list.Table->Request) {
         return true; // no list to compare with: Set closes without writing
     }
-    TListItems& rows = IpCtrlForm->ListView1->Items();
+    const DialogRequest& request = *list.Table->Request;
+    TListItems& rows = list.Table->List->Items();
     for (int i = 0; i < rows.Count(); ++i) {
         if (rows[i]->Caption() == edtInterface->Text()) {
             return RefuseInput(edtInterface, kDifferentInterfaceName);
@@ -314,8 +366,7 @@ bool TIPCtrlEdtForm::CheckAddInput() {
     }
     // A secondary interface may share the VLAN of another.
     for (int i = 0; i < rows.Count(); ++i) {
-        if (IpCtrlForm->Table.Request &&
-            IpCtrlForm->Table.Request->CellText(rows[i], Col("VLAN Name")) == edtVlan->Text() &&
+        if (request.CellText(rows[i], Col("VLAN Name")) == edtVlan->Text() &&
             !OptionSelected(cbxSecondary, "true")) {
             return RefuseInput(edtVlan, kVlanHasIpInterface);
         }
@@ -328,8 +379,8 @@ bool TIPCtrlEdtForm::CheckEditInput() {
 }
 
 void TIPCtrlEdtForm::btnSetClick(TObject*) {
-    TIpCtrlForm* list = IpCtrlForm;
-    if (!list || !list->Table.Request) {
+    const IpCtrlListTable list = IpCtrlList();
+    if (!list.Table || !list.Table->Request) {
         Close();
         return;
     }
@@ -337,7 +388,7 @@ void TIPCtrlEdtForm::btnSetClick(TObject*) {
         return;
     }
     WriteThroughList(
-        this, &list->Table,
+        this, list.Table,
         [&](DialogRequest& request) {
             if (Mode == 0) {
                 CheckBox13->SetChecked(true);
@@ -345,11 +396,11 @@ void TIPCtrlEdtForm::btnSetClick(TObject*) {
             }
             // Only the ticked, enabled lines are written; the rows are the list dialog's. An add
             // leaves the address and mask out when both are empty (an interface by DHCP, say).
-            WriteCarry carry = WriteCarry::RowWithout(list->UncheckedRows(&request));
+            WriteCarry carry = WriteCarry::RowWithout(list.Rows->UncheckedRows(&request));
             if (Mode == 0 && IsEmpty(edtIPAddr) && IsEmpty(edtMask)) {
                 carry.Without(Col("IP Address")).Without(Col("IP Subnet Mask"));
             }
-            list->Table.Send(carry);
+            list.Table->Send(carry);
         },
         ListLock::Leave);
 }

@@ -1,12 +1,12 @@
 // The add/edit dialog of the IP interface table: one line per table column, each with a check
 // box that says whether the column is written. It has no request of its own: the IP interface
-// dialog (IpCtrlFormUnit.h) binds these controls to its table, so selecting a row there fills
-// them, and Set writes through that table, reads it again and closes.
+// dialog binds these controls to its table (BindTo), so selecting a row there fills them, and Set
+// writes through that table, reads it again and closes.
 #pragma once
 
+#include "FieldTable.h"
 #include "TBasicFormUnit.h"
 
-#include <span>
 #include <vector>
 
 class TButton;
@@ -16,24 +16,17 @@ class TEdit;
 class TLabel;
 class TPanel;
 class TScrollBox;
-class TIPCtrlEdtForm;
-class TIpCtrlForm;
-class VqSNMPRequest2Edits;
+class DialogRequest;
+class TableDialogController;
 
-// One column of the IP interface table as the dialog shows and binds it, in line order.
-struct IpCtrlField {
-    static constexpr int kStateColumn = -1; // the row status: the table's last column
-
-    int Column;
-    const char* Label;        // the caption left of the value; null where the check box carries it
-    const char* CheckCaption; // the check box's own caption, or null
-    const char* Constraint;   // an edit's constraint; null for a combo box
-    TEdit* TIPCtrlEdtForm::*Edit;
-    TComboBox* TIPCtrlEdtForm::*Combo;
-    TCheckBox* TIPCtrlEdtForm::*Check; // null: the column has no check box and is never skipped
-    bool KcOnly;                       // only in the table of the "KC" edition
+// The list dialog's table, reached through its instance pointer IpCtrlForm (defined by the list
+// dialog's unit, so that the two units do not include each other): the table object and the
+// dialog whose rows it records; null members while no list dialog is shown.
+struct IpCtrlListTable {
+    TableDialogController* Table;
+    TBasicForm* Rows;
 };
-std::span<const IpCtrlField> IpCtrlFields();
+IpCtrlListTable IpCtrlList();
 
 class TIPCtrlEdtForm : public TBasicForm {
 public:
@@ -103,15 +96,14 @@ public:
     // address. Each refusal shows its message and focuses its field.
     bool CheckAddInput();
     bool CheckEditInput();
+    // Binds the lines to the list dialog's table request and records them as its rows; the line of
+    // the "KC" edition only with `kc`, the state line at the table's last column.
+    void BindTo(TBasicForm* list, DialogRequest& request, bool kc);
+    // The states of the fields and of Set for the mode: called when the dialog is shown.
+    void UpdateButtons();
 
 private:
-    struct Line {
-        int Column;
-        TCheckBox* Check;
-        TLabel* Label;
-        TControl* Value;
-    };
-    std::vector<Line> Lines; // in line order
+    std::vector<BuiltField> Lines; // in line order
     void ShowLine(int column);
     bool CheckAddress();
 };

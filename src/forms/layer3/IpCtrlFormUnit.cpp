@@ -17,10 +17,16 @@
 #include "TStatusBar.h"
 #include "UserDialogs.h"
 
-#include <algorithm>
 #include <vector>
 
 TIpCtrlForm* IpCtrlForm = nullptr;
+
+IpCtrlListTable IpCtrlList() {
+    if (!IpCtrlForm) {
+        return {nullptr, nullptr};
+    }
+    return {&IpCtrlForm->Table, IpCtrlForm};
+}
 
 namespace {
 
@@ -66,16 +72,11 @@ TIpCtrlForm::TIpCtrlForm(TComponent* owner)
     ListView1->OnChange = Bind(this, &T::ListView1Change);
     ListView1->OnDblClick = Bind(this, &T::ListView1DblClick);
 
-    btnDel->SetEnabled(false);
-    btnEdit->SetEnabled(false);
-
     Table.List = ListView1;
     Table.CountLabel = StaticText1;
     Table.StatusPanel = StatusPanelOf(stbResult);
-    Table.AfterRead = [this] {
-        btnAdd->SetEnabled(Table.Supported);
-        btnDel->SetEnabled(false);
-    };
+    Table.AfterRead = [this] { UpdateButtons(); };
+    UpdateButtons();
 
     OnCreate = Bind(this, &T::FormCreate);
     OnCloseQuery = Bind(this, &T::FormCloseQuery);
@@ -98,43 +99,22 @@ void TIpCtrlForm::FormCreate(TObject*) {
         ExcludedRow = -1;
         RowCheckBoxes.clear();
         RowControls.clear();
-        std::vector<IpCtrlField> fields;
-        for (const IpCtrlField& field : IpCtrlFields()) {
-            if (!field.KcOnly || kc) {
-                fields.push_back(field);
-                if (field.Column == IpCtrlField::kStateColumn) {
-                    fields.back().Column = RowCount - 1;
-                }
-            }
-        }
-        std::stable_sort(fields.begin(), fields.end(),
-                         [](const IpCtrlField& a, const IpCtrlField& b) { return a.Column < b.Column; });
-        TIPCtrlEdtForm* edit = IPCtrlEdtForm;
-        for (const IpCtrlField& field : fields) {
-            TControl* check = field.Check ? edit->*field.Check : nullptr;
-            if (field.Edit) {
-                BindEditRow(&request, field.Column, field.Constraint, edit->*field.Edit, check);
-            } else {
-                BindComboRow(&request, field.Column, edit->*field.Combo, check);
-            }
-        }
+        IPCtrlEdtForm->BindTo(this, request, kc);
         Table.StatusColumn = RowCount - 1;
-        Table.StatusCombo = edit->cbxState;
+        Table.StatusCombo = IPCtrlEdtForm->cbxState;
         Table.Read();
     });
 }
 
-void TIpCtrlForm::ListView1SelectItem(TObject*, TListItem*, bool) {
+void TIpCtrlForm::UpdateButtons() {
     const TListItem* row = ListView1->Selected();
-    if (!row) {
-        btnDel->SetEnabled(false);
-        btnEdit->SetEnabled(false);
-        btnAdd->SetEnabled(Table.Supported);
-        return;
-    }
-    btnEdit->SetEnabled(true);
-    btnAdd->SetEnabled(false);
-    btnDel->SetEnabled(row->Caption() != kSystemInterface);
+    btnEdit->SetEnabled(row != nullptr);
+    btnAdd->SetEnabled(!row && Table.Supported);
+    btnDel->SetEnabled(row && row->Caption() != kSystemInterface);
+}
+
+void TIpCtrlForm::ListView1SelectItem(TObject*, TListItem*, bool) {
+    UpdateButtons();
 }
 
 void TIpCtrlForm::ListView1Change(TObject*, TListItem*, TItemChange) {
@@ -176,14 +156,13 @@ void TIpCtrlForm::OpenEditDialog() {
     IPCtrlEdtForm->Mode = 1;
     IPCtrlEdtForm->ShowModal();
     ListView1->SetSelected(nullptr);
-    btnEdit->SetEnabled(false);
-    btnDel->SetEnabled(false);
+    UpdateButtons();
 }
 
 void TIpCtrlForm::btnDelClick(TObject*) {
     const TListItem* row = ListView1->Selected();
     if (!row) {
-        btnDel->SetEnabled(false);
+        UpdateButtons();
         return;
     }
     if (!Table.MayAct()) {
@@ -194,7 +173,7 @@ void TIpCtrlForm::btnDelClick(TObject*) {
         return;
     }
     Table.DeleteRow({.Blocking = true});
-    btnDel->SetEnabled(false);
+    UpdateButtons();
 }
 
 void TIpCtrlForm::btnStopClick(TObject*) {

@@ -55,6 +55,9 @@ public:
     void FormClose(TObject* sender, TCloseAction& action);
 
     void OpenEditDialog();
+    // The states of Edit, Add and Delete: called at the end of every read, on selection and after
+    // every write.
+    void UpdateButtons();
 };
 
 // The dialog while its menu command shows it; its edit dialog reaches it through this.

@@ -1,0 +1,117 @@
+#include "FieldTable.h"
+
+#include "KitDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+struct FieldForm : TBasicForm {
+    explicit FieldForm(TComponent* owner) : TBasicForm(owner, 400, 300) {}
+    TEdit* Index = nullptr;
+    TComboBox* Status = nullptr;
+    TLabel* StatusLabel = nullptr;
+    TEdit* Address = nullptr;
+    TCheckBox* AddressCheck = nullptr;
+    TComboBox* Priority = nullptr;
+    TCheckBox* PriorityCheck = nullptr;
+};
+using F = FieldForm;
+
+constexpr Field<F> kFields[] = {
+    {.Column = KitDialog::kIndex,
+     .Caption = "Index",
+     .Constraint = "%i",
+     .Edit = &F::Index,
+     .Place = {8, 11, 100, 8, 60},
+     .Flags = kFieldReadOnly},
+    {.Column = KitDialog::kRowStatus,
+     .Caption = "Status",
+     .Combo = &F::Status,
+     .Label = &F::StatusLabel,
+     .Place = {8, 35, 100, 32, 80},
+     .Flags = kFieldHidden},
+    {.Column = KitDialog::kAddress,
+     .CheckCaption = "Address",
+     .Constraint = "%s",
+     .Edit = &F::Address,
+     .Check = &F::AddressCheck,
+     .Place = {0, 0, 100, 56, 120}},
+    {.Column = KitDialog::kPriority,
+     .Caption = "Priority",
+     .Combo = &F::Priority,
+     .Check = &F::PriorityCheck,
+     .Place = {22, 83, 100, 80, 60},
+     .Flags = kFieldEditionOnly},
+};
+
+class FieldTableSim : public FormsSimTest {
+protected:
+    void SetUp() override {
+        FormsSimTest::SetUp();
+        Agent().LoadScenario(ServerScenario());
+    }
+};
+
+} // namespace
+
+TEST(FieldTable, BuildsPlacesAndFlagsEveryFieldIntoItsMembers) {
+    std::unique_ptr<F> form(CreateForm<F>(nullptr));
+    const std::vector<BuiltField> built = BuildFields<F>(form.get(), form.get(), kFields);
+    ASSERT_EQ(built.size(), 4u);
+    for (TControl* control :
+         std::initializer_list<TControl*>{form->Index, form->Status, form->StatusLabel, form->Address,
+                                          form->AddressCheck, form->Priority, form->PriorityCheck}) {
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->Parent(), form.get());
+    }
+    EXPECT_EQ(built[2].Value, form->Address);
+    EXPECT_EQ(built[2].Check, form->AddressCheck);
+    EXPECT_EQ(built[2].Label, nullptr); // the check box carries the caption
+    EXPECT_EQ((std::vector<int>{form->Address->Left(), form->Address->Top(), form->Address->Width()}),
+              (std::vector<int>{100, 56, 120}));
+    EXPECT_EQ(form->AddressCheck->Caption(), "Address");
+    EXPECT_EQ(form->AddressCheck->Top(), 58);
+    EXPECT_EQ(form->AddressCheck->Width(), 100 - 4 - 2); // up to the value
+    EXPECT_EQ(form->PriorityCheck->Width(), 16);         // a box without a caption
+    EXPECT_EQ(built[3].Label->Caption(), "Priority");
+    EXPECT_EQ((std::vector<int>{built[3].Label->Left(), built[3].Label->Top()}), (std::vector<int>{22, 83}));
+
+    EXPECT_FALSE(form->Index->Enabled());
+    EXPECT_TRUE(form->Index->ReadOnly());
+    EXPECT_FALSE(form->Status->Visible());
+    EXPECT_FALSE(form->StatusLabel->Visible());
+    built[1].SetVisible(true);
+    EXPECT_TRUE(form->Status->Visible());
+    EXPECT_TRUE(form->StatusLabel->Visible());
+}
+
+TEST_F(FieldTableSim, BindsEachFieldToItsColumnAndRecordsTheRowsOfTheTable) {
+    for (const bool edition : {false, true}) {
+        SCOPED_TRACE(edition);
+        std::unique_ptr<F> form(CreateForm<F>(nullptr));
+        BuildFields<F>(form.get(), form.get(), kFields);
+        KitDialog list;
+        DialogRequest& request =
+            list.Table.CreateRequest(list.Form.get(), DnsStaticNameServerTable, MVT_UMV, 1);
+        BindFields<F>(form.get(), form.get(), request, kFields, edition);
+        ASSERT_GE(form->RowControls.size(), 3u);
+        EXPECT_EQ(form->RowControls[KitDialog::kAddress], form->Address);
+        EXPECT_EQ(form->RowCheckBoxes[KitDialog::kAddress], form->AddressCheck);
+        EXPECT_EQ(form->RowControls[KitDialog::kRowStatus], form->Status);
+        EXPECT_EQ(form->RowCheckBoxes[KitDialog::kIndex], nullptr);
+        const bool priorityBound = form->RowControls.size() > KitDialog::kPriority &&
+                                   form->RowControls[KitDialog::kPriority] == form->Priority;
+        EXPECT_EQ(priorityBound, edition);
+
+        // Bound: a read row fills the fields.
+        list.Table.Read();
+        ASSERT_TRUE(list.WaitRead());
+        list.Area.List->SetSelected(list.Area.List->Items()[1]);
+        EXPECT_EQ(form->Address->Text(), "10.0.0.2");
+        EXPECT_EQ(form->Index->Text(), "2");
+        list.Table.Close();
+    }
+}
