@@ -44,18 +44,22 @@ bool IsCheckedAndEnabled(TControl* box) {
 
 } // namespace
 
-void ScaleDesignSize(TForm* form, int width, int height) {
+void ScaleDesignSize(TForm* form, int width, int height, DesignScale scale) {
     if (Screen->PixelsPerInch() != 96) {
-        // Integer arithmetic truncates as the product's conversion to whole pixels does.
-        width = width * 5 / 4;
-        height = height * 5 / 4;
+        const int times = scale == DesignScale::Twice ? 2 : scale == DesignScale::Once ? 1 : 0;
+        for (int i = 0; i < times; ++i) {
+            // Integer arithmetic truncates as each product's conversion to whole pixels does.
+            width = width * 5 / 4;
+            height = height * 5 / 4;
+        }
     }
     form->SetWidth(width);
     form->SetHeight(height);
 }
 
-TBasicForm::TBasicForm(TComponent* owner, int designWidth, int designHeight) : TForm(owner) {
-    ScaleDesignSize(this, designWidth, designHeight);
+TBasicForm::TBasicForm(TComponent* owner, int designWidth, int designHeight, DesignScale scale)
+    : TForm(owner) {
+    ScaleDesignSize(this, designWidth, designHeight, scale);
     SetPosition(poMainFormCenter);
 }
 

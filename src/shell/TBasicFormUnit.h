@@ -27,14 +27,18 @@ class TEdit;
 class TPanel;
 class VqSNMPRequest2Edits;
 
-// Sets a dialog's Width and Height from its designed size: multiplied by 1.25 and truncated to whole
-// pixels when the screen is not at 96 pixels per inch.
-void ScaleDesignSize(TForm* form, int width, int height);
+// How a dialog's designed size follows the screen when it is not at 96 pixels per inch: not at all,
+// x 1.25 (the dedicated dialogs), or x 1.25 twice, x 1.5625 in all (the ACL profile editors); each
+// product truncated to whole pixels.
+enum class DesignScale { None, Once, Twice };
+
+// Sets a dialog's Width and Height from its designed size, scaled as `scale` says.
+void ScaleDesignSize(TForm* form, int width, int height, DesignScale scale = DesignScale::Once);
 
 class TBasicForm : public TForm {
 public:
     // The form at its designed size (scaled), centred on the main form.
-    TBasicForm(TComponent* owner, int designWidth, int designHeight);
+    TBasicForm(TComponent* owner, int designWidth, int designHeight, DesignScale scale = DesignScale::Once);
 
     // Row entries by variable: entry k belongs to variable k of the main request. The check-box
     // entry is the row's check box or radio button, or null; the value control its edit or combo box.
@@ -127,6 +131,7 @@ bool CheckMacAddressText(TControl* control);
 // 12 hexadecimal digits only (the check function of constrained MAC edits); otherwise "Please
 // enter a valid MAC address!".
 bool CheckPlainMacAddress(TControl* control);
-// Four dot-separated decimal numbers from 0 to 255, at most 16 characters; refused silently (the
-// caller focuses the field).
+// Four dot-separated decimal numbers from 0 to 255, at most 16 characters; refused silently: the
+// caller shows its own text and focuses the field. CheckIPv4Text (InputValidators.h) is the one
+// that shows a message ("Please input a valid IP.") itself.
 bool CheckIPv4AddressText(TControl* control);

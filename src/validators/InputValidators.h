@@ -17,7 +17,9 @@ class TControl;
 using TCheckFunction = std::function<bool(TControl* control)>;
 
 // Checks on a control's text (TControl::Caption; an edit's Text).
-bool CheckIPv4Text(TControl* control); // "Please input a valid IP."
+// An IPv4 address; a refused text shows "Please input a valid IP." itself (its caller only focuses
+// the field). CheckIPv4AddressText (TBasicFormUnit.h) is the silent one: the caller says why.
+bool CheckIPv4Text(TControl* control);
 bool IsMulticastIPv4Text(TControl* control);
 bool IsNetmaskText(TControl* control);
 bool IsNonZeroNetmaskText(TControl* control);

@@ -59,6 +59,25 @@ TEST(TBasicForm, ScalesItsDesignedSizeWhenTheScreenIsNotAt96Dpi) {
     }
 }
 
+TEST(TBasicForm, TheScaleIsNoneOnceOrTwiceEachProductTruncated) {
+    const struct {
+        int ppi;
+        DesignScale scale;
+        int width, height;
+    } cases[] = {
+        {120, DesignScale::None, 741, 674},
+        {120, DesignScale::Once, 926, 842},
+        {120, DesignScale::Twice, 1157, 1052},
+        {96, DesignScale::Twice, 741, 674},
+    };
+    for (const auto& c : cases) {
+        ScreenDpi dpi(c.ppi);
+        std::unique_ptr<TBasicForm> form(CreateForm<TBasicForm>(nullptr, 741, 674, c.scale));
+        EXPECT_EQ(form->Width(), c.width) << static_cast<int>(c.scale);
+        EXPECT_EQ(form->Height(), c.height) << static_cast<int>(c.scale);
+    }
+}
+
 // ---- the embedded port picker
 
 TEST(TBasicForm, EmbeddedPickerShowsTheUnitsWhoseModuleExists) {

@@ -6,7 +6,6 @@
 #include "TComboBox.h"
 #include "TEdit.h"
 #include "TPanel.h"
-#include "TScreen.h"
 #include "TStaticText.h"
 #include "TStatusBar.h"
 
@@ -29,14 +28,9 @@ constexpr int kButtonMargin = 10;
 } // namespace
 
 TAclProfileForm::TAclProfileForm(TComponent* owner, ProfileEditorOptions options)
-    : TBasicForm(owner, options.DesignWidth, options.DesignHeight), Options(std::move(options)),
-      Table(DialogGuard::None()) {
-    // The family scales once more on top of the base's scaling: x 1.5625 in all, each product
-    // truncated to whole pixels.
-    if (Screen->PixelsPerInch() != 96) {
-        SetWidth(Width() * 5 / 4);
-        SetHeight(Height() * 5 / 4);
-    }
+    // The family scales twice: x 1.5625 in all off 96 DPI.
+    : TBasicForm(owner, options.DesignWidth, options.DesignHeight, DesignScale::Twice),
+      Options(std::move(options)), Table(DialogGuard::None()) {
     ButtonColumn buttons(this, "Samples", kButtonMargin);
     ButtonPanel = buttons.Panel;
     txtEntries = buttons.Count;

@@ -16,8 +16,8 @@ constexpr int kButtonGap = 8;
 
 } // namespace
 
-void DesignDialog(TForm* form, int width, int height) {
-    ScaleDesignSize(form, width, height);
+void DesignDialog(TForm* form, int width, int height, DesignScale scale) {
+    ScaleDesignSize(form, width, height, scale);
     form->SetPosition(poMainFormCenter);
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "Events.h"
+#include "TBasicFormUnit.h"
 
 #include <cstddef>
 #include <string>
@@ -21,9 +22,10 @@ class TStaticText;
 class TStatusBar;
 class TStatusPanel;
 
-// The dialog's designed size, scaled as the design's DPI rule says (x 1.25, truncated, when the
-// screen is not at 96 pixels per inch), the form centred on the main form.
-void DesignDialog(TForm* form, int width, int height);
+// The dialog's designed size, scaled as the design's DPI rule says (ScaleDesignSize: x 1.25,
+// truncated, when the screen is not at 96 pixels per inch, unless `scale` says otherwise), the form
+// centred on the main form. A dialog derived from TBasicForm gets the same from its constructor.
+void DesignDialog(TForm* form, int width, int height, DesignScale scale = DesignScale::Once);
 
 // The button column, aligned to the right.
 class ButtonColumn {

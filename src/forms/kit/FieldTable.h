@@ -31,7 +31,6 @@ enum FieldFlag : unsigned {
     kFieldHidden = 1u << 2,      // the whole line built hidden (label, check box, value)
     kFieldCheckHidden = 1u << 3, // the check box alone built hidden
     kFieldEditionOnly = 1u << 4, // only in the table of one firmware edition: bound only when asked
-    kFieldRequiredWhenChecked = 1u << 5, // a checked box needs the value's text (RequireTextIfChecked)
 };
 
 // The design's places (96 DPI): the label's left and top, the value's left, top and width.
