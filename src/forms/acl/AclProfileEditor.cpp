@@ -2,6 +2,7 @@
 
 #include "DialogLayout.h"
 #include "FieldChecks.h"
+#include "OptionItems.h"
 #include "TButton.h"
 #include "TComboBox.h"
 #include "TEdit.h"
@@ -165,7 +166,7 @@ void TAclProfileForm::BT_AddClick(TObject*) {
             return;
         }
     }
-    RowStatusCombo->SetItemIndex(Table.StatusItems.CreateAndGo);
+    SelectOption(RowStatusCombo, Table.StatusItems.CreateAndGo);
     WriteProfile();
 }
 

@@ -2,6 +2,7 @@
 
 #include "DialogLayout.h"
 #include "FieldChecks.h"
+#include "OptionItems.h"
 #include "PortPickerSet.h"
 #include "StackingPortUitFormUnit.h"
 #include "StrictNumbers.h"
@@ -272,7 +273,7 @@ void TAclRuleForm::AddButtonClick(TObject*) {
     if (!Table.Request || !ValidateFields()) {
         return;
     }
-    RowComboBox->SetItemIndex(Table.StatusItems.CreateAndGo);
+    SelectOption(RowComboBox, Table.StatusItems.CreateAndGo);
     TListItems& items = ListView1->Items();
     for (int i = 0; i < items.Count(); ++i) {
         bool same = true;
@@ -301,12 +302,12 @@ void TAclRuleForm::EditButtonClick(TObject*) {
         return;
     }
     Table.Request->Request.Active = true;
-    if (RowComboBox->ItemIndex() == Table.StatusItems.Destroy && RowStatusBox && RowStatusBox->Checked()) {
+    if (OptionSelected(RowComboBox, Table.StatusItems.Destroy) && RowStatusBox && RowStatusBox->Checked()) {
         DeleteButtonClick(nullptr);
         return;
     }
     WriteCarry carry = RowCarry();
-    if (Options.EditSkipsActiveRowStatus && RowComboBox->ItemIndex() == Table.StatusItems.Active) {
+    if (Options.EditSkipsActiveRowStatus && OptionSelected(RowComboBox, Table.StatusItems.Active)) {
         carry.Without(Options.RowStatusColumn);
     }
     WriteRow(carry);

@@ -4,6 +4,7 @@
 #include "DialogTexts.h"
 #include "FieldChecks.h"
 #include "Oid_acl.h"
+#include "OptionItems.h"
 #include "TComboBox.h"
 #include "TEdit.h"
 #include "TGroupBox.h"
@@ -177,7 +178,7 @@ void TIPProfileForm::InitialSelections() {
     for (TComboBox* combo : {cbbIpAddMaskState, cbbUseProType, cbbICMP, cbbTCPOption, cbbUDPOption}) {
         combo->SetItemIndex(0); // "other" or "none"
     }
-    cbbRowStatus->SetItemIndex(Table.StatusItems.CreateAndGo);
+    SelectOption(cbbRowStatus, Table.StatusItems.CreateAndGo);
     cbbOwner->SetItemIndex(kOwnerAcl);
     edtVLANMask->SetEnabled(true);
 }

@@ -4,6 +4,7 @@
 #include "DialogTexts.h"
 #include "FieldChecks.h"
 #include "Oid_acl.h"
+#include "OptionItems.h"
 #include "StackingPortUitFormUnit.h"
 #include "TCheckBox.h"
 #include "TComboBox.h"
@@ -258,7 +259,7 @@ void TIPProfileRuleForm::ResetDefaults() {
     ReplacePriorityComboBox->SetItemIndex(kEnabledDisabledDisabled);
     EnableReplaceDSCPComboBox->SetItemIndex(kEnabledDisabledDisabled);
     PermitComboBox->SetItemIndex(kPermitDeny);
-    RowComboBox->SetItemIndex(Table.StatusItems.CreateAndGo);
+    SelectOption(RowComboBox, Table.StatusItems.CreateAndGo);
     RepTosStateComboBox->SetItemIndex(kEnabledDisabledDisabled);
     cbxVID->SetChecked(false);
     EnableOnly({cbxProtocol, cbxType, TypeEdit, CodeEdit, cbxCode}, true);

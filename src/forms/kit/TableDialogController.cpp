@@ -2,6 +2,7 @@
 
 #include "ColumnWrites.h"
 #include "DialogTexts.h"
+#include "OptionItems.h"
 #include "RequestModeScope.h"
 #include "TApplication.h"
 #include "TComboBox.h"
@@ -219,17 +220,17 @@ void TableDialogController::Send(const WriteCarry& carry) {
 }
 
 void TableDialogController::CreateRow(const WriteCarry& carry) {
-    StatusCombo->SetItemIndex(StatusItems.CreateAndGo);
+    SelectOption(StatusCombo, StatusItems.CreateAndGo);
     Send(carry);
 }
 
 void TableDialogController::ChangeRow(const WriteCarry& carry) {
-    StatusCombo->SetItemIndex(StatusItems.Active);
+    SelectOption(StatusCombo, StatusItems.Active);
     Send(carry);
 }
 
 void TableDialogController::DestroyRow() {
-    StatusCombo->SetItemIndex(StatusItems.Destroy);
+    SelectOption(StatusCombo, StatusItems.Destroy);
     Send(WriteCarry::Only({StatusColumn}));
 }
 

@@ -117,13 +117,13 @@ struct WritePlan {
     FailureReport Report = FailureReport::Plain;
 };
 
-// Positions of the items of a hidden row-status combo box (the RowStatus list: active,
+// The items of a hidden row-status combo box by their text (the RowStatus list: active,
 // notInService, notReady, createAndGo, createAndWait, destroy). Tables with another status list
 // give their own.
 struct RowStatusItems {
-    int Active = 0;
-    int CreateAndGo = 3;
-    int Destroy = 5;
+    const char* Active = "active";
+    const char* CreateAndGo = "createAndGo";
+    const char* Destroy = "destroy";
 };
 
 class TableDialogController {

@@ -123,6 +123,7 @@ TVlanStaticForm::TVlanStaticForm(TComponent* owner)
     Table.StatusPanel = StatusPanelOf(StatusBar1);
     Table.StatusColumn = kRowStatus;
     Table.StatusCombo = Status;
+    Table.StatusItems = {"Active", "CreateAndGo", "Destroy"}; // this table's status list is capitalised
     Table.AfterRead = [this] { UpdateButtons(); };
     NextFree.StatusPanel = Table.StatusPanel;
 
