@@ -21,7 +21,8 @@ bool WaitOnEventQueue(const std::function<bool()>& done, uint64_t boundMs) {
     if (!QCoreApplication::instance())
         return done();
     // Each sleep on the queue is bounded by a wake-up timer, so that the bound holds even when
-    // no event comes.
+    // no event comes. A timer still running was started for at most the time then left, so it
+    // fires by the deadline: it is not restarted after every event (a walk waits once per row).
     constexpr qint64 kSliceMs = 100;
     QDeadlineTimer deadline(static_cast<qint64>(std::min<uint64_t>(boundMs, INT64_MAX / 2)));
     QTimer wake;
@@ -30,7 +31,8 @@ bool WaitOnEventQueue(const std::function<bool()>& done, uint64_t boundMs) {
         const qint64 left = deadline.remainingTime();
         if (left <= 0)
             return done();
-        wake.start(static_cast<int>(std::min(left, kSliceMs)));
+        if (!wake.isActive())
+            wake.start(static_cast<int>(std::min(left, kSliceMs)));
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     return true;

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <climits>
 #include <cstdio>
@@ -38,6 +39,7 @@ struct SnmpAdapter::Channel {
     int Socket = -1;
     std::string AgentKey; // "address:port"
     std::string Address;  // dotted
+    in_addr AgentIp{};    // Address, as replies carry it
     uint16_t Port = 0;
     int Version = 0;
     std::string UserKey; // engine ID + NUL + user name (v3)
@@ -297,10 +299,16 @@ int VersionOf(int version) {
     }
 }
 
-// Fills a binding in place: a walk reads a binding per column and row.
+// Fills a binding in place: a walk reads a binding per column and row, into the storage of the
+// previous reply's bindings, so every member of the value is set afresh.
 void FromLibrary(const netsnmp_variable_list& v, SnmpVarBind& binding) {
     binding.Oid.Arcs.assign(v.name, v.name + v.name_length);
     const auto syntax = static_cast<SnmpSyntax>(v.type);
+    binding.Value.Syntax = SnmpSyntax::Null;
+    binding.Value.Int = 0;
+    binding.Value.Unsigned = 0;
+    binding.Value.Bytes.clear();
+    binding.Value.Oid.Arcs.clear();
     switch (v.type) {
     case ASN_INTEGER:
         binding.Value.Syntax = SnmpSyntax::Integer;
@@ -326,7 +334,7 @@ void FromLibrary(const netsnmp_variable_list& v, SnmpVarBind& binding) {
     case SNMP_NOSUCHOBJECT:
     case SNMP_NOSUCHINSTANCE:
     case SNMP_ENDOFMIBVIEW:
-        binding.Value = SnmpValue::Exception(syntax);
+        binding.Value.Syntax = syntax;
         break;
     case ASN_OCTET_STR:
     case ASN_IPADDRESS:
@@ -337,8 +345,8 @@ void FromLibrary(const netsnmp_variable_list& v, SnmpVarBind& binding) {
         break;
     default:
         // The library's decoded opaque specials (float, double...): their octets, as opaque.
-        binding.Value = SnmpValue::Octets(std::string(reinterpret_cast<const char*>(v.val.string), v.val_len),
-                                          SnmpSyntax::Opaque);
+        binding.Value.Syntax = SnmpSyntax::Opaque;
+        binding.Value.Bytes.assign(reinterpret_cast<const char*>(v.val.string), v.val_len);
         break;
     }
 }
@@ -403,7 +411,8 @@ int AddBinding(netsnmp_pdu* pdu, const SnmpVarBind& binding, bool withValue) {
     return added ? kSnmpOk : kSnmpResourceUnavailable;
 }
 
-// The error index and bindings of a received reply; the result is its error status. An agent's
+// The error index and bindings of a received reply, written over the reply's bindings (whose
+// storage a walk reuses from row to row); the result is its error status. An agent's
 // error status outside 1..18 must not read as one of the library's own statuses (1400 would be
 // success): it becomes a status no table names. An error index outside int names no variable.
 int TakeReply(const netsnmp_pdu& pdu, SnmpReply& reply) {
@@ -411,9 +420,10 @@ int TakeReply(const netsnmp_pdu& pdu, SnmpReply& reply) {
     size_t count = 0;
     for (const netsnmp_variable_list* v = pdu.variables; v; v = v->next_variable)
         ++count;
-    reply.VarBinds.reserve(reply.VarBinds.size() + count);
+    reply.VarBinds.resize(count);
+    size_t k = 0;
     for (const netsnmp_variable_list* v = pdu.variables; v; v = v->next_variable)
-        FromLibrary(*v, reply.VarBinds.emplace_back());
+        FromLibrary(*v, reply.VarBinds[k++]);
     return pdu.errstat >= 0 && pdu.errstat <= kSnmpLastErrorStatus ? static_cast<int>(pdu.errstat)
                                                                    : kSnmpUnknownErrorStatus;
 }
@@ -433,15 +443,13 @@ int MillisecondsUntil(Clock::time_point deadline) {
 // Whether a received message came from the agent's own address and port. The library matches a
 // reply by its request-id alone, so a datagram from anywhere else that guesses it would be taken;
 // over UDP the source is what the message's transport data records.
-bool FromAgent(const netsnmp_pdu& pdu, const std::string& address, uint16_t port) {
+bool FromAgent(const netsnmp_pdu& pdu, in_addr agent, uint16_t port) {
     if (!pdu.transport_data ||
         pdu.transport_data_length < static_cast<int>(sizeof(netsnmp_indexed_addr_pair)))
         return false;
     const sockaddr_in& from =
         static_cast<const netsnmp_indexed_addr_pair*>(pdu.transport_data)->remote_addr.sin;
-    in_addr agent{};
-    return from.sin_family == AF_INET && inet_pton(AF_INET, address.c_str(), &agent) == 1 &&
-           from.sin_addr.s_addr == agent.s_addr && ntohs(from.sin_port) == port;
+    return from.sin_family == AF_INET && from.sin_addr.s_addr == agent.s_addr && ntohs(from.sin_port) == port;
 }
 
 void ReadOne(void* handle, int socket) {
@@ -498,8 +506,8 @@ bool SnmpAdapter::IsValidAddress(const std::string& address) {
     return ResolveIpv4(address, dotted);
 }
 
-SnmpAdapter::Channel* SnmpAdapter::ChannelFor(const SnmpTarget& target, bool blocking,
-                                              const std::string& address, int& status) {
+SnmpAdapter::Channel* SnmpAdapter::ChannelFor(const SnmpTarget& target, const std::string& community,
+                                              bool blocking, const std::string& address, int& status) {
     status = kSnmpOk;
     const bool v3 = target.Version == 3;
     V3Security security;
@@ -514,11 +522,22 @@ SnmpAdapter::Channel* SnmpAdapter::ChannelFor(const SnmpTarget& target, bool blo
     const std::string agentKey = address + ':' + std::to_string(target.Port);
     const std::string credentials = v3 ? CredentialsKey(target, security) : std::string();
     const char sep = '\x1f';
-    std::string key = std::string(blocking ? "B" : "A") + sep + agentKey + sep +
-                      std::to_string(target.Version) + sep + std::to_string(target.Timeout) + sep +
-                      std::to_string(target.Retries) + sep;
+    // Written into storage kept from send to send: a walk looks its channel up at every row.
+    std::string& key = ChannelKey;
+    key.assign(blocking ? "B" : "A");
+    key += sep;
+    key += agentKey;
+    for (const int number : {target.Version, target.Timeout, target.Retries}) {
+        char digits[16];
+        key += sep;
+        key.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+    }
+    key += sep;
     // A community is a session's: reads and writes go through sessions of their own.
-    key += v3 ? target.SecurityName + sep + credentials : target.ReadCommunity + sep + target.WriteCommunity;
+    key += v3 ? target.SecurityName : community;
+    key += sep;
+    if (v3)
+        key += credentials;
     if (auto found = Channels.find(key); found != Channels.end())
         return found->second.get();
 
@@ -527,6 +546,7 @@ SnmpAdapter::Channel* SnmpAdapter::ChannelFor(const SnmpTarget& target, bool blo
     channel->Blocking = blocking;
     channel->AgentKey = agentKey;
     channel->Address = address;
+    inet_pton(AF_INET, address.c_str(), &channel->AgentIp);
     channel->Port = target.Port;
     channel->Version = target.Version;
     channel->CredKey = credentials;
@@ -541,7 +561,7 @@ SnmpAdapter::Channel* SnmpAdapter::ChannelFor(const SnmpTarget& target, bool blo
     session.retries = std::max(target.Retries, 0);
     session.timeout = static_cast<long>(channel->TimeoutMs) * 1000L;
     session.callback_magic = channel.get();
-    std::string community = target.ReadCommunity;
+    std::string sessionCommunity = community;
     if (v3) {
         session.securityModel = SNMP_SEC_MODEL_USM;
         session.securityName = const_cast<char*>(target.SecurityName.c_str());
@@ -578,8 +598,8 @@ SnmpAdapter::Channel* SnmpAdapter::ChannelFor(const SnmpTarget& target, bool blo
             session.securityEngineIDLen = known->second.size();
         }
     } else {
-        session.community = reinterpret_cast<u_char*>(community.data());
-        session.community_len = community.size();
+        session.community = reinterpret_cast<u_char*>(sessionCommunity.data());
+        session.community_len = sessionCommunity.size();
     }
 
     channel->Handle = snmp_sess_open(&session);
@@ -628,12 +648,10 @@ int SnmpAdapter::Send(SnmpOperation operation, const SnmpTarget& target,
     std::string address;
     if (!ResolveIpv4(target.Address, address))
         return kSnmpInvalidAddress;
-    SnmpTarget effective = target;
-    if (operation == SnmpOperation::Set)
-        effective.ReadCommunity = target.WriteCommunity;
-    effective.WriteCommunity.clear();
+    const std::string& community =
+        operation == SnmpOperation::Set ? target.WriteCommunity : target.ReadCommunity;
     int status = kSnmpOk;
-    Channel* channel = ChannelFor(effective, blocking, address, status);
+    Channel* channel = ChannelFor(target, community, blocking, address, status);
     if (!channel)
         return status;
 
@@ -701,7 +719,7 @@ int SnmpAdapter::Send(SnmpOperation operation, const SnmpTarget& target,
 
 bool SnmpAdapter::OnLibraryEvent(Channel& channel, uint64_t id, int operation, void* libraryPdu) {
     auto* pdu = static_cast<netsnmp_pdu*>(libraryPdu);
-    if (operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && !FromAgent(*pdu, channel.Address, channel.Port))
+    if (operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && !FromAgent(*pdu, channel.AgentIp, channel.Port))
         return false; // dropped like a message that does not parse
     auto found = Pendings.find(id);
     if (found == Pendings.end() || found->second->Done)
@@ -726,6 +744,8 @@ bool SnmpAdapter::OnLibraryEvent(Channel& channel, uint64_t id, int operation, v
                 Finish(pending, FailureStatus(type, kSnmpV3Report));
                 return true;
             }
+            if (pending.Reply.VarBinds.empty())
+                pending.Reply.VarBinds.swap(SpareBindings);
             Finish(pending, TakeReply(*pdu, pending.Reply));
             return true;
         case NETSNMP_CALLBACK_OP_TIMED_OUT:
@@ -843,7 +863,8 @@ int SnmpAdapter::PendingCount() const {
 int SnmpAdapter::MillisecondsToNextEvent() {
     if (!Finished.empty())
         return 0;
-    std::vector<Channel*> waiting;
+    std::vector<Channel*>& waiting = WaitingChannels;
+    waiting.clear();
     Clock::time_point next = Clock::time_point::max();
     for (const auto& [id, pending] : Pendings) {
         if (!pending->Callback)
@@ -915,20 +936,20 @@ void SnmpAdapter::CloseIdleRetired() {
 }
 
 void SnmpAdapter::ProcessPendingEvents() {
-    std::vector<Channel*> channels;
+    // One datagram per socket and pump: the sockets do not block, and the caller's watch on a
+    // readable socket pumps again for the next one, so one busy agent cannot starve the others,
+    // and a reply costs no system call besides its own read. What the library calls back here
+    // only marks requests finished: no channel comes or goes while the lists are walked.
+    auto readAndExpire = [](Channel& channel) {
+        if (channel.Blocking)
+            return;
+        ReadOne(channel.Handle, channel.Socket);
+        snmp_sess_timeout(channel.Handle);
+    };
     for (const auto& [key, channel] : Channels)
-        if (!channel->Blocking)
-            channels.push_back(channel.get());
+        readAndExpire(*channel);
     for (const auto& channel : Retired)
-        if (!channel->Blocking)
-            channels.push_back(channel.get());
-    for (Channel* channel : channels) {
-        // One datagram per socket and pump: the sockets do not block, and the caller's watch
-        // on a readable socket pumps again for the next one, so one busy agent cannot starve
-        // the others, and a reply costs no system call besides its own read.
-        ReadOne(channel->Handle, channel->Socket);
-        snmp_sess_timeout(channel->Handle);
-    }
+        readAndExpire(*channel);
     ExpireOverdue();
     CloseIdleRetired();
 
@@ -943,6 +964,8 @@ void SnmpAdapter::ProcessPendingEvents() {
         std::unique_ptr<Pending> pending = std::move(found->second);
         Pendings.erase(found);
         pending->Callback(pending->Status, pending->Reply);
+        // The next reply is read into these bindings' storage.
+        SpareBindings = std::move(pending->Reply.VarBinds);
     }
 }
 

@@ -166,7 +166,10 @@ public:
     bool OnLibraryEvent(Channel& channel, uint64_t id, int operation, void* pdu);
 
 private:
-    Channel* ChannelFor(const SnmpTarget& target, bool blocking, const std::string& address, int& status);
+    // The channel for the target's agent and credentials; `community` is the one the operation
+    // is sent with (v1, v2c).
+    Channel* ChannelFor(const SnmpTarget& target, const std::string& community, bool blocking,
+                        const std::string& address, int& status);
     int Send(SnmpOperation operation, const SnmpTarget& target, const std::vector<SnmpVarBind>& varBinds,
              bool blocking, uint64_t& id);
     void Finish(Pending& pending, int status);
@@ -182,4 +185,10 @@ private:
     std::map<std::string, std::string> EngineIds; // agent "address:port" -> its engine ID
     std::map<std::string, std::string> RegisteredUsers; // engine ID + user -> credentials key
     uint64_t NextId = 1;
+    // Storage kept from request to request, so that a walk does not allocate it at every row:
+    // the last delivered reply's bindings (the next reply is read into them), the channel key
+    // being looked up, and the channels that MillisecondsToNextEvent asks.
+    std::vector<SnmpVarBind> SpareBindings;
+    std::string ChannelKey;
+    std::vector<Channel*> WaitingChannels;
 };

@@ -52,6 +52,11 @@ int64_t Truncated(double v) {
     return static_cast<int64_t>(v);
 }
 
+// Whether `a` comes before `b` in the order of a GET-NEXT walk.
+bool IsBefore(const SnmpOid& a, const SnmpOid& b) {
+    return std::lexicographical_compare(a.Arcs.begin(), a.Arcs.end(), b.Arcs.begin(), b.Arcs.end());
+}
+
 // A reply's error index names one of the request's bindings (1 for the first); any other index
 // points at no variable.
 int BindingIndex(int errorIndex, size_t bindings) {
@@ -65,13 +70,12 @@ void ReportEscaped(std::exception_ptr failure) {
 
 } // namespace
 
-// What each asynchronous send carries through the session's reply record: which send it was,
-// which walk it belongs to, the bindings it sent (a reply short of bindings is read against
-// them) and the caller's continuation.
+// What each asynchronous send carries through the session's reply record: which send it was
+// (its entry in InFlight keeps the bindings it sent), which walk it belongs to and the caller's
+// continuation.
 struct VqSNMPRequest::ReplyTicket {
     uint64_t Serial = 0;
     uint64_t Generation = 0;
-    std::shared_ptr<const std::vector<SnmpVarBind>> Sent;
     VqReplyContinuation Next;
 
     void operator()(VqSNMPError& error, VqSNMPVarList& list) const {
@@ -256,6 +260,15 @@ std::string VqSNMPRequest::RequestedOid(int index) const {
     return text;
 }
 
+bool VqSNMPRequest::IsRequestedOid(int index, std::string_view text) const {
+    const std::string& oid = VarList.GetVariable(index).Oid;
+    const std::string& instance = VarList.Instance;
+    if (instance.empty())
+        return text == oid;
+    return text.size() == oid.size() + 1 + instance.size() && text.starts_with(oid) &&
+           text[oid.size()] == '.' && text.ends_with(instance);
+}
+
 void VqSNMPRequest::RequestedOidInto(int index, std::string& text) const {
     text = VarList.GetVariable(index).Oid;
     if (!VarList.Instance.empty()) {
@@ -266,7 +279,25 @@ void VqSNMPRequest::RequestedOidInto(int index, std::string& text) const {
 
 std::vector<SnmpVarBind> VqSNMPRequest::BuildPdu(VqPduMode mode) {
     std::vector<SnmpVarBind> bindings;
-    bindings.reserve(static_cast<size_t>(std::max(VarList.GetCount(), 0)));
+    BuildPduInto(mode, bindings);
+    return bindings;
+}
+
+void VqSNMPRequest::BuildPduInto(VqPduMode mode, std::vector<SnmpVarBind>& bindings) {
+    // The bindings already in the list lend their storage to the new ones: a walk builds each
+    // step in the storage of the step before.
+    size_t used = 0;
+    auto next = [&]() -> SnmpVarBind& {
+        if (used == bindings.size())
+            bindings.emplace_back();
+        SnmpVarBind& binding = bindings[used++];
+        binding.Value.Syntax = SnmpSyntax::Null;
+        binding.Value.Int = 0;
+        binding.Value.Unsigned = 0;
+        binding.Value.Bytes.clear();
+        binding.Value.Oid.Arcs.clear();
+        return binding;
+    };
     for (int i = 0; i < VarList.GetCount(); ++i) {
         std::string oid;
         if (mode != VqPduMode::Write) {
@@ -276,16 +307,16 @@ std::vector<SnmpVarBind> VqSNMPRequest::BuildPdu(VqPduMode mode) {
             if (mode == VqPduMode::FirstRead) {
                 v.LastOid.clear();
                 oid = VarList.Kind == SVT_SV ? RequestedOid(i) + ".0" : RequestedOid(i);
-                bindings.push_back({ParseOid(oid), {}});
+                next().Oid = ParseOid(oid);
                 continue;
             }
             if (VarList.Kind == SVT_SV || VarList.Kind == MVT_SV)
                 RaiseVqError(kGetNextOnSingleValue);
             const size_t at = static_cast<size_t>(i);
             if (at < StepOids.size() && StepOids[at].Text == v.LastOid)
-                bindings.emplace_back().Oid = StepOids[at].Oid;
+                next().Oid = StepOids[at].Oid;
             else
-                bindings.emplace_back().Oid = ParseOid(v.LastOid);
+                next().Oid = ParseOid(v.LastOid);
             continue;
         }
         if (IsWalk() && i < VarList.KeyCount)
@@ -313,11 +344,11 @@ std::vector<SnmpVarBind> VqSNMPRequest::BuildPdu(VqPduMode mode) {
         default:
             RaiseVqError(kBadListKind);
         }
-        SnmpVarBind binding{ParseOid(oid), {}};
+        SnmpVarBind& binding = next();
+        binding.Oid = ParseOid(oid);
         TextToVb(i, binding);
-        bindings.push_back(std::move(binding));
     }
-    return bindings;
+    bindings.resize(used);
 }
 
 void VqSNMPRequest::SetRowFromInstance(std::string_view instance) {
@@ -325,8 +356,12 @@ void VqSNMPRequest::SetRowFromInstance(std::string_view instance) {
     for (int i = 0; i < VarList.KeyCount; ++i) {
         if (rest.empty())
             RaiseVqError(kBadKeyCount);
-        if (!VarList.IsGettable(i))
-            VarList.GetVariable(i).LastOid = RequestedOid(i) + "." + std::string(instance);
+        if (!VarList.IsGettable(i)) {
+            std::string& lastOid = VarList.GetVariable(i).LastOid;
+            RequestedOidInto(i, lastOid);
+            lastOid += '.';
+            lastOid += instance;
+        }
         rest = DecodeIndex(i, rest);
     }
 }
@@ -373,7 +408,7 @@ VqSNMPRequest::DecodeOutcome VqSNMPRequest::DecodeReply(int code, const std::vec
             return DecodeOutcome::FewerBindings;
         if (IsWalk())
             for (size_t k = 0; k < sent.size(); ++k)
-                if (!returned[k].Value.IsException() && returned[k].Oid <= sent[k].Oid)
+                if (!returned[k].Value.IsException() && !IsBefore(sent[k].Oid, returned[k].Oid))
                     return DecodeOutcome::NonIncreasing;
     }
     // The texts and instances of the columns go into buffers the request keeps, so that the
@@ -396,13 +431,15 @@ VqSNMPRequest::DecodeOutcome VqSNMPRequest::DecodeReply(int code, const std::vec
         // holds only those): its column comes out past its end, its scalar empty.
         const SnmpVarBind& binding = k < returned.size() ? returned[k] : sent.at(k);
         std::string& requested = RequestedTexts[k];
-        RequestedOidInto(i, requested);
         StepOid& asked = RequestedOids[k];
-        if (asked.Text != requested) {
-            asked.Text = requested;
-            std::optional<SnmpOid> parsed = SnmpOid::Parse(requested);
-            asked.Canonical = parsed && parsed->ToString() == requested;
-            asked.Oid = parsed ? std::move(*parsed) : SnmpOid();
+        if (!IsRequestedOid(i, requested)) {
+            RequestedOidInto(i, requested);
+            if (asked.Text != requested) {
+                asked.Text = requested;
+                std::optional<SnmpOid> parsed = SnmpOid::Parse(requested);
+                asked.Canonical = parsed && parsed->ToString() == requested;
+                asked.Oid = parsed ? std::move(*parsed) : SnmpOid();
+            }
         }
         std::string& returnedOid = ReturnedTexts[k];
         SnmpOid& instance = Instances[k];
@@ -565,7 +602,8 @@ void VqSNMPRequest::ReadAsync(bool& ok, VqReplyContinuation continuation, bool f
     if (firstStep)
         ++ReadGeneration; // replies of a walk still in flight are dropped when they come
     const SnmpTarget target = BuildTargets();
-    std::vector<SnmpVarBind> sent = BuildPdu(firstStep ? VqPduMode::FirstRead : VqPduMode::NextRead);
+    std::vector<SnmpVarBind> sent = std::move(SpareBindings);
+    BuildPduInto(firstStep ? VqPduMode::FirstRead : VqPduMode::NextRead, sent);
     SnmpOperation operation{};
     if (!ReadOperation(operation)) {
         ok = false;
@@ -578,24 +616,26 @@ void VqSNMPRequest::ReadAsync(bool& ok, VqReplyContinuation continuation, bool f
 bool VqSNMPRequest::Send(SnmpOperation operation, const SnmpTarget& target, std::vector<SnmpVarBind> bindings,
                          VqReplyContinuation continuation, bool decode) {
     const uint64_t serial = NextSerial++;
-    auto sent = std::make_shared<const std::vector<SnmpVarBind>>(std::move(bindings));
-    const std::vector<SnmpVarBind>& pdu = *sent;
+    // The send's entry keeps the bindings it sent, for its reply to be read against them.
+    const auto entry = InFlight.try_emplace(serial).first;
+    entry->second.Sent = std::move(bindings);
     auto record = std::make_unique<ReplyRecord>();
     record->Handler = &VqSNMPRequest::ReplyReceived;
     record->Request = this;
     record->DecodeReply = decode ? 1 : 0;
-    record->Continuation = ReplyTicket{serial, ReadGeneration, std::move(sent), std::move(continuation)};
+    record->Continuation = ReplyTicket{serial, ReadGeneration, std::move(continuation)};
     uint64_t libraryId = 0;
-    const int status = SendWithRecord(operation, target, pdu, std::move(record), &libraryId);
+    const int status = SendWithRecord(operation, target, entry->second.Sent, std::move(record), &libraryId);
     int code = 0;
     std::string message;
     MapSnmpStatus(status, code, message);
     if (code != 0) {
+        InFlight.erase(entry);
         Fail(code, message);
         return false;
     }
     ++Outstanding;
-    InFlight[serial] = {libraryId, false};
+    entry->second.LibraryId = libraryId;
     return true;
 }
 
@@ -607,13 +647,19 @@ void VqSNMPRequest::ReplyReceived(VqSNMPRequest* request, int reason, SnmpReply&
 }
 
 void VqSNMPRequest::HandleReply(const ReplyTicket& ticket, int reason, SnmpReply& reply, bool decode) {
-    InFlight.erase(ticket.Serial);
+    std::vector<SnmpVarBind> sent;
+    if (const auto found = InFlight.find(ticket.Serial); found != InFlight.end()) {
+        sent = std::move(found->second.Sent);
+        InFlight.erase(found);
+    }
     HandlingScope scope(*this);
     if (reason == kSnmpSessionClosed)
         return;
     if (decode && ticket.Generation != ReadGeneration)
         return; // a step of a walk that a newer read has replaced
-    VqSNMPError error = ReadReply(reason, reply, *ticket.Sent, decode);
+    VqSNMPError error = ReadReply(reason, reply, sent, decode);
+    // The next step of a walk is built in these bindings' storage.
+    SpareBindings = std::move(sent);
     // The continuation may destroy this request; nothing here touches it afterwards.
     ticket(error, VarList);
 }
@@ -749,9 +795,8 @@ void VqSNMPRequest::WriteAsync(bool& ok, VqReplyContinuation continuation, const
 void VqSNMPRequest::CompleteWithoutTraffic(VqReplyContinuation continuation) {
     // Delivered later from the event loop, as the agent's reply would be: the caller's state after
     // the send is in place before its continuation runs.
-    ReplyTicket ticket{NextSerial++, ReadGeneration, std::make_shared<const std::vector<SnmpVarBind>>(),
-                       std::move(continuation)};
-    InFlight[ticket.Serial] = {0, true};
+    ReplyTicket ticket{NextSerial++, ReadGeneration, std::move(continuation)};
+    InFlight[ticket.Serial].Local = true;
     ++Outstanding;
     DeliverLocal(Alive, this, VqReplyContinuation(std::move(ticket)));
 }

@@ -86,6 +86,8 @@ public:
 
     SnmpTarget BuildTargets() const;
     std::vector<SnmpVarBind> BuildPdu(VqPduMode mode);
+    // BuildPdu into `bindings`, whose storage it reuses.
+    void BuildPduInto(VqPduMode mode, std::vector<SnmpVarBind>& bindings);
     void SetRowFromInstance(std::string_view instance);
     std::string BuildInstance();
     bool CheckCondition();
@@ -109,7 +111,8 @@ private:
     struct ReplyTicket;
     struct InFlightSend {
         uint64_t LibraryId = 0;
-        bool Local = false; // completed without traffic, delivered by a posted call
+        bool Local = false;            // completed without traffic, delivered by a posted call
+        std::vector<SnmpVarBind> Sent; // a reply short of bindings is read against them
     };
     enum class DecodeOutcome { Row, NoRow, EndOfView, NoSuchName, NonIncreasing, FewerBindings };
     class HandlingScope;
@@ -119,6 +122,7 @@ private:
     bool ReadOperation(SnmpOperation& operation) const;
     std::string RequestedOid(int index) const;
     void RequestedOidInto(int index, std::string& text) const;
+    bool IsRequestedOid(int index, std::string_view text) const; // RequestedOid(index) == text
     void Fail(int code, const std::string& message, int errorIndex = 0);
     DecodeOutcome DecodeReply(int code, const std::vector<SnmpVarBind>& returned,
                               const std::vector<SnmpVarBind>& sent);
@@ -166,4 +170,5 @@ private:
     std::vector<StepOid> RequestedOids; // RequestedTexts parsed, while they stay the same
     std::vector<std::string> ReturnedTexts;
     std::vector<SnmpOid> Instances;
+    std::vector<SnmpVarBind> SpareBindings; // the last handled step's, lent to the next step
 };
