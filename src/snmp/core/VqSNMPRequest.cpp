@@ -52,9 +52,14 @@ int64_t Truncated(double v) {
     return static_cast<int64_t>(v);
 }
 
-// Whether `a` comes before `b` in the order of a GET-NEXT walk.
+// Whether `a` comes before `b` in the order of a GET-NEXT walk: at the first arc in which they
+// differ, or as the shorter where one starts the other. (A walk compares OIDs that share most of
+// their arcs: one pass to the first difference, not a three-way comparison per arc.)
 bool IsBefore(const SnmpOid& a, const SnmpOid& b) {
-    return std::lexicographical_compare(a.Arcs.begin(), a.Arcs.end(), b.Arcs.begin(), b.Arcs.end());
+    const size_t common = std::min(a.Size(), b.Size());
+    const auto end = a.Arcs.begin() + static_cast<std::ptrdiff_t>(common);
+    const auto [x, y] = std::mismatch(a.Arcs.begin(), end, b.Arcs.begin());
+    return x == end ? a.Size() < b.Size() : *x < *y;
 }
 
 // A reply's error index names one of the request's bindings (1 for the first); any other index
@@ -625,7 +630,13 @@ bool VqSNMPRequest::Send(SnmpOperation operation, const SnmpTarget& target, std:
     record->DecodeReply = decode ? 1 : 0;
     record->Continuation = ReplyTicket{serial, ReadGeneration, std::move(continuation)};
     uint64_t libraryId = 0;
-    const int status = SendWithRecord(operation, target, entry->second.Sent, std::move(record), &libraryId);
+    int status = kSnmpOk;
+    try {
+        status = SendWithRecord(operation, target, entry->second.Sent, std::move(record), &libraryId);
+    } catch (...) {
+        InFlight.erase(entry);
+        throw;
+    }
     int code = 0;
     std::string message;
     MapSnmpStatus(status, code, message);
