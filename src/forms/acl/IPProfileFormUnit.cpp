@@ -65,15 +65,21 @@ const Field kFields[] = {
     {23, "VLAN Mask (0000-0FFF)", &T::edtVLANMask, nullptr, "%h{l4f}", kOptionGroup, 1, 0},
 };
 
-// Items by position in their option lists.
-constexpr int kEnabled = 0;
-constexpr int kDisabled = 1;
-constexpr int kOther = 0; // Address Mask State, TCP and UDP options
-constexpr int kDst = 1;
-constexpr int kSrc = 2;
-constexpr int kDstSrc = 3;
-enum Protocol { kNone, kIcmp, kIgmp, kTcp, kUdp, kProtocolId };
-constexpr int kOwnerAcl = 1;
+// Items by their text in their option lists.
+constexpr const char* kEnabled = "enabled";
+constexpr const char* kDisabled = "disabled";
+constexpr const char* kOwnerAcl = "acl";
+
+// The address mask state and the TCP and UDP options name the source and the destination in their
+// items' texts ("src-ip-addr", "dst-src-addr", ...); "other" names neither.
+bool NamesSource(const TComboBox* option) {
+    const int item = option->ItemIndex();
+    return item >= 0 && option->Items()[item].find("src") != std::string::npos;
+}
+bool NamesDestination(const TComboBox* option) {
+    const int item = option->ItemIndex();
+    return item >= 0 && option->Items()[item].find("dst") != std::string::npos;
+}
 
 // A field: its label, then its control, in either half of a group box; the second half's labels
 // are the longer ("TCP/UDP Destination Port Mask (0-FFFF)").
@@ -173,13 +179,16 @@ void TIPProfileForm::BindFields(DialogRequest& request) {
 
 void TIPProfileForm::InitialSelections() {
     for (TComboBox* combo : {cbbVlan, cbbUseDSCP, cbbIGMP, cbbTCPFlagBitOption, cbbProOption}) {
-        combo->SetItemIndex(kDisabled);
+        SelectOption(combo, kDisabled);
     }
-    for (TComboBox* combo : {cbbIpAddMaskState, cbbUseProType, cbbICMP, cbbTCPOption, cbbUDPOption}) {
-        combo->SetItemIndex(0); // "other" or "none"
+    for (TComboBox* combo : {cbbIpAddMaskState, cbbTCPOption, cbbUDPOption}) {
+        SelectOption(combo, "other");
+    }
+    for (TComboBox* combo : {cbbUseProType, cbbICMP}) {
+        SelectOption(combo, "none");
     }
     SelectOption(cbbRowStatus, Table.StatusItems.CreateAndGo);
-    cbbOwner->SetItemIndex(kOwnerAcl);
+    SelectOption(cbbOwner, kOwnerAcl);
     edtVLANMask->SetEnabled(true);
 }
 
@@ -189,11 +198,11 @@ void TIPProfileForm::ClearFields() {
           edtTCPUDPDstPortMask, edtTCPFlagBitMask, edtProIDMask, edtProtoID, edtSrcMacAddrMask, edtEntries}) {
         edit->SetText("");
     }
-    cbbVlan->SetItemIndex(kDisabled);
-    cbbOwner->SetItemIndex(kOwnerAcl);
-    cbbIpAddMaskState->SetItemIndex(kOther);
-    cbbUseDSCP->SetItemIndex(kDisabled);
-    cbbUseProType->SetItemIndex(kNone);
+    SelectOption(cbbVlan, kDisabled);
+    SelectOption(cbbOwner, kOwnerAcl);
+    SelectOption(cbbIpAddMaskState, "other");
+    SelectOption(cbbUseDSCP, kDisabled);
+    SelectOption(cbbUseProType, "none");
 }
 
 void TIPProfileForm::ResetRules() {
@@ -218,32 +227,30 @@ void TIPProfileForm::SetEnabledState(TControl* control, bool enabled) {
 }
 
 void TIPProfileForm::cbbVlanChange(TObject*) {
-    SetEnabledState(edtVLANMask, cbbVlan->ItemIndex() == kEnabled);
+    SetEnabledState(edtVLANMask, OptionSelected(cbbVlan, kEnabled));
 }
 
 void TIPProfileForm::cbbIpAddMaskStateChange(TObject*) {
-    const int state = cbbIpAddMaskState->ItemIndex();
-    SetEnabledState(edtIpAddMaskSrc, state == kSrc || state == kDstSrc);
-    SetEnabledState(edtIpAddMaskDst, state == kDst || state == kDstSrc);
+    SetEnabledState(edtIpAddMaskSrc, NamesSource(cbbIpAddMaskState));
+    SetEnabledState(edtIpAddMaskDst, NamesDestination(cbbIpAddMaskState));
 }
 
 void TIPProfileForm::cbbUseProTypeChange(TObject*) {
-    const int protocol = cbbUseProType->ItemIndex();
-    SetEnabledState(cbbICMP, protocol == kIcmp);
-    SetEnabledState(cbbIGMP, protocol == kIgmp);
-    SetEnabledState(cbbTCPOption, protocol == kTcp);
-    SetEnabledState(cbbTCPFlagBitOption, protocol == kTcp);
-    SetEnabledState(cbbUDPOption, protocol == kUdp);
-    SetEnabledState(cbbProOption, protocol == kProtocolId);
+    SetEnabledState(cbbICMP, OptionSelected(cbbUseProType, "icmp"));
+    SetEnabledState(cbbIGMP, OptionSelected(cbbUseProType, "igmp"));
+    SetEnabledState(cbbTCPOption, OptionSelected(cbbUseProType, "tcp"));
+    SetEnabledState(cbbTCPFlagBitOption, OptionSelected(cbbUseProType, "tcp"));
+    SetEnabledState(cbbUDPOption, OptionSelected(cbbUseProType, "udp"));
+    SetEnabledState(cbbProOption, OptionSelected(cbbUseProType, "protocolID"));
     ApplyOptionRules();
 }
 
 void TIPProfileForm::ApplyOptionRules() {
     cbbTCPFlagBitOptionChange(nullptr);
     cbbProOptionChange(nullptr);
-    if (cbbUDPOption->Enabled() && cbbUDPOption->ItemIndex() != kOther) {
+    if (cbbUDPOption->Enabled() && !OptionSelected(cbbUDPOption, "other")) {
         cbbUDPOptionChange(nullptr);
-    } else if (cbbTCPOption->Enabled() && cbbTCPOption->ItemIndex() != kOther) {
+    } else if (cbbTCPOption->Enabled() && !OptionSelected(cbbTCPOption, "other")) {
         cbbTCPOptionChange(nullptr);
     } else {
         DisableControls({edtTCPUDPSrcMask, edtTCPUDPDstPortMask});
@@ -251,9 +258,8 @@ void TIPProfileForm::ApplyOptionRules() {
 }
 
 void TIPProfileForm::PortOptionRule(TComboBox* option) {
-    const int item = option->Enabled() ? option->ItemIndex() : kOther;
-    SetEnabledState(edtTCPUDPSrcMask, item == kSrc || item == kDstSrc);
-    SetEnabledState(edtTCPUDPDstPortMask, item == kDst || item == kDstSrc);
+    SetEnabledState(edtTCPUDPSrcMask, option->Enabled() && NamesSource(option));
+    SetEnabledState(edtTCPUDPDstPortMask, option->Enabled() && NamesDestination(option));
 }
 
 void TIPProfileForm::cbbTCPOptionChange(TObject*) {
@@ -265,14 +271,14 @@ void TIPProfileForm::cbbUDPOptionChange(TObject*) {
 }
 
 void TIPProfileForm::cbbProOptionChange(TObject*) {
-    const bool on = cbbProOption->Enabled() && cbbProOption->ItemIndex() == kEnabled;
+    const bool on = cbbProOption->Enabled() && OptionSelected(cbbProOption, kEnabled);
     SetEnabledState(edtProtoID, on);
     SetEnabledState(edtProIDMask, on);
 }
 
 void TIPProfileForm::cbbTCPFlagBitOptionChange(TObject*) {
     SetEnabledState(edtTCPFlagBitMask,
-                    cbbTCPFlagBitOption->Enabled() && cbbTCPFlagBitOption->ItemIndex() == kEnabled);
+                    cbbTCPFlagBitOption->Enabled() && OptionSelected(cbbTCPFlagBitOption, kEnabled));
 }
 
 bool TIPProfileForm::CheckMask(TEdit* mask) {
@@ -283,14 +289,13 @@ bool TIPProfileForm::CheckMask(TEdit* mask) {
 }
 
 bool TIPProfileForm::ValidateProfile() {
-    if (cbbVlan->ItemIndex() == kEnabled && edtVLANMask->Text().empty()) {
+    if (OptionSelected(cbbVlan, kEnabled) && edtVLANMask->Text().empty()) {
         return RefuseInput(edtVLANMask, DialogText::kPleaseEnterVlanMask);
     }
-    const int state = cbbIpAddMaskState->ItemIndex();
-    if ((state == kSrc || state == kDstSrc) && !CheckMask(edtIpAddMaskSrc)) {
+    if (NamesSource(cbbIpAddMaskState) && !CheckMask(edtIpAddMaskSrc)) {
         return false;
     }
-    if ((state == kDst || state == kDstSrc) && !CheckMask(edtIpAddMaskDst)) {
+    if (NamesDestination(cbbIpAddMaskState) && !CheckMask(edtIpAddMaskDst)) {
         return false;
     }
     return true;

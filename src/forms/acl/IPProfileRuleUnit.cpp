@@ -86,10 +86,10 @@ const Field kFields[] = {
      2},
 };
 
-// Combo items by position in their option lists.
-constexpr int kProtocolNone = 0;
-constexpr int kEnabledDisabledDisabled = 1;
-constexpr int kPermitDeny = 0;
+// Combo items by their text in their option lists.
+constexpr const char* kProtocolNone = "none";
+constexpr const char* kDisabled = "disabled";
+constexpr const char* kPermitDeny = "deny";
 
 constexpr const char* kSomeFieldEmpty = DialogText::kSomeCheckFieldEmpty;
 
@@ -120,14 +120,18 @@ enum ProtocolField {
     pfUserMask,
     pfPortMasks
 };
-constexpr bool kProtocolFields[6][8] = {
+struct ProtocolRule {
+    const char* Protocol; // the item's text
+    bool On[8];
+};
+constexpr ProtocolRule kProtocolFields[] = {
     // Type, Code, Src port, Dst port, Flags, Proto ID, User mask, port masks
-    {false, false, false, false, false, false, false, false}, // none
-    {true, true, false, false, false, false, false, false},   // icmp
-    {true, false, false, false, false, false, false, false},  // igmp
-    {false, false, true, true, true, false, false, true},     // tcp
-    {false, false, true, true, false, false, false, true},    // udp
-    {false, false, false, false, false, true, true, false},   // protocolId
+    {"none", {false, false, false, false, false, false, false, false}},
+    {"icmp", {true, true, false, false, false, false, false, false}},
+    {"igmp", {true, false, false, false, false, false, false, false}},
+    {"tcp", {false, false, true, true, true, false, false, true}},
+    {"udp", {false, false, true, true, false, false, false, true}},
+    {"protocolId", {false, false, false, false, false, true, true, false}},
 };
 
 } // namespace
@@ -254,13 +258,13 @@ void TIPProfileRuleForm::SetField(TCheckBox* box, TControl* value, bool enabled)
 }
 
 void TIPProfileRuleForm::ResetDefaults() {
-    ProtocolComboBox->SetItemIndex(kProtocolNone);
-    EnablePriorityComboBox->SetItemIndex(kEnabledDisabledDisabled);
-    ReplacePriorityComboBox->SetItemIndex(kEnabledDisabledDisabled);
-    EnableReplaceDSCPComboBox->SetItemIndex(kEnabledDisabledDisabled);
-    PermitComboBox->SetItemIndex(kPermitDeny);
+    SelectOption(ProtocolComboBox, kProtocolNone);
+    SelectOption(EnablePriorityComboBox, kDisabled);
+    SelectOption(ReplacePriorityComboBox, kDisabled);
+    SelectOption(EnableReplaceDSCPComboBox, kDisabled);
+    SelectOption(PermitComboBox, kPermitDeny);
     SelectOption(RowComboBox, Table.StatusItems.CreateAndGo);
-    RepTosStateComboBox->SetItemIndex(kEnabledDisabledDisabled);
+    SelectOption(RepTosStateComboBox, kDisabled);
     cbxVID->SetChecked(false);
     EnableOnly({cbxProtocol, cbxType, TypeEdit, CodeEdit, cbxCode}, true);
     RepTosStateComboBoxChange(nullptr);
@@ -298,11 +302,15 @@ void TIPProfileRuleForm::RowRules() {
 }
 
 void TIPProfileRuleForm::ProtocolComboBoxChange(TObject*) {
-    const int protocol = ProtocolComboBox->ItemIndex();
-    if (protocol < 0 || protocol > 5) {
+    const bool* on = nullptr;
+    for (const ProtocolRule& rule : kProtocolFields) {
+        if (OptionSelected(ProtocolComboBox, rule.Protocol)) {
+            on = rule.On;
+        }
+    }
+    if (!on) {
         return;
     }
-    const bool* on = kProtocolFields[protocol];
     SetField(cbxType, TypeEdit, on[pfType]);
     SetField(cbxCode, CodeEdit, on[pfCode]);
     SetField(cbxSourcePort, SourcePortEdit, on[pfSourcePort]);
