@@ -95,17 +95,23 @@ void TAclProfileForm::CountRows() {
 void TAclProfileForm::ResetForm() {
     ClearFields();
     CountRows();
-    BT_Add->SetEnabled(true);
-    BT_Delete->SetEnabled(false);
+    UpdateButtons();
+    if (Table.Request) {
+        ResetRules();
+    }
+}
+
+void TAclProfileForm::UpdateButtons() {
+    // A selected profile is deleted, its ID and name fixed; without one a profile is added.
+    const bool row = ListView1->Selected() != nullptr && Table.Request;
+    BT_Add->SetEnabled(!row);
+    BT_Delete->SetEnabled(row);
     if (IdEdit && NameEdit) {
-        IdEdit->SetEnabled(true);
-        NameEdit->SetEnabled(true);
+        IdEdit->SetEnabled(!row);
+        NameEdit->SetEnabled(!row);
     }
     for (TControl* control : ReadOnlyControls) {
         MakeReadOnly(control);
-    }
-    if (Table.Request) {
-        ResetRules();
     }
 }
 
@@ -119,13 +125,7 @@ void TAclProfileForm::ListView1Click(TObject*) {
         ResetForm();
         return;
     }
-    BT_Add->SetEnabled(false);
-    BT_Delete->SetEnabled(true);
-    IdEdit->SetEnabled(false);
-    NameEdit->SetEnabled(false);
-    for (TControl* control : ReadOnlyControls) {
-        MakeReadOnly(control);
-    }
+    UpdateButtons();
     RowRules();
 }
 

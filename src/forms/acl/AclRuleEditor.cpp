@@ -83,6 +83,7 @@ TAclRuleForm::TAclRuleForm(TComponent* owner, RuleEditorOptions options)
     Table.CountLabel = SamplesBox;
     Table.StatusPanel = StatusPanelOf(StatusBar1);
     Table.StatusColumn = Options.RowStatusColumn;
+    Table.AfterRead = [this] { UpdateButtons(); };
 
     OnCreate = Bind(this, &T::FormCreate);
     OnClose = Bind(this, &T::FormClose);
@@ -147,7 +148,7 @@ void TAclRuleForm::FormCreate(TObject*) {
             dynamic_cast<TCheckBox*>(RowCheckBoxes.at(static_cast<size_t>(Options.RowStatusColumn)));
         Table.StatusCombo = RowComboBox;
         ResetFields();
-        ListMode();
+        UpdateButtons();
         CreationRules();
         Table.Read();
         CountRows();
@@ -171,22 +172,15 @@ void TAclRuleForm::EnableOnly(std::initializer_list<TControl*> controls, bool en
     }
 }
 
-void TAclRuleForm::ListMode() {
-    EditButton->SetEnabled(false);
-    DeleteButton->SetEnabled(false);
+void TAclRuleForm::UpdateButtons() {
+    // A selected row is edited or deleted, its keys fixed; without one a rule is added.
+    const bool row = ListView1->Selected() != nullptr && Table.Request;
+    EditButton->SetEnabled(row);
+    DeleteButton->SetEnabled(row);
+    AddButton->SetEnabled(!row);
     for (TEdit* edit : KeyEdits) {
-        edit->SetEnabled(true);
+        edit->SetEnabled(!row);
     }
-    AddButton->SetEnabled(true);
-}
-
-void TAclRuleForm::RowMode() {
-    EditButton->SetEnabled(true);
-    DeleteButton->SetEnabled(true);
-    for (TEdit* edit : KeyEdits) {
-        edit->SetEnabled(false);
-    }
-    AddButton->SetEnabled(false);
 }
 
 void TAclRuleForm::ResetFields() {
@@ -204,15 +198,15 @@ void TAclRuleForm::GetButtonClick(TObject*) {
         return;
     }
     StopButtonClick(nullptr);
-    ListMode();
     Table.Read();
+    UpdateButtons();
     ResetFields();
 }
 
 void TAclRuleForm::ListView1Click(TObject*) {
     TListItem* item = ListView1->Selected();
     if (!item || !Table.Request) {
-        ListMode();
+        UpdateButtons();
         ResetFields();
         ListRules();
         if (Table.Request) {
@@ -223,7 +217,7 @@ void TAclRuleForm::ListView1Click(TObject*) {
     for (size_t k = 0; k < KeyEdits.size(); ++k) {
         KeyEdits[k]->SetText(Table.Request->CellText(item, static_cast<int>(k)));
     }
-    RowMode();
+    UpdateButtons();
     RowRules();
     if (VLANBaseChkBox) {
         // A text that is not a VLAN ID (an agent without the column) leaves the box unchecked.
@@ -262,10 +256,10 @@ WriteCarry TAclRuleForm::RowCarry() const {
 }
 
 // One asynchronous SET of what the carry declares, then the re-read at once; the fields end reset
-// in list mode whatever happened.
+// with the buttons as the selection then stands, whatever happened.
 void TAclRuleForm::WriteRow(const WriteCarry& carry) {
     Table.Write(carry);
-    ListMode();
+    UpdateButtons();
     ResetFields();
 }
 
@@ -320,7 +314,7 @@ void TAclRuleForm::DeleteButtonClick(TObject*) {
     // The destroy SET blocks until its reply or the time-out; the table is read again whatever
     // happened.
     Table.DeleteRow({.Blocking = true, .After = ReRead::Always, .Report = FailureReport::Template});
-    ListMode();
+    UpdateButtons();
     ResetFields();
 }
 

@@ -138,8 +138,9 @@ protected:
     bool CheckKeyTexts();
     // Binds the port column to the picker's boxes (48 octets when stacking, 8 otherwise).
     void BindRulePorts(DialogRequest& request);
-    void ListMode();
-    void RowMode();
+    // The states of Edit, Delete, Add and the key edits: called at the end of every read, on
+    // selection and after every write.
+    void UpdateButtons();
     void EnableOnly(std::initializer_list<TControl*> controls, bool enabled);
 
 private:
