@@ -3,6 +3,7 @@
 #include "CatalogueColumns.h"
 #include "DialogTexts.h"
 #include "FieldChecks.h"
+#include "FieldTable.h"
 #include "Oid_acl.h"
 #include "OptionItems.h"
 #include "TComboBox.h"
@@ -23,47 +24,63 @@ constexpr int kRowStatus = ColumnOf(kTable, "Row Status");
 constexpr int kProfileName = ColumnOf(kTable, "Profile Name");
 constexpr int kVlanMask = ColumnOf(kTable, "VLAN Mask");
 
-enum Group { kProfileGroup, kOptionGroup, kOtherGroup };
+// A field: its label, then its control, in either half of a group box; the second half's labels
+// are the longer ("TCP/UDP Destination Port Mask (0-FFFF)").
+constexpr int kRowHeight = 24;
+constexpr int kLabelWidth[] = {170, 210};
+constexpr int kControlWidth = 118;
+constexpr int kHalfLeft[] = {8, 8 + kLabelWidth[0] + kControlWidth + 6};
+constexpr int kGroupWidth = kHalfLeft[1] + kLabelWidth[1] + kControlWidth + 6;
 
-// One field: its column, label, control (an edit with its constraint, or a combo box) and place.
-struct Field {
-    int Column;
-    const char* Label;
-    TEdit* T::*Edit;
-    TComboBox* T::*Combo;
-    const char* Constraint;
-    Group In;
-    int Row;
-    int Half;
-};
+// A field's place in its group box: its half (0 left, 1 right) and row; the label, then the value.
+constexpr FieldPlace At(int half, int row) {
+    const int top = 18 + row * kRowHeight;
+    return {kHalfLeft[half], top + 2, kHalfLeft[half] + kLabelWidth[half], top, kControlWidth};
+}
 
-const Field kFields[] = {
-    {0, "Profile ID (1-6)", &T::edtProfileID, nullptr, "%i{n1x6l1}", kProfileGroup, 0, 0},
-    {1, "VLAN", nullptr, &T::cbbVlan, nullptr, kOptionGroup, 0, 0},
-    {2, "IPv4 Address Mask State", nullptr, &T::cbbIpAddMaskState, nullptr, kOptionGroup, 2, 0},
-    {3, "Source IPv4 Address Mask", &T::edtIpAddMaskSrc, nullptr, "%s{I}", kOptionGroup, 3, 0},
-    {4, "Destination IPv4 Address Mask ", &T::edtIpAddMaskDst, nullptr, "%s{I}", kOptionGroup, 4, 0},
-    {5, "DSCP", nullptr, &T::cbbUseDSCP, nullptr, kOptionGroup, 5, 0},
-    {6, "Protocol Type", nullptr, &T::cbbUseProType, nullptr, kOptionGroup, 0, 1},
-    {7, "ICMP Option", nullptr, &T::cbbICMP, nullptr, kOptionGroup, 1, 1},
-    {8, "IGMP Option", nullptr, &T::cbbIGMP, nullptr, kOptionGroup, 2, 1},
-    {9, "TCP Option", nullptr, &T::cbbTCPOption, nullptr, kOptionGroup, 3, 1},
-    {10, "UDP Option", nullptr, &T::cbbUDPOption, nullptr, kOptionGroup, 4, 1},
-    {11, "TCP/UDP Srouce Port Mask (0-FFFF)", &T::edtTCPUDPSrcMask, nullptr, "%h{l4}", kOptionGroup, 5, 1},
-    {12, "TCP/UDP Destination Port Mask (0-FFFF)", &T::edtTCPUDPDstPortMask, nullptr, "%h{l4}", kOptionGroup,
-     6, 1},
-    {13, "TCP Flag Bit Option", nullptr, &T::cbbTCPFlagBitOption, nullptr, kOptionGroup, 7, 1},
-    {14, "TCP Flag Bit Mask (0-63)", &T::edtTCPFlagBitMask, nullptr, "%i{n0x63l2}", kOptionGroup, 8, 1},
-    {15, "Protocol ID Option", nullptr, &T::cbbProOption, nullptr, kOptionGroup, 6, 0},
-    {16, "Protocol ID (0-255)", &T::edtProtoID, nullptr, "%i{n0x255l3}", kOptionGroup, 7, 0},
-    {17, "User Define Mask (0-FFFFFFFF)", &T::edtProIDMask, nullptr, "%h{l8}", kOptionGroup, 8, 0},
-    {18, "Row Status", nullptr, &T::cbbRowStatus, nullptr, kOtherGroup, 0, 1},
-    {19, "Owner", nullptr, &T::cbbOwner, nullptr, kOtherGroup, 0, 0},
-    {20, "Source MAC Address Mask", &T::edtSrcMacAddrMask, nullptr, "%s", kOtherGroup, 1, 0},
-    {21, "Unused Rule Entries", &T::edtEntries, nullptr, "%i", kOtherGroup, 1, 1},
-    {22, "Profile Name", &T::edtProfileName, nullptr, "%s", kProfileGroup, 0, 1},
-    {23, "VLAN Mask (0000-0FFF)", &T::edtVLANMask, nullptr, "%h{l4f}", kOptionGroup, 1, 0},
+constexpr Field<T> Edit(int column, const char* caption, const char* constraint, TEdit* T::*edit,
+                        TGroupBox* T::*group, FieldPlace place) {
+    return {.Column = column,
+            .Caption = caption,
+            .Constraint = constraint,
+            .Edit = edit,
+            .Group = group,
+            .Place = place};
+}
+constexpr Field<T> Combo(int column, const char* caption, TComboBox* T::*combo, TGroupBox* T::*group,
+                         FieldPlace place) {
+    return {.Column = column, .Caption = caption, .Combo = combo, .Group = group, .Place = place};
+}
+
+// The fields in column order: label, value control, constraint, group box and place.
+// clang-format off
+constexpr Field<T> kFields[] = {
+    Edit(0, "Profile ID (1-6)", "%i{n1x6l1}", &T::edtProfileID, &T::ProfileGroup, At(0, 0)),
+    Combo(1, "VLAN", &T::cbbVlan, &T::OptionGroup, At(0, 0)),
+    Combo(2, "IPv4 Address Mask State", &T::cbbIpAddMaskState, &T::OptionGroup, At(0, 2)),
+    Edit(3, "Source IPv4 Address Mask", "%s{I}", &T::edtIpAddMaskSrc, &T::OptionGroup, At(0, 3)),
+    Edit(4, "Destination IPv4 Address Mask ", "%s{I}", &T::edtIpAddMaskDst, &T::OptionGroup, At(0, 4)),
+    Combo(5, "DSCP", &T::cbbUseDSCP, &T::OptionGroup, At(0, 5)),
+    Combo(6, "Protocol Type", &T::cbbUseProType, &T::OptionGroup, At(1, 0)),
+    Combo(7, "ICMP Option", &T::cbbICMP, &T::OptionGroup, At(1, 1)),
+    Combo(8, "IGMP Option", &T::cbbIGMP, &T::OptionGroup, At(1, 2)),
+    Combo(9, "TCP Option", &T::cbbTCPOption, &T::OptionGroup, At(1, 3)),
+    Combo(10, "UDP Option", &T::cbbUDPOption, &T::OptionGroup, At(1, 4)),
+    Edit(11, "TCP/UDP Srouce Port Mask (0-FFFF)", "%h{l4}", &T::edtTCPUDPSrcMask, &T::OptionGroup, At(1, 5)),
+    Edit(12, "TCP/UDP Destination Port Mask (0-FFFF)", "%h{l4}", &T::edtTCPUDPDstPortMask, &T::OptionGroup, At(1, 6)),
+    Combo(13, "TCP Flag Bit Option", &T::cbbTCPFlagBitOption, &T::OptionGroup, At(1, 7)),
+    Edit(14, "TCP Flag Bit Mask (0-63)", "%i{n0x63l2}", &T::edtTCPFlagBitMask, &T::OptionGroup, At(1, 8)),
+    Combo(15, "Protocol ID Option", &T::cbbProOption, &T::OptionGroup, At(0, 6)),
+    Edit(16, "Protocol ID (0-255)", "%i{n0x255l3}", &T::edtProtoID, &T::OptionGroup, At(0, 7)),
+    Edit(17, "User Define Mask (0-FFFFFFFF)", "%h{l8}", &T::edtProIDMask, &T::OptionGroup, At(0, 8)),
+    {.Column = 18, .Caption = "Row Status", .Combo = &T::cbbRowStatus, .Label = &T::RowStatusLabel, .Group = &T::OtherGroup, .Place = At(1, 0), .Flags = kFieldHidden},
+    Combo(19, "Owner", &T::cbbOwner, &T::OtherGroup, At(0, 0)),
+    Edit(20, "Source MAC Address Mask", "%s", &T::edtSrcMacAddrMask, &T::OtherGroup, At(0, 1)),
+    Edit(21, "Unused Rule Entries", "%i", &T::edtEntries, &T::OtherGroup, At(1, 1)),
+    Edit(22, "Profile Name", "%s", &T::edtProfileName, &T::ProfileGroup, At(1, 0)),
+    Edit(23, "VLAN Mask (0000-0FFF)", "%h{l4f}", &T::edtVLANMask, &T::OptionGroup, At(0, 1)),
 };
+// clang-format on
 
 // Items by their text in their option lists.
 constexpr const char* kEnabled = "enabled";
@@ -80,14 +97,6 @@ bool NamesDestination(const TComboBox* option) {
     const int item = option->ItemIndex();
     return item >= 0 && option->Items()[item].find("dst") != std::string::npos;
 }
-
-// A field: its label, then its control, in either half of a group box; the second half's labels
-// are the longer ("TCP/UDP Destination Port Mask (0-FFFF)").
-constexpr int kRowHeight = 24;
-constexpr int kLabelWidth[] = {170, 210};
-constexpr int kControlWidth = 118;
-constexpr int kHalfLeft[] = {8, 8 + kLabelWidth[0] + kControlWidth + 6};
-constexpr int kGroupWidth = kHalfLeft[1] + kLabelWidth[1] + kControlWidth + 6;
 
 ProfileEditorOptions IpProfileOptions() {
     ProfileEditorOptions options;
@@ -126,30 +135,7 @@ void TIPProfileForm::BuildFields() {
         group->SetBounds(0, g.Top, kGroupWidth, 22 + g.Rows * kRowHeight);
         this->*g.Group = group;
     }
-    TGroupBox* byGroup[] = {ProfileGroup, OptionGroup, OtherGroup};
-    for (const Field& field : kFields) {
-        TGroupBox* group = byGroup[field.In];
-        const int left = kHalfLeft[field.Half];
-        const int top = 18 + field.Row * kRowHeight;
-        auto* label = new TLabel(this);
-        label->SetParent(group);
-        label->SetCaption(field.Label);
-        label->SetLeft(left);
-        label->SetTop(top + 2);
-        TControl* control = nullptr;
-        if (field.Edit) {
-            control = this->*field.Edit = new TEdit(this);
-        } else {
-            control = this->*field.Combo = new TComboBox(this);
-        }
-        control->SetParent(group);
-        control->SetBounds(left + kLabelWidth[field.Half], top, kControlWidth, 21);
-        if (field.Column == kRowStatus) {
-            RowStatusLabel = label;
-        }
-    }
-    RowStatusLabel->SetVisible(false);
-    cbbRowStatus->SetVisible(false);
+    ::BuildFields<T>(this, FieldPanel, kFields);
     for (TControl* control : std::initializer_list<TControl*>{cbbOwner, edtSrcMacAddrMask, edtEntries}) {
         control->SetEnabled(false);
         control->SetColor(clMenu);
@@ -168,13 +154,7 @@ void TIPProfileForm::BuildFields() {
 }
 
 void TIPProfileForm::BindFields(DialogRequest& request) {
-    for (const Field& field : kFields) {
-        if (field.Edit) {
-            BindEdit(request, field.Column, field.Constraint, this->*field.Edit);
-        } else {
-            BindCombo(request, field.Column, this->*field.Combo);
-        }
-    }
+    ::BindFields<T>(this, this, request, kFields);
 }
 
 void TIPProfileForm::InitialSelections() {

@@ -16,6 +16,7 @@
 #include "TCheckBox.h"
 #include "TComboBox.h"
 #include "TEdit.h"
+#include "TGroupBox.h"
 #include "TLabel.h"
 #include "TStaticText.h"
 
@@ -60,6 +61,7 @@ template <class Form> struct Field {
     TStaticText* Form::*Text = nullptr;
     TCheckBox* Form::*Check = nullptr; // null: the column is never left out of a write
     TLabel* Form::*Label = nullptr;    // null: the label is not a member
+    TGroupBox* Form::*Group = nullptr; // the group box the field stands in; null: the builder's parent
     FieldPlace Place;
     unsigned Flags = 0;
 
@@ -110,9 +112,10 @@ std::vector<BuiltField> BuildFields(Form* form, TControl* parent, std::span<cons
     using field_table_detail::Make;
     std::vector<BuiltField> built;
     for (const Field<Form>& field : fields) {
+        TControl* const in = field.Group ? static_cast<TControl*>(form->*field.Group) : parent;
         TLabel* label = nullptr;
         if (field.Caption) {
-            label = Make<TLabel>(form, parent, field.Place.LabelLeft, field.Place.LabelTop, 0, 0);
+            label = Make<TLabel>(form, in, field.Place.LabelLeft, field.Place.LabelTop, 0, 0);
             label->SetCaption(field.Caption);
             if (field.Label) {
                 form->*field.Label = label;
@@ -121,7 +124,7 @@ std::vector<BuiltField> BuildFields(Form* form, TControl* parent, std::span<cons
         TCheckBox* box = nullptr;
         if (field.Check) {
             const int width = field.CheckCaption ? field.Place.Left - check.Left - 2 : check.Width;
-            box = Make<TCheckBox>(form, parent, check.Left, field.Place.Top + check.TopOffset, width, 17);
+            box = Make<TCheckBox>(form, in, check.Left, field.Place.Top + check.TopOffset, width, 17);
             if (field.CheckCaption) {
                 box->SetCaption(field.CheckCaption);
             }
@@ -130,13 +133,13 @@ std::vector<BuiltField> BuildFields(Form* form, TControl* parent, std::span<cons
         TControl* value = nullptr;
         if (field.Edit) {
             value = form->*field.Edit =
-                        Make<TEdit>(form, parent, field.Place.Left, field.Place.Top, field.Place.Width, 21);
+                        Make<TEdit>(form, in, field.Place.Left, field.Place.Top, field.Place.Width, 21);
         } else if (field.Combo) {
-            value = form->*field.Combo = Make<TComboBox>(form, parent, field.Place.Left, field.Place.Top,
-                                                         field.Place.Width, 21);
+            value = form->*field.Combo =
+                        Make<TComboBox>(form, in, field.Place.Left, field.Place.Top, field.Place.Width, 21);
         } else {
             auto* text =
-                Make<TStaticText>(form, parent, field.Place.Left, field.Place.Top, field.Place.Width, 19);
+                Make<TStaticText>(form, in, field.Place.Left, field.Place.Top, field.Place.Width, 19);
             text->SetAutoSize(false);
             text->SetBorderStyle(sbsSunken);
             value = form->*field.Text = text;
