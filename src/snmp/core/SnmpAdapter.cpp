@@ -519,18 +519,22 @@ SnmpAdapter::Channel* SnmpAdapter::ChannelFor(const SnmpTarget& target, const st
         return nullptr;
     }
 
-    const std::string agentKey = address + ':' + std::to_string(target.Port);
     const std::string credentials = v3 ? CredentialsKey(target, security) : std::string();
     const char sep = '\x1f';
     // Written into storage kept from send to send: a walk looks its channel up at every row.
     std::string& key = ChannelKey;
+    auto appendNumber = [&key](int number) {
+        char digits[16];
+        key.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+    };
     key.assign(blocking ? "B" : "A");
     key += sep;
-    key += agentKey;
+    key += address; // the agent's key, "address:port"
+    key += ':';
+    appendNumber(target.Port);
     for (const int number : {target.Version, target.Timeout, target.Retries}) {
-        char digits[16];
         key += sep;
-        key.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+        appendNumber(number);
     }
     key += sep;
     // A community is a session's: reads and writes go through sessions of their own.
@@ -541,6 +545,7 @@ SnmpAdapter::Channel* SnmpAdapter::ChannelFor(const SnmpTarget& target, const st
     if (auto found = Channels.find(key); found != Channels.end())
         return found->second.get();
 
+    const std::string agentKey = address + ':' + std::to_string(target.Port);
     auto channel = std::make_unique<Channel>();
     channel->Owner = this;
     channel->Blocking = blocking;

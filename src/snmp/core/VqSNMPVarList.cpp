@@ -77,14 +77,8 @@ VqSNMPVarList& VqSNMPVarList::Assign(const VqSNMPVarList& other) {
     return *this;
 }
 
-SnmpVariable& VqSNMPVarList::GetVariable(int index) {
-    if (index < 0 || index >= GetCount())
-        RaiseVqError(-12);
-    return Variables[static_cast<size_t>(index)];
-}
-
-const SnmpVariable& VqSNMPVarList::GetVariable(int index) const {
-    return const_cast<VqSNMPVarList*>(this)->GetVariable(index);
+void VqSNMPVarList::RaiseIndexOutOfRange() {
+    RaiseVqError(-12);
 }
 
 int VqSNMPVarList::CountRows(const MibTableRow* table) {

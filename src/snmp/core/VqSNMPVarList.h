@@ -38,9 +38,16 @@ public:
     VqSNMPVarList& Assign(const VqSNMPVarList& other);
 
     int GetCount() const { return static_cast<int>(Variables.size()); }
-    // Range-checked: an index outside 0..GetCount()-1 raises the framework error -12.
-    SnmpVariable& GetVariable(int index);
-    const SnmpVariable& GetVariable(int index) const;
+    // Range-checked: an index outside 0..GetCount()-1 raises the framework error -12. (Inline: a
+    // walk looks its variables up several times per column and row.)
+    SnmpVariable& GetVariable(int index) {
+        if (index < 0 || index >= GetCount())
+            RaiseIndexOutOfRange();
+        return Variables[static_cast<size_t>(index)];
+    }
+    const SnmpVariable& GetVariable(int index) const {
+        return const_cast<VqSNMPVarList*>(this)->GetVariable(index);
+    }
 
     // Appends one variable per row up to the row whose Oid is null.
     void AddRows(const MibTableRow* table);
@@ -64,6 +71,8 @@ public:
     std::vector<std::unique_ptr<VqOptionList>> OwnedOptionLists;
 
 private:
+    [[noreturn]] static void RaiseIndexOutOfRange();
+
     std::vector<SnmpVariable> Variables;
 };
 
