@@ -35,14 +35,7 @@ constexpr ButtonSpec<T> kButtons[] = {
 
 // The right-hand column is 115 wide: the buttons and a margin of 20 on each side.
 constexpr int kButtonMargin = 20;
-// A field row of a group box: the check box, then the value control, in each of its three
-// columns. The check box holds the longest field caption ("VLAN Mask (0000-0FFF)") and the value
-// control a dotted IPv4 address or the longest option ("arp-spoofing") whole.
-constexpr int kRowHeight = 22;
-constexpr int kFirstRowTop = 18;
-constexpr int kCheckWidth = 144;
-constexpr int kValueWidth = 94;
-constexpr int kColumnWidth = 243;
+using namespace RuleLayout;
 
 int FieldLeft(const TAclRuleForm::FieldPlace& place) {
     return 8 + place.Column * kColumnWidth;

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "DialogTexts.h"
+#include "FieldTable.h"
 #include "TBasicFormUnit.h"
 #include "TListView.h"
 #include "TableDialogController.h"
@@ -27,6 +28,26 @@ class TLabel;
 class TPanel;
 class TStaticText;
 class TStatusBar;
+
+// A field row of a group box: the check box, then the value control, in each of its three
+// columns. The check box holds the longest field caption ("VLAN Mask (0000-0FFF)") and the value
+// control a dotted IPv4 address or the longest option ("arp-spoofing") whole.
+namespace RuleLayout {
+inline constexpr int kRowHeight = 22;
+inline constexpr int kFirstRowTop = 18;
+inline constexpr int kCheckWidth = 144;
+inline constexpr int kValueWidth = 94;
+inline constexpr int kColumnWidth = 243;
+
+// The value control's place in row `row` and column `column` (0, 1 or 2) of a group box.
+constexpr FieldPlace ValuePlace(int row, int column) {
+    const int left = 8 + column * kColumnWidth + kCheckWidth + 4;
+    return {0, 0, left, kFirstRowTop + row * kRowHeight - 2, kValueWidth};
+}
+// The check box before it, as wide as the caption column.
+inline constexpr CheckPlace kCheck{
+    .Left = -(kCheckWidth + 4), .TopOffset = 2, .Width = kCheckWidth, .BeforeValue = true};
+} // namespace RuleLayout
 
 // The accepted range of an index column typed into its edit.
 struct KeyRange {

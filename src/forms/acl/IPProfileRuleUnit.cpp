@@ -11,6 +11,7 @@
 #include "TEdit.h"
 #include "TGroupBox.h"
 #include "TLabel.h"
+#include "TPanel.h"
 #include "UserDialogs.h"
 
 TIPProfileRuleForm* IPProfileRuleForm = nullptr;
@@ -25,66 +26,68 @@ constexpr int kPort = ColumnOf(kTable, "Port");
 constexpr int kRowStatus = ColumnOf(kTable, "Row Status");
 constexpr int kVlanBasedId = ColumnOf(kTable, "VLAN-based ID");
 
-enum Group { kRule, kOption, kPermit, kOther };
+using RuleLayout::ValuePlace;
 
-// One field of the form: its column, check box, value control (an edit with its constraint, or a
-// combo box), Tag, and place (group box, row, column of the group).
-struct Field {
-    int Column;
-    TCheckBox* T::*Check;
-    const char* Caption;
-    TEdit* T::*Edit;
-    TComboBox* T::*Combo;
-    const char* Constraint;
-    int Tag;
-    Group In;
-    int Row;
-    int InColumn;
-};
+// A field: its check box (with its caption), value control, Tag, group box, row and column there.
+constexpr Field<T> Edit(int column, TCheckBox* T::*check, const char* caption, TEdit* T::*edit,
+                        const char* constraint, int tag, TGroupBox* T::*group, int row, int inColumn) {
+    return {.Column = column,
+            .CheckCaption = caption,
+            .Constraint = constraint,
+            .Edit = edit,
+            .Check = check,
+            .Group = group,
+            .Place = ValuePlace(row, inColumn),
+            .Tag = tag};
+}
+constexpr Field<T> Combo(int column, TCheckBox* T::*check, const char* caption, TComboBox* T::*combo, int tag,
+                         TGroupBox* T::*group, int row, int inColumn) {
+    return {.Column = column,
+            .CheckCaption = caption,
+            .Combo = combo,
+            .Check = check,
+            .Group = group,
+            .Place = ValuePlace(row, inColumn),
+            .Tag = tag};
+}
 
 // In column order: the rows are recorded by column.
-const Field kFields[] = {
-    {0, &T::chkRuleID, "", &T::IPRuleEdit, nullptr, "%i{n1x6l1}", 0, kOther, 0, 0},
-    {1, &T::chkAccessID, "", &T::AccessIDEdit, nullptr, "%i{n0x256l3}", 0, kOther, 1, 0},
-    {2, &T::cbxVlanName, "VLAN Name", &T::RuleVLANNameEdit, nullptr, "%s{l32}", 0, kRule, 1, 0},
-    {3, &T::cbxVID, "VLAN ID", &T::RuleVIDEdit, nullptr, "%i{n1x4094l4}", 0, kRule, 2, 0},
-    {4, &T::cbxSourceIP, "Source IP Address", &T::SourceIPEdit, nullptr, "%s{I}", 0, kRule, 0, 1},
-    {5, &T::cbxDestIP, "Destination IP Address", &T::DestIPEdit, nullptr, "%s{I}", 0, kRule, 0, 2},
-    {6, &T::cbxDscp, "DSCP (0-63)", &T::DSCPEdit, nullptr, "%i{n0x63l2}", 0, kRule, 2, 1},
-    {7, &T::cbxProtocol, "Rule Protocol", nullptr, &T::ProtocolComboBox, nullptr, 2, kOption, 0, 0},
-    {8, &T::cbxType, "Type", &T::TypeEdit, nullptr, "%i{n0x255}", 2, kOption, 1, 0},
-    {9, &T::cbxCode, "Code", &T::CodeEdit, nullptr, "%i{n0x255}", 2, kOption, 2, 0},
-    {10, &T::cbxSourcePort, "Source Port", &T::SourcePortEdit, nullptr, "%i{n0x65535l5}", 2, kOption, 0, 1},
-    {11, &T::cbxDestPort, "Destination Port", &T::DestPortEdit, nullptr, "%i{n0x65535l5}", 2, kOption, 1, 1},
-    {12, &T::cbxFBs, "Flag Bits", &T::FlagEdit, nullptr, "%i{n0x63l2}", 2, kOption, 0, 2},
-    {13, &T::cbxProtocolID, "Protocol ID", &T::ProtocolIDEdit, nullptr, "%i{n0x255l3}", 2, kOption, 1, 2},
-    {14, &T::cbxUserMask, "User Mask", &T::UserMaskEdit, nullptr, "%h{l8f}", 2, kOption, 2, 2},
-    {15, &T::cbxEnablePriority, "Enable Priority", nullptr, &T::EnablePriorityComboBox, nullptr, 1, kPermit,
-     1, 0},
-    {16, &T::cbxPriority, "Priority (0-7)", &T::PriorityEdit, nullptr, "%i{n0x7l1}", 1, kPermit, 2, 0},
-    {17, &T::cbxReplacePriority, "Replace Priority", nullptr, &T::ReplacePriorityComboBox, nullptr, 1,
-     kPermit, 3, 0},
-    {18, &T::cbxEnableReplaceDSCP, "Replace DSCP", nullptr, &T::EnableReplaceDSCPComboBox, nullptr, 1,
-     kPermit, 0, 1},
-    {19, &T::cbxDSCPValue, "DSCP Value (0-63)", &T::DSCPValueEdit, nullptr, "%i{n0x63l2}", 1, kPermit, 1, 1},
-    {20, &T::cbxPermit, "Permit", nullptr, &T::PermitComboBox, nullptr, 0, kPermit, 0, 0},
-    {22, &T::cbxRow, "Row Status", nullptr, nullptr, nullptr, 0, kOther, 0, 1},
-    {23, nullptr, "", nullptr, &T::RuleOwnerComboBox, nullptr, 0, kOther, 1, 2},
-    {24, &T::cbxRepTosState, "Replace ToS State", nullptr, &T::RepTosStateComboBox, nullptr, 1, kPermit, 2,
-     1},
-    {25, &T::cbxRepTosValue, "ToS Value (0-7)", &T::TosValueEdit, nullptr, "%i{n0x7l1}", 1, kPermit, 3, 1},
-    {26, &T::VLANBaseChkBox, "VLAN-based VID", &T::VLANBasedVIDEdit, nullptr, "%i{n1x4094l4}", 0, kOther, 0,
-     1},
-    {27, &T::cbxVLANMask, "VLAN Mask (0000-0FFF)", &T::VLANMaskEdit, nullptr, "%h{l4f}", 0, kRule, 3, 0},
-    {28, &T::cbxSourceIPMask, "Source IP Mask", &T::SourceIPMaskEdit, nullptr, "%s{I}", 0, kRule, 1, 1},
-    {29, &T::cbxDestIPMask, "Destination IP Mask", &T::DestIPMaskEdit, nullptr, "%s{I}", 0, kRule, 1, 2},
-    {30, &T::cbxSourcePortMask, "Source Port Mask", &T::SourcePortMaskEdit, nullptr, "%h{l4}", 2, kOption, 2,
-     1},
-    {31, &T::cbxDestPortMask, "Destination Port Mask", &T::DestPortMaskEdit, nullptr, "%h{l4}", 2, kOption, 3,
-     1},
-    {32, &T::cbxMirrorGroup, "Mirror Group ID (1-4)", &T::MirrorGroupEdit, nullptr, "%i{l1}", 0, kPermit, 0,
-     2},
+// clang-format off
+constexpr Field<T> kFields[] = {
+    Edit(0, &T::chkRuleID, "", &T::IPRuleEdit, "%i{n1x6l1}", 0, &T::OtherGroup, 0, 0),
+    Edit(1, &T::chkAccessID, "", &T::AccessIDEdit, "%i{n0x256l3}", 0, &T::OtherGroup, 1, 0),
+    Edit(2, &T::cbxVlanName, "VLAN Name", &T::RuleVLANNameEdit, "%s{l32}", 0, &T::RuleGroup, 1, 0),
+    Edit(3, &T::cbxVID, "VLAN ID", &T::RuleVIDEdit, "%i{n1x4094l4}", 0, &T::RuleGroup, 2, 0),
+    Edit(4, &T::cbxSourceIP, "Source IP Address", &T::SourceIPEdit, "%s{I}", 0, &T::RuleGroup, 0, 1),
+    Edit(5, &T::cbxDestIP, "Destination IP Address", &T::DestIPEdit, "%s{I}", 0, &T::RuleGroup, 0, 2),
+    Edit(6, &T::cbxDscp, "DSCP (0-63)", &T::DSCPEdit, "%i{n0x63l2}", 0, &T::RuleGroup, 2, 1),
+    Combo(7, &T::cbxProtocol, "Rule Protocol", &T::ProtocolComboBox, 2, &T::OptionGroup, 0, 0),
+    Edit(8, &T::cbxType, "Type", &T::TypeEdit, "%i{n0x255}", 2, &T::OptionGroup, 1, 0),
+    Edit(9, &T::cbxCode, "Code", &T::CodeEdit, "%i{n0x255}", 2, &T::OptionGroup, 2, 0),
+    Edit(10, &T::cbxSourcePort, "Source Port", &T::SourcePortEdit, "%i{n0x65535l5}", 2, &T::OptionGroup, 0, 1),
+    Edit(11, &T::cbxDestPort, "Destination Port", &T::DestPortEdit, "%i{n0x65535l5}", 2, &T::OptionGroup, 1, 1),
+    Edit(12, &T::cbxFBs, "Flag Bits", &T::FlagEdit, "%i{n0x63l2}", 2, &T::OptionGroup, 0, 2),
+    Edit(13, &T::cbxProtocolID, "Protocol ID", &T::ProtocolIDEdit, "%i{n0x255l3}", 2, &T::OptionGroup, 1, 2),
+    Edit(14, &T::cbxUserMask, "User Mask", &T::UserMaskEdit, "%h{l8f}", 2, &T::OptionGroup, 2, 2),
+    Combo(15, &T::cbxEnablePriority, "Enable Priority", &T::EnablePriorityComboBox, 1, &T::PermitGroup, 1, 0),
+    Edit(16, &T::cbxPriority, "Priority (0-7)", &T::PriorityEdit, "%i{n0x7l1}", 1, &T::PermitGroup, 2, 0),
+    Combo(17, &T::cbxReplacePriority, "Replace Priority", &T::ReplacePriorityComboBox, 1, &T::PermitGroup, 3, 0),
+    Combo(18, &T::cbxEnableReplaceDSCP, "Replace DSCP", &T::EnableReplaceDSCPComboBox, 1, &T::PermitGroup, 0, 1),
+    Edit(19, &T::cbxDSCPValue, "DSCP Value (0-63)", &T::DSCPValueEdit, "%i{n0x63l2}", 1, &T::PermitGroup, 1, 1),
+    Combo(20, &T::cbxPermit, "Permit", &T::PermitComboBox, 0, &T::PermitGroup, 0, 0),
+    {.Column = 22, .CheckCaption = "Row Status", .Combo = &T::RowComboBox, .Check = &T::cbxRow, .Group = &T::OtherGroup, .Place = ValuePlace(0, 1), .Flags = kFieldHidden},
+    {.Column = 23, .Combo = &T::RuleOwnerComboBox, .Group = &T::OtherGroup, .Place = ValuePlace(1, 2), .Tag = 0},
+    Combo(24, &T::cbxRepTosState, "Replace ToS State", &T::RepTosStateComboBox, 1, &T::PermitGroup, 2, 1),
+    Edit(25, &T::cbxRepTosValue, "ToS Value (0-7)", &T::TosValueEdit, "%i{n0x7l1}", 1, &T::PermitGroup, 3, 1),
+    Edit(26, &T::VLANBaseChkBox, "VLAN-based VID", &T::VLANBasedVIDEdit, "%i{n1x4094l4}", 0, &T::OtherGroup, 0, 1),
+    Edit(27, &T::cbxVLANMask, "VLAN Mask (0000-0FFF)", &T::VLANMaskEdit, "%h{l4f}", 0, &T::RuleGroup, 3, 0),
+    Edit(28, &T::cbxSourceIPMask, "Source IP Mask", &T::SourceIPMaskEdit, "%s{I}", 0, &T::RuleGroup, 1, 1),
+    Edit(29, &T::cbxDestIPMask, "Destination IP Mask", &T::DestIPMaskEdit, "%s{I}", 0, &T::RuleGroup, 1, 2),
+    Edit(30, &T::cbxSourcePortMask, "Source Port Mask", &T::SourcePortMaskEdit, "%h{l4}", 2, &T::OptionGroup, 2, 1),
+    Edit(31, &T::cbxDestPortMask, "Destination Port Mask", &T::DestPortMaskEdit, "%h{l4}", 2, &T::OptionGroup, 3, 1),
+    Edit(32, &T::cbxMirrorGroup, "Mirror Group ID (1-4)", &T::MirrorGroupEdit, "%i{l1}", 0, &T::PermitGroup, 0, 2),
 };
+// clang-format on
 
 // Combo items by their text in their option lists.
 constexpr const char* kProtocolNone = "none";
@@ -148,25 +151,11 @@ void TIPProfileRuleForm::BuildFields() {
     constexpr int kGroupHeight = 110;
     constexpr int kOtherHeight = 88;
     constexpr int kGroupPitch = kGroupHeight + 3;
-    TGroupBox* groups[] = {
-        RuleGroup = AddGroup("Rule", kGroupLeft, 0, kGroupWidth, kGroupHeight),
-        OptionGroup = AddGroup("Option", kGroupLeft, kGroupPitch, kGroupWidth, kGroupHeight),
-        PermitGroup = AddGroup("Permit", kGroupLeft, 2 * kGroupPitch, kGroupWidth, kGroupHeight),
-        OtherGroup = AddGroup("Other", kGroupLeft, 3 * kGroupPitch, kGroupWidth, kOtherHeight),
-    };
-    for (const Field& field : kFields) {
-        const FieldPlace place{groups[field.In], field.Row, field.InColumn};
-        if (field.Check) {
-            this->*field.Check = AddCheck(place, field.Caption, field.Tag);
-        }
-        if (field.Edit) {
-            this->*field.Edit = AddEdit(place, field.Tag);
-        }
-        if (field.Combo) {
-            this->*field.Combo = AddCombo(place, field.Tag);
-        }
-    }
-    RowComboBox = AddCombo({OtherGroup, 0, 1}, 0);
+    RuleGroup = AddGroup("Rule", kGroupLeft, 0, kGroupWidth, kGroupHeight);
+    OptionGroup = AddGroup("Option", kGroupLeft, kGroupPitch, kGroupWidth, kGroupHeight);
+    PermitGroup = AddGroup("Permit", kGroupLeft, 2 * kGroupPitch, kGroupWidth, kGroupHeight);
+    OtherGroup = AddGroup("Other", kGroupLeft, 3 * kGroupPitch, kGroupWidth, kOtherHeight);
+    ::BuildFields<T>(this, FieldPanel, kFields, RuleLayout::kCheck);
     // The keys have no check box on view: a label names them.
     const struct {
         TCheckBox* Box;
@@ -190,8 +179,6 @@ void TIPProfileRuleForm::BuildFields() {
     note->SetLeft(8);
     note->SetTop(AccessIDEdit->Top() + 26);
     KeyEdits = {IPRuleEdit, AccessIDEdit};
-    cbxRow->SetVisible(false);
-    RowComboBox->SetVisible(false);
     VLANBasedVIDEdit->SetEnabled(false);
     VLANBasedVIDEdit->SetColor(clBtnFace);
     RuleOwnerComboBox->SetEnabled(false);
@@ -226,16 +213,7 @@ void TIPProfileRuleForm::BuildFields() {
 }
 
 void TIPProfileRuleForm::BindFields(DialogRequest& request) {
-    for (const Field& field : kFields) {
-        TCheckBox* box = field.Check ? this->*field.Check : nullptr;
-        if (field.Edit) {
-            BindEditRow(&request, field.Column, field.Constraint, this->*field.Edit, box);
-        } else if (field.Combo) {
-            BindComboRow(&request, field.Column, this->*field.Combo, box);
-        } else {
-            BindComboRow(&request, field.Column, RowComboBox, box);
-        }
-    }
+    ::BindFields<T>(this, this, request, kFields);
     BindRulePorts(request);
     HideExtraFields();
 }

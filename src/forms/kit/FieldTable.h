@@ -43,12 +43,14 @@ struct FieldPlace {
     int Width = 0;
 };
 
-// Where a field's check box goes: left of the value on its line, as wide as `Width` when it has no
-// caption, up to the value otherwise.
+// Where a field's check box goes on its line: at `Left` of the parent, as wide as `Width` when it
+// has no caption and up to the value otherwise; or, BeforeValue, at `Left` from the value's left
+// (a negative offset) and always `Width` wide.
 struct CheckPlace {
     int Left = 4;
     int TopOffset = 2;
     int Width = 16;
+    bool BeforeValue = false;
 };
 
 template <class Form> struct Field {
@@ -64,6 +66,7 @@ template <class Form> struct Field {
     TGroupBox* Form::*Group = nullptr; // the group box the field stands in; null: the builder's parent
     FieldPlace Place;
     unsigned Flags = 0;
+    int Tag = 0; // on the check box and the value control (the design's groups of fields)
 
     constexpr bool Has(unsigned flag) const { return (Flags & flag) != 0; }
     TControl* Value(Form* form) const {
@@ -123,8 +126,11 @@ std::vector<BuiltField> BuildFields(Form* form, TControl* parent, std::span<cons
         }
         TCheckBox* box = nullptr;
         if (field.Check) {
-            const int width = field.CheckCaption ? field.Place.Left - check.Left - 2 : check.Width;
-            box = Make<TCheckBox>(form, in, check.Left, field.Place.Top + check.TopOffset, width, 17);
+            const int left = check.BeforeValue ? field.Place.Left + check.Left : check.Left;
+            const int width =
+                field.CheckCaption && !check.BeforeValue ? field.Place.Left - check.Left - 2 : check.Width;
+            box = Make<TCheckBox>(form, in, left, field.Place.Top + check.TopOffset, width, 17);
+            box->SetTag(field.Tag);
             if (field.CheckCaption) {
                 box->SetCaption(field.CheckCaption);
             }
@@ -144,6 +150,7 @@ std::vector<BuiltField> BuildFields(Form* form, TControl* parent, std::span<cons
             text->SetBorderStyle(sbsSunken);
             value = form->*field.Text = text;
         }
+        value->SetTag(field.Tag);
         if (field.Has(kFieldDisabled) || field.Has(kFieldReadOnly)) {
             value->SetEnabled(false);
         }
