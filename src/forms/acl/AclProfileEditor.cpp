@@ -95,15 +95,14 @@ void TAclProfileForm::CountRows() {
 void TAclProfileForm::ResetForm() {
     ClearFields();
     CountRows();
-    UpdateButtons();
+    UpdateButtons(false);
     if (Table.Request) {
         ResetRules();
     }
 }
 
-void TAclProfileForm::UpdateButtons() {
-    // A selected profile is deleted, its ID and name fixed; without one a profile is added.
-    const bool row = ListView1->Selected() != nullptr && Table.Request;
+void TAclProfileForm::UpdateButtons(bool row) {
+    // A chosen profile is deleted, its ID and name fixed; without one a profile is added.
     BT_Add->SetEnabled(!row);
     BT_Delete->SetEnabled(row);
     if (IdEdit && NameEdit) {
@@ -125,7 +124,7 @@ void TAclProfileForm::ListView1Click(TObject*) {
         ResetForm();
         return;
     }
-    UpdateButtons();
+    UpdateButtons(true);
     RowRules();
 }
 

@@ -72,9 +72,9 @@ public:
     void FormClose(TObject* sender, TCloseAction& action);
 
     void ResetForm();
-    // The states of Add, Delete, the ID and name edits and the read-only fields: called after every
-    // read and write (through ResetForm) and on selection.
-    void UpdateButtons();
+    // The states of Add, Delete, the ID and name edits and the read-only fields with a profile chosen
+    // or none: none after every read and write (through ResetForm), chosen on selection.
+    void UpdateButtons(bool row);
     void WriteProfile();
     // What a write of the profile carries: the row without its disabled controls, its combo boxes
     // at "none" or "other" and its empty masks.

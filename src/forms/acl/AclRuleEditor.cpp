@@ -76,7 +76,7 @@ TAclRuleForm::TAclRuleForm(TComponent* owner, RuleEditorOptions options)
     Table.CountLabel = SamplesBox;
     Table.StatusPanel = StatusPanelOf(StatusBar1);
     Table.StatusColumn = Options.RowStatusColumn;
-    Table.AfterRead = [this] { UpdateButtons(); };
+    Table.AfterRead = [this] { UpdateButtons(ListView1->Selected() != nullptr && Table.Request); };
 
     OnCreate = Bind(this, &T::FormCreate);
     OnClose = Bind(this, &T::FormClose);
@@ -141,7 +141,7 @@ void TAclRuleForm::FormCreate(TObject*) {
             dynamic_cast<TCheckBox*>(RowCheckBoxes.at(static_cast<size_t>(Options.RowStatusColumn)));
         Table.StatusCombo = RowComboBox;
         ResetFields();
-        UpdateButtons();
+        UpdateButtons(false);
         CreationRules();
         Table.Read();
         CountRows();
@@ -165,9 +165,8 @@ void TAclRuleForm::EnableOnly(std::initializer_list<TControl*> controls, bool en
     }
 }
 
-void TAclRuleForm::UpdateButtons() {
-    // A selected row is edited or deleted, its keys fixed; without one a rule is added.
-    const bool row = ListView1->Selected() != nullptr && Table.Request;
+void TAclRuleForm::UpdateButtons(bool row) {
+    // A chosen row is edited or deleted, its keys fixed; without one a rule is added.
     EditButton->SetEnabled(row);
     DeleteButton->SetEnabled(row);
     AddButton->SetEnabled(!row);
@@ -191,15 +190,15 @@ void TAclRuleForm::GetButtonClick(TObject*) {
         return;
     }
     StopButtonClick(nullptr);
+    UpdateButtons(false);
     Table.Read();
-    UpdateButtons();
     ResetFields();
 }
 
 void TAclRuleForm::ListView1Click(TObject*) {
     TListItem* item = ListView1->Selected();
     if (!item || !Table.Request) {
-        UpdateButtons();
+        UpdateButtons(false);
         ResetFields();
         ListRules();
         if (Table.Request) {
@@ -210,7 +209,7 @@ void TAclRuleForm::ListView1Click(TObject*) {
     for (size_t k = 0; k < KeyEdits.size(); ++k) {
         KeyEdits[k]->SetText(Table.Request->CellText(item, static_cast<int>(k)));
     }
-    UpdateButtons();
+    UpdateButtons(true);
     RowRules();
     if (VLANBaseChkBox) {
         // A text that is not a VLAN ID (an agent without the column) leaves the box unchecked.
@@ -249,10 +248,10 @@ WriteCarry TAclRuleForm::RowCarry() const {
 }
 
 // One asynchronous SET of what the carry declares, then the re-read at once; the fields end reset
-// with the buttons as the selection then stands, whatever happened.
+// in list mode whatever happened.
 void TAclRuleForm::WriteRow(const WriteCarry& carry) {
     Table.Write(carry);
-    UpdateButtons();
+    UpdateButtons(false);
     ResetFields();
 }
 
@@ -307,7 +306,7 @@ void TAclRuleForm::DeleteButtonClick(TObject*) {
     // The destroy SET blocks until its reply or the time-out; the table is read again whatever
     // happened.
     Table.DeleteRow({.Blocking = true, .After = ReRead::Always, .Report = FailureReport::Template});
-    UpdateButtons();
+    UpdateButtons(false);
     ResetFields();
 }
 

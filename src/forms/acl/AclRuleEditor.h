@@ -159,9 +159,10 @@ protected:
     bool CheckKeyTexts();
     // Binds the port column to the picker's boxes (48 octets when stacking, 8 otherwise).
     void BindRulePorts(DialogRequest& request);
-    // The states of Edit, Delete, Add and the key edits: called at the end of every read, on
-    // selection and after every write.
-    void UpdateButtons();
+    // The states of Edit, Delete, Add and the key edits with a row chosen (row mode) or none (list
+    // mode): called at the end of every read, on selection, and with none after Refresh and every
+    // write.
+    void UpdateButtons(bool row);
     void EnableOnly(std::initializer_list<TControl*> controls, bool enabled);
 
 private:

@@ -124,7 +124,7 @@ TVlanStaticForm::TVlanStaticForm(TComponent* owner)
     Table.StatusColumn = kRowStatus;
     Table.StatusCombo = Status;
     Table.StatusItems = {"Active", "CreateAndGo", "Destroy"}; // this table's status list is capitalised
-    Table.AfterRead = [this] { UpdateButtons(); };
+    Table.AfterRead = [this] { UpdateButtons(LV_dot1qVlanStaticEntry->Selected() != nullptr); };
     NextFree.StatusPanel = Table.StatusPanel;
 
     OnCreate = Bind(this, &T::FormCreate);
@@ -146,7 +146,7 @@ void TVlanStaticForm::FormCreate(TObject*) {
         request.Mode = 0;
         NextFree.Read();
     });
-    UpdateButtons();
+    UpdateButtons(false);
 }
 
 void TVlanStaticForm::ClearEditControls() {
@@ -154,16 +154,14 @@ void TVlanStaticForm::ClearEditControls() {
     ED_VLANID->SetText("");
     ED_VLANName->SetText("");
     Status->SetText("");
+    ED_VLANID->SetEnabled(true);
+    ED_VLANID->SetColor(clWindow);
 }
 
-void TVlanStaticForm::UpdateButtons() {
-    const bool selected = LV_dot1qVlanStaticEntry->Selected() != nullptr;
-    SetBtn->SetEnabled(selected);
-    DeleteBtn->SetEnabled(selected);
-    AddBtn->SetEnabled(!selected);
-    // An existing VLAN keeps its ID.
-    ED_VLANID->SetEnabled(!selected);
-    ED_VLANID->SetColor(selected ? clBtnFace : clWindow);
+void TVlanStaticForm::UpdateButtons(bool rowChosen) {
+    SetBtn->SetEnabled(rowChosen);
+    DeleteBtn->SetEnabled(rowChosen);
+    AddBtn->SetEnabled(!rowChosen);
 }
 
 void TVlanStaticForm::RefreshBtnClick(TObject*) {
@@ -173,18 +171,24 @@ void TVlanStaticForm::RefreshBtnClick(TObject*) {
     NextFree.Read();
     Table.Read();
     ClearEditControls();
-    UpdateButtons();
+    UpdateButtons(false);
 }
 
 void TVlanStaticForm::LV_dot1qVlanStaticEntrySelectItem(TObject*, TListItem*, bool) {
-    if (!LV_dot1qVlanStaticEntry->Selected()) {
+    const bool selected = LV_dot1qVlanStaticEntry->Selected() != nullptr;
+    if (!selected) {
         ClearEditControls();
     }
-    UpdateButtons();
+    UpdateButtons(selected);
 }
 
 void TVlanStaticForm::LV_dot1qVlanStaticEntryClick(TObject* sender) {
     LV_dot1qVlanStaticEntrySelectItem(sender, nullptr, false);
+    if (LV_dot1qVlanStaticEntry->Selected()) {
+        // An existing VLAN keeps its ID.
+        ED_VLANID->SetEnabled(false);
+        ED_VLANID->SetColor(clBtnFace);
+    }
 }
 
 void TVlanStaticForm::LV_dot1qVlanStaticEntryChange(TObject*, TListItem*, TItemChange) {
@@ -199,7 +203,7 @@ void TVlanStaticForm::SetBtnClick(TObject*) {
     if (Table.Write(WriteCarry::EachAlone({kEgress, kForbidden, kUntagged, kRowStatus, kVlanName}))) {
         ClearEditControls();
     }
-    UpdateButtons();
+    UpdateButtons(false);
 }
 
 void TVlanStaticForm::AddBtnClick(TObject*) {
@@ -227,7 +231,6 @@ void TVlanStaticForm::AddBtnClick(TObject*) {
         })) {
         ClearEditControls();
     }
-    UpdateButtons();
 }
 
 void TVlanStaticForm::DeleteBtnClick(TObject*) {
@@ -237,7 +240,7 @@ void TVlanStaticForm::DeleteBtnClick(TObject*) {
     if (Table.DeleteRow()) {
         ClearEditControls();
     }
-    UpdateButtons();
+    UpdateButtons(false);
 }
 
 void TVlanStaticForm::btnStopClick(TObject*) {

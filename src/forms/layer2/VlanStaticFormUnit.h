@@ -64,9 +64,9 @@ public:
     void FormCloseQuery(TObject* sender, bool& canClose);
     void FormClose(TObject* sender, TCloseAction& action);
 
-    // The states of the buttons and the ID field: called at the end of every read, on selection
-    // and after every write.
-    void UpdateButtons();
+    // The states of Set, Delete and Add for a chosen row or none: called at the end of every read,
+    // on selection and after Refresh, Set and Delete (which leave none chosen, whatever happened).
+    void UpdateButtons(bool rowChosen);
 };
 
 // The dialog while its menu command shows it.

@@ -106,11 +106,11 @@ void TIpCtrlForm::FormCreate(TObject*) {
     });
 }
 
-void TIpCtrlForm::UpdateButtons() {
+void TIpCtrlForm::UpdateButtons(bool deletable) {
     const TListItem* row = ListView1->Selected();
     btnEdit->SetEnabled(row != nullptr);
     btnAdd->SetEnabled(!row && Table.Supported);
-    btnDel->SetEnabled(row && row->Caption() != kSystemInterface);
+    btnDel->SetEnabled(deletable && row && row->Caption() != kSystemInterface);
 }
 
 void TIpCtrlForm::ListView1SelectItem(TObject*, TListItem*, bool) {
@@ -173,7 +173,7 @@ void TIpCtrlForm::btnDelClick(TObject*) {
         return;
     }
     Table.DeleteRow({.Blocking = true});
-    UpdateButtons();
+    UpdateButtons(false); // "Delete" off after a delete, whatever happened
 }
 
 void TIpCtrlForm::btnStopClick(TObject*) {
