@@ -303,9 +303,12 @@ void TAclRuleForm::DeleteButtonClick(TObject*) {
     if (!Table.Request) {
         return;
     }
-    // The destroy SET blocks until its reply or the time-out; the table is read again whatever
-    // happened.
-    Table.DeleteRow({.Blocking = true, .After = ReRead::Always, .Report = FailureReport::Template});
+    // The destroy SET blocks until its reply or the time-out and leaves the flag as it is; then the
+    // read flow runs whatever happened, so a delete made while the first read still runs ends with
+    // that flow's refusal instead of a second walk.
+    Table.DeleteRow(
+        {.Blocking = true, .After = ReRead::None, .Locks = false, .Report = FailureReport::Template});
+    GetButtonClick(nullptr);
     UpdateButtons(false);
     ResetFields();
 }

@@ -202,6 +202,9 @@ bool TableDialogController::Write(const std::function<void()>& body, const Write
         }
         return false;
     }
+    if (plan.After == ReRead::None) {
+        return true;
+    }
     if (plan.After == ReRead::Always || Style == WriteStyle::DialogReRead) {
         return plan.Locks ? Read() : Attempt([this] {
             Request->Get(); // the flag stays as it is; the read's end sets it all the same

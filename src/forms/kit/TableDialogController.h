@@ -109,6 +109,7 @@ enum class FailureReport {
 enum class ReRead {
     Style,  // as the dialog's write style: its own re-read after a write that was sent, or the framework's
     Always, // the dialog reads the table again whatever happened; a failure is shown after that read
+    None,   // no read here: the dialog runs its own read flow next, with that flow's guard
 };
 struct WritePlan {
     bool Blocking = false; // the SETs wait for their replies (the request's mode for the write)

@@ -251,6 +251,28 @@ TEST_F(IpRuleSim, DeleteSendsDestroyAloneAndTheRuleIsGone) {
     EXPECT_FALSE(Agent().Value(Oid(22, "2.7")).has_value());
 }
 
+// Delete is followed by the read flow: while the first read still runs, that flow refuses and the
+// running walk goes on; the destroy itself is sent all the same.
+TEST_F(IpRuleSim, DeleteWhileTheFirstReadRunsSendsTheDestroyThenTheReadFlowRefuses) {
+    Agent().SetDelay(kEntry, 300, SimOp::Next);
+    RunDialog<TIPProfileRuleForm>(
+        kCommand, IPProfileRuleForm,
+        [&](TIPProfileRuleForm* d) {
+            ASSERT_TRUE(WaitFor([d] { return d->ListView1->Items().Count() >= 2; }, 10000));
+            ASSERT_FALSE(d->DataComplete);
+            ClickListRow(d->ListView1, 1);
+            Dialogs.Expect("Get data not complete.");
+            ClickControl(d->DeleteButton);
+            EXPECT_EQ(Dialogs.Pending(), 0);
+            EXPECT_EQ(SetPdus(),
+                      (std::vector<std::vector<SimVarBind>>{{{Oid(22, "2.7"), SimValue::Int(6)}}}));
+            EXPECT_FALSE(Agent().Value(Oid(22, "2.7")).has_value());
+            ASSERT_TRUE(WaitFor([d] { return d->DataComplete; }, 10000));
+            ClickControl(d->CloseButton);
+        },
+        {}, {.WaitFirstRead = false});
+}
+
 TEST_F(IpRuleSim, SelectionSetsTheVlanBasedBoxFromTheRowAndReportsAShortPortList) {
     RunDialog<TIPProfileRuleForm>(kCommand, IPProfileRuleForm, [&](TIPProfileRuleForm* d) {
         ClickListRow(d->ListView1, 1);
