@@ -6,11 +6,13 @@
 #include "Layer2Dialogs.h"
 #include "Layer3Dialogs.h"
 #include "MenuEntry.h"
+#include "SecurityDialogs.h"
 
 void RegisterDedicatedDialogs(DedicatedDialogRegistry& registry) {
     RegisterLayer2Dialogs(registry);
     RegisterLayer3Dialogs(registry);
     RegisterAclDialogs(registry);
+    RegisterSecurityDialogs(registry);
     registry.RegisterDdmBuilder(DdmBuilderName(DdmBuilder::ShowDDMInformationSettings),
                                 ShowDDMInformationSettings);
     registry.RegisterDdmBuilder(DdmBuilderName(DdmBuilder::ShowDDMStatusTable), ShowDDMStatusTable);

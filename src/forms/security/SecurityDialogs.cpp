@@ -1,0 +1,8 @@
+#include "SecurityDialogs.h"
+
+#include "DialogClassRegistrar.h"
+#include "ServerInformationFormUnit.h"
+
+void RegisterSecurityDialogs(DialogClassRegistrar& registry) {
+    registry.Register("TServerInformationForm", ServerInformationForm);
+}

@@ -1,0 +1,6 @@
+// The dedicated dialogs of the Security menu this library builds.
+#pragma once
+
+class DialogClassRegistrar;
+
+void RegisterSecurityDialogs(DialogClassRegistrar& registry);

@@ -1,0 +1,86 @@
+// The AAA server host dialog: lists the switch's servers (one row per address and protocol) with
+// their authentication port, shared key, time-out, retry count and, for RADIUS, accounting port,
+// and adds, edits and deletes them. No guard, a synchronous table request, the dialog re-read and
+// the confirmed delete. Which edits are enabled and which columns a SET carries follow the
+// server's protocol: tacacs-plus has no retry count, only radius has an accounting port, and only
+// tacacs-plus and radius have a key.
+#pragma once
+
+#include "TForm.h"
+#include "TListView.h"
+#include "TableDialogController.h"
+
+#include <vector>
+
+class TButton;
+class TComboBox;
+class TEdit;
+class TLabel;
+class TPanel;
+class TSplitter;
+class TStaticText;
+class TStatusBar;
+
+class TServerInformationForm : public TForm {
+public:
+    explicit TServerInformationForm(TComponent* owner);
+
+    TPanel* Panel1;
+    TStaticText* Static; // the item count
+    TLabel* lbl1;        // "Samples"
+    TButton* GetButton;
+    TButton* AddButton;
+    TButton* EditButton;
+    TButton* DeleteButton;
+    TButton* btnClose;
+    TListView* ListView1;
+    TSplitter* Splitter1;
+    TPanel* Panel2;
+    TLabel* Label1; // "IP Address"
+    TLabel* Label2; // "Server Protocol"
+    TLabel* Label3; // "Authentication Port"
+    TLabel* Label4; // "Accounting Port"
+    TLabel* Label5; // "Server Key"
+    TLabel* Label6; // "Timeout"
+    TLabel* Label7; // "Retry Count"
+    TLabel* Label8; // "Row Status", hidden
+    TEdit* IPEdit;
+    TComboBox* ProtocolComboBox;
+    TEdit* PortEdit;
+    TEdit* AccountingPortEdit;
+    TEdit* KeyEdit;
+    TEdit* TimeoutEdit;
+    TEdit* RetryCEdit;
+    TComboBox* RowComboBox; // the row status, hidden
+    TStatusBar* StatusBar1;
+
+    TableDialogController Table; // the server host table: no guard, synchronous
+
+    void FormCreate(TObject* sender);
+    void FormClose(TObject* sender, TCloseAction& action);
+    void GetButtonClick(TObject* sender);
+    void AddButtonClick(TObject* sender);
+    void EditButtonClick(TObject* sender);
+    void DeleteButtonClick(TObject* sender);
+    void btnCloseClick(TObject* sender);
+    void ListView1Click(TObject* sender);
+    void ListView1SelectItem(TObject* sender, TListItem* item, bool selected);
+    void ListView1Change(TObject* sender, TListItem* item, TItemChange change);
+    void ProtocolComboBoxChange(TObject* sender);
+    void ClearEditControls();
+
+    // The states of Add, Edit, Delete, the address and protocol for a chosen row or none, and the
+    // protocol rule over the key, retry and accounting port edits: called at the end of every read,
+    // on selection, and after Refresh, Add, Edit and Delete (which leave none chosen).
+    void UpdateButtons(bool rowChosen);
+
+private:
+    // The columns a SET of the fields as they stand leaves out (empty edits, fields the protocol
+    // does not have).
+    std::vector<int> SkippedColumns();
+    // After a write: none chosen, the fields cleared.
+    void EndWrite();
+};
+
+// The dialog while its menu command shows it.
+extern TServerInformationForm* ServerInformationForm;
