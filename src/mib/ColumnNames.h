@@ -13,11 +13,17 @@
 #include <cstddef>
 #include <string_view>
 
-// One column of a catalogue table as the compiler sees it: its caption and its OID (empty for a key
-// column without an OID of its own).
+// The value control the generic dialog gives a variable: an edit, or a combo box where the
+// variable has an option list; a column the user cannot set (neither writable nor a key) shows its
+// value in a read-only edit, as text or as an option's text.
+enum class ColumnKind : unsigned char { Edit, ComboBox, ReadOnlyEdit, ReadOnlyText };
+
+// One column of a catalogue table as the compiler sees it: its caption, its OID (empty for a key
+// column without an OID of its own) and the control the generic dialog picks for it.
 struct CatalogueColumn {
     std::string_view Caption;
     std::string_view Oid;
+    ColumnKind Kind = ColumnKind::Edit;
 };
 
 // Reached only by a lookup that fails; being no constant expression, each stops the compilation

@@ -38,47 +38,46 @@ constexpr FieldPlace At(int half, int row) {
     return {kHalfLeft[half], top + 2, kHalfLeft[half] + kLabelWidth[half], top, kControlWidth};
 }
 
-constexpr Field<T> Edit(int column, const char* caption, const char* constraint, TEdit* T::*edit,
-                        TGroupBox* T::*group, FieldPlace place) {
+// A field: its label, value control (of its column's kind unless `kind` says otherwise), an edit's
+// constraint, group box and place.
+constexpr Field<T> Line(int column, const char* caption, FieldMember<T> value, const char* constraint,
+                        TGroupBox* T::*group, FieldPlace place, FieldKind kind = FieldKind::Default) {
     return {.Column = column,
             .Caption = caption,
             .Constraint = constraint,
-            .Edit = edit,
+            .Control = value,
+            .Kind = kind,
             .Group = group,
             .Place = place};
-}
-constexpr Field<T> Combo(int column, const char* caption, TComboBox* T::*combo, TGroupBox* T::*group,
-                         FieldPlace place) {
-    return {.Column = column, .Caption = caption, .Combo = combo, .Group = group, .Place = place};
 }
 
 // The fields in column order: label, value control, constraint, group box and place.
 // clang-format off
 constexpr Field<T> kFields[] = {
-    Edit(0, "Profile ID (1-6)", "%i{n1x6l1}", &T::edtProfileID, &T::ProfileGroup, At(0, 0)),
-    Combo(1, "VLAN", &T::cbbVlan, &T::OptionGroup, At(0, 0)),
-    Combo(2, "IPv4 Address Mask State", &T::cbbIpAddMaskState, &T::OptionGroup, At(0, 2)),
-    Edit(3, "Source IPv4 Address Mask", "%s{I}", &T::edtIpAddMaskSrc, &T::OptionGroup, At(0, 3)),
-    Edit(4, "Destination IPv4 Address Mask ", "%s{I}", &T::edtIpAddMaskDst, &T::OptionGroup, At(0, 4)),
-    Combo(5, "DSCP", &T::cbbUseDSCP, &T::OptionGroup, At(0, 5)),
-    Combo(6, "Protocol Type", &T::cbbUseProType, &T::OptionGroup, At(1, 0)),
-    Combo(7, "ICMP Option", &T::cbbICMP, &T::OptionGroup, At(1, 1)),
-    Combo(8, "IGMP Option", &T::cbbIGMP, &T::OptionGroup, At(1, 2)),
-    Combo(9, "TCP Option", &T::cbbTCPOption, &T::OptionGroup, At(1, 3)),
-    Combo(10, "UDP Option", &T::cbbUDPOption, &T::OptionGroup, At(1, 4)),
-    Edit(11, "TCP/UDP Srouce Port Mask (0-FFFF)", "%h{l4}", &T::edtTCPUDPSrcMask, &T::OptionGroup, At(1, 5)),
-    Edit(12, "TCP/UDP Destination Port Mask (0-FFFF)", "%h{l4}", &T::edtTCPUDPDstPortMask, &T::OptionGroup, At(1, 6)),
-    Combo(13, "TCP Flag Bit Option", &T::cbbTCPFlagBitOption, &T::OptionGroup, At(1, 7)),
-    Edit(14, "TCP Flag Bit Mask (0-63)", "%i{n0x63l2}", &T::edtTCPFlagBitMask, &T::OptionGroup, At(1, 8)),
-    Combo(15, "Protocol ID Option", &T::cbbProOption, &T::OptionGroup, At(0, 6)),
-    Edit(16, "Protocol ID (0-255)", "%i{n0x255l3}", &T::edtProtoID, &T::OptionGroup, At(0, 7)),
-    Edit(17, "User Define Mask (0-FFFFFFFF)", "%h{l8}", &T::edtProIDMask, &T::OptionGroup, At(0, 8)),
-    {.Column = 18, .Caption = "Row Status", .Combo = &T::cbbRowStatus, .Label = &T::RowStatusLabel, .Group = &T::OtherGroup, .Place = At(1, 0), .Flags = kFieldHidden},
-    Combo(19, "Owner", &T::cbbOwner, &T::OtherGroup, At(0, 0)),
-    Edit(20, "Source MAC Address Mask", "%s", &T::edtSrcMacAddrMask, &T::OtherGroup, At(0, 1)),
-    Edit(21, "Unused Rule Entries", "%i", &T::edtEntries, &T::OtherGroup, At(1, 1)),
-    Edit(22, "Profile Name", "%s", &T::edtProfileName, &T::ProfileGroup, At(1, 0)),
-    Edit(23, "VLAN Mask (0000-0FFF)", "%h{l4f}", &T::edtVLANMask, &T::OptionGroup, At(0, 1)),
+    Line(0, "Profile ID (1-6)", &T::edtProfileID, "%i{n1x6l1}", &T::ProfileGroup, At(0, 0)),
+    Line(1, "VLAN", &T::cbbVlan, nullptr, &T::OptionGroup, At(0, 0)),
+    Line(2, "IPv4 Address Mask State", &T::cbbIpAddMaskState, nullptr, &T::OptionGroup, At(0, 2)),
+    Line(3, "Source IPv4 Address Mask", &T::edtIpAddMaskSrc, "%s{I}", &T::OptionGroup, At(0, 3)),
+    Line(4, "Destination IPv4 Address Mask ", &T::edtIpAddMaskDst, "%s{I}", &T::OptionGroup, At(0, 4)),
+    Line(5, "DSCP", &T::cbbUseDSCP, nullptr, &T::OptionGroup, At(0, 5)),
+    Line(6, "Protocol Type", &T::cbbUseProType, nullptr, &T::OptionGroup, At(1, 0)),
+    Line(7, "ICMP Option", &T::cbbICMP, nullptr, &T::OptionGroup, At(1, 1)),
+    Line(8, "IGMP Option", &T::cbbIGMP, nullptr, &T::OptionGroup, At(1, 2)),
+    Line(9, "TCP Option", &T::cbbTCPOption, nullptr, &T::OptionGroup, At(1, 3)),
+    Line(10, "UDP Option", &T::cbbUDPOption, nullptr, &T::OptionGroup, At(1, 4)),
+    Line(11, "TCP/UDP Srouce Port Mask (0-FFFF)", &T::edtTCPUDPSrcMask, "%h{l4}", &T::OptionGroup, At(1, 5)),
+    Line(12, "TCP/UDP Destination Port Mask (0-FFFF)", &T::edtTCPUDPDstPortMask, "%h{l4}", &T::OptionGroup, At(1, 6)),
+    Line(13, "TCP Flag Bit Option", &T::cbbTCPFlagBitOption, nullptr, &T::OptionGroup, At(1, 7)),
+    Line(14, "TCP Flag Bit Mask (0-63)", &T::edtTCPFlagBitMask, "%i{n0x63l2}", &T::OptionGroup, At(1, 8)),
+    Line(15, "Protocol ID Option", &T::cbbProOption, nullptr, &T::OptionGroup, At(0, 6)),
+    Line(16, "Protocol ID (0-255)", &T::edtProtoID, "%i{n0x255l3}", &T::OptionGroup, At(0, 7), FieldKind::Edit),
+    Line(17, "User Define Mask (0-FFFFFFFF)", &T::edtProIDMask, "%h{l8}", &T::OptionGroup, At(0, 8)),
+    {.Column = 18, .Caption = "Row Status", .Control = &T::cbbRowStatus, .Label = &T::RowStatusLabel, .Group = &T::OtherGroup, .Place = At(1, 0), .Flags = kFieldHidden},
+    Line(19, "Owner", &T::cbbOwner, nullptr, &T::OtherGroup, At(0, 0), FieldKind::ComboBox),
+    Line(20, "Source MAC Address Mask", &T::edtSrcMacAddrMask, "%s", &T::OtherGroup, At(0, 1), FieldKind::Edit),
+    Line(21, "Unused Rule Entries", &T::edtEntries, "%i", &T::OtherGroup, At(1, 1), FieldKind::Edit),
+    Line(22, "Profile Name", &T::edtProfileName, "%s", &T::ProfileGroup, At(1, 0)),
+    Line(23, "VLAN Mask (0000-0FFF)", &T::edtVLANMask, "%h{l4f}", &T::OptionGroup, At(0, 1)),
 };
 // clang-format on
 
@@ -135,7 +134,7 @@ void TIPProfileForm::BuildFields() {
         group->SetBounds(0, g.Top, kGroupWidth, 22 + g.Rows * kRowHeight);
         this->*g.Group = group;
     }
-    ::BuildFields<T>(this, FieldPanel, kFields);
+    ::BuildFields<T>(this, FieldPanel, kFields, kTable);
     for (TControl* control : std::initializer_list<TControl*>{cbbOwner, edtSrcMacAddrMask, edtEntries}) {
         control->SetEnabled(false);
         control->SetColor(clMenu);

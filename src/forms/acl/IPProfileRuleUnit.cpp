@@ -28,23 +28,14 @@ constexpr int kVlanBasedId = ColumnOf(kTable, "VLAN-based ID");
 
 using RuleLayout::ValuePlace;
 
-// A field: its check box (with its caption), value control, Tag, group box, row and column there.
-constexpr Field<T> Edit(int column, TCheckBox* T::*check, const char* caption, TEdit* T::*edit,
+// A field: its check box (with its caption), value control (of its column's kind), constraint (an
+// edit's), Tag, group box, row and column there.
+constexpr Field<T> Rule(int column, TCheckBox* T::*check, const char* caption, FieldMember<T> value,
                         const char* constraint, int tag, TGroupBox* T::*group, int row, int inColumn) {
     return {.Column = column,
             .CheckCaption = caption,
             .Constraint = constraint,
-            .Edit = edit,
-            .Check = check,
-            .Group = group,
-            .Place = ValuePlace(row, inColumn),
-            .Tag = tag};
-}
-constexpr Field<T> Combo(int column, TCheckBox* T::*check, const char* caption, TComboBox* T::*combo, int tag,
-                         TGroupBox* T::*group, int row, int inColumn) {
-    return {.Column = column,
-            .CheckCaption = caption,
-            .Combo = combo,
+            .Control = value,
             .Check = check,
             .Group = group,
             .Place = ValuePlace(row, inColumn),
@@ -54,38 +45,38 @@ constexpr Field<T> Combo(int column, TCheckBox* T::*check, const char* caption, 
 // In column order: the rows are recorded by column.
 // clang-format off
 constexpr Field<T> kFields[] = {
-    Edit(0, &T::chkRuleID, "", &T::IPRuleEdit, "%i{n1x6l1}", 0, &T::OtherGroup, 0, 0),
-    Edit(1, &T::chkAccessID, "", &T::AccessIDEdit, "%i{n0x256l3}", 0, &T::OtherGroup, 1, 0),
-    Edit(2, &T::cbxVlanName, "VLAN Name", &T::RuleVLANNameEdit, "%s{l32}", 0, &T::RuleGroup, 1, 0),
-    Edit(3, &T::cbxVID, "VLAN ID", &T::RuleVIDEdit, "%i{n1x4094l4}", 0, &T::RuleGroup, 2, 0),
-    Edit(4, &T::cbxSourceIP, "Source IP Address", &T::SourceIPEdit, "%s{I}", 0, &T::RuleGroup, 0, 1),
-    Edit(5, &T::cbxDestIP, "Destination IP Address", &T::DestIPEdit, "%s{I}", 0, &T::RuleGroup, 0, 2),
-    Edit(6, &T::cbxDscp, "DSCP (0-63)", &T::DSCPEdit, "%i{n0x63l2}", 0, &T::RuleGroup, 2, 1),
-    Combo(7, &T::cbxProtocol, "Rule Protocol", &T::ProtocolComboBox, 2, &T::OptionGroup, 0, 0),
-    Edit(8, &T::cbxType, "Type", &T::TypeEdit, "%i{n0x255}", 2, &T::OptionGroup, 1, 0),
-    Edit(9, &T::cbxCode, "Code", &T::CodeEdit, "%i{n0x255}", 2, &T::OptionGroup, 2, 0),
-    Edit(10, &T::cbxSourcePort, "Source Port", &T::SourcePortEdit, "%i{n0x65535l5}", 2, &T::OptionGroup, 0, 1),
-    Edit(11, &T::cbxDestPort, "Destination Port", &T::DestPortEdit, "%i{n0x65535l5}", 2, &T::OptionGroup, 1, 1),
-    Edit(12, &T::cbxFBs, "Flag Bits", &T::FlagEdit, "%i{n0x63l2}", 2, &T::OptionGroup, 0, 2),
-    Edit(13, &T::cbxProtocolID, "Protocol ID", &T::ProtocolIDEdit, "%i{n0x255l3}", 2, &T::OptionGroup, 1, 2),
-    Edit(14, &T::cbxUserMask, "User Mask", &T::UserMaskEdit, "%h{l8f}", 2, &T::OptionGroup, 2, 2),
-    Combo(15, &T::cbxEnablePriority, "Enable Priority", &T::EnablePriorityComboBox, 1, &T::PermitGroup, 1, 0),
-    Edit(16, &T::cbxPriority, "Priority (0-7)", &T::PriorityEdit, "%i{n0x7l1}", 1, &T::PermitGroup, 2, 0),
-    Combo(17, &T::cbxReplacePriority, "Replace Priority", &T::ReplacePriorityComboBox, 1, &T::PermitGroup, 3, 0),
-    Combo(18, &T::cbxEnableReplaceDSCP, "Replace DSCP", &T::EnableReplaceDSCPComboBox, 1, &T::PermitGroup, 0, 1),
-    Edit(19, &T::cbxDSCPValue, "DSCP Value (0-63)", &T::DSCPValueEdit, "%i{n0x63l2}", 1, &T::PermitGroup, 1, 1),
-    Combo(20, &T::cbxPermit, "Permit", &T::PermitComboBox, 0, &T::PermitGroup, 0, 0),
-    {.Column = 22, .CheckCaption = "Row Status", .Combo = &T::RowComboBox, .Check = &T::cbxRow, .Group = &T::OtherGroup, .Place = ValuePlace(0, 1), .Flags = kFieldHidden},
-    {.Column = 23, .Combo = &T::RuleOwnerComboBox, .Group = &T::OtherGroup, .Place = ValuePlace(1, 2), .Tag = 0},
-    Combo(24, &T::cbxRepTosState, "Replace ToS State", &T::RepTosStateComboBox, 1, &T::PermitGroup, 2, 1),
-    Edit(25, &T::cbxRepTosValue, "ToS Value (0-7)", &T::TosValueEdit, "%i{n0x7l1}", 1, &T::PermitGroup, 3, 1),
-    Edit(26, &T::VLANBaseChkBox, "VLAN-based VID", &T::VLANBasedVIDEdit, "%i{n1x4094l4}", 0, &T::OtherGroup, 0, 1),
-    Edit(27, &T::cbxVLANMask, "VLAN Mask (0000-0FFF)", &T::VLANMaskEdit, "%h{l4f}", 0, &T::RuleGroup, 3, 0),
-    Edit(28, &T::cbxSourceIPMask, "Source IP Mask", &T::SourceIPMaskEdit, "%s{I}", 0, &T::RuleGroup, 1, 1),
-    Edit(29, &T::cbxDestIPMask, "Destination IP Mask", &T::DestIPMaskEdit, "%s{I}", 0, &T::RuleGroup, 1, 2),
-    Edit(30, &T::cbxSourcePortMask, "Source Port Mask", &T::SourcePortMaskEdit, "%h{l4}", 2, &T::OptionGroup, 2, 1),
-    Edit(31, &T::cbxDestPortMask, "Destination Port Mask", &T::DestPortMaskEdit, "%h{l4}", 2, &T::OptionGroup, 3, 1),
-    Edit(32, &T::cbxMirrorGroup, "Mirror Group ID (1-4)", &T::MirrorGroupEdit, "%i{l1}", 0, &T::PermitGroup, 0, 2),
+    Rule(0, &T::chkRuleID, "", &T::IPRuleEdit, "%i{n1x6l1}", 0, &T::OtherGroup, 0, 0),
+    Rule(1, &T::chkAccessID, "", &T::AccessIDEdit, "%i{n0x256l3}", 0, &T::OtherGroup, 1, 0),
+    Rule(2, &T::cbxVlanName, "VLAN Name", &T::RuleVLANNameEdit, "%s{l32}", 0, &T::RuleGroup, 1, 0),
+    Rule(3, &T::cbxVID, "VLAN ID", &T::RuleVIDEdit, "%i{n1x4094l4}", 0, &T::RuleGroup, 2, 0),
+    Rule(4, &T::cbxSourceIP, "Source IP Address", &T::SourceIPEdit, "%s{I}", 0, &T::RuleGroup, 0, 1),
+    Rule(5, &T::cbxDestIP, "Destination IP Address", &T::DestIPEdit, "%s{I}", 0, &T::RuleGroup, 0, 2),
+    Rule(6, &T::cbxDscp, "DSCP (0-63)", &T::DSCPEdit, "%i{n0x63l2}", 0, &T::RuleGroup, 2, 1),
+    Rule(7, &T::cbxProtocol, "Rule Protocol", &T::ProtocolComboBox, nullptr, 2, &T::OptionGroup, 0, 0),
+    Rule(8, &T::cbxType, "Type", &T::TypeEdit, "%i{n0x255}", 2, &T::OptionGroup, 1, 0),
+    Rule(9, &T::cbxCode, "Code", &T::CodeEdit, "%i{n0x255}", 2, &T::OptionGroup, 2, 0),
+    Rule(10, &T::cbxSourcePort, "Source Port", &T::SourcePortEdit, "%i{n0x65535l5}", 2, &T::OptionGroup, 0, 1),
+    Rule(11, &T::cbxDestPort, "Destination Port", &T::DestPortEdit, "%i{n0x65535l5}", 2, &T::OptionGroup, 1, 1),
+    Rule(12, &T::cbxFBs, "Flag Bits", &T::FlagEdit, "%i{n0x63l2}", 2, &T::OptionGroup, 0, 2),
+    Rule(13, &T::cbxProtocolID, "Protocol ID", &T::ProtocolIDEdit, "%i{n0x255l3}", 2, &T::OptionGroup, 1, 2),
+    Rule(14, &T::cbxUserMask, "User Mask", &T::UserMaskEdit, "%h{l8f}", 2, &T::OptionGroup, 2, 2),
+    Rule(15, &T::cbxEnablePriority, "Enable Priority", &T::EnablePriorityComboBox, nullptr, 1, &T::PermitGroup, 1, 0),
+    Rule(16, &T::cbxPriority, "Priority (0-7)", &T::PriorityEdit, "%i{n0x7l1}", 1, &T::PermitGroup, 2, 0),
+    Rule(17, &T::cbxReplacePriority, "Replace Priority", &T::ReplacePriorityComboBox, nullptr, 1, &T::PermitGroup, 3, 0),
+    Rule(18, &T::cbxEnableReplaceDSCP, "Replace DSCP", &T::EnableReplaceDSCPComboBox, nullptr, 1, &T::PermitGroup, 0, 1),
+    Rule(19, &T::cbxDSCPValue, "DSCP Value (0-63)", &T::DSCPValueEdit, "%i{n0x63l2}", 1, &T::PermitGroup, 1, 1),
+    Rule(20, &T::cbxPermit, "Permit", &T::PermitComboBox, nullptr, 0, &T::PermitGroup, 0, 0),
+    {.Column = 22, .CheckCaption = "Row Status", .Control = &T::RowComboBox, .Check = &T::cbxRow, .Group = &T::OtherGroup, .Place = ValuePlace(0, 1), .Flags = kFieldHidden},
+    {.Column = 23, .Control = &T::RuleOwnerComboBox, .Kind = FieldKind::ComboBox, .Group = &T::OtherGroup, .Place = ValuePlace(1, 2), .Tag = 0},
+    Rule(24, &T::cbxRepTosState, "Replace ToS State", &T::RepTosStateComboBox, nullptr, 1, &T::PermitGroup, 2, 1),
+    Rule(25, &T::cbxRepTosValue, "ToS Value (0-7)", &T::TosValueEdit, "%i{n0x7l1}", 1, &T::PermitGroup, 3, 1),
+    Rule(26, &T::VLANBaseChkBox, "VLAN-based VID", &T::VLANBasedVIDEdit, "%i{n1x4094l4}", 0, &T::OtherGroup, 0, 1),
+    Rule(27, &T::cbxVLANMask, "VLAN Mask (0000-0FFF)", &T::VLANMaskEdit, "%h{l4f}", 0, &T::RuleGroup, 3, 0),
+    Rule(28, &T::cbxSourceIPMask, "Source IP Mask", &T::SourceIPMaskEdit, "%s{I}", 0, &T::RuleGroup, 1, 1),
+    Rule(29, &T::cbxDestIPMask, "Destination IP Mask", &T::DestIPMaskEdit, "%s{I}", 0, &T::RuleGroup, 1, 2),
+    Rule(30, &T::cbxSourcePortMask, "Source Port Mask", &T::SourcePortMaskEdit, "%h{l4}", 2, &T::OptionGroup, 2, 1),
+    Rule(31, &T::cbxDestPortMask, "Destination Port Mask", &T::DestPortMaskEdit, "%h{l4}", 2, &T::OptionGroup, 3, 1),
+    Rule(32, &T::cbxMirrorGroup, "Mirror Group ID (1-4)", &T::MirrorGroupEdit, "%i{l1}", 0, &T::PermitGroup, 0, 2),
 };
 // clang-format on
 
@@ -155,7 +146,7 @@ void TIPProfileRuleForm::BuildFields() {
     OptionGroup = AddGroup("Option", kGroupLeft, kGroupPitch, kGroupWidth, kGroupHeight);
     PermitGroup = AddGroup("Permit", kGroupLeft, 2 * kGroupPitch, kGroupWidth, kGroupHeight);
     OtherGroup = AddGroup("Other", kGroupLeft, 3 * kGroupPitch, kGroupWidth, kOtherHeight);
-    ::BuildFields<T>(this, FieldPanel, kFields, RuleLayout::kCheck);
+    ::BuildFields<T>(this, FieldPanel, kFields, kTable, RuleLayout::kCheck);
     // The keys have no check box on view: a label names them.
     const struct {
         TCheckBox* Box;

@@ -4,13 +4,19 @@
 // request (and, on a TBasicForm, records them as its rows). A dialog declares its fields in a
 // constant array at the top of its unit and keeps no build or bind loop of its own:
 //   constexpr Field<T> kFields[] = {
-//       {.Column = kVlanId, .Caption = "VLAN ID", .Constraint = "%i{n2x4094l4}", .Edit = &T::ED_VLANID,
+//       {.Column = kVlanId, .Caption = "VLAN ID", .Constraint = "%i{n2x4094l4}", .Control = &T::ED_VLANID,
 //        .Label = &T::Label1, .Place = {8, 11, 70, 8, 70}},
 //       ...};
-//   constructor: BuildFields<T>(this, panel, kFields);
+//   constructor: BuildFields<T>(this, panel, kFields, Columns::VlanStaticTable);
 //   FormCreate:  BindFields<T>(this, nullptr, request, kFields);  (a TBasicForm passes itself for rows)
+// A field's control kind is by default the one the generic dialog picks for its column (an edit, a
+// combo box where the variable has an option list, a read-only edit where the user cannot set it):
+// the field names its member in `Control` and the builder, given the catalogue table, creates the
+// control of that kind. `Kind` overrides it (and so does naming the member in `Edit`, `Combo` or
+// `Text`); a member that cannot hold the kind is a fault of the table the builder refuses.
 #pragma once
 
+#include "ColumnNames.h"
 #include "DialogRequest.h"
 #include "TBasicFormUnit.h"
 #include "TCheckBox.h"
@@ -23,6 +29,8 @@
 #include <algorithm>
 #include <functional>
 #include <span>
+#include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -53,30 +61,84 @@ struct CheckPlace {
     bool BeforeValue = false;
 };
 
+// The control a field's value is shown in.
+enum class FieldKind : unsigned char {
+    Default,      // the generic dialog's choice for the field's column
+    Edit,         // an edit
+    ComboBox,     // a combo box
+    ReadOnlyEdit, // an edit built disabled and read-only
+    StaticText,   // a sunken static text
+};
+
+// The design-named member a field's value control lands in, of any of the three control types.
+template <class Form> struct FieldMember {
+    TEdit* Form::*Edit = nullptr;
+    TComboBox* Form::*Combo = nullptr;
+    TStaticText* Form::*Text = nullptr;
+
+    constexpr FieldMember() = default;
+    constexpr FieldMember(TEdit* Form::*edit) : Edit(edit) {}
+    constexpr FieldMember(TComboBox* Form::*combo) : Combo(combo) {}
+    constexpr FieldMember(TStaticText* Form::*text) : Text(text) {}
+};
+
 template <class Form> struct Field {
     int Column = -1; // the request's variable; -1: a line whose column the dialog sets at binding
     const char* Caption = nullptr;      // the label left of the value; null: none
     const char* CheckCaption = nullptr; // the check box's own caption; null with Check: a box without one
     const char* Constraint = nullptr;   // an edit's constraint
-    TEdit* Form::*Edit = nullptr;       // the value control, one of the three
-    TComboBox* Form::*Combo = nullptr;
+    TEdit* Form::*Edit = nullptr;       // the value control as an edit, a combo box or a static text
+    TComboBox* Form::*Combo = nullptr;  // (each overrides the column's kind), or
     TStaticText* Form::*Text = nullptr;
+    FieldMember<Form> Control = {}; // the value control of the column's kind (or of `Kind`)
+    FieldKind Kind = FieldKind::Default;
     TCheckBox* Form::*Check = nullptr; // null: the column is never left out of a write
     TLabel* Form::*Label = nullptr;    // null: the label is not a member
     TGroupBox* Form::*Group = nullptr; // the group box the field stands in; null: the builder's parent
-    FieldPlace Place;
+    FieldPlace Place = {};
     unsigned Flags = 0;
     int Tag = 0; // on the check box and the value control (the design's groups of fields)
 
     constexpr bool Has(unsigned flag) const { return (Flags & flag) != 0; }
+    TEdit* Form::*EditMember() const { return Edit ? Edit : Control.Edit; }
+    TComboBox* Form::*ComboMember() const { return Combo ? Combo : Control.Combo; }
+    TStaticText* Form::*TextMember() const { return Text ? Text : Control.Text; }
     TControl* Value(Form* form) const {
+        if (EditMember()) {
+            return form->*EditMember();
+        }
+        if (ComboMember()) {
+            return form->*ComboMember();
+        }
+        return form->*TextMember();
+    }
+    // The kind the field is built as: its own, the one its typed member names, or its column's in
+    // `table` (the catalogue table the field's columns index); without a column there, its member's.
+    FieldKind KindIn(std::span<const CatalogueColumn> table) const {
+        if (Kind != FieldKind::Default) {
+            return Kind;
+        }
         if (Edit) {
-            return form->*Edit;
+            return FieldKind::Edit;
         }
         if (Combo) {
-            return form->*Combo;
+            return FieldKind::ComboBox;
         }
-        return form->*Text;
+        if (Text) {
+            return FieldKind::StaticText;
+        }
+        if (Column >= 0 && static_cast<std::size_t>(Column) < table.size()) {
+            switch (table[Column].Kind) {
+            case ColumnKind::Edit:
+                return FieldKind::Edit;
+            case ColumnKind::ComboBox:
+                return FieldKind::ComboBox;
+            case ColumnKind::ReadOnlyEdit:
+            case ColumnKind::ReadOnlyText: // the generic dialog shows the option's text in an edit
+                return FieldKind::ReadOnlyEdit;
+            }
+        }
+        return Control.Combo ? FieldKind::ComboBox : Control.Text ? FieldKind::StaticText : FieldKind::Edit;
     }
     TCheckBox* CheckBox(Form* form) const { return Check ? form->*Check : nullptr; }
 };
@@ -109,12 +171,20 @@ template <class C> C* Make(TForm* form, TControl* parent, int left, int top, int
 // Creates every field's label, check box and value control on `parent`, places them, applies the
 // build flags and writes the members. Labels that are not members are still created. Returns what
 // each field was built into.
+// `table` is the catalogue table the fields' columns index, whose kinds are the fields' defaults.
 template <class Form>
 std::vector<BuiltField> BuildFields(Form* form, TControl* parent, std::span<const Field<Form>> fields,
-                                    CheckPlace check = {}) {
+                                    std::span<const CatalogueColumn> table, CheckPlace check = {}) {
     using field_table_detail::Make;
     std::vector<BuiltField> built;
     for (const Field<Form>& field : fields) {
+        const FieldKind kind = field.KindIn(table);
+        const bool edit = kind == FieldKind::Edit || kind == FieldKind::ReadOnlyEdit;
+        if ((edit && !field.EditMember()) || (kind == FieldKind::ComboBox && !field.ComboMember()) ||
+            (kind == FieldKind::StaticText && !field.TextMember())) {
+            throw std::logic_error(std::string("field table: the member of \"") +
+                                   (field.Caption ? field.Caption : "") + "\" cannot hold its control kind");
+        }
         TControl* const in = field.Group ? static_cast<TControl*>(form->*field.Group) : parent;
         TLabel* label = nullptr;
         if (field.Caption) {
@@ -137,25 +207,26 @@ std::vector<BuiltField> BuildFields(Form* form, TControl* parent, std::span<cons
             form->*field.Check = box;
         }
         TControl* value = nullptr;
-        if (field.Edit) {
-            value = form->*field.Edit =
+        const bool readOnly = field.Has(kFieldReadOnly) || kind == FieldKind::ReadOnlyEdit;
+        if (edit) {
+            value = form->*field.EditMember() =
                         Make<TEdit>(form, in, field.Place.Left, field.Place.Top, field.Place.Width, 21);
-        } else if (field.Combo) {
-            value = form->*field.Combo =
+        } else if (kind == FieldKind::ComboBox) {
+            value = form->*field.ComboMember() =
                         Make<TComboBox>(form, in, field.Place.Left, field.Place.Top, field.Place.Width, 21);
         } else {
             auto* text =
                 Make<TStaticText>(form, in, field.Place.Left, field.Place.Top, field.Place.Width, 19);
             text->SetAutoSize(false);
             text->SetBorderStyle(sbsSunken);
-            value = form->*field.Text = text;
+            value = form->*field.TextMember() = text;
         }
         value->SetTag(field.Tag);
-        if (field.Has(kFieldDisabled) || field.Has(kFieldReadOnly)) {
+        if (field.Has(kFieldDisabled) || readOnly) {
             value->SetEnabled(false);
         }
-        if (auto* edit = dynamic_cast<TEdit*>(value); edit && field.Has(kFieldReadOnly)) {
-            edit->SetReadOnly(true);
+        if (auto* box = dynamic_cast<TEdit*>(value); box && readOnly) {
+            box->SetReadOnly(true);
         }
         const BuiltField line{field.Column, label, box, value};
         if (field.Has(kFieldHidden)) {
@@ -167,6 +238,13 @@ std::vector<BuiltField> BuildFields(Form* form, TControl* parent, std::span<cons
         built.push_back(line);
     }
     return built;
+}
+
+// Fields whose kinds are all given (by `Kind` or a typed member).
+template <class Form>
+std::vector<BuiltField> BuildFields(Form* form, TControl* parent, std::span<const Field<Form>> fields,
+                                    CheckPlace check = {}) {
+    return BuildFields<Form>(form, parent, fields, {}, check);
 }
 
 // Binds every field to the request's column, in column order; with `rows` (the TBasicForm whose
@@ -187,16 +265,18 @@ void BindFields(Form* owner, TBasicForm* rows, DialogRequest& request, std::span
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& [column, field] : ordered) {
         TCheckBox* box = field->CheckBox(owner);
-        if (field->Edit && rows) {
-            rows->BindEditRow(&request, column, field->Constraint, owner->*field->Edit, box);
-        } else if (field->Edit) {
-            request.BindEdits(column, field->Constraint, owner->*field->Edit);
-        } else if (field->Combo && rows) {
-            rows->BindComboRow(&request, column, owner->*field->Combo, box);
-        } else if (field->Combo) {
-            request.BindComboBox(column, owner->*field->Combo);
+        TEdit* edit = field->EditMember() ? owner->*field->EditMember() : nullptr;
+        TComboBox* combo = field->ComboMember() ? owner->*field->ComboMember() : nullptr;
+        if (edit && rows) {
+            rows->BindEditRow(&request, column, field->Constraint, edit, box);
+        } else if (edit) {
+            request.BindEdits(column, field->Constraint, edit);
+        } else if (combo && rows) {
+            rows->BindComboRow(&request, column, combo, box);
+        } else if (combo) {
+            request.BindComboBox(column, combo);
         } else {
-            request.BindStaticText(column, owner->*field->Text);
+            request.BindStaticText(column, owner->*field->TextMember());
         }
     }
 }

@@ -38,18 +38,18 @@ constexpr Field<T> kFields[] = {
     {.Column = kVlanId,
      .Caption = "VLAN ID",
      .Constraint = "%i{n2x4094l4}",
-     .Edit = &T::ED_VLANID,
+     .Control = &T::ED_VLANID,
      .Label = &T::Label1,
      .Place = {8, 11, 70, 8, 70}},
     {.Column = kVlanName,
      .Caption = "VLAN Name",
      .Constraint = "%s",
-     .Edit = &T::ED_VLANName,
+     .Control = &T::ED_VLANName,
      .Label = &T::Label2,
      .Place = {160, 11, 244, 8, 150}},
     {.Column = kRowStatus,
      .Caption = "Status",
-     .Combo = &T::Status,
+     .Control = &T::Status,
      .Label = &T::Label4,
      .Place = {410, 11, 450, 8, 80},
      .Flags = kFieldHidden},
@@ -58,7 +58,8 @@ constexpr Field<T> kFields[] = {
 constexpr Field<T> kNextFreeFields[] = {
     {.Column = kNextFree,
      .Caption = "Next Free Local VLAN Index",
-     .Text = &T::NextFreeLocalVlanIndex,
+     .Control = &T::NextFreeLocalVlanIndex,
+     .Kind = FieldKind::StaticText,
      .Label = &T::Label3,
      .Place = {8, 39, 180, 37, 60}},
 };
@@ -112,7 +113,7 @@ TVlanStaticForm::TVlanStaticForm(TComponent* owner)
     rows->SetBounds(0, 0, 100, kFieldRowsHeight);
     rows->SetBevelOuter(bvNone);
     rows->SetAlign(alTop);
-    BuildFields<T>(this, rows, kFields);
+    BuildFields<T>(this, rows, kFields, kTable);
     BuildFields<T>(this, rows, kNextFreeFields);
     PageControl1 = new TPageControl(this);
     PageControl1->SetParent(Panel2);

@@ -1,10 +1,14 @@
 #include "FieldTable.h"
 
+#include "CatalogueColumns.h"
+
 #include "KitDialog.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <span>
+#include <stdexcept>
 
 namespace {
 
@@ -114,4 +118,82 @@ TEST_F(FieldTableSim, BindsEachFieldToItsColumnAndRecordsTheRowsOfTheTable) {
         EXPECT_EQ(form->Index->Text(), "2");
         list.Table.Close();
     }
+}
+
+namespace {
+
+// A table of each kind the generic dialog picks, for fields that leave their kind to their column.
+constexpr CatalogueColumn kKinds[] = {
+    {"Key", "", ColumnKind::Edit},
+    {"State", "1.1", ColumnKind::ComboBox},
+    {"Counter", "1.2", ColumnKind::ReadOnlyEdit},
+    {"Owner", "1.3", ColumnKind::ReadOnlyText},
+};
+
+struct KindForm : TForm {
+    explicit KindForm(TComponent* owner) : TForm(owner) {}
+    TEdit* Key = nullptr;
+    TComboBox* State = nullptr;
+    TEdit* Counter = nullptr;
+    TEdit* Owner = nullptr;
+    TEdit* Disabled = nullptr;
+    TComboBox* OwnerCombo = nullptr;
+    TStaticText* Note = nullptr;
+};
+using K = KindForm;
+
+} // namespace
+
+TEST(FieldTable, AFieldTakesTheGenericDialogsControlForItsColumnUnlessItsKindIsGiven) {
+    constexpr Field<K> fields[] = {
+        {.Column = 0, .Control = &K::Key},
+        {.Column = 1, .Control = &K::State},
+        {.Column = 2, .Control = &K::Counter},
+        {.Column = 3, .Control = &K::Owner}, // an option's text, read-only, in an edit
+        {.Column = 2, .Control = &K::Disabled, .Kind = FieldKind::Edit, .Flags = kFieldDisabled},
+        {.Column = 3, .Control = &K::OwnerCombo, .Kind = FieldKind::ComboBox},
+        {.Column = -1, .Control = &K::Note}, // no column: the member's own kind
+    };
+    std::unique_ptr<K> form(CreateForm<K>(nullptr));
+    BuildFields<K>(form.get(), form.get(), fields, kKinds);
+    ASSERT_TRUE(form->Key && form->State && form->Counter && form->Owner && form->Disabled &&
+                form->OwnerCombo && form->Note);
+    EXPECT_TRUE(form->Key->Enabled());
+    EXPECT_FALSE(form->Key->ReadOnly());
+    EXPECT_TRUE(form->State->Enabled());
+    for (TEdit* readOnly : {form->Counter, form->Owner}) {
+        EXPECT_FALSE(readOnly->Enabled());
+        EXPECT_TRUE(readOnly->ReadOnly());
+    }
+    EXPECT_FALSE(form->Disabled->Enabled()); // the override: disabled, not read-only
+    EXPECT_FALSE(form->Disabled->ReadOnly());
+    EXPECT_TRUE(form->OwnerCombo->Enabled());
+}
+
+TEST(FieldTable, RefusesAMemberThatCannotHoldItsFieldsKind) {
+    const Field<K> cases[] = {
+        {.Column = 1, .Caption = "State", .Control = &K::Key}, // a combo box column
+        {.Column = 0, .Caption = "Key", .Control = &K::State}, // an edit column
+        {.Column = 0, .Caption = "Key", .Control = &K::Key, .Kind = FieldKind::ComboBox}, // an override
+        {.Column = 0, .Caption = "Key", .Control = &K::Key, .Kind = FieldKind::StaticText},
+    };
+    for (const Field<K>& field : cases) {
+        SCOPED_TRACE(field.Caption);
+        std::unique_ptr<K> form(CreateForm<K>(nullptr));
+        EXPECT_THROW(BuildFields<K>(form.get(), form.get(), std::span(&field, 1), kKinds), std::logic_error);
+    }
+}
+
+TEST(FieldTable, TheCatalogueGivesEachColumnTheGenericDialogsKind) {
+    // A key a table list writes, a writable column with options, a read-only one without, and a
+    // read-only one with options.
+    EXPECT_EQ(Columns::VlanStaticTable[ColumnOf(Columns::VlanStaticTable, "VLAN ID")].Kind, ColumnKind::Edit);
+    EXPECT_EQ(Columns::IPProfileTable[ColumnOf(Columns::IPProfileTable, "Profile ID")].Kind,
+              ColumnKind::Edit);
+    EXPECT_EQ(Columns::IPProfileTable[ColumnOf(Columns::IPProfileTable, "Row Status")].Kind,
+              ColumnKind::ComboBox);
+    EXPECT_EQ(Columns::IpCtrlIndexTable2[ColumnOf(Columns::IpCtrlIndexTable2, "Index")].Kind,
+              ColumnKind::ReadOnlyEdit);
+    EXPECT_EQ(Columns::IPProfileTable[ColumnOf(Columns::IPProfileTable, "Owner")].Kind,
+              ColumnKind::ReadOnlyText);
 }
