@@ -29,9 +29,11 @@ constexpr int kVlanBasedId = ColumnOf(kTable, "VLAN-based ID");
 using RuleLayout::ValuePlace;
 
 // A field: its check box (with its caption), value control (of its column's kind), constraint (an
-// edit's), Tag, group box, row and column there.
+// edit's), Tag, group box, row and column there, and its place among the fields required when
+// checked (0: none).
 constexpr Field<T> Rule(int column, TCheckBox* T::*check, const char* caption, FieldMember<T> value,
-                        const char* constraint, int tag, TGroupBox* T::*group, int row, int inColumn) {
+                        const char* constraint, int tag, TGroupBox* T::*group, int row, int inColumn,
+                        int required = 0) {
     return {.Column = column,
             .CheckCaption = caption,
             .Constraint = constraint,
@@ -39,44 +41,69 @@ constexpr Field<T> Rule(int column, TCheckBox* T::*check, const char* caption, F
             .Check = check,
             .Group = group,
             .Place = ValuePlace(row, inColumn),
-            .Tag = tag};
+            .Tag = tag,
+            .Required = required};
 }
+
+// The places of the fields required when checked, in the validation flow's order: the VLAN fields
+// (checked only while the VLAN rule is), the addresses (each also an IPv4 address), the others.
+enum RequiredPlace {
+    rqVlanName = 1,
+    rqVid,
+    rqVlanMask,
+    rqSourceIp,
+    rqSourceIpMask,
+    rqDestIpMask,
+    rqDestIp,
+    rqDscp,
+    rqSourcePort,
+    rqDestPort,
+    rqFlags,
+    rqProtocolId,
+    rqUserMask,
+    rqPriority,
+    rqDscpValue,
+    rqType,
+    rqCode,
+    rqTosValue,
+    rqMirrorGroup,
+};
 
 // In column order: the rows are recorded by column.
 // clang-format off
 constexpr Field<T> kFields[] = {
     Rule(0, &T::chkRuleID, "", &T::IPRuleEdit, "%i{n1x6l1}", 0, &T::OtherGroup, 0, 0),
     Rule(1, &T::chkAccessID, "", &T::AccessIDEdit, "%i{n0x256l3}", 0, &T::OtherGroup, 1, 0),
-    Rule(2, &T::cbxVlanName, "VLAN Name", &T::RuleVLANNameEdit, "%s{l32}", 0, &T::RuleGroup, 1, 0),
-    Rule(3, &T::cbxVID, "VLAN ID", &T::RuleVIDEdit, "%i{n1x4094l4}", 0, &T::RuleGroup, 2, 0),
-    Rule(4, &T::cbxSourceIP, "Source IP Address", &T::SourceIPEdit, "%s{I}", 0, &T::RuleGroup, 0, 1),
-    Rule(5, &T::cbxDestIP, "Destination IP Address", &T::DestIPEdit, "%s{I}", 0, &T::RuleGroup, 0, 2),
-    Rule(6, &T::cbxDscp, "DSCP (0-63)", &T::DSCPEdit, "%i{n0x63l2}", 0, &T::RuleGroup, 2, 1),
+    Rule(2, &T::cbxVlanName, "VLAN Name", &T::RuleVLANNameEdit, "%s{l32}", 0, &T::RuleGroup, 1, 0, rqVlanName),
+    Rule(3, &T::cbxVID, "VLAN ID", &T::RuleVIDEdit, "%i{n1x4094l4}", 0, &T::RuleGroup, 2, 0, rqVid),
+    Rule(4, &T::cbxSourceIP, "Source IP Address", &T::SourceIPEdit, "%s{I}", 0, &T::RuleGroup, 0, 1, rqSourceIp),
+    Rule(5, &T::cbxDestIP, "Destination IP Address", &T::DestIPEdit, "%s{I}", 0, &T::RuleGroup, 0, 2, rqDestIp),
+    Rule(6, &T::cbxDscp, "DSCP (0-63)", &T::DSCPEdit, "%i{n0x63l2}", 0, &T::RuleGroup, 2, 1, rqDscp),
     Rule(7, &T::cbxProtocol, "Rule Protocol", &T::ProtocolComboBox, nullptr, 2, &T::OptionGroup, 0, 0),
-    Rule(8, &T::cbxType, "Type", &T::TypeEdit, "%i{n0x255}", 2, &T::OptionGroup, 1, 0),
-    Rule(9, &T::cbxCode, "Code", &T::CodeEdit, "%i{n0x255}", 2, &T::OptionGroup, 2, 0),
-    Rule(10, &T::cbxSourcePort, "Source Port", &T::SourcePortEdit, "%i{n0x65535l5}", 2, &T::OptionGroup, 0, 1),
-    Rule(11, &T::cbxDestPort, "Destination Port", &T::DestPortEdit, "%i{n0x65535l5}", 2, &T::OptionGroup, 1, 1),
-    Rule(12, &T::cbxFBs, "Flag Bits", &T::FlagEdit, "%i{n0x63l2}", 2, &T::OptionGroup, 0, 2),
-    Rule(13, &T::cbxProtocolID, "Protocol ID", &T::ProtocolIDEdit, "%i{n0x255l3}", 2, &T::OptionGroup, 1, 2),
-    Rule(14, &T::cbxUserMask, "User Mask", &T::UserMaskEdit, "%h{l8f}", 2, &T::OptionGroup, 2, 2),
+    Rule(8, &T::cbxType, "Type", &T::TypeEdit, "%i{n0x255}", 2, &T::OptionGroup, 1, 0, rqType),
+    Rule(9, &T::cbxCode, "Code", &T::CodeEdit, "%i{n0x255}", 2, &T::OptionGroup, 2, 0, rqCode),
+    Rule(10, &T::cbxSourcePort, "Source Port", &T::SourcePortEdit, "%i{n0x65535l5}", 2, &T::OptionGroup, 0, 1, rqSourcePort),
+    Rule(11, &T::cbxDestPort, "Destination Port", &T::DestPortEdit, "%i{n0x65535l5}", 2, &T::OptionGroup, 1, 1, rqDestPort),
+    Rule(12, &T::cbxFBs, "Flag Bits", &T::FlagEdit, "%i{n0x63l2}", 2, &T::OptionGroup, 0, 2, rqFlags),
+    Rule(13, &T::cbxProtocolID, "Protocol ID", &T::ProtocolIDEdit, "%i{n0x255l3}", 2, &T::OptionGroup, 1, 2, rqProtocolId),
+    Rule(14, &T::cbxUserMask, "User Mask", &T::UserMaskEdit, "%h{l8f}", 2, &T::OptionGroup, 2, 2, rqUserMask),
     Rule(15, &T::cbxEnablePriority, "Enable Priority", &T::EnablePriorityComboBox, nullptr, 1, &T::PermitGroup, 1, 0),
-    Rule(16, &T::cbxPriority, "Priority (0-7)", &T::PriorityEdit, "%i{n0x7l1}", 1, &T::PermitGroup, 2, 0),
+    Rule(16, &T::cbxPriority, "Priority (0-7)", &T::PriorityEdit, "%i{n0x7l1}", 1, &T::PermitGroup, 2, 0, rqPriority),
     Rule(17, &T::cbxReplacePriority, "Replace Priority", &T::ReplacePriorityComboBox, nullptr, 1, &T::PermitGroup, 3, 0),
     Rule(18, &T::cbxEnableReplaceDSCP, "Replace DSCP", &T::EnableReplaceDSCPComboBox, nullptr, 1, &T::PermitGroup, 0, 1),
-    Rule(19, &T::cbxDSCPValue, "DSCP Value (0-63)", &T::DSCPValueEdit, "%i{n0x63l2}", 1, &T::PermitGroup, 1, 1),
+    Rule(19, &T::cbxDSCPValue, "DSCP Value (0-63)", &T::DSCPValueEdit, "%i{n0x63l2}", 1, &T::PermitGroup, 1, 1, rqDscpValue),
     Rule(20, &T::cbxPermit, "Permit", &T::PermitComboBox, nullptr, 0, &T::PermitGroup, 0, 0),
     {.Column = 22, .CheckCaption = "Row Status", .Control = &T::RowComboBox, .Check = &T::cbxRow, .Group = &T::OtherGroup, .Place = ValuePlace(0, 1), .Flags = kFieldHidden},
     {.Column = 23, .Control = &T::RuleOwnerComboBox, .Kind = FieldKind::ComboBox, .Group = &T::OtherGroup, .Place = ValuePlace(1, 2), .Tag = 0},
     Rule(24, &T::cbxRepTosState, "Replace ToS State", &T::RepTosStateComboBox, nullptr, 1, &T::PermitGroup, 2, 1),
-    Rule(25, &T::cbxRepTosValue, "ToS Value (0-7)", &T::TosValueEdit, "%i{n0x7l1}", 1, &T::PermitGroup, 3, 1),
+    Rule(25, &T::cbxRepTosValue, "ToS Value (0-7)", &T::TosValueEdit, "%i{n0x7l1}", 1, &T::PermitGroup, 3, 1, rqTosValue),
     Rule(26, &T::VLANBaseChkBox, "VLAN-based VID", &T::VLANBasedVIDEdit, "%i{n1x4094l4}", 0, &T::OtherGroup, 0, 1),
-    Rule(27, &T::cbxVLANMask, "VLAN Mask (0000-0FFF)", &T::VLANMaskEdit, "%h{l4f}", 0, &T::RuleGroup, 3, 0),
-    Rule(28, &T::cbxSourceIPMask, "Source IP Mask", &T::SourceIPMaskEdit, "%s{I}", 0, &T::RuleGroup, 1, 1),
-    Rule(29, &T::cbxDestIPMask, "Destination IP Mask", &T::DestIPMaskEdit, "%s{I}", 0, &T::RuleGroup, 1, 2),
+    Rule(27, &T::cbxVLANMask, "VLAN Mask (0000-0FFF)", &T::VLANMaskEdit, "%h{l4f}", 0, &T::RuleGroup, 3, 0, rqVlanMask),
+    Rule(28, &T::cbxSourceIPMask, "Source IP Mask", &T::SourceIPMaskEdit, "%s{I}", 0, &T::RuleGroup, 1, 1, rqSourceIpMask),
+    Rule(29, &T::cbxDestIPMask, "Destination IP Mask", &T::DestIPMaskEdit, "%s{I}", 0, &T::RuleGroup, 1, 2, rqDestIpMask),
     Rule(30, &T::cbxSourcePortMask, "Source Port Mask", &T::SourcePortMaskEdit, "%h{l4}", 2, &T::OptionGroup, 2, 1),
     Rule(31, &T::cbxDestPortMask, "Destination Port Mask", &T::DestPortMaskEdit, "%h{l4}", 2, &T::OptionGroup, 3, 1),
-    Rule(32, &T::cbxMirrorGroup, "Mirror Group ID (1-4)", &T::MirrorGroupEdit, "%i{l1}", 0, &T::PermitGroup, 0, 2),
+    Rule(32, &T::cbxMirrorGroup, "Mirror Group ID (1-4)", &T::MirrorGroupEdit, "%i{l1}", 0, &T::PermitGroup, 0, 2, rqMirrorGroup),
 };
 // clang-format on
 
@@ -362,44 +389,22 @@ bool TIPProfileRuleForm::ValidateFields() {
     if (!CheckKeyTexts()) {
         return false;
     }
-    if (RuleVLANcbx->Checked()) {
-        for (auto [box, edit] : {std::pair{cbxVlanName, RuleVLANNameEdit}, std::pair{cbxVID, RuleVIDEdit},
-                                 std::pair{cbxVLANMask, VLANMaskEdit}}) {
-            if (!RequireTextIfChecked(box, edit, kSomeFieldEmpty)) {
-                return false;
-            }
-        }
+    if (RuleVLANcbx->Checked() &&
+        !RequireCheckedFields<T>(this, kFields, rqVlanName, rqVlanMask, kSomeFieldEmpty)) {
+        return false;
     }
     // The addresses that become IP address values: an unparsable text is refused here rather than
     // sent (the destination address too, whose edit is checked only when it is left).
-    for (auto [box, edit] :
-         {std::pair{cbxSourceIP, SourceIPEdit}, std::pair{cbxSourceIPMask, SourceIPMaskEdit},
-          std::pair{cbxDestIPMask, DestIPMaskEdit}, std::pair{cbxDestIP, DestIPEdit}}) {
-        if (!RequireTextIfChecked(box, edit, kSomeFieldEmpty)) {
-            return false;
-        }
-        if (box->Checked() && !CheckIPv4AddressText(edit)) {
+    const auto address = [](TControl* edit) {
+        if (!CheckIPv4AddressText(edit)) {
             FocusField(edit);
             return false;
         }
-    }
-    for (auto [box, edit] : {
-             std::pair{cbxDscp, DSCPEdit},
-             std::pair{cbxSourcePort, SourcePortEdit},
-             std::pair{cbxDestPort, DestPortEdit},
-             std::pair{cbxFBs, FlagEdit},
-             std::pair{cbxProtocolID, ProtocolIDEdit},
-             std::pair{cbxUserMask, UserMaskEdit},
-             std::pair{cbxPriority, PriorityEdit},
-             std::pair{cbxDSCPValue, DSCPValueEdit},
-             std::pair{cbxType, TypeEdit},
-             std::pair{cbxCode, CodeEdit},
-             std::pair{cbxRepTosValue, TosValueEdit},
-             std::pair{cbxMirrorGroup, MirrorGroupEdit},
-         }) {
-        if (!RequireTextIfChecked(box, edit, kSomeFieldEmpty)) {
-            return false;
-        }
+        return true;
+    };
+    if (!RequireCheckedFields<T>(this, kFields, rqSourceIp, rqDestIp, kSomeFieldEmpty, address) ||
+        !RequireCheckedFields<T>(this, kFields, rqDscp, rqMirrorGroup, kSomeFieldEmpty)) {
+        return false;
     }
     if (cbxEnableReplaceDSCP->Checked() && cbxRepTosState->Checked()) {
         ShowMessage(DialogText::kReplaceDscpOrTos);

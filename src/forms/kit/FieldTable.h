@@ -42,6 +42,10 @@ enum FieldFlag : unsigned {
     kFieldEditionOnly = 1u << 4, // only in the table of one firmware edition: bound only when asked
 };
 
+// A field whose value may not be empty while its check box is checked carries its place in the
+// dialog's validation flow (`Field::Required`, from 1): the flow checks a range of these places in
+// their order, which decides the field refused first and given the focus; 0: not required.
+
 // The design's places (96 DPI): the label's left and top, the value's left, top and width.
 struct FieldPlace {
     int LabelLeft = 0;
@@ -97,7 +101,8 @@ template <class Form> struct Field {
     TGroupBox* Form::*Group = nullptr; // the group box the field stands in; null: the builder's parent
     FieldPlace Place = {};
     unsigned Flags = 0;
-    int Tag = 0; // on the check box and the value control (the design's groups of fields)
+    int Tag = 0;      // on the check box and the value control (the design's groups of fields)
+    int Required = 0; // required when checked: its place in the validation flow; 0: not required
 
     constexpr bool Has(unsigned flag) const { return (Flags & flag) != 0; }
     TEdit* Form::*EditMember() const { return Edit ? Edit : Control.Edit; }
@@ -279,4 +284,32 @@ void BindFields(Form* owner, TBasicForm* rows, DialogRequest& request, std::span
             request.BindStaticText(column, owner->*field->TextMember());
         }
     }
+}
+
+// Checks the fields required when checked whose places lie in [first, last], in the order of
+// their places: the first whose check box is checked and whose value is empty is refused with
+// `message` (the value gets the focus), as is the first `also` refuses (it shows its own message).
+// True when none is refused.
+template <class Form>
+bool RequireCheckedFields(Form* form, std::span<const Field<Form>> fields, int first, int last,
+                          const std::string& message, const std::function<bool(TControl*)>& also = {}) {
+    std::vector<const Field<Form>*> ordered;
+    for (const Field<Form>& field : fields) {
+        if (field.Required >= first && field.Required <= last && field.Check) {
+            ordered.push_back(&field);
+        }
+    }
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const Field<Form>* a, const Field<Form>* b) { return a->Required < b->Required; });
+    for (const Field<Form>* field : ordered) {
+        TCheckBox* box = field->CheckBox(form);
+        TControl* value = field->Value(form);
+        if (!form->RequireTextIfChecked(box, value, message)) {
+            return false;
+        }
+        if (also && box->Checked() && !also(value)) {
+            return false;
+        }
+    }
+    return true;
 }

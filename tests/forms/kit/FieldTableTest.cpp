@@ -3,12 +3,14 @@
 #include "CatalogueColumns.h"
 
 #include "KitDialog.h"
+#include "UiTesting.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <span>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -196,4 +198,65 @@ TEST(FieldTable, TheCatalogueGivesEachColumnTheGenericDialogsKind) {
               ColumnKind::ReadOnlyEdit);
     EXPECT_EQ(Columns::IPProfileTable[ColumnOf(Columns::IPProfileTable, "Owner")].Kind,
               ColumnKind::ReadOnlyText);
+}
+
+namespace {
+
+// Three fields required when checked, their places in the validation flow unlike their column order.
+struct RequiredForm : TBasicForm {
+    explicit RequiredForm(TComponent* owner) : TBasicForm(owner, 400, 300) {}
+    TEdit* First = nullptr;
+    TCheckBox* FirstCheck = nullptr;
+    TEdit* Second = nullptr;
+    TCheckBox* SecondCheck = nullptr;
+    TEdit* Third = nullptr;
+    TCheckBox* ThirdCheck = nullptr;
+};
+using R = RequiredForm;
+
+constexpr Field<R> kRequired[] = {
+    {.Column = 0, .Control = &R::Third, .Check = &R::ThirdCheck, .Place = {0, 0, 20, 8, 60}, .Required = 3},
+    {.Column = 1, .Control = &R::First, .Check = &R::FirstCheck, .Place = {0, 0, 20, 32, 60}, .Required = 1},
+    {.Column = 2,
+     .Control = &R::Second,
+     .Check = &R::SecondCheck,
+     .Place = {0, 0, 20, 56, 60},
+     .Required = 2},
+};
+
+} // namespace
+
+TEST(FieldTable, RequiredWhenCheckedRefusesInTheFlowsOrderAndFocusesTheField) {
+    std::unique_ptr<R> form(CreateForm<R>(nullptr));
+    BuildFields<R>(form.get(), form.get(), kRequired);
+    form->Show();
+    ActivateForm(form.get());
+    for (TCheckBox* box : {form->FirstCheck, form->SecondCheck, form->ThirdCheck}) {
+        box->SetChecked(true);
+    }
+    // Each refusal names the first empty field by place, whatever its column.
+    for (TEdit* empty : {form->First, form->Second, form->Third}) {
+        ScriptedDialogs dialogs;
+        dialogs.Expect("Some field empty.");
+        EXPECT_FALSE(RequireCheckedFields<R>(form.get(), kRequired, 1, 3, "Some field empty."));
+        EXPECT_TRUE(WaitFor([&] { return empty->Focused(); }));
+        empty->SetText("1");
+    }
+    EXPECT_TRUE(RequireCheckedFields<R>(form.get(), kRequired, 1, 3, "never"));
+
+    // A range checks only its places; an unchecked field is never required; the extra check runs on
+    // each checked field right after its own emptiness, in the same order.
+    form->Second->SetText("");
+    form->SecondCheck->SetChecked(false);
+    form->First->SetText("");
+    EXPECT_TRUE(RequireCheckedFields<R>(form.get(), kRequired, 2, 3, "never"));
+    std::vector<TControl*> seen;
+    const auto note = [&](TControl* value) {
+        seen.push_back(value);
+        return value != form->Third;
+    };
+    form->First->SetText("1");
+    EXPECT_FALSE(RequireCheckedFields<R>(form.get(), kRequired, 1, 3, "never", note));
+    EXPECT_EQ(seen, (std::vector<TControl*>{form->First, form->Third}));
+    form->Hide();
 }
