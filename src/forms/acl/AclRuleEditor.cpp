@@ -117,7 +117,8 @@ TComboBox* TAclRuleForm::AddCombo(const FieldPlace& place, int tag) {
 
 void TAclRuleForm::FormCreate(TObject*) {
     const bool created = Table.Attempt([this] {
-        EmbedPortSelection(StackingPortPanel, Options.PortColumns);
+        Pickers.Embed(this, PickerHost::InPanel(StackingPortPanel, Options.PortColumns),
+                      {{Options.PortColumn, nullptr}});
         DialogRequest& request =
             Table.CreateRequest(this, Options.Table, MVT_UMV, static_cast<int>(Options.Keys.size()));
         Request = &request;
@@ -152,7 +153,7 @@ void TAclRuleForm::FormCreate(TObject*) {
 }
 
 void TAclRuleForm::BindRulePorts(DialogRequest& request) {
-    BindPortBoxes(request, Options.PortColumn, PortPicker, AllPortIndexList());
+    Pickers.Bind(request);
 }
 
 void TAclRuleForm::CountRows() {
@@ -179,9 +180,7 @@ void TAclRuleForm::ResetFields() {
     ResetControls(RowControls);
     UncheckAll(RowCheckBoxes);
     ResetDefaults();
-    if (PortPicker) {
-        PortPicker->UncheckAllPorts();
-    }
+    Pickers.UncheckAll();
     CountRows();
 }
 
@@ -325,8 +324,7 @@ void TAclRuleForm::CloseButtonClick(TObject*) {
 void TAclRuleForm::FormClose(TObject*, TCloseAction&) {
     Table.Close();
     Request = nullptr;
-    delete PortPicker; // its boxes and pages with it
-    PortPicker = nullptr;
+    Pickers.Free();
 }
 
 void TAclRuleForm::CheckButtonClick(TObject*) {

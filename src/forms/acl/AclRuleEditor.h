@@ -12,6 +12,7 @@
 
 #include "DialogTexts.h"
 #include "FieldTable.h"
+#include "PortPickerSet.h"
 #include "TBasicFormUnit.h"
 #include "TListView.h"
 #include "TableDialogController.h"
@@ -100,6 +101,7 @@ public:
 
     const RuleEditorOptions Options;
     TableDialogController Table;
+    PortPickerSet Pickers; // the rule's port list: one picker in StackingPortPanel, also PortPicker
     // The family's name for the table's one data-complete flag: Refresh and Edit refuse while it
     // is clear, Stop sets it.
     bool& DataComplete = Table.DataComplete;

@@ -3,6 +3,7 @@
 #include "DialogRequest.h"
 #include "StackingPortUitFormUnit.h"
 #include "StrictNumbers.h"
+#include "TBasicFormUnit.h"
 #include "TCheckBox.h"
 
 #include <algorithm>
@@ -27,20 +28,41 @@ int HighestIndex(const std::string& indexList) {
 
 } // namespace
 
-void PortPickerSet::Create(TForm* dialog, TPageControl* pages, const std::vector<PortListColumn>& columns,
-                           const std::string& indexList) {
+void PortPickerSet::Embed(TForm* dialog, const PickerHost& host, const std::vector<PortListColumn>& columns,
+                          const std::string& indexList) {
+    auto* basic = dynamic_cast<TBasicForm*>(dialog);
+    if (host.Panel && (!basic || columns.size() != 1)) {
+        throw std::invalid_argument("PortPickerSet: a panel holds the one picker of a TBasicForm");
+    }
     Columns = columns;
     IndexList = indexList;
     Octets = HighestIndex(indexList) / 8 + 1;
+    if (host.Panel) {
+        basic->EmbedPortSelection(host.Panel, host.UnitColumns);
+        if (basic->PortPicker) { // none when it could not be made (the dialog closes)
+            Pickers.push_back(basic->PortPicker);
+            PanelForm = basic;
+        }
+        return;
+    }
     for (const PortListColumn& column : Columns) {
         TStackingPortUitForm* picker = CreateForm<TStackingPortUitForm>(dialog);
         Pickers.push_back(picker);
-        AddUnitPortTab(column.TabCaption, picker, pages);
+        AddUnitPortTab(column.TabCaption, picker, host.Pages);
     }
 }
 
+void PortPickerSet::Embed(TForm* dialog, const PickerHost& host, const std::vector<PortListColumn>& columns) {
+    Embed(dialog, host, columns, AllPortIndexList());
+}
+
+void PortPickerSet::Create(TForm* dialog, TPageControl* pages, const std::vector<PortListColumn>& columns,
+                           const std::string& indexList) {
+    Embed(dialog, PickerHost::Tabs(pages), columns, indexList);
+}
+
 void PortPickerSet::Create(TForm* dialog, TPageControl* pages, const std::vector<PortListColumn>& columns) {
-    Create(dialog, pages, columns, AllPortIndexList());
+    Embed(dialog, PickerHost::Tabs(pages), columns);
 }
 
 void PortPickerSet::Bind(DialogRequest& request) {
@@ -85,8 +107,12 @@ void PortPickerSet::Free() {
     std::vector<TStackingPortUitForm*> pickers;
     pickers.swap(Pickers);
     for (TStackingPortUitForm* picker : pickers) {
+        if (PanelForm && PanelForm->PortPicker == picker) {
+            PanelForm->PortPicker = nullptr;
+        }
         delete picker; // its boxes and pages with it
     }
+    PanelForm = nullptr;
 }
 
 std::string FixedPortIndexList() {

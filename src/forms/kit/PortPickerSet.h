@@ -1,9 +1,10 @@
-// The port pickers of a dialog's port-list columns: one TStackingPortUitForm per column, each on a
-// tab of the dialog's page control, bound to its column through one port index list (box k stands
-// for global port index k).
+// The port pickers of a dialog's port-list columns, bound to their columns through one port index
+// list (box k stands for global port index k). Where they stand is the one parameter of Embed:
+// a tab per column on the dialog's page control (one TStackingPortUitForm each), or one picker
+// filling a panel of a TBasicForm, built by its EmbedPortSelection and kept as its PortPicker.
 //
-// In the creation handler: Create (the pickers and their tabs, in column order), then, once the
-// request's variable list is assigned, Bind. A port list written from a picker is rebuilt from
+// In the creation handler: Embed (the pickers, in column order), then, once the request's variable
+// list is assigned, Bind. A port list written from a picker is rebuilt from
 // its boxes alone: 48 octets with the 384-entry list of a stacking switch, 8 with the 64-entry
 // one, whatever length the switch returned for the row. Free in the close handler (the owner
 // would free the pickers too; freeing them there ends them with the requests).
@@ -13,8 +14,10 @@
 #include <vector>
 
 class DialogRequest;
+class TBasicForm;
 class TForm;
 class TPageControl;
+class TPanel;
 class TStackingPortUitForm;
 
 struct PortListColumn {
@@ -22,11 +25,28 @@ struct PortListColumn {
     const char* TabCaption; // its tab in the page control
 };
 
+// Where a set's pickers stand: Tabs, a tab per port-list column on `Pages` (the column's
+// TabCaption); InPanel, the one column's picker filling `Panel` with `UnitColumns` columns of unit
+// pages (the dialog a TBasicForm).
+struct PickerHost {
+    TPageControl* Pages = nullptr;
+    TPanel* Panel = nullptr;
+    int UnitColumns = 0;
+
+    static PickerHost Tabs(TPageControl* pages) { return {pages, nullptr, 0}; }
+    static PickerHost InPanel(TPanel* panel, int unitColumns) { return {nullptr, panel, unitColumns}; }
+};
+
 class PortPickerSet {
 public:
-    // One picker per column, owner the dialog, each filled over the current stack on a tab of the
-    // pages; `indexList` is the comma-separated list of the global port indexes of the boxes,
-    // AllPortIndexList() unless the dialog uses the fixed list of all 384.
+    // The pickers of the columns, owner the dialog, each filled over the current stack where the
+    // host says; `indexList` is the comma-separated list of the global port indexes of the boxes,
+    // AllPortIndexList() unless the dialog uses the fixed list of all 384. A panel takes one
+    // column and a TBasicForm (std::invalid_argument otherwise).
+    void Embed(TForm* dialog, const PickerHost& host, const std::vector<PortListColumn>& columns,
+               const std::string& indexList);
+    void Embed(TForm* dialog, const PickerHost& host, const std::vector<PortListColumn>& columns);
+    // Embed on tabs (the older spelling).
     void Create(TForm* dialog, TPageControl* pages, const std::vector<PortListColumn>& columns,
                 const std::string& indexList);
     void Create(TForm* dialog, TPageControl* pages, const std::vector<PortListColumn>& columns);
@@ -37,7 +57,8 @@ public:
     void UncheckAll();
     void EnableAll();
     void DisableAll();
-    // Frees the pickers with their box and page lists.
+    // Frees the pickers with their box and page lists (a panel's picker is no longer the form's
+    // PortPicker).
     void Free();
 
     // Octets of a list written from the boxes: the highest index / 8 + 1.
@@ -46,13 +67,14 @@ public:
     std::vector<PortListColumn> Columns;
 
 private:
+    TBasicForm* PanelForm = nullptr; // the form whose PortPicker the set embedded, if any
     std::string IndexList;
     int Octets = 0;
 };
 
 // Binds one picker's boxes to a port-list column through the index list, and makes the request's
 // writes rebuild that list from the boxes alone (the octets of the highest index, whatever length
-// the switch returned for the row). Dialogs with one embedded picker bind it with this.
+// the switch returned for the row). The set binds each of its pickers with this.
 void BindPortBoxes(DialogRequest& request, int column, TStackingPortUitForm* picker,
                    const std::string& indexList);
 

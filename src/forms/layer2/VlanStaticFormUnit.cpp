@@ -135,7 +135,7 @@ TVlanStaticForm::TVlanStaticForm(TComponent* owner)
 
 void TVlanStaticForm::FormCreate(TObject*) {
     Table.Attempt([this] {
-        Pickers.Create(this, PageControl1, kPortColumns);
+        Pickers.Embed(this, PickerHost::Tabs(PageControl1), kPortColumns);
         DialogRequest& request = Table.CreateRequest(this, VlanStaticTable, MVT_UMV, 1);
         BindFields<T>(this, nullptr, request, kFields);
         Pickers.Bind(request);

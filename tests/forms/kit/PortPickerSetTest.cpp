@@ -5,15 +5,20 @@
 #include "Oid_bridge.h"
 #include "RequestModeScope.h"
 #include "StackingPortUitFormUnit.h"
+#include "TBasicFormUnit.h"
 #include "TCheckBox.h"
 #include "TEdit.h"
 #include "TListView.h"
 #include "TPageControl.h"
+#include "TPanel.h"
 #include "VqException.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -27,17 +32,21 @@ std::string VlanScenario(const std::string& stackMode, const std::string& egress
            egress + R"(", "", "", 1]]}]})";
 }
 
-// The egress ports of the static VLAN table on a tab of their own, read once (blocking).
+// The egress ports of the static VLAN table, on a tab of their own or filling a panel as the
+// form's PortPicker, read once (blocking).
 struct EgressPicker {
-    EgressPicker() {
-        Form.reset(CreateForm<TForm>(nullptr));
+    explicit EgressPicker(bool inPanel = false) {
+        Form.reset(CreateForm<TBasicForm>(nullptr, 400, 300));
         List = new TListView(Form.get());
         List->SetParent(Form.get());
         Pages = new TPageControl(Form.get());
         Pages->SetParent(Form.get());
+        Panel = new TPanel(Form.get());
+        Panel->SetParent(Form.get());
         VlanId = new TEdit(Form.get());
         VlanId->SetParent(Form.get());
-        Pickers.Create(Form.get(), Pages, {{2, "Egress Ports"}});
+        Pickers.Embed(Form.get(), inPanel ? PickerHost::InPanel(Panel, 2) : PickerHost::Tabs(Pages),
+                      {{2, "Egress Ports"}});
         Request = std::make_unique<DialogRequest>(Form.get());
         Request->Request.VarList = VqSNMPVarList(VlanStaticTable, MVT_UMV, 1);
         Request->BindListView(List, true);
@@ -52,9 +61,10 @@ struct EgressPicker {
     }
     TStackingPortUitForm* Picker() const { return Pickers.Pickers.at(0); }
 
-    std::unique_ptr<TForm> Form;
+    std::unique_ptr<TBasicForm> Form;
     TListView* List = nullptr;
     TPageControl* Pages = nullptr;
+    TPanel* Panel = nullptr;
     TEdit* VlanId = nullptr;
     PortPickerSet Pickers;
     std::unique_ptr<DialogRequest> Request;
@@ -90,12 +100,13 @@ TEST_F(PortPickerSim, AListWrittenFromThePickerIsRebuiltFromItsBoxesAlone) {
         {"enabled", 48, "A0" + std::string(16, '0') + "04" + std::string(76, '0')},
         {"disabled", 8, "A0" + std::string(14, '0')},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.StackMode);
+    for (const auto& [c, inPanel] : {std::pair{cases[0], false}, std::pair{cases[1], false},
+                                     std::pair{cases[0], true}, std::pair{cases[1], true}}) {
+        SCOPED_TRACE(std::string(c.StackMode) + (inPanel ? " in a panel" : " on a tab"));
         WritableFacts().StackMode = c.StackMode;
         Agent().LoadScenario(VlanScenario(c.StackMode, egress64));
         Agent().ClearSetLog();
-        EgressPicker vlan;
+        EgressPicker vlan(inPanel);
         ASSERT_EQ(vlan.List->Items().Count(), 1);
         EXPECT_EQ(vlan.Pickers.ListOctets(), c.Octets);
         vlan.List->SetSelected(vlan.List->Items()[0]);
@@ -132,6 +143,38 @@ TEST_F(PortPickerSim, ARowShorterThanTheIndexListCannotBeShown) {
     } catch (const VqException& e) {
         EXPECT_EQ(e.Code(), -519);
     }
+}
+
+TEST_F(PortPickerSim, EmbedsOnATabPerColumnOrAsTheFormsPickerInAPanel) {
+    WritableFacts().StackMode = "disabled";
+    Agent().LoadScenario(VlanScenario("disabled", "80"));
+    {
+        EgressPicker tabs(false);
+        ASSERT_EQ(tabs.Pickers.Pickers.size(), 1u);
+        EXPECT_EQ(tabs.Pages->PageCount(), 1);
+        EXPECT_EQ(tabs.Pages->Pages(0)->Caption(), "Egress Ports");
+        EXPECT_EQ(tabs.Form->PortPicker, nullptr);
+    }
+    {
+        EgressPicker panel(true);
+        ASSERT_EQ(panel.Pickers.Pickers.size(), 1u);
+        EXPECT_EQ(panel.Form->PortPicker, panel.Picker());
+        EXPECT_EQ(panel.Picker()->Parent(), panel.Panel);
+        EXPECT_EQ(panel.Pages->PageCount(), 0);
+        panel.Request.reset();
+        panel.Pickers.Free();
+        EXPECT_EQ(panel.Form->PortPicker, nullptr); // no dangling picker on the form
+    }
+    // A panel holds one column's picker, of a TBasicForm.
+    std::unique_ptr<TForm> plain(CreateForm<TForm>(nullptr));
+    auto* panel = new TPanel(plain.get());
+    panel->SetParent(plain.get());
+    PortPickerSet set;
+    EXPECT_THROW(set.Embed(plain.get(), PickerHost::InPanel(panel, 2), {{2, nullptr}}),
+                 std::invalid_argument);
+    std::unique_ptr<TBasicForm> basic(CreateForm<TBasicForm>(nullptr, 400, 300));
+    EXPECT_THROW(set.Embed(basic.get(), PickerHost::InPanel(panel, 2), {{2, nullptr}, {3, nullptr}}),
+                 std::invalid_argument);
 }
 
 TEST(PortPickerSet, FixedIndexListCoversEveryPortOfSixUnits) {
