@@ -1,8 +1,15 @@
 #include "SecurityDialogs.h"
 
+#include "ACCTMethodListFormUnit.h"
 #include "DialogClassRegistrar.h"
+#include "LoginMethodListFormUnit.h"
 #include "ServerInformationFormUnit.h"
 
 void RegisterSecurityDialogs(DialogClassRegistrar& registry) {
+    // The login and enable commands keep the dialog in no instance pointer.
+    registry.Register("TLoginMethodListForm", [](TComponent* owner, int kind) -> TForm* {
+        return CreateForm<TLoginMethodListForm>(owner, kind);
+    });
+    registry.Register("TACCTMethodListForm", ACCTMethodListForm);
     registry.Register("TServerInformationForm", ServerInformationForm);
 }

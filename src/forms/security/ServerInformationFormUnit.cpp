@@ -145,6 +145,7 @@ constexpr int kCreateAndGoItem = 3;
 
 TServerInformationForm::TServerInformationForm(TComponent* owner) : TForm(owner), Table(DialogGuard::None()) {
     DesignDialog(this, kDesignWidth, kDesignHeight);
+    SetPosition(poScreenCenter);
     SetCaption("Server Information Table");
 
     ButtonColumn buttons(this, "Samples");

@@ -55,12 +55,30 @@ protected:
     template <class T>
     void RunDialog(const char* handler, T*& instance, const std::function<void(T*)>& test,
                    const std::vector<std::function<void(TForm*)>>& subForms = {}, DialogRun how = {}) {
+        RunDialogOf<T>(handler, &instance, test, subForms, how);
+        EXPECT_EQ(instance, nullptr);
+    }
+    // The same for a dialog its command keeps in no instance pointer: the first form that becomes
+    // modal is the dialog, of class T.
+    template <class T>
+    void RunDialog(const char* handler, const std::function<void(T*)>& test,
+                   const std::vector<std::function<void(TForm*)>>& subForms = {}, DialogRun how = {}) {
+        RunDialogOf<T>(handler, nullptr, test, subForms, how);
+    }
+
+private:
+    template <class T>
+    void RunDialogOf(const char* handler, T** instance, const std::function<void(T*)>& test,
+                     const std::vector<std::function<void(TForm*)>>& subForms, DialogRun how) {
         const MenuEntry* entry = FindMenuCommand(handler);
         ASSERT_NE(entry, nullptr) << handler;
         ModalDriver driver;
         driver.Then([&](TForm* form) {
-            ASSERT_EQ(form, instance);
-            T* dialog = instance;
+            T* dialog = dynamic_cast<T*>(form);
+            ASSERT_NE(dialog, nullptr) << handler;
+            if (instance) {
+                ASSERT_EQ(form, *instance);
+            }
             if (how.WaitFirstRead) {
                 ASSERT_TRUE(WaitIdle(dialog->Table));
             }
@@ -84,9 +102,9 @@ protected:
         }
         RunMenuCommand(*entry);
         EXPECT_EQ(driver.Pending(), 0);
-        EXPECT_EQ(instance, nullptr);
     }
 
+protected:
     // The table's data-complete flag is set and its request (if any) is not busy.
     static bool WaitIdle(const TableDialogController& table) {
         return WaitFor([&table] { return table.DataComplete && (!table.Request || !table.Request->Busy); },
