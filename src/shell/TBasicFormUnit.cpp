@@ -107,7 +107,30 @@ bool TBasicForm::CheckPortChosen() {
     return false;
 }
 
-void TBasicForm::DisableControl(TControl* control) {
+void SetFieldEnabled(TControl* control, bool enabled, FieldEnabling how) {
+    const bool box = dynamic_cast<TEdit*>(control) || dynamic_cast<TComboBox*>(control);
+    const bool check = dynamic_cast<TCheckBox*>(control) || dynamic_cast<TRadioButton*>(control);
+    if (how == FieldEnabling::EnabledOnly) {
+        control->SetEnabled(enabled);
+        return;
+    }
+    if (!box && !check) {
+        return;
+    }
+    if (enabled) {
+        control->SetEnabled(true);
+        if (box) {
+            control->SetColor(clWindow);
+        }
+        return;
+    }
+    if (how == FieldEnabling::KeepValue) {
+        control->SetEnabled(false);
+        if (box) {
+            control->SetColor(clBtnFace);
+        }
+        return;
+    }
     if (auto* edit = dynamic_cast<TEdit*>(control)) {
         edit->SetEnabled(false);
         edit->SetColor(clMenu);
@@ -115,22 +138,27 @@ void TBasicForm::DisableControl(TControl* control) {
     } else if (auto* combo = dynamic_cast<TComboBox*>(control)) {
         combo->SetEnabled(false);
         combo->SetColor(clMenu);
-    } else if (auto* check = dynamic_cast<TCheckBox*>(control)) {
-        check->SetChecked(false);
-        check->SetEnabled(false);
+    } else if (auto* checkBox = dynamic_cast<TCheckBox*>(control)) {
+        checkBox->SetChecked(false);
+        checkBox->SetEnabled(false);
     } else if (auto* radio = dynamic_cast<TRadioButton*>(control)) {
         radio->SetChecked(false);
         radio->SetEnabled(false);
     }
 }
 
-void TBasicForm::EnableControl(TControl* control) {
-    if (dynamic_cast<TEdit*>(control) || dynamic_cast<TComboBox*>(control)) {
-        control->SetEnabled(true);
-        control->SetColor(clWindow);
-    } else if (dynamic_cast<TCheckBox*>(control) || dynamic_cast<TRadioButton*>(control)) {
-        control->SetEnabled(true);
+void SetFieldsEnabled(std::initializer_list<TControl*> controls, bool enabled, FieldEnabling how) {
+    for (TControl* control : controls) {
+        SetFieldEnabled(control, enabled, how);
     }
+}
+
+void TBasicForm::DisableControl(TControl* control) {
+    SetFieldEnabled(control, false);
+}
+
+void TBasicForm::EnableControl(TControl* control) {
+    SetFieldEnabled(control, true);
 }
 
 void TBasicForm::MakeReadOnly(TControl* control) {
@@ -170,7 +198,7 @@ void TBasicForm::SetRowsByTag(int tag, bool enabled) {
         }
         for (TControl* control : {RowCheckBoxes[k], RowControls[k]}) {
             if (control && control->Tag() == tag) {
-                enabled ? EnableControl(control) : DisableControl(control);
+                SetFieldEnabled(control, enabled);
             }
         }
     }

@@ -63,7 +63,8 @@ public:
 
     // Field states: an edit or combo box enabled is clWindow, disabled clMenu (a disabled edit is
     // emptied, a combo box keeps its selection), read-only clBtnFace; a disabled check box or radio
-    // button is unchecked. Other kinds of control are left as they are.
+    // button is unchecked. Other kinds of control are left as they are. These are the faces of
+    // SetFieldEnabled (below), which also serves dialogs that are no TBasicForm.
     void DisableControl(TControl* control);
     void DisableControls(std::initializer_list<TControl*> controls);
     // Every row whose check-box entry is not null: the check box and the value control, each when its
@@ -122,6 +123,18 @@ private:
     void RecordRow(int column, TControl* checkBox, TControl* control);
     void SetRowsByTag(int tag, bool enabled);
 };
+
+// How enabling or disabling a field changes it. WithState: the dialog base's field states (an edit
+// or combo box clWindow when enabled, clMenu when disabled, a disabled edit emptied, a disabled
+// check box or radio button unchecked). EnabledOnly: the Enabled property alone. KeepValue: a
+// field fixed while it shows a value (disabled in clBtnFace with its text kept, clWindow again
+// when enabled).
+enum class FieldEnabling { WithState, EnabledOnly, KeepValue };
+
+// The one way a dialog enables or disables its fields.
+void SetFieldEnabled(TControl* control, bool enabled, FieldEnabling how = FieldEnabling::WithState);
+void SetFieldsEnabled(std::initializer_list<TControl*> controls, bool enabled,
+                      FieldEnabling how = FieldEnabling::WithState);
 
 // Address checks of the dedicated dialogs; each reads the control's text.
 // A MAC address: 12 hexadecimal digits, or six 2-digit groups split by "-" or ".". An empty text

@@ -243,6 +243,46 @@ TEST(TBasicForm, ByTagTreatsTheRowsThatHaveACheckBox) {
     request.reset();
 }
 
+TEST(TBasicForm, TheEnablingVariantsChangeOnlyWhatTheySay) {
+    Dialog d;
+    auto* edit = AddTo<TEdit>(d.Form.get());
+    auto* combo = AddTo<TComboBox>(d.Form.get());
+    auto* check = AddTo<TCheckBox>(d.Form.get());
+    combo->Items().Assign({"one", "two"});
+    combo->SetItemIndex(1);
+    edit->SetText("10");
+    check->SetChecked(true);
+    const auto colour = edit->Color();
+
+    // The Enabled property alone: colour, text and check mark stay.
+    SetFieldsEnabled({edit, combo, check}, false, FieldEnabling::EnabledOnly);
+    for (TControl* c :
+         {static_cast<TControl*>(edit), static_cast<TControl*>(combo), static_cast<TControl*>(check)}) {
+        EXPECT_FALSE(c->Enabled());
+    }
+    EXPECT_EQ(edit->Color(), colour);
+    EXPECT_EQ(edit->Text(), "10");
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_TRUE(check->Checked());
+    SetFieldsEnabled({edit, combo, check}, true, FieldEnabling::EnabledOnly);
+    EXPECT_TRUE(edit->Enabled() && combo->Enabled() && check->Enabled());
+
+    // A field fixed with its value: disabled in clBtnFace, the text kept; clWindow again when enabled.
+    SetFieldEnabled(edit, false, FieldEnabling::KeepValue);
+    EXPECT_FALSE(edit->Enabled());
+    EXPECT_EQ(edit->Color(), clBtnFace);
+    EXPECT_EQ(edit->Text(), "10");
+    SetFieldEnabled(edit, true, FieldEnabling::KeepValue);
+    EXPECT_TRUE(edit->Enabled());
+    EXPECT_EQ(edit->Color(), clWindow);
+
+    // The default is the dialog base's field states, as DisableControl gives them.
+    SetFieldsEnabled({edit, check}, false);
+    EXPECT_EQ(edit->Color(), clMenu);
+    EXPECT_EQ(edit->Text(), "");
+    EXPECT_FALSE(check->Checked());
+}
+
 TEST(TBasicForm, RequiredTextRefusesAnEmptyFieldWithTheDialogsMessage) {
     Dialog d;
     auto* check = AddTo<TCheckBox>(d.Form.get());

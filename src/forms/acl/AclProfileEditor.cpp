@@ -106,8 +106,7 @@ void TAclProfileForm::UpdateButtons(bool row) {
     BT_Add->SetEnabled(!row);
     BT_Delete->SetEnabled(row);
     if (IdEdit && NameEdit) {
-        IdEdit->SetEnabled(!row);
-        NameEdit->SetEnabled(!row);
+        SetFieldsEnabled({IdEdit, NameEdit}, !row, FieldEnabling::EnabledOnly);
     }
     for (TControl* control : ReadOnlyControls) {
         MakeReadOnly(control);

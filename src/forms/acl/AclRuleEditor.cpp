@@ -160,19 +160,13 @@ void TAclRuleForm::CountRows() {
     Table.UpdateCount();
 }
 
-void TAclRuleForm::EnableOnly(std::initializer_list<TControl*> controls, bool enabled) {
-    for (TControl* control : controls) {
-        control->SetEnabled(enabled);
-    }
-}
-
 void TAclRuleForm::UpdateButtons(bool row) {
     // A chosen row is edited or deleted, its keys fixed; without one a rule is added.
     EditButton->SetEnabled(row);
     DeleteButton->SetEnabled(row);
     AddButton->SetEnabled(!row);
     for (TEdit* edit : KeyEdits) {
-        edit->SetEnabled(!row);
+        SetFieldEnabled(edit, !row, FieldEnabling::EnabledOnly);
     }
 }
 

@@ -165,7 +165,6 @@ protected:
     // mode): called at the end of every read, on selection, and with none after Refresh and every
     // write.
     void UpdateButtons(bool row);
-    void EnableOnly(std::initializer_list<TControl*> controls, bool enabled);
 
 private:
     void WriteRow(const WriteCarry& carry);

@@ -135,10 +135,7 @@ void TIPProfileForm::BuildFields() {
         this->*g.Group = group;
     }
     ::BuildFields<T>(this, FieldPanel, kFields, kTable);
-    for (TControl* control : std::initializer_list<TControl*>{cbbOwner, edtSrcMacAddrMask, edtEntries}) {
-        control->SetEnabled(false);
-        control->SetColor(clMenu);
-    }
+    DisableControls({cbbOwner, edtSrcMacAddrMask, edtEntries}); // as yet empty: nothing is lost
     IdEdit = edtProfileID;
     NameEdit = edtProfileName;
     ReadOnlyControls = {edtEntries, cbbOwner, edtSrcMacAddrMask};
@@ -168,7 +165,7 @@ void TIPProfileForm::InitialSelections() {
     }
     SelectOption(cbbRowStatus, Table.StatusItems.CreateAndGo);
     SelectOption(cbbOwner, kOwnerAcl);
-    edtVLANMask->SetEnabled(true);
+    SetFieldEnabled(edtVLANMask, true, FieldEnabling::EnabledOnly);
 }
 
 void TIPProfileForm::ClearFields() {
@@ -197,30 +194,22 @@ void TIPProfileForm::RowRules() {
     cbbVlanChange(nullptr);
 }
 
-void TIPProfileForm::SetEnabledState(TControl* control, bool enabled) {
-    if (enabled) {
-        EnableControl(control);
-    } else {
-        DisableControl(control);
-    }
-}
-
 void TIPProfileForm::cbbVlanChange(TObject*) {
-    SetEnabledState(edtVLANMask, OptionSelected(cbbVlan, kEnabled));
+    SetFieldEnabled(edtVLANMask, OptionSelected(cbbVlan, kEnabled));
 }
 
 void TIPProfileForm::cbbIpAddMaskStateChange(TObject*) {
-    SetEnabledState(edtIpAddMaskSrc, NamesSource(cbbIpAddMaskState));
-    SetEnabledState(edtIpAddMaskDst, NamesDestination(cbbIpAddMaskState));
+    SetFieldEnabled(edtIpAddMaskSrc, NamesSource(cbbIpAddMaskState));
+    SetFieldEnabled(edtIpAddMaskDst, NamesDestination(cbbIpAddMaskState));
 }
 
 void TIPProfileForm::cbbUseProTypeChange(TObject*) {
-    SetEnabledState(cbbICMP, OptionSelected(cbbUseProType, "icmp"));
-    SetEnabledState(cbbIGMP, OptionSelected(cbbUseProType, "igmp"));
-    SetEnabledState(cbbTCPOption, OptionSelected(cbbUseProType, "tcp"));
-    SetEnabledState(cbbTCPFlagBitOption, OptionSelected(cbbUseProType, "tcp"));
-    SetEnabledState(cbbUDPOption, OptionSelected(cbbUseProType, "udp"));
-    SetEnabledState(cbbProOption, OptionSelected(cbbUseProType, "protocolID"));
+    SetFieldEnabled(cbbICMP, OptionSelected(cbbUseProType, "icmp"));
+    SetFieldEnabled(cbbIGMP, OptionSelected(cbbUseProType, "igmp"));
+    SetFieldEnabled(cbbTCPOption, OptionSelected(cbbUseProType, "tcp"));
+    SetFieldEnabled(cbbTCPFlagBitOption, OptionSelected(cbbUseProType, "tcp"));
+    SetFieldEnabled(cbbUDPOption, OptionSelected(cbbUseProType, "udp"));
+    SetFieldEnabled(cbbProOption, OptionSelected(cbbUseProType, "protocolID"));
     ApplyOptionRules();
 }
 
@@ -237,8 +226,8 @@ void TIPProfileForm::ApplyOptionRules() {
 }
 
 void TIPProfileForm::PortOptionRule(TComboBox* option) {
-    SetEnabledState(edtTCPUDPSrcMask, option->Enabled() && NamesSource(option));
-    SetEnabledState(edtTCPUDPDstPortMask, option->Enabled() && NamesDestination(option));
+    SetFieldEnabled(edtTCPUDPSrcMask, option->Enabled() && NamesSource(option));
+    SetFieldEnabled(edtTCPUDPDstPortMask, option->Enabled() && NamesDestination(option));
 }
 
 void TIPProfileForm::cbbTCPOptionChange(TObject*) {
@@ -251,12 +240,12 @@ void TIPProfileForm::cbbUDPOptionChange(TObject*) {
 
 void TIPProfileForm::cbbProOptionChange(TObject*) {
     const bool on = cbbProOption->Enabled() && OptionSelected(cbbProOption, kEnabled);
-    SetEnabledState(edtProtoID, on);
-    SetEnabledState(edtProIDMask, on);
+    SetFieldEnabled(edtProtoID, on);
+    SetFieldEnabled(edtProIDMask, on);
 }
 
 void TIPProfileForm::cbbTCPFlagBitOptionChange(TObject*) {
-    SetEnabledState(edtTCPFlagBitMask,
+    SetFieldEnabled(edtTCPFlagBitMask,
                     cbbTCPFlagBitOption->Enabled() && OptionSelected(cbbTCPFlagBitOption, kEnabled));
 }
 

@@ -61,7 +61,6 @@ protected:
 
 private:
     void BuildFields();
-    void SetEnabledState(TControl* control, bool enabled);
     void PortOptionRule(TComboBox* option);
     bool CheckMask(TEdit* mask);
 };

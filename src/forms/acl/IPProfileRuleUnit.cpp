@@ -183,7 +183,7 @@ void TIPProfileRuleForm::BuildFields() {
     for (const auto& key : keys) {
         key.Box->SetVisible(false);
         key.Box->SetChecked(true);
-        key.Box->SetEnabled(false);
+        SetFieldEnabled(key.Box, false, FieldEnabling::EnabledOnly);
         auto* label = new TLabel(this);
         label->SetParent(OtherGroup);
         label->SetCaption(key.Caption);
@@ -197,10 +197,8 @@ void TIPProfileRuleForm::BuildFields() {
     note->SetLeft(8);
     note->SetTop(AccessIDEdit->Top() + 26);
     KeyEdits = {IPRuleEdit, AccessIDEdit};
-    VLANBasedVIDEdit->SetEnabled(false);
-    VLANBasedVIDEdit->SetColor(clBtnFace);
-    RuleOwnerComboBox->SetEnabled(false);
-    RuleOwnerComboBox->SetColor(clMenu);
+    SetFieldEnabled(VLANBasedVIDEdit, false, FieldEnabling::KeepValue);
+    DisableControl(RuleOwnerComboBox);
     OwnerLabel = new TLabel(this);
     OwnerLabel->SetParent(OtherGroup);
     OwnerLabel->SetCaption("Owner");
@@ -245,14 +243,6 @@ void TIPProfileRuleForm::HideExtraFields() {
     RuleOwnerComboBox->SetLeft(SrcMacAddressEdit->Left());
 }
 
-void TIPProfileRuleForm::SetField(TCheckBox* box, TControl* value, bool enabled) {
-    if (enabled) {
-        EnableControls({box, value});
-    } else {
-        DisableControls({box, value});
-    }
-}
-
 void TIPProfileRuleForm::ResetDefaults() {
     SelectOption(ProtocolComboBox, kProtocolNone);
     SelectOption(EnablePriorityComboBox, kDisabled);
@@ -262,7 +252,7 @@ void TIPProfileRuleForm::ResetDefaults() {
     SelectOption(RowComboBox, Table.StatusItems.CreateAndGo);
     SelectOption(RepTosStateComboBox, kDisabled);
     cbxVID->SetChecked(false);
-    EnableOnly({cbxProtocol, cbxType, TypeEdit, CodeEdit, cbxCode}, true);
+    SetFieldsEnabled({cbxProtocol, cbxType, TypeEdit, CodeEdit, cbxCode}, true, FieldEnabling::EnabledOnly);
     RepTosStateComboBoxChange(nullptr);
     EnablePriorityComboBoxChange(nullptr);
     EnableReplaceDSCPComboBoxChange(nullptr);
@@ -307,75 +297,78 @@ void TIPProfileRuleForm::ProtocolComboBoxChange(TObject*) {
     if (!on) {
         return;
     }
-    SetField(cbxType, TypeEdit, on[pfType]);
-    SetField(cbxCode, CodeEdit, on[pfCode]);
-    SetField(cbxSourcePort, SourcePortEdit, on[pfSourcePort]);
-    SetField(cbxDestPort, DestPortEdit, on[pfDestPort]);
-    SetField(cbxFBs, FlagEdit, on[pfFlags]);
-    SetField(cbxProtocolID, ProtocolIDEdit, on[pfProtocolId]);
-    SetField(cbxUserMask, UserMaskEdit, on[pfUserMask]);
-    SetField(cbxSourcePortMask, SourcePortMaskEdit, on[pfPortMasks]);
-    SetField(cbxDestPortMask, DestPortMaskEdit, on[pfPortMasks]);
+    SetFieldsEnabled({cbxType, TypeEdit}, on[pfType]);
+    SetFieldsEnabled({cbxCode, CodeEdit}, on[pfCode]);
+    SetFieldsEnabled({cbxSourcePort, SourcePortEdit}, on[pfSourcePort]);
+    SetFieldsEnabled({cbxDestPort, DestPortEdit}, on[pfDestPort]);
+    SetFieldsEnabled({cbxFBs, FlagEdit}, on[pfFlags]);
+    SetFieldsEnabled({cbxProtocolID, ProtocolIDEdit}, on[pfProtocolId]);
+    SetFieldsEnabled({cbxUserMask, UserMaskEdit}, on[pfUserMask]);
+    SetFieldsEnabled({cbxSourcePortMask, SourcePortMaskEdit}, on[pfPortMasks]);
+    SetFieldsEnabled({cbxDestPortMask, DestPortMaskEdit}, on[pfPortMasks]);
 }
 
 void TIPProfileRuleForm::PermitComboBoxChange(TObject*) {
     const std::string permit = PermitComboBox->Text();
     if (permit == "deny") {
         DisableControlsByTag(1);
-        SetField(cbxMirrorGroup, MirrorGroupEdit, false);
+        SetFieldsEnabled({cbxMirrorGroup, MirrorGroupEdit}, false);
     } else if (permit == "mirror") {
         DisableControlsByTag(1);
-        SetField(cbxMirrorGroup, MirrorGroupEdit, true);
-        SetField(cbxPermit, PermitComboBox, true);
+        SetFieldsEnabled({cbxMirrorGroup, MirrorGroupEdit}, true);
+        SetFieldsEnabled({cbxPermit, PermitComboBox}, true);
     } else {
         EnableControlsByTag(1);
         EnablePriorityComboBoxChange(nullptr);
         EnableReplaceDSCPComboBoxChange(nullptr);
-        SetField(cbxMirrorGroup, MirrorGroupEdit, false);
+        SetFieldsEnabled({cbxMirrorGroup, MirrorGroupEdit}, false);
         RepTosStateComboBoxChange(nullptr);
     }
 }
 
 void TIPProfileRuleForm::EnablePriorityComboBoxChange(TObject*) {
     const bool enabled = EnablePriorityComboBox->Text() == "enabled";
-    SetField(cbxPriority, PriorityEdit, enabled);
-    SetField(cbxReplacePriority, ReplacePriorityComboBox, enabled);
+    SetFieldsEnabled({cbxPriority, PriorityEdit}, enabled);
+    SetFieldsEnabled({cbxReplacePriority, ReplacePriorityComboBox}, enabled);
 }
 
 void TIPProfileRuleForm::EnableReplaceDSCPComboBoxChange(TObject*) {
     const std::string state = EnableReplaceDSCPComboBox->Text();
     if (state == "disabled" || state == "enabled") {
-        SetField(cbxDSCPValue, DSCPValueEdit, state == "enabled");
-        SetField(cbxRepTosState, RepTosStateComboBox, state == "disabled");
+        SetFieldsEnabled({cbxDSCPValue, DSCPValueEdit}, state == "enabled");
+        SetFieldsEnabled({cbxRepTosState, RepTosStateComboBox}, state == "disabled");
     }
 }
 
 void TIPProfileRuleForm::RepTosStateComboBoxChange(TObject*) {
     const std::string state = RepTosStateComboBox->Text();
     if (state == "disabled" || state == "enabled") {
-        SetField(cbxRepTosValue, TosValueEdit, state == "enabled");
-        SetField(cbxEnableReplaceDSCP, EnableReplaceDSCPComboBox, state == "disabled");
+        SetFieldsEnabled({cbxRepTosValue, TosValueEdit}, state == "enabled");
+        SetFieldsEnabled({cbxEnableReplaceDSCP, EnableReplaceDSCPComboBox}, state == "disabled");
     }
 }
 
 void TIPProfileRuleForm::RuleVLANcbxClick(TObject*) {
-    EnableOnly({cbxVID, cbxVlanName, cbxVLANMask, RuleVIDEdit, RuleVLANNameEdit, VLANMaskEdit},
-               RuleVLANcbx->Checked());
+    SetFieldsEnabled({cbxVID, cbxVlanName, cbxVLANMask, RuleVIDEdit, RuleVLANNameEdit, VLANMaskEdit},
+                     RuleVLANcbx->Checked(), FieldEnabling::EnabledOnly);
 }
 
 void TIPProfileRuleForm::cbxSourceIPClick(TObject*) {
     if (cbxSourceIP->Checked()) {
-        EnableOnly({cbxSourceIP, cbxSourceIPMask, SourceIPEdit, SourceIPMaskEdit}, true);
+        SetFieldsEnabled({cbxSourceIP, cbxSourceIPMask, SourceIPEdit, SourceIPMaskEdit}, true,
+                         FieldEnabling::EnabledOnly);
     } else {
-        EnableOnly({cbxSourceIPMask, SourceIPEdit, SourceIPMaskEdit}, false);
+        SetFieldsEnabled({cbxSourceIPMask, SourceIPEdit, SourceIPMaskEdit}, false,
+                         FieldEnabling::EnabledOnly);
     }
 }
 
 void TIPProfileRuleForm::cbxDestIPClick(TObject*) {
     if (cbxDestIP->Checked()) {
-        EnableOnly({cbxDestIP, cbxDestIPMask, DestIPEdit, DestIPMaskEdit}, true);
+        SetFieldsEnabled({cbxDestIP, cbxDestIPMask, DestIPEdit, DestIPMaskEdit}, true,
+                         FieldEnabling::EnabledOnly);
     } else {
-        EnableOnly({DestIPEdit, cbxDestIPMask, DestIPMaskEdit}, false);
+        SetFieldsEnabled({DestIPEdit, cbxDestIPMask, DestIPMaskEdit}, false, FieldEnabling::EnabledOnly);
     }
 }
 

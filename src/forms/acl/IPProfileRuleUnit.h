@@ -109,7 +109,6 @@ protected:
 
 private:
     void BuildFields();
-    void SetField(TCheckBox* box, TControl* value, bool enabled);
 };
 
 // The dialog while its menu command shows it.

@@ -155,8 +155,7 @@ void TVlanStaticForm::ClearEditControls() {
     ED_VLANID->SetText("");
     ED_VLANName->SetText("");
     Status->SetText("");
-    ED_VLANID->SetEnabled(true);
-    ED_VLANID->SetColor(clWindow);
+    SetFieldEnabled(ED_VLANID, true);
 }
 
 void TVlanStaticForm::UpdateButtons(bool rowChosen) {
@@ -187,8 +186,7 @@ void TVlanStaticForm::LV_dot1qVlanStaticEntryClick(TObject* sender) {
     LV_dot1qVlanStaticEntrySelectItem(sender, nullptr, false);
     if (LV_dot1qVlanStaticEntry->Selected()) {
         // An existing VLAN keeps its ID.
-        ED_VLANID->SetEnabled(false);
-        ED_VLANID->SetColor(clBtnFace);
+        SetFieldEnabled(ED_VLANID, false, FieldEnabling::KeepValue);
     }
 }
 

@@ -305,24 +305,24 @@ void TIPCtrlEdtForm::FormActivate(TObject*) {
 }
 
 void TIPCtrlEdtForm::UpdateButtons() {
-    CheckBox1->SetEnabled(false); // the interface name is always written
+    SetFieldEnabled(CheckBox1, false, FieldEnabling::EnabledOnly); // the interface name is always written
     if (Mode == 0) {
         for (TControl* control : std::initializer_list<TControl*>{
                  edtInterface, edtVlan, edtIPAddr, edtMask, ProxyARPComboBox, ProxyARPStateComboBox, cbxMode,
                  cbxAdmin, cbxIpv4Admin, Option12State_ComboBox, edtHostName, cbxIpv6Admin,
                  IPv6AutoStateComboBox, ComboBox_DHCPv6State, cbxSecondary}) {
-            control->SetEnabled(true);
+            SetFieldEnabled(control, true, FieldEnabling::EnabledOnly);
         }
         if (Facts().FirmwareMode == kKcEdition) {
-            ComboBox_IPDirectedBroadcastState->SetEnabled(true);
-            CheckBox_IPDirectedBroadcastState->SetEnabled(true);
+            SetFieldsEnabled({ComboBox_IPDirectedBroadcastState, CheckBox_IPDirectedBroadcastState}, true,
+                             FieldEnabling::EnabledOnly);
         }
-        cbxState->SetEnabled(false);
+        SetFieldEnabled(cbxState, false, FieldEnabling::EnabledOnly);
         btnSet->SetCaption("Add");
     } else {
         for (TControl* control :
              std::initializer_list<TControl*>{edtInterface, cbxSecondary, edtIndex, cbxState}) {
-            control->SetEnabled(false);
+            SetFieldEnabled(control, false, FieldEnabling::EnabledOnly);
         }
         btnSet->SetCaption("Edit");
     }
