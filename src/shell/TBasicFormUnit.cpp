@@ -282,6 +282,12 @@ void TBasicForm::BindEditRow(VqSNMPRequest2Edits* request, int column, const std
     RecordRow(column, checkBox, edit);
 }
 
+void TBasicForm::BindCheckedEditRow(VqSNMPRequest2Edits* request, int column, const std::string& constraint,
+                                    TEdit* edit, std::function<bool(TControl*)> check) {
+    request->BindCheckedEdit(column, constraint, edit, std::move(check));
+    RecordRow(column, nullptr, edit);
+}
+
 std::vector<int> TBasicForm::UncheckedRows(const VqSNMPRequest2Edits* request) const {
     const VqSNMPVarList& list = request->Request.VarList;
     const int rows = std::min({RowCount, list.GetCount(), static_cast<int>(RowCheckBoxes.size())});

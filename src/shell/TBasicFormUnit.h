@@ -94,6 +94,9 @@ public:
     void BindComboRow(VqSNMPRequest2Edits* request, int column, TComboBox* combo, TControl* checkBox);
     void BindEditRow(VqSNMPRequest2Edits* request, int column, const std::string& constraint, TEdit* edit,
                      TControl* checkBox);
+    // As BindEditRow, with a check of the edit's text when the edit is left (CheckPlainMacAddress).
+    void BindCheckedEditRow(VqSNMPRequest2Edits* request, int column, const std::string& constraint,
+                            TEdit* edit, std::function<bool(TControl*)> check);
 
     // The rows a write leaves out: every row from the request's index-column count to RowCount - 1,
     // except rows without a check-box entry and ExcludedRow, whose check box (or radio button) is

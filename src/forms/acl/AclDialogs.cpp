@@ -1,10 +1,12 @@
 #include "AclDialogs.h"
 
 #include "DialogClassRegistrar.h"
+#include "EthernetProfileFormUnit.h"
 #include "IPProfileFormUnit.h"
 #include "IPProfileRuleUnit.h"
 
 void RegisterAclDialogs(DialogClassRegistrar& registry) {
     registry.Register("TIPProfileRuleForm", IPProfileRuleForm);
     registry.Register("TIPProfileForm", IPProfileForm);
+    registry.Register("TEthernetProfileForm", EthernetProfileForm);
 }

@@ -6,6 +6,7 @@
 #include "TButton.h"
 #include "TComboBox.h"
 #include "TEdit.h"
+#include "TGroupBox.h"
 #include "TPanel.h"
 #include "TStaticText.h"
 #include "TStatusBar.h"
@@ -27,6 +28,16 @@ constexpr ButtonSpec<T> kButtons[] = {
 constexpr int kButtonMargin = 10;
 
 } // namespace
+
+bool NamesSource(const TComboBox* option) {
+    const int item = option->ItemIndex();
+    return item >= 0 && option->Items()[item].find("src") != std::string::npos;
+}
+
+bool NamesDestination(const TComboBox* option) {
+    const int item = option->ItemIndex();
+    return item >= 0 && option->Items()[item].find("dst") != std::string::npos;
+}
 
 TAclProfileForm::TAclProfileForm(TComponent* owner, ProfileEditorOptions options)
     // The family scales twice: x 1.5625 in all off 96 DPI.
@@ -53,8 +64,21 @@ TAclProfileForm::TAclProfileForm(TComponent* owner, ProfileEditorOptions options
     OnClose = Bind(this, &T::FormClose);
 }
 
+TGroupBox* TAclProfileForm::AddGroup(const char* caption, int top, int rows, int width) {
+    auto* group = new TGroupBox(this);
+    group->SetParent(FieldPanel);
+    group->SetCaption(caption);
+    group->SetBounds(0, top, width, 22 + rows * kProfileRowHeight);
+    return group;
+}
+
 void TAclProfileForm::BindEdit(DialogRequest& request, int column, const char* constraint, TEdit* edit) {
     BindEditRow(&request, column, constraint, edit, nullptr);
+}
+
+void TAclProfileForm::BindCheckedEdit(DialogRequest& request, int column, const char* constraint, TEdit* edit,
+                                      std::function<bool(TControl*)> check) {
+    BindCheckedEditRow(&request, column, constraint, edit, std::move(check));
 }
 
 void TAclProfileForm::BindCombo(DialogRequest& request, int column, TComboBox* combo) {
@@ -138,34 +162,42 @@ void TAclProfileForm::BT_AddClick(TObject*) {
     if (!Table.Request) {
         return;
     }
-    if (IdEdit->Text().empty()) {
-        RefuseInput(IdEdit, Options.IdMustBeSet);
+    const bool added = Options.DuplicatesFirst ? !ListsDuplicate() && ValidateFields()
+                                               : ValidateFields() && !ListsDuplicate();
+    if (!added) {
         return;
     }
+    SelectOption(RowStatusCombo, Table.StatusItems.CreateAndGo);
+    WriteProfile();
+}
+
+bool TAclProfileForm::ValidateFields() {
+    if (IdEdit->Text().empty()) {
+        return RefuseInput(IdEdit, Options.IdMustBeSet);
+    }
     if (NameEdit->Text().empty()) {
-        RefuseInput(NameEdit, Options.NameMustBeSet);
-        return;
+        return RefuseInput(NameEdit, Options.NameMustBeSet);
     }
     // Text put into the ID edit by code has not passed its constraint, and it becomes the row's
     // instance.
-    if (!CheckNumberText(IdEdit, Options.FirstId, Options.LastId) || !ValidateProfile()) {
-        return;
-    }
+    return CheckNumberText(IdEdit, Options.FirstId, Options.LastId) && ValidateProfile();
+}
+
+bool TAclProfileForm::ListsDuplicate() {
     TListItems& items = ListView1->Items();
     for (int i = 0; i < items.Count(); ++i) {
         if (items[i]->Caption() == IdEdit->Text()) {
             RefuseInput(IdEdit, Options.DuplicateIdText);
-            return;
+            return true;
         }
     }
     for (int i = 0; i < items.Count(); ++i) {
         if (Table.Request->CellText(items[i], Options.NameColumn) == NameEdit->Text()) {
             RefuseInput(NameEdit, Options.DuplicateNameText);
-            return;
+            return true;
         }
     }
-    SelectOption(RowStatusCombo, Table.StatusItems.CreateAndGo);
-    WriteProfile();
+    return false;
 }
 
 WriteCarry TAclProfileForm::RowCarry() const {
@@ -177,7 +209,7 @@ WriteCarry TAclProfileForm::RowCarry() const {
         }
         bool skip = !control->Enabled();
         if (auto* combo = dynamic_cast<TComboBox*>(control)) {
-            skip = skip || combo->Text() == "none" || combo->Text() == "other";
+            skip = skip || (Options.SkipNoneOrOther && (combo->Text() == "none" || combo->Text() == "other"));
         }
         const bool mask = std::find(Options.EmptyMaskColumns.begin(), Options.EmptyMaskColumns.end(), c) !=
                           Options.EmptyMaskColumns.end();

@@ -1,14 +1,15 @@
 // The profile editors of the ACL family: one table of profiles (masks) keyed by a profile ID, listed
 // above the fields, added and deleted but never changed in place. Unlike the rule editors they have
 // no row check boxes and no port picker: a write leaves out every field whose control is disabled,
-// every combo box at "none" or "other" and every empty mask; their request is blocking (each read
-// and write waits for its end); and their form is scaled twice (x 1.5625 off 96 DPI).
+// every combo box at "none" or "other" (unless the member sends them) and every empty mask; their request is
+// blocking (each read and write waits for its end); and their form is scaled twice (x 1.5625 off 96 DPI).
 //
 // TAclProfileForm holds the shared flows (creation, reset, read, selection, Add with its two
 // duplicate checks, the write, Delete, close); a member brings its controls, bound in column order
 // to RowControls, its default selections, its dependent-field rules and its checks.
 #pragma once
 
+#include "FieldTable.h"
 #include "TBasicFormUnit.h"
 #include "TListView.h"
 #include "TableDialogController.h"
@@ -19,6 +20,7 @@
 class TButton;
 class TComboBox;
 class TEdit;
+class TGroupBox;
 class TLabel;
 class TPanel;
 class TStaticText;
@@ -35,10 +37,45 @@ struct ProfileEditorOptions {
     const char* DuplicateIdText = "";
     const char* DuplicateNameText = "";
     std::vector<int> EmptyMaskColumns; // left out of a write when their edit is empty
+    // Add looks for a listed ID and name before the fields are checked (and so before the ID and
+    // name are required) rather than after.
+    bool DuplicatesFirst = false;
+    // A combo box at "none" or "other" is left out of a write; false: every combo box is sent.
+    bool SkipNoneOrOther = true;
     int DesignWidth = 0;
     int DesignHeight = 0;
     int ListHeight = 160;
 };
+
+// The fields of the family stand in rows of group boxes: a label, then its control.
+inline constexpr int kProfileRowHeight = 24;
+
+// A field's place in row `row` of a group box: its label at `left`, `labelWidth` wide, then its
+// control.
+constexpr FieldPlace ProfilePlace(int left, int labelWidth, int controlWidth, int row) {
+    const int top = 18 + row * kProfileRowHeight;
+    return {left, top + 2, left + labelWidth, top, controlWidth};
+}
+
+// A field: its column, label, value control (of its column's kind unless `kind` says otherwise),
+// an edit's constraint, group box and place.
+template <class Form>
+constexpr Field<Form> ProfileLine(int column, const char* caption, FieldMember<Form> value,
+                                  const char* constraint, TGroupBox* Form::*group, FieldPlace place,
+                                  FieldKind kind = FieldKind::Default) {
+    return {.Column = column,
+            .Caption = caption,
+            .Constraint = constraint,
+            .Control = value,
+            .Kind = kind,
+            .Group = group,
+            .Place = place};
+}
+
+// The family's option lists name the source and the destination in their items' texts
+// ("src-ip-addr", "dst-src-mac-addr"); "other" names neither.
+bool NamesSource(const TComboBox* option);
+bool NamesDestination(const TComboBox* option);
 
 class TAclProfileForm : public TBasicForm {
 public:
@@ -93,10 +130,18 @@ protected:
     // The member's checks after the ID and the name are given.
     virtual bool ValidateProfile() = 0;
 
+    // A group box of the field panel, `rows` fields high, at `top`.
+    TGroupBox* AddGroup(const char* caption, int top, int rows, int width);
+
     void BindEdit(DialogRequest& request, int column, const char* constraint, TEdit* edit);
     void BindCombo(DialogRequest& request, int column, TComboBox* combo);
+    // An edit whose text is checked when it is left; a refused text is put back.
+    void BindCheckedEdit(DialogRequest& request, int column, const char* constraint, TEdit* edit,
+                         std::function<bool(TControl*)> check);
 
 private:
+    bool ValidateFields();
+    bool ListsDuplicate();
     bool ReadTable();
     void CountRows();
 };

@@ -26,7 +26,6 @@ constexpr int kVlanMask = ColumnOf(kTable, "VLAN Mask");
 
 // A field: its label, then its control, in either half of a group box; the second half's labels
 // are the longer ("TCP/UDP Destination Port Mask (0-FFFF)").
-constexpr int kRowHeight = 24;
 constexpr int kLabelWidth[] = {170, 210};
 constexpr int kControlWidth = 118;
 constexpr int kHalfLeft[] = {8, 8 + kLabelWidth[0] + kControlWidth + 6};
@@ -34,22 +33,11 @@ constexpr int kGroupWidth = kHalfLeft[1] + kLabelWidth[1] + kControlWidth + 6;
 
 // A field's place in its group box: its half (0 left, 1 right) and row; the label, then the value.
 constexpr FieldPlace At(int half, int row) {
-    const int top = 18 + row * kRowHeight;
-    return {kHalfLeft[half], top + 2, kHalfLeft[half] + kLabelWidth[half], top, kControlWidth};
+    return ProfilePlace(kHalfLeft[half], kLabelWidth[half], kControlWidth, row);
 }
 
-// A field: its label, value control (of its column's kind unless `kind` says otherwise), an edit's
-// constraint, group box and place.
-constexpr Field<T> Line(int column, const char* caption, FieldMember<T> value, const char* constraint,
-                        TGroupBox* T::*group, FieldPlace place, FieldKind kind = FieldKind::Default) {
-    return {.Column = column,
-            .Caption = caption,
-            .Constraint = constraint,
-            .Control = value,
-            .Kind = kind,
-            .Group = group,
-            .Place = place};
-}
+// The family's field line over this dialog's members.
+constexpr auto Line = [](auto... field) { return ProfileLine<T>(field...); };
 
 // The fields in column order: label, value control, constraint, group box and place.
 // clang-format off
@@ -86,17 +74,6 @@ constexpr const char* kEnabled = "enabled";
 constexpr const char* kDisabled = "disabled";
 constexpr const char* kOwnerAcl = "acl";
 
-// The address mask state and the TCP and UDP options name the source and the destination in their
-// items' texts ("src-ip-addr", "dst-src-addr", ...); "other" names neither.
-bool NamesSource(const TComboBox* option) {
-    const int item = option->ItemIndex();
-    return item >= 0 && option->Items()[item].find("src") != std::string::npos;
-}
-bool NamesDestination(const TComboBox* option) {
-    const int item = option->ItemIndex();
-    return item >= 0 && option->Items()[item].find("dst") != std::string::npos;
-}
-
 ProfileEditorOptions IpProfileOptions() {
     ProfileEditorOptions options;
     options.Table = IPProfileTable;
@@ -128,11 +105,7 @@ void TIPProfileForm::BuildFields() {
                   {&T::OptionGroup, "Option", 48, 9},
                   {&T::OtherGroup, "Other", 290, 2}};
     for (const auto& g : groups) {
-        auto* group = new TGroupBox(this);
-        group->SetParent(FieldPanel);
-        group->SetCaption(g.Caption);
-        group->SetBounds(0, g.Top, kGroupWidth, 22 + g.Rows * kRowHeight);
-        this->*g.Group = group;
+        this->*g.Group = AddGroup(g.Caption, g.Top, g.Rows, kGroupWidth);
     }
     ::BuildFields<T>(this, FieldPanel, kFields, kTable);
     DisableControls({cbbOwner, edtSrcMacAddrMask, edtEntries}); // as yet empty: nothing is lost

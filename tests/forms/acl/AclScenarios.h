@@ -34,3 +34,13 @@ inline const char* const kIpProfileScenario = R"({"tables": [{"entry": "1.3.6.1.
      "000000000000", 250, "p1", "0000"],
     ["2", 1, 1, "0.0.0.0", "0.0.0.0", 2, 4, 1, 2, 2, 1, "0000", "FFFF", 2, 0, 2, -1, "00000000", 1, 2,
      "000000000000", 256, "web", "0FFF"]]}]})";
+
+// Two ingress Ethernet profiles: 1 "p1" (destination MAC mask, VLAN off), 2 "web" (both MAC masks,
+// VLAN with its mask).
+inline const char* const kEthernetProfileScenario = R"({"tables": [{"entry": "1.3.6.1.4.1.746.12.9.2.1.1",
+  "columns": [[2, "int", "rw", 2], [3, "int", "rw", 1], [4, "hex", "rw", "000000000000"],
+    [5, "hex", "rw", "000000000000"], [6, "int", "rw", 2], [7, "int", "rw", 2], [8, "rowstatus"],
+    [9, "int", "ro", 2], [10, "int", "ro", 256], [11, "string", "rw", ""], [12, "hex", "rw", "0000"]],
+  "rows": [
+    ["1", 2, 2, "000000000000", "FFFFFFFFFFFF", 2, 1, 1, 2, 250, "p1", "0000"],
+    ["2", 1, 4, "FFFFFF000000", "FFFFFFFFFFFF", 1, 2, 1, 2, 256, "web", "0FFF"]]}]})";

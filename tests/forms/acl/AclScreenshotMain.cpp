@@ -7,6 +7,7 @@
 // automatically.
 #include "AclScenarios.h"
 #include "DedicatedScreenshotStage.h"
+#include "EthernetProfileFormUnit.h"
 #include "IPProfileFormUnit.h"
 #include "IPProfileRuleUnit.h"
 #include "TListView.h"
@@ -45,6 +46,20 @@ int main(int argc, char** argv) {
     IPProfileForm->ShowModal();
     delete IPProfileForm;
     IPProfileForm = nullptr;
+
+    stage.Agent->LoadScenario(kEthernetProfileScenario);
+    EthernetProfileForm = CreateForm<TEthernetProfileForm>(Application);
+    EthernetProfileForm->SetCaption("ACL Ethernet Profile: " + Facts().DeviceAddress);
+    SetModalHook([&](TForm* form) {
+        TEthernetProfileForm* d = EthernetProfileForm;
+        d->ListView1->SetSelected(d->ListView1->Items()[1]);
+        d->ListView1Click(nullptr);
+        GrabForm(form, dir + "/acl-ethernet-profile.png");
+        form->Close();
+    });
+    EthernetProfileForm->ShowModal();
+    delete EthernetProfileForm;
+    EthernetProfileForm = nullptr;
 
     return 0;
 }
