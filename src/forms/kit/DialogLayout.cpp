@@ -5,6 +5,7 @@
 #include "TForm.h"
 #include "TLabel.h"
 #include "TListView.h"
+#include "TPageControl.h"
 #include "TPanel.h"
 #include "TSplitter.h"
 #include "TStaticText.h"
@@ -92,4 +93,17 @@ ListArea AddListArea(TForm* form, int listHeight) {
     area.Fields->SetBevelOuter(bvNone);
     area.Fields->SetAlign(alClient);
     return area;
+}
+
+FieldsAndTabs AddFieldsAndTabs(TForm* form, TPanel* fields, int rowsHeight) {
+    FieldsAndTabs parts;
+    parts.Rows = new TPanel(form);
+    parts.Rows->SetParent(fields);
+    parts.Rows->SetBounds(0, 0, 100, rowsHeight);
+    parts.Rows->SetBevelOuter(bvNone);
+    parts.Rows->SetAlign(alTop);
+    parts.Tabs = new TPageControl(form);
+    parts.Tabs->SetParent(fields);
+    parts.Tabs->SetAlign(alClient);
+    return parts;
 }

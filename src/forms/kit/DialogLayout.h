@@ -16,6 +16,7 @@ class TForm;
 class TLabel;
 class TObject;
 class TListView;
+class TPageControl;
 class TPanel;
 class TSplitter;
 class TStaticText;
@@ -79,3 +80,11 @@ struct ListArea {
     TPanel* Fields = nullptr;
 };
 ListArea AddListArea(TForm* form, int listHeight);
+
+// A field panel holding the port tabs: a panel for the field rows, that high at the top, and the
+// page control of the tabs taking the rest.
+struct FieldsAndTabs {
+    TPanel* Rows = nullptr;
+    TPageControl* Tabs = nullptr;
+};
+FieldsAndTabs AddFieldsAndTabs(TForm* form, TPanel* fields, int rowsHeight);

@@ -1,8 +1,10 @@
 #include "Layer2Dialogs.h"
 
 #include "DialogClassRegistrar.h"
+#include "VLanCurrentTableFormUnit.h"
 #include "VlanStaticFormUnit.h"
 
 void RegisterLayer2Dialogs(DialogClassRegistrar& registry) {
     registry.Register("TVlanStaticForm", VlanStaticForm);
+    registry.Register("TVLanCurrentTableForm", VLanCurrentTableForm);
 }

@@ -108,16 +108,10 @@ TVlanStaticForm::TVlanStaticForm(TComponent* owner)
     LV_dot1qVlanStaticEntry->OnClick = Bind(this, &T::LV_dot1qVlanStaticEntryClick);
     LV_dot1qVlanStaticEntry->OnSelectItem = Bind(this, &T::LV_dot1qVlanStaticEntrySelectItem);
 
-    auto* rows = new TPanel(this);
-    rows->SetParent(Panel2);
-    rows->SetBounds(0, 0, 100, kFieldRowsHeight);
-    rows->SetBevelOuter(bvNone);
-    rows->SetAlign(alTop);
-    BuildFields<T>(this, rows, kFields, kTable);
-    BuildFields<T>(this, rows, kNextFreeFields);
-    PageControl1 = new TPageControl(this);
-    PageControl1->SetParent(Panel2);
-    PageControl1->SetAlign(alClient);
+    const FieldsAndTabs parts = AddFieldsAndTabs(this, Panel2, kFieldRowsHeight);
+    PageControl1 = parts.Tabs;
+    BuildFields<T>(this, parts.Rows, kFields, kTable);
+    BuildFields<T>(this, parts.Rows, kNextFreeFields);
 
     Table.List = LV_dot1qVlanStaticEntry;
     Table.CountLabel = ST_Count2;

@@ -1,12 +1,13 @@
 // Writes pictures of the dedicated dialogs built on the kit, filled from the simulated switch, to
-// look at how they lay out: the static VLAN table with a VLAN selected, the IP interface table and
-// its edit dialog for one interface.
+// look at how they lay out: the static VLAN table with a VLAN selected, the current VLAN table with
+// a VLAN selected, the IP interface table and its edit dialog for one interface.
 //   xvfb-run -a ./dedicated_screenshots DIR
-// writes DIR/vlan-static.png, ip-control.png and ip-control-edit.png. Not a test: nothing here is
-// checked automatically.
+// writes DIR/vlan-static.png, vlan-current.png, ip-control.png and ip-control-edit.png. Not a test: nothing
+// here is checked automatically.
 #include "DedicatedScreenshotStage.h"
 #include "IPCtrlEdtFormUnit.h"
 #include "IpCtrlFormUnit.h"
+#include "VLanCurrentTableFormUnit.h"
 #include "VlanStaticFormUnit.h"
 
 #include <functional>
@@ -16,8 +17,16 @@ namespace {
 
 const char* const kScenario = R"({
   "firmware": "KC",
-  "objects": [["1.3.6.1.2.1.17.7.1.4.4.0", "int", 4]],
+  "objects": [["1.3.6.1.2.1.17.7.1.4.4.0", "int", 4], ["1.3.6.1.2.1.17.7.1.4.1.0", "counter", 2]],
   "tables": [
+    {"entry": "1.3.6.1.2.1.17.7.1.4.2.1",
+     "columns": [[3, "gauge"], [4, "hex"], [5, "hex"], [6, "int"], [7, "timeticks"]],
+     "rows": [["0.1", 1, "FFFFF0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000",
+               "FFFFF0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000", 2, 0],
+              ["0.2", 2, "00000FC00000000000000000000000000000000000000000000000000000000000000000000000000000000000000000",
+               "00000F000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000", 2, 0],
+              ["0.3", 3, "0000003F0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000",
+               "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000", 3, 1200]]},
     {"entry": "1.3.6.1.2.1.17.7.1.4.3.1",
      "columns": [[1, "string", "rw", ""], [2, "hex", "rw"], [3, "hex", "rw"], [4, "hex", "rw"], [5, "rowstatus"]],
      "rows": [["1", "default", "FFFFF00000000000", "0000000000000000", "FFFFF00000000000", 1],
@@ -57,6 +66,20 @@ int main(int argc, char** argv) {
     VlanStaticForm->ShowModal();
     delete VlanStaticForm;
     VlanStaticForm = nullptr;
+
+    VLanCurrentTableForm = CreateForm<TVLanCurrentTableForm>(Application);
+    VLanCurrentTableForm->SetCaption("802.1Q Current VLAN Table: " + Facts().DeviceAddress);
+    SetModalHook([&](TForm* form) {
+        WaitRead(VLanCurrentTableForm->Table);
+        WaitRead(VLanCurrentTableForm->Deletes);
+        VLanCurrentTableForm->LV_dot1qVlanCurrentEntry->SetSelected(
+            VLanCurrentTableForm->LV_dot1qVlanCurrentEntry->Items()[1]);
+        GrabForm(form, dir + "/vlan-current.png");
+        form->Close();
+    });
+    VLanCurrentTableForm->ShowModal();
+    delete VLanCurrentTableForm;
+    VLanCurrentTableForm = nullptr;
 
     IpCtrlForm = CreateForm<TIpCtrlForm>(Application);
     IpCtrlForm->SetCaption("IP Control Table: " + Facts().DeviceAddress);
