@@ -8,6 +8,7 @@
 #include "TComboBox.h"
 #include "TListView.h"
 #include "TStatusBar.h"
+#include "TableRowHelpers.h"
 #include "UserDialogs.h"
 
 #include <algorithm>
@@ -239,6 +240,10 @@ void TableDialogController::DestroyRow() {
 
 bool TableDialogController::DeleteRow(const WritePlan& plan) {
     return Write([this] { DestroyRow(); }, plan);
+}
+
+bool TableDialogController::ConfirmDeleteSelectedRow() {
+    return Attempt([this] { ConfirmDeleteRow(Request.get(), StatusColumn, StatusItems.Destroy); });
 }
 
 void TableDialogController::Stop() {

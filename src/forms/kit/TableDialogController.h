@@ -193,6 +193,9 @@ public:
     void DestroyRow();
     // The row-status delete: the destroy SET as a write of its own.
     bool DeleteRow(const WritePlan& plan = {});
+    // The confirmed delete: "Are you sure to delete it?", then the destroy of the selected row
+    // alone (ConfirmDeleteRow); a failure goes where this table reports.
+    bool ConfirmDeleteSelectedRow();
 
     // Stop: the running walk ends at its next reply (its rows so far stay); the flag is set at once
     // when the guard says so, otherwise by the walk's end.

@@ -373,7 +373,7 @@ void TMethodListForm::DeleteButtonClick(TObject*) {
     if (!Table.MayAct()) {
         return;
     }
-    Table.Attempt([this] { ConfirmDeleteRow(Table.Request.get(), kRowStatus, "destroy"); });
+    Table.ConfirmDeleteSelectedRow();
     EndWrite();
 }
 

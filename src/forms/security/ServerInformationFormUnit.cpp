@@ -323,7 +323,7 @@ void TServerInformationForm::DeleteButtonClick(TObject*) {
     if (!Table.MayAct()) {
         return;
     }
-    Table.Attempt([this] { ConfirmDeleteRow(Table.Request.get(), kRowStatus, "destroy"); });
+    Table.ConfirmDeleteSelectedRow();
     EndWrite();
 }
 
