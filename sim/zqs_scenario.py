@@ -74,6 +74,8 @@ TYPE_TAGS = {
     "opaque": "68x",
     "counter64": "70",
 }
+# A step counter: "counter+N", a Counter32 that grows by N at every read that returns it.
+_STEP_RE = re.compile(r"^counter\+(\d+)$")
 RAW_TAGS = {"2", "4", "4x", "5", "6", "64", "65", "66", "67", "68", "68x", "70"}
 ACCESSES = ("ro", "rw", "rowstatus")
 
@@ -92,7 +94,20 @@ def check_oid(oid, what):
     return oid.strip(".")
 
 
+def step_of(type_name, what):
+    """The step of a step-counter type, or None for any other type."""
+    match = _STEP_RE.match(type_name) if isinstance(type_name, str) else None
+    if match is None:
+        return None
+    step = int(match.group(1))
+    if not 0 < step < 2**32:
+        raise ScenarioError("%s: the step of %r is not 1..4294967295" % (what, type_name))
+    return step
+
+
 def tag_of(type_name, what):
+    if step_of(type_name, what) is not None:
+        return TYPE_TAGS["counter"]
     if type_name in TYPE_TAGS:
         return TYPE_TAGS[type_name]
     if type_name in RAW_TAGS:
@@ -143,6 +158,7 @@ class Builder:
     def __init__(self):
         self.records = {}  # oid key -> (oid text, tag, value text)
         self.directives = {}  # oid key -> line
+        self.steps = {}  # oid key -> "#!step" line
 
     def put(self, oid, type_name, value, what):
         oid = check_oid(oid, what)
@@ -164,6 +180,13 @@ class Builder:
             line = "#!object %s %s %s %s" % (oid, tag, access, text if text else "-")
         self.directives[oid_key(oid)] = line
 
+    def step(self, oid, type_name, what):
+        """Makes the counters under oid step counters when the type is one."""
+        step = step_of(type_name, what)
+        if step is not None:
+            oid = check_oid(oid, what)
+            self.steps[oid_key(oid)] = "#!step %s %d" % (oid, step)
+
     def omit(self, prefix):
         key = oid_key(check_oid(prefix, "omit"))
         for k in [k for k in self.records if k[: len(key)] == key]:
@@ -172,6 +195,7 @@ class Builder:
     def text(self, title):
         lines = ["# %s" % title]
         lines += [self.directives[k] for k in sorted(self.directives)]
+        lines += [self.steps[k] for k in sorted(self.steps)]
         lines += ["%s|%s|%s" % self.records[k] for k in sorted(self.records)]
         return "\n".join(lines) + "\n"
 
@@ -261,6 +285,7 @@ def add_objects(b, scenario):
         oid, type_name, value = entry[:3]
         access = entry[3] if len(entry) == 4 else "ro"
         b.put(oid, type_name, value, what)
+        b.step(oid, type_name, what)
         if access != "ro" or type_name == "rowstatus":
             b.declare(oid, type_name, access, None, what)
 
@@ -280,6 +305,7 @@ def add_tables(b, scenario):
             access = column[2] if len(column) > 2 else ("rowstatus" if type_name == "rowstatus" else "ro")
             default = column[3] if len(column) > 3 else None
             tag_of(type_name, cwhat)
+            b.step("%s.%d" % (entry, number), type_name, cwhat)
             if access != "ro" or default is not None or type_name == "rowstatus":
                 b.declare("%s.%d" % (entry, number), type_name, access, default, cwhat)
         for r, row in enumerate(table.get("rows", [])):

@@ -8,6 +8,12 @@ directives:
 Every instance under <oid> has the type of <tag> and that access; a row created through its
 RowStatus column gets the default of every column of its entry that has one. Records under no
 directive are read-only.
+
+    #!step <oid> <step>
+
+Every counter instance under <oid> is a step counter: each read that returns it (GET or
+GET-NEXT) returns the value it holds and then adds <step> to it, modulo 2^32, so a poller sees
+a steady increase and, from a value near the top, the wrap.
 """
 
 import bisect
@@ -20,6 +26,9 @@ from snmpsim.record.snmprec import SnmprecRecord
 import zqs_scenario
 
 _RECORD = SnmprecRecord()
+
+# Counter32 values wrap here.
+COUNTER_MODULUS = 2**32
 
 # RowStatus values (SNMPv2-TC).
 ACTIVE, NOT_IN_SERVICE, NOT_READY, CREATE_AND_GO, CREATE_AND_WAIT, DESTROY = 1, 2, 3, 4, 5, 6
@@ -126,6 +135,7 @@ class Store:
         self.keys = []  # sorted OID tuples
         self.values = {}  # OID tuple -> pyasn1 value
         self.directives = {}  # OID tuple -> Directive
+        self.steps = {}  # OID tuple -> step of the counters under it
 
     @classmethod
     def parse(cls, text):
@@ -140,6 +150,9 @@ class Store:
             line = line.strip()
             if line.startswith("#!object "):
                 store._directive(line, where)
+                continue
+            if line.startswith("#!step "):
+                store._step(line, where)
                 continue
             if not line or line.startswith("#"):
                 continue
@@ -174,6 +187,12 @@ class Store:
             default = make_value(tag, "" if parts[4] == "-" else parts[4], where)
         self.directives[key] = Directive(key, tag, parts[3], default)
 
+    def _step(self, line, where):
+        parts = line.split()
+        if len(parts) != 3 or not parts[2].isdigit() or not 0 < int(parts[2]) < COUNTER_MODULUS:
+            raise StoreError("%s: %r is not #!step <oid> <step 1..4294967295>" % (where, line))
+        self.steps[self._oid(parts[1], where)] = int(parts[2])
+
     def text(self):
         """The store as canonical .snmprec records (no directives)."""
         out = []
@@ -187,7 +206,7 @@ class Store:
     def get(self, key):
         value = self.values.get(key)
         if value is not None:
-            return value
+            return self._served(key, value)
         # noSuchInstance when the object type exists (a sibling instance or a directive),
         # noSuchObject otherwise.
         if self.directive_of(key) is not None or self._has_under(key[:-1]):
@@ -199,7 +218,17 @@ class Store:
         i = bisect.bisect_right(self.keys, key)
         if i == len(self.keys):
             return None
-        return self.keys[i], self.values[self.keys[i]]
+        return self.keys[i], self._served(self.keys[i], self.values[self.keys[i]])
+
+    def _served(self, key, value):
+        """The value a read returns; a step counter moves on for the next read."""
+        if self.steps and isinstance(value, rfc1902.Counter32):
+            for n in range(len(key), 0, -1):
+                step = self.steps.get(key[:n])
+                if step is not None:
+                    self.values[key] = value.clone((int(value) + step) % COUNTER_MODULUS)
+                    break
+        return value
 
     def _has_under(self, prefix):
         i = bisect.bisect_left(self.keys, prefix)

@@ -153,3 +153,56 @@ TEST_F(ScenarioTest, SnmprecStoreIsServedAsWritten) {
                                    {"1.3.6.1.2.1.1.2.0", SimValue::Oid("1.3.6.1.4.1.746.10.117.7.1")},
                                    {"1.3.6.1.4.1.746.99.7.0", SimValue::Int(-5)}}));
 }
+
+TEST_F(ScenarioTest, StepCountersGrowAtEveryReadThatReturnsThemAndWrap) {
+    // Port 1 counts up from 10 by 1000, port 2 starts just below 2^32; column 4 steps by 3.
+    Agent().LoadScenario(R"({"tables": [{"entry": "1.3.6.1.2.1.17.4.4.1",
+        "columns": [[1, "int"], [3, "counter+1000"], [4, "counter+3"]],
+        "rows": [["1", 1, 10, 0], ["2", 2, 4294967000, 7]]}]})");
+    NetSnmpTarget target;
+    target.Version = SNMP_VERSION_2c;
+    target.Peer = Agent().Peer();
+    NetSnmpTestClient client(target);
+    const auto read = [&](bool next, const std::vector<std::string>& oids) {
+        const NetSnmpReply reply = next ? client.GetNext(oids) : client.Get(oids);
+        EXPECT_EQ(reply.Status, SNMP_ERR_NOERROR);
+        return reply.VarBinds;
+    };
+    const auto counter = [](const char* oid, int64_t value) {
+        return SimVarBind{oid, {"65", std::to_string(value)}};
+    };
+    struct Step {
+        bool Next;
+        std::vector<std::string> Oids;
+        std::vector<SimVarBind> Expected;
+    };
+    const Step steps[] = {
+        // A GET returns the value as loaded; the next read returns it a step further on.
+        {false, {"1.3.6.1.2.1.17.4.4.1.3.1"}, {counter("1.3.6.1.2.1.17.4.4.1.3.1", 10)}},
+        {false, {"1.3.6.1.2.1.17.4.4.1.3.1"}, {counter("1.3.6.1.2.1.17.4.4.1.3.1", 1010)}},
+        // GET-NEXT at port - 1, as a poller of one port reads: each column at its own step; the
+        // plain integer column does not move.
+        {true,
+         {"1.3.6.1.2.1.17.4.4.1.1.1", "1.3.6.1.2.1.17.4.4.1.3.1", "1.3.6.1.2.1.17.4.4.1.4.1"},
+         {{"1.3.6.1.2.1.17.4.4.1.1.2", SimValue::Int(2)},
+          counter("1.3.6.1.2.1.17.4.4.1.3.2", 4294967000),
+          counter("1.3.6.1.2.1.17.4.4.1.4.2", 7)}},
+        {true,
+         {"1.3.6.1.2.1.17.4.4.1.1.1", "1.3.6.1.2.1.17.4.4.1.3.1", "1.3.6.1.2.1.17.4.4.1.4.1"},
+         {{"1.3.6.1.2.1.17.4.4.1.1.2", SimValue::Int(2)},
+          counter("1.3.6.1.2.1.17.4.4.1.3.2", 704), // (4294967000 + 1000) mod 2^32
+          counter("1.3.6.1.2.1.17.4.4.1.4.2", 10)}},
+        // Port 1's counter was not returned meanwhile: it moved on by one step only.
+        {false, {"1.3.6.1.2.1.17.4.4.1.3.1"}, {counter("1.3.6.1.2.1.17.4.4.1.3.1", 2010)}},
+    };
+    for (const Step& step : steps) {
+        EXPECT_EQ(read(step.Next, step.Oids), step.Expected) << step.Oids.front();
+    }
+
+    try {
+        Agent().LoadScenario(R"({"objects": [["1.3.6.1.4.1.746.99.1.0", "counter+0", 1]]})");
+        ADD_FAILURE() << "a step counter with step 0 was taken";
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find("is not 1..4294967295"), std::string::npos) << e.what();
+    }
+}
