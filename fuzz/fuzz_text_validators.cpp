@@ -41,6 +41,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (IsNonZeroNetmaskString(text) && !IsNetmaskString(text))
         __builtin_trap();
 
+    // The dotted-quad rule: a last group of up to three digits is one of any length, and both are
+    // dotted IPv4 texts the plain check takes as well (the short one always fits its 16 characters).
+    const bool quad = IsDottedQuadString(text, LastGroupDigits::UpToThree);
+    const bool longQuad = IsDottedQuadString(text, LastGroupDigits::Any);
+    if ((quad && (!longQuad || !ipv4)) || (longQuad && text.size() <= 16 && !ipv4))
+        __builtin_trap();
+    if (longQuad && !quad && text.size() - text.rfind('.') - 1 <= 3)
+        __builtin_trap();
+
     const bool ipv6 = IsIPv6HexString(text);
     if (ipv6 && (text.size() != 32 || !AllHex(text)))
         __builtin_trap();

@@ -49,6 +49,28 @@ std::optional<std::array<int, 4>> DottedParts(std::string_view text) {
     return parts;
 }
 
+// One group of a dotted quad: digits only, at most `maxDigits` of them, worth at most 255, and a
+// zero written as one digit.
+bool IsDottedGroup(std::string_view group, size_t maxDigits) {
+    if (group.empty() || group.size() > maxDigits ||
+        !std::all_of(group.begin(), group.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return false;
+    }
+    const size_t first = group.find_first_not_of('0');
+    if (first == std::string_view::npos) {
+        return group.size() == 1;
+    }
+    const std::string_view significant = group.substr(first);
+    if (significant.size() > 3) {
+        return false;
+    }
+    int value = 0;
+    for (char c : significant) {
+        value = value * 10 + (c - '0');
+    }
+    return value <= 255;
+}
+
 bool IsNetmaskParts(const std::array<int, 4>& p) {
     constexpr std::array<int, 9> kMaskOctets{0, 128, 192, 224, 240, 248, 252, 254, 255};
     for (size_t i = 0; i < p.size(); ++i) {
@@ -77,6 +99,26 @@ template <class Accepts> bool InRange(std::string_view text, size_t maxLength, A
 
 bool IsIPv4String(std::string_view text) {
     return DottedParts(text).has_value();
+}
+
+bool IsDottedQuadString(std::string_view text, LastGroupDigits last) {
+    constexpr size_t kGroups = 4;
+    constexpr size_t kGroupDigits = 3;
+    size_t count = 0;
+    size_t start = 0;
+    while (true) {
+        const size_t dot = text.find('.', start);
+        const bool isLast = dot == std::string_view::npos;
+        const std::string_view group = text.substr(start, isLast ? dot : dot - start);
+        const size_t maxDigits = isLast && last == LastGroupDigits::Any ? group.size() : kGroupDigits;
+        if (++count > kGroups || !IsDottedGroup(group, maxDigits)) {
+            return false;
+        }
+        if (isLast) {
+            return count == kGroups;
+        }
+        start = dot + 1;
+    }
 }
 
 bool IsMulticastIPv4String(std::string_view text) {

@@ -6,7 +6,15 @@
 #include <string>
 #include <string_view>
 
-bool IsIPv4String(std::string_view text);          // four dotted whole numbers 0..255
+bool IsIPv4String(std::string_view text); // four dotted whole numbers 0..255
+
+// How many digits the last group of a dotted quad may have.
+enum class LastGroupDigits { UpToThree, Any };
+// The dotted-quad rule the address checks read character by character: four groups of decimal
+// digits split by single dots and nothing else, each worth 0..255, a zero written as "0" alone
+// ("00" is refused) and leading zeros before a non-zero value accepted ("01"); the first three
+// groups have at most three digits, the last as `last` says (Any: "1.2.3.0001" passes).
+bool IsDottedQuadString(std::string_view text, LastGroupDigits last);
 bool IsMulticastIPv4String(std::string_view text); // ... whose first part is 224..239
 bool IsNetmaskString(std::string_view text);       // a contiguous IPv4 netmask, 0.0.0.0 included
 bool IsNonZeroNetmaskString(std::string_view text);

@@ -26,6 +26,14 @@ bool CheckIPv4Text(TControl* control) {
     return CheckWithMessage(control, IsIPv4String, "Please input a valid IP.");
 }
 
+bool CheckDottedQuadText(TControl* control) {
+    if (IsDottedQuadString(TextOf(control), LastGroupDigits::Any)) {
+        return true;
+    }
+    ShowMessage("Please input a valid IP");
+    return false;
+}
+
 bool IsMulticastIPv4Text(TControl* control) {
     return IsMulticastIPv4String(TextOf(control));
 }

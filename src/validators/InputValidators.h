@@ -20,6 +20,9 @@ using TCheckFunction = std::function<bool(TControl* control)>;
 // An IPv4 address; a refused text shows "Please input a valid IP." itself (its caller only focuses
 // the field). CheckIPv4AddressText (TBasicFormUnit.h) is the silent one: the caller says why.
 bool CheckIPv4Text(TControl* control);
+// The dotted-quad rule of IsDottedQuadString, the last group of any length; a refused text shows
+// "Please input a valid IP" (no full stop) itself.
+bool CheckDottedQuadText(TControl* control);
 bool IsMulticastIPv4Text(TControl* control);
 bool IsNetmaskText(TControl* control);
 bool IsNonZeroNetmaskText(TControl* control);

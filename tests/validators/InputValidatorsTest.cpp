@@ -12,6 +12,7 @@ namespace {
 
 constexpr const char* kNone = "";
 constexpr const char* kIp = "Please input a valid IP.";
+constexpr const char* kQuad = "Please input a valid IP";
 constexpr const char* kIPv6 = "Please enter a valid IPv6 address whose length is 32 without ':'.";
 constexpr const char* k60 = "Pleaase Input a Number between 60 and 1000000 or 0.";
 constexpr const char* k8 = "Please Input a Number between 8-10240000 or 0.";
@@ -45,6 +46,28 @@ const Case kCases[] = {
     {CHECK(CheckIPv4Text), "+1.2.3.4", false, kIp},
     {CHECK(CheckIPv4Text), "1.2.3.", false, kIp},
     {CHECK(CheckIPv4Text), "", false, kIp},
+    {CHECK(CheckDottedQuadText), "192.168.100.255", true, kNone},
+    {CHECK(CheckDottedQuadText), "0.0.0.0", true, kNone},
+    {CHECK(CheckDottedQuadText), "001.02.3.4", true, kNone}, // leading zeros before a value
+    {CHECK(CheckDottedQuadText), "1.2.3.0001", true, kNone}, // the last group has any length
+    {CHECK(CheckDottedQuadText), "1.2.3.00000000000000000001", true, kNone},
+    {CHECK(CheckDottedQuadText), "1.2.3.00", false, kQuad}, // a zero of two digits
+    {CHECK(CheckDottedQuadText), "1.00.3.4", false, kQuad},
+    {CHECK(CheckDottedQuadText), "1.2.0000.4", false, kQuad}, // four digits before a dot
+    {CHECK(CheckDottedQuadText), "1.2.0001.4", false, kQuad},
+    {CHECK(CheckDottedQuadText), "192.168.100.2551", false, kQuad}, // the whole text is read
+    {CHECK(CheckDottedQuadText), "111.111.111.11.5", false, kQuad},
+    {CHECK(CheckDottedQuadText), "256.1.1.1", false, kQuad},
+    {CHECK(CheckDottedQuadText), "1.2.3.256", false, kQuad},
+    {CHECK(CheckDottedQuadText), "1.2.3.99999999999999999999", false, kQuad}, // no overflow
+    {CHECK(CheckDottedQuadText), "1.2.3", false, kQuad},
+    {CHECK(CheckDottedQuadText), ".1.2.3.4", false, kQuad},
+    {CHECK(CheckDottedQuadText), "1..2.3", false, kQuad},
+    {CHECK(CheckDottedQuadText), "1.2.3.", false, kQuad},
+    {CHECK(CheckDottedQuadText), "1.2.3.4a", false, kQuad},
+    {CHECK(CheckDottedQuadText), "-1.2.3.4", false, kQuad},
+    {CHECK(CheckDottedQuadText), " 1.2.3.4", false, kQuad},
+    {CHECK(CheckDottedQuadText), "", false, kQuad},
     {CHECK(IsMulticastIPv4Text), "239.255.255.250", true, kNone},
     {CHECK(IsMulticastIPv4Text), "224.0.0.1", true, kNone},
     {CHECK(IsMulticastIPv4Text), "240.0.0.1", false, kNone},
@@ -159,5 +182,24 @@ TEST(InputValidators, EachCheckAcceptsOrRefusesWithItsExactMessage) {
         }
         EXPECT_EQ(c.Accepted, c.Check(edit));
         EXPECT_EQ(c.TextAfter ? c.TextAfter : c.Text, edit->Text());
+    }
+}
+
+// The dotted-quad core with the last group's two lengths: up to three digits, as the other groups,
+// or any number; every other rule is the same.
+TEST(InputValidators, DottedQuadCoreTakesTheLengthOfTheLastGroupAsAChoice) {
+    const struct {
+        const char* Text;
+        bool UpToThree;
+        bool Any;
+    } cases[] = {
+        {"10.0.0.1", true, true},     {"10.0.0.010", true, true},   {"1.2.3.0001", false, true},
+        {"1.2.3.0000", false, false}, {"1.2.3.1000", false, false}, {"1.2.0001.4", false, false},
+        {"10.00.0.1", false, false},  {"1.2.3.4.5", false, false},  {"1.2.3.4.", false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Text);
+        EXPECT_EQ(IsDottedQuadString(c.Text, LastGroupDigits::UpToThree), c.UpToThree);
+        EXPECT_EQ(IsDottedQuadString(c.Text, LastGroupDigits::Any), c.Any);
     }
 }
