@@ -63,6 +63,7 @@ TYPE_TAGS = {
     "int": "2",
     "integer": "2",
     "rowstatus": "2",
+    "validstatus": "2",
     "string": "4",
     "hex": "4x",
     "null": "5",
@@ -77,7 +78,9 @@ TYPE_TAGS = {
 # A step counter: "counter+N", a Counter32 that grows by N at every read that returns it.
 _STEP_RE = re.compile(r"^counter\+(\d+)$")
 RAW_TAGS = {"2", "4", "4x", "5", "6", "64", "65", "66", "67", "68", "68x", "70"}
-ACCESSES = ("ro", "rw", "rowstatus")
+ACCESSES = ("ro", "rw", "rowstatus", "validstatus")
+# A valid/invalid status column with other values than 3 (valid) and 2 (invalid).
+_VALID_STATUS_RE = re.compile(r"^validstatus:\d+:\d+$")
 
 _OID_RE = re.compile(r"^\.?\d+(\.\d+)*$")
 _HEX_RE = re.compile(r"^([0-9A-Fa-f]{2})*$")
@@ -167,12 +170,20 @@ class Builder:
 
     def declare(self, oid, type_name, access, default, what):
         oid = check_oid(oid, what)
-        if access not in ACCESSES:
-            raise ScenarioError("%s: access %r is not one of %s" % (what, access, ", ".join(ACCESSES)))
+        valid_status = isinstance(access, str) and _VALID_STATUS_RE.match(access)
+        if access not in ACCESSES and not valid_status:
+            raise ScenarioError("%s: access %r is not one of %s or validstatus:VALID:INVALID"
+                                % (what, access, ", ".join(ACCESSES)))
+        if valid_status and len(set(access.split(":")[1:])) != 2:
+            raise ScenarioError("%s: a valid/invalid status column needs two different values" % what)
         if type_name == "rowstatus":
             access = "rowstatus"
+        if type_name == "validstatus" and not valid_status:
+            access = "validstatus"
         if access == "rowstatus" and tag_of(type_name, what) != "2":
             raise ScenarioError("%s: a RowStatus column is an integer" % what)
+        if access.startswith("validstatus") and tag_of(type_name, what) != "2":
+            raise ScenarioError("%s: a valid/invalid status column is an integer" % what)
         tag = tag_of(type_name, what)
         line = "#!object %s %s %s" % (oid, tag, access)
         if default is not None:
@@ -286,7 +297,7 @@ def add_objects(b, scenario):
         access = entry[3] if len(entry) == 4 else "ro"
         b.put(oid, type_name, value, what)
         b.step(oid, type_name, what)
-        if access != "ro" or type_name == "rowstatus":
+        if access != "ro" or type_name in ("rowstatus", "validstatus"):
             b.declare(oid, type_name, access, None, what)
 
 
@@ -302,11 +313,12 @@ def add_tables(b, scenario):
             if not isinstance(column, list) or not 2 <= len(column) <= 4 or not isinstance(column[0], int):
                 raise ScenarioError("%s: a column is [number, type, access, default]" % cwhat)
             number, type_name = column[0], column[1]
-            access = column[2] if len(column) > 2 else ("rowstatus" if type_name == "rowstatus" else "ro")
+            status = type_name in ("rowstatus", "validstatus")
+            access = column[2] if len(column) > 2 else (type_name if status else "ro")
             default = column[3] if len(column) > 3 else None
             tag_of(type_name, cwhat)
             b.step("%s.%d" % (entry, number), type_name, cwhat)
-            if access != "ro" or default is not None or type_name == "rowstatus":
+            if access != "ro" or default is not None or status:
                 b.declare("%s.%d" % (entry, number), type_name, access, default, cwhat)
         for r, row in enumerate(table.get("rows", [])):
             rwhat = "%s.rows[%d]" % (what, r)

@@ -3,11 +3,16 @@
 The store is .snmprec text (or a scenario JSON object, see zqs_scenario) with `#!object`
 directives:
 
-    #!object <oid> <tag> <ro|rw|rowstatus> [<default>]
+    #!object <oid> <tag> <ro|rw|rowstatus|validstatus[:VALID:INVALID]> [<default>]
 
 Every instance under <oid> has the type of <tag> and that access; a row created through its
-RowStatus column gets the default of every column of its entry that has one. Records under no
-directive are read-only.
+RowStatus or valid/invalid status column gets the default of every column of its entry that has
+one. Records under no directive are read-only.
+
+A valid/invalid status column (the switch's static route, static filtering and NLB forwarding
+tables) knows two values of its own, 3 and 2 unless the directive names others: VALID creates a
+missing row with the PDU's other columns (an existing row keeps it as a value), INVALID removes the
+row, and any other value is stored in a row that exists.
 
     #!step <oid> <step>
 
@@ -32,6 +37,10 @@ COUNTER_MODULUS = 2**32
 
 # RowStatus values (SNMPv2-TC).
 ACTIVE, NOT_IN_SERVICE, NOT_READY, CREATE_AND_GO, CREATE_AND_WAIT, DESTROY = 1, 2, 3, 4, 5, 6
+
+# A valid/invalid status column's access word and its two values unless it names others.
+VALID_STATUS = "validstatus"
+VALID, INVALID = 3, 2
 
 # The SMI exception behind each error-status name.
 ERRORS = {
@@ -126,8 +135,21 @@ def format_value(value):
 
 
 class Directive:
-    def __init__(self, key, tag, access, default):
+    def __init__(self, key, tag, access, default, valid=VALID, invalid=INVALID):
         self.key, self.tag, self.access, self.default = key, tag, access, default
+        self.valid, self.invalid = valid, invalid  # a valid/invalid status column's two values
+
+
+def parse_access(text):
+    """(access, valid, invalid) of a directive's access word; None when it is none."""
+    if text in ("ro", "rw", "rowstatus", VALID_STATUS):
+        return text, VALID, INVALID
+    parts = text.split(":")
+    if len(parts) == 3 and parts[0] == VALID_STATUS and all(p.isdigit() for p in parts[1:]):
+        valid, invalid = int(parts[1]), int(parts[2])
+        if valid != invalid:
+            return VALID_STATUS, valid, invalid
+    return None
 
 
 class Store:
@@ -177,15 +199,17 @@ class Store:
 
     def _directive(self, line, where):
         parts = line.split(" ", 4)
-        if len(parts) < 4 or parts[3] not in ("ro", "rw", "rowstatus"):
-            raise StoreError("%s: %r is not #!object <oid> <tag> <ro|rw|rowstatus> [default]" % (where, line))
+        access = parse_access(parts[3]) if len(parts) >= 4 else None
+        if access is None:
+            raise StoreError("%s: %r is not #!object <oid> <tag> <ro|rw|rowstatus|validstatus[:VALID:INVALID]>"
+                             " [default]" % (where, line))
         key, tag = self._oid(parts[1], where), parts[2]
         if base_tag(tag) not in SnmprecGrammar.tagMap:
             raise StoreError("%s: unknown tag %r" % (where, tag))
         default = None
         if len(parts) == 5:
             default = make_value(tag, "" if parts[4] == "-" else parts[4], where)
-        self.directives[key] = Directive(key, tag, parts[3], default)
+        self.directives[key] = Directive(key, tag, access[0], default, access[1], access[2])
 
     def _step(self, line, where):
         parts = line.split()
@@ -262,7 +286,7 @@ class Store:
 
     def _status_column(self, entry):
         for d in self.directives.values():
-            if d.access == "rowstatus" and d.key[:-1] == entry:
+            if d.access in ("rowstatus", VALID_STATUS) and d.key[:-1] == entry:
                 return d
         return None
 
@@ -296,6 +320,19 @@ class Store:
                 if status in (CREATE_AND_GO, CREATE_AND_WAIT):
                     creating[row] = status
                 plan.append(("status", key, value, row))
+            elif d.access == VALID_STATUS:
+                if row is None:
+                    raise SetRefused("notWritable", i)
+                status = int(value)
+                exists = key in self.values
+                if status == d.valid and not exists:
+                    if row in creating:
+                        raise SetRefused("inconsistentValue", i)
+                    creating[row] = status
+                elif not exists:
+                    # Nothing to remove or change: the row neither exists nor is created.
+                    raise SetRefused("noCreation", i)
+                plan.append(("valid" if status != d.invalid else "invalid", key, value, row))
             elif existing is None:
                 plan.append(("new", key, value, row))
             else:
@@ -315,6 +352,9 @@ class Store:
                     self._put(d.key + index, d.default)
         destroys = []
         for kind, key, value, row in plan:
+            if kind == "invalid":
+                destroys.append(row)
+                continue
             if kind != "status":
                 self._put(key, value)
                 continue

@@ -137,6 +137,57 @@ TEST_F(SimAgentTest, CreateAndWaitLeavesTheRowNotInService) {
     EXPECT_FALSE(Agent().Value(Column(12, "9")).has_value());
 }
 
+// A valid/invalid status column: its valid value creates a row with the PDU's other columns and
+// the entry's defaults, another value is stored in a row that exists, its invalid value removes
+// the row; a row that neither exists nor is created takes neither. The two values are the
+// column's: 3 and 2 by default, or as the scenario names them.
+TEST_F(SimAgentTest, ValidStatusColumnCreatesStoresAndRemovesRowsByItsOwnTwoValues) {
+    const struct {
+        const char* Access;
+        int Valid;
+        int Invalid;
+        int Other;
+    } cases[] = {{"validstatus", 3, 2, 5}, {"validstatus:1:2", 1, 2, 3}};
+    NetSnmpTestClient writer(Community(SNMP_VERSION_2c, SimCredentials::kWriteCommunity));
+    NetSnmpTestClient reader(Community(SNMP_VERSION_2c));
+    const std::string entry = "1.3.6.1.4.1.746.11.117.2.1.3.2.5.1";
+    auto at = [&](int column, const std::string& index) {
+        return entry + "." + std::to_string(column) + "." + index;
+    };
+    const std::string kept = "0.0.0.0.0.0.0.0.10.1.1.254";
+    const std::string added = "10.0.0.0.255.0.0.0.10.1.1.1";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Access);
+        Agent().LoadScenario(R"({"tables": [{"entry": ")" + entry +
+                             R"(", "columns": [[5, "int", "rw", 1], [6, "int", ")" + c.Access +
+                             R"("], [7, "int", "rw", 0]], "rows": [[")" + kept + R"(", 1, )" +
+                             std::to_string(c.Valid) + ", 0]]}]}");
+        EXPECT_EQ(writer.Set({{at(6, added), SimValue::Int(c.Invalid)}}).Status, SNMP_ERR_NOCREATION);
+        EXPECT_EQ(writer.Set({{at(6, added), SimValue::Int(c.Other)}}).Status, SNMP_ERR_NOCREATION);
+        EXPECT_EQ(writer.Set({{at(7, added), SimValue::Int(4)}}).Status, SNMP_ERR_NOCREATION);
+
+        EXPECT_EQ(
+            writer.Set({{at(5, added), SimValue::Int(9)}, {at(6, added), SimValue::Int(c.Valid)}}).Status,
+            SNMP_ERR_NOERROR);
+        EXPECT_EQ(reader.Walk(entry), (std::vector<SimVarBind>{
+                                          {at(5, kept), SimValue::Int(1)},
+                                          {at(5, added), SimValue::Int(9)},
+                                          {at(6, kept), SimValue::Int(c.Valid)},
+                                          {at(6, added), SimValue::Int(c.Valid)},
+                                          {at(7, kept), SimValue::Int(0)},
+                                          {at(7, added), SimValue::Int(0)}, // the default
+                                      }));
+        EXPECT_EQ(writer.Set({{at(6, added), SimValue::Int(c.Valid)}}).Status, SNMP_ERR_NOERROR);
+        EXPECT_EQ(writer.Set({{at(6, added), SimValue::Int(c.Other)}}).Status, SNMP_ERR_NOERROR);
+        EXPECT_EQ(Agent().Value(at(6, added)), SimValue::Int(c.Other));
+
+        EXPECT_EQ(writer.Set({{at(6, added), SimValue::Int(c.Invalid)}}).Status, SNMP_ERR_NOERROR);
+        EXPECT_EQ(reader.Walk(entry), (std::vector<SimVarBind>{{at(5, kept), SimValue::Int(1)},
+                                                               {at(6, kept), SimValue::Int(c.Valid)},
+                                                               {at(7, kept), SimValue::Int(0)}}));
+    }
+}
+
 TEST_F(SimAgentTest, RefusedSetsAnswerTheirErrorStatusAndChangeNothing) {
     struct Case {
         const char* name;
