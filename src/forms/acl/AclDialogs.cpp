@@ -1,6 +1,7 @@
 #include "AclDialogs.h"
 
 #include "DialogClassRegistrar.h"
+#include "EgressEthernetProfileFormUnit.h"
 #include "EthernetProfileFormUnit.h"
 #include "IPProfileFormUnit.h"
 #include "IPProfileRuleUnit.h"
@@ -9,4 +10,5 @@ void RegisterAclDialogs(DialogClassRegistrar& registry) {
     registry.Register("TIPProfileRuleForm", IPProfileRuleForm);
     registry.Register("TIPProfileForm", IPProfileForm);
     registry.Register("TEthernetProfileForm", EthernetProfileForm);
+    registry.Register("TEgressEthetnetProfileForm", EgressEthetnetProfileForm);
 }

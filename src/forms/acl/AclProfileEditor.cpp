@@ -1,6 +1,7 @@
 #include "AclProfileEditor.h"
 
 #include "DialogLayout.h"
+#include "DialogTexts.h"
 #include "FieldChecks.h"
 #include "OptionItems.h"
 #include "TButton.h"
@@ -10,6 +11,7 @@
 #include "TPanel.h"
 #include "TStaticText.h"
 #include "TStatusBar.h"
+#include "UserDialogs.h"
 
 #include <exception>
 
@@ -23,9 +25,6 @@ constexpr ButtonSpec<T> kButtons[] = {
     {&T::BT_Delete, "Delete", &T::BT_DeleteClick},
     {&T::CloseButton, "Close", &T::CloseButtonClick},
 };
-
-// The right-hand column is 96 wide: the buttons and about 10 on each side.
-constexpr int kButtonMargin = 10;
 
 } // namespace
 
@@ -43,7 +42,7 @@ TAclProfileForm::TAclProfileForm(TComponent* owner, ProfileEditorOptions options
     // The family scales twice: x 1.5625 in all off 96 DPI.
     : TBasicForm(owner, options.DesignWidth, options.DesignHeight, DesignScale::Twice),
       Options(std::move(options)), Table(DialogGuard::None()) {
-    ButtonColumn buttons(this, "Samples", kButtonMargin);
+    ButtonColumn buttons(this, "Samples", Options.ButtonMargin);
     ButtonPanel = buttons.Panel;
     txtEntries = buttons.Count;
     SamplesLabel = buttons.Samples;
@@ -162,9 +161,23 @@ void TAclProfileForm::BT_AddClick(TObject*) {
     if (!Table.Request) {
         return;
     }
-    const bool added = Options.DuplicatesFirst ? !ListsDuplicate() && ValidateFields()
-                                               : ValidateFields() && !ListsDuplicate();
+    bool added = false;
+    switch (Options.Duplicates) {
+    case DuplicateCheck::AfterFields:
+        added = ValidateFields() && !ListsDuplicate();
+        break;
+    case DuplicateCheck::BeforeFields:
+        added = !ListsDuplicate() && ValidateFields();
+        break;
+    case DuplicateCheck::Off:
+        added = ValidateFields();
+        break;
+    }
     if (!added) {
+        return;
+    }
+    if (Options.RequireCreateAndGo && !OptionSelected(RowStatusCombo, Table.StatusItems.CreateAndGo)) {
+        ShowMessage(DialogText::kRowStatusMustBeCreateAndGo);
         return;
     }
     SelectOption(RowStatusCombo, Table.StatusItems.CreateAndGo);
@@ -224,9 +237,9 @@ WriteCarry TAclProfileForm::RowCarry() const {
 }
 
 void TAclProfileForm::WriteProfile() {
-    // The table is read again whatever happened; a write that fails before its reply (one that
-    // cannot be built) is reported in the status line after that read.
-    Table.Write(RowCarry(), {.After = ReRead::Always});
+    // A write that fails before its reply (one that cannot be built) is reported in the status
+    // line, after the read where the member reads the table again.
+    Table.Write(RowCarry(), {.After = Options.ReReadAfterFailedWrite ? ReRead::Always : ReRead::Style});
     ResetForm();
 }
 
@@ -234,7 +247,8 @@ void TAclProfileForm::BT_DeleteClick(TObject*) {
     if (!Table.Request) {
         return;
     }
-    Table.DeleteRow();
+    Table.DeleteRow({.After = Options.ReReadAfterFailedDelete ? ReRead::Always : ReRead::Style,
+                     .Report = Options.DeleteFailures});
     ResetForm();
 }
 

@@ -14,6 +14,7 @@
 #include "TListView.h"
 #include "TableDialogController.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,13 @@ class TPanel;
 class TStaticText;
 class TStatusBar;
 
+// When Add looks for a listed ID and name.
+enum class DuplicateCheck {
+    AfterFields,  // once the fields have passed their checks
+    BeforeFields, // before any field is checked, and so before the ID and the name are required
+    Off,          // never: the agent refuses a taken ID
+};
+
 struct ProfileEditorOptions {
     const MibTableRow* Table = nullptr;
     int FirstId = 1; // the accepted Profile IDs
@@ -37,14 +45,41 @@ struct ProfileEditorOptions {
     const char* DuplicateIdText = "";
     const char* DuplicateNameText = "";
     std::vector<int> EmptyMaskColumns; // left out of a write when their edit is empty
-    // Add looks for a listed ID and name before the fields are checked (and so before the ID and
-    // name are required) rather than after.
-    bool DuplicatesFirst = false;
+    // When Add looks for a listed ID and name.
+    DuplicateCheck Duplicates = DuplicateCheck::AfterFields;
     // A combo box at "none" or "other" is left out of a write; false: every combo box is sent.
     bool SkipNoneOrOther = true;
+    // Add refuses unless the hidden Row Status shows createAndGo ("Row Status must be createAndGo."),
+    // a guard over what every reset leaves there.
+    bool RequireCreateAndGo = false;
+    // Whether a write of Add or a Delete that raised (its SET never sent) is followed by a read of
+    // the table; the failure is shown in the status line either way (after the read), a Delete's
+    // inside the request's Set template when DeleteFailures says so.
+    bool ReReadAfterFailedWrite = true;
+    bool ReReadAfterFailedDelete = false;
+    FailureReport DeleteFailures = FailureReport::Plain;
     int DesignWidth = 0;
     int DesignHeight = 0;
     int ListHeight = 160;
+    int ButtonMargin = 10; // each side of the right-hand buttons: 10 makes the column 96 wide
+};
+
+// A group box of a member's field panel: its member, caption, top and height in field rows.
+template <class Form> struct ProfileGroupBox {
+    TGroupBox* Form::*Group;
+    const char* Caption;
+    int Top;
+    int Rows;
+};
+
+// What a member of the family is over one table, so that a twin over another table is a second
+// declaration: its options, fields, catalogue columns, group boxes and their width.
+template <class Form> struct ProfileDesign {
+    ProfileEditorOptions Options;
+    std::span<const Field<Form>> Fields;
+    std::span<const CatalogueColumn> Columns;
+    std::span<const ProfileGroupBox<Form>> Groups;
+    int GroupWidth = 0;
 };
 
 // The fields of the family stand in rows of group boxes: a label, then its control.
@@ -132,6 +167,13 @@ protected:
 
     // A group box of the field panel, `rows` fields high, at `top`.
     TGroupBox* AddGroup(const char* caption, int top, int rows, int width);
+    // The member's group boxes, then its fields in them.
+    template <class Form> void BuildDesign(Form* form, const ProfileDesign<Form>& design) {
+        for (const ProfileGroupBox<Form>& g : design.Groups) {
+            form->*g.Group = AddGroup(g.Caption, g.Top, g.Rows, design.GroupWidth);
+        }
+        ::BuildFields<Form>(form, FieldPanel, design.Fields, design.Columns);
+    }
 
     void BindEdit(DialogRequest& request, int column, const char* constraint, TEdit* edit);
     void BindCombo(DialogRequest& request, int column, TComboBox* combo);

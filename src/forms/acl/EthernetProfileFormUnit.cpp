@@ -20,13 +20,8 @@ namespace {
 
 using T = TEthernetProfileForm;
 
-// The editor's own texts: the ID and name ones without the full stop of the IPv4 editor's.
-constexpr const char* kIdMustBeSet = "Profile ID must be set";
-constexpr const char* kNameMustBeSet = "Profile Name must be set";
+// The editor's own text, without the "!" of the check made when a mask edit is left.
 constexpr const char* kValidMacAddress = "Please enter a valid MAC address";
-constexpr const char* kSameProfileId =
-    "There is already a record with the same Profile ID. Please modified it.";
-constexpr const char* kSameName = "There is already a record with the same Name. Please modified it.";
 
 constexpr auto& kTable = Columns::EthernetProfileTable;
 constexpr int kSrcMacMask = ColumnOf(kTable, "Source MAC Address Mask");
@@ -35,22 +30,18 @@ constexpr int kRowStatus = ColumnOf(kTable, "Row Status");
 constexpr int kProfileName = ColumnOf(kTable, "Profile Name");
 constexpr int kVlanMask = ColumnOf(kTable, "VLAN Mask");
 
-// A field: its label, then its control, in either half of a group box.
-constexpr int kLabelWidth[] = {150, 190};
-constexpr int kControlWidth = 118;
-constexpr int kHalfLeft[] = {8, 8 + kLabelWidth[0] + kControlWidth + 8};
-constexpr int kGroupWidth = kHalfLeft[1] + kLabelWidth[1] + kControlWidth + 8;
+using EthernetProfileLayout::At;
+using EthernetProfileLayout::kGroupWidth;
 
-// A field's place: its half (0 left, 1 right) and row.
-constexpr FieldPlace At(int half, int row) {
-    return ProfilePlace(kHalfLeft[half], kLabelWidth[half], kControlWidth, row);
-}
+constexpr const char* kEnabled = "enabled";
+constexpr const char* kDisabled = "disabled";
+constexpr const char* kOwnerAcl = "acl";
 
 // The family's field line over this dialog's members.
 constexpr auto Line = [](auto... field) { return ProfileLine<T>(field...); };
 
 // The fields in column order: label, value control, constraint, group box and place. The two MAC
-// masks are bound with their check (below).
+// masks are bound with their check (BindFields).
 // clang-format off
 constexpr Field<T> kFields[] = {
     Line(0, "Profile ID (1-6)", &T::edtProfileID, "%i{n1x6l1}", &T::ProfileGroup, At(0, 0)),
@@ -67,66 +58,65 @@ constexpr Field<T> kFields[] = {
     Line(11, "VLAN Mask (0000-0FFF)", &T::edtVLANMask, "%h{l4f}", &T::OptionGroup, At(0, 1)),
 };
 // clang-format on
-static_assert(kFields[kSrcMacMask].Column == kSrcMacMask && kFields[kDstMacMask].Column == kDstMacMask);
 
-constexpr const char* kEnabled = "enabled";
-constexpr const char* kDisabled = "disabled";
-constexpr const char* kOwnerAcl = "acl";
-
-ProfileEditorOptions EthernetProfileOptions() {
-    ProfileEditorOptions options;
+ProfileDesign<T> EthernetProfileDesign() {
+    ProfileEditorOptions options = EthernetProfileRules();
     options.Table = EthernetProfileTable;
     options.RowStatusColumn = kRowStatus;
     options.NameColumn = kProfileName;
-    options.IdMustBeSet = kIdMustBeSet;
-    options.NameMustBeSet = kNameMustBeSet;
-    options.DuplicateIdText = kSameProfileId;
-    options.DuplicateNameText = kSameName;
     options.EmptyMaskColumns = {kSrcMacMask, kDstMacMask, kVlanMask};
-    options.DuplicatesFirst = true;
-    options.SkipNoneOrOther = false;
     options.DesignWidth = 735;
     options.DesignHeight = 461;
     options.ListHeight = 150;
-    return options;
+    return {options, kFields, kTable, kEthernetProfileGroups, kGroupWidth};
 }
 
 } // namespace
 
-TEthernetProfileForm::TEthernetProfileForm(TComponent* owner)
-    : TAclProfileForm(owner, EthernetProfileOptions()) {
-    BuildFields();
+ProfileEditorOptions EthernetProfileRules() {
+    ProfileEditorOptions options;
+    options.IdMustBeSet = DialogText::kProfileIdMustBeSetNoStop;
+    options.NameMustBeSet = DialogText::kProfileNameMustBeSetNoStop;
+    options.DuplicateIdText = DialogText::kSameProfileIdModified;
+    options.DuplicateNameText = DialogText::kSameNameModified;
+    options.Duplicates = DuplicateCheck::BeforeFields;
+    options.SkipNoneOrOther = false;
+    options.ReReadAfterFailedWrite = false;
+    return options;
 }
 
-void TEthernetProfileForm::BuildFields() {
-    const struct {
-        TGroupBox* T::*Group;
-        const char* Caption;
-        int Top;
-        int Rows;
-    } groups[] = {{&T::ProfileGroup, "Profile", 0, 1},
-                  {&T::OptionGroup, "Options", 48, 4},
-                  {&T::OtherGroup, "Other", 168, 1}};
-    for (const auto& g : groups) {
-        this->*g.Group = AddGroup(g.Caption, g.Top, g.Rows, kGroupWidth);
+TEthernetProfileForm::TEthernetProfileForm(TComponent* owner)
+    : TEthernetProfileForm(owner, EthernetProfileDesign()) {}
+
+TEthernetProfileForm::TEthernetProfileForm(TComponent* owner, const ProfileDesign<T>& design)
+    : TAclProfileForm(owner, design.Options), Fields(design.Fields) {
+    BuildDesign(this, design);
+    if (cbbOwner) {
+        DisableControl(cbbOwner); // as yet empty: nothing is lost
     }
-    ::BuildFields<T>(this, FieldPanel, kFields, kTable);
-    DisableControls({cbbOwner, edtRuleEntries}); // as yet empty: nothing is lost
+    DisableControl(edtRuleEntries);
     IdEdit = edtProfileID;
     NameEdit = edtProfileName;
-    ReadOnlyControls = {edtRuleEntries, cbbOwner};
+    ReadOnlyControls = {edtRuleEntries};
+    if (cbbOwner) {
+        ReadOnlyControls.push_back(cbbOwner);
+    }
 
     cbbOptionVLAN->OnChange = Bind(this, &T::cbbOptionVLANChange);
     cbbMacMaskState->OnChange = Bind(this, &T::cbbMacMaskStateChange);
 }
 
 void TEthernetProfileForm::BindFields(DialogRequest& request) {
-    const std::span<const Field<T>> fields(kFields);
-    ::BindFields<T>(this, this, request, fields.first(kSrcMacMask));
-    // Twelve hexadecimal digits without separators, as the list shows them.
-    BindCheckedEdit(request, kSrcMacMask, "%s{Z}", edtSrcMacMask, CheckPlainMacAddress);
-    BindCheckedEdit(request, kDstMacMask, "%s{Z}", edtDstMacMask, CheckPlainMacAddress);
-    ::BindFields<T>(this, this, request, fields.subspan(kDstMacMask + 1));
+    // In column order; the MAC masks are twelve hexadecimal digits without separators, as the list
+    // shows them, checked when their edit is left.
+    for (const Field<T>& field : Fields) {
+        TEdit* edit = field.EditMember() ? this->*field.EditMember() : nullptr;
+        if (edit && (edit == edtSrcMacMask || edit == edtDstMacMask)) {
+            BindCheckedEdit(request, field.Column, field.Constraint, edit, CheckPlainMacAddress);
+        } else {
+            ::BindFields<T>(this, this, request, std::span(&field, 1));
+        }
+    }
 }
 
 void TEthernetProfileForm::InitialSelections() {
@@ -135,7 +125,9 @@ void TEthernetProfileForm::InitialSelections() {
     SelectOption(cbbMacMaskState, "other");
     SelectOption(cbbOptionEthType, kDisabled);
     SelectOption(cbbRowStatus, Table.StatusItems.CreateAndGo);
-    SelectOption(cbbOwner, kOwnerAcl);
+    if (cbbOwner) {
+        SelectOption(cbbOwner, kOwnerAcl);
+    }
 }
 
 void TEthernetProfileForm::ClearFields() {

@@ -2,12 +2,26 @@
 // their rules may match (VLAN and its mask, source and destination MAC address masks, 802.1p and
 // Ethernet type) and the profile's name. A member of the profile-editor family (TAclProfileForm)
 // that looks for a listed ID or name before it checks the fields and always sends the MAC Address
-// Mask State, "other" included.
+// Mask State, "other" included. Its egress twin (TEgressEthetnetProfileForm) is the same editor over
+// the egress table.
 #pragma once
 
 #include "AclProfileEditor.h"
 
 class TGroupBox;
+
+// Where the fields of the Ethernet profile editors stand: a label, then its control, in either
+// half of a group box.
+namespace EthernetProfileLayout {
+inline constexpr int kLabelWidth[] = {150, 190};
+inline constexpr int kControlWidth = 118;
+inline constexpr int kHalfLeft[] = {8, 8 + kLabelWidth[0] + kControlWidth + 8};
+inline constexpr int kGroupWidth = kHalfLeft[1] + kLabelWidth[1] + kControlWidth + 8;
+// A field's place: its half (0 left, 1 right) and row.
+constexpr FieldPlace At(int half, int row) {
+    return ProfilePlace(kHalfLeft[half], kLabelWidth[half], kControlWidth, row);
+}
+} // namespace EthernetProfileLayout
 
 class TEthernetProfileForm : public TAclProfileForm {
 public:
@@ -25,7 +39,7 @@ public:
     TComboBox* cbbOption8021p;
     TComboBox* cbbOptionEthType;
     TComboBox* cbbRowStatus;
-    TComboBox* cbbOwner;
+    TComboBox* cbbOwner = nullptr; // the ingress table's alone
     TEdit* edtRuleEntries;
     TEdit* edtProfileName;
     TEdit* edtVLANMask;
@@ -35,6 +49,9 @@ public:
     void cbbMacMaskStateChange(TObject* sender);
 
 protected:
+    // A twin over another table: its own fields, columns, groups and options.
+    TEthernetProfileForm(TComponent* owner, const ProfileDesign<TEthernetProfileForm>& design);
+
     void BindFields(DialogRequest& request) override;
     void InitialSelections() override;
     void ClearFields() override;
@@ -43,8 +60,17 @@ protected:
     bool ValidateProfile() override;
 
 private:
-    void BuildFields();
+    std::span<const Field<TEthernetProfileForm>> Fields;
 };
+
+// What the Ethernet profile editors share over their tables: their texts, the duplicate checks
+// before the field checks, every combo box sent, no read after a write that raised; and their
+// group boxes.
+ProfileEditorOptions EthernetProfileRules();
+inline constexpr ProfileGroupBox<TEthernetProfileForm> kEthernetProfileGroups[] = {
+    {&TEthernetProfileForm::ProfileGroup, "Profile", 0, 1},
+    {&TEthernetProfileForm::OptionGroup, "Options", 48, 4},
+    {&TEthernetProfileForm::OtherGroup, "Other", 168, 1}};
 
 // The dialog while its menu command shows it.
 extern TEthernetProfileForm* EthernetProfileForm;

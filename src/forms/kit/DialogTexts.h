@@ -37,5 +37,20 @@ inline constexpr const char* kSameIpMaskId =
     "There is already a record with the same IP Mask ID. Please modified it.";
 inline constexpr const char* kSameProfileName =
     "There is already a record with the same Name Please modified it.";
+// The Ethernet profile editors' (ingress and egress) and the egress IPv4 one's.
+inline constexpr const char* kProfileIdMustBeSetNoStop = "Profile ID must be set";
+inline constexpr const char* kProfileNameMustBeSetNoStop = "Profile Name must be set";
+inline constexpr const char* kSameProfileIdModified =
+    "There is already a record with the same Profile ID. Please modified it.";
+inline constexpr const char* kSameNameModified =
+    "There is already a record with the same Name. Please modified it.";
+inline constexpr const char* kSameProfileNameModified =
+    "There is already a record with the same Profile Name. Please modified it.";
+// The IPv6 profile editors' (ingress and egress).
+inline constexpr const char* kSameProfileIdModify =
+    "There is already a record with the same Profile ID. Please modify it.";
+inline constexpr const char* kSameProfileNameModify =
+    "There is already a record with the same Profile Name. Please modify it.";
+inline constexpr const char* kRowStatusMustBeCreateAndGo = "Row Status must be createAndGo.";
 
 } // namespace DialogText

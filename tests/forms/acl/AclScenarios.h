@@ -44,3 +44,14 @@ inline const char* const kEthernetProfileScenario = R"({"tables": [{"entry": "1.
   "rows": [
     ["1", 2, 2, "000000000000", "FFFFFFFFFFFF", 2, 1, 1, 2, 250, "p1", "0000"],
     ["2", 1, 4, "FFFFFF000000", "FFFFFFFFFFFF", 1, 2, 1, 2, 256, "web", "0FFF"]]}]})";
+
+// Two egress Ethernet profiles: 1 "p1" (destination MAC mask, VLAN off), 2 "web" (both MAC masks,
+// VLAN with its mask).
+inline const char* const kEgressEthernetProfileScenario =
+    R"({"tables": [{"entry": "1.3.6.1.4.1.746.12.89.2.1.1",
+  "columns": [[2, "rowstatus"], [3, "string", "rw", ""], [4, "int", "rw", 2], [5, "hex", "rw", "0000"],
+    [6, "int", "rw", 2], [7, "int", "rw", 2], [8, "int", "rw", 1], [9, "hex", "rw", "000000000000"],
+    [10, "hex", "rw", "000000000000"], [11, "int", "ro", 128]],
+  "rows": [
+    ["1", 1, "p1", 2, "0000", 2, 1, 2, "000000000000", "FFFFFFFFFFFF", 120],
+    ["2", 1, "web", 1, "0FFF", 1, 2, 4, "FFFFFF000000", "FFFFFFFFFFFF", 128]]}]})";

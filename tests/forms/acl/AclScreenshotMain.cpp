@@ -7,10 +7,34 @@
 // automatically.
 #include "AclScenarios.h"
 #include "DedicatedScreenshotStage.h"
+#include "EgressEthernetProfileFormUnit.h"
 #include "EthernetProfileFormUnit.h"
 #include "IPProfileFormUnit.h"
 #include "IPProfileRuleUnit.h"
 #include "TListView.h"
+
+namespace {
+
+// A profile editor over its scenario, shown with its caption and the listed row `row` selected,
+// written to `file`.
+template <class Form>
+void ShootProfileEditor(DedicatedScreenshotStage& stage, Form*& instance, const char* scenario,
+                        const std::string& title, int row, const char* file) {
+    stage.Agent->LoadScenario(scenario);
+    instance = CreateForm<Form>(Application);
+    instance->SetCaption(title + Facts().DeviceAddress);
+    SetModalHook([&](TForm* form) {
+        instance->ListView1->SetSelected(instance->ListView1->Items()[row]);
+        instance->ListView1Click(nullptr);
+        GrabForm(form, stage.Dir + "/" + file);
+        form->Close();
+    });
+    instance->ShowModal();
+    delete instance;
+    instance = nullptr;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     DedicatedScreenshotStage stage(argc, argv, kIpRuleScenario);
@@ -60,6 +84,9 @@ int main(int argc, char** argv) {
     EthernetProfileForm->ShowModal();
     delete EthernetProfileForm;
     EthernetProfileForm = nullptr;
+
+    ShootProfileEditor(stage, EgressEthetnetProfileForm, kEgressEthernetProfileScenario,
+                       "Egress ACL Ethernet Profile: ", 1, "acl-egress-ethernet-profile.png");
 
     return 0;
 }
