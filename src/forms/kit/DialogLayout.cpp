@@ -32,13 +32,7 @@ ButtonColumn::ButtonColumn(TForm* form, const char* samplesText, int margin)
     if (!samplesText) {
         return;
     }
-    Count = new TStaticText(form);
-    Count->SetParent(Panel);
-    Count->SetAutoSize(false);
-    Count->SetBorderStyle(sbsSunken);
-    Count->SetAlignment(taCenter);
-    Count->SetBounds(Margin, NextTop, kButtonWidth, 21);
-    Count->SetCaption("0");
+    Count = MakeCount();
     Samples = new TLabel(form);
     Samples->SetParent(Panel);
     Samples->SetAutoSize(false);
@@ -46,6 +40,23 @@ ButtonColumn::ButtonColumn(TForm* form, const char* samplesText, int margin)
     Samples->SetBounds(Margin, NextTop + 24, kButtonWidth, 16);
     Samples->SetCaption(samplesText);
     NextTop += 52;
+}
+
+TStaticText* ButtonColumn::MakeCount() {
+    auto* count = new TStaticText(Form);
+    count->SetParent(Panel);
+    count->SetAutoSize(false);
+    count->SetBorderStyle(sbsSunken);
+    count->SetAlignment(taCenter);
+    count->SetBounds(Margin, NextTop, kButtonWidth, 21);
+    count->SetCaption("0");
+    return count;
+}
+
+TStaticText* ButtonColumn::AddCount() {
+    Count = MakeCount();
+    NextTop += 21 + kButtonGap;
+    return Count;
 }
 
 TButton* ButtonColumn::Add(const std::string& caption, TNotifyEvent onClick) {
@@ -68,6 +79,14 @@ TStatusBar* AddStatusBar(TForm* form) {
 
 TStatusPanel* StatusPanelOf(TStatusBar* bar) {
     return bar->Panels()[0];
+}
+
+TStatusBar* AddSimpleStatusBar(TForm* form) {
+    auto* bar = new TStatusBar(form);
+    bar->SetParent(form);
+    bar->SetAlign(alBottom);
+    bar->SetSimplePanel(true);
+    return bar;
 }
 
 ListArea AddListArea(TForm* form, int listHeight) {
@@ -97,11 +116,13 @@ ListArea AddListArea(TForm* form, int listHeight) {
 
 FieldsAndTabs AddFieldsAndTabs(TForm* form, TPanel* fields, int rowsHeight) {
     FieldsAndTabs parts;
-    parts.Rows = new TPanel(form);
-    parts.Rows->SetParent(fields);
-    parts.Rows->SetBounds(0, 0, 100, rowsHeight);
-    parts.Rows->SetBevelOuter(bvNone);
-    parts.Rows->SetAlign(alTop);
+    if (rowsHeight > 0) {
+        parts.Rows = new TPanel(form);
+        parts.Rows->SetParent(fields);
+        parts.Rows->SetBounds(0, 0, 100, rowsHeight);
+        parts.Rows->SetBevelOuter(bvNone);
+        parts.Rows->SetAlign(alTop);
+    }
     parts.Tabs = new TPageControl(form);
     parts.Tabs->SetParent(fields);
     parts.Tabs->SetAlign(alClient);

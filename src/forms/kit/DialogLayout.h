@@ -44,8 +44,12 @@ public:
 
     // The next button below the last.
     TButton* Add(const std::string& caption, TNotifyEvent onClick);
+    // A count box (sunken, centred, "0" at first) below the last button, where a dialog has its
+    // count between its buttons and no "Samples" label.
+    TStaticText* AddCount();
 
 private:
+    TStaticText* MakeCount();
     TForm* Form;
     int Margin;
     int NextTop;
@@ -69,6 +73,8 @@ void AddButtons(ButtonColumn& column, T* form, const ButtonSpec<T> (&buttons)[N]
 // The status bar with its one panel (width 50; being the last, it takes the whole bar).
 TStatusBar* AddStatusBar(TForm* form);
 TStatusPanel* StatusPanelOf(TStatusBar* bar);
+// A status bar without panels, used as one simple text line (a controller's StatusBar).
+TStatusBar* AddSimpleStatusBar(TForm* form);
 
 // The client area left of the button column and above the status bar. With a list height the list
 // view is that high at the top, a splitter below it, and the field panel takes the rest; with 0 the
@@ -82,7 +88,7 @@ struct ListArea {
 ListArea AddListArea(TForm* form, int listHeight);
 
 // A field panel holding the port tabs: a panel for the field rows, that high at the top, and the
-// page control of the tabs taking the rest.
+// page control of the tabs taking the rest; with 0 there is no rows panel and the tabs fill it.
 struct FieldsAndTabs {
     TPanel* Rows = nullptr;
     TPageControl* Tabs = nullptr;

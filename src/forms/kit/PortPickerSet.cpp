@@ -5,8 +5,11 @@
 #include "StrictNumbers.h"
 #include "TBasicFormUnit.h"
 #include "TCheckBox.h"
+#include "TListView.h"
+#include "TableDialogController.h"
 
 #include <algorithm>
+#include <exception>
 #include <sstream>
 #include <stdexcept>
 
@@ -83,6 +86,31 @@ void BindPortBoxes(DialogRequest& request, int column, TStackingPortUitForm* pic
             variable.ValueText.resize(digits);
         }
     });
+}
+
+void PortPickerSet::GuardSelection(TableDialogController& table, std::function<void(bool shown)> shown) {
+    TListView* list = table.List;
+    if (!list) {
+        throw std::invalid_argument("PortPickerSet: the selection guard needs the table's list");
+    }
+    // The request's own hook: the dialog's handler, then the fill of every bound control.
+    TLVSelectItemEvent fill = list->OnSelectItem;
+    list->OnSelectItem = [this, &table, list, fill, shown](TObject* sender, TListItem* item, bool selected) {
+        bool filled = true;
+        try {
+            if (fill) {
+                fill(sender, item, selected);
+            }
+        } catch (const std::exception& e) {
+            // The boxes before the failing one already show the new row: none is to stay ticked.
+            filled = false;
+            UncheckAll();
+            table.ShowText(e.what());
+        }
+        if (shown) {
+            shown(filled && selected && item && list->Selected() == item);
+        }
+    };
 }
 
 void PortPickerSet::UncheckAll() {

@@ -10,10 +10,12 @@
 // would free the pickers too; freeing them there ends them with the requests).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 class DialogRequest;
+class TableDialogController;
 class TBasicForm;
 class TForm;
 class TPageControl;
@@ -53,6 +55,13 @@ public:
     // Binds picker k to column k of the request and makes its writes rebuild each list from the
     // boxes alone.
     void Bind(DialogRequest& request);
+
+    // The selection guard, once the table's request has bound its list: a selected row the boxes
+    // cannot show (a port list shorter than the index list needs, -519) is reported as its plain
+    // text where the table reports, the pickers are unchecked, and the rest of the selection goes
+    // on. After every selection event `shown` tells the dialog whether a selected row now shows in
+    // the pickers (false for a deselection and for a row that could not be shown).
+    void GuardSelection(TableDialogController& table, std::function<void(bool shown)> shown = {});
 
     void UncheckAll();
     void EnableAll();

@@ -46,7 +46,9 @@ DialogRequest& TableDialogController::CreateRequest(TForm* owner, const MibTable
     if (List) {
         Request->BindListView(List, autoSelect);
     }
-    if (StatusPanel) {
+    if (StatusBar) {
+        Request->SetStatusControl(StatusBar);
+    } else if (StatusPanel) {
         Request->SetStatusPanel(StatusPanel);
     }
     // Every end of a read comes here, a failed one included: the framework then leaves the
@@ -68,9 +70,7 @@ void TableDialogController::MarkUnsupported(std::initializer_list<TControl*> wri
     for (TControl* button : writeButtons) {
         button->SetEnabled(false);
     }
-    if (StatusPanel) {
-        StatusPanel->SetText(DialogText::kUnsupportedModel);
-    }
+    ShowText(DialogText::kUnsupportedModel);
 }
 
 bool TableDialogController::Refuses(RefuseWhen when) const {
@@ -271,6 +271,14 @@ void TableDialogController::UpdateCount() {
 void TableDialogController::ShowFailure(const std::string& text) {
     if (Failures == FailureReport::Template && Request) {
         Request->ShowStatus(text);
+    } else {
+        ShowText(text);
+    }
+}
+
+void TableDialogController::ShowText(const std::string& text) {
+    if (StatusBar) {
+        StatusBar->SetSimpleText(text);
     } else if (StatusPanel) {
         StatusPanel->SetText(text);
     }

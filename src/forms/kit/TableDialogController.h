@@ -31,6 +31,7 @@ class TComboBox;
 class TControl;
 class TForm;
 class TListView;
+class TStatusBar;
 class TStatusPanel;
 
 // When an action of a dialog refuses.
@@ -137,6 +138,9 @@ public:
     TListView* List = nullptr;           // the report list view of the table, when it has one
     TControl* CountLabel = nullptr;      // shows the list's item count
     TStatusPanel* StatusPanel = nullptr; // panel 0: every status line and failure
+    // A bar used as one simple text line: when set, the status target in place of panel 0 (the
+    // request's reports and every failure are its simple text).
+    TStatusBar* StatusBar = nullptr;
     FailureReport Failures = FailureReport::Plain;
     // The row-status column and its hidden combo box (bound by the dialog).
     int StatusColumn = -1;
@@ -205,8 +209,10 @@ public:
     void Close();
 
     void UpdateCount();
-    // A text in status panel 0, as the failure report says.
+    // A text in status panel 0 (or the bar), as the failure report says.
     void ShowFailure(const std::string& text);
+    // A text in status panel 0 (or the bar) as it is, whatever the failure report says.
+    void ShowText(const std::string& text);
 
 private:
     bool Refuses(RefuseWhen when) const;

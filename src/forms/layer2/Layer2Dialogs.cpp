@@ -2,9 +2,11 @@
 
 #include "DialogClassRegistrar.h"
 #include "VLanCurrentTableFormUnit.h"
+#include "VLanPortInfomationFormUnit.h"
 #include "VlanStaticFormUnit.h"
 
 void RegisterLayer2Dialogs(DialogClassRegistrar& registry) {
     registry.Register("TVlanStaticForm", VlanStaticForm);
     registry.Register("TVLanCurrentTableForm", VLanCurrentTableForm);
+    registry.Register("TVLanPortInfomationForm", VLanPortInfomationForm);
 }

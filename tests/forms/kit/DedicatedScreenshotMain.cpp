@@ -1,13 +1,16 @@
 // Writes pictures of the dedicated dialogs built on the kit, filled from the simulated switch, to
 // look at how they lay out: the static VLAN table with a VLAN selected, the current VLAN table with
-// a VLAN selected, the IP interface table and its edit dialog for one interface.
+// a VLAN selected, the VLAN port information with a port selected, the IP interface table and its
+// edit dialog for one interface.
 //   xvfb-run -a ./dedicated_screenshots DIR
-// writes DIR/vlan-static.png, vlan-current.png, ip-control.png and ip-control-edit.png. Not a test: nothing
-// here is checked automatically.
+// writes DIR/vlan-static.png, vlan-current.png, vlan-port-information.png, ip-control.png and
+// ip-control-edit.png. Not a test: nothing here is checked automatically.
+#include "BridgeScenario.h"
 #include "DedicatedScreenshotStage.h"
 #include "IPCtrlEdtFormUnit.h"
 #include "IpCtrlFormUnit.h"
 #include "VLanCurrentTableFormUnit.h"
+#include "VLanPortInfomationFormUnit.h"
 #include "VlanStaticFormUnit.h"
 
 #include <functional>
@@ -15,7 +18,7 @@
 
 namespace {
 
-const char* const kScenario = R"({
+const char* const kScenarioHead = R"({
   "firmware": "KC",
   "objects": [["1.3.6.1.2.1.17.7.1.4.4.0", "int", 4], ["1.3.6.1.2.1.17.7.1.4.1.0", "counter", 2]],
   "tables": [
@@ -40,7 +43,13 @@ const char* const kScenario = R"({
      "rows": [["6.83.121.115.116.101.109", 1, "10.90.90.90", "255.0.0.0", "default", 2, 2, 1, 1, 1, 1,
                "FE800000000000000201020304050607", 64, 1, 2, 2, 2, 2, 2, "", 2, 2, 2],
               ["5.115.97.108.101.115", 2, "192.168.20.1", "255.255.255.0", "sales", 1, 2, 1, 1, 1, 2,
-               "00000000000000000000000000000000", 0, 1, 3, 2, 2, 1, 1, "sales-gw", 2, 2, 2]]}]})";
+               "00000000000000000000000000000000", 0, 1, 3, 2, 2, 1, 1, "sales-gw", 2, 2, 2]]},
+    )";
+
+// The tables above and the bridge tables.
+std::string Scenario() {
+    return std::string(kScenarioHead) + BridgeTables() + "]}";
+}
 
 bool WaitRead(const TableDialogController& table) {
     return Application->WaitUntil([&] { return table.DataComplete && table.Request && !table.Request->Busy; },
@@ -50,7 +59,7 @@ bool WaitRead(const TableDialogController& table) {
 } // namespace
 
 int main(int argc, char** argv) {
-    DedicatedScreenshotStage stage(argc, argv, kScenario);
+    DedicatedScreenshotStage stage(argc, argv, Scenario().c_str());
     const QString& dir = stage.Dir;
 
     VlanStaticForm = CreateForm<TVlanStaticForm>(Application);
@@ -80,6 +89,19 @@ int main(int argc, char** argv) {
     VLanCurrentTableForm->ShowModal();
     delete VLanCurrentTableForm;
     VLanCurrentTableForm = nullptr;
+
+    VLanPortInfomationForm = CreateForm<TVLanPortInfomationForm>(Application);
+    VLanPortInfomationForm->SetCaption("802.1Q VLAN Port Information Table: " + Facts().DeviceAddress);
+    SetModalHook([&](TForm* form) {
+        WaitRead(VLanPortInfomationForm->Table);
+        VLanPortInfomationForm->LV_dot1qPortVlanEntry->SetSelected(
+            VLanPortInfomationForm->LV_dot1qPortVlanEntry->Items()[4]);
+        GrabForm(form, dir + "/vlan-port-information.png");
+        form->Close();
+    });
+    VLanPortInfomationForm->ShowModal();
+    delete VLanPortInfomationForm;
+    VLanPortInfomationForm = nullptr;
 
     IpCtrlForm = CreateForm<TIpCtrlForm>(Application);
     IpCtrlForm->SetCaption("IP Control Table: " + Facts().DeviceAddress);

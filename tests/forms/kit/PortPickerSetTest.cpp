@@ -1,5 +1,6 @@
 #include "PortPickerSet.h"
 
+#include "DialogLayout.h"
 #include "DialogRequest.h"
 #include "FormsSimTest.h"
 #include "Oid_bridge.h"
@@ -11,7 +12,10 @@
 #include "TListView.h"
 #include "TPageControl.h"
 #include "TPanel.h"
+#include "TStatusBar.h"
+#include "TableDialogController.h"
 #include "VqException.h"
+#include "VqMessageTable.h"
 
 #include <gtest/gtest.h>
 
@@ -175,6 +179,66 @@ TEST_F(PortPickerSim, EmbedsOnATabPerColumnOrAsTheFormsPickerInAPanel) {
     std::unique_ptr<TBasicForm> basic(CreateForm<TBasicForm>(nullptr, 400, 300));
     EXPECT_THROW(set.Embed(basic.get(), PickerHost::InPanel(panel, 2), {{2, nullptr}, {3, nullptr}}),
                  std::invalid_argument);
+}
+
+TEST_F(PortPickerSim, TheSelectionGuardReportsARowTooShortForThePickersAndUnticksThem) {
+    // VLAN 1 with 48-octet lists (egress ports 1 and 2, untagged port 2), VLAN 2 with 8-octet ones,
+    // on a stacking switch.
+    WritableFacts().StackMode = "enabled";
+    Agent().LoadScenario(
+        R"({"stack_mode": "enabled", "tables": [{"entry": ")" + std::string(kVlanEntry) +
+        R"(", "columns": [[1, "string", "rw"], [2, "hex", "rw"], [3, "hex", "rw"], [4, "hex", "rw"],
+           [5, "rowstatus"]], "rows": [["1", "default", "C0)" +
+        std::string(94, '0') + R"(", "", "40)" + std::string(94, '0') +
+        R"(", 1], ["2", "v2", "FF00000000000000", "", "FF00000000000000", 1]]}]})");
+    std::unique_ptr<TForm> form(CreateForm<TForm>(nullptr));
+    DesignDialog(form.get(), 500, 400);
+    TStatusBar* bar = AddStatusBar(form.get());
+    const ListArea area = AddListArea(form.get(), 100);
+    auto* pages = new TPageControl(form.get());
+    pages->SetParent(area.Fields);
+    TableDialogController table(DialogGuard::None());
+    table.List = area.List;
+    table.StatusPanel = StatusPanelOf(bar);
+    PortPickerSet pickers;
+    pickers.Embed(form.get(), PickerHost::Tabs(pages), {{2, "Egress Ports"}, {4, "Untagged Ports"}});
+    DialogRequest& request = table.CreateRequest(form.get(), VlanStaticTable, MVT_UMV, 1);
+    pickers.Bind(request);
+    std::vector<bool> shown;
+    pickers.GuardSelection(table, [&](bool filled) { shown.push_back(filled); });
+    request.Mode = 0;
+    ASSERT_TRUE(table.Read());
+    ASSERT_EQ(area.List->Items().Count(), 2);
+    const auto ticked = [&](int picker) {
+        int n = 0;
+        for (TCheckBox* box : pickers.Pickers.at(static_cast<size_t>(picker))->PortBoxes) {
+            n += box->Checked() ? 1 : 0;
+        }
+        return n;
+    };
+
+    // Clicked as a user does: what the guard let escape would be an exception box, which fails here.
+    ClickListRow(area.List, 0);
+    EXPECT_EQ(ticked(0), 2);
+    EXPECT_EQ(ticked(1), 1);
+    EXPECT_EQ(shown, (std::vector<bool>{true}));
+    const std::string before = table.StatusPanel->Text();
+
+    ClickListRow(area.List, 1);
+    EXPECT_EQ(area.List->Selected(), area.List->Items()[1]); // the selection goes on
+    EXPECT_EQ(table.StatusPanel->Text(), MessageOfCode(-519));
+    EXPECT_NE(table.StatusPanel->Text(), before);
+    EXPECT_EQ(ticked(0), 0); // the box the short list could fill before failing is unticked too
+    EXPECT_EQ(ticked(1), 0);
+    EXPECT_EQ(shown, (std::vector<bool>{true, false, false}));
+
+    ClickListRow(area.List, 0);
+    EXPECT_EQ(ticked(0), 2);
+    EXPECT_EQ(shown, (std::vector<bool>{true, false, false, false, true}));
+    table.Close();
+    EXPECT_EQ(shown.back(), false); // unselected by the close
+    pickers.Free();
+    EXPECT_TRUE(Agent().SetLog().empty());
 }
 
 TEST(PortPickerSet, FixedIndexListCoversEveryPortOfSixUnits) {

@@ -286,3 +286,24 @@ TEST_F(TableControllerSim, AnUnknownModelHasNoTableAndStaysClosable) {
     EXPECT_TRUE(dialog.Table.MayClose());
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+TEST_F(TableControllerSim, ABarTargetTakesTheReportsAndTheCaughtFailuresAsItsSimpleText) {
+    KitDialog dialog;
+    TStatusBar* bar = AddSimpleStatusBar(dialog.Form.get());
+    dialog.Table.StatusBar = bar;
+    dialog.Open();
+    ASSERT_TRUE(dialog.WaitRead());
+    EXPECT_TRUE(bar->SimplePanel());
+    EXPECT_NE(bar->SimpleText().find("Ok!"), std::string::npos) << bar->SimpleText();
+    EXPECT_EQ(bar->ShownText(), bar->SimpleText());
+    EXPECT_EQ(dialog.StatusText(), ""); // panel 0 of the other bar is no target then
+
+    EXPECT_FALSE(dialog.Table.Write([] { throw std::runtime_error("the write could not be built"); }));
+    EXPECT_EQ(bar->SimpleText(), "the write could not be built");
+    EXPECT_FALSE(dialog.Table.Write([] { throw std::runtime_error("no row to address"); },
+                                    {.Report = FailureReport::Template}));
+    EXPECT_NE(bar->SimpleText().find("no row to address"), std::string::npos) << bar->SimpleText();
+    EXPECT_NE(bar->SimpleText(), "no row to address"); // inside the template of the last operation
+    EXPECT_EQ(dialog.StatusText(), "");
+    EXPECT_TRUE(Agent().SetLog().empty());
+}
