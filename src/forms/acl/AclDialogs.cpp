@@ -3,6 +3,7 @@
 #include "DialogClassRegistrar.h"
 #include "EgressEthernetProfileFormUnit.h"
 #include "EthernetProfileFormUnit.h"
+#include "EthernetProfileRuleUnit.h"
 #include "IPProfileFormUnit.h"
 #include "IPProfileRuleUnit.h"
 
@@ -11,4 +12,5 @@ void RegisterAclDialogs(DialogClassRegistrar& registry) {
     registry.Register("TIPProfileForm", IPProfileForm);
     registry.Register("TEthernetProfileForm", EthernetProfileForm);
     registry.Register("TEgressEthetnetProfileForm", EgressEthetnetProfileForm);
+    registry.Register("TEthernetProfileRuleForm", EthernetProfileRuleForm);
 }

@@ -11,6 +11,7 @@
 #include "TComboBox.h"
 #include "TEdit.h"
 #include "TGroupBox.h"
+#include "TLabel.h"
 #include "TPanel.h"
 #include "TStaticText.h"
 #include "TStatusBar.h"
@@ -38,7 +39,7 @@ constexpr int kButtonMargin = 20;
 using namespace RuleLayout;
 
 int FieldLeft(const TAclRuleForm::FieldPlace& place) {
-    return 8 + place.Column * kColumnWidth;
+    return 8 + place.Column * place.Grid.ColumnWidth;
 }
 
 int FieldTop(const TAclRuleForm::FieldPlace& place) {
@@ -76,7 +77,9 @@ TAclRuleForm::TAclRuleForm(TComponent* owner, RuleEditorOptions options)
     Table.CountLabel = SamplesBox;
     Table.StatusPanel = StatusPanelOf(StatusBar1);
     Table.StatusColumn = Options.RowStatusColumn;
-    Table.AfterRead = [this] { UpdateButtons(ListView1->Selected() != nullptr && Table.Request); };
+    Table.AfterRead = [this] {
+        UpdateButtons((ListView1->Selected() != nullptr || HeldRow) && Table.Request);
+    };
 
     OnCreate = Bind(this, &T::FormCreate);
     OnClose = Bind(this, &T::FormClose);
@@ -94,7 +97,7 @@ TCheckBox* TAclRuleForm::AddCheck(const FieldPlace& place, const char* caption, 
     auto* box = new TCheckBox(this);
     box->SetParent(place.Group);
     box->SetCaption(caption);
-    box->SetBounds(FieldLeft(place), FieldTop(place), kCheckWidth, 17);
+    box->SetBounds(FieldLeft(place), FieldTop(place), place.Grid.CheckWidth, 17);
     box->SetTag(tag);
     return box;
 }
@@ -102,7 +105,7 @@ TCheckBox* TAclRuleForm::AddCheck(const FieldPlace& place, const char* caption, 
 TEdit* TAclRuleForm::AddEdit(const FieldPlace& place, int tag) {
     auto* edit = new TEdit(this);
     edit->SetParent(place.Group);
-    edit->SetBounds(FieldLeft(place) + kCheckWidth + 4, FieldTop(place) - 2, kValueWidth, 21);
+    edit->SetBounds(ValueLeft(place.Column, place.Grid), FieldTop(place) - 2, place.Grid.ValueWidth, 21);
     edit->SetTag(tag);
     return edit;
 }
@@ -110,9 +113,47 @@ TEdit* TAclRuleForm::AddEdit(const FieldPlace& place, int tag) {
 TComboBox* TAclRuleForm::AddCombo(const FieldPlace& place, int tag) {
     auto* combo = new TComboBox(this);
     combo->SetParent(place.Group);
-    combo->SetBounds(FieldLeft(place) + kCheckWidth + 4, FieldTop(place) - 2, kValueWidth, 21);
+    combo->SetBounds(ValueLeft(place.Column, place.Grid), FieldTop(place) - 2, place.Grid.ValueWidth, 21);
     combo->SetTag(tag);
     return combo;
+}
+
+TLabel* TAclRuleForm::AddLabelBefore(TControl* value, const char* caption, RuleLayout::Grid grid) {
+    auto* label = new TLabel(this);
+    label->SetParent(value->Parent());
+    label->SetCaption(caption);
+    label->SetLeft(value->Left() - grid.CheckWidth - 4);
+    label->SetTop(value->Top() + 2);
+    return label;
+}
+
+void TAclRuleForm::SetUpOtherFields(std::initializer_list<RuleKeyField> keys, RuleLayout::Grid grid) {
+    KeyEdits.clear();
+    for (const RuleKeyField& key : keys) {
+        key.Box->SetVisible(false);
+        key.Box->SetChecked(true);
+        SetFieldEnabled(key.Box, false, FieldEnabling::EnabledOnly);
+        auto* label = new TLabel(this);
+        label->SetParent(key.Box->Parent());
+        label->SetCaption(key.Caption);
+        label->SetLeft(key.Box->Left());
+        label->SetTop(key.Box->Top());
+        KeyEdits.push_back(key.Edit);
+    }
+    auto* note = new TLabel(this);
+    note->SetParent(KeyEdits.back()->Parent());
+    note->SetCaption("0 = auto_assign");
+    note->Font()->SetColor(clRed);
+    note->SetLeft(8);
+    note->SetTop(KeyEdits.back()->Top() + 26);
+    SetFieldEnabled(VLANBasedVIDEdit, false, FieldEnabling::KeepValue);
+    DisableControl(RuleOwnerComboBox);
+    OwnerLabel = AddLabelBefore(RuleOwnerComboBox, "Owner", grid);
+}
+
+void TAclRuleForm::HideExtraFields() {
+    cbxRxRate->SetVisible(false);
+    RxRateEdit->SetVisible(false);
 }
 
 void TAclRuleForm::FormCreate(TObject*) {
@@ -124,16 +165,33 @@ void TAclRuleForm::FormCreate(TObject*) {
         Request = &request;
         // A row the controls cannot show (a port list shorter than the picker's) is reported in
         // the status line; the rest of the selection goes on.
+        // A row without a VLAN-based ID unticks "VLAN-based VID" before its ports are shown: the
+        // box's rule clears the port boxes, which would otherwise hide the ports of a row chosen
+        // after one with a VLAN.
         TLVSelectItemEvent fill = ListView1->OnSelectItem;
         ListView1->OnSelectItem = [this, fill](TObject* sender, TListItem* item, bool selected) {
-            Table.Report([&] { fill(sender, item, selected); });
+            Table.Report([&] {
+                if (selected && item && VLANBaseChkBox && !HasVlanBasedId(item)) {
+                    VLANBaseChkBox->SetChecked(false);
+                }
+                fill(sender, item, selected);
+            });
         };
         RowCount = request.Request.VarList.GetCount();
         KeyCount = request.Request.VarList.KeyCount;
         ExcludedRow = Options.RowStatusColumn;
         RowCheckBoxes.clear();
         RowControls.clear();
+        PermitComboBox->OnChange = Bind(this, &T::PermitComboBoxChange);
+        EnablePriorityComboBox->OnChange = Bind(this, &T::EnablePriorityComboBoxChange);
+        EnableReplaceDSCPComboBox->OnChange = Bind(this, &T::EnableReplaceDSCPComboBoxChange);
+        RepTosStateComboBox->OnChange = Bind(this, &T::RepTosStateComboBoxChange);
+        if (VLANBaseChkBox) {
+            VLANBaseChkBox->OnClick = Bind(this, &T::VLANBaseChkBoxClick);
+        }
         BindFields(request);
+        Pickers.Bind(request);
+        HideExtraFields();
         // Columns without a form row (the port list) have null entries.
         RowCheckBoxes.resize(std::max(RowCheckBoxes.size(), static_cast<size_t>(RowCount)), nullptr);
         RowControls.resize(std::max(RowControls.size(), static_cast<size_t>(RowCount)), nullptr);
@@ -150,10 +208,6 @@ void TAclRuleForm::FormCreate(TObject*) {
     if (!created) {
         CountRows();
     }
-}
-
-void TAclRuleForm::BindRulePorts(DialogRequest& request) {
-    Pickers.Bind(request);
 }
 
 void TAclRuleForm::CountRows() {
@@ -183,18 +237,21 @@ void TAclRuleForm::GetButtonClick(TObject*) {
         return;
     }
     StopButtonClick(nullptr);
+    HeldRow = false;
     UpdateButtons(false);
     Table.Read();
     ResetFields();
+    RefreshRules();
 }
 
 void TAclRuleForm::ListView1Click(TObject*) {
+    HeldRow = false;
     TListItem* item = ListView1->Selected();
     if (!item || !Table.Request) {
         UpdateButtons(false);
         ResetFields();
         ListRules();
-        if (Table.Request) {
+        if (Table.Request && Options.UnselectedClickActivates) {
             Table.Request->Request.Active = true;
         }
         return;
@@ -205,11 +262,14 @@ void TAclRuleForm::ListView1Click(TObject*) {
     UpdateButtons(true);
     RowRules();
     if (VLANBaseChkBox) {
-        // A text that is not a VLAN ID (an agent without the column) leaves the box unchecked.
-        const std::optional<int> vid =
-            StrictStrToInt(Table.Request->CellText(item, Options.VlanBasedIdColumn));
-        VLANBaseChkBox->SetChecked(vid && *vid >= 1 && *vid <= 4094);
+        VLANBaseChkBox->SetChecked(HasVlanBasedId(item));
     }
+}
+
+// A text that is not a VLAN ID (an agent without the column) counts as none.
+bool TAclRuleForm::HasVlanBasedId(TListItem* item) const {
+    const std::optional<int> vid = StrictStrToInt(Table.Request->CellText(item, Options.VlanBasedIdColumn));
+    return vid && *vid >= 1 && *vid <= 4094;
 }
 
 void TAclRuleForm::ListView1Change(TObject*, TListItem*, TItemChange) {
@@ -240,19 +300,22 @@ WriteCarry TAclRuleForm::RowCarry() const {
     return carry;
 }
 
-// One asynchronous SET of what the carry declares, then the re-read at once; the fields end reset
-// in list mode whatever happened.
-void TAclRuleForm::WriteRow(const WriteCarry& carry) {
-    Table.Write(carry);
-    UpdateButtons(false);
-    ResetFields();
+// One asynchronous SET of what the carry declares, then the re-read at once. A write that failed
+// before it was sent ends in list mode with the fields reset, whatever `after` says.
+bool TAclRuleForm::WriteRow(const WriteCarry& carry, AfterWrite after) {
+    HeldRow = false;
+    const bool sent = Table.Write(carry);
+    if (!sent || after == AfterWrite::ListModeReset) {
+        UpdateButtons(false);
+        ResetFields();
+    }
+    return sent;
 }
 
 void TAclRuleForm::AddButtonClick(TObject*) {
-    if (!Table.Request || !ValidateFields()) {
+    if (!Table.Request || (Options.AddRefusesWhileReading && !Table.MayAct()) || !ValidateFields()) {
         return;
     }
-    SelectOption(RowComboBox, Table.StatusItems.CreateAndGo);
     TListItems& items = ListView1->Items();
     for (int i = 0; i < items.Count(); ++i) {
         bool same = true;
@@ -267,29 +330,54 @@ void TAclRuleForm::AddButtonClick(TObject*) {
     if (!AddAllowed()) {
         return;
     }
-    WriteRow(RowCarry());
+    SelectOption(RowComboBox, Table.StatusItems.CreateAndGo);
+    if (WriteRow(RowCarry(), Options.AfterAdd) && Options.AfterAdd == AfterWrite::FieldsKept) {
+        UpdateButtons(false);
+    }
+}
+
+bool TAclRuleForm::AddAllowed() {
+    if (!cbxPermit->Checked()) {
+        return RefuseInput(PermitComboBox, Options.PermitUnchecked);
+    }
+    return true;
 }
 
 void TAclRuleForm::EditButtonClick(TObject*) {
     if (!Table.Request) {
         return;
     }
-    if (ListView1->Selected() && !Table.MayAct()) {
+    const bool guardFirst = Options.EditRefuses == EditRefusal::Always ||
+                            (Options.EditRefuses == EditRefusal::RowSelected && ListView1->Selected());
+    if (guardFirst && !Table.MayAct()) {
         return;
     }
     if (!ValidateFields()) {
         return;
     }
     Table.Request->Request.Active = true;
-    if (OptionSelected(RowComboBox, Table.StatusItems.Destroy) && RowStatusBox && RowStatusBox->Checked()) {
+    const bool destroy = OptionSelected(RowComboBox, Table.StatusItems.Destroy);
+    if (Options.EditRuns == EditDispatch::ByRowStatus) {
+        if (OptionSelected(RowComboBox, Table.StatusItems.CreateAndGo)) {
+            AddButtonClick(nullptr);
+            return;
+        }
+        if (destroy) {
+            DeleteButtonClick(nullptr);
+            return;
+        }
+    } else if (destroy && RowStatusBox && RowStatusBox->Checked()) {
         DeleteButtonClick(nullptr);
+        return;
+    }
+    if (Options.EditRefuses == EditRefusal::AfterDispatch && !Table.MayAct()) {
         return;
     }
     WriteCarry carry = RowCarry();
     if (Options.EditSkipsActiveRowStatus && OptionSelected(RowComboBox, Table.StatusItems.Active)) {
         carry.Without(Options.RowStatusColumn);
     }
-    WriteRow(carry);
+    HeldRow = WriteRow(carry, Options.AfterEdit) && Options.AfterEdit == AfterWrite::FieldsKept;
 }
 
 void TAclRuleForm::DeleteButtonClick(TObject*) {
@@ -299,6 +387,7 @@ void TAclRuleForm::DeleteButtonClick(TObject*) {
     // The destroy SET blocks until its reply or the time-out and leaves the flag as it is; then the
     // read flow runs whatever happened, so a delete made while the first read still runs ends with
     // that flow's refusal instead of a second walk.
+    HeldRow = false;
     Table.DeleteRow(
         {.Blocking = true, .After = ReRead::None, .Locks = false, .Report = FailureReport::Template});
     GetButtonClick(nullptr);
@@ -343,5 +432,54 @@ void TAclRuleForm::VLANBaseChkBoxClick(TObject*) {
         DisableControl(VLANBasedVIDEdit);
         PortPicker->UncheckAllPorts();
         PortPicker->SetEnabled(true);
+    }
+}
+
+bool TAclRuleForm::CheckOneReplacement(const char* text) {
+    if (cbxEnableReplaceDSCP->Checked() && cbxRepTosState->Checked()) {
+        ShowMessage(text);
+        return false;
+    }
+    return true;
+}
+
+void TAclRuleForm::PermitComboBoxChange(TObject*) {
+    const std::string permit = PermitComboBox->Text();
+    if (permit == "deny") {
+        DisableControlsByTag(kActionTag);
+        SetFieldsEnabled({cbxMirrorGroup, MirrorGroupEdit}, false);
+    } else if (permit == "mirror") {
+        DisableControlsByTag(kActionTag);
+        SetFieldsEnabled({cbxMirrorGroup, MirrorGroupEdit}, true);
+        SetFieldsEnabled({cbxPermit, PermitComboBox}, true);
+    } else {
+        EnableControlsByTag(kActionTag);
+        EnablePriorityComboBoxChange(nullptr);
+        EnableReplaceDSCPComboBoxChange(nullptr);
+        SetFieldsEnabled({cbxMirrorGroup, MirrorGroupEdit}, false);
+        RepTosStateComboBoxChange(nullptr);
+    }
+}
+
+void TAclRuleForm::EnablePriorityComboBoxChange(TObject*) {
+    const bool enabled = EnablePriorityComboBox->Text() == "enabled";
+    SetFieldsEnabled({cbxPriority, PriorityEdit}, enabled);
+    SetFieldsEnabled({cbxReplacePriority, ReplacePriorityComboBox}, enabled);
+}
+
+// A state other than the two (an empty combo box) changes nothing.
+void TAclRuleForm::EnableReplaceDSCPComboBoxChange(TObject*) {
+    const std::string state = EnableReplaceDSCPComboBox->Text();
+    if (state == "disabled" || state == "enabled") {
+        SetFieldsEnabled({DscpValueBox, DscpValueEdit}, state == "enabled");
+        SetFieldsEnabled({cbxRepTosState, RepTosStateComboBox}, state == "disabled");
+    }
+}
+
+void TAclRuleForm::RepTosStateComboBoxChange(TObject*) {
+    const std::string state = RepTosStateComboBox->Text();
+    if (state == "disabled" || state == "enabled") {
+        SetFieldsEnabled({cbxRepTosValue, TosValueEdit}, state == "enabled");
+        SetFieldsEnabled({cbxEnableReplaceDSCP, EnableReplaceDSCPComboBox}, state == "disabled");
     }
 }

@@ -17,6 +17,7 @@
 #include "TListView.h"
 #include "TableDialogController.h"
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -30,30 +31,64 @@ class TPanel;
 class TStaticText;
 class TStatusBar;
 
-// A field row of a group box: the check box, then the value control, in each of its three
-// columns. The check box holds the longest field caption ("VLAN Mask (0000-0FFF)") and the value
-// control a dotted IPv4 address or the longest option ("arp-spoofing") whole.
+// A field row of a group box: the check box, then the value control, in columns of a grid. The
+// default grid's check box holds the IPv4 editor's longest field caption ("VLAN Mask (0000-0FFF)")
+// and its value control a dotted IPv4 address or the longest option ("arp-spoofing") whole; a
+// member whose captions or values are longer, or whose dialog is narrower, gives its own grid.
 namespace RuleLayout {
 inline constexpr int kRowHeight = 22;
 inline constexpr int kFirstRowTop = 18;
-inline constexpr int kCheckWidth = 144;
-inline constexpr int kValueWidth = 94;
-inline constexpr int kColumnWidth = 243;
 
-// The value control's place in row `row` and column `column` (0, 1 or 2) of a group box.
-constexpr FieldPlace ValuePlace(int row, int column) {
-    const int left = 8 + column * kColumnWidth + kCheckWidth + 4;
-    return {0, 0, left, kFirstRowTop + row * kRowHeight - 2, kValueWidth};
+struct Grid {
+    int CheckWidth = 144;
+    int ValueWidth = 94;
+    int ColumnWidth = 243;
+};
+inline constexpr Grid kGrid{};
+
+// The value control's left in column `column` (0, 1, 2 ...) of a group box.
+constexpr int ValueLeft(int column, Grid grid = kGrid) {
+    return 8 + column * grid.ColumnWidth + grid.CheckWidth + 4;
 }
-// The check box before it, as wide as the caption column.
-inline constexpr CheckPlace kCheck{
-    .Left = -(kCheckWidth + 4), .TopOffset = 2, .Width = kCheckWidth, .BeforeValue = true};
+// The value control's place in row `row`, at a given left and width.
+constexpr FieldPlace ValueAt(int row, int left, int width) {
+    return {0, 0, left, kFirstRowTop + row * kRowHeight - 2, width};
+}
+// The value control's place in row `row` and column `column` of a group box.
+constexpr FieldPlace ValuePlace(int row, int column, Grid grid = kGrid) {
+    return ValueAt(row, ValueLeft(column, grid), grid.ValueWidth);
+}
+// The check box before the value, as wide as the grid's caption column.
+constexpr CheckPlace CheckBefore(Grid grid = kGrid) {
+    return {.Left = -(grid.CheckWidth + 4), .TopOffset = 2, .Width = grid.CheckWidth, .BeforeValue = true};
+}
+inline constexpr CheckPlace kCheck = CheckBefore();
 } // namespace RuleLayout
 
 // The accepted range of an index column typed into its edit.
 struct KeyRange {
     int Min;
     int Max;
+};
+
+// When Edit refuses with the refusal text while a read runs (the data-complete flag clear).
+enum class EditRefusal {
+    RowSelected,   // with a row selected, before the field checks
+    Always,        // with or without a selected row, before the field checks
+    AfterDispatch, // after the field checks and the dispatch on the Row Status shown, before the write
+};
+
+// What Edit runs instead of its own write, by the Row Status its hidden combo box shows.
+enum class EditDispatch {
+    DestroyWhenTicked, // "destroy" with the hidden Row Status box ticked: Delete
+    ByRowStatus,       // "createAndGo": Add; "destroy": Delete (the hidden box is not looked at)
+};
+
+// What the fields and buttons are after a write was sent.
+enum class AfterWrite {
+    ListModeReset, // list mode, the fields reset
+    FieldsKept,    // the fields as they were sent; after Edit the row mode holds until the next click in
+                   // the list, Refresh, Add or Delete (the re-read leaves no row selected)
 };
 
 struct RuleEditorOptions {
@@ -63,7 +98,16 @@ struct RuleEditorOptions {
     int PortColumn = -1;            // the port list written from the picker; -1: none
     int VlanBasedIdColumn = -1;     // the VLAN-based ID written instead of the ports; -1: ports only
     const char* DuplicateText = ""; // Add with the keys of a listed row
+    const char* PermitUnchecked = DialogText::kPermitMustBeChecked; // Add with "Permit" unticked
     const char* Refusal = DialogText::kGetDataNotCompleteDot;
+    // Which writes refuse with `Refusal` while a read runs (Refresh always does).
+    bool AddRefusesWhileReading = false; // checked first, before the field checks
+    EditRefusal EditRefuses = EditRefusal::RowSelected;
+    EditDispatch EditRuns = EditDispatch::DestroyWhenTicked;
+    AfterWrite AfterAdd = AfterWrite::ListModeReset;
+    AfterWrite AfterEdit = AfterWrite::ListModeReset;
+    // A click that leaves no row selected makes the request active again (a stopped walk goes on).
+    bool UnselectedClickActivates = true;
     // Edit of an active row leaves Row Status out of its SET (otherwise Row Status is always sent).
     bool EditSkipsActiveRowStatus = true;
     int DesignWidth = 0;
@@ -71,6 +115,14 @@ struct RuleEditorOptions {
     int ListHeight = 110;
     int PortPanelHeight = 94;
     int PortColumns = 14;
+};
+
+// An index column's field: its hidden check box, its edit and the caption of the label shown in
+// the box's place.
+struct RuleKeyField {
+    TCheckBox* Box;
+    TEdit* Edit;
+    const char* Caption;
 };
 
 class TAclRuleForm : public TBasicForm {
@@ -99,6 +151,35 @@ public:
     TComboBox* RowComboBox = nullptr; // the hidden row-status combo and its check box
     TCheckBox* RowStatusBox = nullptr;
 
+    // The action fields every member has, by the family's names: a check box and its value control
+    // each, all but Permit and the mirror group carrying kActionTag. The DSCP value field's names
+    // differ between the members: each points DscpValueBox and DscpValueEdit at its own.
+    TCheckBox* cbxPermit = nullptr;
+    TComboBox* PermitComboBox = nullptr;
+    TCheckBox* cbxEnablePriority = nullptr;
+    TComboBox* EnablePriorityComboBox = nullptr;
+    TCheckBox* cbxPriority = nullptr;
+    TEdit* PriorityEdit = nullptr;
+    TCheckBox* cbxReplacePriority = nullptr;
+    TComboBox* ReplacePriorityComboBox = nullptr;
+    TCheckBox* cbxEnableReplaceDSCP = nullptr;
+    TComboBox* EnableReplaceDSCPComboBox = nullptr;
+    TCheckBox* cbxRepTosState = nullptr;
+    TComboBox* RepTosStateComboBox = nullptr;
+    TCheckBox* cbxRepTosValue = nullptr;
+    TEdit* TosValueEdit = nullptr;
+    TCheckBox* cbxMirrorGroup = nullptr;
+    TEdit* MirrorGroupEdit = nullptr;
+    TCheckBox* DscpValueBox = nullptr;
+    TEdit* DscpValueEdit = nullptr;
+    static constexpr int kActionTag = 1;
+    // The rule's owner (read-only, disabled) with its label, and the RX rate, which is no column of
+    // the tables: built by the member, hidden at creation.
+    TComboBox* RuleOwnerComboBox = nullptr;
+    TLabel* OwnerLabel = nullptr;
+    TCheckBox* cbxRxRate = nullptr;
+    TEdit* RxRateEdit = nullptr;
+
     const RuleEditorOptions Options;
     TableDialogController Table;
     PortPickerSet Pickers; // the rule's port list: one picker in StackingPortPanel, also PortPicker
@@ -120,6 +201,19 @@ public:
     void FormClose(TObject* sender, TCloseAction& action);
     void VLANBaseChkBoxClick(TObject* sender);
 
+    // The family's action rules, by the texts their combo boxes show. Permit: "deny" disables the
+    // action fields and the mirror group, "mirror" disables the action fields and enables the
+    // mirror group and Permit, any other enables the action fields, runs the three rules below and
+    // disables the mirror group. Enable Priority: "enabled" enables Priority and Replace Priority,
+    // any other disables them. Replace DSCP and Replace ToS State exclude each other: "enabled"
+    // enables the own value and disables the other state, "disabled" the reverse.
+    void PermitComboBoxChange(TObject* sender);
+    void EnablePriorityComboBoxChange(TObject* sender);
+    void EnableReplaceDSCPComboBoxChange(TObject* sender);
+    void RepTosStateComboBoxChange(TObject* sender);
+    // Hides the controls that are no column of the member's table (the kit's: the RX rate).
+    virtual void HideExtraFields();
+
     void ResetFields();
     // What a write of the row carries: the row without its unchecked or disabled fields (the row
     // status never left out this way), and without the port list when the VLAN-based ID is used,
@@ -131,15 +225,20 @@ public:
     struct FieldPlace {
         TGroupBox* Group;
         int Row;
-        int Column; // 0, 1 or 2: the column of the group box
+        int Column; // the column of the group box's grid
+        RuleLayout::Grid Grid = {};
     };
     TCheckBox* AddCheck(const FieldPlace& place, const char* caption, int tag);
     TEdit* AddEdit(const FieldPlace& place, int tag);
     TComboBox* AddCombo(const FieldPlace& place, int tag);
     TGroupBox* AddGroup(const char* caption, int left, int top, int width, int height);
+    // A label where a field's check box would stand (as wide as the grid's caption column) before
+    // the value control.
+    TLabel* AddLabelBefore(TControl* value, const char* caption, RuleLayout::Grid grid = {});
 
 protected:
-    // Binds the member's columns (BindEditRow, BindComboRow, BindRulePorts), in column order.
+    // Binds the member's columns (BindEditRow, BindComboRow), in column order; the kit binds the
+    // port list and hides the extra fields after it.
     virtual void BindFields(DialogRequest& request) = 0;
     // Reset steps after the controls are emptied: the member's default selections and its rules.
     virtual void ResetDefaults() = 0;
@@ -149,24 +248,37 @@ protected:
     virtual void ListRules() = 0;
     virtual void RowRules() = 0;
     virtual bool ValidateFields() = 0;
-    // Add's own refusal after the duplicate check (true: go on).
-    virtual bool AddAllowed() { return true; }
+    // Add's refusal after the duplicate check (true: go on); the kit's: "Permit" unticked.
+    virtual bool AddAllowed();
     virtual void AfterCheckAll() {}
     virtual void AfterClearChecks() {}
+    // The rules Refresh runs after its reset.
+    virtual void RefreshRules() {}
 
+    // The fields of the "Other" group once built: the index columns' check boxes hidden (checked
+    // and disabled: a key is always the row's), each with a label of the key's caption in its
+    // place, the red note "0 = auto_assign" under the last key's edit (the switch numbers a rule
+    // added with Access ID 0), the edits becoming KeyEdits; the VLAN-based ID edit fixed until its
+    // box is ticked; the owner disabled, labelled as the grid places a caption.
+    void SetUpOtherFields(std::initializer_list<RuleKeyField> keys, RuleLayout::Grid grid = {});
+    // Both replacements ticked: the text, and false.
+    bool CheckOneReplacement(const char* text);
     // The shared tail of ValidateFields: the VLAN-based ID filled in when used, else a port chosen.
     bool CheckRuleTarget();
     // The typed keys are whole numbers in their ranges (text put there by code has not passed the
     // edits' constraints, and it becomes the row's instance).
     bool CheckKeyTexts();
-    // Binds the port column to the picker's boxes (48 octets when stacking, 8 otherwise).
-    void BindRulePorts(DialogRequest& request);
     // The states of Edit, Delete, Add and the key edits with a row chosen (row mode) or none (list
     // mode): called at the end of every read, on selection, and with none after Refresh and every
     // write.
     void UpdateButtons(bool row);
 
 private:
-    void WriteRow(const WriteCarry& carry);
+    // Sends the write and leaves the fields and buttons as `after` says; false when it failed.
+    bool WriteRow(const WriteCarry& carry, AfterWrite after);
     void CountRows();
+    // The row's VLAN-based ID is a VLAN ID (1 to 4094).
+    bool HasVlanBasedId(TListItem* item) const;
+    // An Edit that kept its fields holds row mode through the re-read.
+    bool HeldRow = false;
 };

@@ -174,69 +174,29 @@ void TIPProfileRuleForm::BuildFields() {
     PermitGroup = AddGroup("Permit", kGroupLeft, 2 * kGroupPitch, kGroupWidth, kGroupHeight);
     OtherGroup = AddGroup("Other", kGroupLeft, 3 * kGroupPitch, kGroupWidth, kOtherHeight);
     ::BuildFields<T>(this, FieldPanel, kFields, kTable, RuleLayout::kCheck);
-    // The keys have no check box on view: a label names them.
-    const struct {
-        TCheckBox* Box;
-        const char* Caption;
-        int Row;
-    } keys[] = {{chkRuleID, "Profile ID (1-6)", 0}, {chkAccessID, "Access ID (0-256)", 1}};
-    for (const auto& key : keys) {
-        key.Box->SetVisible(false);
-        key.Box->SetChecked(true);
-        SetFieldEnabled(key.Box, false, FieldEnabling::EnabledOnly);
-        auto* label = new TLabel(this);
-        label->SetParent(OtherGroup);
-        label->SetCaption(key.Caption);
-        label->SetLeft(key.Box->Left());
-        label->SetTop(key.Box->Top());
-    }
-    auto* note = new TLabel(this);
-    note->SetParent(OtherGroup);
-    note->SetCaption("0 = auto_assign");
-    note->Font()->SetColor(clRed);
-    note->SetLeft(8);
-    note->SetTop(AccessIDEdit->Top() + 26);
-    KeyEdits = {IPRuleEdit, AccessIDEdit};
-    SetFieldEnabled(VLANBasedVIDEdit, false, FieldEnabling::KeepValue);
-    DisableControl(RuleOwnerComboBox);
-    OwnerLabel = new TLabel(this);
-    OwnerLabel->SetParent(OtherGroup);
-    OwnerLabel->SetCaption("Owner");
-    // A label stands where a field's check box would, before its value control.
-    const int labelToValue = SourceIPEdit->Left() - cbxSourceIP->Left();
-    OwnerLabel->SetLeft(RuleOwnerComboBox->Left() - labelToValue);
-    OwnerLabel->SetTop(RuleOwnerComboBox->Top() + 2);
+    SetUpOtherFields(
+        {{chkRuleID, IPRuleEdit, "Profile ID (1-6)"}, {chkAccessID, AccessIDEdit, "Access ID (0-256)"}});
+    DscpValueBox = cbxDSCPValue;
+    DscpValueEdit = DSCPValueEdit;
 
     RuleVLANcbx = AddCheck({RuleGroup, 0, 0}, " VLAN", 0);
     cbxRxRate = AddCheck({PermitGroup, 1, 2}, "RX Rate (0-15625)", 1);
     RxRateEdit = AddEdit({PermitGroup, 1, 2}, 1);
-    SrcMacLabel = new TLabel(this);
-    SrcMacLabel->SetParent(OtherGroup);
-    SrcMacLabel->SetCaption("Source MAC Address");
     SrcMacAddressEdit = AddEdit({OtherGroup, 1, 1}, 0);
-    SrcMacLabel->SetLeft(SrcMacAddressEdit->Left() - labelToValue);
-    SrcMacLabel->SetTop(RuleOwnerComboBox->Top() + 2);
+    SrcMacLabel = AddLabelBefore(SrcMacAddressEdit, "Source MAC Address");
 
     ProtocolComboBox->OnChange = Bind(this, &T::ProtocolComboBoxChange);
-    PermitComboBox->OnChange = Bind(this, &T::PermitComboBoxChange);
-    EnablePriorityComboBox->OnChange = Bind(this, &T::EnablePriorityComboBoxChange);
-    EnableReplaceDSCPComboBox->OnChange = Bind(this, &T::EnableReplaceDSCPComboBoxChange);
-    RepTosStateComboBox->OnChange = Bind(this, &T::RepTosStateComboBoxChange);
     RuleVLANcbx->OnClick = Bind(this, &T::RuleVLANcbxClick);
     cbxSourceIP->OnClick = Bind(this, &T::cbxSourceIPClick);
     cbxDestIP->OnClick = Bind(this, &T::cbxDestIPClick);
-    VLANBaseChkBox->OnClick = Bind(static_cast<TAclRuleForm*>(this), &TAclRuleForm::VLANBaseChkBoxClick);
 }
 
 void TIPProfileRuleForm::BindFields(DialogRequest& request) {
     ::BindFields<T>(this, this, request, kFields);
-    BindRulePorts(request);
-    HideExtraFields();
 }
 
 void TIPProfileRuleForm::HideExtraFields() {
-    cbxRxRate->SetVisible(false);
-    RxRateEdit->SetVisible(false);
+    TAclRuleForm::HideExtraFields();
     SrcMacLabel->SetVisible(false);
     SrcMacAddressEdit->SetVisible(false);
     OwnerLabel->SetLeft(SrcMacLabel->Left());
@@ -308,46 +268,6 @@ void TIPProfileRuleForm::ProtocolComboBoxChange(TObject*) {
     SetFieldsEnabled({cbxDestPortMask, DestPortMaskEdit}, on[pfPortMasks]);
 }
 
-void TIPProfileRuleForm::PermitComboBoxChange(TObject*) {
-    const std::string permit = PermitComboBox->Text();
-    if (permit == "deny") {
-        DisableControlsByTag(1);
-        SetFieldsEnabled({cbxMirrorGroup, MirrorGroupEdit}, false);
-    } else if (permit == "mirror") {
-        DisableControlsByTag(1);
-        SetFieldsEnabled({cbxMirrorGroup, MirrorGroupEdit}, true);
-        SetFieldsEnabled({cbxPermit, PermitComboBox}, true);
-    } else {
-        EnableControlsByTag(1);
-        EnablePriorityComboBoxChange(nullptr);
-        EnableReplaceDSCPComboBoxChange(nullptr);
-        SetFieldsEnabled({cbxMirrorGroup, MirrorGroupEdit}, false);
-        RepTosStateComboBoxChange(nullptr);
-    }
-}
-
-void TIPProfileRuleForm::EnablePriorityComboBoxChange(TObject*) {
-    const bool enabled = EnablePriorityComboBox->Text() == "enabled";
-    SetFieldsEnabled({cbxPriority, PriorityEdit}, enabled);
-    SetFieldsEnabled({cbxReplacePriority, ReplacePriorityComboBox}, enabled);
-}
-
-void TIPProfileRuleForm::EnableReplaceDSCPComboBoxChange(TObject*) {
-    const std::string state = EnableReplaceDSCPComboBox->Text();
-    if (state == "disabled" || state == "enabled") {
-        SetFieldsEnabled({cbxDSCPValue, DSCPValueEdit}, state == "enabled");
-        SetFieldsEnabled({cbxRepTosState, RepTosStateComboBox}, state == "disabled");
-    }
-}
-
-void TIPProfileRuleForm::RepTosStateComboBoxChange(TObject*) {
-    const std::string state = RepTosStateComboBox->Text();
-    if (state == "disabled" || state == "enabled") {
-        SetFieldsEnabled({cbxRepTosValue, TosValueEdit}, state == "enabled");
-        SetFieldsEnabled({cbxEnableReplaceDSCP, EnableReplaceDSCPComboBox}, state == "disabled");
-    }
-}
-
 void TIPProfileRuleForm::RuleVLANcbxClick(TObject*) {
     SetFieldsEnabled({cbxVID, cbxVlanName, cbxVLANMask, RuleVIDEdit, RuleVLANNameEdit, VLANMaskEdit},
                      RuleVLANcbx->Checked(), FieldEnabling::EnabledOnly);
@@ -399,18 +319,7 @@ bool TIPProfileRuleForm::ValidateFields() {
         !RequireCheckedFields<T>(this, kFields, rqDscp, rqMirrorGroup, kSomeFieldEmpty)) {
         return false;
     }
-    if (cbxEnableReplaceDSCP->Checked() && cbxRepTosState->Checked()) {
-        ShowMessage(DialogText::kReplaceDscpOrTos);
-        return false;
-    }
-    return CheckRuleTarget();
-}
-
-bool TIPProfileRuleForm::AddAllowed() {
-    if (!cbxPermit->Checked()) {
-        return RefuseInput(PermitComboBox, DialogText::kPermitMustBeChecked);
-    }
-    return true;
+    return CheckOneReplacement(DialogText::kReplaceDscpOrTos) && CheckRuleTarget();
 }
 
 void TIPProfileRuleForm::AfterCheckAll() {

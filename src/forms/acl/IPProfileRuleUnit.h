@@ -16,7 +16,8 @@ public:
     TGroupBox* PermitGroup;
     TGroupBox* OtherGroup;
 
-    // Fields by column: check box and value control.
+    // Fields by column: check box and value control (the action fields, Row Status and the owner are
+    // the family's).
     TCheckBox* chkRuleID;
     TEdit* IPRuleEdit;
     TCheckBox* chkAccessID;
@@ -47,24 +48,9 @@ public:
     TEdit* ProtocolIDEdit;
     TCheckBox* cbxUserMask;
     TEdit* UserMaskEdit;
-    TCheckBox* cbxEnablePriority;
-    TComboBox* EnablePriorityComboBox;
-    TCheckBox* cbxPriority;
-    TEdit* PriorityEdit;
-    TCheckBox* cbxReplacePriority;
-    TComboBox* ReplacePriorityComboBox;
-    TCheckBox* cbxEnableReplaceDSCP;
-    TComboBox* EnableReplaceDSCPComboBox;
     TCheckBox* cbxDSCPValue;
     TEdit* DSCPValueEdit;
-    TCheckBox* cbxPermit;
-    TComboBox* PermitComboBox;
     TCheckBox* cbxRow;
-    TComboBox* RuleOwnerComboBox;
-    TCheckBox* cbxRepTosState;
-    TComboBox* RepTosStateComboBox;
-    TCheckBox* cbxRepTosValue;
-    TEdit* TosValueEdit;
     TCheckBox* cbxVLANMask;
     TEdit* VLANMaskEdit;
     TCheckBox* cbxSourceIPMask;
@@ -75,26 +61,17 @@ public:
     TEdit* SourcePortMaskEdit;
     TCheckBox* cbxDestPortMask;
     TEdit* DestPortMaskEdit;
-    TCheckBox* cbxMirrorGroup;
-    TEdit* MirrorGroupEdit;
 
     // Not bound to a column.
     TCheckBox* RuleVLANcbx;
-    TCheckBox* cbxRxRate;
-    TEdit* RxRateEdit;
     TLabel* SrcMacLabel;
     TEdit* SrcMacAddressEdit;
-    TLabel* OwnerLabel;
 
     void ProtocolComboBoxChange(TObject* sender);
-    void PermitComboBoxChange(TObject* sender);
-    void EnablePriorityComboBoxChange(TObject* sender);
-    void EnableReplaceDSCPComboBoxChange(TObject* sender);
-    void RepTosStateComboBoxChange(TObject* sender);
     void RuleVLANcbxClick(TObject* sender);
     void cbxSourceIPClick(TObject* sender);
     void cbxDestIPClick(TObject* sender);
-    void HideExtraFields();
+    void HideExtraFields() override;
 
 protected:
     void BindFields(DialogRequest& request) override;
@@ -103,7 +80,6 @@ protected:
     void ListRules() override;
     void RowRules() override;
     bool ValidateFields() override;
-    bool AddAllowed() override;
     void AfterCheckAll() override;
     void AfterClearChecks() override;
 

@@ -27,6 +27,17 @@ inline constexpr const char* kReplaceDscpOrTos = "Only Can Set Replace DSCP or R
 inline constexpr const char* kPermitMustBeChecked = "Permit option must be checked.";
 inline constexpr const char* kSameIpRuleAndAccessId =
     "Has already a record with the same IP Rule ID and Access ID. Please change eithor of them.";
+inline constexpr const char* kSameProfileIdAndAccessId =
+    "Has already a record with the same Profile ID and Access ID. Please change eithor of them.";
+inline constexpr const char* kPermitOptionMustBeChecked = "'Permit' option must be checked.";
+inline constexpr const char* kPriorityBetween0And7 = "Priority value should between 0-7";
+inline constexpr const char* kReplaceDscpBetween0And63 = "Replace DSCP Value should between 0-63.";
+inline constexpr const char* kCannotSetDscpAndTos =
+    "Can not set 'Replace DSCP' or 'Replace Tos' at same time.";
+// The empty-field texts of the IPv6 rule editors, each where its editor puts it.
+inline constexpr const char* kSomeCheckedFieldEmpty = "Some checked field is empty.";
+inline constexpr const char* kSomeCheckedFieldEmptyNoDot = "Some checked field is empty";
+inline constexpr const char* kSomeCheckFieldEmptyBang = "Some check field is empty!";
 
 // ACL profile editors.
 inline constexpr const char* kProfileIdMustBeSet = "Profile ID must be set.";

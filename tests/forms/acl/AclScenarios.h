@@ -55,3 +55,20 @@ inline const char* const kEgressEthernetProfileScenario =
   "rows": [
     ["1", 1, "p1", 2, "0000", 2, 1, 2, "000000000000", "FFFFFFFFFFFF", 120],
     ["2", 1, "web", 1, "0FFF", 1, 2, 4, "FFFFFF000000", "FFFFFFFFFFFF", 128]]}]})";
+
+// Ingress Ethernet rules on a stand-alone switch: 1.1 (source MAC, permit, ports 1 and 2, active),
+// 2.3 (deny, VLAN-based ID 100) and 3.1, which the agent holds without a VLAN-based ID.
+inline const char* const kEthernetRuleScenario = R"({"tables": [{"entry": "1.3.6.1.4.1.746.12.9.3.1.1",
+    "columns": [[3, "string", "rw", ""], [4, "hex", "rw", "000000000000"], [5, "hex", "rw", "000000000000"],
+      [6, "int", "rw", 0], [7, "hex", "rw", "0000"], [8, "int", "rw", 2], [9, "int", "rw", 0],
+      [10, "int", "rw", 2], [11, "int", "rw", 2], [12, "int", "rw", 0], [13, "int", "rw", 1],
+      [14, "hex", "rw", "0000000000000000"], [15, "rowstatus"], [16, "int", "ro", 2], [18, "int", "rw", 2],
+      [19, "int", "rw", 0], [20, "int", "rw", 0], [21, "int", "rw", 0], [22, "hex", "rw", "0000"],
+      [23, "hex", "rw", "000000000000"], [24, "hex", "rw", "000000000000"], [25, "int", "rw", 0]],
+    "rows": [
+      ["1.1", "", "00AABBCCDDEE", "000000000000", 3, "0800", 2, 0, 2, 2, 0, 2, "C000000000000000", 1, 2, 2, 0,
+       0, 0, "0000", "FFFFFFFFFFFF", "000000000000", 0],
+      ["2.3", "", "000000000000", "000000000000", 0, "0000", 2, 0, 2, 2, 0, 1, "0000000000000000", 1, 2, 2, 0,
+       100, 0, "0000", "000000000000", "000000000000", 0],
+      ["3.1", "", "000000000000", "000000000000", 0, "0000", 2, 0, 2, 2, 0, 1, "2000000000000000", 1, 2, 2, 0,
+       null, 0, "0000", "000000000000", "000000000000", 0]]}]})";

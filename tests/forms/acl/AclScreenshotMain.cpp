@@ -3,12 +3,14 @@
 // unit has 48 ports (its four rows of port boxes in the picker), and the IPv4 profile editor with
 // a profile selected.
 //   xvfb-run -a ./acl_screenshots DIR
-// writes DIR/acl-ipv4-rule.png and acl-ipv4-profile.png. Not a test: nothing here is checked
-// automatically.
+// writes DIR/acl-ipv4-rule.png, acl-ipv4-profile.png, acl-ethernet-profile.png,
+// acl-egress-ethernet-profile.png and acl-ethernet-rule.png (a permitting rule selected). Not a
+// test: nothing here is checked automatically.
 #include "AclScenarios.h"
 #include "DedicatedScreenshotStage.h"
 #include "EgressEthernetProfileFormUnit.h"
 #include "EthernetProfileFormUnit.h"
+#include "EthernetProfileRuleUnit.h"
 #include "IPProfileFormUnit.h"
 #include "IPProfileRuleUnit.h"
 #include "TListView.h"
@@ -34,6 +36,27 @@ void ShootProfileEditor(DedicatedScreenshotStage& stage, Form*& instance, const 
     instance = nullptr;
 }
 
+// A rule editor over its scenario, shown with its caption and the first listed rule selected once
+// its read has ended, written to `file`.
+template <class Form>
+void ShootRuleEditor(DedicatedScreenshotStage& stage, Form*& instance, const char* scenario,
+                     const std::string& title, const char* file) {
+    stage.Agent->LoadScenario(scenario);
+    instance = CreateForm<Form>(Application);
+    instance->SetCaption(title + Facts().DeviceAddress);
+    SetModalHook([&](TForm* form) {
+        Form* d = instance;
+        Application->WaitUntil([d] { return d->DataComplete && !d->Table.Request->Busy; }, 10000);
+        d->ListView1->SetSelected(d->ListView1->Items()[0]);
+        d->ListView1Click(nullptr);
+        GrabForm(form, stage.Dir + "/" + file);
+        form->Close();
+    });
+    instance->ShowModal();
+    delete instance;
+    instance = nullptr;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -43,19 +66,7 @@ int main(int argc, char** argv) {
     WritableFacts().UnitList = {{"1", "1", "master", "ZQS-4410-48RO", "exist"},
                                 {"2", "65", "slave", "ZQS-4410-24DA", "exist"}};
 
-    IPProfileRuleForm = CreateForm<TIPProfileRuleForm>(Application);
-    IPProfileRuleForm->SetCaption("ACL IPv4 Rule: " + Facts().DeviceAddress);
-    SetModalHook([&](TForm* form) {
-        TIPProfileRuleForm* d = IPProfileRuleForm;
-        Application->WaitUntil([d] { return d->DataComplete && !d->Table.Request->Busy; }, 10000);
-        d->ListView1->SetSelected(d->ListView1->Items()[0]);
-        d->ListView1Click(nullptr);
-        GrabForm(form, dir + "/acl-ipv4-rule.png");
-        form->Close();
-    });
-    IPProfileRuleForm->ShowModal();
-    delete IPProfileRuleForm;
-    IPProfileRuleForm = nullptr;
+    ShootRuleEditor(stage, IPProfileRuleForm, kIpRuleScenario, "ACL IPv4 Rule: ", "acl-ipv4-rule.png");
 
     stage.Agent->LoadScenario(kIpProfileScenario);
     IPProfileForm = CreateForm<TIPProfileForm>(Application);
@@ -87,6 +98,11 @@ int main(int argc, char** argv) {
 
     ShootProfileEditor(stage, EgressEthetnetProfileForm, kEgressEthernetProfileScenario,
                        "Egress ACL Ethernet Profile: ", 1, "acl-egress-ethernet-profile.png");
+
+    // The rules' port lists are a stand-alone switch's 8 octets.
+    WritableFacts().StackMode = "disabled";
+    ShootRuleEditor(stage, EthernetProfileRuleForm, kEthernetRuleScenario,
+                    "ACL Ethernet Rule: ", "acl-ethernet-rule.png");
 
     return 0;
 }
