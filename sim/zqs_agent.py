@@ -82,6 +82,7 @@ class Pdu:
         self.delay = 0.0
         self.status = None  # (status, index) of the first injected error
         self.drop = False
+        self.returned = []  # instances a read returns, once it is answered
 
 
 class Agent:
@@ -177,6 +178,8 @@ class Agent:
         else:
             result_oid, result = requested, context["origValue"]
             pdu.varbinds.append((key, result))
+        if op != "set":
+            pdu.returned.append(tuple(result_oid))
         for rule in self.rules if key != PROBE else ():
             if rule.covers(op, key) or (op != "set" and rule.covers(op, tuple(result_oid))):
                 pdu.delay = max(pdu.delay, rule.delay)
@@ -215,6 +218,8 @@ class Agent:
         if pdu.delay:
             time.sleep(pdu.delay)
         if outcome is None:
+            for key in pdu.returned:
+                self.store.returned(key)
             return
         status, index = outcome
         if status == "dropped":

@@ -16,9 +16,10 @@ row, and any other value is stored in a row that exists.
 
     #!step <oid> <step>
 
-Every counter instance under <oid> is a step counter: each read that returns it (GET or
-GET-NEXT) returns the value it holds and then adds <step> to it, modulo 2^32, so a poller sees
-a steady increase and, from a value near the top, the wrap.
+Every counter instance under <oid> is a step counter: each read that returns it (a GET or
+GET-NEXT answered without error) returns the value it holds and then adds <step> to it (the
+agent calls `returned` once the reply is sure), modulo 2^32, so a poller sees a steady increase
+and, from a value near the top, the wrap.
 """
 
 import bisect
@@ -230,7 +231,7 @@ class Store:
     def get(self, key):
         value = self.values.get(key)
         if value is not None:
-            return self._served(key, value)
+            return value
         # noSuchInstance when the object type exists (a sibling instance or a directive),
         # noSuchObject otherwise.
         if self.directive_of(key) is not None or self._has_under(key[:-1]):
@@ -242,17 +243,17 @@ class Store:
         i = bisect.bisect_right(self.keys, key)
         if i == len(self.keys):
             return None
-        return self.keys[i], self._served(self.keys[i], self.values[self.keys[i]])
+        return self.keys[i], self.values[self.keys[i]]
 
-    def _served(self, key, value):
-        """The value a read returns; a step counter moves on for the next read."""
+    def returned(self, key):
+        """A read returned the instance: a step counter moves on for the next read."""
+        value = self.values.get(key)
         if self.steps and isinstance(value, rfc1902.Counter32):
             for n in range(len(key), 0, -1):
                 step = self.steps.get(key[:n])
                 if step is not None:
                     self.values[key] = value.clone((int(value) + step) % COUNTER_MODULUS)
                     break
-        return value
 
     def _has_under(self, prefix):
         i = bisect.bisect_left(self.keys, prefix)

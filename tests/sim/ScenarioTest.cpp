@@ -198,6 +198,12 @@ TEST_F(ScenarioTest, StepCountersGrowAtEveryReadThatReturnsThemAndWrap) {
     for (const Step& step : steps) {
         EXPECT_EQ(read(step.Next, step.Oids), step.Expected) << step.Oids.front();
     }
+    // A read answered with an error returned nothing: the counter does not move.
+    Agent().InjectError("1.3.6.1.2.1.17.4.4.1.3", "genErr", SimOp::Get);
+    EXPECT_EQ(client.Get({"1.3.6.1.2.1.17.4.4.1.3.1"}).Status, SNMP_ERR_GENERR);
+    Agent().ClearInjections();
+    EXPECT_EQ(read(false, {"1.3.6.1.2.1.17.4.4.1.3.1"}),
+              (std::vector<SimVarBind>{counter("1.3.6.1.2.1.17.4.4.1.3.1", 3010)}));
 
     try {
         Agent().LoadScenario(R"({"objects": [["1.3.6.1.4.1.746.99.1.0", "counter+0", 1]]})");

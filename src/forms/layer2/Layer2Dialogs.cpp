@@ -1,6 +1,7 @@
 #include "Layer2Dialogs.h"
 
 #include "DialogClassRegistrar.h"
+#include "Tpbridgeportcounter.h"
 #include "VLanCurrentTableFormUnit.h"
 #include "VLanPortInfomationFormUnit.h"
 #include "VlanStaticFormUnit.h"
@@ -9,4 +10,5 @@ void RegisterLayer2Dialogs(DialogClassRegistrar& registry) {
     registry.Register("TVlanStaticForm", VlanStaticForm);
     registry.Register("TVLanCurrentTableForm", VLanCurrentTableForm);
     registry.Register("TVLanPortInfomationForm", VLanPortInfomationForm);
+    registry.Register("TTpBridgePortInfo_Table", TpBridgePortInfo_Table);
 }
