@@ -1,14 +1,19 @@
 // Writes pictures of the dedicated dialogs built on the kit, filled from the simulated switch, to
 // look at how they lay out: the static VLAN table with a VLAN selected, the current VLAN table with
-// a VLAN selected, the VLAN port information with a port selected, the IP interface table and its
-// edit dialog for one interface.
+// a VLAN selected, the VLAN port information with a port selected, the forward-unregistered table
+// with VLAN 1 selected (its static ports shown), the learned multicast groups with the first
+// selected, the IP interface table and its edit dialog for one interface.
 //   xvfb-run -a ./dedicated_screenshots DIR
-// writes DIR/vlan-static.png, vlan-current.png, vlan-port-information.png, ip-control.png and
-// ip-control-edit.png. Not a test: nothing here is checked automatically.
+// writes DIR/vlan-static.png, vlan-current.png, vlan-port-information.png, multicast-forwarding.png,
+// tp-group-forwarded.png, ip-control.png and ip-control-edit.png. Not a test: nothing here is
+// checked automatically.
 #include "BridgeScenario.h"
 #include "DedicatedScreenshotStage.h"
 #include "IPCtrlEdtFormUnit.h"
 #include "IpCtrlFormUnit.h"
+#include "MulticastForwardingInformationFormUnit.h"
+#include "TPageControl.h"
+#include "TpGroupDestinationForwardedFormUnit.h"
 #include "VLanCurrentTableFormUnit.h"
 #include "VLanPortInfomationFormUnit.h"
 #include "VlanStaticFormUnit.h"
@@ -56,52 +61,56 @@ bool WaitRead(const TableDialogController& table) {
                                   10000);
 }
 
+void Select(TListView* list, int row) {
+    list->SetSelected(list->Items()[row]);
+}
+
+// Opens the dialog as its menu command does (its instance pointer set, the caption), waits for its
+// table's first read, prepares what the picture shows and writes the picture.
+template <class T>
+void Shoot(T*& instance, const std::string& title, const QString& file,
+           const std::function<void(T*)>& prepare) {
+    instance = CreateForm<T>(Application);
+    instance->SetCaption(title + ": " + Facts().DeviceAddress);
+    SetModalHook([&](TForm* form) {
+        WaitRead(instance->Table);
+        prepare(instance);
+        GrabForm(form, file);
+        form->Close();
+    });
+    instance->ShowModal();
+    delete instance;
+    instance = nullptr;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     DedicatedScreenshotStage stage(argc, argv, Scenario().c_str());
     const QString& dir = stage.Dir;
 
-    VlanStaticForm = CreateForm<TVlanStaticForm>(Application);
-    VlanStaticForm->SetCaption("802.1Q Static VLAN Table: " + Facts().DeviceAddress);
-    SetModalHook([&](TForm* form) {
-        WaitRead(VlanStaticForm->Table);
-        VlanStaticForm->LV_dot1qVlanStaticEntry->SetSelected(
-            VlanStaticForm->LV_dot1qVlanStaticEntry->Items()[1]);
-        VlanStaticForm->LV_dot1qVlanStaticEntryClick(nullptr);
-        GrabForm(form, dir + "/vlan-static.png");
-        form->Close();
-    });
-    VlanStaticForm->ShowModal();
-    delete VlanStaticForm;
-    VlanStaticForm = nullptr;
-
-    VLanCurrentTableForm = CreateForm<TVLanCurrentTableForm>(Application);
-    VLanCurrentTableForm->SetCaption("802.1Q Current VLAN Table: " + Facts().DeviceAddress);
-    SetModalHook([&](TForm* form) {
-        WaitRead(VLanCurrentTableForm->Table);
-        WaitRead(VLanCurrentTableForm->Deletes);
-        VLanCurrentTableForm->LV_dot1qVlanCurrentEntry->SetSelected(
-            VLanCurrentTableForm->LV_dot1qVlanCurrentEntry->Items()[1]);
-        GrabForm(form, dir + "/vlan-current.png");
-        form->Close();
-    });
-    VLanCurrentTableForm->ShowModal();
-    delete VLanCurrentTableForm;
-    VLanCurrentTableForm = nullptr;
-
-    VLanPortInfomationForm = CreateForm<TVLanPortInfomationForm>(Application);
-    VLanPortInfomationForm->SetCaption("802.1Q VLAN Port Information Table: " + Facts().DeviceAddress);
-    SetModalHook([&](TForm* form) {
-        WaitRead(VLanPortInfomationForm->Table);
-        VLanPortInfomationForm->LV_dot1qPortVlanEntry->SetSelected(
-            VLanPortInfomationForm->LV_dot1qPortVlanEntry->Items()[4]);
-        GrabForm(form, dir + "/vlan-port-information.png");
-        form->Close();
-    });
-    VLanPortInfomationForm->ShowModal();
-    delete VLanPortInfomationForm;
-    VLanPortInfomationForm = nullptr;
+    Shoot<TVlanStaticForm>(VlanStaticForm, "802.1Q Static VLAN Table", dir + "/vlan-static.png",
+                           [](TVlanStaticForm* d) {
+                               Select(d->LV_dot1qVlanStaticEntry, 1);
+                               d->LV_dot1qVlanStaticEntryClick(nullptr);
+                           });
+    Shoot<TVLanCurrentTableForm>(VLanCurrentTableForm, "802.1Q Current VLAN Table", dir + "/vlan-current.png",
+                                 [](TVLanCurrentTableForm* d) {
+                                     WaitRead(d->Deletes);
+                                     Select(d->LV_dot1qVlanCurrentEntry, 1);
+                                 });
+    Shoot<TVLanPortInfomationForm>(VLanPortInfomationForm, "802.1Q VLAN Port Information Table",
+                                   dir + "/vlan-port-information.png",
+                                   [](TVLanPortInfomationForm* d) { Select(d->LV_dot1qPortVlanEntry, 4); });
+    Shoot<TMulticastForwardingInformationForm>(
+        MulticastForwardingInformationForm, "Multicast Forwarding Information",
+        dir + "/multicast-forwarding.png", [](TMulticastForwardingInformationForm* d) {
+            Select(d->LV_dot1qForwardUnregisteredEntry, 0);
+            d->PageControl1->SetActivePageIndex(1);
+        });
+    Shoot<TTpGroupDestinationForwardedForm>(
+        TpGroupDestinationForwardedForm, "Tp Group Destination Forwarded", dir + "/tp-group-forwarded.png",
+        [](TTpGroupDestinationForwardedForm* d) { Select(d->LV_dot1qTpGroupEntry, 0); });
 
     IpCtrlForm = CreateForm<TIpCtrlForm>(Application);
     IpCtrlForm->SetCaption("IP Control Table: " + Facts().DeviceAddress);

@@ -3,6 +3,7 @@
 #include "CaptionCheck.h"
 #include "DialogLayout.h"
 #include "FormsSimTest.h"
+#include "PickerTicks.h"
 #include "StackingPortUitFormUnit.h"
 #include "TButton.h"
 #include "TCheckBox.h"
@@ -54,16 +55,8 @@ protected:
     static TStackingPortUitForm* Picker(TVLanCurrentTableForm* d, int picker) {
         return d->Pickers.Pickers.at(static_cast<size_t>(picker));
     }
-    // The ticked ports (1-based box numbers) of a picker.
     static std::vector<int> Ticked(TVLanCurrentTableForm* d, int picker) {
-        std::vector<int> ports;
-        const auto& boxes = Picker(d, picker)->PortBoxes;
-        for (size_t i = 0; i < boxes.size(); ++i) {
-            if (boxes[i]->Checked()) {
-                ports.push_back(static_cast<int>(i) + 1);
-            }
-        }
-        return ports;
+        return TickedPorts(d->Pickers.Pickers.at(static_cast<size_t>(picker)));
     }
     static bool AnyBoxEnabled(TVLanCurrentTableForm* d) {
         for (int p = 0; p < 2; ++p) {
