@@ -51,6 +51,15 @@ bool CheckIPv6HexText(TControl* control) {
                             "Please enter a valid IPv6 address whose length is 32 without ':'.");
 }
 
+bool CheckIPv6Text(TControl* control) {
+    constexpr std::size_t kDigits = 32;
+    if (TextOf(control).size() != kDigits) {
+        ShowMessage("Please enter a valid IPv6 address whose length is less without ':'.");
+        return false;
+    }
+    return CheckIPv6HexText(control);
+}
+
 bool CheckIPv6MulticastText(TControl* control) {
     return IsIPv6MulticastHexString(TextOf(control));
 }

@@ -28,6 +28,9 @@ bool IsNetmaskText(TControl* control);
 bool IsNonZeroNetmaskText(TControl* control);
 bool CheckIPv6HexText(
     TControl* control); // "Please enter a valid IPv6 address whose length is 32 without ':'."
+// 32 hexadecimal digits, as CheckIPv6HexText, but a text of another length is refused with "Please
+// enter a valid IPv6 address whose length is less without ':'." (too long ones included).
+bool CheckIPv6Text(TControl* control);
 bool CheckIPv6MulticastText(TControl* control);
 bool IsMacText(TControl* control);
 bool IsMulticastMacText(TControl* control);

@@ -14,6 +14,7 @@ constexpr const char* kNone = "";
 constexpr const char* kIp = "Please input a valid IP.";
 constexpr const char* kQuad = "Please input a valid IP";
 constexpr const char* kIPv6 = "Please enter a valid IPv6 address whose length is 32 without ':'.";
+constexpr const char* kIPv6Less = "Please enter a valid IPv6 address whose length is less without ':'.";
 constexpr const char* k60 = "Pleaase Input a Number between 60 and 1000000 or 0.";
 constexpr const char* k8 = "Please Input a Number between 8-10240000 or 0.";
 constexpr const char* k2048 = "Please Input a Number between 1-2048 or -1.";
@@ -92,6 +93,12 @@ const Case kCases[] = {
     {CHECK(CheckIPv6HexText), "20010DB8000000000000000000000001F", false, kIPv6},
     {CHECK(CheckIPv6HexText), "2001:0DB8:0000:0000:0000:0000:00", false, kIPv6},
     {CHECK(CheckIPv6HexText), "20010DB800000000000000000000000G", false, kIPv6},
+    {CHECK(CheckIPv6Text), "20010DB8000000000000000000000001", true, kNone},
+    {CHECK(CheckIPv6Text), "20010DB800000000000000000000001", false, kIPv6Less},
+    {CHECK(CheckIPv6Text), "20010DB8000000000000000000000001F", false, kIPv6Less},
+    {CHECK(CheckIPv6Text), "", false, kIPv6Less},
+    {CHECK(CheckIPv6Text), "2001:DB8000000000000000000000001", false, kIPv6},
+    {CHECK(CheckIPv6Text), "20010DB800000000000000000000000G", false, kIPv6},
     {CHECK(CheckIPv6MulticastText), "FF020000000000000000000000000001", true, kNone},
     {CHECK(CheckIPv6MulticastText), "ff020000000000000000000000000001", true, kNone},
     {CHECK(CheckIPv6MulticastText), "fF020000000000000000000000000001", true, kNone},

@@ -6,6 +6,7 @@
 #include "EthernetProfileRuleUnit.h"
 #include "IPProfileFormUnit.h"
 #include "IPProfileRuleUnit.h"
+#include "IPv6ProfileFormUnit.h"
 
 void RegisterAclDialogs(DialogClassRegistrar& registry) {
     registry.Register("TIPProfileRuleForm", IPProfileRuleForm);
@@ -13,4 +14,5 @@ void RegisterAclDialogs(DialogClassRegistrar& registry) {
     registry.Register("TEthernetProfileForm", EthernetProfileForm);
     registry.Register("TEgressEthetnetProfileForm", EgressEthetnetProfileForm);
     registry.Register("TEthernetProfileRuleForm", EthernetProfileRuleForm);
+    registry.Register("TIPv6ProfileForm", IPv6ProfileForm);
 }

@@ -71,6 +71,16 @@ TGroupBox* TAclProfileForm::AddGroup(const char* caption, int top, int rows, int
     return group;
 }
 
+void TAclProfileForm::SetReadOnlyFacts(std::initializer_list<TControl*> controls) {
+    ReadOnlyControls.clear();
+    for (TControl* control : controls) {
+        if (control) {
+            DisableControl(control); // as yet empty: nothing is lost
+            ReadOnlyControls.push_back(control);
+        }
+    }
+}
+
 void TAclProfileForm::BindEdit(DialogRequest& request, int column, const char* constraint, TEdit* edit) {
     BindEditRow(&request, column, constraint, edit, nullptr);
 }
@@ -247,8 +257,7 @@ void TAclProfileForm::BT_DeleteClick(TObject*) {
     if (!Table.Request) {
         return;
     }
-    Table.DeleteRow({.After = Options.ReReadAfterFailedDelete ? ReRead::Always : ReRead::Style,
-                     .Report = Options.DeleteFailures});
+    Table.DeleteRow({.After = Options.ReReadAfterFailedDelete ? ReRead::Always : ReRead::Style});
     ResetForm();
 }
 

@@ -14,6 +14,7 @@
 #include "TListView.h"
 #include "TableDialogController.h"
 
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <vector>
@@ -53,11 +54,9 @@ struct ProfileEditorOptions {
     // a guard over what every reset leaves there.
     bool RequireCreateAndGo = false;
     // Whether a write of Add or a Delete that raised (its SET never sent) is followed by a read of
-    // the table; the failure is shown in the status line either way (after the read), a Delete's
-    // inside the request's Set template when DeleteFailures says so.
+    // the table; the failure is shown in the status line either way, after the read.
     bool ReReadAfterFailedWrite = true;
     bool ReReadAfterFailedDelete = false;
-    FailureReport DeleteFailures = FailureReport::Plain;
     int DesignWidth = 0;
     int DesignHeight = 0;
     int ListHeight = 160;
@@ -164,6 +163,11 @@ protected:
     virtual void RowRules() = 0;
     // The member's checks after the ID and the name are given.
     virtual bool ValidateProfile() = 0;
+
+    // The profile's read-only facts (its owner, its free rule entries ...): disabled until a row
+    // fills them and made read-only again after every reset and selection; null ones (a column
+    // the member's table lacks) are skipped.
+    void SetReadOnlyFacts(std::initializer_list<TControl*> controls);
 
     // A group box of the field panel, `rows` fields high, at `top`.
     TGroupBox* AddGroup(const char* caption, int top, int rows, int width);

@@ -91,16 +91,9 @@ TEthernetProfileForm::TEthernetProfileForm(TComponent* owner)
 TEthernetProfileForm::TEthernetProfileForm(TComponent* owner, const ProfileDesign<T>& design)
     : TAclProfileForm(owner, design.Options), Fields(design.Fields) {
     BuildDesign(this, design);
-    if (cbbOwner) {
-        DisableControl(cbbOwner); // as yet empty: nothing is lost
-    }
-    DisableControl(edtRuleEntries);
+    SetReadOnlyFacts({edtRuleEntries, cbbOwner});
     IdEdit = edtProfileID;
     NameEdit = edtProfileName;
-    ReadOnlyControls = {edtRuleEntries};
-    if (cbbOwner) {
-        ReadOnlyControls.push_back(cbbOwner);
-    }
 
     cbbOptionVLAN->OnChange = Bind(this, &T::cbbOptionVLANChange);
     cbbMacMaskState->OnChange = Bind(this, &T::cbbMacMaskStateChange);

@@ -108,10 +108,9 @@ void TIPProfileForm::BuildFields() {
         this->*g.Group = AddGroup(g.Caption, g.Top, g.Rows, kGroupWidth);
     }
     ::BuildFields<T>(this, FieldPanel, kFields, kTable);
-    DisableControls({cbbOwner, edtSrcMacAddrMask, edtEntries}); // as yet empty: nothing is lost
+    SetReadOnlyFacts({edtEntries, cbbOwner, edtSrcMacAddrMask});
     IdEdit = edtProfileID;
     NameEdit = edtProfileName;
-    ReadOnlyControls = {edtEntries, cbbOwner, edtSrcMacAddrMask};
 
     cbbVlan->OnChange = Bind(this, &T::cbbVlanChange);
     cbbIpAddMaskState->OnChange = Bind(this, &T::cbbIpAddMaskStateChange);

@@ -72,3 +72,17 @@ inline const char* const kEthernetRuleScenario = R"({"tables": [{"entry": "1.3.6
        100, 0, "0000", "000000000000", "000000000000", 0],
       ["3.1", "", "000000000000", "000000000000", 0, "0000", 2, 0, 2, 2, 0, 1, "2000000000000000", 1, 2, 2, 0,
        null, 0, "0000", "000000000000", "000000000000", 0]]}]})";
+
+// Two ingress IPv6 profiles: 1 "v1" (source address mask, tcp with both port masks), 2 "web" (both
+// address masks, icmp type-code).
+inline const char* const kIPv6ProfileScenario = R"({"tables": [{"entry": "1.3.6.1.4.1.746.12.9.2.4.1",
+  "columns": [[2, "int", "rw", 2], [3, "int", "rw", 2], [4, "int", "rw", 1],
+    [5, "hex", "rw", "00000000000000000000000000000000"], [6, "hex", "rw", "00000000000000000000000000000000"],
+    [7, "rowstatus"], [8, "int", "ro", 2], [9, "int", "ro", 256], [10, "string", "rw", ""], [11, "int", "rw", 1],
+    [12, "int", "rw", 1], [13, "int", "rw", 1], [14, "hex", "rw", "0000"], [15, "hex", "rw", "0000"],
+    [16, "int", "rw", 1]],
+  "rows": [
+    ["1", 2, 2, 3, "FFFFFFFFFFFFFFFF0000000000000000", "00000000000000000000000000000000", 1, 2, 250, "v1",
+     2, 4, 1, "FFFF", "00FF", 1],
+    ["2", 1, 1, 4, "FFFFFFFFFFFFFFFF0000000000000000", "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF", 1, 2, 256, "web",
+     4, 1, 1, "0000", "0000", 4]]}]})";

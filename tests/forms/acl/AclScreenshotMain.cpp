@@ -13,6 +13,7 @@
 #include "EthernetProfileRuleUnit.h"
 #include "IPProfileFormUnit.h"
 #include "IPProfileRuleUnit.h"
+#include "IPv6ProfileFormUnit.h"
 #include "TListView.h"
 
 namespace {
@@ -98,6 +99,8 @@ int main(int argc, char** argv) {
 
     ShootProfileEditor(stage, EgressEthetnetProfileForm, kEgressEthernetProfileScenario,
                        "Egress ACL Ethernet Profile: ", 1, "acl-egress-ethernet-profile.png");
+    ShootProfileEditor(stage, IPv6ProfileForm, kIPv6ProfileScenario, "ACL IPv6 Profile: ", 0,
+                       "acl-ipv6-profile.png");
 
     // The rules' port lists are a stand-alone switch's 8 octets.
     WritableFacts().StackMode = "disabled";
