@@ -69,6 +69,7 @@ TEST_F(ForwardUnregisteredSim, OpensWithEveryVlanThreePickersOfSixUnitsAndSetDis
             // A stand-alone switch, and still the boxes of six units (48-octet lists).
             EXPECT_EQ(d->Pickers.ListOctets(), 48);
             EXPECT_NE(d->StatusBar1->Panels()[0]->Text().find("Ok!"), std::string::npos);
+            EXPECT_TRUE(CaptionsReadWhole(d));
 
             ClickListRow(d->LV_dot1qForwardUnregisteredEntry, 1); // VLAN 10
             EXPECT_EQ(Ticked(d, 0), (std::vector<int>{1, 2, 65}));

@@ -62,6 +62,7 @@ TEST_F(TpGroupSim, ListsTheGroupsWithHexPortCellsAndShowsASelectedOnesPortsInThe
             EXPECT_EQ(d->PageControl1->Pages(0)->Caption(), "Egress Ports");
             EXPECT_EQ(d->PageControl1->Pages(1)->Caption(), "GMRP Learning Ports");
             EXPECT_EQ(d->Pickers.ListOctets(), 48);
+            EXPECT_TRUE(CaptionsReadWhole(d));
             for (int i = 0; i < d->ComponentCount(); ++i) { // read-only: nothing to write with
                 auto* button = dynamic_cast<TButton*>(d->Components(i));
                 EXPECT_TRUE(!button || button->Caption() != "Set");
