@@ -7,6 +7,7 @@
 #include "IPProfileFormUnit.h"
 #include "IPProfileRuleUnit.h"
 #include "IPv6ProfileFormUnit.h"
+#include "IPv6ProfileRuleFormUnit.h"
 
 void RegisterAclDialogs(DialogClassRegistrar& registry) {
     registry.Register("TIPProfileRuleForm", IPProfileRuleForm);
@@ -15,4 +16,5 @@ void RegisterAclDialogs(DialogClassRegistrar& registry) {
     registry.Register("TEgressEthetnetProfileForm", EgressEthetnetProfileForm);
     registry.Register("TEthernetProfileRuleForm", EthernetProfileRuleForm);
     registry.Register("TIPv6ProfileForm", IPv6ProfileForm);
+    registry.Register("TIpv6RuleForm", Ipv6RuleForm);
 }

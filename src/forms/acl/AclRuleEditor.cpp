@@ -118,6 +118,13 @@ TComboBox* TAclRuleForm::AddCombo(const FieldPlace& place, int tag) {
     return combo;
 }
 
+TGroupBox* TAclRuleForm::StackGroup(const char* caption, int rows, int width, int extra) {
+    TGroupBox* group =
+        AddGroup(caption, 2, NextGroupTop, width, kFirstRowTop + rows * kRowHeight + 2 + extra);
+    NextGroupTop += group->Height() + 2;
+    return group;
+}
+
 TLabel* TAclRuleForm::AddLabelBefore(TControl* value, const char* caption, RuleLayout::Grid grid) {
     auto* label = new TLabel(this);
     label->SetParent(value->Parent());
@@ -278,6 +285,11 @@ void TAclRuleForm::ListView1Change(TObject*, TListItem*, TItemChange) {
 
 bool TAclRuleForm::CheckKeyTexts() {
     for (size_t k = 0; k < KeyEdits.size() && k < Options.Keys.size(); ++k) {
+        if (KeyEdits[k]->Text().empty()) {
+            return RefuseInput(KeyEdits[k], Options.Keys[k].Missing);
+        }
+    }
+    for (size_t k = 0; k < KeyEdits.size() && k < Options.Keys.size(); ++k) {
         if (!CheckNumberText(KeyEdits[k], Options.Keys[k].Min, Options.Keys[k].Max)) {
             return false;
         }
@@ -433,6 +445,16 @@ void TAclRuleForm::VLANBaseChkBoxClick(TObject*) {
         PortPicker->UncheckAllPorts();
         PortPicker->SetEnabled(true);
     }
+}
+
+std::function<bool(TControl*)> TAclRuleForm::Focusing(std::function<bool(TControl*)> check) {
+    return [check = std::move(check)](TControl* field) {
+        if (!check(field)) {
+            FocusField(field);
+            return false;
+        }
+        return true;
+    };
 }
 
 bool TAclRuleForm::CheckOneReplacement(const char* text) {

@@ -17,6 +17,7 @@
 #include "TListView.h"
 #include "TableDialogController.h"
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -65,8 +66,9 @@ constexpr CheckPlace CheckBefore(Grid grid = kGrid) {
 inline constexpr CheckPlace kCheck = CheckBefore();
 } // namespace RuleLayout
 
-// The accepted range of an index column typed into its edit.
+// An index column typed into its edit: the text refused when it is empty, and the accepted range.
 struct KeyRange {
+    const char* Missing;
     int Min;
     int Max;
 };
@@ -232,6 +234,8 @@ public:
     TEdit* AddEdit(const FieldPlace& place, int tag);
     TComboBox* AddCombo(const FieldPlace& place, int tag);
     TGroupBox* AddGroup(const char* caption, int left, int top, int width, int height);
+    // A group box of `rows` field rows (and `extra` pixels below them) under the last one stacked.
+    TGroupBox* StackGroup(const char* caption, int rows, int width, int extra = 0);
     // A label where a field's check box would stand (as wide as the grid's caption column) before
     // the value control.
     TLabel* AddLabelBefore(TControl* value, const char* caption, RuleLayout::Grid grid = {});
@@ -261,12 +265,15 @@ protected:
     // added with Access ID 0), the edits becoming KeyEdits; the VLAN-based ID edit fixed until its
     // box is ticked; the owner disabled, labelled as the grid places a caption.
     void SetUpOtherFields(std::initializer_list<RuleKeyField> keys, RuleLayout::Grid grid = {});
+    // The check, which shows its own message, with the focus given to the field it refuses.
+    static std::function<bool(TControl*)> Focusing(std::function<bool(TControl*)> check);
     // Both replacements ticked: the text, and false.
     bool CheckOneReplacement(const char* text);
     // The shared tail of ValidateFields: the VLAN-based ID filled in when used, else a port chosen.
     bool CheckRuleTarget();
-    // The typed keys are whole numbers in their ranges (text put there by code has not passed the
-    // edits' constraints, and it becomes the row's instance).
+    // The first checks of ValidateFields: every key typed (else its Missing text), then each a
+    // whole number in its range (text put there by code has not passed the edits' constraints, and
+    // it becomes the row's instance).
     bool CheckKeyTexts();
     // The states of Edit, Delete, Add and the key edits with a row chosen (row mode) or none (list
     // mode): called at the end of every read, on selection, and with none after Refresh and every
@@ -281,4 +288,5 @@ private:
     bool HasVlanBasedId(TListItem* item) const;
     // An Edit that kept its fields holds row mode through the re-read.
     bool HeldRow = false;
+    int NextGroupTop = 0;
 };

@@ -27,6 +27,7 @@ constexpr int kVlanBasedId = ColumnOf(kTable, "VLAN-based ID");
 // Two columns a group box: the check box holds "Destination MAC Address Mask" (its caption ends
 // in two blanks) whole, the value twelve hexadecimal digits.
 constexpr RuleLayout::Grid kGrid{.CheckWidth = 182, .ValueWidth = 100, .ColumnWidth = 330};
+constexpr int kGroupWidth = RuleLayout::ValueLeft(1, kGrid) + kGrid.ValueWidth + 8;
 
 // The places of the fields required when checked, in the validation flow's order: the VLAN fields
 // (only while "VLAN" is ticked), then the others.
@@ -95,7 +96,7 @@ constexpr const char* kDisabled = "disabled";
 RuleEditorOptions EthernetRuleOptions() {
     RuleEditorOptions options;
     options.Table = EthernetProfileRuleTable;
-    options.Keys = {{1, 6}, {0, 256}};
+    options.Keys = {{DialogText::kMaskIdMustBeSet, 1, 6}, {DialogText::kAccessIdMustBeSet, 0, 256}};
     options.RowStatusColumn = kRowStatus;
     options.PortColumn = kPorts;
     options.VlanBasedIdColumn = kVlanBasedId;
@@ -123,19 +124,10 @@ TEthernetProfileRuleForm::TEthernetProfileRuleForm(TComponent* owner)
 
 void TEthernetProfileRuleForm::BuildFields() {
     // Four groups one above the other: the match fields, their options, the action and the rest.
-    constexpr int kLeft = 2;
-    constexpr int kWidth = 8 + kGrid.ColumnWidth + kGrid.CheckWidth + 4 + kGrid.ValueWidth + 8;
-    const auto height = [](int rows) { return RuleLayout::kFirstRowTop + rows * RuleLayout::kRowHeight + 2; };
-    int top = 0;
-    const auto next = [&](const char* caption, int rows, int extra = 0) {
-        TGroupBox* group = AddGroup(caption, kLeft, top, kWidth, height(rows) + extra);
-        top += group->Height() + 2;
-        return group;
-    };
-    RuleGroup = next("Rule", 4);
-    OptionGroup = next("Option", 1);
-    PermitGroup = next("Permit", 5);
-    OtherGroup = next("Other", 2, 14); // and the note under the Access ID
+    RuleGroup = StackGroup("Rule", 4, kGroupWidth);
+    OptionGroup = StackGroup("Option", 1, kGroupWidth);
+    PermitGroup = StackGroup("Permit", 5, kGroupWidth);
+    OtherGroup = StackGroup("Other", 2, kGroupWidth, 14); // and the note under the Access ID
     ::BuildFields<T>(this, FieldPanel, kFields, kTable, RuleLayout::CheckBefore(kGrid));
     SetUpOtherFields(
         {{chkMaskID, MaskIDEdit, "Profile ID (1-6)"}, {chkAccessID, AccessEdit, "Access ID (0-256)"}}, kGrid);
@@ -214,12 +206,6 @@ void TEthernetProfileRuleForm::RuleVLANcbxClick(TObject*) {
 }
 
 bool TEthernetProfileRuleForm::ValidateFields() {
-    if (MaskIDEdit->Text().empty()) {
-        return RefuseInput(MaskIDEdit, DialogText::kMaskIdMustBeSet);
-    }
-    if (AccessEdit->Text().empty()) {
-        return RefuseInput(AccessEdit, DialogText::kAccessIdMustBeSet);
-    }
     if (!CheckKeyTexts()) {
         return false;
     }
@@ -234,8 +220,7 @@ bool TEthernetProfileRuleForm::ValidateFields() {
     for (auto [box, edit] :
          {std::pair{cbxSource, SourceMACEdit}, std::pair{cbxDestination, DestMACEdit},
           std::pair{cbxMaskSource, MaskSourceEdit}, std::pair{cbxMaskDestination, MaskDestinationEdit}}) {
-        if (box->Checked() && !CheckMacAddressText(edit)) {
-            FocusField(edit);
+        if (box->Checked() && !Focusing(CheckMacAddressText)(edit)) {
             return false;
         }
     }

@@ -117,7 +117,7 @@ constexpr const char* kSomeFieldEmpty = DialogText::kSomeCheckFieldEmpty;
 RuleEditorOptions IpRuleOptions() {
     RuleEditorOptions options;
     options.Table = IPProfileRuleTable;
-    options.Keys = {{1, 6}, {0, 256}};
+    options.Keys = {{DialogText::kMaskIdMustBeSet, 1, 6}, {DialogText::kAccessIdMustBeSet, 0, 256}};
     options.RowStatusColumn = kRowStatus;
     options.PortColumn = kPort;
     options.VlanBasedIdColumn = kVlanBasedId;
@@ -293,12 +293,6 @@ void TIPProfileRuleForm::cbxDestIPClick(TObject*) {
 }
 
 bool TIPProfileRuleForm::ValidateFields() {
-    if (IPRuleEdit->Text().empty()) {
-        return RefuseInput(IPRuleEdit, DialogText::kMaskIdMustBeSet);
-    }
-    if (AccessIDEdit->Text().empty()) {
-        return RefuseInput(AccessIDEdit, DialogText::kAccessIdMustBeSet);
-    }
     if (!CheckKeyTexts()) {
         return false;
     }
@@ -308,13 +302,7 @@ bool TIPProfileRuleForm::ValidateFields() {
     }
     // The addresses that become IP address values: an unparsable text is refused here rather than
     // sent (the destination address too, whose edit is checked only when it is left).
-    const auto address = [](TControl* edit) {
-        if (!CheckIPv4AddressText(edit)) {
-            FocusField(edit);
-            return false;
-        }
-        return true;
-    };
+    const auto address = Focusing(CheckIPv4AddressText);
     if (!RequireCheckedFields<T>(this, kFields, rqSourceIp, rqDestIp, kSomeFieldEmpty, address) ||
         !RequireCheckedFields<T>(this, kFields, rqDscp, rqMirrorGroup, kSomeFieldEmpty)) {
         return false;

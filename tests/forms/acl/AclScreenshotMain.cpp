@@ -4,8 +4,9 @@
 // a profile selected.
 //   xvfb-run -a ./acl_screenshots DIR
 // writes DIR/acl-ipv4-rule.png, acl-ipv4-profile.png, acl-ethernet-profile.png,
-// acl-egress-ethernet-profile.png and acl-ethernet-rule.png (a permitting rule selected). Not a
-// test: nothing here is checked automatically.
+// acl-egress-ethernet-profile.png, acl-ipv6-profile.png, acl-ethernet-rule.png and
+// acl-ipv6-rule.png (a permitting rule selected in each of the last two). Not a test: nothing here is checked
+// automatically.
 #include "AclScenarios.h"
 #include "DedicatedScreenshotStage.h"
 #include "EgressEthernetProfileFormUnit.h"
@@ -14,6 +15,7 @@
 #include "IPProfileFormUnit.h"
 #include "IPProfileRuleUnit.h"
 #include "IPv6ProfileFormUnit.h"
+#include "IPv6ProfileRuleFormUnit.h"
 #include "TListView.h"
 
 namespace {
@@ -106,6 +108,7 @@ int main(int argc, char** argv) {
     WritableFacts().StackMode = "disabled";
     ShootRuleEditor(stage, EthernetProfileRuleForm, kEthernetRuleScenario,
                     "ACL Ethernet Rule: ", "acl-ethernet-rule.png");
+    ShootRuleEditor(stage, Ipv6RuleForm, kIpv6RuleScenario, "ACL IPv6 Rule: ", "acl-ipv6-rule.png");
 
     return 0;
 }
