@@ -2,6 +2,7 @@
 
 #include "DialogClassRegistrar.h"
 #include "EgressEthernetProfileFormUnit.h"
+#include "EgressIPv6ProfileFormUnit.h"
 #include "EthernetProfileFormUnit.h"
 #include "EthernetProfileRuleUnit.h"
 #include "IPProfileFormUnit.h"
@@ -17,4 +18,5 @@ void RegisterAclDialogs(DialogClassRegistrar& registry) {
     registry.Register("TEthernetProfileRuleForm", EthernetProfileRuleForm);
     registry.Register("TIPv6ProfileForm", IPv6ProfileForm);
     registry.Register("TIpv6RuleForm", Ipv6RuleForm);
+    registry.Register("TEgressIPv6ProfileForm", EgressIPv6ProfileForm);
 }

@@ -10,6 +10,7 @@
 #include "AclScenarios.h"
 #include "DedicatedScreenshotStage.h"
 #include "EgressEthernetProfileFormUnit.h"
+#include "EgressIPv6ProfileFormUnit.h"
 #include "EthernetProfileFormUnit.h"
 #include "EthernetProfileRuleUnit.h"
 #include "IPProfileFormUnit.h"
@@ -103,6 +104,8 @@ int main(int argc, char** argv) {
                        "Egress ACL Ethernet Profile: ", 1, "acl-egress-ethernet-profile.png");
     ShootProfileEditor(stage, IPv6ProfileForm, kIPv6ProfileScenario, "ACL IPv6 Profile: ", 0,
                        "acl-ipv6-profile.png");
+    ShootProfileEditor(stage, EgressIPv6ProfileForm, kEgressIPv6ProfileScenario,
+                       "Egress ACL IPv6 Profile: ", 0, "acl-egress-ipv6-profile.png");
 
     // The rules' port lists are a stand-alone switch's 8 octets.
     WritableFacts().StackMode = "disabled";

@@ -107,12 +107,7 @@ TEST_F(EgressEthernetProfileSim, AddSendsEveryOptionTheStateAndTheMasksItNames) 
 }
 
 TEST_F(EgressEthernetProfileSim, AddRefusalsSendNothingAndFocusTheField) {
-    const struct {
-        const char* Name;
-        std::function<void(D*)> Spoil;
-        const char* Message;
-        TEdit* D::*Focus;
-    } cases[] = {
+    const AddRefusal<D> cases[] = {
         {"listed ID before an empty name",
          [](D* d) {
              d->edtProfileID->SetText("2");
@@ -133,19 +128,8 @@ TEST_F(EgressEthernetProfileSim, AddRefusalsSendNothingAndFocusTheField) {
         {"neither mask: the destination first", [](D* d) { ChooseComboItem(d->cbbMacMaskState, kDstSrc); },
          "Please enter a valid MAC address", &D::edtDstMacMask},
     };
-    RunDialog<D>(kCommand, EgressEthetnetProfileForm, [&](D* d) {
-        for (const auto& c : cases) {
-            SCOPED_TRACE(c.Name);
-            FocusControl(d->cbbOption8021p);
-            FillNewProfile(d);
-            c.Spoil(d);
-            Dialogs.Expect(c.Message);
-            ClickControl(d->BT_Add);
-            EXPECT_EQ(Dialogs.Pending(), 0);
-            EXPECT_TRUE((d->*c.Focus)->Focused());
-            d->ResetForm();
-        }
-    });
+    RunDialog<D>(kCommand, EgressEthetnetProfileForm,
+                 [&](D* d) { ExpectAddRefusals<D>(Dialogs, d, d->cbbOption8021p, FillNewProfile, cases); });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
 

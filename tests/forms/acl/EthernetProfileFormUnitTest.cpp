@@ -141,12 +141,7 @@ TEST_F(EthernetProfileSim, StateOtherIsSentAsOneWithNeitherMaskAndVlanDisabledWi
 
 TEST_F(EthernetProfileSim, AddRefusalsSendNothingAndFocusTheField) {
     using D = TEthernetProfileForm;
-    const struct {
-        const char* Name;
-        std::function<void(D*)> Spoil;
-        const char* Message;
-        TEdit* D::*Focus;
-    } cases[] = {
+    const AddRefusal<D> cases[] = {
         {"listed ID before an empty name",
          [](D* d) {
              d->edtProfileID->SetText("1");
@@ -174,17 +169,7 @@ TEST_F(EthernetProfileSim, AddRefusalsSendNothingAndFocusTheField) {
          "Please enter a valid MAC address", &D::edtSrcMacMask},
     };
     RunDialog<TEthernetProfileForm>(kCommand, EthernetProfileForm, [&](TEthernetProfileForm* d) {
-        for (const auto& c : cases) {
-            SCOPED_TRACE(c.Name);
-            FocusControl(d->cbbOption8021p);
-            FillNewProfile(d);
-            c.Spoil(d);
-            Dialogs.Expect(c.Message);
-            ClickControl(d->BT_Add);
-            EXPECT_EQ(Dialogs.Pending(), 0);
-            EXPECT_TRUE((d->*c.Focus)->Focused());
-            d->ResetForm();
-        }
+        ExpectAddRefusals<D>(Dialogs, d, d->cbbOption8021p, FillNewProfile, cases);
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }

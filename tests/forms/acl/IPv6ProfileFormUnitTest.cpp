@@ -160,53 +160,30 @@ TEST_F(IPv6ProfileSim, AddRefusalsSendNothingAndFocusTheField) {
     auto state = [](D* d, const char* item) {
         ChooseComboItem(d->cbxMaskState, d->cbxMaskState->Items().IndexOf(item));
     };
-    const struct {
-        const char* Name;
-        std::function<void(D*)> Spoil;
-        const char* Message;
-        TControl* (*Focus)(D*); // null: the refusal names no field
-    } cases[] = {
-        {"no ID", [](D* d) { d->edtMaskID->SetText(""); }, "IPv6 Mask ID must be set.",
-         [](D* d) -> TControl* { return d->edtMaskID; }},
+    const AddRefusal<D> cases[] = {
+        {"no ID", [](D* d) { d->edtMaskID->SetText(""); }, "IPv6 Mask ID must be set.", &D::edtMaskID},
         {"no name", [](D* d) { d->edtProfileName->SetText(""); }, "IPv6 Mask Name must be set.",
-         [](D* d) -> TControl* { return d->edtProfileName; }},
+         &D::edtProfileName},
         {"no source mask", [](D* d) { d->edtSrcMask->SetText(""); }, "Some checked field is empty.",
-         [](D* d) -> TControl* { return d->edtSrcMask; }},
-        {"31 digits", [](D* d) { d->edtSrcMask->SetText(kSourceMask.substr(1)); }, less,
-         [](D* d) -> TControl* { return d->edtSrcMask; }},
+         &D::edtSrcMask},
+        {"31 digits", [](D* d) { d->edtSrcMask->SetText(kSourceMask.substr(1)); }, less, &D::edtSrcMask},
         {"32 characters with a colon",
-         [](D* d) { d->edtSrcMask->SetText("FFFF:FFFFFFFFFFF0000000000000000"); }, is32,
-         [](D* d) -> TControl* { return d->edtSrcMask; }},
+         [](D* d) { d->edtSrcMask->SetText("FFFF:FFFFFFFFFFF0000000000000000"); }, is32, &D::edtSrcMask},
         {"both masks, the destination empty", [&](D* d) { state(d, "dst-src-ipv6-addr"); },
-         "Some checked field is empty.", [](D* d) -> TControl* { return d->edtDstMask; }},
+         "Some checked field is empty.", &D::edtDstMask},
         {"a listed ID before a listed name",
          [](D* d) {
              d->edtMaskID->SetText("1");
              d->edtProfileName->SetText("web");
          },
-         "There is already a record with the same Profile ID. Please modify it.",
-         [](D* d) -> TControl* { return d->edtMaskID; }},
+         "There is already a record with the same Profile ID. Please modify it.", &D::edtMaskID},
         {"a listed name", [](D* d) { d->edtProfileName->SetText("web"); },
-         "There is already a record with the same Profile Name. Please modify it.",
-         [](D* d) -> TControl* { return d->edtProfileName; }},
+         "There is already a record with the same Profile Name. Please modify it.", &D::edtProfileName},
         {"Row Status not at createAndGo", [](D* d) { SelectOption(d->cbbRowStatus, "active"); },
-         "Row Status must be createAndGo.", nullptr},
+         "Row Status must be createAndGo."},
     };
-    RunDialog<D>(kCommand, IPv6ProfileForm, [&](D* d) {
-        for (const auto& c : cases) {
-            SCOPED_TRACE(c.Name);
-            FocusControl(d->cbxMaskClass);
-            FillNewProfile(d);
-            c.Spoil(d);
-            Dialogs.Expect(c.Message);
-            ClickControl(d->BT_Add);
-            EXPECT_EQ(Dialogs.Pending(), 0);
-            if (c.Focus) {
-                EXPECT_TRUE(c.Focus(d)->Focused());
-            }
-            d->ResetForm();
-        }
-    });
+    RunDialog<D>(kCommand, IPv6ProfileForm,
+                 [&](D* d) { ExpectAddRefusals<D>(Dialogs, d, d->cbxMaskClass, FillNewProfile, cases); });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
 
