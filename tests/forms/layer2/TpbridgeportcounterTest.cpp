@@ -275,21 +275,51 @@ TEST_F(BridgePortCounterSim, HistoryCountsAndIntervalsOutsideTheirRangesAreRefus
         EXPECT_EQ(Points(d, 0).size(), 120u);
         EXPECT_EQ(Points(d, 2).size(), 120u);
 
-        d->CB_Interval->SetText("1");
-        Dialogs.Expect("Choose Valid Interval");
-        TypeText(d->CB_Interval, "1");
-        EXPECT_EQ(d->Timer1->Interval(), 1000);
+        EXPECT_EQ(Dialogs.Shown().size(), 3u);
+    });
+}
 
-        // Interval 0: no tick, so the clock stands still too; no message.
-        d->CB_Interval->SetText("");
-        TypeText(d->CB_Interval, "0");
-        EXPECT_FALSE(d->Timer1->Running());
-        const std::string shown = d->ST_Time->Caption();
-        const int samples = d->SampleCount;
-        Tick(d, 3);
-        EXPECT_EQ(d->ST_Time->Caption(), shown);
-        EXPECT_EQ(d->SampleCount, samples);
-        EXPECT_EQ(Dialogs.Shown().size(), 4u);
+TEST_F(BridgePortCounterSim, IntervalsUpToTenSecondsAreTakenAtOnceAndTheRateDividesByThem) {
+    Open([&](T* d) {
+        // As typed: the text before the last keystroke is put in by code (which fires nothing).
+        const struct {
+            const char* Before;
+            const char* Typed;
+            bool Refused;
+            bool Ticks;
+            int IntervalMs; // checked where the timer ticks
+        } cases[] = {
+            {"1", "1", true, true, 1000},   // "11"
+            {"-", "1", true, true, 1000},   // "-1": no integer
+            {"", "x", true, true, 1000},    // no integer
+            {"-", "5", false, false, 0},    // a negative count of milliseconds never ticks
+            {"", "0", false, false, 0},     // no tick, and so no clock
+            {"1", "0", false, true, 10000}, // "10"
+        };
+        for (const auto& c : cases) {
+            const std::string text = std::string(c.Before) + c.Typed;
+            d->CB_Interval->SetText(c.Before);
+            if (c.Refused) {
+                Dialogs.Expect("Choose Valid Interval");
+            }
+            TypeText(d->CB_Interval, c.Typed);
+            EXPECT_EQ(d->Timer1->Running(), c.Ticks) << text;
+            if (c.Ticks) {
+                EXPECT_EQ(d->Timer1->Interval(), c.IntervalMs) << text;
+            }
+            const std::string shown = d->ST_Time->Caption();
+            const int samples = d->SampleCount;
+            Tick(d, 10);
+            EXPECT_EQ(d->ST_Time->Caption() != shown, c.Ticks) << text;
+            EXPECT_EQ(d->SampleCount, samples + (c.Ticks ? 1 : 0)) << text;
+        }
+        // At 10 s the rate is the increase divided by 10, the remainder dropped; the change of
+        // interval reset nothing.
+        EXPECT_EQ(d->SampleCount, 4); // the baseline and three samples
+        const std::vector<Row> rows = CounterRows(d);
+        ASSERT_EQ(rows.size(), 3u);
+        EXPECT_EQ((std::vector<std::string>{rows[0][3], rows[1][3], rows[2][3]}),
+                  (std::vector<std::string>{"100", "50", "0"}));
     });
 }
 
@@ -395,7 +425,7 @@ TEST_F(BridgePortCounterSim, AFailedFirstReadLeavesTheMonitorToARefreshThatFinds
 TEST_F(BridgePortCounterSim, ClosingWithTheTimerRunningAndAWalkOutstandingStopsEveryTick) {
     Open([&](T* d) {
         Tick(d, 1);
-        Agent().SetDelay(std::string(kBridgePortEntry) + ".1", 300, SimOp::Next);
+        Agent().SetDelay(std::string(kBridgePortEntry) + ".1", 1000, SimOp::Next);
         ClickControl(d->BT_Refresh);
         ASSERT_TRUE(d->PortListRequest->Busy);
         ASSERT_TRUE(d->Timer1->Running());
@@ -419,6 +449,7 @@ TEST_F(BridgePortCounterSim, APortClickWhileACounterReadIsOutTakesEffectWhenTheR
         ClickListRow(d->LV_TpBridge_Port_Index, 2);
         EXPECT_FALSE(d->Running) << "paused until the read that is out has ended";
         Timers.Fire();
+        EXPECT_EQ(d->CounterRequest->Request.Outstanding, 1) << "a tick starts no read while one is out";
         ASSERT_TRUE(WaitFor([d] { return !d->CounterRequest->Busy; }, 10000));
         // That read was for port 1: no sample of it; the monitor now runs on port 3 from a baseline.
         EXPECT_TRUE(d->Running);
