@@ -142,14 +142,20 @@ std::optional<double> ParseDateTime(std::string_view text) {
     return EncodePlatformDateTime(*y, *m, *d, (int64_t{h} * 3600 + n * 60 + s) * 1000);
 }
 
-std::string DottedQuad(std::string_view octets) {
-    std::string text;
+void DottedQuadInto(std::string_view octets, std::string& text) {
+    char quad[16];
+    size_t n = 0;
     for (size_t i = 0; i < 4; ++i) {
+        const unsigned o = static_cast<unsigned char>(octets[i]);
         if (i)
-            text += '.';
-        text += std::to_string(static_cast<unsigned char>(octets[i]));
+            quad[n++] = '.';
+        if (o >= 100)
+            quad[n++] = static_cast<char>('0' + o / 100);
+        if (o >= 10)
+            quad[n++] = static_cast<char>('0' + o / 10 % 10);
+        quad[n++] = static_cast<char>('0' + o % 10);
     }
-    return text;
+    text.assign(quad, n);
 }
 
 // Strict "a.b.c.d" with numbers 0 to 255; no host name is ever looked up.
@@ -190,67 +196,90 @@ bool CarriesOctets(SnmpSyntax s) {
 
 // The number of a received value as the ASN type that arrived reads it: signed for INTEGER,
 // unsigned for the others (a column typed integer may arrive as Counter64).
-std::string NumberText(const SnmpValue& v) {
-    return v.Syntax == SnmpSyntax::Integer ? std::to_string(v.Int) : std::to_string(v.Unsigned);
+void NumberTextInto(const SnmpValue& v, std::string& text) {
+    char digits[24];
+    char* end = v.Syntax == SnmpSyntax::Integer
+                    ? std::to_chars(digits, digits + sizeof digits, v.Int).ptr
+                    : std::to_chars(digits, digits + sizeof digits, v.Unsigned).ptr;
+    text.assign(digits, static_cast<size_t>(end - digits));
 }
 
 uint64_t NumberBits(const SnmpValue& v) {
     return v.Syntax == SnmpSyntax::Integer ? static_cast<uint64_t>(static_cast<uint32_t>(v.Int)) : v.Unsigned;
 }
 
-// The text of a received value before the option list; nullopt when the value is absent or of a
-// kind the item type cannot read.
-std::optional<std::string> ReceivedText(int itemType, const SnmpValue& v) {
+// The text of a received value before the option list, written over `text`; false (and `text`
+// as it was) when the value is absent or of a kind the item type cannot read.
+bool ReceivedText(int itemType, const SnmpValue& v, std::string& text) {
     const bool number = CarriesNumber(v.Syntax);
     const std::string_view octets = CarriesOctets(v.Syntax) ? std::string_view(v.Bytes) : std::string_view();
-    if (IsHexTextType(itemType))
-        return OctetsToHex(octets);
+    if (IsHexTextType(itemType)) {
+        text = OctetsToHex(octets);
+        return true;
+    }
     switch (itemType) {
     case itBoolean:
         if (!number)
-            return std::nullopt;
-        return (v.Syntax == SnmpSyntax::Integer ? v.Int != 0 : v.Unsigned != 0) ? "true" : "false";
+            return false;
+        text = (v.Syntax == SnmpSyntax::Integer ? v.Int != 0 : v.Unsigned != 0) ? "true" : "false";
+        return true;
     case itInteger:
     case itCounter:
     case itGauge:
     case itUInteger:
     case itCounter64:
         if (!number)
-            return std::nullopt;
-        return NumberText(v);
+            return false;
+        NumberTextInto(v, text);
+        return true;
     case itTimeTicks:
         if (!number)
-            return std::nullopt;
-        return TimeTicksToText(NumberBits(v));
+            return false;
+        text = TimeTicksToText(NumberBits(v));
+        return true;
     case itNull:
-        return std::nullopt;
+        return false;
     case itObjectId:
         if (v.Syntax != SnmpSyntax::ObjectId || v.Oid.Empty())
-            return std::nullopt;
-        return v.Oid.ToString();
+            return false;
+        text.clear();
+        v.Oid.AppendTo(text);
+        return true;
     case itIpAddress:
     case itNsapAddress:
         if (v.Syntax == SnmpSyntax::Null || v.IsException())
-            return std::nullopt;
-        return octets.size() == 4 ? DottedQuad(octets) : std::string();
+            return false;
+        if (octets.size() == 4)
+            DottedQuadInto(octets, text);
+        else
+            text.clear();
+        return true;
     case itDouble:
         if (octets.empty())
-            return std::nullopt;
-        return FloatToText(DoubleFromOctets(octets));
+            return false;
+        text = FloatToText(DoubleFromOctets(octets));
+        return true;
     case itDateTime:
         if (octets.empty())
-            return std::nullopt;
-        return VqDateTime::FromOctets(octets).Text();
+            return false;
+        text = VqDateTime::FromOctets(octets).Text();
+        return true;
     case itBcDateTime:
         if (octets.empty())
-            return std::nullopt;
-        return DateTimeToText(DoubleFromOctets(octets));
+            return false;
+        text = DateTimeToText(DoubleFromOctets(octets));
+        return true;
     case itDisplayString:
-        return OctetsToText(octets);
+        text.assign(octets.substr(0, octets.find('\0')));
+        return true;
     case itInetAddress:
         if (octets.size() > 15)
-            return OctetsToHex(octets);
-        return octets.size() == 4 ? DottedQuad(octets) : std::string();
+            text = OctetsToHex(octets);
+        else if (octets.size() == 4)
+            DottedQuadInto(octets, text);
+        else
+            text.clear();
+        return true;
     default:
         RaiseVqError(kBadSyntax);
     }
@@ -303,21 +332,33 @@ bool ReadsSyntax(int itemType, SnmpSyntax s) {
     }
 }
 
-// A value by the ASN type that arrived: numbers in decimal (time ticks as time ticks), octets as
-// hex text (an IP address of four octets dotted), an OID dotted; nullopt for an empty OID.
-std::optional<std::string> ArrivedText(const SnmpValue& v) {
-    if (v.Syntax == SnmpSyntax::TimeTicks)
-        return TimeTicksToText(v.Unsigned);
-    if (CarriesNumber(v.Syntax))
-        return NumberText(v);
+// A value by the ASN type that arrived, written over `text`: numbers in decimal (time ticks as
+// time ticks), octets as hex text (an IP address of four octets dotted), an OID dotted; false
+// (and `text` as it was) for an empty OID.
+bool ArrivedText(const SnmpValue& v, std::string& text) {
+    if (v.Syntax == SnmpSyntax::TimeTicks) {
+        text = TimeTicksToText(v.Unsigned);
+        return true;
+    }
+    if (CarriesNumber(v.Syntax)) {
+        NumberTextInto(v, text);
+        return true;
+    }
     const bool address = v.Syntax == SnmpSyntax::IpAddress || v.Syntax == SnmpSyntax::NsapAddress;
-    if (address && v.Bytes.size() == 4)
-        return DottedQuad(v.Bytes);
-    if (CarriesOctets(v.Syntax))
-        return OctetsToHex(v.Bytes);
-    if (v.Syntax == SnmpSyntax::ObjectId && !v.Oid.Empty())
-        return v.Oid.ToString();
-    return std::nullopt;
+    if (address && v.Bytes.size() == 4) {
+        DottedQuadInto(v.Bytes, text);
+        return true;
+    }
+    if (CarriesOctets(v.Syntax)) {
+        text = OctetsToHex(v.Bytes);
+        return true;
+    }
+    if (v.Syntax == SnmpSyntax::ObjectId && !v.Oid.Empty()) {
+        text.clear();
+        v.Oid.AppendTo(text);
+        return true;
+    }
+    return false;
 }
 
 SnmpValue OctetValue(std::string octets) {
@@ -565,22 +606,46 @@ double NowAsDateTime() {
         (int64_t{local.tm_hour} * 3600 + local.tm_min * 60 + local.tm_sec) * 1000 + ms);
 }
 
-std::string VbToText(int itemType, const VqOptionList* optionList, const SnmpValue& value) {
-    std::optional<std::string> text;
+namespace {
+
+// The text of a received value before its option list, written over `text`; false when the
+// option list must not translate it (a value of another type, shown as what it is).
+bool TextBeforeOptions(int itemType, const SnmpValue& value, std::string& text) {
     if (ReadsSyntax(itemType, value.Syntax)) {
-        text = ReceivedText(itemType, value);
-    } else if ((text = ArrivedText(value))) {
-        // Not one of the column's values: its option list must not name it.
-        return std::move(*text);
+        if (!ReceivedText(itemType, value, text)) {
+            // Absent or empty values: octet-string types show the empty text (done above),
+            // display strings the empty text, every other type "(NULL)".
+            if (itemType == itDisplayString)
+                text.clear();
+            else
+                text = kNullText;
+        }
+        return true;
     }
-    if (!text) {
-        // Absent or empty values: octet-string types show the empty text (done above), display
-        // strings the empty text, every other type "(NULL)".
-        text = itemType == itDisplayString ? std::string() : std::string(kNullText);
+    if (ArrivedText(value, text))
+        return false; // not one of the column's values: its option list must not name it
+    text = itemType == itDisplayString ? std::string_view() : kNullText;
+    return true;
+}
+
+} // namespace
+
+void VbToTextInto(int itemType, const VqOptionList* optionList, const SnmpValue& value, std::string& text) {
+    if (!optionList) {
+        TextBeforeOptions(itemType, value, text);
+        return;
     }
-    if (optionList)
-        return optionList->ValueToText(*text);
-    return std::move(*text);
+    std::string plain;
+    if (TextBeforeOptions(itemType, value, plain))
+        text = optionList->ValueToText(plain);
+    else
+        text = std::move(plain);
+}
+
+std::string VbToText(int itemType, const VqOptionList* optionList, const SnmpValue& value) {
+    std::string text;
+    VbToTextInto(itemType, optionList, value, text);
+    return text;
 }
 
 SnmpValue TextToVb(int itemType, const VqOptionList* optionList, std::string_view valueText) {

@@ -60,6 +60,9 @@ double NowAsDateTime();
 // Item type -> text of a received value (absent values, exceptions and wrong kinds of value
 // included), translated by the option list when there is one. Unknown item types raise -511.
 std::string VbToText(int itemType, const VqOptionList* optionList, const SnmpValue& value);
+// VbToText written over `text`, whose storage it reuses (a walk writes each column's text over
+// the one of the row before). A conversion that raises leaves `text` as it was.
+void VbToTextInto(int itemType, const VqOptionList* optionList, const SnmpValue& value, std::string& text);
 // Text -> value of a SET binding: the option list's value of the text, then by item type;
 // "(NULL)" gives NULL whatever the type. Unknown item types raise -511.
 SnmpValue TextToVb(int itemType, const VqOptionList* optionList, std::string_view text);

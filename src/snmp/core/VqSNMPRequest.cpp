@@ -156,7 +156,8 @@ std::string VqSNMPRequest::EncodeIndex(int keyColumn) {
 
 void VqSNMPRequest::VbToText(int index, const SnmpVarBind& binding) {
     SnmpVariable& v = VarList.GetVariable(index);
-    v.ValueText = ::VbToText(v.ItemType, v.OptionList, binding.Value);
+    // Written over the variable's text: a walk's rows reuse its storage.
+    VbToTextInto(v.ItemType, v.OptionList, binding.Value, v.ValueText);
 }
 
 void VqSNMPRequest::TextToVb(int index, SnmpVarBind& binding) {

@@ -37,6 +37,15 @@ constexpr OptionSourceRow kEnabledRows[] = {
     {1, nullptr, "enabled"}, {2, nullptr, "disabled"}, {0, nullptr, nullptr}};
 constinit const VqOptionList kEnabled("kEnabled", kEnabledRows);
 
+// The value's text, returned and written over a longer text left from an earlier row (as a walk
+// writes each column's text over the one before).
+void ExpectValueText(int type, const VqOptionList* options, const SnmpValue& value, const std::string& text) {
+    EXPECT_EQ(VbToText(type, options, value), text) << "type " << type << " -> " << text;
+    std::string over = "the text of the row before, longer than any";
+    VbToTextInto(type, options, value, over);
+    EXPECT_EQ(over, text) << "written over, type " << type << " -> " << text;
+}
+
 } // namespace
 
 TEST(HexToOctets, ReadsLeniently) {
@@ -250,7 +259,7 @@ TEST(VbToText, EveryItemTypeAndMissingValues) {
         {itInetAddress, kNull, ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(VbToText(c.type, nullptr, c.value), c.text) << "type " << c.type << " -> " << c.text;
+        ExpectValueText(c.type, nullptr, c.value, c.text);
 }
 
 TEST(VbToText, ValueOfAnotherTypeShowsAsWhatArrived) {
@@ -286,16 +295,16 @@ TEST(VbToText, ValueOfAnotherTypeShowsAsWhatArrived) {
         {itOctetString, SnmpValue::Exception(static_cast<SnmpSyntax>(0x99)), ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(VbToText(c.type, nullptr, c.value), c.text) << "type " << c.type << " -> " << c.text;
+        ExpectValueText(c.type, nullptr, c.value, c.text);
     // An octet string "\x02" is no value of an enumerated integer column.
-    EXPECT_EQ(VbToText(itInteger, &kEnabled, Oct(Bytes({0x02}))), "02");
-    EXPECT_EQ(VbToText(itInteger, &kEnabled, SnmpValue::Integer(2)), "disabled");
+    ExpectValueText(itInteger, &kEnabled, Oct(Bytes({0x02})), "02");
+    ExpectValueText(itInteger, &kEnabled, SnmpValue::Integer(2), "disabled");
 }
 
 TEST(VbToText, OptionListNamesTheValue) {
-    EXPECT_EQ(VbToText(itInteger, &kEnabled, SnmpValue::Integer(2)), "disabled");
-    EXPECT_EQ(VbToText(itInteger, &kEnabled, SnmpValue::Integer(9)), "9");
-    EXPECT_EQ(VbToText(itInteger, &kEnabled, kNull), "(NULL)");
+    ExpectValueText(itInteger, &kEnabled, SnmpValue::Integer(2), "disabled");
+    ExpectValueText(itInteger, &kEnabled, SnmpValue::Integer(9), "9");
+    ExpectValueText(itInteger, &kEnabled, kNull, "(NULL)");
 }
 
 TEST(TextToVb, EveryItemType) {
@@ -370,6 +379,10 @@ TEST(ValueTexts, UnknownItemTypesRaiseBadSyntax) {
         RaisedError e = Raised([&] { VbToText(type, nullptr, SnmpValue::Integer(1)); });
         EXPECT_EQ(e.Code, -511) << type;
         EXPECT_EQ(e.Message, "Bad SNMP syntax!");
+        // The variable's text stays as it was.
+        std::string text = "42";
+        EXPECT_EQ(RaisedCode([&] { VbToTextInto(type, nullptr, kNull, text); }), -511) << type;
+        EXPECT_EQ(text, "42");
         EXPECT_EQ(RaisedCode([&] { TextToVb(type, nullptr, "1"); }), -511) << type;
     }
     // "(NULL)" is sent as NULL before the type is looked at.
