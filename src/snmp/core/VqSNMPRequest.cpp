@@ -423,6 +423,9 @@ VqSNMPRequest::DecodeOutcome VqSNMPRequest::DecodeReply(int code, const std::vec
     size_t shared =
         std::numeric_limits<size_t>::max(); // the column whose returned text holds the row's instance text
     size_t sharedText = 0;                  // where in that text the instance starts
+    // Whether every column went on, within its column, to one and the same instance (the
+    // common step of a walk): that instance is the row, and no column skips it.
+    bool oneRow = true;
     for (int i = 0; i < VarList.GetCount(); ++i) {
         if (!VarList.IsGettable(i))
             continue;
@@ -464,11 +467,13 @@ VqSNMPRequest::DecodeOutcome VqSNMPRequest::DecodeReply(int code, const std::vec
             if (shared < k && Instances[shared] == instance) {
                 returnedOid.append(ReturnedTexts[shared], sharedText, std::string::npos);
             } else {
+                oneRow = oneRow && k == 0;
                 shared = k;
                 sharedText = returnedOid.size();
                 instance.AppendTo(returnedOid);
             }
         } else {
+            oneRow = false;
             returnedOid.clear();
             binding.Oid.AppendTo(returnedOid);
         }
@@ -477,6 +482,7 @@ VqSNMPRequest::DecodeOutcome VqSNMPRequest::DecodeReply(int code, const std::vec
             return returnedOid == lastOid ? DecodeOutcome::EndOfView : DecodeOutcome::NoSuchName;
         const bool past = IsPastColumn(requested, lastOid, returnedOid);
         if (past) {
+            oneRow = false;
             instance.Arcs.clear();
         } else if (!continues && returnedOid.size() > requested.size()) {
             const std::string_view rest = std::string_view(returnedOid).substr(requested.size() + 1);
@@ -497,16 +503,24 @@ VqSNMPRequest::DecodeOutcome VqSNMPRequest::DecodeReply(int code, const std::vec
     // that went further has no entry in this row (a sparse column): it shows "(NOTDONE)" here and
     // is asked again from this row, so that its entry comes in the step of its own row.
     const SnmpOid* row = nullptr;
-    for (size_t k = 0; k < DecodeColumns.size(); ++k)
-        if (!DecodeColumns[k].Past && !Instances[k].Empty() && (!row || Instances[k] < *row))
-            row = &Instances[k];
-    std::string rowInstance = row ? row->ToString() : std::string();
+    std::string rowInstance;
+    oneRow = oneRow && !DecodeColumns.empty();
+    if (oneRow) {
+        row = &Instances[0];
+        rowInstance.assign(ReturnedTexts[0], sharedText, std::string::npos);
+    } else {
+        for (size_t k = 0; k < DecodeColumns.size(); ++k)
+            if (!DecodeColumns[k].Past && !Instances[k].Empty() && (!row || Instances[k] < *row))
+                row = &Instances[k];
+        if (row)
+            rowInstance = row->ToString();
+    }
     if (StepOids.size() < static_cast<size_t>(std::max(VarList.GetCount(), 0)))
         StepOids.resize(static_cast<size_t>(VarList.GetCount()));
     int past = 0;
     for (size_t k = 0; k < DecodeColumns.size(); ++k) {
         const DecodeColumn& c = DecodeColumns[k];
-        const bool skipsRow = IsWalk() && !c.Past && row && Instances[k] != *row;
+        const bool skipsRow = !oneRow && IsWalk() && !c.Past && row && Instances[k] != *row;
         if (c.Past || skipsRow) {
             SnmpVariable& v = VarList.GetVariable(c.Index);
             v.ValueText = kNotDoneText;
