@@ -239,7 +239,7 @@ SnmpTarget VqSNMPRequest::BuildTargets() const {
     return target;
 }
 
-bool VqSNMPRequest::IsWalk() const {
+inline bool VqSNMPRequest::IsWalk() const {
     return VarList.Kind == MVT_FMV || VarList.Kind == MVT_UMV;
 }
 
@@ -266,7 +266,7 @@ std::string VqSNMPRequest::RequestedOid(int index) const {
     return text;
 }
 
-bool VqSNMPRequest::IsRequestedOid(int index, std::string_view text) const {
+inline bool VqSNMPRequest::IsRequestedOid(int index, std::string_view text) const {
     const std::string& oid = VarList.GetVariable(index).Oid;
     const std::string& instance = VarList.Instance;
     if (instance.empty())

@@ -114,11 +114,6 @@ void VqSNMPVarList::AppendInstance(std::string_view instance) {
         (v.Oid += '.') += instance;
 }
 
-bool VqSNMPVarList::IsGettable(int index) const {
-    const int access = GetVariable(index).Access;
-    return !(access & acInvalid) && (access & acReadOnly);
-}
-
 bool VqSNMPVarList::IsSettable(int index) const {
     const int access = GetVariable(index).Access;
     if (access & acInvalid)

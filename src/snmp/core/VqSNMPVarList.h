@@ -56,7 +56,11 @@ public:
     // Appends "." + instance to every variable's Oid, for good.
     void AppendInstance(std::string_view instance);
 
-    bool IsGettable(int index) const;
+    // Inline, as GetVariable: a walk asks it per column twice per row.
+    bool IsGettable(int index) const {
+        const int access = GetVariable(index).Access;
+        return !(access & acInvalid) && (access & acReadOnly);
+    }
     bool IsSettable(int index) const;
     bool IsImpliedIndex(int index) const;
     bool IsVisible(int index) const;
