@@ -351,18 +351,41 @@ void FromLibrary(const netsnmp_variable_list& v, SnmpVarBind& binding) {
     }
 }
 
+// Appends a NULL binding (a read's) as the library's snmp_add_null_var does, without zeroing
+// the whole variable first: its OID buffer alone takes over a kilobyte, and a walk adds a
+// variable per column and row. The library frees it with free(), as its own.
+bool AddNullVariable(netsnmp_pdu* pdu, const std::vector<uint32_t>& arcs) {
+    auto* v = static_cast<netsnmp_variable_list*>(std::malloc(sizeof(netsnmp_variable_list)));
+    if (!v)
+        return false;
+    v->next_variable = nullptr;
+    v->name = v->name_loc;
+    v->name_length = arcs.size();
+    std::copy(arcs.begin(), arcs.end(), v->name_loc);
+    v->type = ASN_NULL;
+    v->val.string = v->buf;
+    v->val_len = 0;
+    std::memset(v->buf, 0, sizeof v->buf);
+    v->data = nullptr;
+    v->dataFreeHook = nullptr;
+    v->index = 0;
+    netsnmp_variable_list** tail = &pdu->variables;
+    while (*tail)
+        tail = &(*tail)->next_variable;
+    *tail = v;
+    return true;
+}
+
 int AddBinding(netsnmp_pdu* pdu, const SnmpVarBind& binding, bool withValue) {
     // The library keeps OIDs of at most MAX_OID_LEN arcs; BER needs two.
     if (binding.Oid.Size() < 2 || binding.Oid.Size() > MAX_OID_LEN)
         return kSnmpInvalidOid;
+    if (!withValue)
+        return AddNullVariable(pdu, binding.Oid.Arcs) ? kSnmpOk : kSnmpResourceUnavailable;
     oid name[MAX_OID_LEN];
     const size_t length = binding.Oid.Size();
     std::copy(binding.Oid.Arcs.begin(), binding.Oid.Arcs.end(), name);
     netsnmp_variable_list* added = nullptr;
-    if (!withValue) {
-        added = snmp_add_null_var(pdu, name, length);
-        return added ? kSnmpOk : kSnmpResourceUnavailable;
-    }
     const SnmpValue& value = binding.Value;
     const auto type = static_cast<u_char>(value.Syntax);
     switch (value.Syntax) {
