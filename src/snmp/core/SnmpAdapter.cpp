@@ -673,15 +673,31 @@ SnmpAdapter::Channel* SnmpAdapter::ChannelFor(const SnmpTarget& target, const st
 
 int SnmpAdapter::Send(SnmpOperation operation, const SnmpTarget& target,
                       const std::vector<SnmpVarBind>& varBinds, bool blocking, uint64_t& id) {
-    std::string address;
-    if (!ResolveIpv4(target.Address, address))
-        return kSnmpInvalidAddress;
     const std::string& community =
         operation == SnmpOperation::Set ? target.WriteCommunity : target.ReadCommunity;
     int status = kSnmpOk;
-    Channel* channel = ChannelFor(target, community, blocking, address, status);
-    if (!channel)
-        return status;
+    Channel* channel = nullptr;
+    if (Last.Chan && target.Version != 3 && Last.Address == target.Address && Last.Port == target.Port &&
+        Last.Version == target.Version && Last.Timeout == target.Timeout && Last.Retries == target.Retries &&
+        Last.Blocking == blocking && Last.Community == community) {
+        channel = Last.Chan;
+    } else {
+        std::string address;
+        if (!ResolveIpv4(target.Address, address))
+            return kSnmpInvalidAddress;
+        channel = ChannelFor(target, community, blocking, address, status);
+        if (!channel)
+            return status;
+        // A dotted address reads the same at every send; a host name is looked up every time.
+        Last.Chan = target.Version != 3 && address == target.Address ? channel : nullptr;
+        Last.Address = target.Address;
+        Last.Community = community;
+        Last.Blocking = blocking;
+        Last.Port = target.Port;
+        Last.Version = target.Version;
+        Last.Timeout = target.Timeout;
+        Last.Retries = target.Retries;
+    }
 
     if (channel->Version == 3 && RegisteredUsers[channel->UserKey] != channel->CredKey) {
         // The library keeps one user per engine and name, and never updates its keys: a user
@@ -940,6 +956,8 @@ void SnmpAdapter::ExpireOverdue() {
 void SnmpAdapter::CloseIdleRetired() {
     for (auto it = Channels.begin(); it != Channels.end();) {
         if (it->second->Stale) {
+            if (it->second.get() == Last.Chan)
+                Last.Chan = nullptr;
             Retired.push_back(std::move(it->second));
             it = Channels.erase(it);
         } else {
@@ -1014,6 +1032,7 @@ void SnmpAdapter::Close() {
         closeAll(*channel);
     Channels.clear();
     Retired.clear();
+    Last.Chan = nullptr;
     if (hadAsync && SocketsChanged)
         SocketsChanged();
 

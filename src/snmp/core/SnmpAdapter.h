@@ -191,4 +191,17 @@ private:
     std::vector<SnmpVarBind> SpareBindings;
     std::string ChannelKey;
     std::vector<Channel*> WaitingChannels;
+    // The channel of the last v1/v2c send to a dotted address, with what chose it: a walk sends
+    // every step with the same target, and finds its channel again without resolving the address
+    // and building the channel's key.
+    struct LastChannel {
+        Channel* Chan = nullptr;
+        std::string Address;
+        std::string Community;
+        bool Blocking = false;
+        int Port = 0;
+        int Version = 0;
+        int Timeout = 0;
+        int Retries = 0;
+    } Last;
 };

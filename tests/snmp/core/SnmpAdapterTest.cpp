@@ -253,6 +253,57 @@ TEST_F(SnmpAdapterAgent, ReadsAndWritesOverEveryVersionAndSecurityLevel) {
     }
 }
 
+TEST_F(SnmpAdapterAgent, EverySendGoesOutAsItsOwnTargetSaysFromBothModes) {
+    // One agent, each target differing from the one before in one part: a send after a send to
+    // another target must not go through that target's session. A community the agent does not
+    // know, or a port where nothing answers, times out; the absent sysContact is noSuchName in
+    // SNMPv1 and an exception value (status 0) in SNMPv2c.
+    SilentPort silent;
+    SnmpTarget known = Target(1);
+    known.Timeout = 10;
+    known.Retries = 0;
+    auto changed = [&](auto change) {
+        SnmpTarget target = known;
+        change(target);
+        return target;
+    };
+    const SnmpTarget v1 = changed([](SnmpTarget& t) { t.Version = 0; });
+    struct Case {
+        const char* name;
+        SnmpTarget target;
+        int status;
+    } cases[] = {
+        {"known", known, 0},
+        {"unknown community", changed([](SnmpTarget& t) { t.ReadCommunity = "not the agent's"; }),
+         kSnmpTimeout},
+        {"known again", known, 0},
+        {"silent port", changed([&](SnmpTarget& t) { t.Port = static_cast<uint16_t>(silent.Port()); }),
+         kSnmpTimeout},
+        {"known again", known, 0},
+        {"v1", v1, 2},
+        {"v1 with the unknown community", changed([](SnmpTarget& t) {
+             t.Version = 0;
+             t.ReadCommunity = "not the agent's";
+         }),
+         kSnmpTimeout},
+        {"v1 again", v1, 2},
+        {"v2c again", known, 0},
+    };
+    for (const Case& c : cases) {
+        SnmpReply reply;
+        EXPECT_EQ(Adapter.Request(SnmpOperation::Get, c.target, kSysContact, reply), c.status) << c.name;
+    }
+    for (const Case& c : cases) {
+        int asyncStatus = -1;
+        ASSERT_EQ(Adapter.RequestAsync(SnmpOperation::Get, c.target, kSysContact,
+                                       [&](int status, SnmpReply&) { asyncStatus = status; }),
+                  0)
+            << c.name;
+        EXPECT_TRUE(PumpUntil(Adapter, [&] { return asyncStatus != -1; })) << c.name;
+        EXPECT_EQ(asyncStatus, c.status) << c.name;
+    }
+}
+
 TEST_F(SnmpAdapterAgent, ErrorStatusOfAReplyIsReturnedAsItIsFromBothModes) {
     struct Case {
         const char* injected; // "" for none
