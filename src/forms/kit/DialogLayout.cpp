@@ -22,22 +22,26 @@ void DesignDialog(TForm* form, int width, int height, DesignScale scale) {
     form->SetPosition(poMainFormCenter);
 }
 
-ButtonColumn::ButtonColumn(TForm* form, const char* samplesText, int margin)
-    : Form(form), Margin(margin), NextTop(kMargin) {
+ButtonColumn::ButtonColumn(TForm* form, const char* samplesText, int margin, int buttonWidth)
+    : Form(form), Margin(margin), ButtonWidth(buttonWidth), NextTop(kMargin) {
     Panel = new TPanel(form);
     Panel->SetParent(form);
     Panel->SetBevelOuter(bvNone);
-    Panel->SetWidth(kButtonWidth + 2 * margin);
+    Panel->SetWidth(ButtonWidth + 2 * margin);
     Panel->SetAlign(alRight);
     if (!samplesText) {
         return;
     }
     Count = MakeCount();
+    if (!*samplesText) {
+        NextTop += 21 + kButtonGap;
+        return;
+    }
     Samples = new TLabel(form);
     Samples->SetParent(Panel);
     Samples->SetAutoSize(false);
     Samples->SetAlignment(taCenter);
-    Samples->SetBounds(Margin, NextTop + 24, kButtonWidth, 16);
+    Samples->SetBounds(Margin, NextTop + 24, ButtonWidth, 16);
     Samples->SetCaption(samplesText);
     NextTop += 52;
 }
@@ -48,7 +52,7 @@ TStaticText* ButtonColumn::MakeCount() {
     count->SetAutoSize(false);
     count->SetBorderStyle(sbsSunken);
     count->SetAlignment(taCenter);
-    count->SetBounds(Margin, NextTop, kButtonWidth, 21);
+    count->SetBounds(Margin, NextTop, ButtonWidth, 21);
     count->SetCaption("0");
     return count;
 }
@@ -59,14 +63,27 @@ TStaticText* ButtonColumn::AddCount() {
     return Count;
 }
 
-TButton* ButtonColumn::Add(const std::string& caption, TNotifyEvent onClick) {
+TButton* ButtonColumn::Add(const std::string& caption, TNotifyEvent onClick, int top) {
+    if (top > 0) {
+        NextTop = top;
+    }
     auto* button = new TButton(Form);
     button->SetParent(Panel);
-    button->SetBounds(Margin, NextTop, kButtonWidth, kButtonHeight);
+    button->SetBounds(Margin, NextTop, ButtonWidth, kButtonHeight);
     button->SetCaption(caption);
     button->OnClick = std::move(onClick);
     NextTop += kButtonHeight + kButtonGap;
     return button;
+}
+
+void HideButtonAndCloseUp(TButton* hidden, std::initializer_list<TButton*> below) {
+    hidden->SetVisible(false);
+    int top = hidden->Top();
+    for (TButton* button : below) {
+        const int next = button->Top();
+        button->SetTop(top);
+        top = next;
+    }
 }
 
 TStatusBar* AddStatusBar(TForm* form) {
@@ -87,6 +104,14 @@ TStatusBar* AddSimpleStatusBar(TForm* form) {
     bar->SetAlign(alBottom);
     bar->SetSimplePanel(true);
     return bar;
+}
+
+TPanel* AddFieldPanel(TForm* form) {
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    panel->SetBevelOuter(bvNone);
+    panel->SetAlign(alClient);
+    return panel;
 }
 
 ListArea AddListArea(TForm* form, int listHeight) {

@@ -9,6 +9,7 @@
 #include "TBasicFormUnit.h"
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 
 class TButton;
@@ -35,15 +36,19 @@ public:
     static constexpr int kButtonWidth = 75;
     static constexpr int kButtonHeight = 25;
 
-    // `samplesText` null: no count box. The column is the buttons' width with `margin` on each side.
-    ButtonColumn(TForm* form, const char* samplesText, int margin = kMargin);
+    // The samples text of a count box without its label.
+    static constexpr const char* kCountOnly = "";
+
+    // `samplesText` null: no count box; kCountOnly: the count box alone. The column is the buttons'
+    // width (`buttonWidth`) with `margin` on each side.
+    ButtonColumn(TForm* form, const char* samplesText, int margin = kMargin, int buttonWidth = kButtonWidth);
 
     TPanel* Panel;
     TStaticText* Count = nullptr; // sunken, centred, "0" at first
     TLabel* Samples = nullptr;
 
-    // The next button below the last.
-    TButton* Add(const std::string& caption, TNotifyEvent onClick);
+    // The next button below the last, or at `top` where the design places it.
+    TButton* Add(const std::string& caption, TNotifyEvent onClick, int top = 0);
     // A count box (sunken, centred, "0" at first) below the last button, where a dialog has its
     // count between its buttons and no "Samples" label.
     TStaticText* AddCount();
@@ -52,29 +57,40 @@ private:
     TStaticText* MakeCount();
     TForm* Form;
     int Margin;
+    int ButtonWidth;
     int NextTop;
 };
 
-// One button of a dialog's column: its member, caption and click handler.
+// One button of a dialog's column: its member, caption, click handler and, where the design gives
+// one, its top (96 DPI; 0: below the last).
 template <class T> struct ButtonSpec {
     TButton* T::*Button;
     const char* Caption;
     void (T::*Click)(TObject* sender);
+    int Top = 0;
 };
 
 // Adds the buttons top to bottom and stores each in its member.
 template <class T, size_t N>
 void AddButtons(ButtonColumn& column, T* form, const ButtonSpec<T> (&buttons)[N]) {
     for (const ButtonSpec<T>& spec : buttons) {
-        form->*spec.Button = column.Add(spec.Caption, Bind(form, spec.Click));
+        form->*spec.Button = column.Add(spec.Caption, Bind(form, spec.Click), spec.Top);
     }
 }
+
+// Hides a button of a column; the buttons below it, given top to bottom, each move up into the
+// place of the one above (the first into the hidden one's), so the column has no gap.
+void HideButtonAndCloseUp(TButton* hidden, std::initializer_list<TButton*> below);
 
 // The status bar with its one panel (width 50; being the last, it takes the whole bar).
 TStatusBar* AddStatusBar(TForm* form);
 TStatusPanel* StatusPanelOf(TStatusBar* bar);
 // A status bar without panels, used as one simple text line (a controller's StatusBar).
 TStatusBar* AddSimpleStatusBar(TForm* form);
+
+// A borderless panel filling the client area left of the button column: the fields of an edit
+// sub-dialog.
+TPanel* AddFieldPanel(TForm* form);
 
 // The client area left of the button column and above the status bar. With a list height the list
 // view is that high at the top, a splitter below it, and the field panel takes the rest; with 0 the

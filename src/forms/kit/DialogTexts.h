@@ -13,6 +13,9 @@ inline constexpr const char* kGetDataNotCompleteBang = "Get data not complete!";
 inline constexpr const char* kGetDataNotCompleted = "Get data not completed.";
 inline constexpr const char* kRefreshNotComplete = "Refresh Not Complete";
 
+// A delete pressed with no row chosen.
+inline constexpr const char* kChooseTheItemFirst = "Choose the item first.";
+
 // A switch whose sysObjectID names none of the six models: a per-model dialog has no table.
 inline constexpr const char* kUnsupportedModel = "Unsupported model";
 

@@ -29,9 +29,13 @@ bool RefuseInput(TControl* control, const std::string& text) {
     return false;
 }
 
-bool CheckNumberText(TControl* control, int min, int max) {
+bool NumberTextIn(const TControl* control, int min, int max) {
     const std::optional<int> value = StrictStrToInt(control->Caption());
-    if (value && *value >= min && *value <= max) {
+    return value && *value >= min && *value <= max;
+}
+
+bool CheckNumberText(TControl* control, int min, int max) {
+    if (NumberTextIn(control, min, max)) {
         return true;
     }
     std::string text = MessageOfCode(kNumberRangeCode);

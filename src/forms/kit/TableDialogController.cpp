@@ -73,6 +73,17 @@ void TableDialogController::MarkUnsupported(std::initializer_list<TControl*> wri
     ShowText(DialogText::kUnsupportedModel);
 }
 
+namespace {
+
+// A guard's refusal: its text, or nothing for a silent one.
+void Say(const char* refusal) {
+    if (refusal) {
+        ShowMessage(refusal);
+    }
+}
+
+} // namespace
+
 bool TableDialogController::Refuses(RefuseWhen when) const {
     const bool busy = Request && Request->Busy;
     switch (when) {
@@ -93,7 +104,7 @@ bool TableDialogController::MayAct() {
         return false;
     }
     if (Refuses(Guard.Act)) {
-        ShowMessage(Guard.Text);
+        Say(Guard.Text);
         return false;
     }
     return true;
@@ -104,9 +115,7 @@ bool TableDialogController::MayRefresh() {
         return false;
     }
     if (Refuses(Guard.Refresh)) {
-        if (Guard.RefreshSays) {
-            ShowMessage(Guard.Text);
-        }
+        Say(Guard.RefreshText);
         return false;
     }
     return true;
@@ -114,7 +123,7 @@ bool TableDialogController::MayRefresh() {
 
 bool TableDialogController::MayClose() {
     if (Refuses(Guard.Close)) {
-        ShowMessage(Guard.Text);
+        Say(Guard.Text);
         return false;
     }
     return true;
@@ -234,8 +243,12 @@ void TableDialogController::ChangeRow(const WriteCarry& carry) {
 }
 
 void TableDialogController::DestroyRow() {
+    DestroyRow(WriteCarry::Only({StatusColumn}));
+}
+
+void TableDialogController::DestroyRow(const WriteCarry& carry) {
     SelectOption(StatusCombo, StatusItems.Destroy);
-    Send(WriteCarry::Only({StatusColumn}));
+    Send(carry);
 }
 
 bool TableDialogController::DeleteRow(const WritePlan& plan) {

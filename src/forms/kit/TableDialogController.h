@@ -43,33 +43,34 @@ enum class RefuseWhen {
 };
 
 // The guard of a dialog: which of its actions refuse while a read or write runs, with which text,
-// and what Stop does to the data-complete flag. The flag itself is the controller's alone: clear
-// from construction until the first read ends and from the start of every read or write until it
-// ends (or fails); each family gives it the meaning of its own design through the guard.
+// and what Stop does to the data-complete flag. Each handler has its refusal text; a null text
+// refuses silently. The flag itself is the controller's alone: clear from construction until the
+// first read ends and from the start of every read or write until it ends (or fails); each family
+// gives it the meaning of its own design through the guard.
 struct DialogGuard {
-    const char* Text = "";
-    RefuseWhen Act = RefuseWhen::Never;     // Set, Add, Edit, Delete: refused with the text
-    RefuseWhen Refresh = RefuseWhen::Never; // refused with the text when RefreshSays, else silently
-    bool RefreshSays = false;
-    RefuseWhen Close = RefuseWhen::Never; // refused with the text
+    const char* Text = "";                  // the refusal of acting and of closing
+    RefuseWhen Act = RefuseWhen::Never;     // Set, Add, Edit, Delete: refused with Text
+    RefuseWhen Refresh = RefuseWhen::Never; // refused with RefreshText
+    const char* RefreshText = nullptr;
+    RefuseWhen Close = RefuseWhen::Never; // refused with Text
     bool StopCompletes = false;           // Stop sets the flag at once; otherwise the read's end does
 
     // The dedicated-dialog pattern: acting and Refresh wait for the flag and the request, Refresh
     // silently; the dialog cannot close before the first read ends unless the user stops it.
     static constexpr DialogGuard Flag(const char* text) {
-        return {text,  RefuseWhen::IncompleteOrBusy, RefuseWhen::IncompleteOrBusy,
-                false, RefuseWhen::Incomplete,       false};
+        return {text,    RefuseWhen::IncompleteOrBusy, RefuseWhen::IncompleteOrBusy,
+                nullptr, RefuseWhen::Incomplete,       false};
     }
     // Refuse, with the text, while the request is busy; closing is always allowed.
     static constexpr DialogGuard Busy(const char* text) {
-        return {text, RefuseWhen::Busy, RefuseWhen::Busy, true, RefuseWhen::Never, false};
+        return {text, RefuseWhen::Busy, RefuseWhen::Busy, text, RefuseWhen::Never, false};
     }
     // Act whatever the request's state.
     static constexpr DialogGuard None() { return {}; }
     // The rule editors' `DataComplete`: Refresh and Edit refuse with the text while it is clear,
     // Stop sets it, closing is always allowed.
     static constexpr DialogGuard Family(const char* text) {
-        return {text, RefuseWhen::Incomplete, RefuseWhen::Incomplete, true, RefuseWhen::Never, true};
+        return {text, RefuseWhen::Incomplete, RefuseWhen::Incomplete, text, RefuseWhen::Never, true};
     }
 };
 
@@ -191,10 +192,12 @@ public:
     // The carried SETs inside a write's body, with this dialog's refresh argument.
     void Send(const WriteCarry& carry);
     // SETs of the row through the hidden row-status combo box: createAndGo or active with what
-    // `carry` declares; destroy with the row status alone.
+    // `carry` declares; destroy with the row status alone, or with what `carry` declares (a table
+    // that wants other columns beside it).
     void CreateRow(const WriteCarry& carry);
     void ChangeRow(const WriteCarry& carry);
     void DestroyRow();
+    void DestroyRow(const WriteCarry& carry);
     // The row-status delete: the destroy SET as a write of its own.
     bool DeleteRow(const WritePlan& plan = {});
     // The confirmed delete: "Are you sure to delete it?", then the destroy of the selected row

@@ -74,3 +74,28 @@ TEST(DialogLayout, AListWithoutFieldsTakesTheWholeArea) {
     EXPECT_EQ(area.Fields, nullptr);
     EXPECT_EQ(area.List->Align(), alClient);
 }
+
+// Buttons at the design's tops and width, a count box without its label, and a hidden button
+// whose place the buttons below it take, each the place of the one above.
+TEST(DialogLayout, ButtonsAtTheirDesignedTopsCloseUpAroundAHiddenOne) {
+    std::unique_ptr<TForm> form(CreateForm<TForm>(nullptr));
+    ButtonColumn buttons(form.get(), ButtonColumn::kCountOnly, ButtonColumn::kMargin, 101);
+    ASSERT_NE(buttons.Count, nullptr);
+    EXPECT_EQ(buttons.Samples, nullptr);
+    EXPECT_EQ(buttons.Panel->Width(), 101 + 2 * ButtonColumn::kMargin);
+    TButton* refresh = buttons.Add("Refresh", nullptr);
+    TButton* add = buttons.Add("Add", nullptr, 108);
+    TButton* remove = buttons.Add("Delete", nullptr, 142);
+    TButton* close = buttons.Add("Close", nullptr, 175);
+    TButton* next = buttons.Add("Next", nullptr);
+    EXPECT_GT(refresh->Top(), buttons.Count->Top() + buttons.Count->Height());
+    EXPECT_EQ(refresh->Width(), 101);
+    EXPECT_EQ(add->Top(), 108);
+    EXPECT_EQ(next->Top(), 175 + ButtonColumn::kButtonHeight + 8);
+
+    HideButtonAndCloseUp(add, {remove, close});
+    EXPECT_FALSE(add->Visible());
+    EXPECT_EQ(remove->Top(), 108);
+    EXPECT_EQ(close->Top(), 142);
+    EXPECT_EQ(refresh->Top(), ButtonColumn::kMargin + 29);
+}

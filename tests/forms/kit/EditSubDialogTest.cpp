@@ -68,27 +68,34 @@ TEST_F(EditSubDialogSim, AWriteGoesThroughTheListWhichIsReadAgainAndTheSubDialog
     }
 }
 
-TEST_F(EditSubDialogSim, AFailedWriteStaysOpenAndTheListSaysWhyAndIsUsable) {
+// A failed write: the list says why and is usable again, every column flagged in the write is
+// restored, and the sub-dialog stays open with what was typed or closes as the caller chose.
+TEST_F(EditSubDialogSim, AFailedWriteStaysOpenOrClosesAsChosenAndTheListSaysWhyAndIsUsable) {
     std::vector<int> saved;
     for (int v = 0; v < List.Table.Request->Request.VarList.GetCount(); ++v) {
         saved.push_back(List.Table.Request->Request.VarList.GetVariable(v).Access);
     }
-    const bool open = RunSub([&] {
-        EXPECT_FALSE(WriteThroughList(
-            Sub.get(), &List.Table,
-            [](DialogRequest& request) {
-                SkipFlagScope skipped(request.Request);
-                skipped.Skip(KitDialog::kPriority);
-                throw std::runtime_error("cannot write the row");
-            },
-            ListLock::Lock));
-    });
-    EXPECT_TRUE(open);
-    EXPECT_EQ(List.StatusText(), "cannot write the row");
-    EXPECT_TRUE(List.Table.DataComplete);
-    for (int v = 0; v < List.Table.Request->Request.VarList.GetCount(); ++v) {
-        EXPECT_EQ(List.Table.Request->Request.VarList.GetVariable(v).Access, saved[static_cast<size_t>(v)])
-            << v;
+    for (SubDialogFailure failure : {SubDialogFailure::StayOpen, SubDialogFailure::Close}) {
+        SCOPED_TRACE(static_cast<int>(failure));
+        List.Table.StatusPanel->SetText("");
+        const bool open = RunSub([&] {
+            EXPECT_FALSE(WriteThroughList(
+                Sub.get(), &List.Table,
+                [](DialogRequest& request) {
+                    SkipFlagScope skipped(request.Request);
+                    skipped.Skip(KitDialog::kPriority);
+                    throw std::runtime_error("cannot write the row");
+                },
+                ListLock::Lock, failure));
+        });
+        EXPECT_EQ(open, failure == SubDialogFailure::StayOpen);
+        EXPECT_EQ(List.StatusText(), "cannot write the row");
+        EXPECT_TRUE(List.Table.DataComplete);
+        for (int v = 0; v < List.Table.Request->Request.VarList.GetCount(); ++v) {
+            EXPECT_EQ(List.Table.Request->Request.VarList.GetVariable(v).Access,
+                      saved[static_cast<size_t>(v)])
+                << v;
+        }
     }
     EXPECT_TRUE(Agent().SetLog().empty());
 }

@@ -24,6 +24,7 @@ TEST(FieldChecks, NumberTextIsAWholeNumberInTheRange) {
         if (!c.Passes) {
             boxes.Expect(" Please enter a number between 2 and 4094!");
         }
+        EXPECT_EQ(NumberTextIn(edit, 2, 4094), c.Passes) << c.Text; // the same rule, without a word
         EXPECT_EQ(CheckNumberText(edit, 2, 4094), c.Passes) << c.Text;
     }
 }
