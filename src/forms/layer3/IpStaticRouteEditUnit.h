@@ -1,0 +1,75 @@
+// The add dialog of the IPv4 static route table, for a route (Mode 2) or the default route (Mode
+// 3, destination and mask 0.0.0.0). It has no request of its own: the route dialog binds these
+// controls to its table (BindTo), so selecting a route there fills them, and Set checks the
+// fields, then writes the route through that table, reads it again and closes, also when the write
+// failed (the failure is in the route dialog's status line).
+#pragma once
+
+#include "TForm.h"
+
+class DialogRequest;
+class TButton;
+class TComboBox;
+class TEdit;
+class TLabel;
+class TPanel;
+class TableDialogController;
+
+// The route dialog's table, reached through its instance pointer IpStaticRouteForm (defined by its
+// unit, so that the two units do not include each other); null while no route dialog is shown.
+TableDialogController* IpStaticRouteListTable();
+
+class TIpStaticRouteEditForm : public TForm {
+public:
+    static constexpr int kAddMode = 2;
+    static constexpr int kDefaultRouteMode = 3;
+
+    explicit TIpStaticRouteEditForm(TComponent* owner);
+    ~TIpStaticRouteEditForm() override;
+
+    int Mode = kAddMode; // written by the route dialog before it shows this one
+
+    TPanel* Panel1;
+    TPanel* Panel2;
+    TButton* SetButton;
+    TButton* CloseButton;
+    TEdit* DesEdit;
+    TEdit* MaskEdit;
+    TEdit* NextHopEdit;
+    TComboBox* BakeupComboBox;
+    TEdit* MetricEdit;
+    TEdit* edtWeight;
+    TEdit* InterfaceNameEdit;
+    TComboBox* cbxStatus; // the hidden status: valid for every write of this dialog
+    TLabel* Label1;       // "Destination"
+    TLabel* Label2;       // "Mask"
+    TLabel* Label3;       // "Next Hop"
+    TLabel* Label4;       // "Backup State"
+    TLabel* Label5;       // "Metric"
+    TLabel* Label6;       // "Weight"
+    TLabel* Label7;       // "Interface Name"
+    TLabel* Label8;       // "Status"
+
+    void FormActivate(TObject* sender);
+    void SetButtonClick(TObject* sender);
+    void CloseButtonClick(TObject* sender);
+
+    // The checks of Set in each mode; each refusal shows its message and focuses its field. A
+    // destination or mask of 0.0.0.0 asks whether the user meant a default route: OK closes this
+    // dialog (nothing is sent), Cancel returns to the field.
+    bool CheckAddInput();
+    bool CheckDefaultRouteInput();
+    // The dotted-quad check of an address field, "Please input a valid IP" when refused.
+    static bool CheckIpText(TEdit* edit);
+    // Binds the fields to the route dialog's table request.
+    void BindTo(DialogRequest& request);
+    // The states and texts of the fields for the mode: called when the dialog is shown.
+    void UpdateButtons();
+
+private:
+    bool CheckNextHopAndMetric(const char* emptyText, const char* metricText);
+    bool ConfirmNotDefaultRoute(TEdit* edit);
+};
+
+// Set by the route dialog when it creates this one.
+extern TIpStaticRouteEditForm* IpStaticRouteEditForm;
