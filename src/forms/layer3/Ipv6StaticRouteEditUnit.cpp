@@ -1,0 +1,209 @@
+#include "Ipv6StaticRouteEditUnit.h"
+
+#include "CatalogueColumns.h"
+#include "DialogLayout.h"
+#include "EditSubDialog.h"
+#include "FieldChecks.h"
+#include "FieldTable.h"
+#include "InputValidators.h"
+#include "OptionItems.h"
+#include "TButton.h"
+#include "TComboBox.h"
+#include "TEdit.h"
+#include "TPanel.h"
+#include "TableDialogController.h"
+#include "UserDialogs.h"
+
+#include <vector>
+
+TIpv6StaticRouteEditForm* Ipv6StaticRouteEditForm = nullptr;
+
+namespace {
+
+using T = TIpv6StaticRouteEditForm;
+
+constexpr auto& kTable = Columns::Ipv6StaticRouteTable;
+constexpr int kMetric = ColumnOf(kTable, "Metric");
+
+// The design's line i (96 DPI): the label, then the value; an address of 32 digits fits.
+constexpr FieldPlace Line(int i) {
+    const int top = 12 + 30 * i;
+    return {16, top + 3, 110, top, 216};
+}
+
+constexpr Field<T> kFields[] = {
+    {.Column = ColumnOf(kTable, "Destination"),
+     .Caption = "Destination",
+     .Constraint = "%s{l32f}",
+     .Control = &T::edtDst,
+     .Label = &T::Label1,
+     .Place = Line(0)},
+    {.Column = ColumnOf(kTable, "Prefix Length"),
+     .Caption = "Prefix Length",
+     .Constraint = "%i{n0x128l3}",
+     .Control = &T::edtPrefix,
+     .Label = &T::Label2,
+     .Place = Line(1)},
+    {.Column = ColumnOf(kTable, "Interface Name"),
+     .Caption = "Interface Name",
+     .Constraint = "%s{l12}",
+     .Control = &T::edtInterface,
+     .Label = &T::Label3,
+     .Place = Line(2)},
+    {.Column = ColumnOf(kTable, "Next Hop"),
+     .Caption = "Next Hop",
+     .Constraint = "%s{l32f}",
+     .Control = &T::edtNextHop,
+     .Kind = FieldKind::Edit, // a key the user types
+     .Label = &T::Label4,
+     .Place = Line(3)},
+    {.Column = kMetric,
+     .Caption = "Metric",
+     .Constraint = "%i{n1x65535l5}",
+     .Control = &T::edtMetric,
+     .Label = &T::Label5,
+     .Place = Line(4)},
+    {.Column = ColumnOf(kTable, "Status"),
+     .Caption = "Status",
+     .Control = &T::cbxStatus,
+     .Label = &T::Label6,
+     .Place = Line(5),
+     .Flags = kFieldDisabled},
+    {.Column = ColumnOf(kTable, "Backup State"),
+     .Caption = "Backup State",
+     .Control = &T::cbxBackup,
+     .Label = &T::Label7,
+     .Place = Line(6)},
+    {.Column = ColumnOf(kTable, "Protocol"),
+     .Caption = "Protocol",
+     .Constraint = "%s",
+     .Control = &T::edtProtocol,
+     .Label = &T::Label8,
+     .Place = Line(7),
+     .Flags = kFieldHidden},
+};
+
+constexpr const char* kDefaultDestination = "00000000000000000000000000000000";
+constexpr const char* kDefaultPrefix = "0";
+constexpr int kLastPrefix = 128;
+constexpr int kFirstMetric = 1;
+constexpr int kLastMetric = 65535;
+
+// This dialog's own texts.
+constexpr const char* kSetDestination = "Please Set Destination Address";
+constexpr const char* kSetPrefix = "Please Set Prefix length";
+constexpr const char* kPrefixRange = "Prefix should between 0-128";
+constexpr const char* kSetNextHop = "Please Set Next Hop Address";
+constexpr const char* kDuplicateAddress = "Duplicate IP address, Please input a valid Next Hop";
+constexpr const char* kMetricRange = "Metric should between 1-65535";
+constexpr const char* kInvalidIpv6 = "Please input a valid IPv6 address";
+
+constexpr ButtonSpec<T> kButtons[] = {
+    {&T::btnSet, "Set", &T::btnSetClick},
+    {&T::btnClose, "Close", &T::btnCloseClick},
+};
+
+constexpr int kDesignWidth = 437;
+constexpr int kDesignHeight = 280;
+
+} // namespace
+
+TIpv6StaticRouteEditForm::TIpv6StaticRouteEditForm(TComponent* owner) : TForm(owner) {
+    DesignDialog(this, kDesignWidth, kDesignHeight);
+    SetPosition(poOwnerFormCenter);
+    SetCaption("IPv6 Static Route Edit");
+    ButtonColumn buttons(this, nullptr);
+    Panel2 = buttons.Panel;
+    AddButtons(buttons, this, kButtons);
+    Panel1 = AddFieldPanel(this);
+    BuildFields<T>(this, Panel1, kFields, kTable);
+    OnActivate = Bind(this, &T::FormActivate);
+}
+
+TIpv6StaticRouteEditForm::~TIpv6StaticRouteEditForm() {
+    if (Ipv6StaticRouteEditForm == this) {
+        Ipv6StaticRouteEditForm = nullptr;
+    }
+}
+
+void TIpv6StaticRouteEditForm::BindTo(DialogRequest& request) {
+    BindFields<T>(this, nullptr, request, kFields);
+}
+
+void TIpv6StaticRouteEditForm::FormActivate(TObject*) {
+    SelectOption(cbxStatus, "createAndGo");
+    if (Mode == kDefaultRouteMode) {
+        edtDst->SetText(kDefaultDestination);
+        edtPrefix->SetText(kDefaultPrefix);
+    } else {
+        edtDst->SetText("");
+        edtPrefix->SetText("");
+    }
+    for (TEdit* edit : {edtInterface, edtNextHop, edtProtocol, edtMetric}) {
+        edit->SetText("");
+    }
+    SelectOption(cbxBackup, "none");
+    UpdateButtons();
+}
+
+void TIpv6StaticRouteEditForm::UpdateButtons() {
+    // A default route's destination and prefix length are fixed.
+    SetFieldsEnabled({edtDst, edtPrefix}, Mode != kDefaultRouteMode, FieldEnabling::EnabledOnly);
+    SetFieldsEnabled({cbxStatus, edtProtocol}, false, FieldEnabling::EnabledOnly);
+}
+
+bool TIpv6StaticRouteEditForm::CheckIpv6Text(TEdit* edit) {
+    if (IsIPv6HexString(edit->Text())) {
+        return true;
+    }
+    return RefuseInput(edit, kInvalidIpv6);
+}
+
+bool TIpv6StaticRouteEditForm::CheckInput() {
+    if (Mode == kAddMode) {
+        if (edtDst->Text().empty()) {
+            ShowMessage(kSetDestination);
+            return false;
+        }
+        if (!CheckIpv6Text(edtDst)) {
+            return false;
+        }
+        if (edtPrefix->Text().empty()) {
+            ShowMessage(kSetPrefix);
+            return false;
+        }
+        if (!NumberTextIn(edtPrefix, 0, kLastPrefix)) {
+            return RefuseInput(edtPrefix, kPrefixRange);
+        }
+    }
+    if (edtNextHop->Text().empty()) {
+        ShowMessage(kSetNextHop);
+        return false;
+    }
+    if (!CheckIpv6Text(edtNextHop)) {
+        return false;
+    }
+    if (edtNextHop->Text() == edtDst->Text()) {
+        return RefuseInput(edtNextHop, kDuplicateAddress);
+    }
+    if (!edtMetric->Text().empty() && !NumberTextIn(edtMetric, kFirstMetric, kLastMetric)) {
+        return RefuseInput(edtMetric, kMetricRange);
+    }
+    return true; // the interface name may be empty
+}
+
+void TIpv6StaticRouteEditForm::btnSetClick(TObject*) {
+    if (!CheckInput()) {
+        return;
+    }
+    std::vector<int> skipped;
+    if (edtMetric->Text().empty()) {
+        skipped.push_back(kMetric);
+    }
+    CreateRowThroughList(this, Ipv6StaticRouteListTable(), WriteCarry::RowWithout(skipped), ListLock::Leave,
+                         SubDialogFailure::Close);
+}
+
+void TIpv6StaticRouteEditForm::btnCloseClick(TObject*) {
+    Close();
+}
