@@ -5,9 +5,10 @@
 //
 // TAclRuleForm holds the flows every member of the family shares: creation, reset, read, row
 // selection, Add, Edit, Delete, Stop, close, Check All and Clear Checks, the skip marking before a
-// write and the guard of the data-complete flag. A member brings its controls (built with
-// AddRuleField from a table of its fields), its dependent-field rules and its field checks through
-// the hooks below, and states where it departs from the family in RuleEditorOptions.
+// write and the guard of the data-complete flag, and the action fields with their rules. A member
+// brings its controls (built from a table of its fields), its dependent-field rules and its field
+// checks through the hooks below, and states where it departs from the family in
+// RuleEditorOptions.
 #pragma once
 
 #include "DialogTexts.h"
@@ -276,8 +277,8 @@ protected:
     // it becomes the row's instance).
     bool CheckKeyTexts();
     // The states of Edit, Delete, Add and the key edits with a row chosen (row mode) or none (list
-    // mode): called at the end of every read, on selection, and with none after Refresh and every
-    // write.
+    // mode): called at the end of every read (row mode while an Edit holds it), on selection, and
+    // with none after Refresh, Delete and every write that leaves list mode.
     void UpdateButtons(bool row);
 
 private:

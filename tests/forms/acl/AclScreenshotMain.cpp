@@ -4,8 +4,8 @@
 // a profile selected.
 //   xvfb-run -a ./acl_screenshots DIR
 // writes DIR/acl-ipv4-rule.png, acl-ipv4-profile.png, acl-ethernet-profile.png,
-// acl-egress-ethernet-profile.png, acl-ipv6-profile.png, acl-ethernet-rule.png and
-// acl-ipv6-rule.png (a permitting rule selected in each of the last two). Not a test: nothing here is checked
+// acl-egress-ethernet-profile.png, acl-ipv6-profile.png, and acl-ethernet-rule.png and
+// acl-ipv6-rule.png with a permitting rule selected. Not a test: nothing here is checked
 // automatically.
 #include "AclScenarios.h"
 #include "DedicatedScreenshotStage.h"

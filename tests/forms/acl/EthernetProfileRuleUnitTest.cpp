@@ -324,3 +324,38 @@ TEST_F(EthernetRuleSim, CheckAllReachesTheVlanFieldsTheSecondTime) {
         EXPECT_FALSE(d->cbxVID->Enabled());
     });
 }
+
+// The reset runs no action rule; Refresh runs Replace DSCP, Enable Priority and Replace ToS State
+// after it, so the fields follow their reset selections.
+TEST_F(EthernetRuleSim, RefreshLeavesTheActionFieldsAsTheirResetSelectionsSay) {
+    RunDialog<Form>(kCommand, EthernetProfileRuleForm, [&](Form* d) {
+        ClickListRow(d->ListView1, 0);
+        ChooseComboItem(d->EnablePriorityComboBox, 0);
+        ChooseComboItem(d->EnableReplaceDSCPComboBox, 0);
+        ASSERT_TRUE(d->PriorityEdit->Enabled());
+        ASSERT_FALSE(d->RepTosStateComboBox->Enabled());
+        ClickControl(d->GetButton);
+        ASSERT_TRUE(WaitIdle(d->Table));
+        EXPECT_EQ(d->EnablePriorityComboBox->Text(), "disabled");
+        EXPECT_FALSE(d->PriorityEdit->Enabled());
+        EXPECT_FALSE(d->DSCPEdit->Enabled());
+        EXPECT_TRUE(d->RepTosStateComboBox->Enabled());
+        EXPECT_TRUE(d->AddButton->Enabled());
+    });
+}
+
+// Stop ends the walk at its next reply; a click on no row then leaves it stopped (the IPv4 rule
+// editor's makes the request active again).
+TEST_F(EthernetRuleSim, AClickOnNoRowLeavesAStoppedReadStopped) {
+    Agent().SetDelay(kEntry, 300, SimOp::Next);
+    RunDialog<Form>(kCommand, EthernetProfileRuleForm,
+                    [&](Form* d) {
+                        ASSERT_TRUE(WaitFor([d] { return d->ListView1->Items().Count() >= 1; }, 10000));
+                        ClickControl(d->StopButton);
+                        ClickAway(d);
+                        ASSERT_TRUE(WaitFor([d] { return !d->Table.Request->Busy; }, 10000));
+                        EXPECT_EQ(Keys(d), (std::vector<std::string>{"1.1", "2.3"}));
+                        ClickControl(d->CloseButton);
+                    },
+                    {}, {.WaitFirstRead = false});
+}
