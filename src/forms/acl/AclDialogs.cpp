@@ -2,6 +2,7 @@
 
 #include "DialogClassRegistrar.h"
 #include "EgressEthernetProfileFormUnit.h"
+#include "EgressIPv4ProfileFormUnit.h"
 #include "EgressIPv6ProfileFormUnit.h"
 #include "EthernetProfileFormUnit.h"
 #include "EthernetProfileRuleUnit.h"
@@ -19,4 +20,5 @@ void RegisterAclDialogs(DialogClassRegistrar& registry) {
     registry.Register("TIPv6ProfileForm", IPv6ProfileForm);
     registry.Register("TIpv6RuleForm", Ipv6RuleForm);
     registry.Register("TEgressIPv6ProfileForm", EgressIPv6ProfileForm);
+    registry.Register("TEgressIPv4ProfileForm", EgressIPv4ProfileForm);
 }

@@ -91,6 +91,25 @@ constexpr FieldPlace ProfilePlace(int left, int labelWidth, int controlWidth, in
     return {left, top + 2, left + labelWidth, top, controlWidth};
 }
 
+// Where a member's fields stand: two halves of a group box, each a label, then its control, with
+// `Gap` after each.
+struct ProfileHalves {
+    int LabelWidth[2];
+    int ControlWidth;
+    int Gap;
+
+    constexpr int Left(int half) const { return half == 0 ? 8 : 8 + LabelWidth[0] + ControlWidth + Gap; }
+    constexpr int GroupWidth() const { return Left(1) + LabelWidth[1] + ControlWidth + Gap; }
+    // A field's place: its half (0 left, 1 right) and row.
+    constexpr FieldPlace At(int half, int row) const {
+        return ProfilePlace(Left(half), LabelWidth[half], ControlWidth, row);
+    }
+    // A control `width` wide that runs on from the left half's label, across the right half.
+    constexpr FieldPlace Across(int row, int width) const {
+        return ProfilePlace(Left(0), LabelWidth[0], width, row);
+    }
+};
+
 // A field: its column, label, value control (of its column's kind unless `kind` says otherwise),
 // an edit's constraint, group box and place.
 template <class Form>

@@ -8,7 +8,9 @@ TEgressEthetnetProfileForm* EgressEthetnetProfileForm = nullptr;
 namespace {
 
 using T = TEthernetProfileForm;
-using EthernetProfileLayout::At;
+constexpr FieldPlace At(int half, int row) {
+    return kEthernetProfileHalves.At(half, row);
+}
 
 constexpr auto& kTable = Columns::EgressEthetnetProfileTable;
 constexpr int kRowStatus = ColumnOf(kTable, "Row Status");
@@ -46,7 +48,7 @@ ProfileDesign<T> EgressEthernetProfileDesign() {
     options.DesignWidth = 740;
     options.DesignHeight = 460;
     options.ListHeight = 150;
-    return {options, kFields, kTable, kEthernetProfileGroups, EthernetProfileLayout::kGroupWidth};
+    return {options, kFields, kTable, kEthernetProfileGroups, kEthernetProfileHalves.GroupWidth()};
 }
 
 } // namespace

@@ -9,8 +9,12 @@ TEgressIPv6ProfileForm* EgressIPv6ProfileForm = nullptr;
 namespace {
 
 using T = TIPv6ProfileForm;
-using IPv6ProfileLayout::Across;
-using IPv6ProfileLayout::At;
+constexpr FieldPlace At(int half, int row) {
+    return kIPv6ProfileHalves.At(half, row);
+}
+constexpr FieldPlace Across(int row) {
+    return kIPv6ProfileHalves.Across(row, kIPv6MaskWidth);
+}
 
 constexpr const char* kProfileIdMustBeSet = "IPv6 Profile ID must be set.";
 
@@ -55,15 +59,8 @@ IPv6ProfileDesign EgressDesign() {
     options.NameMustBeSet = DialogText::kProfileNameMustBeSet;
     options.DesignWidth = 696;
     options.DesignHeight = 495;
-    IPv6ProfileDesign design;
-    design.Options = options;
-    design.Fields = kFields;
-    design.Columns = kTable;
-    design.Groups = kGroups;
-    design.GroupWidth = IPv6ProfileLayout::kGroupWidth;
-    design.Off = "disabled";
-    design.CheckMasks = false;
-    return design;
+    return IPv6ProfileDesign{
+        {options, kFields, kTable, kGroups, kIPv6ProfileHalves.GroupWidth()}, "disabled", false};
 }
 
 } // namespace

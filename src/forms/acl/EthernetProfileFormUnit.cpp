@@ -30,8 +30,9 @@ constexpr int kRowStatus = ColumnOf(kTable, "Row Status");
 constexpr int kProfileName = ColumnOf(kTable, "Profile Name");
 constexpr int kVlanMask = ColumnOf(kTable, "VLAN Mask");
 
-using EthernetProfileLayout::At;
-using EthernetProfileLayout::kGroupWidth;
+constexpr FieldPlace At(int half, int row) {
+    return kEthernetProfileHalves.At(half, row);
+}
 
 constexpr const char* kEnabled = "enabled";
 constexpr const char* kDisabled = "disabled";
@@ -68,7 +69,7 @@ ProfileDesign<T> EthernetProfileDesign() {
     options.DesignWidth = 735;
     options.DesignHeight = 461;
     options.ListHeight = 150;
-    return {options, kFields, kTable, kEthernetProfileGroups, kGroupWidth};
+    return {options, kFields, kTable, kEthernetProfileGroups, kEthernetProfileHalves.GroupWidth()};
 }
 
 } // namespace

@@ -10,18 +10,8 @@
 
 class TGroupBox;
 
-// Where the fields of the Ethernet profile editors stand: a label, then its control, in either
-// half of a group box.
-namespace EthernetProfileLayout {
-inline constexpr int kLabelWidth[] = {150, 190};
-inline constexpr int kControlWidth = 118;
-inline constexpr int kHalfLeft[] = {8, 8 + kLabelWidth[0] + kControlWidth + 8};
-inline constexpr int kGroupWidth = kHalfLeft[1] + kLabelWidth[1] + kControlWidth + 8;
-// A field's place: its half (0 left, 1 right) and row.
-constexpr FieldPlace At(int half, int row) {
-    return ProfilePlace(kHalfLeft[half], kLabelWidth[half], kControlWidth, row);
-}
-} // namespace EthernetProfileLayout
+// Where the fields of the Ethernet profile editors stand.
+inline constexpr ProfileHalves kEthernetProfileHalves{{150, 190}, 118, 8};
 
 class TEthernetProfileForm : public TAclProfileForm {
 public:

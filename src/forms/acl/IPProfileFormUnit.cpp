@@ -24,16 +24,8 @@ constexpr int kRowStatus = ColumnOf(kTable, "Row Status");
 constexpr int kProfileName = ColumnOf(kTable, "Profile Name");
 constexpr int kVlanMask = ColumnOf(kTable, "VLAN Mask");
 
-// A field: its label, then its control, in either half of a group box; the second half's labels
-// are the longer ("TCP/UDP Destination Port Mask (0-FFFF)").
-constexpr int kLabelWidth[] = {170, 210};
-constexpr int kControlWidth = 118;
-constexpr int kHalfLeft[] = {8, 8 + kLabelWidth[0] + kControlWidth + 6};
-constexpr int kGroupWidth = kHalfLeft[1] + kLabelWidth[1] + kControlWidth + 6;
-
-// A field's place in its group box: its half (0 left, 1 right) and row; the label, then the value.
 constexpr FieldPlace At(int half, int row) {
-    return ProfilePlace(kHalfLeft[half], kLabelWidth[half], kControlWidth, row);
+    return kIPProfileHalves.At(half, row);
 }
 
 // The family's field line over this dialog's members.
@@ -74,7 +66,11 @@ constexpr const char* kEnabled = "enabled";
 constexpr const char* kDisabled = "disabled";
 constexpr const char* kOwnerAcl = "acl";
 
-ProfileEditorOptions IpProfileOptions() {
+constexpr ProfileGroupBox<T> kGroups[] = {{&T::ProfileGroup, "Profile", 0, 1},
+                                          {&T::OptionGroup, "Option", 48, 9},
+                                          {&T::OtherGroup, "Other", 290, 2}};
+
+IpProfileDesign IngressDesign() {
     ProfileEditorOptions options;
     options.Table = IPProfileTable;
     options.RowStatusColumn = kRowStatus;
@@ -86,28 +82,17 @@ ProfileEditorOptions IpProfileOptions() {
     options.EmptyMaskColumns = {kVlanMask, kUserDefineMask};
     options.DesignWidth = 741;
     options.DesignHeight = 674;
-    return options;
+    return IpProfileDesign{{options, kFields, kTable, kGroups, kIPProfileHalves.GroupWidth()}};
 }
 
 } // namespace
 
-TIPProfileForm::TIPProfileForm(TComponent* owner) : TAclProfileForm(owner, IpProfileOptions()) {
-    BuildFields();
-}
+TIPProfileForm::TIPProfileForm(TComponent* owner) : TIPProfileForm(owner, IngressDesign()) {}
 
-void TIPProfileForm::BuildFields() {
-    const struct {
-        TGroupBox* T::*Group;
-        const char* Caption;
-        int Top;
-        int Rows;
-    } groups[] = {{&T::ProfileGroup, "Profile", 0, 1},
-                  {&T::OptionGroup, "Option", 48, 9},
-                  {&T::OtherGroup, "Other", 290, 2}};
-    for (const auto& g : groups) {
-        this->*g.Group = AddGroup(g.Caption, g.Top, g.Rows, kGroupWidth);
-    }
-    ::BuildFields<T>(this, FieldPanel, kFields, kTable);
+TIPProfileForm::TIPProfileForm(TComponent* owner, const IpProfileDesign& design)
+    : TAclProfileForm(owner, design.Options), Fields(design.Fields), VlanDefault(design.VlanDefault),
+      ProtocolIdItem(design.ProtocolIdItem) {
+    BuildDesign(this, static_cast<const ProfileDesign<T>&>(design));
     SetReadOnlyFacts({edtEntries, cbbOwner, edtSrcMacAddrMask});
     IdEdit = edtProfileID;
     NameEdit = edtProfileName;
@@ -122,11 +107,12 @@ void TIPProfileForm::BuildFields() {
 }
 
 void TIPProfileForm::BindFields(DialogRequest& request) {
-    ::BindFields<T>(this, this, request, kFields);
+    ::BindFields<T>(this, this, request, Fields);
 }
 
 void TIPProfileForm::InitialSelections() {
-    for (TComboBox* combo : {cbbVlan, cbbUseDSCP, cbbIGMP, cbbTCPFlagBitOption, cbbProOption}) {
+    SelectOption(cbbVlan, VlanDefault);
+    for (TComboBox* combo : {cbbUseDSCP, cbbIGMP, cbbTCPFlagBitOption, cbbProOption}) {
         SelectOption(combo, kDisabled);
     }
     for (TComboBox* combo : {cbbIpAddMaskState, cbbTCPOption, cbbUDPOption}) {
@@ -136,7 +122,9 @@ void TIPProfileForm::InitialSelections() {
         SelectOption(combo, "none");
     }
     SelectOption(cbbRowStatus, Table.StatusItems.CreateAndGo);
-    SelectOption(cbbOwner, kOwnerAcl);
+    if (cbbOwner) {
+        SelectOption(cbbOwner, kOwnerAcl);
+    }
     SetFieldEnabled(edtVLANMask, true, FieldEnabling::EnabledOnly);
 }
 
@@ -144,10 +132,14 @@ void TIPProfileForm::ClearFields() {
     for (TEdit* edit :
          {edtProfileID, edtProfileName, edtVLANMask, edtIpAddMaskSrc, edtIpAddMaskDst, edtTCPUDPSrcMask,
           edtTCPUDPDstPortMask, edtTCPFlagBitMask, edtProIDMask, edtProtoID, edtSrcMacAddrMask, edtEntries}) {
-        edit->SetText("");
+        if (edit) {
+            edit->SetText("");
+        }
     }
-    SelectOption(cbbVlan, kDisabled);
-    SelectOption(cbbOwner, kOwnerAcl);
+    SelectOption(cbbVlan, VlanDefault);
+    if (cbbOwner) {
+        SelectOption(cbbOwner, kOwnerAcl);
+    }
     SelectOption(cbbIpAddMaskState, "other");
     SelectOption(cbbUseDSCP, kDisabled);
     SelectOption(cbbUseProType, "none");
@@ -181,7 +173,7 @@ void TIPProfileForm::cbbUseProTypeChange(TObject*) {
     SetFieldEnabled(cbbTCPOption, OptionSelected(cbbUseProType, "tcp"));
     SetFieldEnabled(cbbTCPFlagBitOption, OptionSelected(cbbUseProType, "tcp"));
     SetFieldEnabled(cbbUDPOption, OptionSelected(cbbUseProType, "udp"));
-    SetFieldEnabled(cbbProOption, OptionSelected(cbbUseProType, "protocolID"));
+    SetFieldEnabled(cbbProOption, OptionSelected(cbbUseProType, ProtocolIdItem));
     ApplyOptionRules();
 }
 

@@ -8,6 +8,9 @@
 
 class TGroupBox;
 
+// What an IPv4 profile editor is over its table.
+struct IpProfileDesign;
+
 class TIPProfileForm : public TAclProfileForm {
 public:
     explicit TIPProfileForm(TComponent* owner);
@@ -35,8 +38,8 @@ public:
     TEdit* edtProtoID;
     TEdit* edtProIDMask;
     TComboBox* cbbRowStatus;
-    TComboBox* cbbOwner;
-    TEdit* edtSrcMacAddrMask;
+    TComboBox* cbbOwner = nullptr;      // the ingress table's alone
+    TEdit* edtSrcMacAddrMask = nullptr; // the ingress table's alone
     TEdit* edtEntries;
     TEdit* edtProfileName;
     TEdit* edtVLANMask;
@@ -52,6 +55,8 @@ public:
     void ApplyOptionRules();
 
 protected:
+    TIPProfileForm(TComponent* owner, const IpProfileDesign& design);
+
     void BindFields(DialogRequest& request) override;
     void InitialSelections() override;
     void ClearFields() override;
@@ -60,10 +65,21 @@ protected:
     bool ValidateProfile() override;
 
 private:
-    void BuildFields();
+    std::span<const Field<TIPProfileForm>> Fields;
+    const char* VlanDefault;    // VLAN's item in a new dialog and after every reset
+    const char* ProtocolIdItem; // the Protocol Type item that enables Protocol ID Option
     void PortOptionRule(TComboBox* option);
     bool CheckMask(TEdit* mask);
 };
+
+struct IpProfileDesign : ProfileDesign<TIPProfileForm> {
+    const char* VlanDefault = "disabled";
+    const char* ProtocolIdItem = "protocolID";
+};
+
+// Where the fields of the IPv4 profile editors stand; the second half's labels are the longer
+// ("TCP/UDP Destination Port Mask (0-FFFF)").
+inline constexpr ProfileHalves kIPProfileHalves{{170, 210}, 118, 6};
 
 // The dialog while its menu command shows it.
 extern TIPProfileForm* IPProfileForm;

@@ -18,8 +18,12 @@ TIPv6ProfileForm* IPv6ProfileForm = nullptr;
 namespace {
 
 using T = TIPv6ProfileForm;
-using IPv6ProfileLayout::Across;
-using IPv6ProfileLayout::At;
+constexpr FieldPlace At(int half, int row) {
+    return kIPv6ProfileHalves.At(half, row);
+}
+constexpr FieldPlace Across(int row) {
+    return kIPv6ProfileHalves.Across(row, kIPv6MaskWidth);
+}
 
 constexpr const char* kMaskIdMustBeSet = "IPv6 Mask ID must be set.";
 constexpr const char* kMaskNameMustBeSet = "IPv6 Mask Name must be set.";
@@ -68,13 +72,7 @@ IPv6ProfileDesign IngressDesign() {
     options.NameMustBeSet = kMaskNameMustBeSet;
     options.DesignWidth = 706;
     options.DesignHeight = 521;
-    IPv6ProfileDesign design;
-    design.Options = options;
-    design.Fields = kFields;
-    design.Columns = kTable;
-    design.Groups = kGroups;
-    design.GroupWidth = IPv6ProfileLayout::kGroupWidth;
-    return design;
+    return IPv6ProfileDesign{{options, kFields, kTable, kGroups, kIPv6ProfileHalves.GroupWidth()}};
 }
 
 } // namespace

@@ -68,23 +68,10 @@ struct IPv6ProfileDesign : ProfileDesign<TIPv6ProfileForm> {
     bool CheckMasks = true; // false: the masks rely on their edits' constraints
 };
 
-// Where the fields of the IPv6 profile editors stand: a label, then its control, in either half of
-// a group box, and the IPv6 masks across the whole group (32 digits).
-namespace IPv6ProfileLayout {
-inline constexpr int kLabelWidth = 130;
-inline constexpr int kControlWidth = 118;
-inline constexpr int kMaskWidth = 250;
-inline constexpr int kHalfLeft[] = {8, 8 + kLabelWidth + kControlWidth + 8};
-inline constexpr int kGroupWidth = kHalfLeft[1] + kLabelWidth + kControlWidth + 8;
-// A field's place: its half (0 left, 1 right) and row.
-constexpr FieldPlace At(int half, int row) {
-    return ProfilePlace(kHalfLeft[half], kLabelWidth, kControlWidth, row);
-}
-// An IPv6 mask's place in its row.
-constexpr FieldPlace Across(int row) {
-    return ProfilePlace(kHalfLeft[0], kLabelWidth, kMaskWidth, row);
-}
-} // namespace IPv6ProfileLayout
+// Where the fields of the IPv6 profile editors stand; the IPv6 masks (32 digits) run across both
+// halves.
+inline constexpr ProfileHalves kIPv6ProfileHalves{{130, 130}, 118, 8};
+inline constexpr int kIPv6MaskWidth = 250;
 
 // What the IPv6 profile editors share over their tables: no empty mask left out, the createAndGo
 // guard, no read after an Add that raised, a read after a Delete that raised, the wider button

@@ -118,3 +118,17 @@ inline const char* const kEgressIPv6ProfileScenario = R"({"tables": [{"entry": "
      "FFFF", "0000", 120],
     ["2", 1, "web", 1, 1, "00000000000000000000000000000000", "00000000000000000000000000000000", 4, 4, 1, 1,
      "0000", "0000", 128]]}]})";
+
+// Two egress IPv4 profiles: 1 "p1" (VLAN with its mask, the source address mask, tcp with the
+// destination port mask and the flag bits), 2 "web" (protocol ID 17 with its user mask).
+inline const char* const kEgressIPv4ProfileScenario = R"({"tables": [{"entry": "1.3.6.1.4.1.746.12.89.2.2.1",
+  "columns": [[2, "rowstatus"], [3, "string", "rw", ""], [4, "int", "rw", 1], [5, "hex", "rw", "0000"],
+    [6, "int", "rw", 1], [7, "ip", "rw", "0.0.0.0"], [8, "ip", "rw", "0.0.0.0"], [9, "int", "rw", 2],
+    [10, "int", "rw", 1], [11, "int", "rw", 1], [12, "int", "rw", 2], [13, "int", "rw", 1], [14, "int", "rw", 1],
+    [15, "hex", "rw", "0000"], [16, "hex", "rw", "0000"], [17, "int", "rw", 2], [18, "int", "rw", 0],
+    [19, "int", "rw", 2], [20, "int", "rw", 0], [21, "hex", "rw", "00000000"], [22, "int", "ro", 128]],
+  "rows": [
+    ["1", 1, "p1", 1, "0FFF", 3, "255.255.255.0", "0.0.0.0", 2, 4, 1, 2, 2, 1, "0000", "FFFF", 1, 63, 2, 0,
+     "00000000", 120],
+    ["2", 1, "web", 2, "0000", 1, "0.0.0.0", "0.0.0.0", 1, 6, 1, 2, 1, 1, "0000", "0000", 2, 0, 1, 17,
+     "FFFFFFFF", 128]]}]})";

@@ -10,6 +10,7 @@
 #include "AclScenarios.h"
 #include "DedicatedScreenshotStage.h"
 #include "EgressEthernetProfileFormUnit.h"
+#include "EgressIPv4ProfileFormUnit.h"
 #include "EgressIPv6ProfileFormUnit.h"
 #include "EthernetProfileFormUnit.h"
 #include "EthernetProfileRuleUnit.h"
@@ -106,6 +107,8 @@ int main(int argc, char** argv) {
                        "acl-ipv6-profile.png");
     ShootProfileEditor(stage, EgressIPv6ProfileForm, kEgressIPv6ProfileScenario,
                        "Egress ACL IPv6 Profile: ", 0, "acl-egress-ipv6-profile.png");
+    ShootProfileEditor(stage, EgressIPv4ProfileForm, kEgressIPv4ProfileScenario,
+                       "Egress ACL IPv4 Profile: ", 0, "acl-egress-ipv4-profile.png");
 
     // The rules' port lists are a stand-alone switch's 8 octets.
     WritableFacts().StackMode = "disabled";
