@@ -338,6 +338,8 @@ TEST_F(IpStaticRouteSim, KaHasNoAddAndDeleteAndCloseMoveUpIntoItsPlace) {
     }
 }
 
+// While the first walk runs (the agent is slow), Close, Add and Add Default Route are refused with
+// "Get data not complete" and Refresh without a word.
 TEST_F(IpStaticRouteSim, CloseDuringTheFirstWalkIsRefusedAndTheDialogStaysOpen) {
     Agent().SetDelay(kEntry, 300, SimOp::Next);
     RunDialog<TIpStaticRouteForm>(kCommand, IpStaticRouteForm,
@@ -349,6 +351,11 @@ TEST_F(IpStaticRouteSim, CloseDuringTheFirstWalkIsRefusedAndTheDialogStaysOpen) 
                                       EXPECT_EQ(d->ModalResult(), mrNone);
                                       EXPECT_EQ(Dialogs.Pending(), 0);
                                       ClickControl(d->GetButton); // refused without a word
+                                      Dialogs.Expect("Get data not complete");
+                                      ClickControl(d->AddButton); // no edit dialog
+                                      Dialogs.Expect("Get data not complete");
+                                      ClickControl(d->btnDefaultRoute);
+                                      EXPECT_EQ(Dialogs.Pending(), 0);
                                       ASSERT_TRUE(WaitIdle(d->Table));
                                       EXPECT_EQ(Reads, 1);
                                       ClickControl(d->CloseButton);

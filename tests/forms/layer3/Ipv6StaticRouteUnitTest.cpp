@@ -335,6 +335,25 @@ TEST_F(Ipv6StaticRouteSim, RefreshDuringADelayedWalkShowsNothingAndSendsNothing)
     EXPECT_TRUE(Agent().SetLog().empty());
 }
 
+// Add has no guard: its dialog opens while a walk runs, and the dialog may close meanwhile.
+TEST_F(Ipv6StaticRouteSim, AddOpensAndTheDialogClosesWhileAWalkRuns) {
+    Agent().SetDelay(kEntry, 300, SimOp::Next);
+    RunDialog<TIpv6StaticRouteForm>(
+        kCommand, Ipv6StaticRouteForm,
+        [&](TIpv6StaticRouteForm* d) {
+            ASSERT_TRUE(d->Table.Request->Busy);
+            ClickControl(d->btnAdd);
+            ASSERT_TRUE(d->Table.Request->Busy);
+            ClickControl(d->btnClose);
+            Application->ProcessMessages();
+            EXPECT_NE(d->ModalResult(), mrNone);
+        },
+        {Edit([&](TIpv6StaticRouteEditForm* e) { EXPECT_EQ(e->btnSet->Caption(), "Set"); })},
+        {.WaitFirstRead = false});
+    EXPECT_EQ(Ipv6StaticRouteForm, nullptr);
+    EXPECT_TRUE(Agent().SetLog().empty());
+}
+
 TEST_F(Ipv6StaticRouteSim, KaHasNoAddAndDeleteAndCloseMoveUpIntoItsPlace) {
     const struct {
         const char* Edition;
