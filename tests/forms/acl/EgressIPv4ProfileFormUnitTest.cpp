@@ -137,6 +137,18 @@ TEST_F(EgressIPv4ProfileSim, EnabledFieldsLeftEmptyAreSentAndTheAgentDecides) {
     });
 }
 
+TEST_F(EgressIPv4ProfileSim, AFreshDialogRefusesAnAddWithoutAVlanMask) {
+    RunDialog<D>(kCommand, EgressIPv4ProfileForm, [&](D* d) {
+        d->edtProfileID->SetText("3");
+        d->edtProfileName->SetText("e3");
+        Dialogs.Expect("Please enter VLAN Mask.");
+        ClickControl(d->BT_Add);
+        EXPECT_EQ(Dialogs.Pending(), 0);
+        EXPECT_TRUE(d->edtVLANMask->Focused());
+    });
+    EXPECT_TRUE(Agent().SetLog().empty());
+}
+
 TEST_F(EgressIPv4ProfileSim, AddRefusalsSendNothing) {
     const AddRefusal<D> cases[] = {
         {"VLAN enabled as a new dialog has it, without its mask", [](D* d) { d->edtVLANMask->SetText(""); },
