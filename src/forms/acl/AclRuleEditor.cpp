@@ -170,20 +170,20 @@ void TAclRuleForm::FormCreate(TObject*) {
         DialogRequest& request =
             Table.CreateRequest(this, Options.Table, MVT_UMV, static_cast<int>(Options.Keys.size()));
         Request = &request;
-        // A row the controls cannot show (a port list shorter than the picker's) is reported in
-        // the status line; the rest of the selection goes on.
         // A row without a VLAN-based ID unticks "VLAN-based VID" before its ports are shown: the
         // box's rule clears the port boxes, which would otherwise hide the ports of a row chosen
         // after one with a VLAN.
         TLVSelectItemEvent fill = ListView1->OnSelectItem;
         ListView1->OnSelectItem = [this, fill](TObject* sender, TListItem* item, bool selected) {
-            Table.Report([&] {
-                if (selected && item && VLANBaseChkBox && !HasVlanBasedId(item)) {
-                    VLANBaseChkBox->SetChecked(false);
-                }
-                fill(sender, item, selected);
-            });
+            if (selected && item && VLANBaseChkBox && !HasVlanBasedId(item)) {
+                VLANBaseChkBox->SetChecked(false);
+            }
+            fill(sender, item, selected);
         };
+        // A row the picker cannot show (a port list shorter than the picker's) is reported in the
+        // status line with no port left ticked, so that an Edit cannot write the previous rule's
+        // ports to it; the rest of the selection goes on.
+        Pickers.GuardSelection(Table);
         RowCount = request.Request.VarList.GetCount();
         KeyCount = request.Request.VarList.KeyCount;
         ExcludedRow = Options.RowStatusColumn;

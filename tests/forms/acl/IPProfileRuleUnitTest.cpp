@@ -4,6 +4,7 @@
 #include "CaptionCheck.h"
 #include "DialogLayout.h"
 #include "FormsSimTest.h"
+#include "PickerTicks.h"
 #include "StackingPortUitFormUnit.h"
 #include "TButton.h"
 #include "TCheckBox.h"
@@ -279,12 +280,15 @@ TEST_F(IpRuleSim, SelectionSetsTheVlanBasedBoxFromTheRowAndReportsAShortPortList
         EXPECT_TRUE(d->VLANBaseChkBox->Checked());
         EXPECT_FALSE(d->PortPicker->Enabled());
         EXPECT_EQ(d->VLANBasedVIDEdit->Text(), "100");
+        EXPECT_FALSE(TickedPorts(d->PortPicker).empty());
 
         // Row 3.1: a port list of two octets; VLAN-based ID 0 is no VLAN.
         ClickListRow(d->ListView1, 2);
         // The framework error -519 in its own words.
         EXPECT_NE(StatusText(d).find("Out of range for the bit(byte) index"), std::string::npos)
             << StatusText(d);
+        // None of the previous rule's ports stays ticked for an Edit to write to this one.
+        EXPECT_TRUE(TickedPorts(d->PortPicker).empty());
         EXPECT_FALSE(d->VLANBaseChkBox->Checked());
         EXPECT_TRUE(d->PortPicker->Enabled());
         EXPECT_TRUE(d->EditButton->Enabled());
