@@ -57,6 +57,53 @@ struct SnmpAdapter::Pending {
     int ReportStatus = 0; // a not-in-time-window report seen while the library retried
     SnmpReply Reply;
     Clock::time_point Deadline;
+    // The request as sent; the library owns it from the send until the request ends.
+    netsnmp_pdu* Sent = nullptr;
+};
+
+struct SnmpAdapter::VariablePool {
+    static constexpr size_t kMostKept = 64;
+    netsnmp_variable_list* Chain = nullptr;
+    size_t Count = 0;
+
+    VariablePool() = default;
+    VariablePool(const VariablePool&) = delete;
+    VariablePool& operator=(const VariablePool&) = delete;
+    ~VariablePool() {
+        while (netsnmp_variable_list* v = Chain) {
+            Chain = v->next_variable;
+            std::free(v);
+        }
+    }
+    // A variable to fill in, from the pool or newly allocated as the library would; null when
+    // memory is short.
+    netsnmp_variable_list* Take() {
+        netsnmp_variable_list* v = Chain;
+        if (!v)
+            return static_cast<netsnmp_variable_list*>(std::malloc(sizeof(netsnmp_variable_list)));
+        Chain = v->next_variable;
+        --Count;
+        return v;
+    }
+    // Takes the variables of a request the library is about to free. Only what AddNullVariable
+    // builds is kept (OID and value in the variable's own buffers, nothing attached), so that
+    // handing it out again leaks nothing; the rest goes back to the library.
+    void Keep(netsnmp_pdu& sent) {
+        netsnmp_variable_list* v = sent.variables;
+        sent.variables = nullptr;
+        while (v) {
+            netsnmp_variable_list* next = v->next_variable;
+            v->next_variable = nullptr;
+            if (Count < kMostKept && v->name == v->name_loc && v->val.string == v->buf && !v->data) {
+                v->next_variable = Chain;
+                Chain = v;
+                ++Count;
+            } else {
+                snmp_free_var(v);
+            }
+            v = next;
+        }
+    }
 };
 
 namespace {
@@ -353,9 +400,10 @@ void FromLibrary(const netsnmp_variable_list& v, SnmpVarBind& binding) {
 
 // Appends a NULL binding (a read's) as the library's snmp_add_null_var does, without zeroing
 // the whole variable first: its OID buffer alone takes over a kilobyte, and a walk adds a
-// variable per column and row. The library frees it with free(), as its own.
-bool AddNullVariable(netsnmp_pdu* pdu, const std::vector<uint32_t>& arcs) {
-    auto* v = static_cast<netsnmp_variable_list*>(std::malloc(sizeof(netsnmp_variable_list)));
+// variable per column and row. The variable comes from `pool`; the library frees it with free(),
+// as its own.
+bool AddNullVariable(netsnmp_pdu* pdu, const std::vector<uint32_t>& arcs, SnmpAdapter::VariablePool& pool) {
+    netsnmp_variable_list* v = pool.Take();
     if (!v)
         return false;
     v->next_variable = nullptr;
@@ -376,12 +424,13 @@ bool AddNullVariable(netsnmp_pdu* pdu, const std::vector<uint32_t>& arcs) {
     return true;
 }
 
-int AddBinding(netsnmp_pdu* pdu, const SnmpVarBind& binding, bool withValue) {
+int AddBinding(netsnmp_pdu* pdu, const SnmpVarBind& binding, bool withValue,
+               SnmpAdapter::VariablePool& pool) {
     // The library keeps OIDs of at most MAX_OID_LEN arcs; BER needs two.
     if (binding.Oid.Size() < 2 || binding.Oid.Size() > MAX_OID_LEN)
         return kSnmpInvalidOid;
     if (!withValue)
-        return AddNullVariable(pdu, binding.Oid.Arcs) ? kSnmpOk : kSnmpResourceUnavailable;
+        return AddNullVariable(pdu, binding.Oid.Arcs, pool) ? kSnmpOk : kSnmpResourceUnavailable;
     oid name[MAX_OID_LEN];
     const size_t length = binding.Oid.Size();
     std::copy(binding.Oid.Arcs.begin(), binding.Oid.Arcs.end(), name);
@@ -488,7 +537,7 @@ constexpr int kWatchdogMarginMs = 1000;
 
 } // namespace
 
-SnmpAdapter::SnmpAdapter(int& status) {
+SnmpAdapter::SnmpAdapter(int& status) : SpareVariables(std::make_unique<VariablePool>()) {
     InitLibraryOnce();
     status = kSnmpOk;
 }
@@ -527,6 +576,11 @@ int SnmpAdapter::DecodeResponsePdu(std::string_view encoded, SnmpReply& reply) {
 bool SnmpAdapter::IsValidAddress(const std::string& address) {
     std::string dotted;
     return ResolveIpv4(address, dotted);
+}
+
+bool SnmpAdapter::IsDottedAddress(const std::string& address) {
+    in_addr parsed{};
+    return inet_pton(AF_INET, address.c_str(), &parsed) == 1;
 }
 
 SnmpAdapter::Channel* SnmpAdapter::ChannelFor(const SnmpTarget& target, const std::string& community,
@@ -721,7 +775,8 @@ int SnmpAdapter::Send(SnmpOperation operation, const SnmpTarget& target,
     if (!pdu)
         return kSnmpResourceUnavailable;
     for (const SnmpVarBind& binding : varBinds) {
-        if ((status = AddBinding(pdu, binding, operation == SnmpOperation::Set)) != kSnmpOk) {
+        if ((status = AddBinding(pdu, binding, operation == SnmpOperation::Set, *SpareVariables)) !=
+            kSnmpOk) {
             snmp_free_pdu(pdu);
             return status;
         }
@@ -747,6 +802,7 @@ int SnmpAdapter::Send(SnmpOperation operation, const SnmpTarget& target,
     pending->Reply.AgentPort = channel->Port;
     pending->Deadline =
         Clock::now() + std::chrono::milliseconds(channel->TimeoutMs * channel->Tries + kWatchdogMarginMs);
+    pending->Sent = pdu;
     Pendings.emplace(id, std::move(pending));
     if (snmp_sess_async_send(channel->Handle, pdu, &LibraryCallback,
                              reinterpret_cast<void*>(uintptr_t(id))) == 0) {
@@ -791,6 +847,9 @@ bool SnmpAdapter::OnLibraryEvent(Channel& channel, uint64_t id, int operation, v
             if (pending.Reply.VarBinds.empty())
                 pending.Reply.VarBinds.swap(SpareBindings);
             Finish(pending, TakeReply(*pdu, pending.Reply));
+            // Returning true ends the request: the library frees what was sent right after
+            // this call, and a read's variables serve the next send instead.
+            SpareVariables->Keep(*pending.Sent);
             return true;
         case NETSNMP_CALLBACK_OP_TIMED_OUT:
             TimedOut(pending);
@@ -885,7 +944,11 @@ int SnmpAdapter::RequestAsync(SnmpOperation operation, const SnmpTarget& target,
     int status = Send(operation, target, varBinds, false, id);
     if (status != kSnmpOk)
         return status;
-    Pendings.at(id)->Callback = std::move(callback);
+    Pending& pending = *Pendings.at(id);
+    pending.Callback = std::move(callback);
+    const Clock::time_point due = Clock::now() + std::chrono::milliseconds(pending.Chan->TimeoutMs);
+    NewEventDue = NewEvent ? std::min(NewEventDue, due) : due;
+    NewEvent = true;
     if (requestId)
         *requestId = id;
     if (AsyncSent)
@@ -904,7 +967,14 @@ int SnmpAdapter::PendingCount() const {
     return count;
 }
 
+int SnmpAdapter::SoonestNewEventMs() const {
+    if (!Finished.empty())
+        return 0;
+    return NewEvent ? MillisecondsUntil(NewEventDue) : -1;
+}
+
 int SnmpAdapter::MillisecondsToNextEvent() {
+    NewEvent = false;
     if (!Finished.empty())
         return 0;
     std::vector<Channel*>& waiting = WaitingChannels;

@@ -5,6 +5,7 @@
 
 #include "SnmpTypes.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -119,6 +120,8 @@ public:
 
     // Whether the address text is a dotted IPv4 address or a name that resolves to one.
     static bool IsValidAddress(const std::string& address);
+    // Whether it is a dotted IPv4 address (four plain decimal parts), valid without a lookup.
+    static bool IsDottedAddress(const std::string& address);
 
     // Blocking request. Returns the status; `reply` holds the reply's bindings on success and
     // on an error status. Never delivers an asynchronous reply (it uses sockets of its own).
@@ -147,6 +150,11 @@ public:
     // library's next retransmission or time-out (0: callbacks are due now), or -1 when no
     // asynchronous request waits. A reply that arrives makes its socket readable.
     int MillisecondsToNextEvent();
+    // The soonest anything since the last MillisecondsToNextEvent can make that event fall due,
+    // in milliseconds from now: 0 when callbacks are due, else when the first try of an
+    // asynchronous request sent since then times out, -1 when neither. Requests that ended or
+    // were retransmitted meanwhile only put the next event off.
+    int SoonestNewEventMs() const;
     // Called whenever an asynchronous request has been sent, so the caller's pump can wake for it.
     std::function<void()> AsyncSent;
 
@@ -161,6 +169,7 @@ public:
 
     struct Channel;
     struct Pending;
+    struct VariablePool;
     // Called by the library's callback; public only for it. False for a message the request
     // does not take (one from another address or port): the request goes on waiting.
     bool OnLibraryEvent(Channel& channel, uint64_t id, int operation, void* pdu);
@@ -189,6 +198,13 @@ private:
     // the last delivered reply's bindings (the next reply is read into them), the channel key
     // being looked up, and the channels that MillisecondsToNextEvent asks.
     std::vector<SnmpVarBind> SpareBindings;
+    // The library's variables of ended reads, reused by the next sends' NULL bindings: each takes
+    // over a kilobyte, and a walk would otherwise allocate and free one per column and row.
+    std::unique_ptr<VariablePool> SpareVariables;
+    // When the first try of the soonest request sent since the last MillisecondsToNextEvent
+    // times out (only while NewEvent is set).
+    bool NewEvent = false;
+    std::chrono::steady_clock::time_point NewEventDue;
     std::string ChannelKey;
     std::vector<Channel*> WaitingChannels;
     // The channel of the last v1/v2c send to a dotted address, with what chose it: a walk sends

@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -57,9 +59,17 @@ int64_t Truncated(double v) {
 // their arcs: one pass to the first difference, not a three-way comparison per arc.)
 bool IsBefore(const SnmpOid& a, const SnmpOid& b) {
     const size_t common = std::min(a.Size(), b.Size());
-    const auto end = a.Arcs.begin() + static_cast<std::ptrdiff_t>(common);
-    const auto [x, y] = std::mismatch(a.Arcs.begin(), end, b.Arcs.begin());
-    return x == end ? a.Size() < b.Size() : *x < *y;
+    const uint32_t* x = a.Arcs.data();
+    const uint32_t* y = b.Arcs.data();
+    // Every step of a walk compares each column's OID with the one it asked for, and the two
+    // mostly differ in their last arc only: one comparison of the rest settles that case.
+    size_t i = 0;
+    if (common > 1 && std::memcmp(x, y, (common - 1) * sizeof(uint32_t)) == 0)
+        i = common - 1;
+    for (; i < common; ++i)
+        if (x[i] != y[i])
+            return x[i] < y[i];
+    return a.Size() < b.Size();
 }
 
 // A reply's error index names one of the request's bindings (1 for the first); any other index
@@ -217,8 +227,14 @@ bool VqSNMPRequest::IsPastColumn(std::string_view requestedOid, std::string_view
 // ---- targets, PDUs and instances
 
 SnmpTarget VqSNMPRequest::BuildTargets() const {
-    if (!SnmpAdapter::IsValidAddress(Device.Address))
-        RaiseVqError(kInvalidAddress);
+    // A walk builds its target at every step: a dotted address found valid once is not parsed
+    // again while it stays the same (a host name is looked up every time).
+    if (DottedAddress.empty() || Device.Address != DottedAddress) {
+        if (!SnmpAdapter::IsValidAddress(Device.Address))
+            RaiseVqError(kInvalidAddress);
+        if (SnmpAdapter::IsDottedAddress(Device.Address))
+            DottedAddress = Device.Address;
+    }
     SnmpTarget target;
     target.Address = Device.Address;
     target.Port = Device.Port;
@@ -319,10 +335,13 @@ void VqSNMPRequest::BuildPduInto(VqPduMode mode, std::vector<SnmpVarBind>& bindi
             if (VarList.Kind == SVT_SV || VarList.Kind == MVT_SV)
                 RaiseVqError(kGetNextOnSingleValue);
             const size_t at = static_cast<size_t>(i);
-            if (at < StepOids.size() && StepOids[at].Text == v.LastOid)
-                next().Oid = StepOids[at].Oid;
-            else
+            if (at < StepOids.size() && !StepOids[at].Lent && StepOids[at].Text == v.LastOid) {
+                // The arcs move into the binding: the reply brings the column's next ones.
+                next().Oid.Arcs.swap(StepOids[at].Oid.Arcs);
+                StepOids[at].Lent = true;
+            } else {
                 next().Oid = ParseOid(v.LastOid);
+            }
             continue;
         }
         if (IsWalk() && i < VarList.KeyCount)
@@ -541,6 +560,7 @@ VqSNMPRequest::DecodeOutcome VqSNMPRequest::DecodeReply(int code, const std::vec
         StepOid& step = StepOids[static_cast<size_t>(c.Index)];
         step.Text = v.LastOid;
         step.Oid.Arcs.assign(c.Binding->Oid.Arcs.begin(), c.Binding->Oid.Arcs.end());
+        step.Lent = false;
     }
     if (past == static_cast<int>(DecodeColumns.size()))
         return DecodeOutcome::NoRow;

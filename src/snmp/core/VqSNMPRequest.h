@@ -148,6 +148,7 @@ private:
     uint64_t NextSerial = 1;
     std::map<uint64_t, InFlightSend> InFlight; // by serial
     std::string RowInstance;                   // the instance of the last row read
+    mutable std::string DottedAddress;         // a dotted IPv4 address BuildTargets found valid
     VqSNMPError LastFailure;
 
     // A walk's next step asks for each column's LastOid: the OID it came back as, kept parsed
@@ -156,6 +157,7 @@ private:
         std::string Text;
         SnmpOid Oid;
         bool Canonical = false; // Text is Oid as SnmpOid::ToString writes it
+        bool Lent = false;      // Oid went into a step's binding: only Text is left
     };
     std::vector<StepOid> StepOids; // by variable
     // What decoding a reply works in, one entry per readable variable, kept from step to step so

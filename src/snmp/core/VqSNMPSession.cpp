@@ -106,6 +106,14 @@ void _SnmpEventProcessor::Pump() {
 void _SnmpEventProcessor::Reschedule() {
     if (!Timer || Pumping)
         return;
+    // While requests wait and the timer is set, only what happened since the last look can bring
+    // the next event forward (an early wake-up finds nothing due and looks again): a walk's step
+    // then costs no look into the library's requests.
+    if (Started && SnmpSession && Timer->isActive() && SnmpSession->PendingCount() > 0) {
+        const int soonest = SnmpSession->SoonestNewEventMs();
+        if (soonest < 0 || Timer->remainingTime() <= soonest)
+            return;
+    }
     const int ms = Started && SnmpSession ? SnmpSession->MillisecondsToNextEvent() : -1;
     if (ms < 0)
         Timer->stop();

@@ -357,6 +357,51 @@ TEST_F(SnmpAdapterAgent, BlockingCallNeverDeliversTheReplyOfAnAsynchronousOne) {
     EXPECT_EQ(delivered[0].AgentPort, Agent().Port());
 }
 
+TEST_F(SnmpAdapterAgent, LaterRequestsAskForTheirOwnOidsWhateverEndedBefore) {
+    // The variables of an ended request serve the next ones: each must go out with its own OID,
+    // whatever the lengths and values of the ones before (a write's long value included).
+    const std::string longName(60, 'n');
+    struct Step {
+        SnmpOperation operation;
+        std::vector<SnmpVarBind> asked;
+        std::vector<std::string> returned; // the OIDs of the reply, in order
+    } steps[] = {
+        {SnmpOperation::GetNext,
+         {Binding("1.3.6.1.2.1.1.1"), Binding("1.3.6.1.2.1.1.2"), Binding("1.3.6.1.2.1.1.5")},
+         {"1.3.6.1.2.1.1.1.0", kSysObjectId, kSysName}},
+        {SnmpOperation::Set, {Binding(kSysName, SnmpValue::Octets(longName))}, {kSysName}},
+        {SnmpOperation::Get, {Binding(kSysName), Binding(kSysObjectId)}, {kSysName, kSysObjectId}},
+        {SnmpOperation::GetNext, {Binding(kSysObjectId)}, {"1.3.6.1.2.1.1.3.0"}},
+        {SnmpOperation::Get, {Binding(kSysObjectId), Binding(kSysName)}, {kSysObjectId, kSysName}},
+    };
+    for (const bool blocking : {true, false}) {
+        for (const Step& step : steps) {
+            SnmpReply reply;
+            if (blocking) {
+                ASSERT_EQ(Adapter.Request(step.operation, Target(), step.asked, reply), 0);
+            } else {
+                int status = -1;
+                ASSERT_EQ(Adapter.RequestAsync(step.operation, Target(), step.asked,
+                                               [&](int s, SnmpReply& r) {
+                                                   status = s;
+                                                   reply = r;
+                                               }),
+                          0);
+                ASSERT_TRUE(PumpUntil(Adapter, [&] { return status != -1; }));
+                ASSERT_EQ(status, 0);
+            }
+            std::vector<std::string> oids;
+            for (const SnmpVarBind& binding : reply.VarBinds)
+                oids.push_back(binding.Oid.ToString());
+            EXPECT_EQ(oids, step.returned) << (blocking ? "blocking" : "asynchronous");
+            if (step.operation == SnmpOperation::Get) {
+                const size_t name = step.returned[0] == kSysName ? 0 : 1;
+                EXPECT_EQ(reply.VarBinds.at(name).Value, SnmpValue::Octets(longName));
+            }
+        }
+    }
+}
+
 TEST(SnmpAdapterUsm, WrongPasswordAndUnknownUserAreUsmFailures) {
     namespace C = SimCredentials;
     SnmpdAgent& snmpd = SnmpdAgent::Shared();

@@ -373,6 +373,15 @@ TEST_F(VqSNMPRequestTest, FrameworkFailuresRaiseTheirCodes) {
              r.ReadSync(ok, true);
          },
          MVT_UMV, -509},
+        {"read from an address emptied after a read from it",
+         [](VqSNMPRequest& r) {
+             bool ok;
+             r.ReadSync(ok, true);
+             EXPECT_TRUE(ok);
+             r.Device.Address = "";
+             r.ReadSync(ok, true);
+         },
+         MVT_UMV, -509},
         {"asynchronous write to an empty address",
          [](VqSNMPRequest& r) {
              r.Device.Address = "";

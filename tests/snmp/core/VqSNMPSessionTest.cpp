@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 
 namespace {
@@ -289,6 +290,54 @@ TEST(SnmpEventProcessor, SleepsWithNothingOutstandingAndWakesForTheTimeOut) {
     EXPECT_EQ(status, kSnmpTimeout);
     EXPECT_LE(pump.TickCount() - ticksBefore, 5u);
     EXPECT_FALSE(pump.IsTimerRunning()) << "the timer still runs after the last request ended";
+}
+
+TEST_F(SnmpEventProcessorAgent, ASoonerRequestSentWhileALongerOneWaitsTimesOutWithinItsOwnBound) {
+    QTemporaryDir dir;
+    ASSERT_EQ(Failure(dir.path().toStdString()).first, 0);
+    // A request of ten-second tries sets the timer far ahead; a request of one 200 ms try sent
+    // after it, directly or from a reply's handler (inside the pump), must still time out within
+    // its own bound, not at the first one's.
+    SilentPort silent;
+    uint64_t longer = 0;
+    ASSERT_EQ(SnmpSession->RequestAsync(
+                  SnmpOperation::Get, TargetAt(silent.Address(), silent.Port(), 1, 1000), kSysContact,
+                  [](int, SnmpReply&) {}, &longer),
+              0);
+    ASSERT_TRUE(SessionParameters.EventProcessor.IsTimerRunning());
+    constexpr int kTimeout = 20;
+    constexpr auto kBound = std::chrono::milliseconds(kTimeout * 10 + 1000);
+    SnmpTarget sooner = TargetAt(silent.Address(), silent.Port(), 1, kTimeout);
+    sooner.Retries = 0;
+    for (const bool fromHandler : {false, true}) {
+        int status = 1;
+        std::chrono::steady_clock::time_point sent, delivered;
+        auto sendSooner = [&] {
+            sent = std::chrono::steady_clock::now();
+            return SnmpSession->RequestAsync(SnmpOperation::Get, sooner, kSysContact, [&](int s, SnmpReply&) {
+                status = s;
+                delivered = std::chrono::steady_clock::now();
+            });
+        };
+        if (fromHandler) {
+            ASSERT_EQ(SnmpSession->RequestAsync(SnmpOperation::Get,
+                                                TargetAt(Agent().Address(), Agent().Port(), 1, 1000),
+                                                kSysContact,
+                                                [&](int s, SnmpReply&) {
+                                                    EXPECT_EQ(s, 0);
+                                                    EXPECT_EQ(sendSooner(), 0);
+                                                }),
+                      0);
+        } else {
+            ASSERT_EQ(sendSooner(), 0);
+        }
+        QDeadlineTimer deadline(5000);
+        while (status == 1 && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        ASSERT_EQ(status, kSnmpTimeout) << (fromHandler ? "sent from a handler" : "sent directly");
+        EXPECT_LE(delivered - sent, kBound) << (fromHandler ? "sent from a handler" : "sent directly");
+    }
+    SnmpSession->Cancel(longer);
 }
 
 TEST_F(SnmpEventProcessorAgent, AReplyArrivingWhileAHandlerWaitsComesAfterItFromItsSocket) {
