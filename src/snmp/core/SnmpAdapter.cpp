@@ -401,8 +401,9 @@ void FromLibrary(const netsnmp_variable_list& v, SnmpVarBind& binding) {
 // Appends a NULL binding (a read's) as the library's snmp_add_null_var does, without zeroing
 // the whole variable first: its OID buffer alone takes over a kilobyte, and a walk adds a
 // variable per column and row. The variable comes from `pool`; the library frees it with free(),
-// as its own.
-bool AddNullVariable(netsnmp_pdu* pdu, const std::vector<uint32_t>& arcs, SnmpAdapter::VariablePool& pool) {
+// as its own. `tail` is where the PDU's list ends, or a place before it.
+bool AddNullVariable(netsnmp_variable_list**& tail, const std::vector<uint32_t>& arcs,
+                     SnmpAdapter::VariablePool& pool) {
     netsnmp_variable_list* v = pool.Take();
     if (!v)
         return false;
@@ -417,20 +418,21 @@ bool AddNullVariable(netsnmp_pdu* pdu, const std::vector<uint32_t>& arcs, SnmpAd
     v->data = nullptr;
     v->dataFreeHook = nullptr;
     v->index = 0;
-    netsnmp_variable_list** tail = &pdu->variables;
     while (*tail)
         tail = &(*tail)->next_variable;
     *tail = v;
+    tail = &v->next_variable;
     return true;
 }
 
-int AddBinding(netsnmp_pdu* pdu, const SnmpVarBind& binding, bool withValue,
+// `tail` as for AddNullVariable.
+int AddBinding(netsnmp_pdu* pdu, netsnmp_variable_list**& tail, const SnmpVarBind& binding, bool withValue,
                SnmpAdapter::VariablePool& pool) {
     // The library keeps OIDs of at most MAX_OID_LEN arcs; BER needs two.
     if (binding.Oid.Size() < 2 || binding.Oid.Size() > MAX_OID_LEN)
         return kSnmpInvalidOid;
     if (!withValue)
-        return AddNullVariable(pdu, binding.Oid.Arcs, pool) ? kSnmpOk : kSnmpResourceUnavailable;
+        return AddNullVariable(tail, binding.Oid.Arcs, pool) ? kSnmpOk : kSnmpResourceUnavailable;
     oid name[MAX_OID_LEN];
     const size_t length = binding.Oid.Size();
     std::copy(binding.Oid.Arcs.begin(), binding.Oid.Arcs.end(), name);
@@ -774,8 +776,9 @@ int SnmpAdapter::Send(SnmpOperation operation, const SnmpTarget& target,
     netsnmp_pdu* pdu = snmp_pdu_create(command);
     if (!pdu)
         return kSnmpResourceUnavailable;
+    netsnmp_variable_list** tail = &pdu->variables;
     for (const SnmpVarBind& binding : varBinds) {
-        if ((status = AddBinding(pdu, binding, operation == SnmpOperation::Set, *SpareVariables)) !=
+        if ((status = AddBinding(pdu, tail, binding, operation == SnmpOperation::Set, *SpareVariables)) !=
             kSnmpOk) {
             snmp_free_pdu(pdu);
             return status;

@@ -55,14 +55,13 @@ int64_t Truncated(double v) {
 }
 
 // Whether `a` comes before `b` in the order of a GET-NEXT walk: at the first arc in which they
-// differ, or as the shorter where one starts the other. (A walk compares OIDs that share most of
-// their arcs: one pass to the first difference, not a three-way comparison per arc.)
+// differ, or as the shorter where one starts the other. Every step of a walk compares each
+// column's OID with the one it asked for, and the two mostly differ in their last arc only: one
+// comparison of the arcs before it settles that case.
 bool IsBefore(const SnmpOid& a, const SnmpOid& b) {
     const size_t common = std::min(a.Size(), b.Size());
     const uint32_t* x = a.Arcs.data();
     const uint32_t* y = b.Arcs.data();
-    // Every step of a walk compares each column's OID with the one it asked for, and the two
-    // mostly differ in their last arc only: one comparison of the rest settles that case.
     size_t i = 0;
     if (common > 1 && std::memcmp(x, y, (common - 1) * sizeof(uint32_t)) == 0)
         i = common - 1;
@@ -674,7 +673,8 @@ bool VqSNMPRequest::Send(SnmpOperation operation, const SnmpTarget& target, std:
     }
     int code = 0;
     std::string message;
-    MapSnmpStatus(status, code, message);
+    if (status != kSnmpOk) // a sent request needs no text: a walk sends one per row
+        MapSnmpStatus(status, code, message);
     if (code != 0) {
         InFlight.erase(entry);
         Fail(code, message);

@@ -142,7 +142,6 @@ private:
     void HandleReply(const ReplyTicket& ticket, int reason, SnmpReply& reply, bool decode);
 
     std::shared_ptr<bool> Alive = std::make_shared<bool>(true);
-    bool Closed = false;
     int Handling = 0;            // replies of this request whose handling is under way
     uint64_t ReadGeneration = 0; // raised by every read that starts a walk anew
     uint64_t NextSerial = 1;
