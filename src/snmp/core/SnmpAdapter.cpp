@@ -56,6 +56,7 @@ struct SnmpAdapter::Pending {
     int Status = kSnmpTimeout;
     int ReportStatus = 0; // a not-in-time-window report seen while the library retried
     SnmpReply Reply;
+    Clock::time_point SentAt;
     Clock::time_point Deadline;
     // The request as sent; the library owns it from the send until the request ends.
     netsnmp_pdu* Sent = nullptr;
@@ -230,13 +231,13 @@ void InitLibraryOnce() {
 bool ResolveIpv4(const std::string& text, std::string& dotted) {
     if (text.empty())
         return false;
-    in_addr address{};
-    if (inet_pton(AF_INET, text.c_str(), &address) == 1) {
+    if (SnmpAdapter::IsDottedAddress(text)) {
         // Already dotted: inet_pton takes only the four plain decimal parts, which is the
         // form inet_ntop would write back.
         dotted = text;
         return true;
     }
+    in_addr address{};
     {
         addrinfo hints{};
         hints.ai_family = AF_INET;
@@ -803,8 +804,9 @@ int SnmpAdapter::Send(SnmpOperation operation, const SnmpTarget& target,
     pending->Chan = channel;
     pending->Reply.AgentAddress = channel->Address;
     pending->Reply.AgentPort = channel->Port;
+    pending->SentAt = Clock::now();
     pending->Deadline =
-        Clock::now() + std::chrono::milliseconds(channel->TimeoutMs * channel->Tries + kWatchdogMarginMs);
+        pending->SentAt + std::chrono::milliseconds(channel->TimeoutMs * channel->Tries + kWatchdogMarginMs);
     pending->Sent = pdu;
     Pendings.emplace(id, std::move(pending));
     if (snmp_sess_async_send(channel->Handle, pdu, &LibraryCallback,
@@ -949,7 +951,7 @@ int SnmpAdapter::RequestAsync(SnmpOperation operation, const SnmpTarget& target,
         return status;
     Pending& pending = *Pendings.at(id);
     pending.Callback = std::move(callback);
-    const Clock::time_point due = Clock::now() + std::chrono::milliseconds(pending.Chan->TimeoutMs);
+    const Clock::time_point due = pending.SentAt + std::chrono::milliseconds(pending.Chan->TimeoutMs);
     NewEventDue = NewEvent ? std::min(NewEventDue, due) : due;
     NewEvent = true;
     if (requestId)

@@ -229,10 +229,10 @@ SnmpTarget VqSNMPRequest::BuildTargets() const {
     // A walk builds its target at every step: a dotted address found valid once is not parsed
     // again while it stays the same (a host name is looked up every time).
     if (DottedAddress.empty() || Device.Address != DottedAddress) {
-        if (!SnmpAdapter::IsValidAddress(Device.Address))
-            RaiseVqError(kInvalidAddress);
         if (SnmpAdapter::IsDottedAddress(Device.Address))
             DottedAddress = Device.Address;
+        else if (!SnmpAdapter::IsValidAddress(Device.Address))
+            RaiseVqError(kInvalidAddress);
     }
     SnmpTarget target;
     target.Address = Device.Address;
