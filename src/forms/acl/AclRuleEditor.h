@@ -67,6 +67,24 @@ constexpr CheckPlace CheckBefore(Grid grid = kGrid) {
 inline constexpr CheckPlace kCheck = CheckBefore();
 } // namespace RuleLayout
 
+// A rule field of member T: its check box (with its caption), value control (of its column's
+// kind), constraint (an edit's), Tag, group box, place there, and its place among the fields
+// required when checked (0: none).
+template <class T>
+constexpr Field<T> RuleField(int column, TCheckBox* T::*check, const char* caption, FieldMember<T> value,
+                             const char* constraint, int tag, TGroupBox* T::*group, FieldPlace place,
+                             int required = 0) {
+    return {.Column = column,
+            .CheckCaption = caption,
+            .Constraint = constraint,
+            .Control = value,
+            .Check = check,
+            .Group = group,
+            .Place = place,
+            .Tag = tag,
+            .Required = required};
+}
+
 // An index column typed into its edit: the text refused when it is empty, and the accepted range.
 struct KeyRange {
     const char* Missing;

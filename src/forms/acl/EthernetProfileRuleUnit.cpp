@@ -49,15 +49,8 @@ enum RequiredPlace {
 constexpr Field<T> Rule(int column, TCheckBox* T::*check, const char* caption, FieldMember<T> value,
                         const char* constraint, int tag, TGroupBox* T::*group, int row, int inColumn,
                         int required = 0) {
-    return {.Column = column,
-            .CheckCaption = caption,
-            .Constraint = constraint,
-            .Control = value,
-            .Check = check,
-            .Group = group,
-            .Place = RuleLayout::ValuePlace(row, inColumn, kGrid),
-            .Tag = tag,
-            .Required = required};
+    return RuleField<T>(column, check, caption, value, constraint, tag, group,
+                        RuleLayout::ValuePlace(row, inColumn, kGrid), required);
 }
 
 constexpr int kAction = TAclRuleForm::kActionTag;

@@ -34,15 +34,8 @@ using RuleLayout::ValuePlace;
 constexpr Field<T> Rule(int column, TCheckBox* T::*check, const char* caption, FieldMember<T> value,
                         const char* constraint, int tag, TGroupBox* T::*group, int row, int inColumn,
                         int required = 0) {
-    return {.Column = column,
-            .CheckCaption = caption,
-            .Constraint = constraint,
-            .Control = value,
-            .Check = check,
-            .Group = group,
-            .Place = ValuePlace(row, inColumn),
-            .Tag = tag,
-            .Required = required};
+    return RuleField<T>(column, check, caption, value, constraint, tag, group, ValuePlace(row, inColumn),
+                        required);
 }
 
 // The places of the fields required when checked, in the validation flow's order: the VLAN fields

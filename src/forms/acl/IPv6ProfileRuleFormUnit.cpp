@@ -73,53 +73,39 @@ enum RequiredPlace {
     rqMirrorGroup,
 };
 
-constexpr Field<T> Rule(int column, TCheckBox* T::*check, const char* caption, FieldMember<T> value,
-                        const char* constraint, int tag, TGroupBox* T::*group, FieldPlace place,
-                        int required) {
-    return {.Column = column,
-            .CheckCaption = caption,
-            .Constraint = constraint,
-            .Control = value,
-            .Check = check,
-            .Group = group,
-            .Place = place,
-            .Tag = tag,
-            .Required = required};
-}
-
 constexpr int kAction = TAclRuleForm::kActionTag;
 constexpr int kProtocol = 2; // the protocol rows' Tag, which no rule uses
 
 // In column order: the rows are recorded by column.
 // clang-format off
 constexpr Field<T> kFields[] = {
-    Rule(0, &T::chkRuleID, "", &T::edtRuleID, "%i{n1x6l1}", 0, &T::OtherGroup, At(0, 0), 0),
-    Rule(1, &T::chkAccessID, "", &T::edtRuleAccessID, "%i{n0x256l3}", 0, &T::OtherGroup, At(1, 0), 0),
-    Rule(2, &T::cbxRuleClass, "Class (0-255)", &T::edtRuleClass, "%i{n0x255l3}", 0, &T::RuleGroup, RuleLayout::ValueAt(0, kRuleColumn1, kShortValueWidth), rqClass),
-    Rule(3, &T::cbxRuleFlowlabel, "Flow Label", &T::edtRuleFlowlabel, "%h{l8f}", 0, &T::RuleGroup, RuleLayout::ValueAt(1, kRuleColumn1, kShortValueWidth), rqFlowLabel),
-    Rule(4, &T::cbxRuleSrcIpv6addr, "Source IPv6 Address", &T::edtRuleSrcIpv6addr, "%s{l32f}", 0, &T::RuleGroup, Address(0), rqSrcAddress),
-    Rule(5, &T::cbxRuleDstIpv6addr, "Destination IPv6 Address", &T::edtRuleDstIpv6addr, "%s{l32f}", 0, &T::RuleGroup, Address(2), rqDstAddress),
-    Rule(6, &T::cbxEnablePriority, "Enable Priority", &T::EnablePriorityComboBox, nullptr, kAction, &T::PermitGroup, At(1, 0), rqEnablePriority),
-    Rule(7, &T::cbxPriority, "Priority (0-7)", &T::PriorityEdit, "%i{n0x7l1}", kAction, &T::PermitGroup, At(2, 0), rqPriority),
-    Rule(8, &T::cbxReplacePriority, "Replace Priority", &T::ReplacePriorityComboBox, nullptr, kAction, &T::PermitGroup, At(3, 0), rqReplacePriority),
-    Rule(9, &T::cbxPermit, "Permit", &T::PermitComboBox, nullptr, 0, &T::PermitGroup, At(0, 0), rqPermit),
+    RuleField<T>(0, &T::chkRuleID, "", &T::edtRuleID, "%i{n1x6l1}", 0, &T::OtherGroup, At(0, 0), 0),
+    RuleField<T>(1, &T::chkAccessID, "", &T::edtRuleAccessID, "%i{n0x256l3}", 0, &T::OtherGroup, At(1, 0), 0),
+    RuleField<T>(2, &T::cbxRuleClass, "Class (0-255)", &T::edtRuleClass, "%i{n0x255l3}", 0, &T::RuleGroup, RuleLayout::ValueAt(0, kRuleColumn1, kShortValueWidth), rqClass),
+    RuleField<T>(3, &T::cbxRuleFlowlabel, "Flow Label", &T::edtRuleFlowlabel, "%h{l8f}", 0, &T::RuleGroup, RuleLayout::ValueAt(1, kRuleColumn1, kShortValueWidth), rqFlowLabel),
+    RuleField<T>(4, &T::cbxRuleSrcIpv6addr, "Source IPv6 Address", &T::edtRuleSrcIpv6addr, "%s{l32f}", 0, &T::RuleGroup, Address(0), rqSrcAddress),
+    RuleField<T>(5, &T::cbxRuleDstIpv6addr, "Destination IPv6 Address", &T::edtRuleDstIpv6addr, "%s{l32f}", 0, &T::RuleGroup, Address(2), rqDstAddress),
+    RuleField<T>(6, &T::cbxEnablePriority, "Enable Priority", &T::EnablePriorityComboBox, nullptr, kAction, &T::PermitGroup, At(1, 0), rqEnablePriority),
+    RuleField<T>(7, &T::cbxPriority, "Priority (0-7)", &T::PriorityEdit, "%i{n0x7l1}", kAction, &T::PermitGroup, At(2, 0), rqPriority),
+    RuleField<T>(8, &T::cbxReplacePriority, "Replace Priority", &T::ReplacePriorityComboBox, nullptr, kAction, &T::PermitGroup, At(3, 0), rqReplacePriority),
+    RuleField<T>(9, &T::cbxPermit, "Permit", &T::PermitComboBox, nullptr, 0, &T::PermitGroup, At(0, 0), rqPermit),
     {.Column = kRowStatus, .CheckCaption = "Row Status", .Control = &T::RowComboBox, .Check = &T::cbxRow, .Group = &T::OtherGroup, .Place = At(2, 1), .Flags = kFieldHidden, .Required = rqRowStatus},
     {.Column = 12, .Control = &T::RuleOwnerComboBox, .Kind = FieldKind::ComboBox, .Group = &T::OtherGroup, .Place = At(1, 1)},
-    Rule(13, &T::cbxEnableReplaceDSCP, "Replace DSCP", &T::EnableReplaceDSCPComboBox, nullptr, kAction, &T::PermitGroup, At(1, 1), rqReplaceDscp),
-    Rule(14, &T::cbxEnableDSCPValue, "DSCP Value (0-63)", &T::DSCPEdit, "%i{n0x63l2}", kAction, &T::PermitGroup, At(2, 1), rqDscpValue),
-    Rule(15, &T::cbxRepTosState, "Replace ToS State", &T::RepTosStateComboBox, nullptr, kAction, &T::PermitGroup, At(3, 1), rqReplaceTos),
-    Rule(16, &T::cbxRepTosValue, "ToS Value (0-7)", &T::TosValueEdit, "%i{n0x7l1}", kAction, &T::PermitGroup, At(4, 1), rqTosValue),
-    Rule(kVlanBasedId, &T::VLANBaseChkBox, "VLAN-based VID", &T::VLANBasedVIDEdit, "%i{n1x4094l4}", 0, &T::OtherGroup, At(0, 1), 0),
-    Rule(18, &T::RuleProtoChx, "Rule Protocol", &T::RuleProtoCombox, nullptr, kProtocol, &T::OptionGroup, At(0, 0), rqProtocol),
-    Rule(19, &T::SrcPortChx, "Source Port", &T::SrcPortEdit, "%i{n0x65535l5}", kProtocol, &T::OptionGroup, At(1, 0), rqSrcPort),
-    Rule(20, &T::DesPortChx, "Destination Port", &T::DesPortEdit, "%i{n0x65535l5}", kProtocol, &T::OptionGroup, At(1, 1), rqDstPort),
-    Rule(21, &T::cbxRuleSrcIpv6addrMask, "Source IPv6 Address Mask", &T::edtRuleSrcIpv6addrMask, "%s{l32f}", 0, &T::RuleGroup, Address(1), rqSrcMask),
-    Rule(22, &T::cbxRuleDstIpv6addrMask, "Destination IPv6 Address Mask", &T::edtRuleDstIpv6addrMask, "%s{l32f}", 0, &T::RuleGroup, Address(3), rqDstMask),
-    Rule(23, &T::SrcPortMaskChx, "Source Port Mask", &T::SrcPortMaskEdit, "%h{l4f}", kProtocol, &T::OptionGroup, At(2, 0), rqSrcPortMask),
-    Rule(24, &T::DesPorMasktChx, "Destination Port Mask", &T::DesPortMaskEdit, "%h{l4f}", kProtocol, &T::OptionGroup, At(2, 1), rqDstPortMask),
-    Rule(25, &T::TypeChx, "ICMP Type", &T::edtType, "%i{n0x255l3}", 0, &T::OptionGroup, At(3, 0), rqIcmpType),
-    Rule(26, &T::CodeChx, "ICMP Code", &T::edtCode, "%i{n0x255l3}", 0, &T::OptionGroup, At(3, 1), rqIcmpCode),
-    Rule(27, &T::cbxMirrorGroup, "Mirror Group ID (1-4)", &T::MirrorGroupEdit, "%i{l1}", 0, &T::PermitGroup, At(0, 1), rqMirrorGroup),
+    RuleField<T>(13, &T::cbxEnableReplaceDSCP, "Replace DSCP", &T::EnableReplaceDSCPComboBox, nullptr, kAction, &T::PermitGroup, At(1, 1), rqReplaceDscp),
+    RuleField<T>(14, &T::cbxEnableDSCPValue, "DSCP Value (0-63)", &T::DSCPEdit, "%i{n0x63l2}", kAction, &T::PermitGroup, At(2, 1), rqDscpValue),
+    RuleField<T>(15, &T::cbxRepTosState, "Replace ToS State", &T::RepTosStateComboBox, nullptr, kAction, &T::PermitGroup, At(3, 1), rqReplaceTos),
+    RuleField<T>(16, &T::cbxRepTosValue, "ToS Value (0-7)", &T::TosValueEdit, "%i{n0x7l1}", kAction, &T::PermitGroup, At(4, 1), rqTosValue),
+    RuleField<T>(kVlanBasedId, &T::VLANBaseChkBox, "VLAN-based VID", &T::VLANBasedVIDEdit, "%i{n1x4094l4}", 0, &T::OtherGroup, At(0, 1), 0),
+    RuleField<T>(18, &T::RuleProtoChx, "Rule Protocol", &T::RuleProtoCombox, nullptr, kProtocol, &T::OptionGroup, At(0, 0), rqProtocol),
+    RuleField<T>(19, &T::SrcPortChx, "Source Port", &T::SrcPortEdit, "%i{n0x65535l5}", kProtocol, &T::OptionGroup, At(1, 0), rqSrcPort),
+    RuleField<T>(20, &T::DesPortChx, "Destination Port", &T::DesPortEdit, "%i{n0x65535l5}", kProtocol, &T::OptionGroup, At(1, 1), rqDstPort),
+    RuleField<T>(21, &T::cbxRuleSrcIpv6addrMask, "Source IPv6 Address Mask", &T::edtRuleSrcIpv6addrMask, "%s{l32f}", 0, &T::RuleGroup, Address(1), rqSrcMask),
+    RuleField<T>(22, &T::cbxRuleDstIpv6addrMask, "Destination IPv6 Address Mask", &T::edtRuleDstIpv6addrMask, "%s{l32f}", 0, &T::RuleGroup, Address(3), rqDstMask),
+    RuleField<T>(23, &T::SrcPortMaskChx, "Source Port Mask", &T::SrcPortMaskEdit, "%h{l4f}", kProtocol, &T::OptionGroup, At(2, 0), rqSrcPortMask),
+    RuleField<T>(24, &T::DesPorMasktChx, "Destination Port Mask", &T::DesPortMaskEdit, "%h{l4f}", kProtocol, &T::OptionGroup, At(2, 1), rqDstPortMask),
+    RuleField<T>(25, &T::TypeChx, "ICMP Type", &T::edtType, "%i{n0x255l3}", 0, &T::OptionGroup, At(3, 0), rqIcmpType),
+    RuleField<T>(26, &T::CodeChx, "ICMP Code", &T::edtCode, "%i{n0x255l3}", 0, &T::OptionGroup, At(3, 1), rqIcmpCode),
+    RuleField<T>(27, &T::cbxMirrorGroup, "Mirror Group ID (1-4)", &T::MirrorGroupEdit, "%i{l1}", 0, &T::PermitGroup, At(0, 1), rqMirrorGroup),
 };
 // clang-format on
 
