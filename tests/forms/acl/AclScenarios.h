@@ -1,6 +1,16 @@
 // The simulated switch's ACL tables that the editors' tests and pictures read.
 #pragma once
 
+#include "DeviceFacts.h"
+
+// A stack of a 48-port master (unit 1) and a 24-port second unit (unit ID 65): the rule editors'
+// largest port picker, a tab per unit.
+inline void UseStackOf48And24Ports() {
+    WritableFacts().StackMode = "enabled";
+    WritableFacts().UnitList = {{"1", "1", "master", "ZQS-4410-48RO", "exist"},
+                                {"2", "65", "slave", "ZQS-4410-24DA", "exist"}};
+}
+
 // Every column of the rule table with a default for rows the dialog creates; rules 1.1 (ports 1
 // and 2, active) and 2.7 (VLAN-based ID 100) on a stand-alone switch, and 3.1 whose port list is
 // two octets long.

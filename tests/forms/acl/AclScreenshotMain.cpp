@@ -67,9 +67,7 @@ void ShootRuleEditor(DedicatedScreenshotStage& stage, Form*& instance, const cha
 int main(int argc, char** argv) {
     DedicatedScreenshotStage stage(argc, argv, kIpRuleScenario);
     const QString& dir = stage.Dir;
-    WritableFacts().StackMode = "enabled";
-    WritableFacts().UnitList = {{"1", "1", "master", "ZQS-4410-48RO", "exist"},
-                                {"2", "65", "slave", "ZQS-4410-24DA", "exist"}};
+    UseStackOf48And24Ports();
 
     ShootRuleEditor(stage, IPProfileRuleForm, kIpRuleScenario, "ACL IPv4 Rule: ", "acl-ipv4-rule.png");
 

@@ -99,9 +99,7 @@ TEST_F(EthernetRuleSim, TheMenuCommandOpensItWithEveryRuleAndSendsNothing) {
 // At its designed size, on a stack whose first unit has 48 ports: every caption reads whole in
 // list mode and with a permitting rule selected (its action fields enabled).
 TEST_F(EthernetRuleSim, EveryCaptionReadsWhole) {
-    WritableFacts().StackMode = "enabled";
-    WritableFacts().UnitList = {{"1", "1", "master", "ZQS-4410-48RO", "exist"},
-                                {"2", "65", "slave", "ZQS-4410-24DA", "exist"}};
+    UseStackOf48And24Ports();
     RunDialog<Form>(kCommand, EthernetProfileRuleForm, [&](Form* d) {
         EXPECT_EQ(d->Width(), 824);
         EXPECT_EQ(d->Height(), 759);

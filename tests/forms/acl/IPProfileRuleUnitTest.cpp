@@ -97,9 +97,7 @@ TEST_F(IpRuleSim, OpensWithEveryRuleInAllColumnsAndSendsNothing) {
 // list mode and with a rule selected (the Tag 1 fields enabled), and the unit's four rows of port
 // boxes are in sight without scrolling.
 TEST_F(IpRuleSim, EveryCaptionReadsWholeAndTheFourRowsOfA48PortUnitAreInSight) {
-    WritableFacts().StackMode = "enabled";
-    WritableFacts().UnitList = {{"1", "1", "master", "ZQS-4410-48RO", "exist"},
-                                {"2", "65", "slave", "ZQS-4410-24DA", "exist"}};
+    UseStackOf48And24Ports();
     RunDialog<TIPProfileRuleForm>(kCommand, IPProfileRuleForm, [&](TIPProfileRuleForm* d) {
         EXPECT_EQ(d->Width(), 872);
         EXPECT_EQ(d->Height(), 714);

@@ -104,9 +104,7 @@ TEST_F(Ipv6RuleSim, TheMenuCommandOpensItWithEveryRuleAndSendsNothing) {
 }
 
 TEST_F(Ipv6RuleSim, EveryCaptionReadsWhole) {
-    WritableFacts().StackMode = "enabled";
-    WritableFacts().UnitList = {{"1", "1", "master", "ZQS-4410-48RO", "exist"},
-                                {"2", "65", "slave", "ZQS-4410-24DA", "exist"}};
+    UseStackOf48And24Ports();
     RunDialog<Form>(kCommand, Ipv6RuleForm, [&](Form* d) {
         EXPECT_EQ(d->Width(), 789);
         EXPECT_EQ(d->Height(), 751);
