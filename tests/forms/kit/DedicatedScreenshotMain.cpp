@@ -56,31 +56,8 @@ std::string Scenario() {
     return std::string(kScenarioHead) + BridgeTables() + "]}";
 }
 
-bool WaitRead(const TableDialogController& table) {
-    return Application->WaitUntil([&] { return table.DataComplete && table.Request && !table.Request->Busy; },
-                                  10000);
-}
-
 void Select(TListView* list, int row) {
     list->SetSelected(list->Items()[row]);
-}
-
-// Opens the dialog as its menu command does (its instance pointer set, the caption), waits for its
-// table's first read, prepares what the picture shows and writes the picture.
-template <class T>
-void Shoot(T*& instance, const std::string& title, const QString& file,
-           const std::function<void(T*)>& prepare) {
-    instance = CreateForm<T>(Application);
-    instance->SetCaption(title + ": " + Facts().DeviceAddress);
-    SetModalHook([&](TForm* form) {
-        WaitRead(instance->Table);
-        prepare(instance);
-        GrabForm(form, file);
-        form->Close();
-    });
-    instance->ShowModal();
-    delete instance;
-    instance = nullptr;
 }
 
 } // namespace
@@ -89,27 +66,29 @@ int main(int argc, char** argv) {
     DedicatedScreenshotStage stage(argc, argv, Scenario().c_str());
     const QString& dir = stage.Dir;
 
-    Shoot<TVlanStaticForm>(VlanStaticForm, "802.1Q Static VLAN Table", dir + "/vlan-static.png",
-                           [](TVlanStaticForm* d) {
-                               Select(d->LV_dot1qVlanStaticEntry, 1);
-                               d->LV_dot1qVlanStaticEntryClick(nullptr);
-                           });
-    Shoot<TVLanCurrentTableForm>(VLanCurrentTableForm, "802.1Q Current VLAN Table", dir + "/vlan-current.png",
-                                 [](TVLanCurrentTableForm* d) {
-                                     WaitRead(d->Deletes);
-                                     Select(d->LV_dot1qVlanCurrentEntry, 1);
+    ShootDialog<TVlanStaticForm>(VlanStaticForm, "802.1Q Static VLAN Table: ", dir + "/vlan-static.png",
+                                 [](TVlanStaticForm* d) {
+                                     Select(d->LV_dot1qVlanStaticEntry, 1);
+                                     d->LV_dot1qVlanStaticEntryClick(nullptr);
                                  });
-    Shoot<TVLanPortInfomationForm>(VLanPortInfomationForm, "802.1Q VLAN Port Information Table",
-                                   dir + "/vlan-port-information.png",
-                                   [](TVLanPortInfomationForm* d) { Select(d->LV_dot1qPortVlanEntry, 4); });
-    Shoot<TMulticastForwardingInformationForm>(
-        MulticastForwardingInformationForm, "Multicast Forwarding Information",
-        dir + "/multicast-forwarding.png", [](TMulticastForwardingInformationForm* d) {
+    ShootDialog<TVLanCurrentTableForm>(VLanCurrentTableForm,
+                                       "802.1Q Current VLAN Table: ", dir + "/vlan-current.png",
+                                       [](TVLanCurrentTableForm* d) {
+                                           WaitRead(d->Deletes);
+                                           Select(d->LV_dot1qVlanCurrentEntry, 1);
+                                       });
+    ShootDialog<TVLanPortInfomationForm>(
+        VLanPortInfomationForm, "802.1Q VLAN Port Information Table: ", dir + "/vlan-port-information.png",
+        [](TVLanPortInfomationForm* d) { Select(d->LV_dot1qPortVlanEntry, 4); });
+    ShootDialog<TMulticastForwardingInformationForm>(
+        MulticastForwardingInformationForm,
+        "Multicast Forwarding Information: ", dir + "/multicast-forwarding.png",
+        [](TMulticastForwardingInformationForm* d) {
             Select(d->LV_dot1qForwardUnregisteredEntry, 0);
             d->PageControl1->SetActivePageIndex(1);
         });
-    Shoot<TTpGroupDestinationForwardedForm>(
-        TpGroupDestinationForwardedForm, "Tp Group Destination Forwarded", dir + "/tp-group-forwarded.png",
+    ShootDialog<TTpGroupDestinationForwardedForm>(
+        TpGroupDestinationForwardedForm, "Tp Group Destination Forwarded: ", dir + "/tp-group-forwarded.png",
         [](TTpGroupDestinationForwardedForm* d) { Select(d->LV_dot1qTpGroupEntry, 0); });
 
     IpCtrlForm = CreateForm<TIpCtrlForm>(Application);

@@ -15,15 +15,6 @@
 
 #include <string>
 
-namespace {
-
-bool WaitRead(const TableDialogController& table) {
-    return Application->WaitUntil([&] { return table.DataComplete && table.Request && !table.Request->Busy; },
-                                  10000);
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     const std::string scenario = route_scenario::Scenario();
     DedicatedScreenshotStage stage(argc, argv, scenario.c_str());

@@ -15,11 +15,6 @@
 
 namespace {
 
-bool WaitRead(const TableDialogController& table) {
-    return Application->WaitUntil([&] { return table.DataComplete && table.Request && !table.Request->Busy; },
-                                  10000);
-}
-
 // Selects the row whose caption is `caption`.
 void SelectRow(TListView* list, const std::string& caption) {
     for (int i = 0; i < list->Items().Count(); ++i) {
