@@ -10,7 +10,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format-14
     snmpsim snmpd snmp python3
-    xvfb xauth imagemagick
+    xvfb xauth x11-utils imagemagick
     fonts-liberation2
 )
 PACKAGES+=("$@")

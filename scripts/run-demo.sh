@@ -3,20 +3,24 @@
 # program options are given after "--".
 #
 #   scripts/run-demo.sh [--units N] [--model M | --models M1,M2,...] [--stack enabled|disabled]
-#                       [--firmware KA|KB|KC] [--screenshot FILE] [-- PROGRAM-OPTIONS...]
+#                       [--firmware KA|KB|KC] [--screenshot FILE] [--program FILE] [--run-folder DIR]
+#                       [-- PROGRAM-OPTIONS...]
 #
 #   --units N        stack units of the simulated switch, 1 to 6 (default 2)
 #   --model M        model of every unit: 24RA, 24DA, 24ZO, 48DA, 48RO, 24ZO-DC (default 24RA)
 #   --models LIST    one model per unit, comma-separated (the first one is the master)
 #   --stack MODE     stacking mode (default: enabled with two or more units, else disabled)
 #   --firmware ED    firmware edition (default KB)
-#   --screenshot F   where the screenshot goes without a display (default build/demo/run/main-window.png)
+#   --screenshot F   where the screenshot goes without a display (default RUN-FOLDER/main-window.png)
+#   --program FILE   run this program, already built, instead of building one in build/demo
+#   --run-folder DIR the program's current directory, with its logs (default build/demo/run)
 #
 # As root the simulated switch listens on a loopback address at port 161 and the program talks
 # SNMPv1 to it. A normal user cannot bind port 161, and SNMPv1/v2c always use 161, so the switch
 # then listens on a free high port and the program talks SNMPv3 (user zqs-noauth) with /t<port>.
-# Without a display the program runs under Xvfb, and the script writes a screenshot of the main
-# window once start-up is over, prints its path and ends.
+# Without a display the program runs on an Xvfb display of the script's own (Xvfb chooses a free
+# one), and the script writes a screenshot of the main window once start-up is over, prints its path
+# and ends. Every wait is bounded and a failure says what it waited for.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -27,6 +31,8 @@ MODEL=24RA
 STACK=
 FIRMWARE=KB
 SHOT=
+EXE=
+RUN=
 PROGRAM_ARGS=()
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -36,29 +42,38 @@ while [ $# -gt 0 ]; do
     --stack) STACK=$2; shift 2 ;;
     --firmware) FIRMWARE=$2; shift 2 ;;
     --screenshot) SHOT=$2; shift 2 ;;
+    --program) EXE=$2; shift 2 ;;
+    --run-folder) RUN=$2; shift 2 ;;
     --) shift; PROGRAM_ARGS=("$@"); break ;;
-    -h|--help) sed -n '2,20p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h|--help) sed -n '2,24p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) echo "run-demo: unknown option $1 (see --help)" >&2; exit 2 ;;
     esac
 done
 
-bash scripts/deps.sh x11-utils
+absolute() { case "$1" in /*) echo "$1" ;; *) echo "$ROOT/$1" ;; esac; }
+
+bash scripts/deps.sh
 
 BUILD_DIR=${BUILD_DIR:-build/demo}
-echo "== building the program in $BUILD_DIR"
-cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZQS_TESTS=OFF >/dev/null
-cmake --build "$BUILD_DIR" -j "${JOBS:-4}" --target zqs4410
-EXE=$ROOT/$BUILD_DIR/src/app/zqs4410
+if [ -z "$EXE" ]; then
+    echo "== building the program in $BUILD_DIR"
+    cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZQS_TESTS=OFF >/dev/null
+    cmake --build "$BUILD_DIR" -j "${JOBS:-4}" --target zqs4410
+    EXE=$BUILD_DIR/src/app/zqs4410
+fi
+EXE=$(absolute "$EXE")
+[ -x "$EXE" ] || { echo "run-demo: $EXE is not a program" >&2; exit 2; }
 # The program keeps its SNMPv3 boot counter in, and reads errmsg/ from, its current directory.
-RUN=$ROOT/$BUILD_DIR/run
+RUN=$(absolute "${RUN:-$BUILD_DIR/run}")
 mkdir -p "$RUN"
-SHOT=${SHOT:-$RUN/main-window.png}
-case "$SHOT" in /*) ;; *) SHOT=$ROOT/$SHOT ;; esac
+SHOT=$(absolute "${SHOT:-$RUN/main-window.png}")
 
-AGENT_PID= AGENT_FOLDER= XVFB_PID= APP_PID=
+source scripts/display.sh
+AGENT_SECONDS=30 STARTUP_SECONDS=60 WINDOW_SECONDS=5
+AGENT_PID= AGENT_FOLDER= APP_PID=
 cleanup() {
     [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    own_display_stop
     [ -n "$AGENT_PID" ] && "$ROOT/sim/agent.sh" stop "$AGENT_PID" "$AGENT_FOLDER" >/dev/null 2>&1 || true
 }
 trap cleanup EXIT
@@ -86,15 +101,21 @@ if [ ${#PROGRAM_ARGS[@]} -eq 0 ]; then
         # Port 161 on an address of our own, so that agents of running tests stay undisturbed.
         for attempt in 1 2 3 4 5; do
             ADDRESS=127.0.$((RANDOM % 200 + 20)).$((RANDOM % 250 + 2))
-            if LINE=$(sim/agent.sh start --scenario "$SCENARIO" --address "$ADDRESS" --port 161 --owner-pid $$); then
+            if LINE=$(sim/agent.sh start --scenario "$SCENARIO" --address "$ADDRESS" --port 161 \
+                --owner-pid $$ --timeout "$AGENT_SECONDS"); then
                 break
             fi
             LINE=
         done
     else
-        LINE=$(sim/agent.sh start --scenario "$SCENARIO" --address 127.0.0.1 --port 0 --owner-pid $$)
+        LINE=$(sim/agent.sh start --scenario "$SCENARIO" --address 127.0.0.1 --port 0 --owner-pid $$ \
+            --timeout "$AGENT_SECONDS") || true
     fi
-    [ -n "${LINE:-}" ] || { echo "run-demo: the simulated switch did not start" >&2; exit 1; }
+    if [ -z "${LINE:-}" ]; then
+        echo "run-demo: the simulated switch did not start (its answer was awaited up to" \
+            "${AGENT_SECONDS} s; see above)" >&2
+        exit 1
+    fi
     read -r ADDRESS PORT AGENT_PID AGENT_FOLDER <<<"$LINE"
     if [ "$PORT" = 161 ]; then
         PROGRAM_ARGS=("/I$ADDRESS" "/Rtamber" "/Wquindle")
@@ -111,39 +132,38 @@ if [ -n "${DISPLAY:-}" ] && xwininfo -root >/dev/null 2>&1; then
     exit $?
 fi
 
-# No display: a virtual one, and a screenshot once start-up is over.
-for n in $(seq 99 199); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-        DISPLAY_NUMBER=$n
-        break
-    fi
-done
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x1024x24 -nolisten tcp >"$RUN/xvfb.log" 2>&1 &
-XVFB_PID=$!
-export DISPLAY=":$DISPLAY_NUMBER"
-for _ in $(seq 100); do
-    xwininfo -root >/dev/null 2>&1 && break
-    sleep 0.1
-done
-xwininfo -root >/dev/null 2>&1 || { echo "run-demo: Xvfb did not start (see $RUN/xvfb.log)" >&2; exit 1; }
+# No display: one of our own, and a screenshot once start-up is over.
+own_display_start "$RUN" || { echo "run-demo: no virtual display to run the program on" >&2; exit 1; }
+echo "   display $DISPLAY (Xvfb pid $OWN_XVFB_PID)"
+# On that display, whatever platform the caller's environment names (CI runs the tests offscreen).
+export QT_QPA_PLATFORM=xcb
 
 REPORT=$RUN/startup-report.txt
 rm -f "$REPORT"
 printf 'report\t%s\nsnapshot\n' "$REPORT" >"$RUN/startup-script.txt"
 ZQS_TEST_HOOK=$RUN/startup-script.txt "$EXE" "${PROGRAM_ARGS[@]}" >"$RUN/program.log" 2>&1 &
 APP_PID=$!
-for _ in $(seq 600); do
-    grep -q '^end$' "$REPORT" 2>/dev/null && break
-    kill -0 "$APP_PID" 2>/dev/null || break
-    sleep 0.1
-done
+startup_over() { grep -q '^end$' "$REPORT" 2>/dev/null || ! kill -0 "$APP_PID" 2>/dev/null; }
+wait_until "$STARTUP_SECONDS" startup_over || true
 if ! grep -q '^end$' "$REPORT" 2>/dev/null; then
-    echo "run-demo: the program did not finish its start-up (see $RUN/program.log)" >&2
+    say_why_not "$APP_PID" \
+        "run-demo: the program did not end its start-up within ${STARTUP_SECONDS} s (see $RUN/program.log)" \
+        "run-demo: the program ended during its start-up (see $RUN/program.log)"
     exit 1
 fi
 CAPTION=$(sed -n 's/^caption\t//p' "$REPORT")
-WINDOW=$(xwininfo -name "$CAPTION" | awk '/Window id:/ {print $4}')
-import -window "$WINDOW" "$SHOT"
+WINDOW=
+find_window() {
+    WINDOW=$(xwininfo -name "$CAPTION" 2>/dev/null | awk '/Window id:/ {print $4}') && [ -n "$WINDOW" ]
+}
+if ! wait_until "$WINDOW_SECONDS" find_window; then
+    echo "run-demo: no window named \"$CAPTION\" on display $DISPLAY within ${WINDOW_SECONDS} s" >&2
+    exit 1
+fi
+if ! import -window "$WINDOW" "$SHOT"; then
+    echo "run-demo: no screenshot of window $WINDOW on display $DISPLAY" >&2
+    exit 1
+fi
 PRESENT=$(grep $'^unit\t' "$REPORT" | grep -v -c -e $'\tno-exist' -e $'\t(NOTDONE)' || true)
 UNITS="units"
 if [ "$PRESENT" = 1 ]; then

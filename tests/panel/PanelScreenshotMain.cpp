@@ -1,6 +1,6 @@
 // Pictures of the main window, with the whole main menu, over stacks of the simulated switch, to
 // look at:
-//   xvfb-run -a ./panel_screenshots DIR
+//   bash scripts/with-display.sh build/test/tests/panel/panel_screenshots DIR
 // writes DIR/one-unit.png and DIR/two-units.png (the first one and two units of the mixed stack),
 // DIR/six-units.png (the six-unit mixed stack as it opens), DIR/six-units-bottom.png (its panel
 // area scrolled to the end), DIR/six-units-detail.png (the top left, enlarged) and DIR/about.png

@@ -1,6 +1,6 @@
 // Writes pictures of the generic dialog filled from the simulated switch, to look at how its
 // panels lay out: an editor, a table (and its Add dialog) and a paged dialog.
-//   xvfb-run -a ./generic_screenshots DIR
+//   bash scripts/with-display.sh build/test/tests/shell/generic_screenshots DIR
 // writes DIR/editor.png, table.png, table-add.png, pages.png (the first page) and pages-oui.png (the last).
 // Not a test: nothing here is checked automatically.
 #include "GUIConfigForm.h"

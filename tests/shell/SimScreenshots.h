@@ -1,5 +1,6 @@
 // What the screenshot programs of dialogs filled from the simulated switch share: the session
-// aimed at their own agent (SNMPv2c), and writing a form's picture. Run them under xvfb-run.
+// aimed at their own agent (SNMPv2c), and writing a form's picture. Run them under
+// scripts/with-display.sh.
 #pragma once
 
 #include "SimAgent.h"

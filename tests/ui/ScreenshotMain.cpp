@@ -1,6 +1,7 @@
 // Writes pictures of two sample forms, to look at how the widget layer lays controls out, and of the
 // help viewer with the program's help and with a help file that is not there:
-//   xvfb-run -a ./ui_screenshots DIR    (writes DIR/controls.png, monitor.png, help.png, help-missing.png)
+//   bash scripts/with-display.sh build/test/tests/ui/ui_screenshots DIR
+// writes DIR/controls.png, monitor.png, help.png and help-missing.png.
 // Not a test: nothing here is checked automatically.
 #include "HelpViewer.h"
 #include "TApplication.h"

@@ -1,7 +1,7 @@
 // Writes pictures of the ACL editors filled from the simulated switch, to look at how they lay
 // out at their designed sizes: the IPv4 rule editor with a rule selected on a switch of 48 ports
 // (four rows of port boxes in the picker), and the profile editors with a profile selected.
-//   xvfb-run -a ./acl_screenshots DIR
+//   bash scripts/with-display.sh build/test/tests/forms/acl/acl_screenshots DIR
 // writes DIR/acl-ipv4-rule.png, acl-ipv4-profile.png, acl-ethernet-profile.png,
 // acl-egress-ethernet-profile.png, acl-ipv6-profile.png, acl-egress-ipv6-profile.png,
 // acl-egress-ipv4-profile.png, and acl-ethernet-rule.png and acl-ipv6-rule.png with a permitting

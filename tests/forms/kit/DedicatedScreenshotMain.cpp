@@ -3,7 +3,7 @@
 // a VLAN selected, the VLAN port information with a port selected, the forward-unregistered table
 // with VLAN 1 selected (its static ports shown), the learned multicast groups with the first
 // selected, the IP interface table and its edit dialog for one interface.
-//   xvfb-run -a ./dedicated_screenshots DIR
+//   bash scripts/with-display.sh build/test/tests/forms/kit/dedicated_screenshots DIR
 // writes DIR/vlan-static.png, vlan-current.png, vlan-port-information.png, multicast-forwarding.png,
 // tp-group-forwarded.png, ip-control.png and ip-control-edit.png. Not a test: nothing here is
 // checked automatically.

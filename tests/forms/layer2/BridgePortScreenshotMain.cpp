@@ -1,7 +1,7 @@
 // Writes pictures of the bridge port counter monitor, filled from the simulated switch's step
 // counters after a baseline and a dozen samples taken a second apart: its counter table and its
 // traffic chart.
-//   xvfb-run -a ./bridge_port_screenshots DIR
+//   bash scripts/with-display.sh build/test/tests/forms/layer2/bridge_port_screenshots DIR
 // writes DIR/bridge-port-counters.png and DIR/bridge-port-traffic.png. Not a test: nothing here is
 // checked automatically.
 #include "BridgePortScenario.h"

@@ -1,7 +1,7 @@
 // Writes pictures of the static route dialogs, filled from the simulated switch, to look at how
 // they lay out: the IPv4 and IPv6 route tables with a route selected, and each add dialog with a
 // route typed in.
-//   xvfb-run -a ./route_screenshots DIR
+//   bash scripts/with-display.sh build/test/tests/forms/layer3/route_screenshots DIR
 // writes DIR/ip-static-route.png, ip-static-route-add.png, ipv6-static-route.png and
 // ipv6-static-route-add.png. Not a test: nothing here is checked automatically.
 #include "DedicatedScreenshotStage.h"

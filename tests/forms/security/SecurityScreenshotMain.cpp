@@ -1,7 +1,7 @@
 // Writes pictures of the AAA dialogs, filled from the simulated switch, to look at how they lay
 // out: the login, enable and accounting method lists with the list "Default" selected, and the
 // server host table with its radius server selected.
-//   xvfb-run -a ./security_screenshots DIR
+//   bash scripts/with-display.sh build/test/tests/forms/security/security_screenshots DIR
 // writes DIR/aaa-login-lists.png, aaa-enable-lists.png, aaa-acct-lists.png and aaa-servers.png.
 // Not a test: nothing here is checked automatically.
 #include "ACCTMethodListFormUnit.h"
