@@ -12,8 +12,8 @@ const char* InputCheckName(InputCheck check) {
         return "IsNetmaskText";
     case InputCheck::IsMacText:
         return "IsMacText";
-    case InputCheck::CheckHexWordText:
-        return "CheckHexWordText";
+    case InputCheck::IsHexWordText:
+        return "IsHexWordText";
     case InputCheck::CheckZeroOr60To1000000Text:
         return "CheckZeroOr60To1000000Text";
     case InputCheck::CheckZeroOr8To10240000Text:

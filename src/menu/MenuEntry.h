@@ -38,7 +38,7 @@ enum class InputCheck : unsigned char {
     CheckIPv6HexText,
     IsNetmaskText,
     IsMacText,
-    CheckHexWordText,
+    IsHexWordText,
     CheckZeroOr60To1000000Text,
     CheckZeroOr8To10240000Text,
     CheckMinusOneOr1To2048Text,

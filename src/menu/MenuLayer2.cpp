@@ -1414,7 +1414,7 @@ constexpr MenuEntry kLayer2Entries[] = {
                .Table = {QInQPortTable},
                .Kind = MVT_UMV,
                .Keys = 1,
-               .Tunings = {tune::Checker(3, "%s{Z}", InputCheck::CheckHexWordText),
+               .Tunings = {tune::Checker(3, "%s{Z}", InputCheck::IsHexWordText),
                            tune::Format(6, "%h{l4f}")}}},
     {.Path = {"Layer 2 ", "Q-in-Q", "Port Rule Table"}, .Visible = false},
     {.Path = {"Layer 2 ", "Q-in-Q", "VLAN Translation Table"},

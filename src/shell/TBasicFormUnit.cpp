@@ -339,7 +339,7 @@ bool CheckMacAddressText(TControl* control) {
     return true;
 }
 
-bool CheckPlainMacAddress(TControl* control) {
+bool CheckPlainMacAddressText(TControl* control) {
     const std::string text = control->Caption();
     if (text.find_first_of("-.") != std::string::npos || !IsMacString(text)) {
         ShowMessage("Please enter a valid MAC address!");
@@ -348,7 +348,7 @@ bool CheckPlainMacAddress(TControl* control) {
     return true;
 }
 
-bool CheckIPv4AddressText(TControl* control) {
+bool IsIPv4AddressText(TControl* control) {
     const std::string text = control->Caption();
     return !text.empty() && IsIPv4String(text);
 }

@@ -3,7 +3,9 @@
 // embedded port picker and the check that a port is chosen, enabling, disabling and making
 // read-only of fields (one by one, as a list or by Tag), the required-text checks, the binding of a
 // form row (a check box and its value control) to a request column, and the skip flag that leaves
-// unchecked rows out of a write. Beside it: the address checks the dialogs share.
+// unchecked rows out of a write. Beside it: the address checks the dialogs share, each named by its
+// contract as in InputValidators.h (Is... is silent; Check...Text shows its message and leaves the
+// focus to the caller; Check...Field shows its message and focuses the control).
 //
 // Creation handler of a derived dialog: EmbedPortSelection; create the request; bind the rows with
 // BindEditRow and BindComboRow; set RowCount, KeyCount and ExcludedRow; start the first read. A
@@ -94,7 +96,7 @@ public:
     void BindComboRow(VqSNMPRequest2Edits* request, int column, TComboBox* combo, TControl* checkBox);
     void BindEditRow(VqSNMPRequest2Edits* request, int column, const std::string& constraint, TEdit* edit,
                      TControl* checkBox);
-    // As BindEditRow, with a check of the edit's text when the edit is left (CheckPlainMacAddress).
+    // As BindEditRow, with a check of the edit's text when the edit is left (CheckPlainMacAddressText).
     void BindCheckedEditRow(VqSNMPRequest2Edits* request, int column, const std::string& constraint,
                             TEdit* edit, std::function<bool(TControl*)> check);
 
@@ -146,8 +148,7 @@ void SetFieldsEnabled(std::initializer_list<TControl*> controls, bool enabled,
 bool CheckMacAddressText(TControl* control);
 // 12 hexadecimal digits only (the check function of constrained MAC edits); otherwise "Please
 // enter a valid MAC address!".
-bool CheckPlainMacAddress(TControl* control);
-// Four dot-separated decimal numbers from 0 to 255, at most 16 characters; refused silently: the
-// caller shows its own text and focuses the field. CheckIPv4Text (InputValidators.h) is the one
-// that shows a message ("Please input a valid IP.") itself.
-bool CheckIPv4AddressText(TControl* control);
+bool CheckPlainMacAddressText(TControl* control);
+// Four dot-separated decimal numbers from 0 to 255, at most 16 characters (an empty text refused).
+// CheckIPv4Text (InputValidators.h) is the one that shows "Please input a valid IP." itself.
+bool IsIPv4AddressText(TControl* control);

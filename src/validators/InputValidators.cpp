@@ -60,7 +60,7 @@ bool CheckIPv6Text(TControl* control) {
     return CheckIPv6HexText(control);
 }
 
-bool CheckIPv6MulticastText(TControl* control) {
+bool IsIPv6MulticastText(TControl* control) {
     return IsIPv6MulticastHexString(TextOf(control));
 }
 
@@ -76,7 +76,7 @@ bool IsUnicastMacText(TControl* control) {
     return IsUnicastMacString(TextOf(control));
 }
 
-bool CheckHexWordText(TControl* control) {
+bool IsHexWordText(TControl* control) {
     std::optional<std::string> word = HexWordString(TextOf(control));
     if (!word) {
         return false;

@@ -1,10 +1,14 @@
 // Input checks that dialogs share: each reads a control's text and says whether it is acceptable.
 //
 // The checks have one signature, bool(control), so that a button handler can call them and an edit
-// constraint can run them when the field is left. Those with a message show it in a simple message
-// box before they return false; the others refuse silently. Each check is built over a text-level
-// core (the *String functions of TextValidators.h), which shows nothing and is what tests and
-// other code call on plain texts.
+// constraint can run them when the field is left. The name says the contract, here and in every
+// header of checks (TBasicFormUnit.h, FieldChecks.h):
+//   Is...Text      silent: returns whether the text passes and shows nothing (the caller says why);
+//   Check...Text   shows its own message in a simple message box before it returns false, and leaves
+//                  the focus to the caller;
+//   Check...Field  shows its message and moves the focus to the control.
+// Each check is built over a text-level core (the *String functions of TextValidators.h), which
+// shows nothing and is what tests and other code call on plain texts.
 #pragma once
 
 #include "TextValidators.h"
@@ -17,8 +21,8 @@ class TControl;
 using TCheckFunction = std::function<bool(TControl* control)>;
 
 // Checks on a control's text (TControl::Caption; an edit's Text).
-// An IPv4 address; a refused text shows "Please input a valid IP." itself (its caller only focuses
-// the field). CheckIPv4AddressText (TBasicFormUnit.h) is the silent one: the caller says why.
+// An IPv4 address; a refused text shows "Please input a valid IP." (IsIPv4AddressText in
+// TBasicFormUnit.h is the silent one).
 bool CheckIPv4Text(TControl* control);
 // The dotted-quad rule of IsDottedQuadString, the last group of any length; a refused text shows
 // "Please input a valid IP" (no full stop) itself.
@@ -31,12 +35,13 @@ bool CheckIPv6HexText(
 // 32 hexadecimal digits, as CheckIPv6HexText, but a text of another length is refused with "Please
 // enter a valid IPv6 address whose length is less without ':'." (too long ones included).
 bool CheckIPv6Text(TControl* control);
-bool CheckIPv6MulticastText(TControl* control);
+bool IsIPv6MulticastText(TControl* control);
 bool IsMacText(TControl* control);
 bool IsMulticastMacText(TControl* control);
 bool IsUnicastMacText(TControl* control);
-// Also rewrites the control's text in its padded upper-case form when it passes.
-bool CheckHexWordText(TControl* control);
+// 0 to 4 hexadecimal digits; silent, but a text that passes is rewritten in the control in its
+// padded upper-case form ("ab" becomes "00AB").
+bool IsHexWordText(TControl* control);
 bool CheckZeroOr60To1000000Text(TControl* control);
 bool CheckZeroOr8To10240000Text(TControl* control);
 bool CheckMinusOneOr1To2048Text(TControl* control);

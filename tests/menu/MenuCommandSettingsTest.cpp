@@ -81,7 +81,7 @@ TEST_F(MenuCommandSettings, EveryCheckerRefusesAndAcceptsOnItsField) {
          "Please enter a valid IPv6 address whose length is 32 without ':'."},
         /* IsNetmaskText */ {"255.255.255.0", "255.0.255.0", ""},
         /* IsMacText */ {"00-11-22-33-44-55", "00-11-22-33-44", ""},
-        /* CheckHexWordText */ {"FfFf", "12G", ""},
+        /* IsHexWordText */ {"FfFf", "12G", ""},
         /* CheckZeroOr60To1000000Text */ {"60", "59", "Pleaase Input a Number between 60 and 1000000 or 0."},
         /* CheckZeroOr8To10240000Text */ {"8", "7", "Please Input a Number between 8-10240000 or 0."},
         /* CheckMinusOneOr1To2048Text */ {"-1", "0", "Please Input a Number between 1-2048 or -1."},

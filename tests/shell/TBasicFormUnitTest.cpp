@@ -396,7 +396,7 @@ TEST(TBasicForm, MacAddressChecks) {
     const struct {
         const char* text;
         bool full;  // CheckMacAddressText
-        bool plain; // CheckPlainMacAddress
+        bool plain; // CheckPlainMacAddressText
     } cases[] = {
         {"00-1A-2b-3C-4d-5E", true, false},  {"00.1A.2B.3C.4D.5E", true, false},
         {"001A2B3C4D5E", true, true},        {"001a2b3c4d5e", true, true},
@@ -416,7 +416,7 @@ TEST(TBasicForm, MacAddressChecks) {
             dialogs.Expect(DialogKind::Message, kAppTitle, "Please enter a valid MAC address!");
         }
         EXPECT_EQ(CheckMacAddressText(edit), c.full) << c.text;
-        EXPECT_EQ(CheckPlainMacAddress(edit), c.plain) << c.text;
+        EXPECT_EQ(CheckPlainMacAddressText(edit), c.plain) << c.text;
     }
     edit->SetText("");
     ScriptedDialogs dialogs;
@@ -451,7 +451,7 @@ TEST(TBasicForm, IPv4AddressCheckRefusesSilently) {
     ScriptedDialogs none; // no message in any case
     for (const auto& c : cases) {
         edit->SetText(c.text);
-        EXPECT_EQ(CheckIPv4AddressText(edit), c.valid) << c.text;
+        EXPECT_EQ(IsIPv4AddressText(edit), c.valid) << c.text;
     }
 }
 

@@ -203,7 +203,7 @@ bool TAclProfileForm::ValidateFields() {
     }
     // Text put into the ID edit by code has not passed its constraint, and it becomes the row's
     // instance.
-    return CheckNumberText(IdEdit, Options.FirstId, Options.LastId) && ValidateProfile();
+    return CheckNumberField(IdEdit, Options.FirstId, Options.LastId) && ValidateProfile();
 }
 
 bool TAclProfileForm::ListsDuplicate() {

@@ -290,7 +290,7 @@ bool TAclRuleForm::CheckKeyTexts() {
         }
     }
     for (size_t k = 0; k < KeyEdits.size() && k < Options.Keys.size(); ++k) {
-        if (!CheckNumberText(KeyEdits[k], Options.Keys[k].Min, Options.Keys[k].Max)) {
+        if (!CheckNumberField(KeyEdits[k], Options.Keys[k].Min, Options.Keys[k].Max)) {
             return false;
         }
     }

@@ -106,7 +106,7 @@ void TEthernetProfileForm::BindFields(DialogRequest& request) {
     for (const Field<T>& field : Fields) {
         TEdit* edit = field.EditMember() ? this->*field.EditMember() : nullptr;
         if (edit && (edit == edtSrcMacMask || edit == edtDstMacMask)) {
-            BindCheckedEdit(request, field.Column, field.Constraint, edit, CheckPlainMacAddress);
+            BindCheckedEdit(request, field.Column, field.Constraint, edit, CheckPlainMacAddressText);
         } else {
             ::BindFields<T>(this, this, request, std::span(&field, 1));
         }

@@ -214,7 +214,7 @@ void TIPProfileForm::cbbTCPFlagBitOptionChange(TObject*) {
 }
 
 bool TIPProfileForm::CheckMask(TEdit* mask) {
-    if (mask->Text().empty() || !CheckIPv4AddressText(mask)) {
+    if (mask->Text().empty() || !IsIPv4AddressText(mask)) {
         return RefuseInput(mask, DialogText::kValidMaskAddress);
     }
     return true;

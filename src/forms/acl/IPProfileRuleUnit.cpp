@@ -295,7 +295,7 @@ bool TIPProfileRuleForm::ValidateFields() {
     }
     // The addresses that become IP address values: an unparsable text is refused here rather than
     // sent (the destination address too, whose edit is checked only when it is left).
-    const auto address = Focusing(CheckIPv4AddressText);
+    const auto address = Focusing(IsIPv4AddressText);
     if (!RequireCheckedFields<T>(this, kFields, rqSourceIp, rqDestIp, kSomeFieldEmpty, address) ||
         !RequireCheckedFields<T>(this, kFields, rqDscp, rqMirrorGroup, kSomeFieldEmpty)) {
         return false;

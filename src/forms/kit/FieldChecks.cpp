@@ -29,13 +29,13 @@ bool RefuseInput(TControl* control, const std::string& text) {
     return false;
 }
 
-bool NumberTextIn(const TControl* control, int min, int max) {
+bool IsNumberTextIn(const TControl* control, int min, int max) {
     const std::optional<int> value = StrictStrToInt(control->Caption());
     return value && *value >= min && *value <= max;
 }
 
-bool CheckNumberText(TControl* control, int min, int max) {
-    if (NumberTextIn(control, min, max)) {
+bool CheckNumberField(TControl* control, int min, int max) {
+    if (IsNumberTextIn(control, min, max)) {
         return true;
     }
     std::string text = MessageOfCode(kNumberRangeCode);

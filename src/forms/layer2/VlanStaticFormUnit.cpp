@@ -209,7 +209,7 @@ void TVlanStaticForm::AddBtnClick(TObject*) {
     }
     // Text put into the edit by code has not passed its constraint: the ID is checked here, before
     // it becomes the row's instance.
-    if (!CheckNumberText(ED_VLANID, kFirstVlanId, kLastVlanId)) {
+    if (!CheckNumberField(ED_VLANID, kFirstVlanId, kLastVlanId)) {
         return;
     }
     WriteCarry row = WriteCarry::RowWithout({kForbidden});

@@ -243,7 +243,7 @@ bool TIpStaticRouteEditForm::CheckNextHopAndMetric(const char* emptyText, const 
     if (!CheckIpText(NextHopEdit)) {
         return false;
     }
-    if (!MetricEdit->Text().empty() && !NumberTextIn(MetricEdit, kFirstMetric, kLastMetric)) {
+    if (!MetricEdit->Text().empty() && !IsNumberTextIn(MetricEdit, kFirstMetric, kLastMetric)) {
         return RefuseInput(MetricEdit, metricText);
     }
     return true;

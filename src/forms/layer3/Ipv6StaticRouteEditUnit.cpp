@@ -172,7 +172,7 @@ bool TIpv6StaticRouteEditForm::CheckInput() {
             ShowMessage(kSetPrefix);
             return false;
         }
-        if (!NumberTextIn(edtPrefix, 0, kLastPrefix)) {
+        if (!IsNumberTextIn(edtPrefix, 0, kLastPrefix)) {
             return RefuseInput(edtPrefix, kPrefixRange);
         }
     }
@@ -186,7 +186,7 @@ bool TIpv6StaticRouteEditForm::CheckInput() {
     if (edtNextHop->Text() == edtDst->Text()) {
         return RefuseInput(edtNextHop, kDuplicateAddress);
     }
-    if (!edtMetric->Text().empty() && !NumberTextIn(edtMetric, kFirstMetric, kLastMetric)) {
+    if (!edtMetric->Text().empty() && !IsNumberTextIn(edtMetric, kFirstMetric, kLastMetric)) {
         return RefuseInput(edtMetric, kMetricRange);
     }
     return true; // the interface name may be empty

@@ -324,7 +324,7 @@ std::optional<std::string> VqEditConstraint::RefusalOf(EditConstraintRecord& rec
         case eakIPv6:
             return refuseUnless(CheckIPv6HexText(edit), kIPv6); // after the validator's own message
         case eakMulticastIPv6:
-            return refuseUnless(CheckIPv6MulticastText(edit), kMulticastIPv6);
+            return refuseUnless(IsIPv6MulticastText(edit), kMulticastIPv6);
         case eakMac:
             return refuseUnless(IsMacText(edit), kMac);
         case eakMulticastMac:

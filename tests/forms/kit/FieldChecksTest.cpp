@@ -24,8 +24,8 @@ TEST(FieldChecks, NumberTextIsAWholeNumberInTheRange) {
         if (!c.Passes) {
             boxes.Expect(" Please enter a number between 2 and 4094!");
         }
-        EXPECT_EQ(NumberTextIn(edit, 2, 4094), c.Passes) << c.Text; // the same rule, without a word
-        EXPECT_EQ(CheckNumberText(edit, 2, 4094), c.Passes) << c.Text;
+        EXPECT_EQ(IsNumberTextIn(edit, 2, 4094), c.Passes) << c.Text; // the same rule, without a word
+        EXPECT_EQ(CheckNumberField(edit, 2, 4094), c.Passes) << c.Text;
     }
 }
 
