@@ -124,10 +124,10 @@ void SetFieldEnabled(TControl* control, bool enabled, FieldEnabling how) {
         }
         return;
     }
-    if (how == FieldEnabling::KeepValue) {
+    if (how == FieldEnabling::KeepValue || how == FieldEnabling::KeepText) {
         control->SetEnabled(false);
         if (box) {
-            control->SetColor(clBtnFace);
+            control->SetColor(how == FieldEnabling::KeepValue ? clBtnFace : clMenu);
         }
         return;
     }

@@ -133,8 +133,10 @@ private:
 // or combo box clWindow when enabled, clMenu when disabled, a disabled edit emptied, a disabled
 // check box or radio button unchecked). EnabledOnly: the Enabled property alone. KeepValue: a
 // field fixed while it shows a value (disabled in clBtnFace with its text kept, clWindow again
-// when enabled).
-enum class FieldEnabling { WithState, EnabledOnly, KeepValue };
+// when enabled). KeepText: a key fixed while its row is chosen, whose text is the row's instance
+// (disabled in clMenu as WithState, but with its text, selection or check mark kept; clWindow
+// again when enabled).
+enum class FieldEnabling { WithState, EnabledOnly, KeepValue, KeepText };
 
 // The one way a dialog enables or disables its fields.
 void SetFieldEnabled(TControl* control, bool enabled, FieldEnabling how = FieldEnabling::WithState);

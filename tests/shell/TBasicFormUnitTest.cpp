@@ -267,14 +267,28 @@ TEST(TBasicForm, TheEnablingVariantsChangeOnlyWhatTheySay) {
     SetFieldsEnabled({edit, combo, check}, true, FieldEnabling::EnabledOnly);
     EXPECT_TRUE(edit->Enabled() && combo->Enabled() && check->Enabled());
 
-    // A field fixed with its value: disabled in clBtnFace, the text kept; clWindow again when enabled.
-    SetFieldEnabled(edit, false, FieldEnabling::KeepValue);
-    EXPECT_FALSE(edit->Enabled());
-    EXPECT_EQ(edit->Color(), clBtnFace);
-    EXPECT_EQ(edit->Text(), "10");
-    SetFieldEnabled(edit, true, FieldEnabling::KeepValue);
-    EXPECT_TRUE(edit->Enabled());
-    EXPECT_EQ(edit->Color(), clWindow);
+    // A field fixed with its value (clBtnFace) or a key fixed while its row is chosen (clMenu):
+    // disabled in that colour with the text, selection and check mark kept; clWindow again when
+    // enabled.
+    const struct {
+        FieldEnabling How;
+        TColor Disabled;
+    } kKeeping[] = {{FieldEnabling::KeepValue, clBtnFace}, {FieldEnabling::KeepText, clMenu}};
+    for (const auto& c : kKeeping) {
+        SCOPED_TRACE(static_cast<int>(c.How));
+        SetFieldsEnabled({edit, combo, check}, false, c.How);
+        EXPECT_FALSE(edit->Enabled() || combo->Enabled() || check->Enabled());
+        EXPECT_EQ(edit->Color(), c.Disabled);
+        EXPECT_EQ(combo->Color(), c.Disabled);
+        EXPECT_EQ(edit->Text(), "10");
+        EXPECT_EQ(combo->ItemIndex(), 1);
+        EXPECT_TRUE(check->Checked());
+        SetFieldsEnabled({edit, combo, check}, true, c.How);
+        EXPECT_TRUE(edit->Enabled() && combo->Enabled() && check->Enabled());
+        EXPECT_EQ(edit->Color(), clWindow);
+        EXPECT_EQ(combo->Color(), clWindow);
+        EXPECT_EQ(edit->Text(), "10");
+    }
 
     // The default is the dialog base's field states, as DisableControl gives them.
     SetFieldsEnabled({edit, check}, false);
