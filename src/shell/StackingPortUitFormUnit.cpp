@@ -24,12 +24,46 @@ constexpr int kUnitColumns = 8;
 constexpr int kPickerFontSize = 8;
 constexpr int kPortTabColumns = 12;
 
+// The unit number 1..last of a Unit ID text; 0 when it is none.
+int UnitNumberOf(const std::string& unitId, int last) {
+    int unit = 0;
+    try {
+        unit = StrToInt(unitId);
+    } catch (const EConvertError&) {
+        return 0;
+    }
+    return unit >= 1 && unit <= last ? unit : 0;
+}
+
+} // namespace
+
 bool IsPresent(const StackUnitRow& row, UnitPresence presence) {
     return presence == UnitPresence::ByExistState ? row.ExistState != "no-exist"
                                                   : row.ModuleName != "NOT_EXIST";
 }
 
-} // namespace
+bool AnyPresentPortChecked(const TStackingPortUitForm* picker, const StackUnits& units,
+                           UnitPresence presence) {
+    if (!picker) {
+        return false;
+    }
+    const std::vector<TCheckBox*>& boxes = picker->PortBoxes;
+    for (const StackUnitRow& row : units.Rows) {
+        const int unit = UnitNumberOf(row.UnitId, kMaxStackUnits);
+        if (!unit || !IsPresent(row, presence)) {
+            continue;
+        }
+        const size_t first = static_cast<size_t>(unit - 1) * kPortSlotsPerUnit;
+        const size_t end =
+            std::min(boxes.size(), first + static_cast<size_t>(PortsPerUnit(row.ModuleName, units.Stacking)));
+        for (size_t k = first; k < end; ++k) {
+            if (boxes[k]->Checked()) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
 
 std::vector<StackUnitRow> ReadStackUnitRows(TListView* unitList) {
     std::vector<StackUnitRow> rows;
@@ -128,13 +162,7 @@ void TStackingPortUitForm::AddUnitPage(const std::string& caption, int /*firstPo
 }
 
 int TStackingPortUitForm::UnitIndex(const std::string& unitId) const {
-    int unit = 0;
-    try {
-        unit = StrToInt(unitId);
-    } catch (const EConvertError&) {
-        return -1;
-    }
-    return unit >= 1 && unit <= static_cast<int>(UnitPages.size()) ? unit - 1 : -1;
+    return UnitNumberOf(unitId, static_cast<int>(UnitPages.size())) - 1;
 }
 
 bool TStackingPortUitForm::ShowUnit(const std::string& unitId, const std::string& moduleName,

@@ -44,6 +44,17 @@ enum class UnitPresence {
     ByExistState, // Exist State is not "no-exist"; the row's Start Port must be a number
     ByModuleName, // Module Name is not "NOT_EXIST"
 };
+// Whether the row is a present unit as `presence` reads it: the one rule of the picker's pages and
+// of the dialogs' port checks.
+bool IsPresent(const StackUnitRow& row, UnitPresence presence);
+
+class TStackingPortUitForm;
+// Whether a box of a present unit is ticked among that unit's first PortsPerUnit boxes (unit u's
+// boxes from (u - 1) x 64 on, u the row's Unit ID), over the rows read (dialogs pass
+// CurrentStackUnits()). A unit whose Module Name PortsPerUnit does not know contributes no box, nor
+// does a row whose Unit ID is not a unit number. False without a picker.
+bool AnyPresentPortChecked(const TStackingPortUitForm* picker, const StackUnits& units,
+                           UnitPresence presence);
 
 class TStackingPortUitForm : public TForm {
 public:

@@ -243,6 +243,49 @@ TEST_F(PickerTest, PickerFreedBeforeItsDialogLeavesNothingBehind) {
     EXPECT_EQ(Pages->Pages(0)->ControlCount(), 0);
 }
 
+TEST_F(PickerTest, OnlyTheFirstPortsOfPresentUnitsCountAsChosen) {
+    Picker->FillStackPages({true, {}}, 12, UnitPresence::ByModuleName); // 384 boxes, no unit shown
+    // Unit 1 is there; unit 2's row says no-exist although its module is a model; unit 3 exists
+    // with a module no model lists; unit 4 was not read; the last row read is unit 6.
+    const std::vector<StackUnitRow> rows = {
+        {"1", "1", "master", "ZQS-4410-24RA", "exist"},
+        {"2", "25", "slave", "ZQS-4410-48RO", "no-exist"},
+        {"3", "73", "slave", "NOT_EXIST", "exist"},
+        {"6", "97", "slave", "ZQS-4410-24DA", "exist"},
+    };
+    const struct {
+        const char* Name;
+        bool Stacking;
+        std::vector<int> Ticked;
+        bool ByExistState, ByModuleName;
+    } cases[] = {
+        {"nothing ticked", true, {}, false, false},
+        {"unit 1, port 1", true, {0}, true, true},
+        {"unit 1, port 24", true, {23}, true, true},
+        {"unit 1, port 25: beyond its ports", true, {24}, false, false},
+        {"unit 2, port 1: present by its module only", true, {64}, false, true},
+        {"unit 2, port 48", true, {64 + 47}, false, true},
+        {"unit 2, port 49: beyond its ports", true, {64 + 48}, false, false},
+        {"a box beyond, then one that counts", true, {24, 64}, false, true},
+        {"unit 3: a module of no ports", true, {128}, false, false},
+        {"unit 4: not read", true, {192}, false, false},
+        {"unit 6, by its unit ID", true, {320}, true, true},
+        {"stand-alone, port 26", false, {25}, true, true},
+        {"stand-alone, port 27: beyond its ports", false, {26}, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Picker->UncheckAllPorts();
+        for (int k : c.Ticked) {
+            Picker->PortBoxes[static_cast<size_t>(k)]->SetChecked(true);
+        }
+        const StackUnits units{c.Stacking, rows};
+        EXPECT_EQ(AnyPresentPortChecked(Picker, units, UnitPresence::ByExistState), c.ByExistState);
+        EXPECT_EQ(AnyPresentPortChecked(Picker, units, UnitPresence::ByModuleName), c.ByModuleName);
+    }
+    EXPECT_FALSE(AnyPresentPortChecked(nullptr, {true, rows}, UnitPresence::ByExistState));
+}
+
 // ---- the stack as the main window reads it from the simulated switch
 
 namespace {
