@@ -26,8 +26,8 @@ template <class InRange> bool AcceptsOnlyInRange(bool accepted, std::string_view
 
 } // namespace
 
-// Any text through every text core of the input checks (IPv4, netmask, IPv6, MAC, hex word and the
-// number ranges): no core fails on it, and what they accept is consistent across the family.
+// Any text through every text core of the input checks (IPv4, netmask, IPv6, MAC, 12-digit MAC, hex
+// word and the number ranges): no core fails on it, and what they accept is consistent across the family.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
 
@@ -56,7 +56,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (IsIPv6MulticastHexString(text) && !ipv6)
         __builtin_trap();
 
-    if (IsMacString(text) && text.size() != 12 && text.size() != 17)
+    const bool mac = IsMacString(text);
+    if (mac && text.size() != 12 && text.size() != 17)
+        __builtin_trap();
+    // The 12-digit form is exactly the MAC texts without a separator.
+    const bool macHex = IsMacHexString(text);
+    if ((macHex && (text.size() != 12 || !AllHex(text))) ||
+        macHex != (mac && text.find_first_of("-.") == std::string_view::npos))
         __builtin_trap();
     // The group bit decides: no text is both a group and an individual address.
     if (IsMulticastMacString(text) && IsUnicastMacString(text))

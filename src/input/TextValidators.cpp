@@ -146,12 +146,16 @@ bool IsIPv6MulticastHexString(std::string_view text) {
 
 // Six groups of exactly two hex digits: a group with more characters is no MAC address, so the
 // characters after its first two are not let through unread.
+bool IsMacHexString(std::string_view text) {
+    return text.size() == 12 && AllHex(text);
+}
+
 bool IsMacString(std::string_view text) {
     char separator = text.find('-') != std::string_view::npos   ? '-'
                      : text.find('.') != std::string_view::npos ? '.'
                                                                 : '\0';
     if (!separator) {
-        return text.size() == 12 && AllHex(text);
+        return IsMacHexString(text);
     }
     if (text.size() != 17) {
         return false;

@@ -20,7 +20,8 @@ bool IsNetmaskString(std::string_view text);       // a contiguous IPv4 netmask,
 bool IsNonZeroNetmaskString(std::string_view text);
 bool IsIPv6HexString(std::string_view text);          // exactly 32 hexadecimal digits
 bool IsIPv6MulticastHexString(std::string_view text); // ... beginning "FF" (either case)
-bool IsMacString(std::string_view text);              // 12 hex digits, or six 2-digit groups split by - or .
+bool IsMacHexString(std::string_view text);           // exactly 12 hex digits of either case, nothing else
+bool IsMacString(std::string_view text);              // IsMacHexString, or six 2-digit groups split by - or .
 bool IsMulticastMacString(std::string_view text);     // a group MAC, broadcast excluded
 bool IsUnicastMacString(std::string_view text);       // an individual MAC, all-zero excluded
 // The text in upper case, left-padded with "0" to 4 digits; none when it is not 0 to 4 hex digits.

@@ -341,7 +341,7 @@ bool CheckMacAddressText(TControl* control) {
 
 bool CheckPlainMacAddressText(TControl* control) {
     const std::string text = control->Caption();
-    if (text.find_first_of("-.") != std::string::npos || !IsMacString(text)) {
+    if (!IsMacHexString(text)) {
         ShowMessage("Please enter a valid MAC address!");
         return false;
     }

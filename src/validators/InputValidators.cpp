@@ -68,6 +68,10 @@ bool IsMacText(TControl* control) {
     return IsMacString(TextOf(control));
 }
 
+bool CheckMacHexText(TControl* control) {
+    return CheckWithMessage(control, IsMacHexString, "Invalid MAC address");
+}
+
 bool IsMulticastMacText(TControl* control) {
     return IsMulticastMacString(TextOf(control));
 }

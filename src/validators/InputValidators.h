@@ -37,6 +37,8 @@ bool CheckIPv6HexText(
 bool CheckIPv6Text(TControl* control);
 bool IsIPv6MulticastText(TControl* control);
 bool IsMacText(TControl* control);
+// 12 hexadecimal digits alone (IsMacHexString); an empty or refused text shows "Invalid MAC address".
+bool CheckMacHexText(TControl* control);
 bool IsMulticastMacText(TControl* control);
 bool IsUnicastMacText(TControl* control);
 // 0 to 4 hexadecimal digits; silent, but a text that passes is rewritten in the control in its

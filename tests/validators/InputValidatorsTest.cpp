@@ -210,3 +210,40 @@ TEST(InputValidators, DottedQuadCoreTakesTheLengthOfTheLastGroupAsAChoice) {
         EXPECT_EQ(IsDottedQuadString(c.Text, LastGroupDigits::Any), c.Any);
     }
 }
+
+// The 12-digit MAC rule: the core says it silently, the check shows its one message for every
+// refusal, the empty text included.
+TEST(InputValidators, MacHexTakesTwelveHexDigitsOfEitherCaseAndNothingElse) {
+    const struct {
+        const char* Text;
+        bool Passes;
+    } cases[] = {
+        {"001A2B3C4D5E", true},       // upper case
+        {"001a2b3c4d5e", true},       // lower case
+        {"aBcDeF012345", true},       // mixed
+        {"", false},                  //
+        {"001A2B3C4D5", false},       // 11 digits
+        {"001A2B3C4D5E6", false},     // 13 digits
+        {"00-1A-2B-3C-4D-5E", false}, // the separated forms IsMacString takes
+        {"00.1A.2B.3C.4D.5E", false}, //
+        {"001A2B-C4D5E", false},      // 12 characters with a separator
+        {"001A2B.C4D5E", false},      //
+        {"001A2B3C4D5G", false},      // a letter past F
+        {" 01A2B3C4D5E", false},      //
+    };
+    Application->SetTitle("ZQS-4410-Series");
+    std::unique_ptr<TForm> form(CreateForm<TForm>(nullptr));
+    auto* edit = new TEdit(form.get());
+    edit->SetParent(form.get());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("\"") + c.Text + "\"");
+        EXPECT_EQ(IsMacHexString(c.Text), c.Passes);
+        edit->SetText(c.Text);
+        ScriptedDialogs dialogs;
+        if (!c.Passes) {
+            dialogs.Expect(DialogKind::Message, "ZQS-4410-Series", "Invalid MAC address");
+        }
+        EXPECT_EQ(CheckMacHexText(edit), c.Passes);
+        EXPECT_EQ(edit->Text(), c.Text);
+    }
+}
