@@ -105,6 +105,9 @@ void TVLanCurrentTableForm::FormCreate(TObject*) {
             Table.CreateRequest(this, VLanCurrentFDBIDTable, MVT_UMV, kIndexColumns, /*autoSelect=*/false);
         BindFields<T>(this, nullptr, request, kFields);
         Pickers.Bind(request);
+        // A VLAN whose lists are shorter than the boxes need is reported in the status line and
+        // leaves every page unticked, not the previous VLAN's ports under its index.
+        Pickers.GuardSelection(Table);
         Table.Read();
     });
     UpdateButtons();

@@ -10,6 +10,7 @@
 #include "TPageControl.h"
 #include "TStaticText.h"
 #include "TStatusBar.h"
+#include "VqMessageTable.h"
 
 #include <gtest/gtest.h>
 
@@ -24,19 +25,22 @@ std::string List48(const std::string& head) {
     return head + std::string(96 - head.size(), '0');
 }
 
-// Five VLAN deletions and VLANs 1, 10 and 20 (time mark 0) with 48-octet port lists, as a switch
-// answers whatever its stack mode. VLAN 10 also holds port 65, beyond a stand-alone switch's boxes.
-std::string Scenario() {
-    const auto row = [](const char* vlan, const std::string& egress, const std::string& untagged) {
-        return std::string(R"([")") + "0." + vlan + R"(", )" + vlan + R"(, ")" + List48(egress) + R"(", ")" +
-               List48(untagged) + R"(", 2, 1000])";
-    };
+// A row of the current table (time mark 0) with the port lists as given.
+std::string Row(const char* vlan, const std::string& egress, const std::string& untagged) {
+    return std::string(R"([")") + "0." + vlan + R"(", )" + vlan + R"(, ")" + egress + R"(", ")" + untagged +
+           R"(", 2, 1000])";
+}
+
+// Five VLAN deletions and VLANs 1, 10 and 20 with 48-octet port lists, as a switch answers whatever
+// its stack mode, then `moreRows`. VLAN 10 also holds port 65, beyond a stand-alone switch's boxes.
+std::string Scenario(const std::string& moreRows = "") {
     return R"({"objects": [["1.3.6.1.2.1.17.7.1.4.1.0", "counter", 5]],
   "tables": [{"entry": "1.3.6.1.2.1.17.7.1.4.2.1",
     "columns": [[3, "gauge"], [4, "hex"], [5, "hex"], [6, "int"], [7, "timeticks"]],
     "rows": [)" +
-           row("1", "FFFFFF", "FFFFFF") + ", " + row("10", "C00000000000000080", "4000000000000000") + ", " +
-           row("20", "0000010000000001", "") + "]}]}";
+           Row("1", List48("FFFFFF"), List48("FFFFFF")) + ", " +
+           Row("10", List48("C00000000000000080"), List48("4000000000000000")) + ", " +
+           Row("20", List48("0000010000000001"), List48("")) + moreRows + "]}]}";
 }
 
 class VLanCurrentTableSim : public FormsSimTest {
@@ -156,5 +160,28 @@ TEST_F(VLanCurrentTableSim, RefreshDuringAWalkStartsNoSecondRead) {
             EXPECT_FALSE(AnyBoxEnabled(d));
         },
         {}, {.WaitFirstRead = false});
+    EXPECT_TRUE(Agent().SetLog().empty());
+}
+
+TEST_F(VLanCurrentTableSim, AVlanWithListsTooShortForThePickersIsReportedAndLeavesEveryPageUnticked) {
+    // VLAN 30's lists hold 4 octets, where the boxes of a stand-alone switch need 8.
+    Agent().LoadScenario(Scenario(", " + Row("30", "FFFF0000", "0F000000")));
+    RunDialog<TVLanCurrentTableForm>(kCommand, VLanCurrentTableForm, [&](TVLanCurrentTableForm* d) {
+        ASSERT_EQ(VlanIndexes(d), (std::vector<std::string>{"1", "10", "20", "30"}));
+        ClickListRow(d->LV_dot1qVlanCurrentEntry, 0); // VLAN 1: ports 1-24 on both pages
+        ASSERT_EQ(Ticked(d, 1).size(), 24u);
+        ClickListRow(d->LV_dot1qVlanCurrentEntry, 3); // no message box
+        EXPECT_EQ(d->LV_dot1qVlanCurrentEntry->Selected(), d->LV_dot1qVlanCurrentEntry->Items()[3]);
+        EXPECT_EQ(d->StatusBar1->Panels()[0]->Text(), MessageOfCode(-519));
+        EXPECT_TRUE(Ticked(d, 0).empty());
+        EXPECT_TRUE(Ticked(d, 1).empty());
+        EXPECT_FALSE(AnyBoxEnabled(d));
+
+        ClickListRow(d->LV_dot1qVlanCurrentEntry, 2); // VLAN 20 shows again
+        EXPECT_EQ(d->StaticText1->Caption(), "20");
+        EXPECT_EQ(Ticked(d, 0), (std::vector<int>{24, 64}));
+        EXPECT_TRUE(Ticked(d, 1).empty());
+    });
+    // The dialog has no write: selecting a VLAN the pickers cannot show sends nothing either.
     EXPECT_TRUE(Agent().SetLog().empty());
 }
