@@ -20,6 +20,7 @@
 #include "TTimer.h"
 #include "UserDialogs.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <ctime>
@@ -323,11 +324,13 @@ void TTpBridgePortInfo_Table::OnPortListRead(VqSNMPRequest2Controls*, const VqSN
 
 void TTpBridgePortInfo_Table::Timer1Timer(TObject*) {
     ST_Time->SetCaption(TimeText());
+    TickedMs += Timer1->Interval();
     if (!Running || !CounterRequest || CounterRequest->Busy) {
         return; // paused, or the last read still waits for its reply: never two at once
     }
     try {
         CounterRequest->SetStatusPanel(StatusPanelOf(StatusBar1));
+        ReadSpanMs = TickedMs;
         CounterRequest->Get();
     } catch (const std::exception& e) {
         CounterRequest->ShowStatus(e.what());
@@ -362,24 +365,33 @@ void TTpBridgePortInfo_Table::TakeSample() {
     }
     const std::string now = TimeText();
     const TListItem* reply = LV_Chart->Items().Count() != 0 ? LV_Chart->Items()[0] : nullptr;
-    const uint32_t seconds = static_cast<uint32_t>(Timer1->Interval()) / kMsPerSecond;
+    // After a failed or skipped read, or a pause, the increase covers more than one interval: the
+    // rate divides it by the time that passed, and the peak and the chart take its share of one
+    // interval (an average, so never more than the largest increase it hides).
+    const uint64_t spanMs = static_cast<uint64_t>(std::max<int64_t>(ReadSpanMs, 0));
+    const uint64_t intervalMs = static_cast<uint64_t>(std::max(Timer1->Interval(), 0));
+    TickedMs -= ReadSpanMs;
+    uint32_t perInterval[kCounterCount] = {};
     for (int k = 0; k < kCounterCount; ++k) {
         CounterRecord& counter = CounterRecords[k];
         counter.Previous = counter.Current;
         counter.Current = reply ? CounterValue(CounterRequest->CellText(reply, kInputFrames + k)) : 0;
         counter.Delta = counter.Current - counter.Previous;
+        perInterval[k] =
+            spanMs > intervalMs ? static_cast<uint32_t>(counter.Delta * intervalMs / spanMs) : counter.Delta;
         if (SampleCount == 0) {
             continue;
         }
         TStrings& cells = LV_TpBridge_Port_Info->Items()[k]->SubItems();
-        if (counter.Delta > counter.Peak) {
-            counter.Peak = counter.Delta;
+        if (perInterval[k] > counter.Peak) {
+            counter.Peak = perInterval[k];
             cells.SetStrings(kPeakOccuredAt, now);
         }
         cells.SetStrings(kPeak, std::to_string(counter.Peak));
         cells.SetStrings(kValue, std::to_string(counter.Current));
         cells.SetStrings(kDelta, std::to_string(counter.Delta));
-        cells.SetStrings(kRate, std::to_string(seconds != 0 ? counter.Delta / seconds : 0));
+        cells.SetStrings(kRate,
+                         std::to_string(spanMs != 0 ? uint64_t{counter.Delta} * kMsPerSecond / spanMs : 0));
     }
     if (SampleCount != 0) {
         for (std::deque<HistoryData>& points : History) {
@@ -388,7 +400,7 @@ void TTpBridgePortInfo_Table::TakeSample() {
             }
         }
         for (int k = 0; k < kCounterCount; ++k) {
-            History[k].push_back({CounterRecords[k].Delta, now});
+            History[k].push_back({perInterval[k], now});
         }
     }
     for (size_t k = 0; k < SeriesList.size(); ++k) {
@@ -454,6 +466,7 @@ void TTpBridgePortInfo_Table::BT_ResetClick(TObject*) {
         }
         CounterRequest->SetStatusPanel(StatusPanelOf(StatusBar1));
         SampleCount = 0;
+        TickedMs = ReadSpanMs = 0;
         CounterRequest->Request.UseGetNext = true;
         VqSNMPVarList counters(TpBridgePortCounterTable, MVT_SV, 0);
         counters.AppendInstance(std::to_string(StrToInt(ST_Index->Caption()) - 1));

@@ -33,7 +33,7 @@ class TTimer;
 struct CounterRecord {
     uint32_t Current = 0;
     uint32_t Previous = 0;
-    uint32_t Peak = 0;             // the largest increase since the last reset
+    uint32_t Peak = 0;             // the largest increase over one poll interval since the last reset
     uint32_t Delta = 0;            // the latest increase
     const char* Caption = nullptr; // null: the end record
 };
@@ -42,7 +42,8 @@ struct CounterRecord {
 extern CounterRecord CounterRecords[4];
 inline constexpr int kCounterCount = 3;
 
-// One point of the chart: the increase of one sample and the sample's clock time " hh:mm:ss ".
+// One point of the chart: the increase of one sample over one poll interval and the sample's clock
+// time " hh:mm:ss ".
 struct HistoryData {
     uint32_t Value = 0;
     std::string Time;
@@ -121,6 +122,11 @@ private:
     // The end of a counter read: the sample, or the reset a port change left waiting for it.
     void CounterRead(const VqSNMPError& error);
     bool ResetWaiting = false; // a reset came while a counter read was out
+    // The timer's time since the tick that started the last sample's read: every tick adds its
+    // interval, a skipped or paused one too (the counters went on meanwhile); a sample takes off
+    // the part before its own read's tick, its span.
+    int64_t TickedMs = 0;
+    int64_t ReadSpanMs = 0; // the span of the read that is out: TickedMs when its tick started it
 };
 
 // The dialog while its menu command shows it.

@@ -107,6 +107,14 @@ protected:
     }
     static std::string Status(T* d) { return StatusPanelOf(d->StatusBar1)->Text(); }
 
+    // Port 1 alone, its counters plain ones the test sets before a sample (output and discards 0).
+    void StoreInput(int input) {
+        Agent().LoadScenario(std::string(R"({"tables": [{"entry": "1.3.6.1.2.1.17.4.4.1",
+            "columns": [[1, "int"], [2, "int"], [3, "counter"], [4, "counter"], [5, "counter"]],
+            "rows": [["1", 1, 1518, )") +
+                             std::to_string(input) + ", 0, 0]]}]}");
+    }
+
     // Each series' points: (value, label).
     static std::vector<std::pair<double, std::string>> Points(T* d, int series) {
         std::vector<std::pair<double, std::string>> points;
@@ -360,15 +368,9 @@ TEST_F(BridgePortCounterSim, APortClickRestartsTheSamplesRefreshReturnsToTheFirs
 }
 
 TEST_F(BridgePortCounterSim, ThePeakIsTheLargestIncreaseSinceTheResetAndTheTimeOfItsSample) {
-    // Plain counters the test sets before each sample: input 100, 105, 114, 121.
-    const auto store = [&](int input) {
-        Agent().LoadScenario(std::string(R"({"tables": [{"entry": "1.3.6.1.2.1.17.4.4.1",
-            "columns": [[1, "int"], [2, "int"], [3, "counter"], [4, "counter"], [5, "counter"]],
-            "rows": [["1", 1, 1518, )") +
-                             std::to_string(input) + ", 0, 0]]}]}");
-    };
+    // Input 100, 105, 114, 121, 130.
     Open([&](T* d) {
-        store(100);
+        StoreInput(100);
         Tick(d, 1); // the baseline at 14:05:10
         const struct {
             int Input;
@@ -379,9 +381,10 @@ TEST_F(BridgePortCounterSim, ThePeakIsTheLargestIncreaseSinceTheResetAndTheTimeO
             {105, "5", "5", " 14:05:11 "},
             {114, "9", "9", " 14:05:12 "},
             {121, "7", "9", " 14:05:12 "},
+            {130, "9", "9", " 14:05:12 "}, // as large as the peak: the peak's time stays the first's
         };
         for (const auto& s : samples) {
-            store(s.Input);
+            StoreInput(s.Input);
             Tick(d, 1);
             const Row input = CounterRows(d).at(0);
             EXPECT_EQ(input[2], s.Delta) << s.Input;
@@ -392,7 +395,49 @@ TEST_F(BridgePortCounterSim, ThePeakIsTheLargestIncreaseSinceTheResetAndTheTimeO
         // A reset starts the peaks again.
         ClickListRow(d->LV_TpBridge_Port_Index, 0);
         Tick(d, 1);
-        EXPECT_EQ(CounterRows(d), ZeroRows(" 14:05:14 "));
+        EXPECT_EQ(CounterRows(d), ZeroRows(" 14:05:15 "));
+    });
+}
+
+TEST_F(BridgePortCounterSim, AfterAFailedOrSkippedReadTheRateDividesByTheTimeThatPassedAndThePeakStaysTrue) {
+    // The input counter as a switch counts it, at the second of each tick: 100 frames a second,
+    // 120 in the second before 14:05:14.
+    const std::string input = std::string(kBridgePortEntry) + ".3";
+    Open([&](T* d) {
+        StoreInput(1000);
+        Tick(d, 1); // the baseline at 14:05:10
+        StoreInput(1100);
+        Tick(d, 1);
+        ASSERT_EQ(CounterRows(d).at(0), (Row{"Input Frames", "1100", "100", "100", "100", " 14:05:11 "}));
+
+        // The read at 14:05:12 fails; the one at 14:05:13 finds 200 frames more, over two seconds.
+        Agent().InjectError(input, "genErr", SimOp::Next);
+        StoreInput(1250);
+        Tick(d, 1);
+        ASSERT_EQ(d->SampleCount, 2);
+        Agent().ClearInjections();
+        StoreInput(1300);
+        Tick(d, 1);
+        EXPECT_EQ(CounterRows(d).at(0), (Row{"Input Frames", "1300", "200", "100", "100", " 14:05:11 "}));
+        EXPECT_EQ(Points(d, 0).back(), std::make_pair(100.0, std::string(" 14:05:13 ")));
+
+        // The read at 14:05:14 is still out at the tick of 14:05:15, which reads nothing; the read
+        // of 14:05:16 finds 200 frames more than that of 14:05:14, over two seconds.
+        Agent().SetDelay(input, 300, SimOp::Next);
+        StoreInput(1420);
+        Clock.Wall += std::chrono::seconds(1);
+        Timers.Fire();
+        ASSERT_TRUE(d->CounterRequest->Busy);
+        Clock.Wall += std::chrono::seconds(1);
+        Timers.Fire();
+        ASSERT_TRUE(WaitFor([d] { return !d->CounterRequest->Busy; }, 10000));
+        EXPECT_EQ(CounterRows(d).at(0), (Row{"Input Frames", "1420", "120", "120", "120", " 14:05:15 "}));
+        Agent().ClearInjections();
+        StoreInput(1620);
+        Tick(d, 1);
+        EXPECT_EQ(CounterRows(d).at(0), (Row{"Input Frames", "1620", "200", "100", "120", " 14:05:15 "}));
+        EXPECT_EQ(Points(d, 0).back(), std::make_pair(100.0, std::string(" 14:05:16 ")));
+        EXPECT_EQ(d->SampleCount, 5);
     });
 }
 
