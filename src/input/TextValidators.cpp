@@ -101,6 +101,21 @@ bool IsIPv4String(std::string_view text) {
     return DottedParts(text).has_value();
 }
 
+bool SameIPv4Address(std::string_view a, std::string_view b) {
+    const auto partsA = DottedParts(a);
+    const auto partsB = DottedParts(b);
+    return partsA && partsB ? *partsA == *partsB : a == b;
+}
+
+bool SameIPv6HexAddress(std::string_view a, std::string_view b) {
+    if (!IsIPv6HexString(a) || !IsIPv6HexString(b)) {
+        return a == b;
+    }
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+    });
+}
+
 bool IsDottedQuadString(std::string_view text, LastGroupDigits last) {
     constexpr size_t kGroups = 4;
     constexpr size_t kGroupDigits = 3;

@@ -18,7 +18,12 @@ bool IsDottedQuadString(std::string_view text, LastGroupDigits last);
 bool IsMulticastIPv4String(std::string_view text); // ... whose first part is 224..239
 bool IsNetmaskString(std::string_view text);       // a contiguous IPv4 netmask, 0.0.0.0 included
 bool IsNonZeroNetmaskString(std::string_view text);
-bool IsIPv6HexString(std::string_view text);          // exactly 32 hexadecimal digits
+bool IsIPv6HexString(std::string_view text); // exactly 32 hexadecimal digits
+// Whether two texts name the same address, as the switch will read them: the same four octets of
+// dotted IPv4 texts however each is written ("010.1.1.1" is 10.1.1.1), the same 32 hexadecimal
+// digits of IPv6 texts in either case. A text that is no such address is the same only as itself.
+bool SameIPv4Address(std::string_view a, std::string_view b);
+bool SameIPv6HexAddress(std::string_view a, std::string_view b);
 bool IsIPv6MulticastHexString(std::string_view text); // ... beginning "FF" (either case)
 bool IsMacHexString(std::string_view text);           // exactly 12 hex digits of either case, nothing else
 bool IsMacString(std::string_view text);              // IsMacHexString, or six 2-digit groups split by - or .

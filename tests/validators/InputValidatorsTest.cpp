@@ -247,3 +247,32 @@ TEST(InputValidators, MacHexTakesTwelveHexDigitsOfEitherCaseAndNothingElse) {
         EXPECT_EQ(edit->Text(), c.Text);
     }
 }
+
+// Addresses compared as the switch reads them: by octets, whatever leading zeros or letter case
+// each text is written with; a text that is no address matches only itself.
+TEST(InputValidators, TwoTextsAreTheSameAddressByTheirOctets) {
+    const std::string v6 = "FE80000000000000000000000000ABCD";
+    const struct {
+        const char* A;
+        std::string B;
+        bool SameV4;
+        bool SameV6;
+    } cases[] = {
+        {"10.1.1.1", "10.1.1.1", true, true},
+        {"10.1.1.1", "010.1.1.1", true, false},
+        {"10.1.1.1", "10.01.001.0001", true, false},
+        {"10.1.1.1", "10.1.1.2", false, false},
+        {"10.1.1.1", "10.1.1.1.", false, false},
+        {"host", "host", true, true},
+        {"host", "HOST", false, false},
+        {"fe80000000000000000000000000abcd", v6, false, true},
+        {"FE80000000000000000000000000ABCE", v6, false, false},
+        {"fe80:0000:0000:0000:0000:0000:0000:abcd", v6, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.A) + " / " + c.B);
+        EXPECT_EQ(SameIPv4Address(c.A, c.B), c.SameV4);
+        EXPECT_EQ(SameIPv4Address(c.B, c.A), c.SameV4);
+        EXPECT_EQ(SameIPv6HexAddress(c.A, c.B), c.SameV6);
+    }
+}

@@ -13,6 +13,7 @@
 #include "TEdit.h"
 #include "TPanel.h"
 #include "TableDialogController.h"
+#include "TextValidators.h"
 #include "UserDialogs.h"
 
 #include <vector>
@@ -236,8 +237,8 @@ bool TIpStaticRouteEditForm::CheckNextHopAndMetric(const char* emptyText, const 
     if (nextHop == kZeroAddress) {
         return RefuseInput(NextHopEdit, kNextHopZero);
     }
-    // As texts: the switch's address written otherwise (a leading zero) is not recognised.
-    if (nextHop == Facts().DeviceAddress) {
+    // By the octets: the switch's address written with a leading zero is the switch all the same.
+    if (SameIPv4Address(nextHop, Facts().DeviceAddress)) {
         return RefuseInput(NextHopEdit, kNextHopItself);
     }
     if (!CheckIpText(NextHopEdit)) {

@@ -12,6 +12,7 @@
 #include "TEdit.h"
 #include "TPanel.h"
 #include "TableDialogController.h"
+#include "TextValidators.h"
 #include "UserDialogs.h"
 
 #include <vector>
@@ -183,7 +184,7 @@ bool TIpv6StaticRouteEditForm::CheckInput() {
     if (!CheckIpv6Text(edtNextHop)) {
         return false;
     }
-    if (edtNextHop->Text() == edtDst->Text()) {
+    if (SameIPv6HexAddress(edtNextHop->Text(), edtDst->Text())) { // the same digits in either case
         return RefuseInput(edtNextHop, kDuplicateAddress);
     }
     if (!edtMetric->Text().empty() && !IsNumberTextIn(edtMetric, kFirstMetric, kLastMetric)) {

@@ -14,6 +14,7 @@
 #include "TStaticText.h"
 #include "TStatusBar.h"
 #include "TableRowHelpers.h"
+#include "TextValidators.h"
 #include "UserDialogs.h"
 
 #include <string>
@@ -288,9 +289,10 @@ void TServerInformationForm::AddButtonClick(TObject*) {
         RefuseInput(ProtocolComboBox, kProtocolMustBeSet);
         return;
     }
+    // By the address's octets: "010.1.1.1" would be sent as the row of 10.1.1.1.
     for (int i = 0; i < ListView1->Items().Count(); ++i) {
         const TListItem* item = ListView1->Items()[i];
-        if (item->Caption() == IPEdit->Text() && item->SubItems().Count() > 0 &&
+        if (SameIPv4Address(item->Caption(), IPEdit->Text()) && item->SubItems().Count() > 0 &&
             item->SubItems()[0] == ProtocolComboBox->Text()) {
             RefuseInput(IPEdit, kSameServer);
             return;

@@ -233,7 +233,7 @@ TEST_F(IpStaticRouteSim, TheChecksRefuseWithTheirExactMessagesAndSendNothing) {
         {2, "10.0.0.0", "255.0.0.0", "10.1.1.10000000000", "", "Next Hop should be 16 bit"},
         {2, "10.0.0.0", "255.0.0.0", "0.0.0.0", "", "Next Hop can not be 0.0.0.0"},
         {2, "10.0.0.0", "255.0.0.0", self, "", "Next Hop can not be itself"},
-        {2, "10.0.0.0", "255.0.0.0", selfWithZero, "0", kMetricRangeDot}, // passed "itself"
+        {2, "10.0.0.0", "255.0.0.0", selfWithZero, "", "Next Hop can not be itself"}, // the same octets
         {2, "10.0.0.0", "255.0.0.0", "10.1.1.00", "", kInvalidIp},
         {2, "10.0.0.0", "255.0.0.0", "10.1.1.1", "0", kMetricRangeDot},
         {2, "10.0.0.0", "255.0.0.0", "10.1.1.1", "65536", kMetricRangeDot},
@@ -241,6 +241,7 @@ TEST_F(IpStaticRouteSim, TheChecksRefuseWithTheirExactMessagesAndSendNothing) {
         {3, "0.0.0.0", "0.0.0.0", "10.1.1.10000000000", "", "Next Hop should be 16 bit"},
         {3, "0.0.0.0", "0.0.0.0", "0.0.0.0", "", "Next Hop can not be 0.0.0.0"},
         {3, "0.0.0.0", "0.0.0.0", self, "", "Next Hop can not be itself"},
+        {3, "0.0.0.0", "0.0.0.0", selfWithZero, "", "Next Hop can not be itself"},
         {3, "0.0.0.0", "0.0.0.0", "10.1.1.256", "", kInvalidIp},
         {3, "0.0.0.0", "0.0.0.0", "10.1.1.1", "0", kMetricRange},
     };

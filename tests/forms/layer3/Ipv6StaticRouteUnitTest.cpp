@@ -270,6 +270,8 @@ TEST_F(Ipv6StaticRouteSim, TheChecksRefuseWithTheirExactMessagesAndSendNothing) 
         {1, dst, "48", hop.substr(1), "", kInvalidIpv6},
         {1, dst, "48", hop + "F", "", kInvalidIpv6},
         {1, dst, "48", dst, "", "Duplicate IP address, Please input a valid Next Hop"},
+        {1, "20010db8000100000000000000000000", "48", dst, "",
+         "Duplicate IP address, Please input a valid Next Hop"},
         {1, dst, "48", hop, "0", "Metric should between 1-65535"},
         {2, "", "", "", "", "Please Set Next Hop Address"},
         {2, "", "", kZeroIpv6, "", "Duplicate IP address, Please input a valid Next Hop"},

@@ -192,6 +192,8 @@ TEST_F(ServerInformationSim, EditNeverCarriesTheRowStatus) {
 }
 
 TEST_F(ServerInformationSim, AddRefusesAMissingOrMalformedAddressAProtocolAndATakenPairBeforeSending) {
+    constexpr const char* kSameServer =
+        "Has already a record with the same Server IP and Protocol. Please Change Server IP or Protocol.";
     const struct {
         const char* Address;
         int Protocol; // -1: none chosen
@@ -201,9 +203,10 @@ TEST_F(ServerInformationSim, AddRefusesAMissingOrMalformedAddressAProtocolAndATa
         {"", kRadius, "Server IP must be set.", true},
         {"1.2.3", kRadius, "Please input a valid IP.", true},
         {"10.3.3.3", -1, "Protocol must be set.", false},
-        {"10.1.1.1", kTacacsPlus,
-         "Has already a record with the same Server IP and Protocol. Please Change Server IP or Protocol.",
-         true},
+        {"10.1.1.1", kTacacsPlus, kSameServer, true},
+        // The same four octets written otherwise: the same row instance.
+        {"010.1.1.1", kTacacsPlus, kSameServer, true},
+        {"10.01.001.1", kTacacsPlus, kSameServer, true},
     };
     RunDialog<TServerInformationForm>(kCommand, ServerInformationForm, [&](TServerInformationForm* d) {
         for (const auto& c : cases) {
