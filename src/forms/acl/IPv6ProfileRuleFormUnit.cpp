@@ -128,7 +128,9 @@ RuleEditorOptions Ipv6RuleOptions() {
     options.DesignWidth = 789;
     options.DesignHeight = 751;
     options.ListHeight = 169;
-    options.PortPanelHeight = 93;
+    // Seven more than designed: under the unit tabs the designed height cuts a 48-port unit's
+    // fourth row of port boxes.
+    options.PortPanelHeight = 100;
     options.PortColumns = 12;
     return options;
 }

@@ -10,6 +10,7 @@
 #include "TCheckBox.h"
 #include "TComboBox.h"
 #include "TEdit.h"
+#include "TScrollBox.h"
 
 #include <gtest/gtest.h>
 
@@ -103,7 +104,7 @@ TEST_F(Ipv6RuleSim, TheMenuCommandOpensItWithEveryRuleAndSendsNothing) {
     EXPECT_TRUE(Agent().SetLog().empty());
 }
 
-TEST_F(Ipv6RuleSim, EveryCaptionReadsWhole) {
+TEST_F(Ipv6RuleSim, EveryCaptionReadsWholeAndTheFourRowsOfA48PortUnitAreInSight) {
     UseStackOf48And24Ports();
     RunDialog<Form>(kCommand, Ipv6RuleForm, [&](Form* d) {
         EXPECT_EQ(d->Width(), 789);
@@ -112,6 +113,14 @@ TEST_F(Ipv6RuleSim, EveryCaptionReadsWhole) {
         ClickListRow(d->ListView1, 0);
         ChooseComboItem(d->EnablePriorityComboBox, 0);
         EXPECT_TRUE(CaptionsReadWhole(d));
+
+        // Ports 37-48 are the unit's fourth row: whole, with the box scrolled to its top.
+        TCheckBox* last = d->PortPicker->PortBoxes.at(47);
+        ASSERT_TRUE(last->Showing());
+        const auto* box = dynamic_cast<TScrollBox*>(last->Parent());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->VertScrollPosition(), 0);
+        EXPECT_LE(last->Top() + last->Height(), box->ClientHeight());
     });
 }
 
