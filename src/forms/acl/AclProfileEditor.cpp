@@ -168,7 +168,9 @@ void TAclProfileForm::ListView1Change(TObject*, TListItem*, TItemChange) {
 }
 
 void TAclProfileForm::BT_AddClick(TObject*) {
-    if (!Table.Request) {
+    // The click left a field whose own check refused it (and emptied or restored it): that box was
+    // the answer to this Add.
+    if (!Table.Request || Table.Request->Constraints.AnyRefused()) {
         return;
     }
     bool added = false;
@@ -254,7 +256,8 @@ void TAclProfileForm::WriteProfile() {
 }
 
 void TAclProfileForm::BT_DeleteClick(TObject*) {
-    if (!Table.Request) {
+    // Without a chosen profile the destroy would address the row of the emptied ID fields.
+    if (!Table.Request || !ListView1->Selected()) {
         return;
     }
     Table.DeleteRow({.After = Options.ReReadAfterFailedDelete ? ReRead::Always : ReRead::Style});

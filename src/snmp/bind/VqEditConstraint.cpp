@@ -11,6 +11,7 @@
 #include "VqMessageTable.h"
 #include "VqNumList.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdint>
@@ -257,6 +258,9 @@ void VqEditConstraint::ConstraintOnChange(TObject* sender) {
         return;
     }
     std::string text = edit->Text();
+    if (EditConstraintRecord* changed = FindConstraint(edit)) {
+        changed->Refused = false;
+    }
     EditConstraintRecord* record = IsPlaceholder(text) ? nullptr : FindConstraint(edit);
     if (!record || text.empty()) {
         return;
@@ -376,6 +380,7 @@ void VqEditConstraint::ConstraintOnExit(TObject* sender) {
     std::optional<std::string> refusal;
     if (text.empty()) {
         if (!(record->Format.LengthFlags & elfNotEmpty)) {
+            record->Refused = false;
             return; // accepted silently: the saved handler is not called and nothing is stored
         }
         refusal = ConstraintMessage(kEmptyValue, record->Format);
@@ -400,12 +405,23 @@ void VqEditConstraint::ConstraintOnExit(TObject* sender) {
             if ((record = FindConstraint(edit))) {
                 RestoreText(edit, record->AcceptedText);
             }
+            if ((record = FindConstraint(edit))) {
+                record->Refused = true;
+            }
             return;
         }
+    }
+    if ((record = FindConstraint(edit))) {
+        record->Refused = false;
     }
     if (RememberAccepted) {
         StoreAcceptedText(edit);
     }
+}
+
+bool VqEditConstraint::AnyRefused() const {
+    return std::any_of(Records.begin(), Records.end(),
+                       [](const std::unique_ptr<EditConstraintRecord>& record) { return record->Refused; });
 }
 
 void VqEditConstraint::Refuse(TEdit* edit, const std::string& message) {
@@ -419,6 +435,9 @@ void VqEditConstraint::Refuse(TEdit* edit, const std::string& message) {
         return;
     }
     RestoreText(edit, record->AcceptedText);
+    if (IsAlive(alive) && IsAlive(editAlive) && (record = FindConstraint(edit))) {
+        record->Refused = true; // after the restored text's change, which clears it
+    }
     if (IsAlive(editAlive) && edit->CanFocus()) {
         edit->SetFocus();
     }

@@ -31,6 +31,7 @@ struct EditConstraintRecord {
     EditConstraintFormat Format;
     TCheckFunction CheckFunction;
     std::string AcceptedText; // the text at the last passed exit check
+    bool Refused = false;     // the last exit check refused, and the text has not changed since
     TNotifyEvent SavedOnChange;
     TNotifyEvent SavedOnExit;
 };
@@ -58,6 +59,9 @@ public:
     void SetConstraintOwnerWindow(TForm* form) { OwnerWindow = form; }
     TForm* ConstraintOwnerWindow() const { return OwnerWindow; }
     int Count() const { return static_cast<int>(Records.size()); }
+    // Whether an edit's exit check refused its text and the text has not changed since: a click
+    // that left the field was refused there, and what the click does should stop too.
+    bool AnyRefused() const;
 
     void ConstraintOnChange(TObject* sender);
     void ConstraintOnExit(TObject* sender);

@@ -26,6 +26,7 @@ std::string Oid(int arc, const std::string& instance) {
 }
 
 const std::string kMask = "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF";
+constexpr const char* kShortMask = " Please enter a hex string whose length is 32!";
 
 using D = TEgressIPv6ProfileForm;
 
@@ -129,6 +130,30 @@ TEST_F(EgressIPv6ProfileSim, AddRefusalsSendNothing) {
             Dialogs, d, d->cbxMaskClass, [](D* f) { FillNewProfile(f); }, cases);
     });
     EXPECT_TRUE(Agent().SetLog().empty());
+}
+
+// A mask the edit's own check refuses when Add is clicked is emptied by that check; the Add stops
+// there instead of sending the emptied mask (which the switch would refuse as a wrong type).
+TEST_F(EgressIPv6ProfileSim, AMaskRefusedByItsOwnCheckStopsTheAdd) {
+    RunDialog<D>(kCommand, EgressIPv6ProfileForm, [&](D* d) {
+        FillNewProfile(d);
+        Choose(d->cbxMaskState, "dst-ipv6-addr");
+        FocusControl(d->edtDstMask);
+        TypeText(d->edtDstMask, "FFFF");
+        Dialogs.Expect(kShortMask);
+        ClickControl(d->BT_Add);
+        EXPECT_EQ(Dialogs.Pending(), 0);
+        EXPECT_EQ(Dialogs.Shown().size(), 1u) << "one box for one mistake";
+        EXPECT_EQ(d->edtDstMask->Text(), "");
+        EXPECT_TRUE(d->edtDstMask->Focused());
+        EXPECT_TRUE(Agent().SetLog().empty());
+
+        // Typed whole, the same Add goes through.
+        TypeText(d->edtDstMask, kMask);
+        ClickControl(d->BT_Add);
+        ASSERT_EQ(SetPdus().size(), 1u);
+        EXPECT_EQ(Agent().Value(Oid(7, "3")), (SimValue{"4x", kMask}));
+    });
 }
 
 // The design's port masks took any four characters and read them as hexadecimal.

@@ -194,13 +194,18 @@ TEST_F(IpProfileSim, AddRefusalsSendNothing) {
     EXPECT_TRUE(Agent().SetLog().empty());
 }
 
-TEST_F(IpProfileSim, DeleteSendsDestroyForTheSelectedProfileAndListsTheRest) {
+TEST_F(IpProfileSim, DeleteSendsDestroyForTheSelectedProfileAndListsTheRestAndWithoutOneSendsNothing) {
     RunDialog<TIPProfileForm>(kCommand, IPProfileForm, [&](TIPProfileForm* d) {
         ClickListRow(d->ListView1, 1);
         ClickControl(d->BT_Delete);
         EXPECT_EQ(SetPdus(), (std::vector<std::vector<SimVarBind>>{{{Oid(19, "2"), SimValue::Int(6)}}}));
         EXPECT_EQ(Ids(d), (std::vector<std::string>{"1"}));
         EXPECT_FALSE(d->BT_Delete->Enabled());
+        // Reached with no profile chosen (the family's handler, whatever calls it): no destroy.
+        ASSERT_EQ(d->ListView1->Selected(), nullptr);
+        d->BT_DeleteClick(nullptr);
+        EXPECT_EQ(SetPdus().size(), 1u);
+        EXPECT_EQ(Ids(d), (std::vector<std::string>{"1"}));
     });
     EXPECT_FALSE(Agent().Value(Oid(23, "2")).has_value());
 }

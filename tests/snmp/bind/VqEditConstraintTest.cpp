@@ -186,7 +186,35 @@ TEST(VqEditConstraint, TypingAndLeavingFollowTheConstraint) {
         EXPECT_EQ(c.FocusAfter == InField, f.Field->Focused());
         EXPECT_EQ(c.FocusAfter == InNext, f.Next->Focused());
         EXPECT_EQ(c.AcceptedAfter, f.Constraints->FindConstraint(f.Field)->AcceptedText);
+        EXPECT_EQ(!c.Messages.empty(), f.Constraints->AnyRefused()) << "every box here is a refusal";
     }
+}
+
+// A refused exit is held while the field shows what the refusal put back: an action the click
+// that left the field started can tell that the field was refused on its way.
+TEST(VqEditConstraint, ARefusalIsHeldUntilTheFieldChangesOrIsLeftWithoutOne) {
+    ConstraintForm f;
+    f.Constraints->AttachConstraint("%h{l8f}", f.Field);
+    ScriptedDialogs dialogs;
+    FocusControl(f.Field);
+    for (const char* more : {"", "d"}) {
+        SCOPED_TRACE(more);
+        dialogs.Expect(" Please enter a hex string whose length is 8!");
+        TypeText(f.Field, "abc");
+        FocusControl(f.Next);
+        ASSERT_TRUE(f.Field->Focused());
+        EXPECT_EQ("", f.Field->Text());
+        EXPECT_TRUE(f.Constraints->AnyRefused());
+        if (*more) {
+            TypeText(f.Field, more); // a change
+        } else {
+            FocusControl(f.Next); // the emptied field left again: accepted silently
+            FocusControl(f.Field);
+        }
+        EXPECT_FALSE(f.Constraints->AnyRefused());
+        f.Field->SetText("");
+    }
+    EXPECT_EQ(dialogs.Pending(), 0);
 }
 
 TEST(VqEditConstraint, TheEditsOwnHandlersRunAfterTheChecksPass) {
@@ -240,6 +268,7 @@ TEST(VqEditConstraint, TagMinusOneVetoesTheAdvanceAndTheStore) {
     FocusControl(f.Next); // the own OnExit vetoes: 12 comes back and nothing is stored
     EXPECT_EQ("12", f.Field->Text());
     EXPECT_EQ("12", f.Constraints->FindConstraint(f.Field)->AcceptedText);
+    EXPECT_TRUE(f.Constraints->AnyRefused()) << "a veto is a refusal";
 }
 
 TEST(VqEditConstraint, ACheckOnlyConstraintLetsTheCheckFunctionDecide) {
