@@ -9,6 +9,7 @@
 // Not a test: nothing here is checked automatically.
 #include "MenuCommands.h"
 #include "MessageWait.h"
+#include "PictureFiles.h"
 #include "SixUnitStack.h"
 #include "TApplication.h"
 #include "TScrollBox.h"
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
     Application->Initialize(argc, argv);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString(".");
+    MakePictureFolder(dir);
     try {
         InstallMainMenu();
         const struct {
@@ -52,24 +54,24 @@ int main(int argc, char** argv) {
             const std::unique_ptr<SimAgent> agent = OpenSixUnitMainWindow(stack.Count);
             const QPixmap shot = ShowMainWindow();
             const QString path = dir + "/" + stack.Name + ".png";
-            shot.save(path);
+            SavePicture(shot, path);
             Report(path, shot);
             delete MainForm;
         }
 
         const std::unique_ptr<SimAgent> agent = OpenSixUnitMainWindow();
         const QPixmap shot = ShowMainWindow();
-        shot.save(dir + "/six-units.png");
-        shot.copy(0, 0, 400, 260).scaled(1200, 780).save(dir + "/six-units-detail.png");
+        SavePicture(shot, dir + "/six-units.png");
+        SavePicture(shot.copy(0, 0, 400, 260).scaled(1200, 780), dir + "/six-units-detail.png");
         Report(dir + "/six-units.png", shot);
         QWidget* window = MainForm->Widget()->window();
         MainForm->ScrollBox1->SetVertScrollPosition(10000);
         WaitOnEventQueue([] { return false; }, 200);
-        window->grab().save(dir + "/six-units-bottom.png");
+        SavePicture(window->grab(), dir + "/six-units-bottom.png");
 
         SetModalHook([&](TForm* form) {
             WaitOnEventQueue([] { return false; }, 200);
-            form->Widget()->window()->grab().save(dir + "/about.png");
+            SavePicture(form->Widget()->window()->grab(), dir + "/about.png");
             form->Close();
         });
         MainForm->About1Click(nullptr);
@@ -80,5 +82,5 @@ int main(int argc, char** argv) {
         return 1;
     }
     Application->DestroyForms();
-    return 0;
+    return PicturesExitStatus();
 }

@@ -80,6 +80,7 @@ int main(int argc, char** argv) {
     Application->Initialize(argc, argv);
     Application->SetTitle("ZQS-4410-Series");
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    MakePictureFolder(dir);
 
     SimAgent agent;
     agent.LoadScenario(kScenario);
@@ -128,5 +129,5 @@ int main(int argc, char** argv) {
     });
 
     Application->DestroyForms();
-    return 0;
+    return PicturesExitStatus();
 }

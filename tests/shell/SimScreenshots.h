@@ -1,8 +1,9 @@
 // What the screenshot programs of dialogs filled from the simulated switch share: the session
-// aimed at their own agent (SNMPv2c), and writing a form's picture. Run them under
-// scripts/with-display.sh.
+// aimed at their own agent (SNMPv2c), and writing a form's picture (PictureFiles.h: main returns
+// PicturesExitStatus()). Run them under scripts/with-display.sh.
 #pragma once
 
+#include "PictureFiles.h"
 #include "SimAgent.h"
 #include "TApplication.h"
 #include "TForm.h"
@@ -33,8 +34,7 @@ inline void GrabForm(TForm* form, const QString& path) {
         Application->ProcessMessages();
     }
     QPixmap picture = form->Widget()->grab();
-    if (!picture.save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    if (SavePicture(picture, path)) {
+        std::printf("%s: %dx%d\n", qPrintable(path), picture.width(), picture.height());
     }
-    std::printf("%s: %dx%d\n", qPrintable(path), picture.width(), picture.height());
 }

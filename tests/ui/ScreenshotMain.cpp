@@ -4,6 +4,7 @@
 // writes DIR/controls.png, monitor.png, help.png and help-missing.png.
 // Not a test: nothing here is checked automatically.
 #include "HelpViewer.h"
+#include "PictureFiles.h"
 #include "TApplication.h"
 #include "TBitBtn.h"
 #include "TButton.h"
@@ -78,7 +79,7 @@ TForm* BuildControlsForm(const QString& dir) {
         glyph.setPixelColor(15 - i, i, Qt::darkRed);
     }
     glyph.setPixelColor(0, 15, Qt::magenta);
-    glyph.save(dir + "/Close.bmp", "BMP");
+    SavePicture(QPixmap::fromImage(glyph), dir + "/Close.bmp", "BMP");
     auto* close = Make<TBitBtn>(form, right, 15, top, 80, 25);
     close->Glyph()->LoadFromFile((dir + "/Close.bmp").toStdString());
     close->SetCaption("Close");
@@ -196,10 +197,9 @@ void SaveWidget(QWidget* widget, const QString& path) {
         Application->ProcessMessages();
     }
     QPixmap picture = widget->grab();
-    if (!picture.save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    if (SavePicture(picture, path)) {
+        std::printf("%s: %dx%d\n", qPrintable(path), picture.width(), picture.height());
     }
-    std::printf("%s: %dx%d\n", qPrintable(path), picture.width(), picture.height());
 }
 
 void Save(TForm* form, const QString& path) {
@@ -218,6 +218,9 @@ int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
     Application->Initialize(argc, argv);
     QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    if (!MakePictureFolder(dir)) {
+        return PicturesExitStatus(); // the controls form reads a glyph it writes there
+    }
     std::unique_ptr<TForm> controls(BuildControlsForm(dir));
     Save(controls.get(), dir + "/controls.png");
     std::unique_ptr<TForm> monitor(BuildMonitorForm());
@@ -226,5 +229,5 @@ int main(int argc, char** argv) {
     SaveHelp((dir + "/no-such-help.html").toStdString(), dir + "/help-missing.png");
     ShowHelp("", HELP_QUIT);
     Application->DestroyForms();
-    return 0;
+    return PicturesExitStatus();
 }

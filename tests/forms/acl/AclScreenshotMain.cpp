@@ -60,5 +60,5 @@ int main(int argc, char** argv) {
                 "acl-ethernet-rule.png");
     ShootEditor(stage, Ipv6RuleForm, kIpv6RuleScenario, "ACL IPv6 Rule: ", 0, "acl-ipv6-rule.png");
 
-    return 0;
+    return PicturesExitStatus();
 }

@@ -109,5 +109,5 @@ int main(int argc, char** argv) {
     delete IpCtrlForm;
     IpCtrlForm = nullptr;
 
-    return 0;
+    return PicturesExitStatus();
 }

@@ -46,5 +46,5 @@ int main(int argc, char** argv) {
     d->ShowModal();
     delete d;
     TpBridgePortInfo_Table = nullptr;
-    return 0;
+    return PicturesExitStatus();
 }

@@ -66,5 +66,5 @@ int main(int argc, char** argv) {
     delete Ipv6StaticRouteForm;
     Ipv6StaticRouteForm = nullptr;
 
-    return 0;
+    return PicturesExitStatus();
 }

@@ -56,5 +56,5 @@ int main(int argc, char** argv) {
     ServerInformationForm = CreateForm<TServerInformationForm>(Application);
     Picture(ServerInformationForm, "AAC Server Information Table: ", "10.1.1.2", dir + "/aaa-servers.png");
     ServerInformationForm = nullptr;
-    return 0;
+    return PicturesExitStatus();
 }

@@ -24,6 +24,7 @@ public:
         Application->Initialize(argc, argv);
         Application->SetTitle("ZQS-4410-Series");
         Dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+        MakePictureFolder(Dir);
         Agent = std::make_unique<SimAgent>();
         Agent->LoadScenario(scenario);
         Session = std::make_unique<ScreenshotSession>(*Agent);
@@ -41,7 +42,7 @@ public:
         Application->DestroyForms();
     }
 
-    QString Dir;                     // where the pictures go
+    QString Dir;                     // where the pictures go (made here)
     std::unique_ptr<SimAgent> Agent; // the simulated switch
 
 private:
