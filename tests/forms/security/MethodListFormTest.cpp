@@ -167,17 +167,41 @@ TEST_F(MethodListSim, ServerGroupTypeEnablesItsServerEditAndALeftoverGroupIsNotW
         EXPECT_FALSE(d->Server2Edit->Enabled());
         EXPECT_EQ(d->Server2Edit->Text(), "");
     });
-    const std::string entry = aaa_scenario::kAcctEntry;
-    RunDialog<TACCTMethodListForm>(kAcctCommand, ACCTMethodListForm, [&](TACCTMethodListForm* d) {
-        ClickListRow(d->ListView1, Row(d, "Default"));
-        Choose(d->ComboBoxType1, "radius");
-        d->Server1Edit->SetText("leftover");
-        ClickControl(d->EditButton);
+    // A server group left over from another type in method 1 of "Default": only an accounting list
+    // leaves such a method out of an Edit. (The login list's methods 3 and 4 become "other", so that
+    // no method follows a terminal one.)
+    const std::string login = aaa_scenario::kLoginEntry;
+    const std::string acct = aaa_scenario::kAcctEntry;
+    const SimVarBind leftover = {login + ".3." + NameInstance("Default"), SimValue::Octets("leftover")};
+    const struct {
+        const char* Command;
+        std::vector<std::string> Methods; // from method 1; the rest as the switch has them
+        Pdus Expected;
+        SimValue Method1; // the switch's method 1 afterwards
+    } cases[] = {
+        {kLoginCommand,
+         {"radius", "local", "other", "other"},
+         {{Cell(login, 2, "Default", 4), leftover, Cell(login, 4, "Default", 6), Cell(login, 6, "Default", 9),
+           Cell(login, 8, "Default", 9)}},
+         SimValue::Int(4)},
         // Method 1 is left as it was; the other Type columns are written as shown.
-        EXPECT_EQ(SetPdus(), (Pdus{{Cell(entry, 4, "Default", 4), Cell(entry, 6, "Default", 4),
-                                    Cell(entry, 8, "Default", 4)}}));
-        EXPECT_EQ(Agent().Value(entry + ".2." + NameInstance("Default")), SimValue::Int(1));
-    });
+        {kAcctCommand,
+         {"radius"},
+         {{Cell(acct, 4, "Default", 4), Cell(acct, 6, "Default", 4), Cell(acct, 8, "Default", 4)}},
+         SimValue::Int(1)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Command);
+        RunDialog<TMethodListForm>(c.Command, [&](TMethodListForm* d) {
+            ClickListRow(d->ListView1, Row(d, "Default"));
+            ChooseMethods(d, c.Methods);
+            d->Server1Edit->SetText("leftover");
+            ClickControl(d->EditButton);
+            EXPECT_EQ(SetPdus(), c.Expected);
+        });
+        const std::string entry = c.Command == kAcctCommand ? acct : login;
+        EXPECT_EQ(Agent().Value(entry + ".2." + NameInstance("Default")), c.Method1);
+    }
 }
 
 TEST_F(MethodListSim, NamesAreCheckedBeforeAnythingIsSent) {
