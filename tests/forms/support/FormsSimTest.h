@@ -2,11 +2,14 @@
 // simulated switch (ShellSimTest), the device facts the dialogs read (address, sysObjectID, stack
 // mode, firmware edition; cleared after each test), scripted message boxes, opening a dialog
 // through its real menu command with test code running inside its modal loop, waiting until its
-// table is idle, counting its reads, the SET log and the agent's rows.
+// table is idle, counting its reads, the SET log and the agent's rows; a main window on demand.
 #pragma once
 
+#include "CommandLine.h"
 #include "DeviceFacts.h"
+#include "MainFormFixture.h"
 #include "MainMenuData.h"
+#include "MainUnit.h"
 #include "MenuCommands.h"
 #include "MenuEntry.h"
 #include "ShellSimTest.h"
@@ -37,8 +40,23 @@ protected:
                            .FirmwareMode = "KB"};
     }
     void TearDown() override {
+        delete MainWindow;
+        MainWindow = nullptr;
+        ProgramArguments().clear();
         WritableFacts() = {};
         ShellSimTest::TearDown();
+    }
+
+    // A main window (MainForm) over the simulated switch as it is now, made as the program makes
+    // it (the command line of MainWindowArguments: SNMPv3 without authentication on the agent's
+    // port, which the session keeps from then on); deleted after the test. The command engine then
+    // reads the STP version through it (StpVersionRequest into ST_STPVersion), dialogs reach its
+    // requests and hidden texts (ModuleOidRequest, ST_ModuleOID: the sysObjectID it read), and the
+    // device facts are what it read.
+    TMainForm* OpenMainWindow() {
+        ProgramArguments() = MainWindowArguments(Agent());
+        MainWindow = CreateForm<TMainForm>(Application);
+        return MainWindow;
     }
 
     // How RunDialog opens and closes the dialog.
@@ -150,4 +168,7 @@ protected:
 
     ScriptedDialogs Dialogs;
     int Reads = 0; // reads ended since RunDialog started the test
+
+private:
+    TMainForm* MainWindow = nullptr;
 };
