@@ -1,0 +1,5 @@
+#include "ManagementDialogs.h"
+
+#include "DialogClassRegistrar.h"
+
+void RegisterManagementDialogs(DialogClassRegistrar& /*registry*/) {}

@@ -1,0 +1,5 @@
+#include "MonitoringDialogs.h"
+
+#include "DialogClassRegistrar.h"
+
+void RegisterMonitoringDialogs(DialogClassRegistrar& /*registry*/) {}

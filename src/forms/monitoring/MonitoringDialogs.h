@@ -1,0 +1,6 @@
+// The dedicated dialogs of the Monitoring menu this library builds.
+#pragma once
+
+class DialogClassRegistrar;
+
+void RegisterMonitoringDialogs(DialogClassRegistrar& registry);

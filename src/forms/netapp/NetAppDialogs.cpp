@@ -1,0 +1,5 @@
+#include "NetAppDialogs.h"
+
+#include "DialogClassRegistrar.h"
+
+void RegisterNetAppDialogs(DialogClassRegistrar& /*registry*/) {}

@@ -1,0 +1,5 @@
+#include "OamDialogs.h"
+
+#include "DialogClassRegistrar.h"
+
+void RegisterOamDialogs(DialogClassRegistrar& /*registry*/) {}

@@ -1,0 +1,6 @@
+// The dedicated dialogs of the OAM menu this library builds.
+#pragma once
+
+class DialogClassRegistrar;
+
+void RegisterOamDialogs(DialogClassRegistrar& registry);

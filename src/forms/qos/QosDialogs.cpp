@@ -1,0 +1,5 @@
+#include "QosDialogs.h"
+
+#include "DialogClassRegistrar.h"
+
+void RegisterQosDialogs(DialogClassRegistrar& /*registry*/) {}

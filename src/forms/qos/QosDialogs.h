@@ -1,0 +1,6 @@
+// The dedicated dialogs of the QoS menu this library builds.
+#pragma once
+
+class DialogClassRegistrar;
+
+void RegisterQosDialogs(DialogClassRegistrar& registry);

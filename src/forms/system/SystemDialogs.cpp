@@ -1,0 +1,5 @@
+#include "SystemDialogs.h"
+
+#include "DialogClassRegistrar.h"
+
+void RegisterSystemDialogs(DialogClassRegistrar& /*registry*/) {}
