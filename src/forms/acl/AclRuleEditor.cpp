@@ -314,10 +314,10 @@ WriteCarry TAclRuleForm::RowCarry() const {
 
 // One asynchronous SET of what the carry declares, then the re-read at once. A write that failed
 // before it was sent ends in list mode with the fields reset, whatever `after` says.
-bool TAclRuleForm::WriteRow(const WriteCarry& carry, AfterWrite after) {
+bool TAclRuleForm::WriteRow(const WriteCarry& carry, RuleAfterWrite after) {
     HeldRow = false;
     const bool sent = Table.Write(carry);
-    if (!sent || after == AfterWrite::ListModeReset) {
+    if (!sent || after == RuleAfterWrite::ListModeReset) {
         UpdateButtons(false);
         ResetFields();
     }
@@ -343,7 +343,7 @@ void TAclRuleForm::AddButtonClick(TObject*) {
         return;
     }
     SelectOption(RowComboBox, Table.StatusItems.CreateAndGo);
-    if (WriteRow(RowCarry(), Options.AfterAdd) && Options.AfterAdd == AfterWrite::FieldsKept) {
+    if (WriteRow(RowCarry(), Options.AfterAdd) && Options.AfterAdd == RuleAfterWrite::FieldsKept) {
         UpdateButtons(false);
     }
 }
@@ -389,7 +389,7 @@ void TAclRuleForm::EditButtonClick(TObject*) {
     if (Options.EditSkipsActiveRowStatus && OptionSelected(RowComboBox, Table.StatusItems.Active)) {
         carry.Without(Options.RowStatusColumn);
     }
-    HeldRow = WriteRow(carry, Options.AfterEdit) && Options.AfterEdit == AfterWrite::FieldsKept;
+    HeldRow = WriteRow(carry, Options.AfterEdit) && Options.AfterEdit == RuleAfterWrite::FieldsKept;
 }
 
 void TAclRuleForm::DeleteButtonClick(TObject*) {

@@ -106,7 +106,7 @@ enum class EditDispatch {
 };
 
 // What the fields and buttons are after a write was sent.
-enum class AfterWrite {
+enum class RuleAfterWrite {
     ListModeReset, // list mode, the fields reset
     FieldsKept,    // the fields as they were sent; after Edit the row mode holds until the next click in
                    // the list, Refresh, Add or Delete (the re-read leaves no row selected)
@@ -125,8 +125,8 @@ struct RuleEditorOptions {
     bool AddRefusesWhileReading = false; // checked first, before the field checks
     EditRefusal EditRefuses = EditRefusal::RowSelected;
     EditDispatch EditRuns = EditDispatch::DestroyWhenTicked;
-    AfterWrite AfterAdd = AfterWrite::ListModeReset;
-    AfterWrite AfterEdit = AfterWrite::ListModeReset;
+    RuleAfterWrite AfterAdd = RuleAfterWrite::ListModeReset;
+    RuleAfterWrite AfterEdit = RuleAfterWrite::ListModeReset;
     // A click that leaves no row selected makes the request active again (a stopped walk goes on).
     bool UnselectedClickActivates = true;
     // Edit of an active row leaves Row Status out of its SET (otherwise Row Status is always sent).
@@ -301,7 +301,7 @@ protected:
 
 private:
     // Sends the write and leaves the fields and buttons as `after` says; false when it failed.
-    bool WriteRow(const WriteCarry& carry, AfterWrite after);
+    bool WriteRow(const WriteCarry& carry, RuleAfterWrite after);
     void CountRows();
     // The row's VLAN-based ID is a VLAN ID (1 to 4094).
     bool HasVlanBasedId(TListItem* item) const;

@@ -97,7 +97,7 @@ RuleEditorOptions EthernetRuleOptions() {
     options.PermitUnchecked = DialogText::kPermitOptionMustBeChecked;
     options.AddRefusesWhileReading = true;
     options.EditRefuses = EditRefusal::Always;
-    options.AfterEdit = AfterWrite::FieldsKept;
+    options.AfterEdit = RuleAfterWrite::FieldsKept;
     options.UnselectedClickActivates = false;
     options.DesignWidth = 824;
     options.DesignHeight = 759;

@@ -121,8 +121,8 @@ RuleEditorOptions Ipv6RuleOptions() {
     options.DuplicateText = DialogText::kSameProfileIdAndAccessId;
     options.EditRefuses = EditRefusal::AfterDispatch;
     options.EditRuns = EditDispatch::ByRowStatus;
-    options.AfterAdd = AfterWrite::FieldsKept;
-    options.AfterEdit = AfterWrite::FieldsKept;
+    options.AfterAdd = RuleAfterWrite::FieldsKept;
+    options.AfterEdit = RuleAfterWrite::FieldsKept;
     options.UnselectedClickActivates = false;
     options.EditSkipsActiveRowStatus = false;
     options.DesignWidth = 789;

@@ -17,9 +17,9 @@ constexpr int kButtonGap = 8;
 
 } // namespace
 
-void DesignDialog(TForm* form, int width, int height, DesignScale scale) {
+void DesignDialog(TForm* form, int width, int height, DesignScale scale, TPosition position) {
     ScaleDesignSize(form, width, height, scale);
-    form->SetPosition(poMainFormCenter);
+    form->SetPosition(position);
 }
 
 ButtonColumn::ButtonColumn(TForm* form, const char* samplesText, int margin, int buttonWidth)

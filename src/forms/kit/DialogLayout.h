@@ -7,6 +7,7 @@
 
 #include "Events.h"
 #include "TBasicFormUnit.h"
+#include "TForm.h"
 
 #include <cstddef>
 #include <initializer_list>
@@ -26,8 +27,10 @@ class TStatusPanel;
 
 // The dialog's designed size, scaled as the design's DPI rule says (ScaleDesignSize: x 1.25,
 // truncated, when the screen is not at 96 pixels per inch, unless `scale` says otherwise), the form
-// centred on the main form. A dialog derived from TBasicForm gets the same from its constructor.
-void DesignDialog(TForm* form, int width, int height, DesignScale scale = DesignScale::Once);
+// centred on the main form (or where `position` says). A dialog derived from TBasicForm gets the
+// same from its constructor.
+void DesignDialog(TForm* form, int width, int height, DesignScale scale = DesignScale::Once,
+                  TPosition position = poMainFormCenter);
 
 // The button column, aligned to the right.
 class ButtonColumn {

@@ -14,10 +14,19 @@
 // the field names its member in `Control` and the builder, given the catalogue table, creates the
 // control of that kind. `Kind` overrides it (and so does naming the member in `Edit`, `Combo` or
 // `Text`); a member that cannot hold the kind is a fault of the table the builder refuses.
+//
+// A field also declares its routine rules, which the FieldSet the builder returns carries out: what
+// a reset gives it (`Default`), when a write leaves it out (`Omit`: besides an unticked or disabled
+// check box, when empty, when disabled, or by the dialog's predicate) and when it is enabled
+// (`EnabledWhen`: in a row mode, while a combo box shows an option or a box is ticked, or by the
+// dialog's predicate, switched the `How` way). A dialog then resets, updates and writes its fields
+// with one call each (FieldSet::Reset, Update, Carry) and keeps no list of its own.
 #pragma once
 
 #include "ColumnNames.h"
 #include "DialogRequest.h"
+#include "FieldSet.h"
+#include "OptionItems.h"
 #include "TBasicFormUnit.h"
 #include "TCheckBox.h"
 #include "TComboBox.h"
@@ -27,6 +36,7 @@
 #include "TStaticText.h"
 
 #include <algorithm>
+#include <concepts>
 #include <functional>
 #include <span>
 #include <stdexcept>
@@ -40,6 +50,7 @@ enum FieldFlag : unsigned {
     kFieldHidden = 1u << 2,      // the whole line built hidden (label, check box, value)
     kFieldCheckHidden = 1u << 3, // the check box alone built hidden
     kFieldEditionOnly = 1u << 4, // only in the table of one firmware edition: bound only when asked
+    kFieldCheckFixed = 1u << 5,  // the check box built ticked and disabled: the column always written
 };
 
 // A field whose value may not be empty while its check box is checked carries its place in the
@@ -86,6 +97,54 @@ template <class Form> struct FieldMember {
     constexpr FieldMember(TStaticText* Form::*text) : Text(text) {}
 };
 
+// When a write leaves a field out: a rule of OmitWhen, or the dialog's own predicate.
+template <class Form> struct FieldOmit {
+    OmitWhen When = OmitWhen::Never;
+    bool (*If)(const Form&) = nullptr;
+
+    constexpr FieldOmit() = default;
+    constexpr FieldOmit(OmitWhen when) : When(when) {}
+    template <class F>
+        requires std::convertible_to<F, bool (*)(const Form&)>
+    constexpr FieldOmit(F predicate) : If(predicate) {}
+};
+
+// When a field is enabled: in a row mode, and while a combo box shows an option (or, with `Not`,
+// any other), a box is ticked, or the dialog's predicate holds; switched the `How` way. A field
+// that gives none of them is never switched by the rules.
+template <class Form> struct FieldEnabledWhen {
+    RowMode Mode = RowMode::Any;
+    TComboBox* Form::*Combo = nullptr;
+    const char* Option = nullptr;
+    bool Not = false;
+    TCheckBox* Form::*Box = nullptr;
+    bool (*If)(const Form&, bool rowChosen) = nullptr;
+    FieldEnabling How = FieldEnabling::WithState;
+    bool WithCheck = false; // the check box is switched with the value
+
+    constexpr bool Given() const { return Mode != RowMode::Any || Combo || Box || If; }
+    bool Holds(const Form* form, bool rowChosen) const {
+        if ((Mode == RowMode::NoRow && rowChosen) || (Mode == RowMode::Row && !rowChosen)) {
+            return false;
+        }
+        if (Combo && OptionSelected(form->*Combo, Option) == Not) {
+            return false;
+        }
+        if (Box && !(form->*Box)->Checked()) {
+            return false;
+        }
+        return !If || If(*form, rowChosen);
+    }
+};
+
+// Rules of a field the dialog enables or disables by nothing but its own steps: always on, always off.
+template <class Form> constexpr bool AlwaysEnabled(const Form&, bool) {
+    return true;
+}
+template <class Form> constexpr bool NeverEnabled(const Form&, bool) {
+    return false;
+}
+
 template <class Form> struct Field {
     int Column = -1; // the request's variable; -1: a line whose column the dialog sets at binding
     const char* Caption = nullptr;      // the label left of the value; null: none
@@ -103,6 +162,9 @@ template <class Form> struct Field {
     unsigned Flags = 0;
     int Tag = 0;      // on the check box and the value control (the design's groups of fields)
     int Required = 0; // required when checked: its place in the validation flow; 0: not required
+    FieldDefault Default = {};         // what a reset gives it
+    FieldOmit<Form> Omit = {};         // when a write leaves it out
+    FieldEnabledWhen<Form> EnabledWhen = {}; // when the rules enable it
 
     constexpr bool Has(unsigned flag) const { return (Flags & flag) != 0; }
     TEdit* Form::*EditMember() const { return Edit ? Edit : Control.Edit; }
@@ -148,21 +210,8 @@ template <class Form> struct Field {
     TCheckBox* CheckBox(Form* form) const { return Check ? form->*Check : nullptr; }
 };
 
-// The controls one field was built into (null where it has none), in table order.
-struct BuiltField {
-    int Column;
-    TLabel* Label;
-    TCheckBox* Check;
-    TControl* Value;
-
-    void SetVisible(bool visible) const {
-        for (TControl* control : {static_cast<TControl*>(Label), static_cast<TControl*>(Check), Value}) {
-            if (control) {
-                control->SetVisible(visible);
-            }
-        }
-    }
-};
+// The controls one field was built into (null where it has none), with its rules.
+using BuiltField = FieldSet::Line;
 
 namespace field_table_detail {
 template <class C> C* Make(TForm* form, TControl* parent, int left, int top, int width, int height) {
@@ -175,13 +224,13 @@ template <class C> C* Make(TForm* form, TControl* parent, int left, int top, int
 
 // Creates every field's label, check box and value control on `parent`, places them, applies the
 // build flags and writes the members. Labels that are not members are still created. Returns what
-// each field was built into.
+// each field was built into, with its rules.
 // `table` is the catalogue table the fields' columns index, whose kinds are the fields' defaults.
 template <class Form>
-std::vector<BuiltField> BuildFields(Form* form, TControl* parent, std::span<const Field<Form>> fields,
-                                    std::span<const CatalogueColumn> table, CheckPlace check = {}) {
+FieldSet BuildFields(Form* form, TControl* parent, std::span<const Field<Form>> fields,
+                     std::span<const CatalogueColumn> table, CheckPlace check = {}) {
     using field_table_detail::Make;
-    std::vector<BuiltField> built;
+    FieldSet built;
     for (const Field<Form>& field : fields) {
         const FieldKind kind = field.KindIn(table);
         const bool edit = kind == FieldKind::Edit || kind == FieldKind::ReadOnlyEdit;
@@ -233,22 +282,36 @@ std::vector<BuiltField> BuildFields(Form* form, TControl* parent, std::span<cons
         if (auto* box = dynamic_cast<TEdit*>(value); box && readOnly) {
             box->SetReadOnly(true);
         }
-        const BuiltField line{field.Column, label, box, value};
+        FieldSet::Line line{.Column = field.Column, .Label = label, .Check = box, .Value = value};
         if (field.Has(kFieldHidden)) {
             line.SetVisible(false);
         }
         if (box && field.Has(kFieldCheckHidden)) {
             box->SetVisible(false);
         }
-        built.push_back(line);
+        if (box && field.Has(kFieldCheckFixed)) {
+            box->SetChecked(true);
+            box->SetEnabled(false);
+        }
+        line.EditionOnly = field.Has(kFieldEditionOnly);
+        line.Default = field.Default;
+        line.Omit = field.Omit.When;
+        if (field.Omit.If) {
+            line.OmitIf = [form, omit = field.Omit.If] { return omit(*form); };
+        }
+        if (field.EnabledWhen.Given()) {
+            line.Enabled = [form, when = field.EnabledWhen](bool rowChosen) { return when.Holds(form, rowChosen); };
+            line.How = field.EnabledWhen.How;
+            line.SwitchesCheck = field.EnabledWhen.WithCheck;
+        }
+        built.Lines.push_back(std::move(line));
     }
     return built;
 }
 
 // Fields whose kinds are all given (by `Kind` or a typed member).
 template <class Form>
-std::vector<BuiltField> BuildFields(Form* form, TControl* parent, std::span<const Field<Form>> fields,
-                                    CheckPlace check = {}) {
+FieldSet BuildFields(Form* form, TControl* parent, std::span<const Field<Form>> fields, CheckPlace check = {}) {
     return BuildFields<Form>(form, parent, fields, {}, check);
 }
 

@@ -107,8 +107,12 @@ void PortPickerSet::GuardSelection(TableDialogController& table, std::function<v
             UncheckAll();
             table.ShowText(e.what());
         }
+        const bool rowShown = filled && selected && item && list->Selected() == item;
+        table.SelectionShown(rowShown);
         if (shown) {
-            shown(filled && selected && item && list->Selected() == item);
+            shown(rowShown);
+        } else if (table.State) {
+            table.UpdateState();
         }
     };
 }

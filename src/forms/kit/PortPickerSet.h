@@ -59,8 +59,9 @@ public:
     // The selection guard, once the table's request has bound its list: a selected row the boxes
     // cannot show (a port list shorter than the index list needs, -519) is reported as its plain
     // text where the table reports, the pickers are unchecked, and the rest of the selection goes
-    // on. After every selection event `shown` tells the dialog whether a selected row now shows in
-    // the pickers (false for a deselection and for a row that could not be shown).
+    // on. After every selection event the table learns whether a selected row now shows in the
+    // pickers (false for a deselection and for a row that could not be shown: its RowChosen) and
+    // runs its state update, or `shown` is told instead.
     void GuardSelection(TableDialogController& table, std::function<void(bool shown)> shown = {});
 
     void UncheckAll();

@@ -2,7 +2,9 @@
 
 #include "ColumnWrites.h"
 #include "DialogTexts.h"
+#include "FieldSet.h"
 #include "OptionItems.h"
+#include "PortPickerSet.h"
 #include "RequestModeScope.h"
 #include "TApplication.h"
 #include "TComboBox.h"
@@ -15,36 +17,26 @@
 #include <exception>
 #include <optional>
 
-WriteCarry& WriteCarry::Without(int column) {
-    if (How == Kind::RowWithout && std::find(List.begin(), List.end(), column) == List.end()) {
-        List.push_back(column);
-    }
-    return *this;
-}
-
-void WriteCarry::Send(DialogRequest& request, bool refresh) const {
-    switch (How) {
-    case Kind::RowWithout:
-        SetSkipping(request, List, refresh);
-        break;
-    case Kind::Only:
-        SetOnly(request, List, refresh);
-        break;
-    case Kind::EachAlone:
-        SetEachAlone(request, List, refresh);
-        break;
-    }
-}
-
 TableDialogController::TableDialogController(DialogGuard guard, WriteStyle write)
     : Guard(guard), Style(write) {}
 
 DialogRequest& TableDialogController::CreateRequest(TForm* owner, const MibTableRow* table, int kind,
-                                                    int keyCount, bool autoSelect) {
+                                                    int keyCount, RequestOptions options) {
     Request = std::make_unique<DialogRequest>(owner);
     Request->Request.VarList = VqSNMPVarList(table, kind, keyCount);
+    if (options.Blocking) {
+        Request->Mode = 0;
+    }
     if (List) {
-        Request->BindListView(List, autoSelect);
+        Request->BindListView(List, options.AutoSelect);
+        // The request's own hook runs the dialog's handler and then fills the bound controls and
+        // enables them (auto-select): the field rules and the state come after it, so that a key
+        // fixed on a chosen row stays fixed.
+        TLVSelectItemEvent filled = List->OnSelectItem;
+        List->OnSelectItem = [this, filled](TObject* sender, TListItem* item, bool selected) {
+            filled(sender, item, selected);
+            UpdateState();
+        };
     }
     if (StatusBar) {
         Request->SetStatusControl(StatusBar);
@@ -174,6 +166,12 @@ bool TableDialogController::Read() {
 }
 
 bool TableDialogController::Write(const std::function<void()>& body, const WritePlan& plan) {
+    const bool written = WriteAndRead(body, plan);
+    Leave(written ? plan.Leaves : plan.LeavesFailed);
+    return written;
+}
+
+bool TableDialogController::WriteAndRead(const std::function<void()>& body, const WritePlan& plan) {
     if (!Request) {
         return false;
     }
@@ -259,6 +257,182 @@ bool TableDialogController::ConfirmDeleteSelectedRow() {
     return Attempt([this] { ConfirmDeleteRow(Request.get(), StatusColumn, StatusItems.Destroy); });
 }
 
+bool TableDialogController::RowChosen() const {
+    return List && List->Selected() && !SelectionRefused;
+}
+
+void TableDialogController::UpdateState() {
+    const bool row = RowChosen();
+    if (Fields) {
+        Fields->Update(row);
+    }
+    if (State) {
+        State(row);
+    }
+}
+
+void TableDialogController::Clear() {
+    if (Fields) {
+        Fields->Reset();
+    }
+    if (Pickers) {
+        Pickers->UncheckAll();
+    }
+    if (AfterClear) {
+        AfterClear();
+    }
+}
+
+void TableDialogController::ListChanged() {
+    UpdateCount();
+}
+
+void TableDialogController::SelectionChanged() {
+    if (ClearOnNoRow && (!List || !List->Selected())) {
+        Clear();
+    }
+    UpdateState();
+}
+
+void TableDialogController::SelectionShown(bool shown) {
+    SelectionRefused = List && List->Selected() && !shown;
+}
+
+void TableDialogController::Unselect() {
+    if (List && List->Selected()) {
+        List->SetSelected(nullptr);
+    }
+}
+
+void TableDialogController::Leave(AfterWrite after) {
+    switch (after) {
+    case AfterWrite::Unchanged:
+        return;
+    case AfterWrite::NoRow:
+        Unselect();
+        Clear();
+        break;
+    case AfterWrite::NoRowKept:
+        Unselect();
+        break;
+    case AfterWrite::State:
+        break;
+    case AfterWrite::StateOfNoRow:
+        StateOfNoRow();
+        return;
+    }
+    UpdateState();
+}
+
+void TableDialogController::StateOfNoRow() {
+    if (Fields) {
+        Fields->Update(false);
+    }
+    if (State) {
+        State(false);
+    }
+}
+
+void TableDialogController::Refresh() {
+    if (!MayRefresh()) {
+        if (Refreshing.Leaves == RefreshLeaves::NoRowAlways) {
+            StateOfNoRow();
+        }
+        return;
+    }
+    for (TableDialogController* companion : Companions) {
+        if (companion->Request && !companion->Request->Busy) {
+            companion->Read();
+        }
+    }
+    if (!(Refreshing.SkipBusy && Request->Busy)) {
+        Read();
+    }
+    switch (Refreshing.Leaves) {
+    case RefreshLeaves::Unchanged:
+        break;
+    case RefreshLeaves::NoRow:
+        UpdateCount();
+        Clear();
+        StateOfNoRow();
+        break;
+    case RefreshLeaves::NoRowAlways:
+    case RefreshLeaves::NoRowKept:
+        StateOfNoRow();
+        break;
+    }
+}
+
+bool TableDialogController::Delete() {
+    return Delete(Deleting);
+}
+
+bool TableDialogController::Delete(const DeletePlan& plan) {
+    if (!List || !List->Selected()) {
+        if (plan.NoRowText) {
+            ShowMessage(plan.NoRowText);
+        }
+        Leave(plan.Write.LeavesFailed);
+        UpdateCount();
+        return false;
+    }
+    if (!MayAct()) {
+        return false;
+    }
+    bool deleted = false;
+    if (plan.Style == DeleteStyle::Confirmed) {
+        deleted = ConfirmDeleteSelectedRow();
+        Leave(deleted ? plan.Write.Leaves : plan.Write.LeavesFailed);
+    } else {
+        deleted = Write(
+            [&] {
+                if (plan.RefillRow) {
+                    Request->ReadSelectedRow();
+                    Request->FillControls(-1);
+                }
+                if (plan.Destroy) {
+                    DestroyRow(*plan.Destroy);
+                } else {
+                    DestroyRow();
+                }
+            },
+            plan.Write);
+    }
+    UpdateCount();
+    return deleted;
+}
+
+void TableDialogController::Closing() {
+    Close();
+    for (TableDialogController* companion : Companions) {
+        companion->Close();
+    }
+    if (Pickers) {
+        Pickers->Free();
+    }
+}
+
+TListItem* TableDialogController::FindRow(std::initializer_list<CellMatch> cells) const {
+    if (!List || !Request) {
+        return nullptr;
+    }
+    TListItems& rows = List->Items();
+    for (int i = 0; i < rows.Count(); ++i) {
+        bool all = true;
+        for (const CellMatch& cell : cells) {
+            const std::string listed = Request->CellText(rows[i], cell.Column);
+            if (!(cell.Same ? cell.Same(listed, cell.Text) : listed == cell.Text)) {
+                all = false;
+                break;
+            }
+        }
+        if (all) {
+            return rows[i];
+        }
+    }
+    return nullptr;
+}
+
 void TableDialogController::Stop() {
     if (Request) {
         Request->Request.Active = false;
@@ -269,9 +443,7 @@ void TableDialogController::Stop() {
 }
 
 void TableDialogController::Close() {
-    if (List && List->Selected()) {
-        List->SetSelected(nullptr);
-    }
+    Unselect();
     EndRequest(Request);
 }
 

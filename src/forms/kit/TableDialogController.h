@@ -4,32 +4,39 @@
 // label, the row-status item picked before a SET, and the one exception frame through which
 // every failure reaches status panel 0 and unlocks the dialog.
 //
-// A dialog holds one controller per table (the parts it does not need stay unset) and calls it
-// from its own handlers, which keep the design's names and their dialog's own checks and button
-// states:
-//   constructor:   Table(DialogGuard::Flag(text)); Table.List = ...; Table.CountLabel = ...;
+// A dialog holds one controller per table or scalar group (the parts it does not need stay unset).
+// BuildFrame (DialogFrame.h) builds the dialog's frame and wires the table to it: the list, the
+// count, the status target, list changes to the count, selection and the end of every read to the
+// dialog's one state function, and the dialog's fields (FieldSet) and port pickers (PortPickerSet)
+// to the clear routine. The routine handlers are the table's, each one line in the dialog's
+// handler of the design's name:
 //   FormCreate:    Table.Attempt([&] { DialogRequest& r = Table.CreateRequest(this, table, kind, keys);
-//                                      ...bind the columns...; Table.Read(); });
-//   Set/Add:       if (!Table.MayAct()) return; ...checks...;
-//                  Table.Write(WriteCarry::RowWithout({...})) or Table.Write([&] { ...SETs... });
-//   Delete:        if (!Table.MayAct()) return; Table.DeleteRow();
-//   Refresh:       if (Table.MayRefresh()) Table.Read();
-//   Stop:          Table.Stop();          FormCloseQuery: canClose = Table.MayClose();
-//   FormClose:     Table.Close();
+//                                      BindFields<T>(this, nullptr, r, kFields); Table.Read(); });
+//   Refresh:       Table.Refresh();             Delete: Table.Delete();
+//   Set/Add:       if (!Table.MayAct()) return; ...the dialog's own checks...;
+//                  Table.Write(Fields.Carry(), {.Leaves = AfterWrite::NoRow});
+//   Stop:          Table.Stop();                FormCloseQuery: canClose = Table.MayClose();
+//   FormClose:     Table.Closing();             list events and the clear routine: the frame's.
 #pragma once
 
+#include "ColumnWrites.h"
 #include "DialogRequest.h"
 
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct MibTableRow;
+class FieldSet;
+class PortPickerSet;
 class TComboBox;
 class TControl;
 class TForm;
+class TListItem;
 class TListView;
 class TStatusBar;
 class TStatusPanel;
@@ -80,27 +87,6 @@ enum class WriteStyle {
     FrameworkReRead, // Set(refresh 1); the framework reads the table once the SET succeeded
 };
 
-// What one write carries, declared where the write is made: the row without some columns, some
-// columns alone in one PDU, or some columns one PDU each in the given order.
-class WriteCarry {
-public:
-    static WriteCarry RowWithout(std::vector<int> skipped) { return {Kind::RowWithout, std::move(skipped)}; }
-    static WriteCarry Only(std::vector<int> columns) { return {Kind::Only, std::move(columns)}; }
-    static WriteCarry EachAlone(std::vector<int> columns) { return {Kind::EachAlone, std::move(columns)}; }
-
-    // Leaves a further column out of a row write (no effect on the other kinds' lists).
-    WriteCarry& Without(int column);
-    // The SETs; `refresh` is Set's first argument.
-    void Send(DialogRequest& request, bool refresh) const;
-    const std::vector<int>& Columns() const { return List; }
-
-private:
-    enum class Kind { RowWithout, Only, EachAlone };
-    WriteCarry(Kind kind, std::vector<int> columns) : How(kind), List(std::move(columns)) {}
-    Kind How;
-    std::vector<int> List;
-};
-
 // How a caught exception is shown in status panel 0.
 enum class FailureReport {
     Plain,    // the message itself
@@ -113,11 +99,64 @@ enum class ReRead {
     Always, // the dialog reads the table again whatever happened; a failure is shown after that read
     None,   // no read here: the dialog runs its own read flow next, with that flow's guard
 };
+// What the dialog shows once a write has run (its re-read, if any, started).
+enum class AfterWrite {
+    Unchanged, // the dialog's own steps decide
+    NoRow,     // list mode: no row selected, the clear routine run, the state of no row
+    NoRowKept, // list mode with the fields as they were: no row selected, the state of no row
+    State,     // the state update for the row mode as it is
+    StateOfNoRow, // the state of no row, the selection as it is (a re-read empties the list)
+};
 struct WritePlan {
     bool Blocking = false; // the SETs wait for their replies (the request's mode for the write)
     ReRead After = ReRead::Style;
     bool Locks = true; // the flag is cleared for the write; false: it stays as it is
     FailureReport Report = FailureReport::Plain;
+    AfterWrite Leaves = AfterWrite::Unchanged;       // after a write that succeeded
+    AfterWrite LeavesFailed = AfterWrite::Unchanged; // after one that failed
+};
+
+// How a request is made.
+struct RequestOptions {
+    bool AutoSelect = true; // selecting a row enables every bound control
+    bool Blocking = false;  // every read and write waits for its end (the request's mode 0)
+};
+
+// What Refresh leaves besides its read.
+enum class RefreshLeaves {
+    Unchanged, // the read alone
+    NoRow,     // the clear routine and the state of no row, once the read is started
+    NoRowAlways, // the state of no row also when the guard refused the read
+    NoRowKept,   // the state of no row, the fields as they are
+};
+struct RefreshPlan {
+    RefreshLeaves Leaves = RefreshLeaves::NoRow;
+    bool SkipBusy = false; // a read still under way is not started again (each table's own)
+};
+
+// How Delete removes the selected row.
+enum class DeleteStyle {
+    RowStatus, // the row status's destroy (or invalid) alone, no question
+    Confirmed, // "Are you sure to delete it?", then the destroy alone, blocking
+};
+struct DeletePlan {
+    DeleteStyle Style = DeleteStyle::RowStatus;
+    // What the destroy carries besides the row status (null: the row status alone), and whether
+    // the bound controls take the selected row again first (an edit sub-dialog may have emptied
+    // them while the row stayed chosen).
+    std::optional<WriteCarry> Destroy = std::nullopt;
+    bool RefillRow = false;
+    // With no row selected: this text (DialogText::kChooseTheItemFirst), or nothing when null.
+    const char* NoRowText = nullptr;
+    WritePlan Write = {.Leaves = AfterWrite::NoRow};
+};
+
+// A cell a row is looked for by: its column and text, compared by `Same` when the column's texts
+// can be written in more than one way (an address), else as texts.
+struct CellMatch {
+    int Column;
+    std::string Text;
+    bool (*Same)(std::string_view listed, std::string_view typed) = nullptr;
 };
 
 // The items of a hidden row-status combo box by their text (the RowStatus list: active,
@@ -147,8 +186,23 @@ public:
     int StatusColumn = -1;
     TComboBox* StatusCombo = nullptr;
     RowStatusItems StatusItems;
-    // The dialog's own steps at the end of every read (its button states), after the flag is set.
+    // The dialog's own steps at the end of every read, after the flag is set (BuildFrame: the state).
     std::function<void()> AfterRead;
+    // The dialog's one state function: every button and field state for a chosen row or none.
+    std::function<void(bool rowChosen)> State;
+    // The dialog's fields and port pickers, which the clear routine resets and unticks and the
+    // state update switches.
+    FieldSet* Fields = nullptr;
+    PortPickerSet* Pickers = nullptr;
+    // The clear routine's own steps of a dialog, after the fields and pickers.
+    std::function<void()> AfterClear;
+    // A selection event that leaves no row selected runs the clear routine.
+    bool ClearOnNoRow = false;
+    // Scalar groups shown beside the table: Refresh reads them first (each when it is not busy),
+    // Closing ends them after the table.
+    std::vector<TableDialogController*> Companions;
+    RefreshPlan Refreshing;
+    DeletePlan Deleting;
 
     const DialogGuard Guard;
     const WriteStyle Style;
@@ -160,7 +214,7 @@ public:
     // view bound (auto-select as given), the status target and the end-of-read hook. The dialog
     // then binds its columns.
     DialogRequest& CreateRequest(TForm* owner, const MibTableRow* table, int kind, int keyCount,
-                                 bool autoSelect = true);
+                                 RequestOptions options = {});
     // The uniform path of a dialog that has no table for the switch (an unknown model): no request,
     // nothing bound, the write buttons disabled, "Unsupported model" in status panel 0, and the
     // dialog closable. Refresh then does nothing.
@@ -211,15 +265,50 @@ public:
     // the request destroyed.
     void Close();
 
+    // The routine handlers. The row chosen: the selected row, unless the port pickers' selection
+    // guard refused to show it.
+    bool RowChosen() const;
+    // The fields switched by their rules and the dialog's state function run, for the row mode as
+    // it is.
+    void UpdateState();
+    // The clear routine: the fields to their defaults, the pickers unticked, the dialog's own steps.
+    void Clear();
+    // The list changed: the count follows it.
+    void ListChanged();
+    // A row selected or none: with none the clear routine (when ClearOnNoRow); then the state update.
+    void SelectionChanged();
+    // Refresh as `Refreshing` says: the guard, the companions, the read, what it leaves.
+    void Refresh();
+    // Delete as `Deleting` says (or `plan`): with no row selected its text (or nothing) and what a
+    // failed write leaves; else the guard, the style's write and what it leaves. False when nothing
+    // was deleted.
+    bool Delete();
+    bool Delete(const DeletePlan& plan);
+    // The close clean-up of the dialog: the table's (Close), its companions' and the pickers freed.
+    void Closing();
+    // The first listed row whose cells match, or null.
+    TListItem* FindRow(std::initializer_list<CellMatch> cells) const;
+    // No row selected in the list.
+    void Unselect();
+    // The fields switched and the state function run for no row, whatever the list shows (a read
+    // just started empties it).
+    void StateOfNoRow();
+
     void UpdateCount();
     // A text in status panel 0 (or the bar), as the failure report says.
     void ShowFailure(const std::string& text);
     // A text in status panel 0 (or the bar) as it is, whatever the failure report says.
     void ShowText(const std::string& text);
 
+    // The pickers' selection guard: whether the selected row shows in them.
+    void SelectionShown(bool shown);
+
 private:
     bool Refuses(RefuseWhen when) const;
     bool Attempt(const std::function<void()>& body, FailureReport report);
+    void Leave(AfterWrite after);
+    bool SelectionRefused = false; // the pickers' guard could not show the selected row
+    bool WriteAndRead(const std::function<void()>& body, const WritePlan& plan);
     void ReadEnded(const VqSNMPError& error);
     void Unlock();
 };

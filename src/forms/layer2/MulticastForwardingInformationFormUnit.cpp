@@ -1,13 +1,9 @@
 #include "MulticastForwardingInformationFormUnit.h"
 
 #include "CatalogueColumns.h"
-#include "DialogLayout.h"
+#include "DialogFrame.h"
 #include "Oid_bridge.h"
 #include "TButton.h"
-#include "TPageControl.h"
-#include "TPanel.h"
-#include "TStaticText.h"
-#include "TStatusBar.h"
 
 TMulticastForwardingInformationForm* MulticastForwardingInformationForm = nullptr;
 
@@ -28,49 +24,40 @@ const std::vector<PortListColumn> kPortColumns = {
     {kForbiddenPorts, "Forbidden Ports"},
 };
 
-constexpr ButtonSpec<T> kTopButtons[] = {
+constexpr ButtonSpec<T> kButtons[] = {
     {&T::RefreshBtn, "Refresh", &T::RefreshBtnClick},
     {&T::SetBtn, "Set", &T::SetBtnClick},
-};
-constexpr ButtonSpec<T> kBottomButtons[] = {
     {&T::btnClose, "Close", &T::btnCloseClick},
 };
 
-constexpr int kDesignWidth = 696;
-constexpr int kDesignHeight = 514;
-constexpr int kListHeight = 190;
+// Refresh and Set, the count without a label, then Close; the list over the port tabs.
+constexpr DialogFrame<T> kFrame = {.Width = 696,
+                                   .Height = 514,
+                                   .Caption = "Multicast Forwarding Information Form",
+                                   .Buttons = kButtons,
+                                   .CountAfter = 2,
+                                   .ListHeight = 190,
+                                   .RowsHeight = 0,
+                                   .ButtonPanel = &T::Panel1,
+                                   .Count = &T::ST_Count,
+                                   .List = &T::LV_dot1qForwardUnregisteredEntry,
+                                   .Splitter = &T::Splitter1,
+                                   .FieldPanel = &T::Panel2,
+                                   .Tabs = &T::PageControl1,
+                                   .StatusBar = &T::StatusBar1,
+                                   .OnListChange = &T::LV_dot1qForwardUnregisteredEntryChange,
+                                   .OnCreate = &T::FormCreate,
+                                   .OnClose = &T::FormClose,
+                                   .State = &T::UpdateButtons};
 
 } // namespace
 
 TMulticastForwardingInformationForm::TMulticastForwardingInformationForm(TComponent* owner)
     : TForm(owner), Table(DialogGuard::None(), WriteStyle::FrameworkReRead) {
-    DesignDialog(this, kDesignWidth, kDesignHeight);
-    SetCaption("Multicast Forwarding Information Form");
-
-    // Refresh and Set, the count without a label, then Close.
-    ButtonColumn buttons(this, nullptr);
-    Panel1 = buttons.Panel;
-    AddButtons(buttons, this, kTopButtons);
-    ST_Count = buttons.AddCount();
-    AddButtons(buttons, this, kBottomButtons);
-    StatusBar1 = AddStatusBar(this);
-
-    const ListArea area = AddListArea(this, kListHeight);
-    LV_dot1qForwardUnregisteredEntry = area.List;
-    Splitter1 = area.Splitter;
-    Panel2 = area.Fields;
-    LV_dot1qForwardUnregisteredEntry->OnChange = Bind(this, &T::LV_dot1qForwardUnregisteredEntryChange);
-    PageControl1 = AddFieldsAndTabs(this, Panel2, 0).Tabs;
-
-    Table.List = LV_dot1qForwardUnregisteredEntry;
-    Table.CountLabel = ST_Count;
-    Table.StatusPanel = StatusPanelOf(StatusBar1);
+    BuildFrame(this, kFrame, Table);
     Table.Failures = FailureReport::Template;
-    // A read empties the list first: the guard has already said that no row shows.
-    Table.AfterRead = [this] { UpdateButtons(RowShown); };
-
-    OnCreate = Bind(this, &T::FormCreate);
-    OnClose = Bind(this, &T::FormClose);
+    // No guard: a read under way is superseded by the new one, and no VLAN shows after it.
+    Table.Refreshing = {.Leaves = RefreshLeaves::NoRowKept};
 }
 
 void TMulticastForwardingInformationForm::FormCreate(TObject*) {
@@ -79,25 +66,22 @@ void TMulticastForwardingInformationForm::FormCreate(TObject*) {
         DialogRequest& request =
             Table.CreateRequest(this, MulticastForwardingInformation, MVT_FMV, kIndexColumns);
         Pickers.Bind(request);
-        Pickers.GuardSelection(Table, [this](bool shown) { UpdateButtons(shown); });
+        Pickers.GuardSelection(Table);
         Table.Read();
     });
     UpdateButtons(false);
 }
 
 void TMulticastForwardingInformationForm::UpdateButtons(bool rowShown) {
-    RowShown = rowShown;
     SetBtn->SetEnabled(rowShown);
 }
 
 void TMulticastForwardingInformationForm::RefreshBtnClick(TObject*) {
-    // No guard: a read under way is superseded by this one.
-    Table.Read();
-    UpdateButtons(false);
+    Table.Refresh();
 }
 
 void TMulticastForwardingInformationForm::SetBtnClick(TObject*) {
-    if (!RowShown || !Table.MayAct()) {
+    if (!Table.RowChosen() || !Table.MayAct()) {
         return;
     }
     // The static and forbidden ports of the selected VLAN in one SET ("All Ports" is never
@@ -107,7 +91,7 @@ void TMulticastForwardingInformationForm::SetBtnClick(TObject*) {
 
 void TMulticastForwardingInformationForm::LV_dot1qForwardUnregisteredEntryChange(TObject*, TListItem*,
                                                                                  TItemChange) {
-    Table.UpdateCount();
+    Table.ListChanged();
 }
 
 void TMulticastForwardingInformationForm::btnCloseClick(TObject*) {
@@ -115,6 +99,5 @@ void TMulticastForwardingInformationForm::btnCloseClick(TObject*) {
 }
 
 void TMulticastForwardingInformationForm::FormClose(TObject*, TCloseAction&) {
-    Table.Close();
-    Pickers.Free();
+    Table.Closing();
 }

@@ -44,9 +44,6 @@ public:
     // "Set" only while a selected VLAN shows in the pickers: otherwise it would write boxes that
     // are not that VLAN's, or address no VLAN.
     void UpdateButtons(bool rowShown);
-
-private:
-    bool RowShown = false;
 };
 
 // The dialog while its menu command shows it.

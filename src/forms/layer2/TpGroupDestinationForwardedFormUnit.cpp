@@ -1,13 +1,9 @@
 #include "TpGroupDestinationForwardedFormUnit.h"
 
 #include "CatalogueColumns.h"
-#include "DialogLayout.h"
+#include "DialogFrame.h"
 #include "Oid_bridge.h"
 #include "TButton.h"
-#include "TPageControl.h"
-#include "TPanel.h"
-#include "TStaticText.h"
-#include "TStatusBar.h"
 
 TTpGroupDestinationForwardedForm* TpGroupDestinationForwardedForm = nullptr;
 
@@ -31,38 +27,33 @@ constexpr ButtonSpec<T> kButtons[] = {
     {&T::btnClose, "Close", &T::btnCloseClick},
 };
 
-constexpr int kDesignWidth = 696;
-constexpr int kDesignHeight = 460;
-constexpr int kListHeight = 170;
+// Refresh and Close, then the count without a label; the list over the port tabs.
+constexpr DialogFrame<T> kFrame = {.Width = 696,
+                                   .Height = 460,
+                                   .Caption = "Tp Group Destination Forwarded Form",
+                                   .Buttons = kButtons,
+                                   .CountAfter = 2,
+                                   .ListHeight = 170,
+                                   .RowsHeight = 0,
+                                   .ButtonPanel = &T::Panel1,
+                                   .Count = &T::StaticText1,
+                                   .List = &T::LV_dot1qTpGroupEntry,
+                                   .Splitter = &T::Splitter1,
+                                   .FieldPanel = &T::Panel2,
+                                   .Tabs = &T::PageControl1,
+                                   .StatusBar = &T::StatusBar1,
+                                   .OnListChange = &T::LV_dot1qTpGroupEntryChange,
+                                   .OnCreate = &T::FormCreate,
+                                   .OnClose = &T::FormClose};
 
 } // namespace
 
 TTpGroupDestinationForwardedForm::TTpGroupDestinationForwardedForm(TComponent* owner)
     : TForm(owner), Table(DialogGuard::None()) {
-    DesignDialog(this, kDesignWidth, kDesignHeight);
-    SetCaption("Tp Group Destination Forwarded Form");
-
-    // Refresh and Close, then the count without a label.
-    ButtonColumn buttons(this, nullptr);
-    Panel1 = buttons.Panel;
-    AddButtons(buttons, this, kButtons);
-    StaticText1 = buttons.AddCount();
-    StatusBar1 = AddStatusBar(this);
-
-    const ListArea area = AddListArea(this, kListHeight);
-    LV_dot1qTpGroupEntry = area.List;
-    Splitter1 = area.Splitter;
-    Panel2 = area.Fields;
-    LV_dot1qTpGroupEntry->OnChange = Bind(this, &T::LV_dot1qTpGroupEntryChange);
-    PageControl1 = AddFieldsAndTabs(this, Panel2, 0).Tabs;
-
-    Table.List = LV_dot1qTpGroupEntry;
-    Table.CountLabel = StaticText1;
-    Table.StatusPanel = StatusPanelOf(StatusBar1);
+    BuildFrame(this, kFrame, Table);
     Table.Failures = FailureReport::Template;
-
-    OnCreate = Bind(this, &T::FormCreate);
-    OnClose = Bind(this, &T::FormClose);
+    // No guard: a read under way is superseded by the new one, which is all Refresh does.
+    Table.Refreshing = {.Leaves = RefreshLeaves::Unchanged};
 }
 
 void TTpGroupDestinationForwardedForm::FormCreate(TObject*) {
@@ -76,12 +67,11 @@ void TTpGroupDestinationForwardedForm::FormCreate(TObject*) {
 }
 
 void TTpGroupDestinationForwardedForm::RefreshBtnClick(TObject*) {
-    // No guard: a read under way is superseded by this one.
-    Table.Read();
+    Table.Refresh();
 }
 
 void TTpGroupDestinationForwardedForm::LV_dot1qTpGroupEntryChange(TObject*, TListItem*, TItemChange) {
-    Table.UpdateCount();
+    Table.ListChanged();
 }
 
 void TTpGroupDestinationForwardedForm::btnCloseClick(TObject*) {
@@ -89,6 +79,5 @@ void TTpGroupDestinationForwardedForm::btnCloseClick(TObject*) {
 }
 
 void TTpGroupDestinationForwardedForm::FormClose(TObject*, TCloseAction&) {
-    Table.Close();
-    Pickers.Free();
+    Table.Closing();
 }

@@ -1,15 +1,10 @@
 #include "VLanCurrentTableFormUnit.h"
 
 #include "CatalogueColumns.h"
-#include "DialogLayout.h"
+#include "DialogFrame.h"
 #include "FieldTable.h"
 #include "Oid_bridge.h"
 #include "TButton.h"
-#include "TLabel.h"
-#include "TPageControl.h"
-#include "TPanel.h"
-#include "TStaticText.h"
-#include "TStatusBar.h"
 
 TVLanCurrentTableForm* VLanCurrentTableForm = nullptr;
 
@@ -32,7 +27,8 @@ constexpr Field<T> kDeletesFields[] = {
      .Control = &T::VlanNumDeletes,
      .Kind = FieldKind::StaticText,
      .Label = &T::Label1,
-     .Place = {8, 11, 150, 8, 80}},
+     .Place = {8, 11, 150, 8, 80},
+     .Default = FieldDefault::Keep()},
 };
 constexpr Field<T> kFields[] = {
     {.Column = kVlanIndex,
@@ -52,45 +48,39 @@ constexpr ButtonSpec<T> kButtons[] = {
     {&T::Closebtn, "Close", &T::ClosebtnClick},
 };
 
-constexpr int kDesignWidth = 666;
-constexpr int kDesignHeight = 462;
-constexpr int kListHeight = 150;
-constexpr int kFieldRowsHeight = 64;
+constexpr DialogFrame<T> kFrame = {.Width = 666,
+                                   .Height = 462,
+                                   .Caption = "VLAN Current Table Form",
+                                   .Buttons = kButtons,
+                                   .Samples = "Samples",
+                                   .ListHeight = 150,
+                                   .RowsHeight = 64,
+                                   .ClearOnNoRow = true,
+                                   .ButtonPanel = &T::Panel1,
+                                   .Count = &T::ST_Count2,
+                                   .SamplesLabel = &T::Label11,
+                                   .List = &T::LV_dot1qVlanCurrentEntry,
+                                   .Splitter = &T::Splitter1,
+                                   .FieldPanel = &T::Panel2,
+                                   .Tabs = &T::PageControl1,
+                                   .StatusBar = &T::StatusBar1,
+                                   .OnListSelectItem = &T::LV_dot1qVlanCurrentEntrySelectItem,
+                                   .OnListChange = &T::LV_dot1qVlanCurrentEntryChange,
+                                   .OnCreate = &T::FormCreate,
+                                   .OnClose = &T::FormClose,
+                                   .State = &T::UpdateButtons};
 
 } // namespace
 
 TVLanCurrentTableForm::TVLanCurrentTableForm(TComponent* owner)
     : TForm(owner), Deletes(DialogGuard::None()), Table(DialogGuard::None()) {
-    DesignDialog(this, kDesignWidth, kDesignHeight);
-    SetCaption("VLAN Current Table Form");
-
-    ButtonColumn buttons(this, "Samples");
-    Panel1 = buttons.Panel;
-    ST_Count2 = buttons.Count;
-    Label11 = buttons.Samples;
-    AddButtons(buttons, this, kButtons);
-    StatusBar1 = AddStatusBar(this);
-
-    const ListArea area = AddListArea(this, kListHeight);
-    LV_dot1qVlanCurrentEntry = area.List;
-    Splitter1 = area.Splitter;
-    Panel2 = area.Fields;
-    LV_dot1qVlanCurrentEntry->OnChange = Bind(this, &T::LV_dot1qVlanCurrentEntryChange);
-    LV_dot1qVlanCurrentEntry->OnSelectItem = Bind(this, &T::LV_dot1qVlanCurrentEntrySelectItem);
-
-    const FieldsAndTabs parts = AddFieldsAndTabs(this, Panel2, kFieldRowsHeight);
-    PageControl1 = parts.Tabs;
-    BuildFields<T>(this, parts.Rows, kDeletesFields);
-    BuildFields<T>(this, parts.Rows, kFields, kTable);
-
-    Table.List = LV_dot1qVlanCurrentEntry;
-    Table.CountLabel = ST_Count2;
-    Table.StatusPanel = StatusPanelOf(StatusBar1);
-    Table.AfterRead = [this] { UpdateButtons(); };
+    TPanel* rows = BuildFrame(this, kFrame, Table);
+    Fields = BuildFields<T>(this, rows, kDeletesFields);
+    Fields.Append(BuildFields<T>(this, rows, kFields, kTable));
     Deletes.StatusPanel = Table.StatusPanel;
-
-    OnCreate = Bind(this, &T::FormCreate);
-    OnClose = Bind(this, &T::FormClose);
+    // No guard: a read still under way is not started again.
+    Table.Companions = {&Deletes};
+    Table.Refreshing = {.Leaves = RefreshLeaves::NoRow, .SkipBusy = true};
 }
 
 void TVLanCurrentTableForm::FormCreate(TObject*) {
@@ -102,7 +92,7 @@ void TVLanCurrentTableForm::FormCreate(TObject*) {
     });
     Table.Attempt([this] {
         DialogRequest& request =
-            Table.CreateRequest(this, VLanCurrentFDBIDTable, MVT_UMV, kIndexColumns, /*autoSelect=*/false);
+            Table.CreateRequest(this, VLanCurrentFDBIDTable, MVT_UMV, kIndexColumns, {.AutoSelect = false});
         BindFields<T>(this, nullptr, request, kFields);
         Pickers.Bind(request);
         // A VLAN whose lists are shorter than the boxes need is reported in the status line and
@@ -110,39 +100,27 @@ void TVLanCurrentTableForm::FormCreate(TObject*) {
         Pickers.GuardSelection(Table);
         Table.Read();
     });
-    UpdateButtons();
+    UpdateButtons(false);
 }
 
-void TVLanCurrentTableForm::UpdateButtons() {
+void TVLanCurrentTableForm::UpdateButtons(bool) {
     Pickers.DisableAll();
 }
 
 void TVLanCurrentTableForm::ClearEditControls() {
-    Pickers.UncheckAll();
-    StaticText1->SetCaption("");
+    Table.Clear();
 }
 
 void TVLanCurrentTableForm::RefreshBtnClick(TObject*) {
-    // No guard: a read still under way is not started again.
-    for (TableDialogController* read : {&Deletes, &Table}) {
-        if (read->Request && !read->Request->Busy) {
-            read->Read();
-        }
-    }
-    Table.UpdateCount();
-    ClearEditControls();
-    UpdateButtons();
+    Table.Refresh();
 }
 
 void TVLanCurrentTableForm::LV_dot1qVlanCurrentEntrySelectItem(TObject*, TListItem*, bool) {
-    if (!LV_dot1qVlanCurrentEntry->Selected()) {
-        ClearEditControls();
-    }
-    UpdateButtons();
+    Table.SelectionChanged();
 }
 
 void TVLanCurrentTableForm::LV_dot1qVlanCurrentEntryChange(TObject*, TListItem*, TItemChange) {
-    Table.UpdateCount();
+    Table.ListChanged();
 }
 
 void TVLanCurrentTableForm::ClosebtnClick(TObject*) {
@@ -150,7 +128,5 @@ void TVLanCurrentTableForm::ClosebtnClick(TObject*) {
 }
 
 void TVLanCurrentTableForm::FormClose(TObject*, TCloseAction&) {
-    Table.Close();
-    Deletes.Close();
-    Pickers.Free();
+    Table.Closing();
 }

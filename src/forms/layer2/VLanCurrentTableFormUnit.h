@@ -3,6 +3,7 @@
 // pickers only show the selected VLAN's ports: they stay disabled while the dialog is open.
 #pragma once
 
+#include "FieldSet.h"
 #include "PortPickerSet.h"
 #include "TForm.h"
 #include "TListView.h"
@@ -38,6 +39,7 @@ public:
     TableDialogController Deletes; // the deletes counter: a scalar request
     TableDialogController Table;   // the current table, its list bound without auto-select
     PortPickerSet Pickers;         // egress, untagged; never enabled
+    FieldSet Fields;               // the deletes counter and the selected VLAN's index
 
     void FormCreate(TObject* sender);
     void ClearEditControls();
@@ -48,7 +50,7 @@ public:
     void FormClose(TObject* sender, TCloseAction& action);
 
     // The pickers' state: disabled whatever is selected (they only show the selected VLAN).
-    void UpdateButtons();
+    void UpdateButtons(bool rowChosen);
 };
 
 // The dialog while its menu command shows it.

@@ -1,17 +1,13 @@
 #include "VLanPortInfomationFormUnit.h"
 
 #include "CatalogueColumns.h"
-#include "DialogLayout.h"
+#include "DialogFrame.h"
 #include "DialogTexts.h"
 #include "FieldTable.h"
 #include "Oid_bridge.h"
 #include "TButton.h"
 #include "TComboBox.h"
 #include "TEdit.h"
-#include "TLabel.h"
-#include "TPanel.h"
-#include "TStaticText.h"
-#include "TStatusBar.h"
 
 TVLanPortInfomationForm* VLanPortInfomationForm = nullptr;
 
@@ -28,6 +24,9 @@ constexpr int kIngress = ColumnOf(kTable, "Ingress Filtering");
 constexpr int kGvrp = ColumnOf(kTable, "GVRP State");
 constexpr int kIndexColumns = 1;
 
+// The four fields take input only while a port is chosen (a read leaves none chosen).
+constexpr FieldEnabledWhen<T> kOnAChosenPort = {.Mode = RowMode::Row, .How = FieldEnabling::EnabledOnly};
+
 // The four writable columns below the list (96 DPI), in two columns of two.
 constexpr Field<T> kFields[] = {
     {.Column = kPvid,
@@ -35,22 +34,26 @@ constexpr Field<T> kFields[] = {
      .Constraint = "%i{}",
      .Control = &T::PortVLanID,
      .Label = &T::Label1,
-     .Place = {8, 11, 100, 8, 100}},
+     .Place = {8, 11, 100, 8, 100},
+     .EnabledWhen = kOnAChosenPort},
     {.Column = kFrameTypes,
      .Caption = "Acceptable Frame Types",
      .Control = &T::AcceptableFrameTypes,
      .Label = &T::Label2,
-     .Place = {216, 11, 344, 8, 140}},
+     .Place = {216, 11, 344, 8, 140},
+     .EnabledWhen = kOnAChosenPort},
     {.Column = kIngress,
      .Caption = "Ingress Filtering",
      .Control = &T::IngressFiltering,
      .Label = &T::Label3,
-     .Place = {8, 39, 100, 36, 100}},
+     .Place = {8, 39, 100, 36, 100},
+     .EnabledWhen = kOnAChosenPort},
     {.Column = kGvrp,
      .Caption = "GVRP Status",
      .Control = &T::GvrpStatus,
      .Label = &T::Label4,
-     .Place = {216, 39, 344, 36, 140}},
+     .Place = {216, 39, 344, 36, 140},
+     .EnabledWhen = kOnAChosenPort},
 };
 
 constexpr ButtonSpec<T> kButtons[] = {
@@ -59,38 +62,30 @@ constexpr ButtonSpec<T> kButtons[] = {
     {&T::Closebtn, "Close", &T::ClosebtnClick},
 };
 
-constexpr int kDesignWidth = 593;
-constexpr int kDesignHeight = 365;
-constexpr int kListHeight = 225;
+constexpr DialogFrame<T> kFrame = {.Width = 593,
+                                   .Height = 365,
+                                   .Caption = "VLAN Port Information Form",
+                                   .Buttons = kButtons,
+                                   .Samples = "Samples",
+                                   .ListHeight = 225,
+                                   .Status = FrameStatus::SimpleBar,
+                                   .ButtonPanel = &T::Panel1,
+                                   .Count = &T::ST_Count,
+                                   .SamplesLabel = &T::Label5,
+                                   .List = &T::LV_dot1qPortVlanEntry,
+                                   .Splitter = &T::Splitter1,
+                                   .FieldPanel = &T::Panel2,
+                                   .StatusBar = &T::StatusBar1,
+                                   .OnListChange = &T::LV_dot1qPortVlanEntryChange,
+                                   .OnCreate = &T::FormCreate,
+                                   .OnClose = &T::FormClose};
 
 } // namespace
 
 TVLanPortInfomationForm::TVLanPortInfomationForm(TComponent* owner)
     : TForm(owner), Table(DialogGuard::Busy(DialogText::kRefreshNotComplete), WriteStyle::FrameworkReRead) {
-    DesignDialog(this, kDesignWidth, kDesignHeight);
-    SetCaption("VLAN Port Information Form");
-
-    ButtonColumn buttons(this, "Samples");
-    Panel1 = buttons.Panel;
-    ST_Count = buttons.Count;
-    Label5 = buttons.Samples;
-    AddButtons(buttons, this, kButtons);
-    StatusBar1 = AddSimpleStatusBar(this);
-
-    const ListArea area = AddListArea(this, kListHeight);
-    LV_dot1qPortVlanEntry = area.List;
-    Splitter1 = area.Splitter;
-    Panel2 = area.Fields;
-    LV_dot1qPortVlanEntry->OnChange = Bind(this, &T::LV_dot1qPortVlanEntryChange);
-    BuildFields<T>(this, Panel2, kFields, kTable);
-
-    Table.List = LV_dot1qPortVlanEntry;
-    Table.CountLabel = ST_Count;
-    Table.StatusBar = StatusBar1;
-    Table.AfterRead = [this] { UpdateButtons(false); };
-
-    OnCreate = Bind(this, &T::FormCreate);
-    OnClose = Bind(this, &T::FormClose);
+    Fields = BuildFields<T>(this, BuildFrame(this, kFrame, Table), kFields, kTable);
+    Table.Refreshing = {.Leaves = RefreshLeaves::Unchanged};
 }
 
 void TVLanPortInfomationForm::FormCreate(TObject*) {
@@ -100,18 +95,11 @@ void TVLanPortInfomationForm::FormCreate(TObject*) {
         Table.Read();
         PortVLanID->SetText("");
     });
-    UpdateButtons(false);
-}
-
-void TVLanPortInfomationForm::UpdateButtons(bool rowChosen) {
-    SetFieldsEnabled({PortVLanID, AcceptableFrameTypes, IngressFiltering, GvrpStatus}, rowChosen,
-                     FieldEnabling::EnabledOnly);
+    Table.UpdateState();
 }
 
 void TVLanPortInfomationForm::RefreshBtnClick(TObject*) {
-    if (Table.MayRefresh()) {
-        Table.Read();
-    }
+    Table.Refresh();
 }
 
 void TVLanPortInfomationForm::SetBtnClick(TObject*) {
@@ -125,25 +113,18 @@ void TVLanPortInfomationForm::SetBtnClick(TObject*) {
     }
     const std::string port = Table.Request->CellText(row, kPortNumber);
     // The four writable columns of the port in one SET; the framework reads the table again once
-    // the switch has taken it.
+    // the switch has taken it, and the port is chosen again.
     if (Table.Write(WriteCarry::RowWithout({}))) {
-        SelectPort(port);
-    }
-}
-
-void TVLanPortInfomationForm::SelectPort(const std::string& port) {
-    TListItems& items = LV_dot1qPortVlanEntry->Items();
-    for (int i = 0; i < items.Count(); ++i) {
-        if (Table.Request->CellText(items[i], kPortNumber) == port) {
-            LV_dot1qPortVlanEntry->SetSelected(items[i]);
-            return;
+        if (TListItem* again = Table.FindRow({{kPortNumber, port}})) {
+            LV_dot1qPortVlanEntry->SetSelected(again);
+        } else {
+            PortVLanID->SetText("");
         }
     }
-    PortVLanID->SetText("");
 }
 
 void TVLanPortInfomationForm::LV_dot1qPortVlanEntryChange(TObject*, TListItem*, TItemChange) {
-    Table.UpdateCount();
+    Table.ListChanged();
 }
 
 void TVLanPortInfomationForm::ClosebtnClick(TObject*) {
@@ -151,5 +132,5 @@ void TVLanPortInfomationForm::ClosebtnClick(TObject*) {
 }
 
 void TVLanPortInfomationForm::FormClose(TObject*, TCloseAction&) {
-    Table.Close();
+    Table.Closing();
 }

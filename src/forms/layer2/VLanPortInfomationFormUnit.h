@@ -5,6 +5,7 @@
 
 #include "TForm.h"
 #include "TListView.h"
+#include "FieldSet.h"
 #include "TableDialogController.h"
 
 #include <string>
@@ -42,6 +43,7 @@ public:
     TStatusBar* StatusBar1;
 
     TableDialogController Table; // busy guard, the framework's re-read after a write
+    FieldSet Fields;             // the four fields take input only while a port is chosen
 
     void FormCreate(TObject* sender);
     void RefreshBtnClick(TObject* sender);
@@ -49,13 +51,6 @@ public:
     void ClosebtnClick(TObject* sender);
     void LV_dot1qPortVlanEntryChange(TObject* sender, TListItem* item, TItemChange change);
     void FormClose(TObject* sender, TCloseAction& action);
-
-    // The four fields take input only while a port is chosen (a read leaves none chosen).
-    void UpdateButtons(bool rowChosen);
-
-private:
-    // Selects the listed row of the port again (its values back in the fields).
-    void SelectPort(const std::string& port);
 };
 
 // The dialog while its menu command shows it.

@@ -1,21 +1,14 @@
 #include "VlanStaticFormUnit.h"
 
 #include "CatalogueColumns.h"
-#include "DialogLayout.h"
+#include "DialogFrame.h"
 #include "DialogTexts.h"
 #include "FieldChecks.h"
 #include "FieldTable.h"
 #include "Oid_bridge.h"
 #include "TButton.h"
-#include "TComboBox.h"
 #include "TEdit.h"
-#include "TLabel.h"
-#include "TPageControl.h"
-#include "TPanel.h"
-#include "TStaticText.h"
-#include "TStatusBar.h"
 
-#include <exception>
 
 TVlanStaticForm* VlanStaticForm = nullptr;
 
@@ -40,13 +33,16 @@ constexpr Field<T> kFields[] = {
      .Constraint = "%i{n2x4094l4}",
      .Control = &T::ED_VLANID,
      .Label = &T::Label1,
-     .Place = {8, 11, 70, 8, 70}},
+     .Place = {8, 11, 70, 8, 70},
+     // An existing VLAN keeps its ID.
+     .EnabledWhen = {.Mode = RowMode::NoRow, .How = FieldEnabling::KeepValue}},
     {.Column = kVlanName,
      .Caption = "VLAN Name",
      .Constraint = "%s",
      .Control = &T::ED_VLANName,
      .Label = &T::Label2,
-     .Place = {160, 11, 244, 8, 150}},
+     .Place = {160, 11, 244, 8, 150},
+     .Omit = OmitWhen::Empty},
     {.Column = kRowStatus,
      .Caption = "Status",
      .Control = &T::Status,
@@ -61,7 +57,8 @@ constexpr Field<T> kNextFreeFields[] = {
      .Control = &T::NextFreeLocalVlanIndex,
      .Kind = FieldKind::StaticText,
      .Label = &T::Label3,
-     .Place = {8, 39, 180, 37, 60}},
+     .Place = {8, 39, 180, 37, 60},
+     .Default = FieldDefault::Keep()},
 };
 const std::vector<PortListColumn> kPortColumns = {
     {kEgress, "Egress Ports"},
@@ -81,50 +78,42 @@ constexpr ButtonSpec<T> kButtons[] = {
     {&T::btnClose, "Close", &T::btnCloseClick},
 };
 
-constexpr int kDesignWidth = 650;
-constexpr int kDesignHeight = 455;
-constexpr int kListHeight = 140;
-constexpr int kFieldRowsHeight = 62;
+constexpr DialogFrame<T> kFrame = {.Width = 650,
+                                   .Height = 455,
+                                   .Caption = "VLAN Static Form",
+                                   .Buttons = kButtons,
+                                   .Samples = "Samples",
+                                   .ListHeight = 140,
+                                   .RowsHeight = 62,
+                                   .ClearOnNoRow = true,
+                                   .ButtonPanel = &T::Panel1,
+                                   .Count = &T::ST_Count2,
+                                   .SamplesLabel = &T::Label11,
+                                   .List = &T::LV_dot1qVlanStaticEntry,
+                                   .Splitter = &T::Splitter1,
+                                   .FieldPanel = &T::Panel2,
+                                   .Tabs = &T::PageControl1,
+                                   .StatusBar = &T::StatusBar1,
+                                   .OnListClick = &T::LV_dot1qVlanStaticEntryClick,
+                                   .OnListSelectItem = &T::LV_dot1qVlanStaticEntrySelectItem,
+                                   .OnListChange = &T::LV_dot1qVlanStaticEntryChange,
+                                   .OnCreate = &T::FormCreate,
+                                   .OnCloseQuery = &T::FormCloseQuery,
+                                   .OnClose = &T::FormClose,
+                                   .State = &T::UpdateButtons};
 
 } // namespace
 
 TVlanStaticForm::TVlanStaticForm(TComponent* owner)
     : TForm(owner), Table(DialogGuard::Flag(DialogText::kGetDataNotComplete)), NextFree(DialogGuard::None()) {
-    DesignDialog(this, kDesignWidth, kDesignHeight);
-    SetCaption("VLAN Static Form");
-
-    ButtonColumn buttons(this, "Samples");
-    Panel1 = buttons.Panel;
-    ST_Count2 = buttons.Count;
-    Label11 = buttons.Samples;
-    AddButtons(buttons, this, kButtons);
-    StatusBar1 = AddStatusBar(this);
-
-    const ListArea area = AddListArea(this, kListHeight);
-    LV_dot1qVlanStaticEntry = area.List;
-    Splitter1 = area.Splitter;
-    Panel2 = area.Fields;
-    LV_dot1qVlanStaticEntry->OnChange = Bind(this, &T::LV_dot1qVlanStaticEntryChange);
-    LV_dot1qVlanStaticEntry->OnClick = Bind(this, &T::LV_dot1qVlanStaticEntryClick);
-    LV_dot1qVlanStaticEntry->OnSelectItem = Bind(this, &T::LV_dot1qVlanStaticEntrySelectItem);
-
-    const FieldsAndTabs parts = AddFieldsAndTabs(this, Panel2, kFieldRowsHeight);
-    PageControl1 = parts.Tabs;
-    BuildFields<T>(this, parts.Rows, kFields, kTable);
-    BuildFields<T>(this, parts.Rows, kNextFreeFields);
-
-    Table.List = LV_dot1qVlanStaticEntry;
-    Table.CountLabel = ST_Count2;
-    Table.StatusPanel = StatusPanelOf(StatusBar1);
+    TPanel* rows = BuildFrame(this, kFrame, Table);
+    Fields = BuildFields<T>(this, rows, kFields, kTable);
+    Fields.Append(BuildFields<T>(this, rows, kNextFreeFields));
     Table.StatusColumn = kRowStatus;
-    Table.StatusCombo = Status;
     Table.StatusItems = {"Active", "CreateAndGo", "Destroy"}; // this table's status list is capitalised
-    Table.AfterRead = [this] { UpdateButtons(LV_dot1qVlanStaticEntry->Selected() != nullptr); };
+    // The next free index is read again by every Refresh, never after a write.
+    Table.Companions = {&NextFree};
     NextFree.StatusPanel = Table.StatusPanel;
-
-    OnCreate = Bind(this, &T::FormCreate);
-    OnCloseQuery = Bind(this, &T::FormCloseQuery);
-    OnClose = Bind(this, &T::FormClose);
 }
 
 void TVlanStaticForm::FormCreate(TObject*) {
@@ -132,24 +121,20 @@ void TVlanStaticForm::FormCreate(TObject*) {
         Pickers.Embed(this, PickerHost::Tabs(PageControl1), kPortColumns);
         DialogRequest& request = Table.CreateRequest(this, VlanStaticTable, MVT_UMV, 1);
         BindFields<T>(this, nullptr, request, kFields);
+        Table.StatusCombo = Status;
         Pickers.Bind(request);
         Table.Read();
     });
     NextFree.Attempt([this] {
-        DialogRequest& request = NextFree.CreateRequest(this, VlanStaticSettings, SVT_SV, 0);
+        DialogRequest& request = NextFree.CreateRequest(this, VlanStaticSettings, SVT_SV, 0, {.Blocking = true});
         BindFields<T>(this, nullptr, request, kNextFreeFields);
-        request.Mode = 0;
         NextFree.Read();
     });
     UpdateButtons(false);
 }
 
 void TVlanStaticForm::ClearEditControls() {
-    Pickers.UncheckAll();
-    ED_VLANID->SetText("");
-    ED_VLANName->SetText("");
-    Status->SetText("");
-    SetFieldEnabled(ED_VLANID, true);
+    Table.Clear();
 }
 
 void TVlanStaticForm::UpdateButtons(bool rowChosen) {
@@ -159,33 +144,19 @@ void TVlanStaticForm::UpdateButtons(bool rowChosen) {
 }
 
 void TVlanStaticForm::RefreshBtnClick(TObject*) {
-    if (!Table.MayRefresh()) {
-        return;
-    }
-    NextFree.Read();
-    Table.Read();
-    ClearEditControls();
-    UpdateButtons(false);
+    Table.Refresh();
 }
 
 void TVlanStaticForm::LV_dot1qVlanStaticEntrySelectItem(TObject*, TListItem*, bool) {
-    const bool selected = LV_dot1qVlanStaticEntry->Selected() != nullptr;
-    if (!selected) {
-        ClearEditControls();
-    }
-    UpdateButtons(selected);
+    Table.SelectionChanged();
 }
 
-void TVlanStaticForm::LV_dot1qVlanStaticEntryClick(TObject* sender) {
-    LV_dot1qVlanStaticEntrySelectItem(sender, nullptr, false);
-    if (LV_dot1qVlanStaticEntry->Selected()) {
-        // An existing VLAN keeps its ID.
-        SetFieldEnabled(ED_VLANID, false, FieldEnabling::KeepValue);
-    }
+void TVlanStaticForm::LV_dot1qVlanStaticEntryClick(TObject*) {
+    Table.SelectionChanged();
 }
 
 void TVlanStaticForm::LV_dot1qVlanStaticEntryChange(TObject*, TListItem*, TItemChange) {
-    Table.UpdateCount();
+    Table.ListChanged();
 }
 
 void TVlanStaticForm::SetBtnClick(TObject*) {
@@ -193,10 +164,8 @@ void TVlanStaticForm::SetBtnClick(TObject*) {
         return;
     }
     // A change: one SET per column, in this order.
-    if (Table.Write(WriteCarry::EachAlone({kEgress, kForbidden, kUntagged, kRowStatus, kVlanName}))) {
-        ClearEditControls();
-    }
-    UpdateButtons(false);
+    Table.Write(WriteCarry::EachAlone({kEgress, kForbidden, kUntagged, kRowStatus, kVlanName}),
+                {.Leaves = AfterWrite::NoRow, .LeavesFailed = AfterWrite::NoRowKept});
 }
 
 void TVlanStaticForm::AddBtnClick(TObject*) {
@@ -212,28 +181,19 @@ void TVlanStaticForm::AddBtnClick(TObject*) {
     if (!CheckNumberField(ED_VLANID, kFirstVlanId, kLastVlanId)) {
         return;
     }
-    WriteCarry row = WriteCarry::RowWithout({kForbidden});
-    if (ED_VLANName->Text().empty()) {
-        row.Without(kVlanName);
-    }
     // The new row with its name (when given), egress and untagged ports, then its forbidden ports
     // alone, even when none is chosen.
-    if (Table.Write([&] {
+    const WriteCarry row = Fields.Carry().Without(kForbidden);
+    Table.Write(
+        [&] {
             Table.CreateRow(row);
             Table.Send(WriteCarry::Only({kForbidden}));
-        })) {
-        ClearEditControls();
-    }
+        },
+        {.Leaves = AfterWrite::NoRow});
 }
 
 void TVlanStaticForm::DeleteBtnClick(TObject*) {
-    if (!Table.MayAct()) {
-        return;
-    }
-    if (Table.DeleteRow()) {
-        ClearEditControls();
-    }
-    UpdateButtons(false);
+    Table.Delete();
 }
 
 void TVlanStaticForm::btnStopClick(TObject*) {
@@ -249,7 +209,5 @@ void TVlanStaticForm::FormCloseQuery(TObject*, bool& canClose) {
 }
 
 void TVlanStaticForm::FormClose(TObject*, TCloseAction&) {
-    Table.Close();
-    Pickers.Free();
-    NextFree.Close();
+    Table.Closing();
 }

@@ -4,6 +4,7 @@
 // sent as five SETs of one column each; a new VLAN as one SET and then one of its forbidden ports.
 #pragma once
 
+#include "FieldSet.h"
 #include "PortPickerSet.h"
 #include "TForm.h"
 #include "TListView.h"
@@ -49,6 +50,7 @@ public:
     TableDialogController Table;    // the static VLAN table, its data-complete flag and guard
     TableDialogController NextFree; // the next free local VLAN index: a blocking scalar request
     PortPickerSet Pickers;          // egress, forbidden, untagged
+    FieldSet Fields;                // the ID and name, the hidden row status and the next free index
 
     void FormCreate(TObject* sender);
     void ClearEditControls();
@@ -64,8 +66,8 @@ public:
     void FormCloseQuery(TObject* sender, bool& canClose);
     void FormClose(TObject* sender, TCloseAction& action);
 
-    // The states of Set, Delete and Add for a chosen row or none: called at the end of every read,
-    // on selection and after Refresh, Set and Delete (which leave none chosen, whatever happened).
+    // The states of Set, Delete and Add for a chosen row or none: run at the end of every read, on
+    // selection and after Refresh, Set and Delete (which leave none chosen, whatever happened).
     void UpdateButtons(bool rowChosen);
 };
 

@@ -4,10 +4,7 @@
 // writes through that table, reads it again and closes.
 #pragma once
 
-#include "FieldTable.h"
-#include "TBasicFormUnit.h"
-
-#include <vector>
+#include "EditSubDialog.h"
 
 class TButton;
 class TCheckBox;
@@ -17,23 +14,13 @@ class TLabel;
 class TPanel;
 class TScrollBox;
 class DialogRequest;
-class TableDialogController;
 
-// The list dialog's table, reached through its instance pointer IpCtrlForm (defined by the list
-// dialog's unit, so that the two units do not include each other): the table object and the
-// dialog whose rows it records; null members while no list dialog is shown.
-struct IpCtrlListTable {
-    TableDialogController* Table;
-    TBasicForm* Rows;
-};
-IpCtrlListTable IpCtrlList();
-
-class TIPCtrlEdtForm : public TBasicForm {
+class TIPCtrlEdtForm : public TEditSubDialog {
 public:
-    explicit TIPCtrlEdtForm(TComponent* owner);
-    ~TIPCtrlEdtForm() override;
+    static constexpr int kAddMode = 0;
+    static constexpr int kEditMode = 1;
 
-    int Mode = 0; // 0 add, 1 edit: written by the list dialog before it shows this one
+    explicit TIPCtrlEdtForm(TComponent* owner);
 
     TPanel* pnlBtn;
     TButton* btnSet;
@@ -87,7 +74,6 @@ public:
     TCheckBox* CheckBox_IPv6AutoDefault;
     TCheckBox* CheckBox_IPDirectedBroadcastState;
 
-    void FormActivate(TObject* sender);
     void btnSetClick(TObject* sender);
     void btnCloseClick(TObject* sender);
 
@@ -97,14 +83,14 @@ public:
     bool CheckAddInput();
     bool CheckEditInput();
     // Binds the lines to the list dialog's table request and records them as its rows; the line of
-    // the "KC" edition only with `kc`, the state line at the table's last column.
-    void BindTo(TBasicForm* list, DialogRequest& request, bool kc);
-    // The states of the fields and of Set for the mode: called when the dialog is shown.
-    void UpdateButtons();
+    // the "KC" edition only there, the state line at the table's last column.
+    void BindTo(DialogRequest& request) override;
+
+protected:
+    // The lines shown, the add mode's defaults, the states of the fields and the caption of Set.
+    void ModeDefaults() override;
 
 private:
-    std::vector<BuiltField> Lines; // in line order
-    void ShowLine(int column);
     bool CheckAddress();
 };
 

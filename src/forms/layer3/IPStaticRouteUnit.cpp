@@ -2,23 +2,15 @@
 
 #include "CatalogueColumns.h"
 #include "DeviceFacts.h"
-#include "DialogLayout.h"
+#include "DialogFrame.h"
 #include "DialogTexts.h"
 #include "IpStaticRouteEditUnit.h"
 #include "ModelTables.h"
 #include "Oid_l3.h"
 #include "TButton.h"
 #include "TComboBox.h"
-#include "TPanel.h"
-#include "TStaticText.h"
-#include "TStatusBar.h"
-#include "UserDialogs.h"
 
 TIpStaticRouteForm* IpStaticRouteForm = nullptr;
-
-TableDialogController* IpStaticRouteListTable() {
-    return IpStaticRouteForm ? &IpStaticRouteForm->Table : nullptr;
-}
 
 namespace {
 
@@ -36,40 +28,37 @@ constexpr ButtonSpec<T> kButtons[] = {
     {&T::DeleteButton, "Delete", &T::DeleteButtonClick, 155},
     {&T::CloseButton, "Close", &T::CloseButtonClick, 186},
 };
-constexpr int kButtonWidth = 92;
 
-constexpr int kDesignWidth = 552;
-constexpr int kDesignHeight = 391;
+constexpr DialogFrame<T> kFrame = {.Width = 552,
+                                   .Height = 391,
+                                   .Caption = "IP Static Route",
+                                   .Buttons = kButtons,
+                                   .Samples = "Samples",
+                                   .ButtonWidth = 92,
+                                   .ButtonPanel = &T::Panel1,
+                                   .Count = &T::StaticText1,
+                                   .SamplesLabel = &T::Label1,
+                                   .ListPanel = &T::Panel2,
+                                   .List = &T::ListView1,
+                                   .StatusBar = &T::StatusBar1,
+                                   .OnListSelectItem = &T::ListView1SelectItem,
+                                   .OnListChange = &T::ListView1Change,
+                                   .OnCreate = &T::FormCreate,
+                                   .OnCloseQuery = &T::FormCloseQuery,
+                                   .OnClose = &T::FormClose,
+                                   .State = &T::UpdateButtons};
 
 } // namespace
 
 TIpStaticRouteForm::TIpStaticRouteForm(TComponent* owner)
     : TForm(owner), Table(DialogGuard::Flag(DialogText::kGetDataNotComplete)) {
-    DesignDialog(this, kDesignWidth, kDesignHeight);
-    SetCaption("IP Static Route");
-
-    ButtonColumn buttons(this, "Samples", ButtonColumn::kMargin, kButtonWidth);
-    Panel1 = buttons.Panel;
-    StaticText1 = buttons.Count;
-    Label1 = buttons.Samples;
-    AddButtons(buttons, this, kButtons);
-    StatusBar1 = AddStatusBar(this);
-    const ListArea area = AddListArea(this, 0);
-    Panel2 = area.Panel;
-    ListView1 = area.List;
-    ListView1->OnSelectItem = Bind(this, &T::ListView1SelectItem);
-    ListView1->OnChange = Bind(this, &T::ListView1Change);
-
-    Table.List = ListView1;
-    Table.CountLabel = StaticText1;
-    Table.StatusPanel = StatusPanelOf(StatusBar1);
+    BuildFrame(this, kFrame, Table);
     // The status list of this table: valid creates a route, invalid removes it.
     Table.StatusItems = {.Active = "active", .CreateAndGo = "valid", .Destroy = "invalid"};
-    Table.AfterRead = [this] { UpdateButtons(ListView1->Selected() != nullptr); };
-
-    OnCreate = Bind(this, &T::FormCreate);
-    OnCloseQuery = Bind(this, &T::FormCloseQuery);
-    OnClose = Bind(this, &T::FormClose);
+    // Refresh and Delete (the status invalid alone, no question) leave no route chosen.
+    Table.Refreshing = {.Leaves = RefreshLeaves::NoRowAlways};
+    Table.Deleting = {.NoRowText = DialogText::kChooseTheItemFirst,
+                      .Write = {.Leaves = AfterWrite::NoRowKept, .LeavesFailed = AfterWrite::NoRowKept}};
 }
 
 void TIpStaticRouteForm::FormCreate(TObject*) {
@@ -77,7 +66,7 @@ void TIpStaticRouteForm::FormCreate(TObject*) {
         // Routes are then made through "Add Default Route" only.
         HideButtonAndCloseUp(AddButton, {DeleteButton, CloseButton});
     }
-    IpStaticRouteEditForm = CreateForm<TIpStaticRouteEditForm>(this);
+    CreateSubDialog(this, Table, IpStaticRouteEditForm);
     Table.Attempt([this] {
         const MibTableRow* table =
             ModelTable(IpStaticRouteBackupStateTable, Facts().SysObjectId, SysObjectIdMatch::IgnoreCase);
@@ -101,27 +90,20 @@ void TIpStaticRouteForm::UpdateButtons(bool rowChosen) {
 }
 
 void TIpStaticRouteForm::ListView1SelectItem(TObject*, TListItem*, bool) {
-    UpdateButtons(ListView1->Selected() != nullptr);
+    Table.SelectionChanged();
 }
 
 void TIpStaticRouteForm::ListView1Change(TObject*, TListItem*, TItemChange) {
-    Table.UpdateCount();
+    Table.ListChanged();
 }
 
 void TIpStaticRouteForm::GetButtonClick(TObject*) {
-    if (Table.MayRefresh()) {
-        Table.Read();
-    }
-    UpdateButtons(false);
+    Table.Refresh();
 }
 
 void TIpStaticRouteForm::ShowEditDialog(int mode, const char* suffix) {
-    Table.Report([&] {
-        IpStaticRouteEditForm->Mode = mode;
-        IpStaticRouteEditForm->SetCaption(Caption() + suffix);
-        IpStaticRouteEditForm->ShowModal();
-    });
-    ListView1->SetSelected(nullptr);
+    Table.Report([&] { IpStaticRouteEditForm->ShowFor(mode, suffix); });
+    Table.Unselect();
     UpdateButtons(false);
 }
 
@@ -141,17 +123,7 @@ void TIpStaticRouteForm::btnDefaultRouteClick(TObject*) {
 }
 
 void TIpStaticRouteForm::DeleteButtonClick(TObject*) {
-    if (ListView1->Selected()) {
-        if (!Table.MayAct()) {
-            return;
-        }
-        Table.DeleteRow(); // the status invalid alone, no question
-    } else {
-        ShowMessage(DialogText::kChooseTheItemFirst);
-    }
-    ListView1->SetSelected(nullptr);
-    UpdateButtons(false);
-    Table.UpdateCount();
+    Table.Delete();
 }
 
 void TIpStaticRouteForm::CloseButtonClick(TObject*) {
@@ -163,6 +135,6 @@ void TIpStaticRouteForm::FormCloseQuery(TObject*, bool& canClose) {
 }
 
 void TIpStaticRouteForm::FormClose(TObject*, TCloseAction& action) {
-    Table.Close();
+    Table.Closing();
     action = caFree;
 }

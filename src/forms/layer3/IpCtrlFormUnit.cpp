@@ -1,38 +1,22 @@
 #include "IpCtrlFormUnit.h"
 
 #include "DeviceFacts.h"
-#include "DialogLayout.h"
+#include "DialogFrame.h"
 #include "DialogTexts.h"
-#include "EditSubDialog.h"
 #include "IPCtrlEdtFormUnit.h"
 #include "ModelTables.h"
 #include "Oid_l3.h"
 #include "TButton.h"
-#include "TCheckBox.h"
 #include "TComboBox.h"
-#include "TEdit.h"
-#include "TPanel.h"
-#include "TSplitter.h"
-#include "TStaticText.h"
-#include "TStatusBar.h"
 #include "UserDialogs.h"
 
-#include <vector>
 
 TIpCtrlForm* IpCtrlForm = nullptr;
-
-IpCtrlListTable IpCtrlList() {
-    if (!IpCtrlForm) {
-        return {nullptr, nullptr};
-    }
-    return {&IpCtrlForm->Table, IpCtrlForm};
-}
 
 namespace {
 
 using T = TIpCtrlForm;
 
-constexpr const char* kTitle = "IP Control Table";
 constexpr const char* kKcEdition = "KC";
 constexpr const char* kSystemInterface = "System";
 constexpr const char* kSystemInterfaceUndeletable = "The system IP interface can't be deleted.";
@@ -46,45 +30,43 @@ constexpr ButtonSpec<T> kButtons[] = {
     {&T::btnClose, "Close", &T::btnCloseClick},
 };
 
-constexpr int kDesignWidth = 671;
-constexpr int kDesignHeight = 475;
+constexpr DialogFrame<T> kFrame = {.Width = 671,
+                                   .Height = 475,
+                                   .Caption = "IP Control Form",
+                                   .Buttons = kButtons,
+                                   .Samples = "Samples",
+                                   .ButtonSplitter = true,
+                                   .ButtonPanel = &T::pnlBtn,
+                                   .Count = &T::StaticText1,
+                                   .SamplesLabel = &T::Label1,
+                                   .ButtonSplitterMember = &T::Splitter1,
+                                   .ListPanel = &T::pnlData,
+                                   .List = &T::ListView1,
+                                   .StatusBar = &T::stbResult,
+                                   .OnListDblClick = &T::ListView1DblClick,
+                                   .OnListSelectItem = &T::ListView1SelectItem,
+                                   .OnListChange = &T::ListView1Change,
+                                   .OnCreate = &T::FormCreate,
+                                   .OnCloseQuery = &T::FormCloseQuery,
+                                   .OnClose = &T::FormClose,
+                                   .State = &T::UpdateButtons};
+
+bool IsSystemInterface(const TListItem* row) {
+    return row && row->Caption() == kSystemInterface;
+}
 
 } // namespace
 
 TIpCtrlForm::TIpCtrlForm(TComponent* owner)
-    : TBasicForm(owner, kDesignWidth, kDesignHeight),
-      Table(DialogGuard::Flag(DialogText::kGetDataNotComplete)) {
-    SetCaption("IP Control Form");
-    ButtonColumn buttons(this, "Samples");
-    pnlBtn = buttons.Panel;
-    StaticText1 = buttons.Count;
-    Label1 = buttons.Samples;
-    AddButtons(buttons, this, kButtons);
-    Splitter1 = new TSplitter(this);
-    Splitter1->SetParent(this);
-    Splitter1->SetWidth(3);
-    Splitter1->SetAlign(alRight);
-    stbResult = AddStatusBar(this);
-    const ListArea area = AddListArea(this, 0);
-    pnlData = area.Panel;
-    ListView1 = area.List;
-    ListView1->OnSelectItem = Bind(this, &T::ListView1SelectItem);
-    ListView1->OnChange = Bind(this, &T::ListView1Change);
-    ListView1->OnDblClick = Bind(this, &T::ListView1DblClick);
-
-    Table.List = ListView1;
-    Table.CountLabel = StaticText1;
-    Table.StatusPanel = StatusPanelOf(stbResult);
-    Table.AfterRead = [this] { UpdateButtons(); };
-    UpdateButtons();
-
-    OnCreate = Bind(this, &T::FormCreate);
-    OnCloseQuery = Bind(this, &T::FormCloseQuery);
-    OnClose = Bind(this, &T::FormClose);
+    : TBasicForm(owner, kFrame.Width, kFrame.Height), Table(DialogGuard::Flag(DialogText::kGetDataNotComplete)) {
+    BuildFrame(this, kFrame, Table);
+    // A delete leaves "Delete" off, whatever happened (the re-read empties the list).
+    Table.Deleting = {.Write = {.Blocking = true, .Leaves = AfterWrite::State, .LeavesFailed = AfterWrite::State}};
+    UpdateButtons(false);
 }
 
 void TIpCtrlForm::FormCreate(TObject*) {
-    IPCtrlEdtForm = CreateForm<TIPCtrlEdtForm>(this);
+    CreateSubDialog(this, Table, IPCtrlEdtForm);
     Table.Attempt([this] {
         const bool kc = Facts().FirmwareMode == kKcEdition;
         const MibTableRow* table = ModelTable(kc ? IpCtrlIndexTable2 : IpCtrlIndexTable, Facts().SysObjectId,
@@ -96,29 +78,25 @@ void TIpCtrlForm::FormCreate(TObject*) {
         DialogRequest& request = Table.CreateRequest(this, table, MVT_FMV, 1);
         RowCount = request.Request.VarList.GetCount();
         KeyCount = request.Request.VarList.KeyCount;
-        ExcludedRow = -1;
-        RowCheckBoxes.clear();
-        RowControls.clear();
-        IPCtrlEdtForm->BindTo(this, request, kc);
+        IPCtrlEdtForm->BindTo(request);
         Table.StatusColumn = RowCount - 1;
         Table.StatusCombo = IPCtrlEdtForm->cbxState;
         Table.Read();
     });
 }
 
-void TIpCtrlForm::UpdateButtons(bool deletable) {
-    const TListItem* row = ListView1->Selected();
-    btnEdit->SetEnabled(row != nullptr);
-    btnAdd->SetEnabled(!row && Table.Supported);
-    btnDel->SetEnabled(deletable && row && row->Caption() != kSystemInterface);
+void TIpCtrlForm::UpdateButtons(bool rowChosen) {
+    btnEdit->SetEnabled(rowChosen);
+    btnAdd->SetEnabled(!rowChosen && Table.Supported);
+    btnDel->SetEnabled(rowChosen && !IsSystemInterface(ListView1->Selected()));
 }
 
 void TIpCtrlForm::ListView1SelectItem(TObject*, TListItem*, bool) {
-    UpdateButtons();
+    Table.SelectionChanged();
 }
 
 void TIpCtrlForm::ListView1Change(TObject*, TListItem*, TItemChange) {
-    Table.UpdateCount();
+    Table.ListChanged();
 }
 
 void TIpCtrlForm::ListView1DblClick(TObject*) {
@@ -126,18 +104,13 @@ void TIpCtrlForm::ListView1DblClick(TObject*) {
 }
 
 void TIpCtrlForm::btnRefreshClick(TObject*) {
-    if (Table.MayRefresh()) {
-        Table.Read();
-    }
+    Table.Refresh();
 }
 
 void TIpCtrlForm::btnAddClick(TObject*) {
-    if (!Table.MayAct()) {
-        return;
+    if (Table.MayAct()) {
+        IPCtrlEdtForm->ShowFor(TIPCtrlEdtForm::kAddMode, " (Add)");
     }
-    IPCtrlEdtForm->SetCaption(SubDialogCaption(kTitle, " (Add)"));
-    IPCtrlEdtForm->Mode = 0;
-    IPCtrlEdtForm->ShowModal();
 }
 
 void TIpCtrlForm::btnEditClick(TObject*) {
@@ -152,28 +125,19 @@ void TIpCtrlForm::OpenEditDialog() {
     if (!Table.MayAct()) {
         return;
     }
-    IPCtrlEdtForm->SetCaption(SubDialogCaption(kTitle, " (Edit)"));
-    IPCtrlEdtForm->Mode = 1;
-    IPCtrlEdtForm->ShowModal();
-    ListView1->SetSelected(nullptr);
-    UpdateButtons();
+    IPCtrlEdtForm->ShowFor(TIPCtrlEdtForm::kEditMode, " (Edit)");
+    Table.Unselect();
+    Table.UpdateState();
 }
 
 void TIpCtrlForm::btnDelClick(TObject*) {
-    const TListItem* row = ListView1->Selected();
-    if (!row) {
-        UpdateButtons();
+    if (IsSystemInterface(ListView1->Selected())) {
+        if (Table.MayAct()) {
+            ShowMessage(kSystemInterfaceUndeletable);
+        }
         return;
     }
-    if (!Table.MayAct()) {
-        return;
-    }
-    if (row->Caption() == kSystemInterface) {
-        ShowMessage(kSystemInterfaceUndeletable);
-        return;
-    }
-    Table.DeleteRow({.Blocking = true});
-    UpdateButtons(false); // "Delete" off after a delete, whatever happened
+    Table.Delete();
 }
 
 void TIpCtrlForm::btnStopClick(TObject*) {
@@ -189,6 +153,6 @@ void TIpCtrlForm::FormCloseQuery(TObject*, bool& canClose) {
 }
 
 void TIpCtrlForm::FormClose(TObject*, TCloseAction& action) {
-    Table.Close();
+    Table.Closing();
     action = caFree;
 }

@@ -55,9 +55,9 @@ public:
     void FormClose(TObject* sender, TCloseAction& action);
 
     void OpenEditDialog();
-    // The states of Edit, Add and Delete from the selection (Delete off when not `deletable`): called
-    // at the end of every read, on selection and after every write.
-    void UpdateButtons(bool deletable = true);
+    // The states of Edit, Add and Delete for a chosen row or none ("System" is never deleted): run at
+    // the end of every read, on selection and after every write.
+    void UpdateButtons(bool rowChosen);
 };
 
 // The dialog while its menu command shows it; its edit dialog reaches it through this.

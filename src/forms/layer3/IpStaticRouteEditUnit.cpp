@@ -2,8 +2,7 @@
 
 #include "CatalogueColumns.h"
 #include "DeviceFacts.h"
-#include "DialogLayout.h"
-#include "EditSubDialog.h"
+#include "DialogFrame.h"
 #include "FieldChecks.h"
 #include "FieldTable.h"
 #include "InputValidators.h"
@@ -12,11 +11,8 @@
 #include "TComboBox.h"
 #include "TEdit.h"
 #include "TPanel.h"
-#include "TableDialogController.h"
 #include "TextValidators.h"
 #include "UserDialogs.h"
-
-#include <vector>
 
 TIpStaticRouteEditForm* IpStaticRouteEditForm = nullptr;
 
@@ -35,6 +31,11 @@ constexpr int kStatus = ColumnOf(kTable, "Status");
 constexpr int kWeight = ColumnOf(kTable, "Weight");
 constexpr int kInterfaceName = ColumnOf(kTable, "Route Interface Name");
 
+// A default route's destination and mask are fixed at 0.0.0.0.
+bool NotDefaultRoute(const T& dialog, bool) {
+    return dialog.Mode != T::kDefaultRouteMode;
+}
+
 // The design's line i (96 DPI): the label, then the value.
 constexpr FieldPlace Line(int i) {
     const int top = 16 + 32 * i;
@@ -47,13 +48,15 @@ constexpr Field<T> kFields[] = {
      .Constraint = "%s{l16}",
      .Control = &T::DesEdit,
      .Label = &T::Label1,
-     .Place = Line(0)},
+     .Place = Line(0),
+     .EnabledWhen = {.If = NotDefaultRoute, .How = FieldEnabling::EnabledOnly}},
     {.Column = kMask,
      .Caption = "Mask",
      .Constraint = "%s{l16}",
      .Control = &T::MaskEdit,
      .Label = &T::Label2,
-     .Place = Line(1)},
+     .Place = Line(1),
+     .EnabledWhen = {.If = NotDefaultRoute, .How = FieldEnabling::EnabledOnly}},
     {.Column = kNextHop,
      .Caption = "Next Hop",
      .Constraint = "%s{l16}",
@@ -64,31 +67,38 @@ constexpr Field<T> kFields[] = {
      .Caption = "Backup State",
      .Control = &T::BakeupComboBox,
      .Label = &T::Label4,
-     .Place = Line(3)},
+     .Place = Line(3),
+     .Omit = OmitWhen::Empty,
+     .EnabledWhen = {.If = AlwaysEnabled<T>, .How = FieldEnabling::EnabledOnly}},
     {.Column = kMetric,
      .Caption = "Metric",
      .Constraint = "%i{n1x65535l5}",
      .Control = &T::MetricEdit,
      .Label = &T::Label5,
-     .Place = Line(4)},
+     .Place = Line(4),
+     .Omit = OmitWhen::Empty},
     {.Column = kWeight,
      .Caption = "Weight",
      .Constraint = "%i{n0x4l1}",
      .Control = &T::edtWeight,
      .Label = &T::Label6,
-     .Place = Line(5)},
+     .Place = Line(5),
+     .Omit = OmitWhen::Empty},
     {.Column = kInterfaceName,
      .Caption = "Interface Name",
      .Constraint = "%s{l32}",
      .Control = &T::InterfaceNameEdit,
      .Label = &T::Label7,
-     .Place = Line(6)},
+     .Place = Line(6),
+     .Default = FieldDefault::Keep()}, // emptied for a default route only
     {.Column = kStatus,
      .Caption = "Status",
      .Control = &T::cbxStatus,
      .Label = &T::Label8,
      .Place = Line(7),
-     .Flags = kFieldHidden},
+     .Flags = kFieldHidden,
+     .Default = FieldDefault::Option("valid"),
+     .EnabledWhen = {.If = NeverEnabled<T>, .How = FieldEnabling::EnabledOnly}},
 };
 
 constexpr const char* kValid = "valid";
@@ -121,54 +131,35 @@ constexpr ButtonSpec<T> kButtons[] = {
     {&T::CloseButton, "Close", &T::CloseButtonClick},
 };
 
-constexpr int kDesignWidth = 483;
-constexpr int kDesignHeight = 313;
+// Set and Close beside the fields.
+constexpr DialogFrame<T> kFrame = {.Width = 483,
+                                   .Height = 313,
+                                   .Caption = "Ip Static Route Edit",
+                                   .Buttons = kButtons,
+                                   .ListHeight = DialogFrame<T>::kNoList,
+                                   .Status = FrameStatus::None,
+                                   .ButtonPanel = &T::Panel2};
 
 } // namespace
 
-TIpStaticRouteEditForm::TIpStaticRouteEditForm(TComponent* owner) : TForm(owner) {
-    DesignDialog(this, kDesignWidth, kDesignHeight);
-    SetCaption("Ip Static Route Edit");
-    ButtonColumn buttons(this, nullptr);
-    Panel2 = buttons.Panel;
-    AddButtons(buttons, this, kButtons);
-    Panel1 = AddFieldPanel(this);
-    BuildFields<T>(this, Panel1, kFields, kTable);
-    OnActivate = Bind(this, &T::FormActivate);
-}
-
-TIpStaticRouteEditForm::~TIpStaticRouteEditForm() {
-    if (IpStaticRouteEditForm == this) {
-        IpStaticRouteEditForm = nullptr;
-    }
+TIpStaticRouteEditForm::TIpStaticRouteEditForm(TComponent* owner)
+    : TEditSubDialog(owner, kFrame.Width, kFrame.Height) {
+    Panel1 = BuildFrame(this, kFrame);
+    Fields = BuildFields<T>(this, Panel1, kFields, kTable);
 }
 
 void TIpStaticRouteEditForm::BindTo(DialogRequest& request) {
-    BindFields<T>(this, nullptr, request, kFields);
+    BindListFields<T>(this, request, kFields);
 }
 
-void TIpStaticRouteEditForm::FormActivate(TObject*) {
-    BakeupComboBox->SetItemIndex(-1);
+void TIpStaticRouteEditForm::ModeDefaults() {
+    Fields.Reset();
     if (Mode == kDefaultRouteMode) {
         DesEdit->SetText(kZeroAddress);
         MaskEdit->SetText(kZeroAddress);
         InterfaceNameEdit->SetText("");
-    } else {
-        DesEdit->SetText("");
-        MaskEdit->SetText("");
     }
-    for (TEdit* edit : {NextHopEdit, MetricEdit, edtWeight}) {
-        edit->SetText("");
-    }
-    SelectOption(cbxStatus, kValid);
-    UpdateButtons();
-}
-
-void TIpStaticRouteEditForm::UpdateButtons() {
-    // A default route's destination and mask are fixed at 0.0.0.0.
-    SetFieldsEnabled({DesEdit, MaskEdit}, Mode != kDefaultRouteMode, FieldEnabling::EnabledOnly);
-    SetFieldEnabled(BakeupComboBox, true, FieldEnabling::EnabledOnly);
-    SetFieldEnabled(cbxStatus, false, FieldEnabling::EnabledOnly);
+    Fields.Update(false);
 }
 
 bool TIpStaticRouteEditForm::CheckIpText(TEdit* edit) {
@@ -256,18 +247,7 @@ void TIpStaticRouteEditForm::SetButtonClick(TObject*) {
         return;
     }
     // Optional columns left empty are not sent.
-    std::vector<int> skipped;
-    if (MetricEdit->Text().empty()) {
-        skipped.push_back(kMetric);
-    }
-    if (edtWeight->Text().empty()) {
-        skipped.push_back(kWeight);
-    }
-    if (BakeupComboBox->ItemIndex() < 0) {
-        skipped.push_back(kBackupState);
-    }
-    CreateRowThroughList(this, IpStaticRouteListTable(), WriteCarry::RowWithout(skipped), ListLock::Lock,
-                         SubDialogFailure::Close);
+    CreateRowThroughList(Fields.Carry(), {}, SubDialogFailure::Close);
 }
 
 void TIpStaticRouteEditForm::CloseButtonClick(TObject*) {

@@ -5,7 +5,7 @@
 // failed (the failure is in the route dialog's status line).
 #pragma once
 
-#include "TForm.h"
+#include "EditSubDialog.h"
 
 class DialogRequest;
 class TButton;
@@ -13,21 +13,13 @@ class TComboBox;
 class TEdit;
 class TLabel;
 class TPanel;
-class TableDialogController;
 
-// The route dialog's table, reached through its instance pointer IpStaticRouteForm (defined by its
-// unit, so that the two units do not include each other); null while no route dialog is shown.
-TableDialogController* IpStaticRouteListTable();
-
-class TIpStaticRouteEditForm : public TForm {
+class TIpStaticRouteEditForm : public TEditSubDialog {
 public:
     static constexpr int kAddMode = 2;
     static constexpr int kDefaultRouteMode = 3;
 
     explicit TIpStaticRouteEditForm(TComponent* owner);
-    ~TIpStaticRouteEditForm() override;
-
-    int Mode = kAddMode; // written by the route dialog before it shows this one
 
     TPanel* Panel1;
     TPanel* Panel2;
@@ -50,7 +42,6 @@ public:
     TLabel* Label7;       // "Interface Name"
     TLabel* Label8;       // "Status"
 
-    void FormActivate(TObject* sender);
     void SetButtonClick(TObject* sender);
     void CloseButtonClick(TObject* sender);
 
@@ -61,10 +52,11 @@ public:
     bool CheckDefaultRouteInput();
     // The dotted-quad check of an address field, "Please input a valid IP" when refused.
     static bool CheckIpText(TEdit* edit);
-    // Binds the fields to the route dialog's table request.
-    void BindTo(DialogRequest& request);
-    // The states and texts of the fields for the mode: called when the dialog is shown.
-    void UpdateButtons();
+    void BindTo(DialogRequest& request) override;
+
+protected:
+    // The texts of the fields for the mode and their states: each time the dialog is shown.
+    void ModeDefaults() override;
 
 private:
     bool CheckNextHopAndMetric(const char* emptyText, const char* metricText);

@@ -1,8 +1,7 @@
 #include "Ipv6StaticRouteEditUnit.h"
 
 #include "CatalogueColumns.h"
-#include "DialogLayout.h"
-#include "EditSubDialog.h"
+#include "DialogFrame.h"
 #include "FieldChecks.h"
 #include "FieldTable.h"
 #include "InputValidators.h"
@@ -11,11 +10,8 @@
 #include "TComboBox.h"
 #include "TEdit.h"
 #include "TPanel.h"
-#include "TableDialogController.h"
 #include "TextValidators.h"
 #include "UserDialogs.h"
-
-#include <vector>
 
 TIpv6StaticRouteEditForm* Ipv6StaticRouteEditForm = nullptr;
 
@@ -25,6 +21,12 @@ using T = TIpv6StaticRouteEditForm;
 
 constexpr auto& kTable = Columns::Ipv6StaticRouteTable;
 constexpr int kMetric = ColumnOf(kTable, "Metric");
+
+// A default route's destination and prefix length are fixed.
+bool NotDefaultRoute(const T& dialog, bool) {
+    return dialog.Mode != T::kDefaultRouteMode;
+}
+constexpr FieldEnabledWhen<T> kFixed = {.If = NeverEnabled<T>, .How = FieldEnabling::EnabledOnly};
 
 // The design's line i (96 DPI): the label, then the value; an address of 32 digits fits.
 constexpr FieldPlace Line(int i) {
@@ -38,13 +40,15 @@ constexpr Field<T> kFields[] = {
      .Constraint = "%s{l32f}",
      .Control = &T::edtDst,
      .Label = &T::Label1,
-     .Place = Line(0)},
+     .Place = Line(0),
+     .EnabledWhen = {.If = NotDefaultRoute, .How = FieldEnabling::EnabledOnly}},
     {.Column = ColumnOf(kTable, "Prefix Length"),
      .Caption = "Prefix Length",
      .Constraint = "%i{n0x128l3}",
      .Control = &T::edtPrefix,
      .Label = &T::Label2,
-     .Place = Line(1)},
+     .Place = Line(1),
+     .EnabledWhen = {.If = NotDefaultRoute, .How = FieldEnabling::EnabledOnly}},
     {.Column = ColumnOf(kTable, "Interface Name"),
      .Caption = "Interface Name",
      .Constraint = "%s{l12}",
@@ -63,25 +67,30 @@ constexpr Field<T> kFields[] = {
      .Constraint = "%i{n1x65535l5}",
      .Control = &T::edtMetric,
      .Label = &T::Label5,
-     .Place = Line(4)},
+     .Place = Line(4),
+     .Omit = OmitWhen::Empty},
     {.Column = ColumnOf(kTable, "Status"),
      .Caption = "Status",
      .Control = &T::cbxStatus,
      .Label = &T::Label6,
      .Place = Line(5),
-     .Flags = kFieldDisabled},
+     .Flags = kFieldDisabled,
+     .Default = FieldDefault::Option("createAndGo"),
+     .EnabledWhen = kFixed},
     {.Column = ColumnOf(kTable, "Backup State"),
      .Caption = "Backup State",
      .Control = &T::cbxBackup,
      .Label = &T::Label7,
-     .Place = Line(6)},
+     .Place = Line(6),
+     .Default = FieldDefault::Option("none")},
     {.Column = ColumnOf(kTable, "Protocol"),
      .Caption = "Protocol",
      .Constraint = "%s",
      .Control = &T::edtProtocol,
      .Label = &T::Label8,
      .Place = Line(7),
-     .Flags = kFieldHidden},
+     .Flags = kFieldHidden,
+     .EnabledWhen = kFixed},
 };
 
 constexpr const char* kDefaultDestination = "00000000000000000000000000000000";
@@ -104,53 +113,34 @@ constexpr ButtonSpec<T> kButtons[] = {
     {&T::btnClose, "Close", &T::btnCloseClick},
 };
 
-constexpr int kDesignWidth = 437;
-constexpr int kDesignHeight = 280;
+constexpr DialogFrame<T> kFrame = {.Width = 437,
+                                   .Height = 280,
+                                   .Position = poOwnerFormCenter,
+                                   .Caption = "IPv6 Static Route Edit",
+                                   .Buttons = kButtons,
+                                   .ListHeight = DialogFrame<T>::kNoList,
+                                   .Status = FrameStatus::None,
+                                   .ButtonPanel = &T::Panel2};
 
 } // namespace
 
-TIpv6StaticRouteEditForm::TIpv6StaticRouteEditForm(TComponent* owner) : TForm(owner) {
-    DesignDialog(this, kDesignWidth, kDesignHeight);
-    SetPosition(poOwnerFormCenter);
-    SetCaption("IPv6 Static Route Edit");
-    ButtonColumn buttons(this, nullptr);
-    Panel2 = buttons.Panel;
-    AddButtons(buttons, this, kButtons);
-    Panel1 = AddFieldPanel(this);
-    BuildFields<T>(this, Panel1, kFields, kTable);
-    OnActivate = Bind(this, &T::FormActivate);
-}
-
-TIpv6StaticRouteEditForm::~TIpv6StaticRouteEditForm() {
-    if (Ipv6StaticRouteEditForm == this) {
-        Ipv6StaticRouteEditForm = nullptr;
-    }
+TIpv6StaticRouteEditForm::TIpv6StaticRouteEditForm(TComponent* owner)
+    : TEditSubDialog(owner, kFrame.Width, kFrame.Height) {
+    Panel1 = BuildFrame(this, kFrame);
+    Fields = BuildFields<T>(this, Panel1, kFields, kTable);
 }
 
 void TIpv6StaticRouteEditForm::BindTo(DialogRequest& request) {
-    BindFields<T>(this, nullptr, request, kFields);
+    BindListFields<T>(this, request, kFields);
 }
 
-void TIpv6StaticRouteEditForm::FormActivate(TObject*) {
-    SelectOption(cbxStatus, "createAndGo");
+void TIpv6StaticRouteEditForm::ModeDefaults() {
+    Fields.Reset();
     if (Mode == kDefaultRouteMode) {
         edtDst->SetText(kDefaultDestination);
         edtPrefix->SetText(kDefaultPrefix);
-    } else {
-        edtDst->SetText("");
-        edtPrefix->SetText("");
     }
-    for (TEdit* edit : {edtInterface, edtNextHop, edtProtocol, edtMetric}) {
-        edit->SetText("");
-    }
-    SelectOption(cbxBackup, "none");
-    UpdateButtons();
-}
-
-void TIpv6StaticRouteEditForm::UpdateButtons() {
-    // A default route's destination and prefix length are fixed.
-    SetFieldsEnabled({edtDst, edtPrefix}, Mode != kDefaultRouteMode, FieldEnabling::EnabledOnly);
-    SetFieldsEnabled({cbxStatus, edtProtocol}, false, FieldEnabling::EnabledOnly);
+    Fields.Update(false);
 }
 
 bool TIpv6StaticRouteEditForm::CheckIpv6Text(TEdit* edit) {
@@ -197,12 +187,7 @@ void TIpv6StaticRouteEditForm::btnSetClick(TObject*) {
     if (!CheckInput()) {
         return;
     }
-    std::vector<int> skipped;
-    if (edtMetric->Text().empty()) {
-        skipped.push_back(kMetric);
-    }
-    CreateRowThroughList(this, Ipv6StaticRouteListTable(), WriteCarry::RowWithout(skipped), ListLock::Leave,
-                         SubDialogFailure::Close);
+    CreateRowThroughList(Fields.Carry(), {.Locks = false}, SubDialogFailure::Close);
 }
 
 void TIpv6StaticRouteEditForm::btnCloseClick(TObject*) {

@@ -5,7 +5,7 @@
 // when the write failed (the failure is in the route dialog's status line).
 #pragma once
 
-#include "TForm.h"
+#include "EditSubDialog.h"
 
 class DialogRequest;
 class TButton;
@@ -13,21 +13,13 @@ class TComboBox;
 class TEdit;
 class TLabel;
 class TPanel;
-class TableDialogController;
 
-// The IPv6 route dialog's table, reached through its instance pointer Ipv6StaticRouteForm
-// (defined by its unit); null while no IPv6 route dialog is shown.
-TableDialogController* Ipv6StaticRouteListTable();
-
-class TIpv6StaticRouteEditForm : public TForm {
+class TIpv6StaticRouteEditForm : public TEditSubDialog {
 public:
     static constexpr int kAddMode = 1;
     static constexpr int kDefaultRouteMode = 2;
 
     explicit TIpv6StaticRouteEditForm(TComponent* owner);
-    ~TIpv6StaticRouteEditForm() override;
-
-    int Mode = kAddMode; // written by the IPv6 route dialog before it shows this one
 
     TPanel* Panel1;
     TPanel* Panel2;
@@ -50,7 +42,6 @@ public:
     TLabel* Label7; // "Backup State"
     TLabel* Label8; // "Protocol"
 
-    void FormActivate(TObject* sender);
     void btnSetClick(TObject* sender);
     void btnCloseClick(TObject* sender);
 
@@ -59,10 +50,11 @@ public:
     bool CheckInput();
     // 32 hexadecimal digits, else "Please input a valid IPv6 address".
     static bool CheckIpv6Text(TEdit* edit);
-    // Binds the fields to the IPv6 route dialog's table request.
-    void BindTo(DialogRequest& request);
-    // The states of the fields for the mode: called when the dialog is shown.
-    void UpdateButtons();
+    void BindTo(DialogRequest& request) override;
+
+protected:
+    // The texts of the fields for the mode and their states: each time the dialog is shown.
+    void ModeDefaults() override;
 };
 
 // Set by the IPv6 route dialog when it creates this one.

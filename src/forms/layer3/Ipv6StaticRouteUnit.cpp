@@ -2,29 +2,18 @@
 
 #include "CatalogueColumns.h"
 #include "DeviceFacts.h"
-#include "DialogLayout.h"
+#include "DialogFrame.h"
 #include "DialogTexts.h"
-#include "EditSubDialog.h"
 #include "Ipv6StaticRouteEditUnit.h"
 #include "Oid_l3.h"
 #include "TButton.h"
-#include "TComboBox.h"
-#include "TPanel.h"
-#include "TStaticText.h"
-#include "TStatusBar.h"
-#include "UserDialogs.h"
 
 TIpv6StaticRouteForm* Ipv6StaticRouteForm = nullptr;
-
-TableDialogController* Ipv6StaticRouteListTable() {
-    return Ipv6StaticRouteForm ? &Ipv6StaticRouteForm->Table : nullptr;
-}
 
 namespace {
 
 using T = TIpv6StaticRouteForm;
 
-constexpr const char* kTitle = "IPv6 Static Route Table";
 constexpr const char* kKaEdition = "KA";
 constexpr auto& kTable = Columns::Ipv6StaticRouteTable;
 constexpr int kKeyCount = 4; // destination, prefix length, interface name, next hop
@@ -46,34 +35,35 @@ constexpr ButtonSpec<T> kButtons[] = {
     {&T::btnClose, "Close", &T::btnCloseClick, 175},
 };
 
-constexpr int kDesignWidth = 554;
-constexpr int kDesignHeight = 356;
+constexpr DialogFrame<T> kFrame = {.Width = 554,
+                                   .Height = 356,
+                                   .Position = poScreenCenter,
+                                   .Caption = "IPV6 Static Route",
+                                   .Buttons = kButtons,
+                                   .Samples = ButtonColumn::kCountOnly,
+                                   .ButtonPanel = &T::Panel1,
+                                   .Count = &T::StaticText1,
+                                   .ListPanel = &T::Panel2,
+                                   .List = &T::ListView1,
+                                   .StatusBar = &T::StatusBar1,
+                                   .OnListSelectItem = &T::ListView1SelectItem,
+                                   .OnListChange = &T::ListView1Change,
+                                   .OnCreate = &T::FormCreate,
+                                   .OnClose = &T::FormClose,
+                                   .State = &T::UpdateButtons};
 
 } // namespace
 
 TIpv6StaticRouteForm::TIpv6StaticRouteForm(TComponent* owner) : TForm(owner), Table(kGuard) {
-    DesignDialog(this, kDesignWidth, kDesignHeight);
-    SetPosition(poScreenCenter);
-    SetCaption("IPV6 Static Route");
-
-    ButtonColumn buttons(this, ButtonColumn::kCountOnly);
-    Panel1 = buttons.Panel;
-    StaticText1 = buttons.Count;
-    AddButtons(buttons, this, kButtons);
-    StatusBar1 = AddStatusBar(this);
-    const ListArea area = AddListArea(this, 0);
-    Panel2 = area.Panel;
-    ListView1 = area.List;
-    ListView1->OnSelectItem = Bind(this, &T::ListView1SelectItem);
-    ListView1->OnChange = Bind(this, &T::ListView1Change);
-
-    Table.List = ListView1;
-    Table.CountLabel = StaticText1;
-    Table.StatusPanel = StatusPanelOf(StatusBar1);
-    Table.AfterRead = [this] { UpdateButtons(ListView1->Selected() != nullptr); };
-
-    OnCreate = Bind(this, &T::FormCreate);
-    OnClose = Bind(this, &T::FormClose);
+    BuildFrame(this, kFrame, Table);
+    Table.Refreshing = {.Leaves = RefreshLeaves::NoRowKept};
+    // The row status destroy with the route's backup state, no question. The row's instance comes
+    // from the edit dialog's fields, which Add and Add Default empty while the route stays chosen:
+    // they take the chosen route again first.
+    Table.Deleting = {.Destroy = WriteCarry::RowWithout({kMetric}),
+                      .RefillRow = true,
+                      .NoRowText = DialogText::kChooseTheItemFirst,
+                      .Write = {.Leaves = AfterWrite::StateOfNoRow, .LeavesFailed = AfterWrite::StateOfNoRow}};
 }
 
 void TIpv6StaticRouteForm::FormCreate(TObject*) {
@@ -81,7 +71,7 @@ void TIpv6StaticRouteForm::FormCreate(TObject*) {
         // "Add Default" stays.
         HideButtonAndCloseUp(btnAdd, {btnDelete, btnClose});
     }
-    Ipv6StaticRouteEditForm = CreateForm<TIpv6StaticRouteEditForm>(this);
+    CreateSubDialog(this, Table, Ipv6StaticRouteEditForm);
     Table.Attempt([this] {
         DialogRequest& request = Table.CreateRequest(this, Ipv6StaticRouteTable, MVT_UMV, kKeyCount);
         Ipv6StaticRouteEditForm->BindTo(request);
@@ -97,27 +87,19 @@ void TIpv6StaticRouteForm::UpdateButtons(bool rowChosen) {
 }
 
 void TIpv6StaticRouteForm::ListView1SelectItem(TObject*, TListItem*, bool) {
-    UpdateButtons(ListView1->Selected() != nullptr);
+    Table.SelectionChanged();
 }
 
 void TIpv6StaticRouteForm::ListView1Change(TObject*, TListItem*, TItemChange) {
-    Table.UpdateCount();
+    Table.ListChanged();
 }
 
 void TIpv6StaticRouteForm::btnGetClick(TObject*) {
-    if (!Table.MayRefresh()) {
-        return;
-    }
-    Table.Read();
-    UpdateButtons(false);
+    Table.Refresh();
 }
 
 void TIpv6StaticRouteForm::ShowEditDialog(int mode, const char* suffix) {
-    Table.Report([&] {
-        Ipv6StaticRouteEditForm->Mode = mode;
-        Ipv6StaticRouteEditForm->SetCaption(SubDialogCaption(kTitle, suffix));
-        Ipv6StaticRouteEditForm->ShowModal();
-    });
+    Table.Report([&] { Ipv6StaticRouteEditForm->ShowFor(mode, suffix); });
 }
 
 void TIpv6StaticRouteForm::btnAddClick(TObject*) {
@@ -129,23 +111,7 @@ void TIpv6StaticRouteForm::btnAddDefaultClick(TObject*) {
 }
 
 void TIpv6StaticRouteForm::btnDeleteClick(TObject*) {
-    if (ListView1->Selected()) {
-        if (!Table.MayAct()) {
-            return;
-        }
-        Table.Write([this] {
-            // The row's instance comes from the edit dialog's fields, which Add and Add Default
-            // empty while the route stays chosen: they take the chosen route again first.
-            Table.Request->ReadSelectedRow();
-            Table.Request->FillControls(-1);
-            // The row status destroy with the route's backup state; no question.
-            Table.DestroyRow(WriteCarry::RowWithout({kMetric}));
-        });
-    } else {
-        ShowMessage(DialogText::kChooseTheItemFirst);
-    }
-    UpdateButtons(false);
-    Table.UpdateCount();
+    Table.Delete();
 }
 
 void TIpv6StaticRouteForm::btnCloseClick(TObject*) {
@@ -153,5 +119,5 @@ void TIpv6StaticRouteForm::btnCloseClick(TObject*) {
 }
 
 void TIpv6StaticRouteForm::FormClose(TObject*, TCloseAction&) {
-    Table.Close();
+    Table.Closing();
 }

@@ -65,31 +65,31 @@ protected:
 
 TEST(FieldTable, BuildsPlacesAndFlagsEveryFieldIntoItsMembers) {
     std::unique_ptr<F> form(CreateForm<F>(nullptr));
-    const std::vector<BuiltField> built = BuildFields<F>(form.get(), form.get(), kFields);
-    ASSERT_EQ(built.size(), 4u);
+    const FieldSet built = BuildFields<F>(form.get(), form.get(), kFields);
+    ASSERT_EQ(built.Lines.size(), 4u);
     for (TControl* control :
          std::initializer_list<TControl*>{form->Index, form->Status, form->StatusLabel, form->Address,
                                           form->AddressCheck, form->Priority, form->PriorityCheck}) {
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(control->Parent(), form.get());
     }
-    EXPECT_EQ(built[2].Value, form->Address);
-    EXPECT_EQ(built[2].Check, form->AddressCheck);
-    EXPECT_EQ(built[2].Label, nullptr); // the check box carries the caption
+    EXPECT_EQ(built.Lines[2].Value, form->Address);
+    EXPECT_EQ(built.Lines[2].Check, form->AddressCheck);
+    EXPECT_EQ(built.Lines[2].Label, nullptr); // the check box carries the caption
     EXPECT_EQ((std::vector<int>{form->Address->Left(), form->Address->Top(), form->Address->Width()}),
               (std::vector<int>{100, 56, 120}));
     EXPECT_EQ(form->AddressCheck->Caption(), "Address");
     EXPECT_EQ(form->AddressCheck->Top(), 58);
     EXPECT_EQ(form->AddressCheck->Width(), 100 - 4 - 2); // up to the value
     EXPECT_EQ(form->PriorityCheck->Width(), 16);         // a box without a caption
-    EXPECT_EQ(built[3].Label->Caption(), "Priority");
-    EXPECT_EQ((std::vector<int>{built[3].Label->Left(), built[3].Label->Top()}), (std::vector<int>{22, 83}));
+    EXPECT_EQ(built.Lines[3].Label->Caption(), "Priority");
+    EXPECT_EQ((std::vector<int>{built.Lines[3].Label->Left(), built.Lines[3].Label->Top()}), (std::vector<int>{22, 83}));
 
     EXPECT_FALSE(form->Index->Enabled());
     EXPECT_TRUE(form->Index->ReadOnly());
     EXPECT_FALSE(form->Status->Visible());
     EXPECT_FALSE(form->StatusLabel->Visible());
-    built[1].SetVisible(true);
+    built.Lines[1].SetVisible(true);
     EXPECT_TRUE(form->Status->Visible());
     EXPECT_TRUE(form->StatusLabel->Visible());
 }
