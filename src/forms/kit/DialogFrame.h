@@ -126,7 +126,8 @@ template <class T> TPanel* BuildFrame(T* form, const DialogFrame<T>& frame, Tabl
         const ButtonSpec<T>& spec = frame.Buttons[i];
         form->*spec.Button = buttons.Add(spec.Caption, Bind(form, spec.Click), spec.Top);
     }
-    if (!frame.Samples && frame.CountAfter > 0 && frame.Buttons.size() == static_cast<size_t>(frame.CountAfter)) {
+    if (!frame.Samples && frame.CountAfter > 0 &&
+        frame.Buttons.size() == static_cast<size_t>(frame.CountAfter)) {
         buttons.AddCount();
     }
     Put(form, frame.Count, buttons.Count);

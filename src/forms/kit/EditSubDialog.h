@@ -59,7 +59,8 @@ std::string SubDialogCaption(const std::string& title, const std::string& suffix
 // The base of an edit sub-dialog: its mode, its fields, the list it writes through.
 class TEditSubDialog : public TBasicForm {
 public:
-    TEditSubDialog(TComponent* owner, int designWidth, int designHeight, DesignScale scale = DesignScale::Once);
+    TEditSubDialog(TComponent* owner, int designWidth, int designHeight,
+                   DesignScale scale = DesignScale::Once);
     ~TEditSubDialog() override;
 
     int Mode = 0; // written by ShowFor
@@ -88,8 +89,8 @@ protected:
     virtual void ModeDefaults() {}
     // BindTo's one line: the fields bound (rows recorded on ListRows when it is set).
     template <class Form>
-    void BindListFields(Form* self, DialogRequest& request, std::span<const Field<Form>> fields, bool edition = false,
-                        const std::function<int(const Field<Form>&)>& columnOf = {}) {
+    void BindListFields(Form* self, DialogRequest& request, std::span<const Field<Form>> fields,
+                        bool edition = false, const std::function<int(const Field<Form>&)>& columnOf = {}) {
         BindFields<Form>(self, ListRows, request, fields, edition, columnOf);
     }
 

@@ -57,7 +57,7 @@ void FieldSet::Line::SetVisible(bool visible) const {
 }
 
 bool FieldSet::Line::Omitted() const {
-    if (Check && !(Check->Checked() && Check->Enabled())) {
+    if (Check && !CheckFixed && !(Check->Checked() && Check->Enabled())) {
         return true;
     }
     const bool empty = Omit == OmitWhen::Empty || Omit == OmitWhen::EmptyOrDisabled;

@@ -33,7 +33,9 @@ struct FieldDefault {
     static constexpr FieldDefault Option(const char* text, Box check = Box::Keep) {
         return {Value::Option, text, check};
     }
-    static constexpr FieldDefault FirstItem(Box check = Box::Keep) { return {Value::FirstItem, nullptr, check}; }
+    static constexpr FieldDefault FirstItem(Box check = Box::Keep) {
+        return {Value::FirstItem, nullptr, check};
+    }
     static constexpr FieldDefault Keep() { return {Value::Keep, nullptr, Box::Keep}; }
 };
 
@@ -65,6 +67,7 @@ public:
         FieldEnabling How = FieldEnabling::WithState;
         bool SwitchesCheck = false; // the rules switch the check box with the value
         bool EditionOnly = false;   // bound only in the table of one firmware edition
+        bool CheckFixed = false;    // a check box ticked and disabled for good: the column always written
 
         void SetVisible(bool visible) const;
         // Whether a write leaves the column out now.

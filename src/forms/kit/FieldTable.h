@@ -105,7 +105,7 @@ template <class Form> struct FieldOmit {
     constexpr FieldOmit() = default;
     constexpr FieldOmit(OmitWhen when) : When(when) {}
     template <class F>
-        requires std::convertible_to<F, bool (*)(const Form&)>
+    requires std::convertible_to<F, bool (*)(const Form&)>
     constexpr FieldOmit(F predicate) : If(predicate) {}
 };
 
@@ -160,10 +160,10 @@ template <class Form> struct Field {
     TGroupBox* Form::*Group = nullptr; // the group box the field stands in; null: the builder's parent
     FieldPlace Place = {};
     unsigned Flags = 0;
-    int Tag = 0;      // on the check box and the value control (the design's groups of fields)
-    int Required = 0; // required when checked: its place in the validation flow; 0: not required
-    FieldDefault Default = {};         // what a reset gives it
-    FieldOmit<Form> Omit = {};         // when a write leaves it out
+    int Tag = 0;               // on the check box and the value control (the design's groups of fields)
+    int Required = 0;          // required when checked: its place in the validation flow; 0: not required
+    FieldDefault Default = {}; // what a reset gives it
+    FieldOmit<Form> Omit = {}; // when a write leaves it out
     FieldEnabledWhen<Form> EnabledWhen = {}; // when the rules enable it
 
     constexpr bool Has(unsigned flag) const { return (Flags & flag) != 0; }
@@ -294,13 +294,16 @@ FieldSet BuildFields(Form* form, TControl* parent, std::span<const Field<Form>> 
             box->SetEnabled(false);
         }
         line.EditionOnly = field.Has(kFieldEditionOnly);
+        line.CheckFixed = box && field.Has(kFieldCheckFixed);
         line.Default = field.Default;
         line.Omit = field.Omit.When;
         if (field.Omit.If) {
             line.OmitIf = [form, omit = field.Omit.If] { return omit(*form); };
         }
         if (field.EnabledWhen.Given()) {
-            line.Enabled = [form, when = field.EnabledWhen](bool rowChosen) { return when.Holds(form, rowChosen); };
+            line.Enabled = [form, when = field.EnabledWhen](bool rowChosen) {
+                return when.Holds(form, rowChosen);
+            };
             line.How = field.EnabledWhen.How;
             line.SwitchesCheck = field.EnabledWhen.WithCheck;
         }
@@ -311,7 +314,8 @@ FieldSet BuildFields(Form* form, TControl* parent, std::span<const Field<Form>> 
 
 // Fields whose kinds are all given (by `Kind` or a typed member).
 template <class Form>
-FieldSet BuildFields(Form* form, TControl* parent, std::span<const Field<Form>> fields, CheckPlace check = {}) {
+FieldSet BuildFields(Form* form, TControl* parent, std::span<const Field<Form>> fields,
+                     CheckPlace check = {}) {
     return BuildFields<Form>(form, parent, fields, {}, check);
 }
 
@@ -320,6 +324,9 @@ FieldSet BuildFields(Form* form, TControl* parent, std::span<const Field<Form>> 
 // as the row of its column, its check box with it. Fields marked edition-only are bound only when
 // `edition` is true. `columnOf` gives a field's column where the table decides it (the row status
 // as the last column, say); by default the field's own.
+// The constraint of an edit whose field gives none: any text.
+inline constexpr const char* kAnyText = "%s";
+
 template <class Form>
 void BindFields(Form* owner, TBasicForm* rows, DialogRequest& request, std::span<const Field<Form>> fields,
                 bool edition = false, const std::function<int(const Field<Form>&)>& columnOf = {}) {
@@ -336,9 +343,9 @@ void BindFields(Form* owner, TBasicForm* rows, DialogRequest& request, std::span
         TEdit* edit = field->EditMember() ? owner->*field->EditMember() : nullptr;
         TComboBox* combo = field->ComboMember() ? owner->*field->ComboMember() : nullptr;
         if (edit && rows) {
-            rows->BindEditRow(&request, column, field->Constraint, edit, box);
+            rows->BindEditRow(&request, column, field->Constraint ? field->Constraint : kAnyText, edit, box);
         } else if (edit) {
-            request.BindEdits(column, field->Constraint, edit);
+            request.BindEdits(column, field->Constraint ? field->Constraint : kAnyText, edit);
         } else if (combo && rows) {
             rows->BindComboRow(&request, column, combo, box);
         } else if (combo) {

@@ -16,6 +16,10 @@ void SelectOption(TComboBox* combo, std::string_view text) {
     combo->SetItemIndex(index);
 }
 
+void SelectNoOption(TComboBox* combo) {
+    combo->SetItemIndex(-1);
+}
+
 bool OptionSelected(const TComboBox* combo, std::string_view text) {
     const int index = combo->ItemIndex();
     return index >= 0 && index == combo->Items().IndexOf(text);

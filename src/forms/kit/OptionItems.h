@@ -10,5 +10,7 @@ class TComboBox;
 // unbound) stays as it is; a text a filled box does not hold is a fault of the dialog
 // (std::logic_error), never a silent selection of nothing.
 void SelectOption(TComboBox* combo, std::string_view text);
+// No item selected (a field with nothing chosen yet).
+void SelectNoOption(TComboBox* combo);
 // True when the selected item has that text.
 bool OptionSelected(const TComboBox* combo, std::string_view text);

@@ -101,10 +101,11 @@ enum class ReRead {
 };
 // What the dialog shows once a write has run (its re-read, if any, started).
 enum class AfterWrite {
-    Unchanged, // the dialog's own steps decide
-    NoRow,     // list mode: no row selected, the clear routine run, the state of no row
-    NoRowKept, // list mode with the fields as they were: no row selected, the state of no row
-    State,     // the state update for the row mode as it is
+    Unchanged,    // the dialog's own steps decide
+    NoRow,        // list mode: no row selected, the clear routine run, the state of no row
+    NoRowKept,    // no row selected and the state of no row, the clear routine not run (a dialog that
+                  // clears on no row still clears)
+    State,        // the state update for the row mode as it is
     StateOfNoRow, // the state of no row, the selection as it is (a re-read empties the list)
 };
 struct WritePlan {
@@ -124,8 +125,8 @@ struct RequestOptions {
 
 // What Refresh leaves besides its read.
 enum class RefreshLeaves {
-    Unchanged, // the read alone
-    NoRow,     // the clear routine and the state of no row, once the read is started
+    Unchanged,   // the read alone
+    NoRow,       // the clear routine and the state of no row, once the read is started
     NoRowAlways, // the state of no row also when the guard refused the read
     NoRowKept,   // the state of no row, the fields as they are
 };

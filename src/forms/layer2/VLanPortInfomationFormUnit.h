@@ -3,9 +3,9 @@
 // the status bar is one line of text.
 #pragma once
 
+#include "FieldSet.h"
 #include "TForm.h"
 #include "TListView.h"
-#include "FieldSet.h"
 #include "TableDialogController.h"
 
 #include <string>

@@ -9,7 +9,6 @@
 #include "TButton.h"
 #include "TEdit.h"
 
-
 TVlanStaticForm* VlanStaticForm = nullptr;
 
 namespace {
@@ -126,7 +125,8 @@ void TVlanStaticForm::FormCreate(TObject*) {
         Table.Read();
     });
     NextFree.Attempt([this] {
-        DialogRequest& request = NextFree.CreateRequest(this, VlanStaticSettings, SVT_SV, 0, {.Blocking = true});
+        DialogRequest& request =
+            NextFree.CreateRequest(this, VlanStaticSettings, SVT_SV, 0, {.Blocking = true});
         BindFields<T>(this, nullptr, request, kNextFreeFields);
         NextFree.Read();
     });

@@ -15,7 +15,6 @@
 #include "TPanel.h"
 #include "TScrollBox.h"
 
-
 TIPCtrlEdtForm* IPCtrlEdtForm = nullptr;
 
 namespace {
@@ -305,8 +304,9 @@ void TIPCtrlEdtForm::BindTo(DialogRequest& request) {
     // The "KC" edition's line only in its table; the state at the table's last column.
     Fields.Edition = Facts().FirmwareMode == kKcEdition;
     const int state = request.Request.VarList.GetCount() - 1;
-    BindListFields<T>(this, request, kFields, Fields.Edition,
-                      [state](const Field<T>& field) { return field.Column == kState ? state : field.Column; });
+    BindListFields<T>(this, request, kFields, Fields.Edition, [state](const Field<T>& field) {
+        return field.Column == kState ? state : field.Column;
+    });
 }
 
 void TIPCtrlEdtForm::ModeDefaults() {

@@ -10,7 +10,6 @@
 #include "TComboBox.h"
 #include "UserDialogs.h"
 
-
 TIpCtrlForm* IpCtrlForm = nullptr;
 
 namespace {
@@ -58,10 +57,12 @@ bool IsSystemInterface(const TListItem* row) {
 } // namespace
 
 TIpCtrlForm::TIpCtrlForm(TComponent* owner)
-    : TBasicForm(owner, kFrame.Width, kFrame.Height), Table(DialogGuard::Flag(DialogText::kGetDataNotComplete)) {
+    : TBasicForm(owner, kFrame.Width, kFrame.Height),
+      Table(DialogGuard::Flag(DialogText::kGetDataNotComplete)) {
     BuildFrame(this, kFrame, Table);
     // A delete leaves "Delete" off, whatever happened (the re-read empties the list).
-    Table.Deleting = {.Write = {.Blocking = true, .Leaves = AfterWrite::State, .LeavesFailed = AfterWrite::State}};
+    Table.Deleting = {
+        .Write = {.Blocking = true, .Leaves = AfterWrite::State, .LeavesFailed = AfterWrite::State}};
     UpdateButtons(false);
 }
 

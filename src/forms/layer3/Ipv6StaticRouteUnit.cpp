@@ -60,10 +60,11 @@ TIpv6StaticRouteForm::TIpv6StaticRouteForm(TComponent* owner) : TForm(owner), Ta
     // The row status destroy with the route's backup state, no question. The row's instance comes
     // from the edit dialog's fields, which Add and Add Default empty while the route stays chosen:
     // they take the chosen route again first.
-    Table.Deleting = {.Destroy = WriteCarry::RowWithout({kMetric}),
-                      .RefillRow = true,
-                      .NoRowText = DialogText::kChooseTheItemFirst,
-                      .Write = {.Leaves = AfterWrite::StateOfNoRow, .LeavesFailed = AfterWrite::StateOfNoRow}};
+    Table.Deleting = {
+        .Destroy = WriteCarry::RowWithout({kMetric}),
+        .RefillRow = true,
+        .NoRowText = DialogText::kChooseTheItemFirst,
+        .Write = {.Leaves = AfterWrite::StateOfNoRow, .LeavesFailed = AfterWrite::StateOfNoRow}};
 }
 
 void TIpv6StaticRouteForm::FormCreate(TObject*) {

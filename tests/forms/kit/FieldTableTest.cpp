@@ -83,7 +83,8 @@ TEST(FieldTable, BuildsPlacesAndFlagsEveryFieldIntoItsMembers) {
     EXPECT_EQ(form->AddressCheck->Width(), 100 - 4 - 2); // up to the value
     EXPECT_EQ(form->PriorityCheck->Width(), 16);         // a box without a caption
     EXPECT_EQ(built.Lines[3].Label->Caption(), "Priority");
-    EXPECT_EQ((std::vector<int>{built.Lines[3].Label->Left(), built.Lines[3].Label->Top()}), (std::vector<int>{22, 83}));
+    EXPECT_EQ((std::vector<int>{built.Lines[3].Label->Left(), built.Lines[3].Label->Top()}),
+              (std::vector<int>{22, 83}));
 
     EXPECT_FALSE(form->Index->Enabled());
     EXPECT_TRUE(form->Index->ReadOnly());

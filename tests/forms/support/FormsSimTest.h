@@ -12,16 +12,22 @@
 #include "MainUnit.h"
 #include "MenuCommands.h"
 #include "MenuEntry.h"
+#include "MibTableRow.h"
 #include "ShellSimTest.h"
 #include "TButton.h"
+#include "TComboBox.h"
+#include "TListView.h"
 #include "TableDialogController.h"
 #include "UiTesting.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <ostream>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 inline constexpr const char* k24RaSysObjectId = "1.3.6.1.4.1.746.10.117.2.1";
@@ -164,6 +170,58 @@ protected:
     // Waits (bounded) until the agent has answered `count` SET PDUs.
     bool WaitForSets(size_t count) {
         return WaitFor([&] { return Agent().SetLog().size() >= count; }, 10000);
+    }
+
+    // The index of the first listed row of the table whose cells (by column) hold the texts; -1
+    // when none does.
+    static int RowWhere(const TableDialogController& table,
+                        std::initializer_list<std::pair<int, std::string>> cells) {
+        if (!table.List || !table.Request) {
+            return -1;
+        }
+        TListItems& rows = table.List->Items();
+        for (int i = 0; i < rows.Count(); ++i) {
+            bool all = true;
+            for (const auto& [column, text] : cells) {
+                all = all && table.Request->CellText(rows[i], column) == text;
+            }
+            if (all) {
+                return i;
+            }
+        }
+        return -1;
+    }
+    // The listed cells of one column, in list order.
+    static std::vector<std::string> ColumnCells(const TableDialogController& table, int column) {
+        std::vector<std::string> cells;
+        for (int i = 0; table.List && i < table.List->Items().Count(); ++i) {
+            cells.push_back(table.Request->CellText(table.List->Items()[i], column));
+        }
+        return cells;
+    }
+    // The user chooses the item of that text, as ChooseComboItem does by position; a text the box
+    // does not hold fails the test.
+    static void ChooseOption(TComboBox* combo, const std::string& text) {
+        for (int i = 0; i < combo->Items().Count(); ++i) {
+            if (combo->Items()[i] == text) {
+                ChooseComboItem(combo, i);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no item \"" << text << "\" in the combo box";
+    }
+    // The OID of a catalogue table's column (its entry's OID and the column's arc).
+    static std::string ColumnOid(const MibTableRow* table, int column) { return table[column].Oid; }
+    // The row instances the agent holds a value of that column for, as it holds them.
+    std::set<std::string> AgentRows(const std::string& columnOid) const {
+        std::set<std::string> rows;
+        const std::string prefix = columnOid + ".";
+        for (const auto& [oid, value] : Agent().Store()) {
+            if (oid.starts_with(prefix)) {
+                rows.insert(oid.substr(prefix.size()));
+            }
+        }
+        return rows;
     }
 
     ScriptedDialogs Dialogs;
