@@ -2,6 +2,8 @@
 
 #include "TBasicFormUnit.h"
 #include "TButton.h"
+#include "TCheckBox.h"
+#include "TComboBox.h"
 #include "TForm.h"
 #include "TLabel.h"
 #include "TListView.h"
@@ -74,6 +76,59 @@ TButton* ButtonColumn::Add(const std::string& caption, TNotifyEvent onClick, int
     button->OnClick = std::move(onClick);
     NextTop += kButtonHeight + kButtonGap;
     return button;
+}
+
+namespace {
+
+template <class C> C* Place(TForm* form, TControl* parent, int left, int top, int width, int height) {
+    auto* control = new C(form);
+    control->SetParent(parent);
+    control->SetBounds(left, top, width, height);
+    return control;
+}
+
+} // namespace
+
+TLabel* AddLabel(TForm* form, TControl* parent, int left, int top, const char* caption) {
+    auto* label = Place<TLabel>(form, parent, left, top, 0, 0);
+    label->SetCaption(caption);
+    return label;
+}
+
+TStaticText* AddSunkenText(TForm* form, TControl* parent, int left, int top, int width, int height) {
+    auto* text = Place<TStaticText>(form, parent, left, top, width, height);
+    text->SetAutoSize(false);
+    text->SetBorderStyle(sbsSunken);
+    return text;
+}
+
+TCheckBox* AddCheckBox(TForm* form, TControl* parent, int left, int top, int width, const char* caption,
+                       TNotifyEvent onClick) {
+    auto* box = Place<TCheckBox>(form, parent, left, top, width, 17);
+    box->SetCaption(caption);
+    box->OnClick = std::move(onClick);
+    return box;
+}
+
+TComboBox* AddEditableCombo(TForm* form, TControl* parent, int left, int top, int width,
+                            std::initializer_list<const char*> items, TNotifyEvent onChange) {
+    auto* box = Place<TComboBox>(form, parent, left, top, width, 21);
+    box->SetStyle(csDropDown);
+    for (const char* item : items) {
+        box->Items().Add(item);
+    }
+    box->OnChange = std::move(onChange);
+    return box;
+}
+
+TListView* AddReportList(TForm* form, TControl* parent) {
+    auto* list = new TListView(form);
+    list->SetParent(parent);
+    list->SetViewStyle(vsReport);
+    list->SetGridLines(true);
+    list->SetReadOnly(true);
+    list->SetRowSelect(true);
+    return list;
 }
 
 void HideButtonAndCloseUp(TButton* hidden, std::initializer_list<TButton*> below) {

@@ -14,6 +14,8 @@
 #include <string>
 
 class TButton;
+class TCheckBox;
+class TComboBox;
 class TForm;
 class TLabel;
 class TObject;
@@ -80,6 +82,18 @@ void AddButtons(ButtonColumn& column, T* form, const ButtonSpec<T> (&buttons)[N]
         form->*spec.Button = column.Add(spec.Caption, Bind(form, spec.Click), spec.Top);
     }
 }
+
+// Single controls at a design's place (96 DPI) on `parent`, for the dialogs whose panels are no
+// button column or field table (the bridge port counter monitor's settings column).
+TLabel* AddLabel(TForm* form, TControl* parent, int left, int top, const char* caption);
+TStaticText* AddSunkenText(TForm* form, TControl* parent, int left, int top, int width, int height);
+TCheckBox* AddCheckBox(TForm* form, TControl* parent, int left, int top, int width, const char* caption,
+                       TNotifyEvent onClick);
+// An editable combo box holding `items`, its text typed or chosen.
+TComboBox* AddEditableCombo(TForm* form, TControl* parent, int left, int top, int width,
+                            std::initializer_list<const char*> items, TNotifyEvent onChange);
+// A read-only report list with grid lines and row selection, columns to be added by the dialog.
+TListView* AddReportList(TForm* form, TControl* parent);
 
 // Hides a button of a column; the buttons below it, given top to bottom, each move up into the
 // place of the one above (the first into the hidden one's), so the column has no gap.

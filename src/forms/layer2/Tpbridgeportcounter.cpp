@@ -5,6 +5,7 @@
 #include "DialogLayout.h"
 #include "FieldTable.h"
 #include "Oid_model.h"
+#include "OptionItems.h"
 #include "StrToInt.h"
 #include "StrictNumbers.h"
 #include "TButton.h"
@@ -38,7 +39,6 @@ CounterRecord CounterRecords[4] = {
 namespace {
 
 using T = TTpBridgePortInfo_Table;
-using field_table_detail::Make;
 
 constexpr const char* kChooseValidInterval = "Choose Valid Interval";
 constexpr const char* kChooseValidCount = "Choose Valid Count";
@@ -79,9 +79,6 @@ constexpr int kDesignWidth = 564;
 constexpr int kDesignHeight = 495;
 constexpr int kPanelWidth = 98;
 constexpr int kTopHeight = 150;
-constexpr int kButtonLeft = 11;
-constexpr int kButtonWidth = 75;
-constexpr int kButtonHeight = 25;
 constexpr int kBoxLeft = 8;
 constexpr int kBoxWidth = 82;
 
@@ -111,84 +108,47 @@ int NumberOf(const TComboBox* box) {
     return StrictStrToInt(box->Text()).value_or(-1);
 }
 
-TLabel* MakeLabel(TForm* form, TControl* parent, int left, int top, const char* caption) {
-    auto* label = Make<TLabel>(form, parent, left, top, 0, 0);
-    label->SetCaption(caption);
-    return label;
-}
-
-TButton* MakeButton(T* form, int top, const char* caption, void (T::*click)(TObject*)) {
-    auto* button = Make<TButton>(form, form->Panel1, kButtonLeft, top, kButtonWidth, kButtonHeight);
-    button->SetCaption(caption);
-    button->OnClick = Bind(form, click);
-    return button;
-}
-
-TComboBox* MakeCombo(T* form, int top, std::initializer_list<const char*> items,
-                     void (T::*change)(TObject*)) {
-    auto* box = Make<TComboBox>(form, form->Panel1, kBoxLeft, top, kBoxWidth, 21);
-    box->SetStyle(csDropDown);
-    for (const char* item : items) {
-        box->Items().Add(item);
-    }
-    box->OnChange = Bind(form, change);
-    return box;
-}
-
-TListView* MakeReportList(TForm* form, TControl* parent) {
-    auto* list = new TListView(form);
-    list->SetParent(parent);
-    list->SetViewStyle(vsReport);
-    list->SetGridLines(true);
-    list->SetReadOnly(true);
-    list->SetRowSelect(true);
-    return list;
-}
-
 } // namespace
 
 TTpBridgePortInfo_Table::TTpBridgePortInfo_Table(TComponent* owner) : TForm(owner) {
-    DesignDialog(this, kDesignWidth, kDesignHeight);
-    SetPosition(poScreenCenter);
+    DesignDialog(this, kDesignWidth, kDesignHeight, DesignScale::Once, poScreenCenter);
     SetCaption("Transparent Bridge Port Counters");
 
     StatusBar1 = AddStatusBar(this);
 
-    Panel1 = new TPanel(this);
-    Panel1->SetParent(this);
-    Panel1->SetBevelOuter(bvNone);
+    // The settings column: the buttons at the design's tops, the texts, boxes and check box between.
+    ButtonColumn column(this, nullptr);
+    Panel1 = column.Panel;
     Panel1->SetWidth(kPanelWidth);
-    Panel1->SetAlign(alRight);
-    Label1 = MakeLabel(this, Panel1, kBoxLeft, 6, "System Time:");
-    ST_Time = Make<TStaticText>(this, Panel1, kBoxLeft, 21, kBoxWidth, 20);
-    ST_Time->SetAutoSize(false);
-    ST_Time->SetBorderStyle(sbsSunken);
+    Label1 = AddLabel(this, Panel1, kBoxLeft, 6, "System Time:");
+    ST_Time = AddSunkenText(this, Panel1, kBoxLeft, 21, kBoxWidth, 20);
     ST_Time->SetAlignment(taCenter);
     ST_Time->Font()->SetColor(clBlue);
-    BT_Refresh = MakeButton(this, 48, "Refresh", &T::BT_RefreshClick);
-    BT_PortSet = MakeButton(this, 78, "Port Set", &T::BT_PortSetClick);
+    BT_Refresh = column.Add("Refresh", Bind(this, &T::BT_RefreshClick), 48);
+    BT_PortSet = column.Add("Port Set", Bind(this, &T::BT_PortSetClick), 78);
     BT_PortSet->SetVisible(false);
-    Label2 = MakeLabel(this, Panel1, kBoxLeft, 80, "Poll  Interval");
-    Label3 = MakeLabel(this, Panel1, kBoxLeft, 93, "(1-10)sec");
-    CB_Interval = MakeCombo(this, 108, {"1", "5", "10"}, &T::CB_IntervalChange);
-    Label4 = MakeLabel(this, Panel1, kBoxLeft, 136, "Count");
-    Label5 = MakeLabel(this, Panel1, kBoxLeft, 149, "(10-120)");
-    CB_HistoryCount = MakeCombo(this, 164, {"10", "20", "30", "60", "120"}, &T::CB_HistoryCountChange);
+    Label2 = AddLabel(this, Panel1, kBoxLeft, 80, "Poll  Interval");
+    Label3 = AddLabel(this, Panel1, kBoxLeft, 93, "(1-10)sec");
+    CB_Interval = AddEditableCombo(this, Panel1, kBoxLeft, 108, kBoxWidth, {"1", "5", "10"},
+                                   Bind(this, &T::CB_IntervalChange));
+    Label4 = AddLabel(this, Panel1, kBoxLeft, 136, "Count");
+    Label5 = AddLabel(this, Panel1, kBoxLeft, 149, "(10-120)");
+    CB_HistoryCount =
+        AddEditableCombo(this, Panel1, kBoxLeft, 164, kBoxWidth, {"10", "20", "30", "60", "120"},
+                         Bind(this, &T::CB_HistoryCountChange));
     CB_HistoryCount->SetText("10");
-    CK_U3D = Make<TCheckBox>(this, Panel1, kBoxLeft, 192, kBoxWidth, 17);
-    CK_U3D->SetCaption("3D Line");
-    CK_U3D->OnClick = Bind(this, &T::CK_U3DClick);
-    BT_Reset = MakeButton(this, 216, "Reset", &T::BT_ResetClick);
+    CK_U3D = AddCheckBox(this, Panel1, kBoxLeft, 192, kBoxWidth, "3D Line", Bind(this, &T::CK_U3DClick));
+    BT_Reset = column.Add("Reset", Bind(this, &T::BT_ResetClick), 216);
     BT_Reset->SetVisible(false);
-    BT_Start = MakeButton(this, 216, "Start", &T::BT_StartClick);
-    BT_Stop = MakeButton(this, 246, "Pause", &T::BT_StopClick);
+    BT_Start = column.Add("Start", Bind(this, &T::BT_StartClick), 216);
+    BT_Stop = column.Add("Pause", Bind(this, &T::BT_StopClick), 246);
 
     PanelTop = new TPanel(this);
     PanelTop->SetParent(this);
     PanelTop->SetBevelOuter(bvNone);
     PanelTop->SetHeight(kTopHeight);
     PanelTop->SetAlign(alTop);
-    LV_TpBridge_Port_Index = MakeReportList(this, PanelTop);
+    LV_TpBridge_Port_Index = AddReportList(this, PanelTop);
     LV_TpBridge_Port_Index->SetBounds(8, 8, ClientWidth() - 16, 108);
     LV_TpBridge_Port_Index->OnClick = Bind(this, &T::LV_TpBridge_Port_IndexClick);
     BuildFields<T>(this, PanelTop, kFields);
@@ -199,7 +159,7 @@ TTpBridgePortInfo_Table::TTpBridgePortInfo_Table(TComponent* owner) : TForm(owne
     TabSheet1 = new TTabSheet(this);
     TabSheet1->SetPageControl(PageControl1);
     TabSheet1->SetCaption("Port Counter Table");
-    LV_TpBridge_Port_Info = MakeReportList(this, TabSheet1);
+    LV_TpBridge_Port_Info = AddReportList(this, TabSheet1);
     LV_TpBridge_Port_Info->SetAlign(alClient);
     const struct {
         const char* Caption;
@@ -211,7 +171,7 @@ TTpBridgePortInfo_Table::TTpBridgePortInfo_Table(TComponent* owner) : TForm(owne
         column->SetCaption(c.Caption);
         column->SetWidth(c.Width);
     }
-    LV_Chart = MakeReportList(this, TabSheet1);
+    LV_Chart = AddReportList(this, TabSheet1);
     LV_Chart->SetVisible(false);
     TabSheet2 = new TTabSheet(this);
     TabSheet2->SetPageControl(PageControl1);
@@ -255,7 +215,7 @@ TTpBridgePortInfo_Table::~TTpBridgePortInfo_Table() = default;
 void TTpBridgePortInfo_Table::FormCreate(TObject*) {
     BT_Refresh->SetEnabled(false);
     ST_Time->SetCaption(TimeText());
-    CB_Interval->SetItemIndex(0);
+    SelectOption(CB_Interval, "1");
     PortListRequest = std::make_unique<DialogRequest>(this);
     try {
         PortListRequest->Request.VarList = VqSNMPVarList(TpBridgePortInfo_PortNumberTable, MVT_FMV, 1);
