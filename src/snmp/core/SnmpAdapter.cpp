@@ -60,6 +60,12 @@ struct SnmpAdapter::Pending {
     Clock::time_point Deadline;
     // The request as sent; the library owns it from the send until the request ends.
     netsnmp_pdu* Sent = nullptr;
+    // Not sent yet: it waits until no request of its SNMPv3 user under other keys is in flight
+    // (Deadline is then the end of that wait), with what it is to be sent with.
+    bool Queued = false;
+    SnmpOperation Operation = SnmpOperation::Get;
+    SnmpTarget Target;
+    std::vector<SnmpVarBind> VarBinds;
 };
 
 struct SnmpAdapter::VariablePool {
@@ -527,6 +533,17 @@ bool FromAgent(const netsnmp_pdu& pdu, in_addr agent, uint16_t port) {
     return from.sin_family == AF_INET && from.sin_addr.s_addr == agent.s_addr && ntohs(from.sin_port) == port;
 }
 
+// Milliseconds until the library's next retransmission or time-out of the session's requests,
+// at most `bound`; rounded up: woken a little early, the library would find nothing due yet.
+long long LibraryDueMs(void* handle, long long bound) {
+    int fds = 0, block = 1;
+    fd_set readable;
+    FD_ZERO(&readable);
+    timeval due{0, 0};
+    snmp_sess_select_info(handle, &fds, &readable, &due, &block);
+    return block ? bound : std::min<long long>(bound, due.tv_sec * 1000LL + (due.tv_usec + 999) / 1000);
+}
+
 void ReadOne(void* handle, int socket) {
     fd_set readable;
     FD_ZERO(&readable);
@@ -728,37 +745,135 @@ SnmpAdapter::Channel* SnmpAdapter::ChannelFor(const SnmpTarget& target, const st
     return result;
 }
 
-int SnmpAdapter::Send(SnmpOperation operation, const SnmpTarget& target,
-                      const std::vector<SnmpVarBind>& varBinds, bool blocking, uint64_t& id) {
+SnmpAdapter::Channel* SnmpAdapter::ChannelOf(SnmpOperation operation, const SnmpTarget& target, bool blocking,
+                                             int& status) {
     const std::string& community =
         operation == SnmpOperation::Set ? target.WriteCommunity : target.ReadCommunity;
-    int status = kSnmpOk;
-    Channel* channel = nullptr;
+    status = kSnmpOk;
     if (Last.Chan && target.Version != 3 && Last.Address == target.Address && Last.Port == target.Port &&
         Last.Version == target.Version && Last.Timeout == target.Timeout && Last.Retries == target.Retries &&
-        Last.Blocking == blocking && Last.Community == community) {
-        channel = Last.Chan;
-    } else {
-        std::string address;
-        if (!ResolveIpv4(target.Address, address))
-            return kSnmpInvalidAddress;
-        channel = ChannelFor(target, community, blocking, address, status);
-        if (!channel)
-            return status;
-        // A dotted address reads the same at every send; a host name is looked up every time.
-        Last.Chan = target.Version != 3 && address == target.Address ? channel : nullptr;
-        Last.Address = target.Address;
-        Last.Community = community;
-        Last.Blocking = blocking;
-        Last.Port = target.Port;
-        Last.Version = target.Version;
-        Last.Timeout = target.Timeout;
-        Last.Retries = target.Retries;
+        Last.Blocking == blocking && Last.Community == community)
+        return Last.Chan;
+    std::string address;
+    if (!ResolveIpv4(target.Address, address)) {
+        status = kSnmpInvalidAddress;
+        return nullptr;
     }
+    Channel* channel = ChannelFor(target, community, blocking, address, status);
+    if (!channel)
+        return nullptr;
+    // A dotted address reads the same at every send; a host name is looked up every time.
+    Last.Chan = target.Version != 3 && address == target.Address ? channel : nullptr;
+    Last.Address = target.Address;
+    Last.Community = community;
+    Last.Blocking = blocking;
+    Last.Port = target.Port;
+    Last.Version = target.Version;
+    Last.Timeout = target.Timeout;
+    Last.Retries = target.Retries;
+    return channel;
+}
 
+bool SnmpAdapter::OtherKeysInFlight(const Channel& channel) const {
+    if (channel.Version != 3)
+        return false;
+    auto registered = RegisteredUsers.find(channel.UserKey);
+    if (registered == RegisteredUsers.end() || registered->second == channel.CredKey)
+        return false;
+    // Every request of the user in flight was sent under the registered keys.
+    return std::any_of(Pendings.begin(), Pendings.end(), [&](const auto& entry) {
+        const Pending& other = *entry.second;
+        return !other.Queued && !other.Done && other.Chan->Version == 3 &&
+               other.Chan->UserKey == channel.UserKey;
+    });
+}
+
+bool SnmpAdapter::QueuedBefore(const Channel& channel, uint64_t id) const {
+    return std::any_of(Pendings.begin(), Pendings.lower_bound(id), [&](const auto& entry) {
+        const Pending& other = *entry.second;
+        return other.Queued && !other.Done && other.Chan->UserKey == channel.UserKey;
+    });
+}
+
+int SnmpAdapter::Send(SnmpOperation operation, const SnmpTarget& target,
+                      const std::vector<SnmpVarBind>& varBinds, bool blocking, uint64_t& id) {
+    int status = kSnmpOk;
+    Channel* channel = ChannelOf(operation, target, blocking, status);
+    if (!channel)
+        return status;
+
+    auto made = std::make_unique<Pending>();
+    Pending& pending = *made;
+    pending.Id = id = NextId++;
+    pending.Chan = channel;
+    pending.SentAt = Clock::now();
+    pending.Deadline = pending.SentAt + std::chrono::milliseconds(channel->TimeoutMs * channel->Tries);
+    if (channel->Version == 3 && (OtherKeysInFlight(*channel) || QueuedBefore(*channel, id))) {
+        // The library keeps one user per engine and name: registering this request's keys would
+        // make it check the replies of those in flight with them, and drop every one. An
+        // asynchronous request waits its turn behind them (at most its own time-out); a blocking
+        // one waits for them to end.
+        if (blocking) {
+            if (!WaitForOtherKeys(*channel, pending.Deadline))
+                return kSnmpV3UserBusy;
+        } else {
+            pending.Queued = true;
+            pending.Operation = operation;
+            pending.Target = target;
+            pending.VarBinds = varBinds;
+            Pendings.emplace(id, std::move(made));
+            return kSnmpOk;
+        }
+    }
+    Pendings.emplace(id, std::move(made));
+    status = Transmit(pending, operation, target, varBinds);
+    if (status != kSnmpOk)
+        Pendings.erase(id);
+    return status;
+}
+
+bool SnmpAdapter::WaitForOtherKeys(const Channel& channel, Clock::time_point deadline) {
+    // Only asynchronous requests can be in flight here: their replies and time-outs are read, and
+    // their callbacks wait for the pump as ever.
+    const size_t finishedBefore = Finished.size();
+    std::vector<Channel*> busy;
+    std::vector<pollfd> watch;
+    while (OtherKeysInFlight(channel) && Clock::now() < deadline) {
+        busy.clear();
+        for (const auto& [id, other] : Pendings)
+            if (!other->Queued && !other->Done && other->Chan->UserKey == channel.UserKey &&
+                std::find(busy.begin(), busy.end(), other->Chan) == busy.end())
+                busy.push_back(other->Chan);
+        long long waitMs = MillisecondsUntil(deadline);
+        watch.clear();
+        for (Channel* other : busy) {
+            waitMs = LibraryDueMs(other->Handle, waitMs);
+            if (other->Socket >= 0)
+                watch.push_back({other->Socket, POLLIN, 0});
+        }
+        if (poll(watch.data(), watch.size(), static_cast<int>(waitMs)) < 0 && errno != EINTR)
+            break;
+        for (Channel* other : busy) {
+            if (other->Socket >= 0)
+                ReadOne(other->Handle, other->Socket);
+            snmp_sess_timeout(other->Handle);
+        }
+        ExpireOverdue();
+    }
+    // What ended here is delivered by the next pump: wake it.
+    if (Finished.size() != finishedBefore && AsyncSent)
+        AsyncSent();
+    return !OtherKeysInFlight(channel);
+}
+
+int SnmpAdapter::Transmit(Pending& pending, SnmpOperation operation, const SnmpTarget& target,
+                          const std::vector<SnmpVarBind>& varBinds) {
+    Channel* channel = pending.Chan;
+    int status = kSnmpOk;
     if (channel->Version == 3 && RegisteredUsers[channel->UserKey] != channel->CredKey) {
         // The library keeps one user per engine and name, and never updates its keys: a user
-        // whose protocols or passwords changed is registered again.
+        // whose protocols or passwords changed is registered again (none of its requests under
+        // the keys before is in flight any more).
         netsnmp_session* session = snmp_sess_session(channel->Handle);
         if (struct usmUser* user = usm_get_user(session->securityEngineID, session->securityEngineIDLen,
                                                 session->securityName)) {
@@ -799,27 +914,60 @@ int SnmpAdapter::Send(SnmpOperation operation, const SnmpTarget& target,
         }
     }
 
-    auto pending = std::make_unique<Pending>();
-    pending->Id = id = NextId++;
-    pending->Chan = channel;
-    pending->Reply.AgentAddress = channel->Address;
-    pending->Reply.AgentPort = channel->Port;
-    pending->SentAt = Clock::now();
-    pending->Deadline =
-        pending->SentAt + std::chrono::milliseconds(channel->TimeoutMs * channel->Tries + kWatchdogMarginMs);
-    pending->Sent = pdu;
-    Pendings.emplace(id, std::move(pending));
+    pending.Queued = false;
+    pending.Reply.AgentAddress = channel->Address;
+    pending.Reply.AgentPort = channel->Port;
+    pending.SentAt = Clock::now();
+    pending.Deadline =
+        pending.SentAt + std::chrono::milliseconds(channel->TimeoutMs * channel->Tries + kWatchdogMarginMs);
+    pending.Sent = pdu;
     if (snmp_sess_async_send(channel->Handle, pdu, &LibraryCallback,
-                             reinterpret_cast<void*>(uintptr_t(id))) == 0) {
+                             reinterpret_cast<void*>(uintptr_t(pending.Id))) == 0) {
         int systemError = 0, libraryError = 0;
         char* text = nullptr;
         snmp_sess_error(channel->Handle, &systemError, &libraryError, &text);
         free(text);
         snmp_free_pdu(pdu);
-        Pendings.erase(id);
+        pending.Sent = nullptr;
         return FailureStatus(libraryError, kSnmpGeneralError);
     }
+    if (!channel->Blocking) {
+        const Clock::time_point due = pending.SentAt + std::chrono::milliseconds(channel->TimeoutMs);
+        NewEventDue = NewEvent ? std::min(NewEventDue, due) : due;
+        NewEvent = true;
+    }
     return kSnmpOk;
+}
+
+bool SnmpAdapter::SendQueued() {
+    bool sent = false;
+    for (auto& [id, entry] : Pendings) {
+        Pending& pending = *entry;
+        if (!pending.Queued || pending.Done)
+            continue;
+        if (pending.Chan->Stale) {
+            // Its agent's engine ID was dropped meanwhile: the user is found again under the new one.
+            int status = kSnmpOk;
+            Channel* channel = ChannelOf(pending.Operation, pending.Target, false, status);
+            if (!channel) {
+                Finish(pending, status);
+                continue;
+            }
+            pending.Chan = channel;
+        }
+        if (OtherKeysInFlight(*pending.Chan) || QueuedBefore(*pending.Chan, id))
+            continue;
+        const int status = Transmit(pending, pending.Operation, pending.Target, pending.VarBinds);
+        pending.Target = SnmpTarget();
+        pending.VarBinds.clear();
+        if (status != kSnmpOk)
+            Finish(pending, status);
+        else
+            sent = true;
+    }
+    if (sent && AsyncSent)
+        AsyncSent();
+    return sent;
 }
 
 bool SnmpAdapter::OnLibraryEvent(Channel& channel, uint64_t id, int operation, void* libraryPdu) {
@@ -919,16 +1067,9 @@ int SnmpAdapter::Request(SnmpOperation operation, const SnmpTarget& target,
             TimedOut(pending);
             break;
         }
-        int fds = 0, block = 1;
-        fd_set readable;
-        FD_ZERO(&readable);
-        timeval next{0, 0};
-        snmp_sess_select_info(channel.Handle, &fds, &readable, &next, &block);
-        int waitMs = MillisecondsUntil(pending.Deadline);
-        if (!block)
-            waitMs = std::min<long long>(waitMs, next.tv_sec * 1000LL + (next.tv_usec + 999) / 1000);
+        const long long waitMs = LibraryDueMs(channel.Handle, MillisecondsUntil(pending.Deadline));
         pollfd watch{channel.Socket, POLLIN, 0};
-        int ready = poll(&watch, 1, waitMs);
+        int ready = poll(&watch, 1, static_cast<int>(waitMs));
         if (ready > 0)
             ReadOne(channel.Handle, channel.Socket);
         else if (ready < 0 && errno != EINTR)
@@ -951,9 +1092,11 @@ int SnmpAdapter::RequestAsync(SnmpOperation operation, const SnmpTarget& target,
         return status;
     Pending& pending = *Pendings.at(id);
     pending.Callback = std::move(callback);
-    const Clock::time_point due = pending.SentAt + std::chrono::milliseconds(pending.Chan->TimeoutMs);
-    NewEventDue = NewEvent ? std::min(NewEventDue, due) : due;
-    NewEvent = true;
+    if (pending.Queued) {
+        // Its wait ends at its deadline at the latest.
+        NewEventDue = NewEvent ? std::min(NewEventDue, pending.Deadline) : pending.Deadline;
+        NewEvent = true;
+    }
     if (requestId)
         *requestId = id;
     if (AsyncSent)
@@ -990,6 +1133,8 @@ int SnmpAdapter::MillisecondsToNextEvent() {
             continue;
         if (pending->Done)
             return 0;
+        if (pending->Queued && !OtherKeysInFlight(*pending->Chan) && !QueuedBefore(*pending->Chan, id))
+            return 0; // its turn has come
         next = std::min(next, pending->Deadline);
         if (std::find(waiting.begin(), waiting.end(), pending->Chan) == waiting.end())
             waiting.push_back(pending->Chan);
@@ -997,16 +1142,8 @@ int SnmpAdapter::MillisecondsToNextEvent() {
     if (waiting.empty())
         return -1;
     long long ms = MillisecondsUntil(next + std::chrono::microseconds(999));
-    for (Channel* channel : waiting) {
-        int fds = 0, block = 1;
-        fd_set readable;
-        FD_ZERO(&readable);
-        timeval due{0, 0};
-        snmp_sess_select_info(channel->Handle, &fds, &readable, &due, &block);
-        // Rounded up: woken a little early, the library would find nothing due yet.
-        if (!block)
-            ms = std::min<long long>(ms, due.tv_sec * 1000LL + (due.tv_usec + 999) / 1000);
-    }
+    for (Channel* channel : waiting)
+        ms = LibraryDueMs(channel->Handle, ms);
     return static_cast<int>(std::max(ms, 0LL));
 }
 
@@ -1023,9 +1160,14 @@ std::vector<int> SnmpAdapter::AsyncSockets() const {
 
 void SnmpAdapter::ExpireOverdue() {
     const auto now = Clock::now();
-    for (auto& [id, pending] : Pendings)
-        if (pending->Callback && !pending->Done && now >= pending->Deadline)
+    for (auto& [id, pending] : Pendings) {
+        if (!pending->Callback || pending->Done || now < pending->Deadline)
+            continue;
+        if (pending->Queued)
+            Finish(*pending, kSnmpV3UserBusy); // never sent: no time-out, the engine ID stays
+        else
             TimedOut(*pending);
+    }
 }
 
 void SnmpAdapter::CloseIdleRetired() {
@@ -1072,6 +1214,7 @@ void SnmpAdapter::ProcessPendingEvents() {
     for (const auto& channel : Retired)
         readAndExpire(*channel);
     ExpireOverdue();
+    SendQueued();
     CloseIdleRetired();
 
     // Callbacks run only here, outside the library's frames, one request at a time; a callback

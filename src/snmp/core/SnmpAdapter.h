@@ -37,6 +37,9 @@ enum SnmpLibStatus : int {
     kSnmpV3UnknownPduHandlers = -1415,
     kSnmpV3UnknownContext = -1417,
     kSnmpV3Report = -1418, // a report of a kind no other status names
+    // Ours, not the library's: not sent, since requests of the same SNMPv3 user under other keys
+    // (passwords, protocols or level) were still in flight for the whole of its time-out.
+    kSnmpV3UserBusy = -1531,
     kUsmError = 1401,
     kUsmUnsupportedSecurityLevel = 1403,
     kUsmUnknownSecurityName = 1404,
@@ -179,8 +182,21 @@ private:
     // is sent with (v1, v2c).
     Channel* ChannelFor(const SnmpTarget& target, const std::string& community, bool blocking,
                         const std::string& address, int& status);
+    // The channel an operation to the target goes through (the last one where it is the same).
+    Channel* ChannelOf(SnmpOperation operation, const SnmpTarget& target, bool blocking, int& status);
+    // The library holds one set of keys per SNMPv3 user (engine and name), and checks every reply
+    // of the user with it. A request under other keys than those of the user's requests in flight
+    // waits until they have ended: an asynchronous one queued in order behind them, a blocking
+    // one reading their replies itself; either at most its own time-out (kSnmpV3UserBusy).
     int Send(SnmpOperation operation, const SnmpTarget& target, const std::vector<SnmpVarBind>& varBinds,
              bool blocking, uint64_t& id);
+    bool OtherKeysInFlight(const Channel& channel) const;
+    bool QueuedBefore(const Channel& channel, uint64_t id) const; // a request of its user queued earlier
+    bool WaitForOtherKeys(const Channel& channel, std::chrono::steady_clock::time_point deadline);
+    // Registers the user's keys where needed and sends; the pending request is in Pendings.
+    int Transmit(Pending& pending, SnmpOperation operation, const SnmpTarget& target,
+                 const std::vector<SnmpVarBind>& varBinds);
+    bool SendQueued(); // the queued requests whose turn has come
     void Finish(Pending& pending, int status);
     void TimedOut(Pending& pending);
     void DropEngineId(const Channel& channel);

@@ -160,6 +160,10 @@ const char* const kVqSnmpMessages[] = {
     // as right, nor keep a walk going for ever.
     "Agent returned a non-increasing OID!",
     "Agent returned fewer SNMP variables than requested!",
+    // An SNMPv3 request waits while requests of its user under other passwords or security level
+    // await their replies (the library checks every reply of a user with one set of keys).
+    "Not sent: the SNMPv3 user's requests with other passwords or security level were still waiting for "
+    "replies!",
 };
 
 const char* const kStatusTemplates[] = {
@@ -261,7 +265,7 @@ std::string MessageOfCode(int code) {
         {&VqSnmpMessages, 0, 0, 0},           {&CommonMessages, 0, -1, -25},
         {&SnmpMessages, -101, -101, -118},    {&SnmpV3Messages, -201, -201, -217},
         {&SnmpUsmMessages, -301, -301, -314}, {&SnmpClassMessages, -401, -401, -423},
-        {&VqSnmpMessages, -500, -501, -530},
+        {&VqSnmpMessages, -500, -501, -531},
     };
     for (const Range& r : kRanges)
         if (code <= r.High && code >= r.Low)

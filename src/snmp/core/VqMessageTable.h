@@ -36,7 +36,7 @@ extern VqMessageTable SnmpMessages;      // codes -101 to -118: the error status
 extern VqMessageTable SnmpV3Messages;    // codes -201 to -217: SNMPv3 message processing
 extern VqMessageTable SnmpUsmMessages;   // codes -301 to -314: user-based security
 extern VqMessageTable SnmpClassMessages; // codes -401 to -423: the SNMP library (time-out -405)
-extern VqMessageTable VqSnmpMessages;    // 0 and codes -501 to -530: the framework's own
+extern VqMessageTable VqSnmpMessages;    // 0 and codes -501 to -531: the framework's own
 extern VqMessageTable StatusTemplates;   // 0 the Get template, 1 the Set template
 
 // The seven tables in the order in which the main window loads them.

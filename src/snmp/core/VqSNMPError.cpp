@@ -1,6 +1,11 @@
 #include "VqSNMPError.h"
 
+#include "SnmpAdapter.h"
 #include "VqMessageTable.h"
+
+namespace {
+constexpr int kUserBusyCode = -531; // the framework's own: an SNMPv3 request not sent
+} // namespace
 
 void MapSnmpStatus(int status, int& code, std::string& message) {
     if (status == 0 || status == 1400 || status == -1401)
@@ -13,6 +18,8 @@ void MapSnmpStatus(int status, int& code, std::string& message) {
         code = status + 1201;
     else if (status >= -23 && status <= -1)
         code = status - 400;
+    else if (status == kSnmpV3UserBusy)
+        code = kUserBusyCode;
     else
         code = -528;
     message = MessageOfCode(code);

@@ -18,8 +18,9 @@ struct VqSNMPError {
 };
 
 // Library status (the adapter's numbering: 0 success, 1..18 a reply's error status, 1401..1414
-// user-based security, -1402..-1418 SNMPv3 message processing, -1..-23 the session) to the
-// program's code and its current text; every other status is -528 "Unknown error code!".
+// user-based security, -1402..-1418 SNMPv3 message processing, -1..-23 the session, and the
+// adapter's own kSnmpV3UserBusy, -531) to the program's code and its current text; every other
+// status is -528 "Unknown error code!".
 void MapSnmpStatus(int status, int& code, std::string& message);
 
 // `fileName` in `directory`: the name alone for an empty directory, one "/" between the two.

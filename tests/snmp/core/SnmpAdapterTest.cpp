@@ -13,6 +13,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -464,4 +465,165 @@ TEST(SnmpAdapterUsm, AgentRestartedWithAnotherEngineIdIsDiscoveredAgain) {
     EXPECT_EQ(adapter.Request(SnmpOperation::Get, target, {Binding(kSysObjectId)}, reply), 0);
     ASSERT_EQ(reply.VarBinds.size(), 1u);
     EXPECT_EQ(reply.VarBinds[0].Value, SnmpValue::ObjectId(kModel24RA));
+}
+
+namespace {
+
+// An asynchronous request and how it ended (Status 1 while it waits).
+struct AsyncEnd {
+    int Status = 1;
+    SnmpReply Reply;
+    bool Ended() const { return Status != 1; }
+};
+
+// Shared with the callback: a test that stops early leaves the request to the adapter's close.
+std::shared_ptr<AsyncEnd> SendSysObjectId(SnmpAdapter& adapter, const SnmpTarget& target) {
+    auto end = std::make_shared<AsyncEnd>();
+    const int sent = adapter.RequestAsync(SnmpOperation::Get, target, {Binding(kSysObjectId)},
+                                          [end](int status, SnmpReply& reply) {
+                                              end->Status = status;
+                                              end->Reply = reply;
+                                          });
+    if (sent != 0)
+        end->Status = sent;
+    return end;
+}
+
+int CodeOf(int status) {
+    int code = 0;
+    std::string message;
+    MapSnmpStatus(status, code, message);
+    return code;
+}
+
+// Two requests of one SNMPv3 user under other keys, sent together (the second while the first
+// waits for its reply) or one after the other: each ends as it would alone, the one that succeeds
+// with sysObjectID.
+void ExpectEachEndsAsAlone(SnmpAdapter& adapter, const SnmpTarget& first, int firstCode,
+                           const SnmpTarget& second, int secondCode) {
+    for (const bool together : {true, false}) {
+        SCOPED_TRACE(together ? "in flight together" : "one after the other");
+        std::shared_ptr<AsyncEnd> ends[2];
+        ends[0] = SendSysObjectId(adapter, first);
+        if (!together) {
+            ASSERT_TRUE(PumpUntil(adapter, [&] { return ends[0]->Ended(); }));
+        }
+        ends[1] = SendSysObjectId(adapter, second);
+        ASSERT_TRUE(PumpUntil(adapter, [&] { return ends[0]->Ended() && ends[1]->Ended(); }));
+        const int codes[] = {firstCode, secondCode};
+        for (int k = 0; k < 2; ++k) {
+            EXPECT_EQ(CodeOf(ends[k]->Status), codes[k]) << "request " << k + 1;
+            if (codes[k] == 0) {
+                ASSERT_EQ(ends[k]->Reply.VarBinds.size(), 1u) << "request " << k + 1;
+                EXPECT_EQ(ends[k]->Reply.VarBinds[0].Value, SnmpValue::ObjectId(kModel24RA))
+                    << "request " << k + 1;
+            }
+        }
+    }
+}
+
+} // namespace
+
+// snmpd answers a wrong password with a report: the right request gets its value, the wrong one
+// its authentication failure, in either order, and neither times out.
+TEST(SnmpAdapterUsm, ARightAndAWrongPasswordOfOneUserInFlightTogetherEndAsEachWouldAlone) {
+    namespace C = SimCredentials;
+    SnmpdAgent& snmpd = SnmpdAgent::Shared();
+    int status = -1;
+    SnmpAdapter adapter(status);
+    const SnmpTarget right = V3TargetAt(snmpd.Address(), snmpd.Port(), C::kUserMd5, 2, kAuthProtocolMd5, 1);
+    SnmpTarget wrong = right;
+    wrong.AuthPassword = "not-the-password";
+    {
+        SCOPED_TRACE("right, then wrong");
+        ExpectEachEndsAsAlone(adapter, right, 0, wrong, -308);
+    }
+    {
+        SCOPED_TRACE("wrong, then right");
+        ExpectEachEndsAsAlone(adapter, wrong, -308, right, 0);
+    }
+}
+
+namespace {
+
+// The simulated switch's user with privacy, at authPriv and at authNoPriv (which the switch refuses
+// for that user: an unsupported security level).
+class SnmpAdapterKeySets : public SnmpAdapterAgent {
+protected:
+    SnmpAdapterKeySets()
+        : Priv(V3TargetAt(Agent().Address(), Agent().Port(), SimCredentials::kUserMd5Des, 3, kAuthProtocolMd5,
+                          kPrivProtocolDes)),
+          Auth(Priv) {
+        Auth.SecurityLevel = kSecurityLevelAuthNoPriv;
+    }
+    // The engine discovered and the user registered at authPriv, nothing in flight.
+    void RegisterAtAuthPriv() {
+        auto warm = SendSysObjectId(Adapter, Priv);
+        ASSERT_TRUE(PumpUntil(Adapter, [&] { return warm->Ended(); }));
+        ASSERT_EQ(warm->Status, 0);
+    }
+    static void ExpectSysObjectId(const AsyncEnd& end) {
+        EXPECT_EQ(end.Status, 0);
+        ASSERT_EQ(end.Reply.VarBinds.size(), 1u);
+        EXPECT_EQ(end.Reply.VarBinds[0].Value, SnmpValue::ObjectId(kModel24RA));
+    }
+    SnmpTarget Priv;
+    SnmpTarget Auth;
+};
+
+} // namespace
+
+// The authPriv replies are decrypted with the user's privacy key although an authNoPriv request
+// of the user came between.
+TEST_F(SnmpAdapterKeySets, OneUserAtTwoSecurityLevelsInFlightTogetherEndAsEachWouldAlone) {
+    {
+        SCOPED_TRACE("authPriv, then authNoPriv");
+        ExpectEachEndsAsAlone(Adapter, Priv, 0, Auth, -303);
+    }
+    {
+        SCOPED_TRACE("authNoPriv, then authPriv");
+        ExpectEachEndsAsAlone(Adapter, Auth, -303, Priv, 0);
+    }
+}
+
+// A request under other keys waits at most its own time-out for the user's requests in flight:
+// then it ends unsent with its own status and text, the one in flight gets its value, and the
+// agent's engine ID is kept (the next request needs no discovery to succeed).
+TEST_F(SnmpAdapterKeySets, ARequestWaitingForAnotherKeySetEndsUnsentAfterItsOwnTimeOut) {
+    Priv.Timeout = 300;
+    Auth.Timeout = 20; // 0.2 s, tried twice
+    RegisterAtAuthPriv();
+    Agent().SetDelay(kSysObjectId, 1500, SimOp::Get);
+    auto slow = SendSysObjectId(Adapter, Priv);
+    auto waiting = SendSysObjectId(Adapter, Auth);
+    ASSERT_TRUE(PumpUntil(Adapter, [&] { return waiting->Ended(); }));
+    EXPECT_FALSE(slow->Ended()) << "the waiting request ended within its own time-out";
+    EXPECT_EQ(waiting->Status, kSnmpV3UserBusy);
+    int code = 0;
+    std::string message;
+    MapSnmpStatus(waiting->Status, code, message);
+    EXPECT_EQ(code, -531);
+    EXPECT_EQ(message,
+              "Not sent: the SNMPv3 user's requests with other passwords or security level were still "
+              "waiting for replies!");
+    ASSERT_TRUE(PumpUntil(Adapter, [&] { return slow->Ended(); }));
+    ExpectSysObjectId(*slow);
+
+    Agent().ClearInjections();
+    auto next = SendSysObjectId(Adapter, Priv);
+    ASSERT_TRUE(PumpUntil(Adapter, [&] { return next->Ended(); }));
+    ExpectSysObjectId(*next);
+}
+
+// A blocking request under other keys reads the replies of the user's asynchronous requests in
+// flight before it sends (and ends as alone); their callbacks still come from the pump alone.
+TEST_F(SnmpAdapterKeySets, ABlockingRequestUnderOtherKeysWaitsForTheUsersRequestsInFlight) {
+    RegisterAtAuthPriv();
+    Agent().SetDelay(kSysObjectId, 300, SimOp::Get);
+    auto inFlight = SendSysObjectId(Adapter, Priv);
+    SnmpReply reply;
+    EXPECT_EQ(CodeOf(Adapter.Request(SnmpOperation::Get, Auth, {Binding(kSysObjectId)}, reply)), -303);
+    EXPECT_FALSE(inFlight->Ended()) << "delivered by the pump only";
+    ASSERT_TRUE(PumpUntil(Adapter, [&] { return inFlight->Ended(); }));
+    ExpectSysObjectId(*inFlight);
 }

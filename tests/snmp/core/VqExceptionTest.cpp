@@ -35,7 +35,10 @@ TEST(RaiseVqError, CarriesTheCodeAndTheTextOfItsTable) {
         {-100, "Unknown error code!"},
         {-529, "Agent returned a non-increasing OID!"},
         {-530, "Agent returned fewer SNMP variables than requested!"},
-        {-531, "Unknown error code!"},
+        {-531,
+         "Not sent: the SNMPv3 user's requests with other passwords or security level were still waiting "
+         "for replies!"},
+        {-532, "Unknown error code!"},
     };
     for (const Case& c : cases) {
         VqException e = Raised(c.code);

@@ -43,7 +43,9 @@ TEST(MessageTables, HaveTheirSizesAndFiles) {
         {&SnmpV3Messages, 17, "errmsg/snmpv3.err", "(SNMPv3) Report sent!"},
         {&SnmpUsmMessages, 14, "errmsg/snmpusm.err", "(SNMPv3USM) Address error!"},
         {&SnmpClassMessages, 23, "errmsg/snmpclass.err", "(SNMPClass) Blocked Mode Shutdown!"},
-        {&VqSnmpMessages, 31, "errmsg/vqsnmp.err", "Agent returned fewer SNMP variables than requested!"},
+        {&VqSnmpMessages, 32, "errmsg/vqsnmp.err",
+         "Not sent: the SNMPv3 user's requests with other passwords or security level were still waiting for "
+         "replies!"},
         {&StatusTemplates, 2, "errmsg/snmp.msg", "Set: [ERROR] Request:[VARLIST]. Receive at [TIME]."},
     };
     ASSERT_EQ(std::size(AllMessageTables), std::size(cases));

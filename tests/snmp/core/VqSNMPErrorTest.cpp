@@ -34,6 +34,10 @@ TEST(MapSnmpStatus, MapsEveryRangeAtItsBoundaries) {
         {-8, -408, "(SNMPClass) Closing session with outstanding requests!"},
         {-23, -423, "(SNMPClass) Blocked Mode Shutdown!"},
         {-24, -528, "Unknown error code!"},
+        {-1531, -531,
+         "Not sent: the SNMPv3 user's requests with other passwords or security level were still waiting for "
+         "replies!"},
+        {-1530, -528, "Unknown error code!"},
         {INT_MIN, -528, "Unknown error code!"},
         {INT_MAX, -528, "Unknown error code!"},
     };
