@@ -1,23 +1,17 @@
 #include "ServerInformationFormUnit.h"
 
 #include "CatalogueColumns.h"
-#include "DialogLayout.h"
+#include "DialogFrame.h"
 #include "FieldChecks.h"
 #include "FieldTable.h"
 #include "InputValidators.h"
 #include "Oid_aac.h"
+#include "OptionItems.h"
 #include "TButton.h"
 #include "TComboBox.h"
 #include "TEdit.h"
-#include "TLabel.h"
-#include "TPanel.h"
-#include "TStaticText.h"
-#include "TStatusBar.h"
-#include "TableRowHelpers.h"
 #include "TextValidators.h"
 #include "UserDialogs.h"
-
-#include <string>
 
 TServerInformationForm* ServerInformationForm = nullptr;
 
@@ -35,6 +29,53 @@ constexpr int kTimeout = ColumnOf(kTable, "Timeout");
 constexpr int kRetry = ColumnOf(kTable, "Retry Count");
 constexpr int kRowStatus = ColumnOf(kTable, "Row Status");
 constexpr int kAcctPort = ColumnOf(kTable, "Server Acct Port");
+constexpr int kKeyCount = 2; // the address and the protocol
+
+// What a server of the protocol shown has besides its port and time-out: tacacs and xtacacs no
+// key, tacacs-plus no retry count, only radius an accounting port. With no protocol shown, the
+// key and the retry count are open.
+struct ProtocolFields {
+    bool Key = true;
+    bool Retry = true;
+    bool AcctPort = false;
+};
+struct ProtocolRule {
+    const char* Option;
+    ProtocolFields Fields;
+};
+constexpr ProtocolRule kProtocols[] = {
+    {"tacacs", {.Key = false}},
+    {"xtacacs", {.Key = false}},
+    {"tacacs-plus", {.Retry = false}},
+    {"radius", {.AcctPort = true}},
+};
+
+// The rule of the protocol the combo box shows; null when it shows none.
+const ProtocolRule* ShownProtocol(const T& dialog) {
+    for (const ProtocolRule& rule : kProtocols) {
+        if (OptionSelected(dialog.ProtocolComboBox, rule.Option)) {
+            return &rule;
+        }
+    }
+    return nullptr;
+}
+ProtocolFields FieldsShown(const T& dialog) {
+    const ProtocolRule* rule = ShownProtocol(dialog);
+    return rule ? rule->Fields : ProtocolFields{};
+}
+
+// A field the protocol shown may lack: enabled when it has it, left out of a write when it lacks
+// it or the edit is empty.
+template <bool ProtocolFields::*Has> bool ProtocolHas(const T& dialog, bool) {
+    return FieldsShown(dialog).*Has;
+}
+template <bool ProtocolFields::*Has, TEdit* T::*Edit> bool LeftOut(const T& dialog) {
+    return (dialog.*Edit)->Text().empty() || !(FieldsShown(dialog).*Has);
+}
+template <bool ProtocolFields::*Has>
+constexpr FieldEnabledWhen<T> kByProtocol = {.If = ProtocolHas<Has>, .How = FieldEnabling::EnabledOnly};
+// The address and the protocol are the row's instance: fixed while a row is chosen.
+constexpr FieldEnabledWhen<T> kFixedOnRow = {.Mode = RowMode::NoRow, .How = FieldEnabling::EnabledOnly};
 
 // The field rows under the list (96 DPI): two columns of label and value; the row status is bound
 // to its hidden combo box.
@@ -44,48 +85,59 @@ constexpr Field<T> kFields[] = {
      .Constraint = "%s{l16}",
      .Control = &T::IPEdit,
      .Label = &T::Label1,
-     .Place = {8, 11, 120, 8, 120}},
+     .Place = {8, 11, 120, 8, 120},
+     .EnabledWhen = kFixedOnRow},
     {.Column = kProtocol,
      .Caption = "Server Protocol",
      .Control = &T::ProtocolComboBox,
      .Label = &T::Label2,
-     .Place = {256, 11, 366, 8, 120}},
+     .Place = {256, 11, 366, 8, 120},
+     .EnabledWhen = kFixedOnRow},
     {.Column = kPort,
      .Caption = "Authentication Port",
      .Constraint = "%i{n1x65535l5}",
      .Control = &T::PortEdit,
      .Label = &T::Label3,
-     .Place = {8, 39, 120, 36, 120}},
+     .Place = {8, 39, 120, 36, 120},
+     .Omit = OmitWhen::Empty},
     {.Column = kKey,
      .Caption = "Server Key",
      .Constraint = "%s{l254}",
      .Control = &T::KeyEdit,
      .Label = &T::Label5,
-     .Place = {8, 67, 120, 64, 120}},
+     .Place = {8, 67, 120, 64, 120},
+     .Omit = LeftOut<&ProtocolFields::Key, &T::KeyEdit>,
+     .EnabledWhen = kByProtocol<&ProtocolFields::Key>},
     {.Column = kTimeout,
      .Caption = "Timeout",
      .Constraint = "%i{n1x255l3}",
      .Control = &T::TimeoutEdit,
      .Label = &T::Label6,
-     .Place = {256, 67, 366, 64, 120}},
+     .Place = {256, 67, 366, 64, 120},
+     .Omit = OmitWhen::Empty},
     {.Column = kRetry,
      .Caption = "Retry Count",
      .Constraint = "%i{n1x255l3}",
      .Control = &T::RetryCEdit,
      .Label = &T::Label7,
-     .Place = {8, 95, 120, 92, 120}},
+     .Place = {8, 95, 120, 92, 120},
+     .Omit = LeftOut<&ProtocolFields::Retry, &T::RetryCEdit>,
+     .EnabledWhen = kByProtocol<&ProtocolFields::Retry>},
     {.Column = kRowStatus,
      .Caption = "Row Status",
      .Control = &T::RowComboBox,
      .Label = &T::Label8,
      .Place = {256, 95, 366, 92, 120},
-     .Flags = kFieldHidden},
+     .Flags = kFieldHidden,
+     .Default = FieldDefault::Option("createAndGo")},
     {.Column = kAcctPort,
      .Caption = "Accounting Port",
      .Constraint = "%i{n1x65535l5}",
      .Control = &T::AccountingPortEdit,
      .Label = &T::Label4,
-     .Place = {256, 39, 366, 36, 120}},
+     .Place = {256, 39, 366, 36, 120},
+     .Omit = LeftOut<&ProtocolFields::AcctPort, &T::AccountingPortEdit>,
+     .EnabledWhen = kByProtocol<&ProtocolFields::AcctPort>},
 };
 
 constexpr const char* kServerIpMustBeSet = "Server IP must be set.";
@@ -93,43 +145,8 @@ constexpr const char* kProtocolMustBeSet = "Protocol must be set.";
 constexpr const char* kSameServer =
     "Has already a record with the same Server IP and Protocol. Please Change Server IP or Protocol.";
 
-// The protocols in the order of their option list.
-enum class Protocol { None, Tacacs, Xtacacs, TacacsPlus, Radius };
-
-// What a server of each protocol has besides its port and time-out.
-struct ProtocolFields {
-    bool Key;
-    bool Retry;
-    bool AcctPort;
-};
-
-ProtocolFields FieldsOf(Protocol protocol) {
-    switch (protocol) {
-    case Protocol::None:
-        return {true, true, false};
-    case Protocol::Tacacs:
-    case Protocol::Xtacacs:
-        return {false, true, false};
-    case Protocol::TacacsPlus:
-        return {true, false, false};
-    case Protocol::Radius:
-        return {true, true, true};
-    }
-    return {true, true, false};
-}
-
-// The protocol the combo box shows: by its text, else by the chosen item's position.
-Protocol ShownProtocol(TComboBox* combo) {
-    const std::string text = combo->Text();
-    const char* const names[] = {"tacacs", "xtacacs", "tacacs-plus", "radius"};
-    for (int i = 0; i < 4; ++i) {
-        if (text == names[i]) {
-            return static_cast<Protocol>(i + 1);
-        }
-    }
-    const int index = combo->ItemIndex();
-    return index >= 0 && index < 4 ? static_cast<Protocol>(index + 1) : Protocol::None;
-}
+// Add, Edit and Delete leave none chosen and the fields cleared, whether the write went through or not.
+constexpr WritePlan kWrite = {.Leaves = AfterWrite::NoRow, .LeavesFailed = AfterWrite::NoRow};
 
 constexpr ButtonSpec<T> kButtons[] = {
     {&T::GetButton, "Refresh", &T::GetButtonClick}, {&T::AddButton, "Add", &T::AddButtonClick},
@@ -137,139 +154,78 @@ constexpr ButtonSpec<T> kButtons[] = {
     {&T::btnClose, "Close", &T::btnCloseClick},
 };
 
-constexpr int kDesignWidth = 617;
-constexpr int kDesignHeight = 320;
-constexpr int kListHeight = 120; // leaves the field panel its 130
-constexpr int kCreateAndGoItem = 3;
+constexpr DialogFrame<T> kFrame = {.Width = 617,
+                                   .Height = 320,
+                                   .Position = poScreenCenter,
+                                   .Caption = "Server Information Table",
+                                   .Buttons = kButtons,
+                                   .Samples = "Samples",
+                                   .ListHeight = 120, // leaves the field panel its 130
+                                   .ClearOnNoRow = true,
+                                   .ButtonPanel = &T::Panel1,
+                                   .Count = &T::Static,
+                                   .SamplesLabel = &T::lbl1,
+                                   .List = &T::ListView1,
+                                   .Splitter = &T::Splitter1,
+                                   .FieldPanel = &T::Panel2,
+                                   .StatusBar = &T::StatusBar1,
+                                   .OnListClick = &T::ListView1Click,
+                                   .OnListSelectItem = &T::ListView1SelectItem,
+                                   .OnListChange = &T::ListView1Change,
+                                   .OnCreate = &T::FormCreate,
+                                   .OnClose = &T::FormClose,
+                                   .State = &T::UpdateButtons};
 
 } // namespace
 
 TServerInformationForm::TServerInformationForm(TComponent* owner) : TForm(owner), Table(DialogGuard::None()) {
-    DesignDialog(this, kDesignWidth, kDesignHeight);
-    SetPosition(poScreenCenter);
-    SetCaption("Server Information Table");
-
-    ButtonColumn buttons(this, "Samples");
-    Panel1 = buttons.Panel;
-    Static = buttons.Count;
-    lbl1 = buttons.Samples;
-    AddButtons(buttons, this, kButtons);
-    StatusBar1 = AddStatusBar(this);
-
-    const ListArea area = AddListArea(this, kListHeight); // the field panel below takes the rest
-    ListView1 = area.List;
-    Splitter1 = area.Splitter;
-    Panel2 = area.Fields;
-    ListView1->OnClick = Bind(this, &T::ListView1Click);
-    ListView1->OnSelectItem = Bind(this, &T::ListView1SelectItem);
-    ListView1->OnChange = Bind(this, &T::ListView1Change);
-    BuildFields<T>(this, Panel2, kFields, kTable);
+    TPanel* fields = BuildFrame(this, kFrame, Table);
+    Fields = BuildFields<T>(this, fields, kFields, kTable);
     ProtocolComboBox->OnChange = Bind(this, &T::ProtocolComboBoxChange);
-
-    Table.List = ListView1;
-    Table.CountLabel = Static;
-    Table.StatusPanel = StatusPanelOf(StatusBar1);
     Table.StatusColumn = kRowStatus;
     Table.StatusCombo = RowComboBox;
-    Table.AfterRead = [this] { UpdateButtons(ListView1->Selected() != nullptr); };
-
-    OnCreate = Bind(this, &T::FormCreate);
-    OnClose = Bind(this, &T::FormClose);
+    Table.Deleting = {.Style = DeleteStyle::Confirmed, .Write = kWrite};
 }
 
 void TServerInformationForm::FormCreate(TObject*) {
     Table.Attempt([this] {
-        DialogRequest& request = Table.CreateRequest(this, ServerInformation, MVT_UMV, 2);
+        DialogRequest& request =
+            Table.CreateRequest(this, ServerInformation, MVT_UMV, kKeyCount, {.Blocking = true});
         BindFields<T>(this, nullptr, request, kFields);
-        request.Mode = 0; // synchronous
-        for (TEdit* edit : {IPEdit, PortEdit, KeyEdit, TimeoutEdit, RetryCEdit, AccountingPortEdit}) {
-            edit->SetText("");
-        }
-        RowComboBox->SetItemIndex(kCreateAndGoItem);
-        UpdateButtons(false);
+        Table.Clear();
+        Table.UpdateState();
         Table.Read();
     });
-    Table.UpdateCount();
 }
 
 void TServerInformationForm::ClearEditControls() {
-    ProtocolComboBox->SetItemIndex(-1);
-    for (TEdit* edit : {IPEdit, PortEdit, KeyEdit, TimeoutEdit, RetryCEdit, AccountingPortEdit}) {
-        edit->SetText("");
-    }
-    AccountingPortEdit->SetEnabled(false);
-    Table.UpdateCount();
+    Table.Clear();
 }
 
 void TServerInformationForm::UpdateButtons(bool rowChosen) {
     EditButton->SetEnabled(rowChosen);
     DeleteButton->SetEnabled(rowChosen);
-    IPEdit->SetEnabled(!rowChosen);
-    ProtocolComboBox->SetEnabled(!rowChosen);
     AddButton->SetEnabled(!rowChosen);
-    ProtocolComboBoxChange(ProtocolComboBox);
 }
 
 void TServerInformationForm::ProtocolComboBoxChange(TObject*) {
-    const ProtocolFields fields = FieldsOf(ShownProtocol(ProtocolComboBox));
-    KeyEdit->SetEnabled(fields.Key);
-    RetryCEdit->SetEnabled(fields.Retry);
-    AccountingPortEdit->SetEnabled(fields.AcctPort);
+    Table.UpdateState();
 }
 
 void TServerInformationForm::ListView1SelectItem(TObject*, TListItem*, bool) {
-    const bool selected = ListView1->Selected() != nullptr;
-    if (!selected) {
-        ClearEditControls();
-    }
-    UpdateButtons(selected);
+    Table.SelectionChanged();
 }
 
-void TServerInformationForm::ListView1Click(TObject* sender) {
-    ListView1SelectItem(sender, nullptr, false);
+void TServerInformationForm::ListView1Click(TObject*) {
+    Table.SelectionChanged();
 }
 
 void TServerInformationForm::ListView1Change(TObject*, TListItem*, TItemChange) {
-    Table.UpdateCount();
+    Table.ListChanged();
 }
 
 void TServerInformationForm::GetButtonClick(TObject*) {
-    if (!Table.MayRefresh()) {
-        return;
-    }
-    Table.Read();
-    EndWrite();
-}
-
-std::vector<int> TServerInformationForm::SkippedColumns() {
-    const ProtocolFields fields = FieldsOf(ShownProtocol(ProtocolComboBox));
-    std::vector<int> skipped;
-    if (PortEdit->Text().empty()) {
-        skipped.push_back(kPort);
-    }
-    if (KeyEdit->Text().empty() || !fields.Key) {
-        skipped.push_back(kKey);
-    }
-    if (TimeoutEdit->Text().empty()) {
-        skipped.push_back(kTimeout);
-    }
-    if (RetryCEdit->Text().empty() || !fields.Retry) {
-        skipped.push_back(kRetry);
-    }
-    if (AccountingPortEdit->Text().empty() || !fields.AcctPort) {
-        skipped.push_back(kAcctPort);
-    } else {
-        AccountingPortEdit->SetEnabled(true);
-    }
-    return skipped;
-}
-
-void TServerInformationForm::EndWrite() {
-    if (ListView1->Selected()) {
-        ListView1->SetSelected(nullptr);
-    }
-    ClearEditControls();
-    UpdateButtons(false);
+    Table.Refresh();
 }
 
 void TServerInformationForm::AddButtonClick(TObject*) {
@@ -285,22 +241,17 @@ void TServerInformationForm::AddButtonClick(TObject*) {
         FocusField(IPEdit);
         return;
     }
-    if (ShownProtocol(ProtocolComboBox) == Protocol::None) {
+    if (!ShownProtocol(*this)) {
         RefuseInput(ProtocolComboBox, kProtocolMustBeSet);
         return;
     }
     // By the address's octets: "010.1.1.1" would be sent as the row of 10.1.1.1.
-    for (int i = 0; i < ListView1->Items().Count(); ++i) {
-        const TListItem* item = ListView1->Items()[i];
-        if (SameIPv4Address(item->Caption(), IPEdit->Text()) && item->SubItems().Count() > 0 &&
-            item->SubItems()[0] == ProtocolComboBox->Text()) {
-            RefuseInput(IPEdit, kSameServer);
-            return;
-        }
+    if (Table.FindRow({{kIp, IPEdit->Text(), SameIPv4Address}, {kProtocol, ProtocolComboBox->Text()}})) {
+        RefuseInput(IPEdit, kSameServer);
+        return;
     }
-    const WriteCarry row = WriteCarry::RowWithout(SkippedColumns());
-    Table.Write([&] { Table.CreateRow(row); });
-    EndWrite();
+    const WriteCarry row = Fields.Carry();
+    Table.Write([&] { Table.CreateRow(row); }, kWrite);
 }
 
 void TServerInformationForm::EditButtonClick(TObject*) {
@@ -311,22 +262,15 @@ void TServerInformationForm::EditButtonClick(TObject*) {
         ShowMessage(kServerIpMustBeSet);
         return;
     }
-    if (ShownProtocol(ProtocolComboBox) == Protocol::None) {
+    if (!ShownProtocol(*this)) {
         ShowMessage(kProtocolMustBeSet);
         return;
     }
-    std::vector<int> skipped = SkippedColumns();
-    skipped.push_back(kRowStatus);
-    Table.Write(WriteCarry::RowWithout(std::move(skipped)));
-    EndWrite();
+    Table.Write(Fields.Carry().Without(kRowStatus), kWrite);
 }
 
 void TServerInformationForm::DeleteButtonClick(TObject*) {
-    if (!Table.MayAct()) {
-        return;
-    }
-    Table.ConfirmDeleteSelectedRow();
-    EndWrite();
+    Table.Delete();
 }
 
 void TServerInformationForm::btnCloseClick(TObject*) {
@@ -334,5 +278,5 @@ void TServerInformationForm::btnCloseClick(TObject*) {
 }
 
 void TServerInformationForm::FormClose(TObject*, TCloseAction&) {
-    Table.Close();
+    Table.Closing();
 }

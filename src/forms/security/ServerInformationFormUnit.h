@@ -1,16 +1,15 @@
 // The AAA server host dialog: lists the switch's servers (one row per address and protocol) with
 // their authentication port, shared key, time-out, retry count and, for RADIUS, accounting port,
-// and adds, edits and deletes them. No guard, a synchronous table request, the dialog re-read and
+// and adds, edits and deletes them. No guard, a blocking table request, the dialog re-read and
 // the confirmed delete. Which edits are enabled and which columns a SET carries follow the
-// server's protocol: tacacs-plus has no retry count, only radius has an accounting port, and only
-// tacacs-plus and radius have a key.
+// server's protocol (the field table's rules): tacacs-plus has no retry count, only radius has an
+// accounting port, and only tacacs-plus and radius have a key.
 #pragma once
 
+#include "FieldSet.h"
 #include "TForm.h"
 #include "TListView.h"
 #include "TableDialogController.h"
-
-#include <vector>
 
 class TButton;
 class TComboBox;
@@ -54,7 +53,8 @@ public:
     TComboBox* RowComboBox; // the row status, hidden
     TStatusBar* StatusBar1;
 
-    TableDialogController Table; // the server host table: no guard, synchronous
+    TableDialogController Table; // the server host table: no guard, blocking
+    FieldSet Fields;
 
     void FormCreate(TObject* sender);
     void FormClose(TObject* sender, TCloseAction& action);
@@ -69,17 +69,10 @@ public:
     void ProtocolComboBoxChange(TObject* sender);
     void ClearEditControls();
 
-    // The states of Add, Edit, Delete, the address and protocol for a chosen row or none, and the
-    // protocol rule over the key, retry and accounting port edits: called at the end of every read,
-    // on selection, and after Refresh, Add, Edit and Delete (which leave none chosen).
+    // The states of Add, Edit and Delete for a chosen row or none (the fields follow their rules):
+    // run at the end of every read, on selection, on a change of protocol, and after Refresh, Add,
+    // Edit and Delete (which leave none chosen).
     void UpdateButtons(bool rowChosen);
-
-private:
-    // The columns a SET of the fields as they stand leaves out (empty edits, fields the protocol
-    // does not have).
-    std::vector<int> SkippedColumns();
-    // After a write: none chosen, the fields cleared.
-    void EndWrite();
 };
 
 // The dialog while its menu command shows it.
