@@ -1,20 +1,15 @@
 #include "MethodListForm.h"
 
 #include "CatalogueColumns.h"
-#include "DialogLayout.h"
+#include "DialogFrame.h"
 #include "FieldChecks.h"
 #include "FieldTable.h"
+#include "OptionItems.h"
 #include "TButton.h"
 #include "TComboBox.h"
 #include "TEdit.h"
-#include "TLabel.h"
-#include "TPanel.h"
-#include "TStaticText.h"
-#include "TStatusBar.h"
-#include "TableRowHelpers.h"
 #include "UserDialogs.h"
 
-#include <cstring>
 #include <string>
 
 namespace {
@@ -48,57 +43,67 @@ constexpr Field<T> kFields[] = {
      .Constraint = "%s{l15}",
      .Control = &T::ListnameEdit,
      .Label = &T::Label1,
-     .Place = {8, 11, 140, 8, 120}},
+     .Place = {8, 11, 140, 8, 120},
+     .EnabledWhen = {.Mode = RowMode::NoRow, .How = FieldEnabling::EnabledOnly}}, // the row's instance
     {.Column = kType[0],
      .Caption = "Method 1 Type",
      .Control = &T::ComboBoxType1,
      .Label = &T::Label2,
-     .Place = MethodPlace(0, false)},
+     .Place = MethodPlace(0, false),
+     .Default = FieldDefault::FirstItem()},
     {.Column = kServer[0],
      .Caption = "Method 1 Server Group",
      .Constraint = "%s{l15}",
      .Control = &T::Server1Edit,
      .Label = &T::Label6,
-     .Place = MethodPlace(0, true)},
+     .Place = MethodPlace(0, true),
+     .Omit = OmitWhen::Empty},
     {.Column = kType[1],
      .Caption = "Method 2 Type",
      .Control = &T::ComboBoxType2,
      .Label = &T::Label3,
-     .Place = MethodPlace(1, false)},
+     .Place = MethodPlace(1, false),
+     .Default = FieldDefault::FirstItem()},
     {.Column = kServer[1],
      .Caption = "Method 2 Server Group",
      .Constraint = "%s{l15}",
      .Control = &T::Server2Edit,
      .Label = &T::Label7,
-     .Place = MethodPlace(1, true)},
+     .Place = MethodPlace(1, true),
+     .Omit = OmitWhen::Empty},
     {.Column = kType[2],
      .Caption = "Method 3 Type",
      .Control = &T::ComboBoxType3,
      .Label = &T::Label4,
-     .Place = MethodPlace(2, false)},
+     .Place = MethodPlace(2, false),
+     .Default = FieldDefault::FirstItem()},
     {.Column = kServer[2],
      .Caption = "Method 3 Server Group",
      .Constraint = "%s{l15}",
      .Control = &T::Server3Edit,
      .Label = &T::Label8,
-     .Place = MethodPlace(2, true)},
+     .Place = MethodPlace(2, true),
+     .Omit = OmitWhen::Empty},
     {.Column = kType[3],
      .Caption = "Method 4 Type",
      .Control = &T::ComboBoxType4,
      .Label = &T::Label5,
-     .Place = MethodPlace(3, false)},
+     .Place = MethodPlace(3, false),
+     .Default = FieldDefault::FirstItem()},
     {.Column = kServer[3],
      .Caption = "Method 4 Server Group",
      .Constraint = "%s{l15}",
      .Control = &T::Server4Edit,
      .Label = &T::Label9,
-     .Place = MethodPlace(3, true)},
+     .Place = MethodPlace(3, true),
+     .Omit = OmitWhen::Empty},
     {.Column = kRowStatus,
      .Caption = "Row Status",
      .Control = &T::RowComboBox,
      .Label = &T::Label10,
      .Place = {268, 11, 408, 8, 110},
-     .Flags = kFieldHidden},
+     .Flags = kFieldHidden,
+     .Default = FieldDefault::Option("createAndGo")},
 };
 
 constexpr const char* kNameMustBeSet = "Name must be set.";
@@ -106,6 +111,15 @@ constexpr const char* kIneffectiveMethods =
     "Method(s) after method local and none is(are) ineffective. Do you want to change your configurations?";
 constexpr const char* kServerGroup = "server-group";
 constexpr const char* kDefaultList = "default"; // the switch's own list: never deleted
+constexpr int kKeyCount = 1;                    // the name
+
+// Add, Edit and Delete leave none chosen and the fields cleared, whether the write went through or not.
+constexpr WritePlan kWrite = {.Leaves = AfterWrite::NoRow, .LeavesFailed = AfterWrite::NoRow};
+
+// A method's two columns left out of a write.
+void LeaveOutMethod(WriteCarry& carry, int method) {
+    carry.Without(kType[method]).Without(kServer[method]);
+}
 
 constexpr ButtonSpec<T> kButtons[] = {
     {&T::GetButton, "Refresh", &T::GetButtonClick}, {&T::AddButton, "Add", &T::AddButtonClick},
@@ -113,48 +127,46 @@ constexpr ButtonSpec<T> kButtons[] = {
     {&T::btnClose, "Close", &T::btnCloseClick},
 };
 
-constexpr int kDesignWidth = 634;
-constexpr int kDesignHeight = 327;
-constexpr int kListHeight = 100; // leaves the method lines the rest
-constexpr int kCreateAndGoItem = 3;
+// The frame of every kind; the kind gives the position and the caption.
+constexpr DialogFrame<T> kFrame = {.Width = 634,
+                                   .Height = 327,
+                                   .Buttons = kButtons,
+                                   .Samples = "Samples",
+                                   .ListHeight = 100, // leaves the method lines the rest
+                                   .ButtonPanel = &T::Panel1,
+                                   .Count = &T::StaticText1,
+                                   .SamplesLabel = &T::lbl1,
+                                   .List = &T::ListView1,
+                                   .Splitter = &T::Splitter1,
+                                   .FieldPanel = &T::Panel2,
+                                   .StatusBar = &T::StatusBar1,
+                                   .OnListClick = &T::ListView1Click,
+                                   .OnListSelectItem = &T::ListView1SelectItem,
+                                   .OnListChange = &T::ListView1Change,
+                                   .OnCreate = &T::FormCreate,
+                                   .OnClose = &T::FormClose,
+                                   .State = &T::UpdateButtons};
+
+DialogFrame<T> FrameOf(const MethodListKind& kind) {
+    DialogFrame<T> frame = kFrame;
+    frame.Position = kind.Position;
+    frame.Caption = kind.FormCaption;
+    return frame;
+}
 
 } // namespace
 
 TMethodListForm::TMethodListForm(TComponent* owner, const MethodListKind& kind)
     : TForm(owner), Table(DialogGuard::None()), Kind(kind) {
-    DesignDialog(this, kDesignWidth, kDesignHeight);
-    SetPosition(kind.Position);
-    SetCaption(kind.FormCaption);
-
-    ButtonColumn buttons(this, "Samples");
-    Panel1 = buttons.Panel;
-    StaticText1 = buttons.Count;
-    lbl1 = buttons.Samples;
-    AddButtons(buttons, this, kButtons);
-    StatusBar1 = AddStatusBar(this);
-
-    const ListArea area = AddListArea(this, kListHeight);
-    ListView1 = area.List;
-    Splitter1 = area.Splitter;
-    Panel2 = area.Fields;
-    ListView1->OnClick = Bind(this, &T::ListView1Click);
-    ListView1->OnSelectItem = Bind(this, &T::ListView1SelectItem);
-    ListView1->OnChange = Bind(this, &T::ListView1Change);
-    BuildFields<T>(this, Panel2, kFields, kTable);
+    TPanel* fields = BuildFrame(this, FrameOf(kind), Table);
+    Fields = BuildFields<T>(this, fields, kFields, kTable);
     ComboBoxType1->OnChange = Bind(this, &T::ComboBoxType1Change);
     ComboBoxType2->OnChange = Bind(this, &T::ComboBoxType2Change);
     ComboBoxType3->OnChange = Bind(this, &T::ComboBoxType3Change);
     ComboBoxType4->OnChange = Bind(this, &T::ComboBoxType4Change);
-
-    Table.List = ListView1;
-    Table.CountLabel = StaticText1;
-    Table.StatusPanel = StatusPanelOf(StatusBar1);
     Table.StatusColumn = kRowStatus;
     Table.StatusCombo = RowComboBox;
-    Table.AfterRead = [this] { UpdateButtons(ListView1->Selected() != nullptr); };
-
-    OnCreate = Bind(this, &T::FormCreate);
-    OnClose = Bind(this, &T::FormClose);
+    Table.Deleting = {.Style = DeleteStyle::Confirmed, .Write = kWrite};
 }
 
 std::array<TComboBox*, 4> TMethodListForm::Types() const {
@@ -167,45 +179,42 @@ std::array<TEdit*, 4> TMethodListForm::Servers() const {
 
 void TMethodListForm::FormCreate(TObject*) {
     Table.Attempt([this] {
-        DialogRequest& request = Table.CreateRequest(this, Kind.Table, MVT_UMV, 1);
+        DialogRequest& request =
+            Table.CreateRequest(this, Kind.Table, MVT_UMV, kKeyCount, {.Blocking = true});
         BindFields<T>(this, nullptr, request, kFields);
-        request.Mode = 0; // synchronous
-        ClearChildControls(this, true, true, true);
-        RowComboBox->SetItemIndex(kCreateAndGoItem);
-        UpdateButtons(false);
+        Table.Clear();
+        Table.UpdateState();
         Table.Read();
     });
-    Table.UpdateCount();
 }
 
-void TMethodListForm::ClearEditControls() {
-    ClearChildControls(this, true, true, true);
-    Table.UpdateCount();
+bool TMethodListForm::DeletableChosen() const {
+    const TListItem* row = ListView1->Selected();
+    return row && Table.Request && Table.Request->CellText(row, kName) != kDefaultList;
 }
 
 void TMethodListForm::UpdateButtons(bool rowChosen) {
-    const TListItem* row = ListView1->Selected();
     EditButton->SetEnabled(rowChosen);
-    DeleteButton->SetEnabled(rowChosen && row && row->Caption() != kDefaultList);
-    ListnameEdit->SetEnabled(!rowChosen);
+    DeleteButton->SetEnabled(rowChosen && DeletableChosen());
     AddButton->SetEnabled(!rowChosen);
 }
 
 void TMethodListForm::ListView1SelectItem(TObject*, TListItem*, bool) {
-    UpdateButtons(ListView1->Selected() != nullptr);
+    Table.SelectionChanged();
 }
 
-void TMethodListForm::ListView1Click(TObject* sender) {
-    ListView1SelectItem(sender, nullptr, false);
+void TMethodListForm::ListView1Click(TObject*) {
+    Table.SelectionChanged();
 }
 
 void TMethodListForm::ListView1Change(TObject*, TListItem*, TItemChange) {
-    Table.UpdateCount();
+    Table.ListChanged();
 }
 
+// Only the user's choice of a type switches its server edit: a chosen row leaves every edit open.
 void TMethodListForm::TypeChanged(int method) {
     TEdit* server = Servers()[method];
-    server->SetEnabled(Types()[method]->Text() == kServerGroup);
+    SetFieldEnabled(server, OptionSelected(Types()[method], kServerGroup), FieldEnabling::EnabledOnly);
     server->SetText("");
 }
 
@@ -228,9 +237,8 @@ bool TMethodListForm::Present(int method) const {
 }
 
 bool TMethodListForm::Terminal(int method) const {
-    const std::string type = Types()[method]->Text();
     for (const char* terminal : Kind.Terminal) {
-        if (terminal && type == terminal) {
+        if (terminal && OptionSelected(Types()[method], terminal)) {
             return true;
         }
     }
@@ -241,13 +249,12 @@ bool TMethodListForm::CheckMethodOrder() {
     bool afterTerminal = false;
     bool ordered = true;
     for (int method = 0; method < 4; ++method) {
-        const bool present = Present(method);
-        MethodSlots[method] = present ? Types()[method]->ItemIndex() : -1;
-        if (!present) {
+        Kept[method] = Present(method);
+        if (!Kept[method]) {
             continue;
         }
         // In accounting lists another "none" after a terminal one changes nothing.
-        if (afterTerminal && !(Kind.Accounting && Types()[method]->Text() == "none")) {
+        if (afterTerminal && !(Kind.Accounting && OptionSelected(Types()[method], "none"))) {
             ordered = false;
         }
         afterTerminal = afterTerminal || Terminal(method);
@@ -255,19 +262,18 @@ bool TMethodListForm::CheckMethodOrder() {
     return ordered;
 }
 
-void TMethodListForm::DropIneffectiveMethods(std::vector<int>& skipped) {
+void TMethodListForm::DropIneffectiveMethods(WriteCarry& carry) {
     bool afterTerminal = false;
     for (int method = 0; method < 4; ++method) {
         if (afterTerminal) {
-            MethodSlots[method] = -1;
-        } else if (MethodSlots[method] >= 0 && Terminal(method)) {
+            Kept[method] = false;
+        } else if (Kept[method] && Terminal(method)) {
             afterTerminal = true;
         }
     }
     for (int method = 0; method < 4; ++method) {
-        if (MethodSlots[method] < 0) {
-            skipped.push_back(kType[method]);
-            skipped.push_back(kServer[method]);
+        if (!Kept[method]) {
+            LeaveOutMethod(carry, method);
         }
     }
 }
@@ -276,30 +282,8 @@ bool TMethodListForm::AskIneffective() {
     return MessageDlg(kIneffectiveMethods, mtConfirmation, mbYes | mbNo) == mrYes;
 }
 
-std::vector<int> TMethodListForm::EmptyServerColumns() const {
-    std::vector<int> skipped;
-    for (int method = 0; method < 4; ++method) {
-        if (Servers()[method]->Text().empty()) {
-            skipped.push_back(kServer[method]);
-        }
-    }
-    return skipped;
-}
-
-void TMethodListForm::EndWrite() {
-    if (ListView1->Selected()) {
-        ListView1->SetSelected(nullptr);
-    }
-    UpdateButtons(false);
-    ClearEditControls();
-}
-
 void TMethodListForm::GetButtonClick(TObject*) {
-    if (!Table.MayRefresh()) {
-        return;
-    }
-    Table.Read();
-    EndWrite();
+    Table.Refresh();
 }
 
 void TMethodListForm::AddButtonClick(TObject*) {
@@ -311,11 +295,9 @@ void TMethodListForm::AddButtonClick(TObject*) {
         RefuseInput(ListnameEdit, kNameMustBeSet);
         return;
     }
-    for (int i = 0; i < ListView1->Items().Count(); ++i) {
-        if (ListView1->Items()[i]->Caption() == name) {
-            RefuseInput(ListnameEdit, Kind.SameName);
-            return;
-        }
+    if (Table.FindRow({{kName, name}})) {
+        RefuseInput(ListnameEdit, Kind.SameName);
+        return;
     }
     // Adding asks Yes to drop the ineffective methods; accounting lists are added as typed.
     bool drop = false;
@@ -325,13 +307,11 @@ void TMethodListForm::AddButtonClick(TObject*) {
         }
         drop = true;
     }
-    std::vector<int> skipped = EmptyServerColumns();
+    WriteCarry row = Fields.Carry();
     if (drop) {
-        DropIneffectiveMethods(skipped);
+        DropIneffectiveMethods(row);
     }
-    const WriteCarry row = WriteCarry::RowWithout(std::move(skipped));
-    Table.Write([&] { Table.CreateRow(row); });
-    EndWrite();
+    Table.Write([&] { Table.CreateRow(row); }, kWrite);
 }
 
 void TMethodListForm::EditButtonClick(TObject*) {
@@ -350,31 +330,22 @@ void TMethodListForm::EditButtonClick(TObject*) {
         }
         drop = true;
     }
-    std::vector<int> skipped;
-    for (int method = 0; method < 4; ++method) {
-        const bool noServer = Servers()[method]->Text().empty();
-        if (noServer) {
-            skipped.push_back(kServer[method]);
-        } else if (Kind.Accounting && Types()[method]->Text() != kServerGroup) {
-            // A server group left over from another type: the method is not written at all.
-            skipped.push_back(kType[method]);
-            skipped.push_back(kServer[method]);
+    WriteCarry row = Fields.Carry();
+    row.Without(kRowStatus);
+    for (int method = 0; Kind.Accounting && method < 4; ++method) {
+        // A server group left over from another type: the method is not written at all.
+        if (!Servers()[method]->Text().empty() && !OptionSelected(Types()[method], kServerGroup)) {
+            LeaveOutMethod(row, method);
         }
     }
-    skipped.push_back(kRowStatus);
     if (drop) {
-        DropIneffectiveMethods(skipped);
+        DropIneffectiveMethods(row);
     }
-    Table.Write(WriteCarry::RowWithout(std::move(skipped)));
-    EndWrite();
+    Table.Write(row, kWrite);
 }
 
 void TMethodListForm::DeleteButtonClick(TObject*) {
-    if (!Table.MayAct()) {
-        return;
-    }
-    Table.ConfirmDeleteSelectedRow();
-    EndWrite();
+    Table.Delete();
 }
 
 void TMethodListForm::btnCloseClick(TObject*) {
@@ -382,5 +353,5 @@ void TMethodListForm::btnCloseClick(TObject*) {
 }
 
 void TMethodListForm::FormClose(TObject*, TCloseAction&) {
-    Table.Close();
+    Table.Closing();
 }

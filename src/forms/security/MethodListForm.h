@@ -1,17 +1,17 @@
 // What the login, enable and accounting method-list dialogs share: one named list of up to four
 // methods per table row (a type and, for the server-group type, a server group), listed, added,
-// edited and deleted with no guard, a synchronous table request, the dialog re-read and the
+// edited and deleted with no guard, a blocking table request, the dialog re-read and the
 // confirmed delete. A method after a terminal one (after which the switch tries nothing else) is
 // ineffective: the dialog asks before it writes such a list, and leaves the ineffective methods
 // out of the SET when the answer says so. The list named "default" cannot be deleted.
 #pragma once
 
+#include "FieldSet.h"
 #include "TForm.h"
 #include "TListView.h"
 #include "TableDialogController.h"
 
 #include <array>
-#include <vector>
 
 struct MibTableRow;
 class TButton;
@@ -70,7 +70,8 @@ public:
     TComboBox* RowComboBox; // the row status, hidden
     TStatusBar* StatusBar1;
 
-    TableDialogController Table; // the method-list table: no guard, synchronous
+    TableDialogController Table; // the method-list table: no guard, blocking
+    FieldSet Fields;
 
     void FormCreate(TObject* sender);
     void FormClose(TObject* sender, TCloseAction& action);
@@ -87,28 +88,27 @@ public:
     void ComboBoxType3Change(TObject* sender);
     void ComboBoxType4Change(TObject* sender);
 
-    // The states of Add, Edit, Delete and the name for a chosen row or none: called at the end of
-    // every read, on selection, and after Refresh, Add, Edit and Delete (which leave none chosen).
+    // The states of Add, Edit and Delete for a chosen row or none (the name follows its rule): run
+    // at the end of every read, on selection, and after Refresh, Add, Edit and Delete (which leave
+    // none chosen).
     void UpdateButtons(bool rowChosen);
 
 private:
     const MethodListKind& Kind;
-    std::array<int, 4> MethodSlots{-1, -1, -1, -1}; // a present method's Type item, or -1
+    std::array<bool, 4> Kept{}; // the methods a write keeps
 
     std::array<TComboBox*, 4> Types() const;
     std::array<TEdit*, 4> Servers() const;
     bool Present(int method) const;
     bool Terminal(int method) const;
     void TypeChanged(int method);
-    void ClearEditControls();
-    // Fills the method slots; false when a method that counts follows a terminal one.
+    // A row is chosen that may be deleted (any but the list named "default").
+    bool DeletableChosen() const;
+    // Marks the present methods kept; false when a method that counts follows a terminal one.
     bool CheckMethodOrder();
-    // The methods after the first terminal one marked absent; every absent method's two columns
-    // added to `skipped`.
-    void DropIneffectiveMethods(std::vector<int>& skipped);
+    // The methods after the first terminal one no longer kept; every method not kept left out of
+    // `carry` (its Type and Server Group columns).
+    void DropIneffectiveMethods(WriteCarry& carry);
     // Asks whether the configuration should be changed; true for Yes.
     static bool AskIneffective();
-    // The empty Server Group columns.
-    std::vector<int> EmptyServerColumns() const;
-    void EndWrite();
 };
