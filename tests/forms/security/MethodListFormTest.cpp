@@ -1,6 +1,7 @@
 #include "ACCTMethodListFormUnit.h"
 #include "AaaScenario.h"
 #include "CaptionCheck.h"
+#include "CatalogueColumns.h"
 #include "DedicatedDialogRegistry.h"
 #include "DedicatedDialogs.h"
 #include "FormsSimTest.h"
@@ -22,6 +23,8 @@ using Pdus = std::vector<std::vector<SimVarBind>>;
 constexpr const char* kLoginCommand = "LoginMethodControl1Click";
 constexpr const char* kEnableCommand = "EnableMethodControl1Click";
 constexpr const char* kAcctCommand = "ACCTMe1Click";
+// The list's name, the first column of each of the three tables.
+constexpr int kNameColumn = ColumnOf(Columns::LoginMethodListMethod1Type, "Login Method List Name");
 constexpr const char* kQuestion =
     "Method(s) after method local and none is(are) ineffective. Do you want to change your configurations?";
 
@@ -36,22 +39,12 @@ protected:
         Agent().LoadScenario(aaa_scenario::Scenario());
     }
     static int Row(TMethodListForm* d, const std::string& name) {
-        for (int i = 0; i < d->ListView1->Items().Count(); ++i) {
-            if (d->ListView1->Items()[i]->Caption() == name) {
-                return i;
-            }
-        }
-        return -1;
-    }
-    static void Choose(TComboBox* box, const std::string& text) {
-        const int index = box->Items().IndexOf(text);
-        ASSERT_GE(index, 0) << text;
-        ChooseComboItem(box, index);
+        return RowWhere(d->Table, {{kNameColumn, name}});
     }
     static void ChooseMethods(TMethodListForm* d, const std::vector<std::string>& types) {
         TComboBox* boxes[] = {d->ComboBoxType1, d->ComboBoxType2, d->ComboBoxType3, d->ComboBoxType4};
         for (size_t i = 0; i < types.size(); ++i) {
-            Choose(boxes[i], types[i]);
+            ChooseOption(boxes[i], types[i]);
         }
     }
 };
@@ -159,11 +152,11 @@ TEST_F(MethodListSim, WhichListsAreQuestioned) {
 TEST_F(MethodListSim, ServerGroupTypeEnablesItsServerEditAndALeftoverGroupIsNotWritten) {
     RunDialog<TLoginMethodListForm>(kLoginCommand, [&](TLoginMethodListForm* d) {
         d->Server2Edit->SetText("old");
-        Choose(d->ComboBoxType2, "server-group");
+        ChooseOption(d->ComboBoxType2, "server-group");
         EXPECT_TRUE(d->Server2Edit->Enabled());
         EXPECT_EQ(d->Server2Edit->Text(), "");
         d->Server2Edit->SetText("grp");
-        Choose(d->ComboBoxType2, "radius");
+        ChooseOption(d->ComboBoxType2, "radius");
         EXPECT_FALSE(d->Server2Edit->Enabled());
         EXPECT_EQ(d->Server2Edit->Text(), "");
     });

@@ -6,6 +6,7 @@
 // Not a test: nothing here is checked automatically.
 #include "ACCTMethodListFormUnit.h"
 #include "AaaScenario.h"
+#include "CatalogueColumns.h"
 #include "DedicatedScreenshotStage.h"
 #include "LoginMethodListFormUnit.h"
 #include "ServerInformationFormUnit.h"
@@ -15,22 +16,20 @@
 
 namespace {
 
-// Selects the row whose caption is `caption`.
-void SelectRow(TListView* list, const std::string& caption) {
-    for (int i = 0; i < list->Items().Count(); ++i) {
-        if (list->Items()[i]->Caption() == caption) {
-            list->SetSelected(list->Items()[i]);
-        }
-    }
-}
+// The list's name in the three method-list tables; the server's address.
+constexpr int kListName = ColumnOf(Columns::LoginMethodListMethod1Type, "Login Method List Name");
+constexpr int kServerIp = ColumnOf(Columns::ServerInformation, "IP");
 
-// Shows the dialog modally with the caption its menu command gives, selects the row, pictures it.
+// Shows the dialog modally with the caption its menu command gives, selects the row whose cell
+// matches, pictures it.
 template <class T>
-void Picture(T* dialog, const std::string& title, const std::string& row, const QString& file) {
+void Picture(T* dialog, const std::string& title, const CellMatch& row, const QString& file) {
     dialog->SetCaption(title + Facts().DeviceAddress);
     SetModalHook([&](TForm* form) {
         WaitRead(dialog->Table);
-        SelectRow(dialog->ListView1, row);
+        if (TListItem* item = dialog->Table.FindRow({row})) {
+            dialog->ListView1->SetSelected(item);
+        }
         dialog->ListView1Click(nullptr);
         GrabForm(form, file);
         form->Close();
@@ -46,15 +45,17 @@ int main(int argc, char** argv) {
     DedicatedScreenshotStage stage(argc, argv, scenario.c_str());
     const QString& dir = stage.Dir;
 
-    Picture(CreateForm<TLoginMethodListForm>(Application, 1), "AAC Login Method List Table: ", "Default",
-            dir + "/aaa-login-lists.png");
-    Picture(CreateForm<TLoginMethodListForm>(Application, 0), "AAC Enable Method List Table: ", "Default",
-            dir + "/aaa-enable-lists.png");
+    Picture(CreateForm<TLoginMethodListForm>(Application, 1),
+            "AAC Login Method List Table: ", {kListName, "Default"}, dir + "/aaa-login-lists.png");
+    Picture(CreateForm<TLoginMethodListForm>(Application, 0),
+            "AAC Enable Method List Table: ", {kListName, "Default"}, dir + "/aaa-enable-lists.png");
     ACCTMethodListForm = CreateForm<TACCTMethodListForm>(Application, 0);
-    Picture(ACCTMethodListForm, "AAC ACCT Method List Table: ", "Default", dir + "/aaa-acct-lists.png");
+    Picture(ACCTMethodListForm, "AAC ACCT Method List Table: ", {kListName, "Default"},
+            dir + "/aaa-acct-lists.png");
     ACCTMethodListForm = nullptr;
     ServerInformationForm = CreateForm<TServerInformationForm>(Application);
-    Picture(ServerInformationForm, "AAC Server Information Table: ", "10.1.1.2", dir + "/aaa-servers.png");
+    Picture(ServerInformationForm, "AAC Server Information Table: ", {kServerIp, "10.1.1.2"},
+            dir + "/aaa-servers.png");
     ServerInformationForm = nullptr;
     return PicturesExitStatus();
 }

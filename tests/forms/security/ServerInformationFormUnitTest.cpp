@@ -2,9 +2,11 @@
 
 #include "AaaScenario.h"
 #include "CaptionCheck.h"
+#include "CatalogueColumns.h"
 #include "DedicatedDialogRegistry.h"
 #include "DedicatedDialogs.h"
 #include "FormsSimTest.h"
+#include "OptionItems.h"
 #include "TButton.h"
 #include "TComboBox.h"
 #include "TEdit.h"
@@ -22,10 +24,8 @@ using Pdus = std::vector<std::vector<SimVarBind>>;
 
 constexpr const char* kCommand = "ServerInformation1Click";
 
-// Protocol items, in the order of the option list.
-constexpr int kTacacs = 0;
-constexpr int kTacacsPlus = 2;
-constexpr int kRadius = 3;
+constexpr int kIpColumn = ColumnOf(Columns::ServerInformation, "IP");
+constexpr int kProtocolColumn = ColumnOf(Columns::ServerInformation, "Authentication Protocol");
 
 SimVarBind Cell(int column, const std::string& instance, int value) {
     return {kServerEntry + "." + std::to_string(column) + "." + instance, SimValue::Int(value)};
@@ -41,19 +41,12 @@ protected:
         Agent().LoadScenario(aaa_scenario::Scenario());
     }
     static int Row(TServerInformationForm* d, const std::string& address, const std::string& protocol) {
-        for (int i = 0; i < d->ListView1->Items().Count(); ++i) {
-            const TListItem* item = d->ListView1->Items()[i];
-            if (item->Caption() == address && item->SubItems().Count() > 0 &&
-                item->SubItems()[0] == protocol) {
-                return i;
-            }
-        }
-        return -1;
+        return RowWhere(d->Table, {{kIpColumn, address}, {kProtocolColumn, protocol}});
     }
     // The new server's fields: every edit given a value, whether the protocol has the field or not.
-    static void FillNew(TServerInformationForm* d, const std::string& address, int protocol) {
+    static void FillNew(TServerInformationForm* d, const std::string& address, const std::string& protocol) {
         TypeText(d->IPEdit, address);
-        ChooseComboItem(d->ProtocolComboBox, protocol);
+        ChooseOption(d->ProtocolComboBox, protocol);
         d->PortEdit->SetText("50");
         d->KeyEdit->SetText("k");
         d->TimeoutEdit->SetText("7");
@@ -115,27 +108,53 @@ TEST_F(ServerInformationSim, SelectingARowAppliesItsProtocolToTheFields) {
     EXPECT_TRUE(Agent().SetLog().empty());
 }
 
+TEST_F(ServerInformationSim, ChoosingAProtocolOpensOnlyTheFieldsItHas) {
+    const struct {
+        const char* Protocol;
+        bool Key, Retry, AcctPort;
+    } cases[] = {
+        {"tacacs", false, true, false},
+        {"xtacacs", false, true, false},
+        {"tacacs-plus", true, false, false},
+        {"radius", true, true, true},
+    };
+    RunDialog<TServerInformationForm>(kCommand, ServerInformationForm, [&](TServerInformationForm* d) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.Protocol);
+            ChooseOption(d->ProtocolComboBox, c.Protocol);
+            EXPECT_EQ(d->KeyEdit->Enabled(), c.Key);
+            EXPECT_EQ(d->RetryCEdit->Enabled(), c.Retry);
+            EXPECT_EQ(d->AccountingPortEdit->Enabled(), c.AcctPort);
+            // No row is chosen: the address and the protocol stay open, Add with them.
+            EXPECT_TRUE(d->IPEdit->Enabled());
+            EXPECT_TRUE(d->ProtocolComboBox->Enabled());
+            EXPECT_TRUE(d->AddButton->Enabled());
+        }
+    });
+    EXPECT_TRUE(Agent().SetLog().empty());
+}
+
 TEST_F(ServerInformationSim, AddCarriesTheColumnsOfTheProtocolInOnePdu) {
     const struct {
-        int Protocol;
+        const char* Protocol;
         const char* Address;
         int ProtocolValue;
         Pdus Expected;
     } cases[] = {
         // tacacs has no key and no accounting port.
-        {kTacacs,
+        {"tacacs",
          "10.2.2.2",
          1,
          {{Cell(3, "10.2.2.2.1", 50), Cell(5, "10.2.2.2.1", 7), Cell(6, "10.2.2.2.1", 3),
            Cell(7, "10.2.2.2.1", 4)}}},
         // tacacs-plus has neither the retry count nor the accounting port.
-        {kTacacsPlus,
+        {"tacacs-plus",
          "10.2.2.3",
          3,
          {{Cell(3, "10.2.2.3.3", 50), Cell(4, "10.2.2.3.3", "k"), Cell(5, "10.2.2.3.3", 7),
            Cell(7, "10.2.2.3.3", 4)}}},
         // radius has them all.
-        {kRadius,
+        {"radius",
          "10.2.2.4",
          4,
          {{Cell(3, "10.2.2.4.4", 50), Cell(4, "10.2.2.4.4", "k"), Cell(5, "10.2.2.4.4", 7),
@@ -196,23 +215,27 @@ TEST_F(ServerInformationSim, AddRefusesAMissingOrMalformedAddressAProtocolAndATa
         "Has already a record with the same Server IP and Protocol. Please Change Server IP or Protocol.";
     const struct {
         const char* Address;
-        int Protocol; // -1: none chosen
+        const char* Protocol; // null: none chosen
         const char* Message;
         bool AddressFocused;
     } cases[] = {
-        {"", kRadius, "Server IP must be set.", true},
-        {"1.2.3", kRadius, "Please input a valid IP.", true},
-        {"10.3.3.3", -1, "Protocol must be set.", false},
-        {"10.1.1.1", kTacacsPlus, kSameServer, true},
+        {"", "radius", "Server IP must be set.", true},
+        {"1.2.3", "radius", "Please input a valid IP.", true},
+        {"10.3.3.3", nullptr, "Protocol must be set.", false},
+        {"10.1.1.1", "tacacs-plus", kSameServer, true},
         // The same four octets written otherwise: the same row instance.
-        {"010.1.1.1", kTacacsPlus, kSameServer, true},
-        {"10.01.001.1", kTacacsPlus, kSameServer, true},
+        {"010.1.1.1", "tacacs-plus", kSameServer, true},
+        {"10.01.001.1", "tacacs-plus", kSameServer, true},
     };
     RunDialog<TServerInformationForm>(kCommand, ServerInformationForm, [&](TServerInformationForm* d) {
         for (const auto& c : cases) {
             SCOPED_TRACE(c.Message);
             d->IPEdit->SetText(c.Address);
-            d->ProtocolComboBox->SetItemIndex(c.Protocol);
+            if (c.Protocol) {
+                SelectOption(d->ProtocolComboBox, c.Protocol);
+            } else {
+                SelectNoOption(d->ProtocolComboBox);
+            }
             Dialogs.Expect(c.Message);
             ClickControl(d->AddButton);
             EXPECT_EQ(Dialogs.Pending(), 0);
@@ -221,7 +244,7 @@ TEST_F(ServerInformationSim, AddRefusesAMissingOrMalformedAddressAProtocolAndATa
         }
         // The same address with another protocol is another server.
         d->IPEdit->SetText("10.1.1.1");
-        d->ProtocolComboBox->SetItemIndex(kRadius);
+        SelectOption(d->ProtocolComboBox, "radius");
         ClickControl(d->AddButton);
         EXPECT_EQ(SetPdus(), (Pdus{{Cell(7, "10.1.1.1.4", 4)}}));
         EXPECT_GE(Row(d, "10.1.1.1", "radius"), 0);
