@@ -16,13 +16,20 @@
 #include <algorithm>
 #include <exception>
 #include <optional>
+#include <stdexcept>
 
 TableDialogController::TableDialogController(DialogGuard guard, WriteStyle write)
     : Guard(guard), Style(write) {}
 
 DialogRequest& TableDialogController::CreateRequest(TForm* owner, const MibTableRow* table, int kind,
                                                     int keyCount, RequestOptions options) {
-    Request = std::make_unique<DialogRequest>(owner);
+    return CreateRequest(std::make_unique<DialogRequest>(owner), table, kind, keyCount, options);
+}
+
+DialogRequest& TableDialogController::CreateRequest(std::unique_ptr<DialogRequest> request,
+                                                    const MibTableRow* table, int kind, int keyCount,
+                                                    RequestOptions options) {
+    Request = std::move(request);
     Request->Request.VarList = VqSNMPVarList(table, kind, keyCount);
     if (options.Blocking) {
         Request->Mode = 0;
@@ -154,15 +161,19 @@ bool TableDialogController::Read() {
     if (!Request) {
         return false;
     }
-    return Attempt([this] {
+    bool good = true;
+    const bool attempted = Attempt([this, &good] {
         DataComplete = false;
         Request->Request.Active = true;
-        Request->Get();
+        const bool got = Request->Get();
         UpdateCount();
         if (Request->Mode == 0) {
-            ReadEnded(VqSNMPError{}); // a blocking read calls no hook and reports its own failure
+            // A blocking read calls no hook; its failure is on the status target already.
+            good = got;
+            EndRead(got ? VqSNMPError{} : Request->Request.LastError());
         }
     });
+    return attempted && good;
 }
 
 bool TableDialogController::Write(const std::function<void()>& body, const WritePlan& plan) {
@@ -177,6 +188,7 @@ bool TableDialogController::WriteAndRead(const std::function<void()>& body, cons
     }
     // A failure is shown after an Always re-read, so that the read's own status line does not hide it.
     std::optional<std::string> failure;
+    bool stopped = false;
     const bool written = Attempt(
         [&] {
             if (plan.Locks) {
@@ -188,7 +200,11 @@ bool TableDialogController::WriteAndRead(const std::function<void()>& body, cons
                 blocking.emplace(*Request, 0);
             }
             try {
-                body();
+                if (plan.AwaitReply) {
+                    stopped = !AwaitWrite(body);
+                } else {
+                    body();
+                }
             } catch (const std::exception& e) {
                 if (plan.After != ReRead::Always) {
                     throw;
@@ -198,6 +214,10 @@ bool TableDialogController::WriteAndRead(const std::function<void()>& body, cons
         },
         plan.Report);
     if (!written) {
+        return false;
+    }
+    if (stopped) {
+        Unlock(); // no re-read after a wait the user stopped
         return false;
     }
     if (failure) {
@@ -218,6 +238,43 @@ bool TableDialogController::WriteAndRead(const std::function<void()>& body, cons
             Request->Get(); // the flag stays as it is; the read's end sets it all the same
             UpdateCount();
         });
+    }
+    return true;
+}
+
+bool TableDialogController::AwaitWrite(const std::function<void()>& body) {
+    // The write's end comes through the set-done hook, here in place of the framework's report:
+    // the outcome goes where this table reports, a refusal too.
+    std::optional<VqSNMPError> outcome;
+    VqRequestDoneEvent saved = Request->OnSetDone;
+    Request->OnSetDone = [&outcome](VqSNMPRequest2Controls*, const VqSNMPError& error) { outcome = error; };
+    struct Restore {
+        TableDialogController* Table;
+        VqRequestDoneEvent Saved;
+        std::weak_ptr<const bool> Life;
+        ~Restore() {
+            if (!Life.expired() && Table->Request) {
+                Table->Request->OnSetDone = std::move(Saved);
+            }
+        }
+    } restore{this, std::move(saved), Request->Request.LifeToken()};
+    Stopped = false;
+    body();
+    if (Request->Busy) { // nothing sent: no wait
+        DialogRequest* request = Request.get();
+        Application->WaitUntil([&] { return outcome || Stopped || !request->Busy; },
+                               ReplyWaitBoundMs(request->Request.Timeout, request->Request.Retries));
+    }
+    if (Stopped) {
+        return false;
+    }
+    if (outcome && outcome->Code != 0) {
+        ShowFailure(outcome->Message);
+        throw std::runtime_error(outcome->Message);
+    }
+    if (outcome) {
+        Request->Operation = 1;
+        Request->ShowStatus(outcome->Message);
     }
     return true;
 }
@@ -434,6 +491,7 @@ TListItem* TableDialogController::FindRow(std::initializer_list<CellMatch> cells
 }
 
 void TableDialogController::Stop() {
+    Stopped = true;
     if (Request) {
         Request->Request.Active = false;
     }
@@ -470,11 +528,16 @@ void TableDialogController::ShowText(const std::string& text) {
 }
 
 void TableDialogController::ReadEnded(const VqSNMPError& error) {
-    Unlock();
-    UpdateCount();
     if (error.Code != 0 && Request) {
         Request->ShowStatus(error.Message);
     }
+    EndRead(error);
+}
+
+void TableDialogController::EndRead(const VqSNMPError& error) {
+    LastReadError = error;
+    Unlock();
+    UpdateCount();
     if (AfterRead) {
         AfterRead();
     }

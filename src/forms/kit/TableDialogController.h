@@ -113,6 +113,10 @@ struct WritePlan {
     ReRead After = ReRead::Style;
     bool Locks = true; // the flag is cleared for the write; false: it stays as it is
     FailureReport Report = FailureReport::Plain;
+    // The SETs are sent and the write waits (events running) until the switch has answered, the
+    // user stopped it, or at once when nothing was sent, bounded by the request's reply bound; the
+    // outcome, a refusal too, goes where the table reports; no re-read after a stopped wait.
+    bool AwaitReply = false;
     AfterWrite Leaves = AfterWrite::Unchanged;       // after a write that succeeded
     AfterWrite LeavesFailed = AfterWrite::Unchanged; // after one that failed
 };
@@ -208,6 +212,8 @@ public:
     const DialogGuard Guard;
     const WriteStyle Style;
     bool DataComplete = false; // the one data-complete flag of the table (see DialogGuard)
+    // How the last read ended (Code 0 after a good one), set before AfterRead runs.
+    VqSNMPError LastReadError;
     bool Supported = true;
     std::unique_ptr<DialogRequest> Request;
 
@@ -216,6 +222,10 @@ public:
     // then binds its columns.
     DialogRequest& CreateRequest(TForm* owner, const MibTableRow* table, int kind, int keyCount,
                                  RequestOptions options = {});
+    // The same over the dialog's own request, a DialogRequest subclass it has made (its
+    // RowReceived and PrepareSet its own; a PrepareSet calls DialogRequest::PrepareSet).
+    DialogRequest& CreateRequest(std::unique_ptr<DialogRequest> request, const MibTableRow* table, int kind,
+                                 int keyCount, RequestOptions options = {});
     // The uniform path of a dialog that has no table for the switch (an unknown model): no request,
     // nothing bound, the write buttons disabled, "Unsupported model" in status panel 0, and the
     // dialog closable. Refresh then does nothing.
@@ -233,7 +243,8 @@ public:
     // Runs the body (no read or write: filling controls from a row, say); a failure goes to status
     // panel 0 and the flag is left as it is; false then.
     bool Report(const std::function<void()>& body);
-    // Reads the table: flag cleared, request active again, Get, count; false after a failure.
+    // Reads the table: flag cleared, request active again, Get, count; false after a failure (a
+    // blocking read that failed too).
     bool Read();
     // A write: flag cleared (unless the plan leaves it), request active, the body (its SETs) in the
     // frame, blocking when the plan says so; then the table is read again as the plan says. False
@@ -310,7 +321,11 @@ private:
     void Leave(AfterWrite after);
     bool SelectionRefused = false; // the pickers' guard could not show the selected row
     bool WriteAndRead(const std::function<void()>& body, const WritePlan& plan);
+    // The body's SETs and the wait for their end; false when Stop ended the wait.
+    bool AwaitWrite(const std::function<void()>& body);
     void ReadEnded(const VqSNMPError& error);
+    void EndRead(const VqSNMPError& error);
+    bool Stopped = false;
     void Unlock();
 };
 

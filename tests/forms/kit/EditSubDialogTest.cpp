@@ -3,6 +3,8 @@
 #include "ColumnWrites.h"
 #include "KitDialog.h"
 #include "SkipFlagScope.h"
+#include "TApplication.h"
+#include "VqMessageTable.h"
 
 #include <gtest/gtest.h>
 
@@ -98,6 +100,45 @@ TEST_F(EditSubDialogSim, AFailedWriteStaysOpenOrClosesAsChosenAndTheListSaysWhyA
         }
     }
     EXPECT_TRUE(Agent().SetLog().empty());
+}
+
+// A write with its own plan: the list's own re-read, or the framework's alone (one read, not two),
+// and a refused SET leaves the list usable.
+TEST_F(EditSubDialogSim, AWriteWithItsOwnPlanReadsAsThePlanSays) {
+    const struct {
+        const char* Name;
+        bool FrameworkReRead; // the SET asks the framework to read again, the plan reads nothing
+        bool Refused;
+    } cases[] = {{"the list's re-read", false, false},
+                 {"the framework's re-read alone", true, false},
+                 {"a refused SET", true, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        List.Area.List->SetSelected(List.Area.List->Items()[1]);
+        List.Address->SetText(c.Refused ? "10.0.0.40" : "10.0.0.30");
+        if (c.Refused) {
+            Agent().InjectError(kServerEntry, "genErr", SimOp::Set);
+            Dialogs.Expect(DialogKind::Box, kAppTitle, MessageOfCode(-105));
+        }
+        const int readsBefore = List.ReadsEnded;
+        const WritePlan plan =
+            c.FrameworkReRead ? WritePlan{.After = ReRead::None, .Locks = false} : WritePlan{};
+        RunSub([&] {
+            EXPECT_TRUE(WriteThroughList(
+                Sub.get(), &List.Table,
+                [&](DialogRequest& request) {
+                    WriteCarry::Only({KitDialog::kAddress}).Send(request, c.FrameworkReRead);
+                },
+                plan, SubDialogFailure::Close));
+        });
+        ASSERT_TRUE(WaitFor([&] { return !List.Table.Request->Busy; }, 10000));
+        Application->WaitUntil([] { return false; }, 100); // a second read would have started
+        EXPECT_EQ(List.ReadsEnded - readsBefore, c.Refused ? 0 : 1);
+        EXPECT_TRUE(List.Table.DataComplete);
+        EXPECT_EQ(Dialogs.Pending(), 0);
+        Agent().ClearInjections();
+        List.ReadsWaited = List.ReadsEnded;
+    }
 }
 
 TEST_F(EditSubDialogSim, WithoutAListTableTheSubDialogJustCloses) {

@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QTimer>
+
+#include <chrono>
+
 namespace {
 
 class TableControllerSim : public FormsSimTest {
@@ -326,4 +330,129 @@ TEST_F(TableControllerSim, ABarTargetTakesTheReportsAndTheCaughtFailuresAsItsSim
     EXPECT_NE(bar->SimpleText(), "no row to address"); // inside the template of the last operation
     EXPECT_EQ(dialog.StatusText(), "");
     EXPECT_TRUE(Agent().SetLog().empty());
+}
+
+TEST_F(TableControllerSim, AnAwaitedWriteEndsOnTheReplyOnStopOrAtOnceAndReportsWhereTheTableDoes) {
+    KitDialog dialog;
+    dialog.Open();
+    ASSERT_TRUE(dialog.WaitRead());
+    dialog.Area.List->SetSelected(dialog.Area.List->Items()[0]);
+    const int readsBefore = dialog.ReadsEnded;
+
+    // The reply: the write returns once the switch has answered, then the re-read runs.
+    dialog.Address->SetText("10.0.0.11");
+    ASSERT_TRUE(dialog.Table.Write(WriteCarry::Only({KitDialog::kAddress}), {.AwaitReply = true}));
+    EXPECT_EQ(Agent().Value(std::string(kServerEntry) + ".3.1"), (SimValue{"64", "10.0.0.11"}));
+    ASSERT_TRUE(dialog.WaitRead());
+    EXPECT_EQ(dialog.ReadsEnded, readsBefore + 1);
+
+    // Nothing sent: no wait at all.
+    EXPECT_TRUE(dialog.Table.Write([] {}, {.After = ReRead::None, .AwaitReply = true}));
+
+    // A refusal goes to the status panel, not a box; the write failed.
+    dialog.Area.List->SetSelected(dialog.Area.List->Items()[0]);
+    Agent().InjectError(kServerEntry, "genErr", SimOp::Set);
+    EXPECT_FALSE(dialog.Table.Write(WriteCarry::Only({KitDialog::kAddress}), {.AwaitReply = true}));
+    EXPECT_NE(dialog.StatusText().find(MessageOfCode(-105)), std::string::npos) << dialog.StatusText();
+    EXPECT_TRUE(dialog.Table.DataComplete);
+    Agent().ClearInjections();
+
+    // Stop ends the wait, and no re-read follows.
+    dialog.Area.List->SetSelected(dialog.Area.List->Items()[0]);
+    Agent().DropReplies(kServerEntry, SimOp::Set);
+    dialog.Table.Request->Request.Timeout = 50; // the stopped SET still times out, later
+    const int readsAtStop = dialog.ReadsEnded;
+    QTimer::singleShot(50, [&] { dialog.Table.Stop(); });
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(dialog.Table.Write(WriteCarry::Only({KitDialog::kAddress}), {.AwaitReply = true}));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_TRUE(dialog.Table.DataComplete);
+    // Its end comes later and is reported as any SET's; no read follows it either.
+    Dialogs.Expect(DialogKind::Box, kAppTitle, MessageOfCode(-405));
+    ASSERT_TRUE(WaitFor([&] { return !dialog.Table.Request->Busy; }, 10000));
+    EXPECT_EQ(Dialogs.Pending(), 0);
+    EXPECT_EQ(dialog.ReadsEnded, readsAtStop);
+}
+
+TEST_F(TableControllerSim, AnAwaitedWriteToASilentSwitchEndsWithinItsBound) {
+    KitDialog dialog;
+    dialog.Open();
+    ASSERT_TRUE(dialog.WaitRead());
+    dialog.Area.List->SetSelected(dialog.Area.List->Items()[0]);
+    dialog.Table.Request->Request.Timeout = 20; // 0.2 s a try
+    Agent().DropReplies(kServerEntry, SimOp::Set);
+    const auto start = std::chrono::steady_clock::now();
+    dialog.Table.Write(WriteCarry::Only({KitDialog::kAddress}), {.AwaitReply = true});
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_LE(waited,
+              std::chrono::milliseconds(ReplyWaitBoundMs(20, dialog.Table.Request->Request.Retries) + 500));
+    EXPECT_TRUE(dialog.Table.DataComplete);
+}
+
+TEST_F(TableControllerSim, TheLastReadsOutcomeIsKnownToTheEndOfReadHookAsynchronousAndBlocking) {
+    for (const bool blocking : {false, true}) {
+        SCOPED_TRACE(blocking);
+        Agent().ClearInjections();
+        KitDialog dialog;
+        int seen = -1;
+        dialog.Table.AfterRead = [&] { seen = dialog.Table.LastReadError.Code; };
+        DialogRequest& request = dialog.Table.CreateRequest(dialog.Form.get(), DnsStaticNameServerTable,
+                                                            MVT_UMV, 1, {.Blocking = blocking});
+        request.BindEdits(KitDialog::kAddress, "%s", dialog.Address);
+        EXPECT_TRUE(dialog.Table.Read());
+        ASSERT_TRUE(WaitFor([&] { return seen != -1; }, 10000));
+        EXPECT_EQ(seen, 0);
+        seen = -1;
+        Agent().InjectError(kServerEntry, "genErr", SimOp::Next);
+        const bool read = dialog.Table.Read();
+        EXPECT_EQ(read, !blocking); // an asynchronous read was sent; a blocking one failed
+        ASSERT_TRUE(WaitFor([&] { return seen != -1; }, 10000));
+        EXPECT_EQ(seen, -105);
+        EXPECT_EQ(dialog.Table.LastReadError.Code, -105);
+        dialog.Table.Close();
+    }
+}
+
+namespace {
+
+// A dialog's own request: it keeps every row's address and marks the collection.
+class OwnRequest : public DialogRequest {
+public:
+    using DialogRequest::DialogRequest;
+    std::vector<std::string> Rows;
+    bool Collected = false;
+
+protected:
+    void RowReceived() override {
+        DialogRequest::RowReceived();
+        Rows.push_back(Request.VarList.GetVariable(KitDialog::kAddress).ValueText);
+    }
+    void PrepareSet() override {
+        Collected = true;
+        DialogRequest::PrepareSet();
+    }
+};
+
+} // namespace
+
+TEST_F(TableControllerSim, TheDialogsOwnRequestIsSetUpAsTheTablesAndKeepsTheCollectionHooks) {
+    KitDialog dialog;
+    auto own = std::make_unique<OwnRequest>(dialog.Form.get());
+    OwnRequest* request = own.get();
+    ASSERT_EQ(&dialog.Table.CreateRequest(std::move(own), DnsStaticNameServerTable, MVT_UMV, 1), request);
+    request->BindEdits(KitDialog::kAddress, "%s", dialog.Address);
+    request->BindComboBox(KitDialog::kRowStatus, dialog.Status);
+    dialog.Table.Read();
+    ASSERT_TRUE(dialog.WaitRead()); // the end-of-read hook is the table's
+    EXPECT_EQ(request->Rows, (std::vector<std::string>{"10.0.0.1", "10.0.0.2", "10.0.0.3"}));
+    EXPECT_EQ(dialog.Buttons->Count->Caption(), "3");              // the list is the table's
+    EXPECT_NE(dialog.StatusText().find("Ok!"), std::string::npos); // so is the status target
+    bool hooked = false;
+    request->AfterCollect.push_back([&](VqSNMPVarList&) { hooked = true; });
+    dialog.Area.List->SetSelected(dialog.Area.List->Items()[1]);
+    dialog.Address->SetText("10.0.0.12");
+    ASSERT_TRUE(dialog.Table.Write(WriteCarry::Only({KitDialog::kAddress}), {.AwaitReply = true}));
+    EXPECT_TRUE(request->Collected);
+    EXPECT_TRUE(hooked);
+    EXPECT_EQ(Agent().Value(std::string(kServerEntry) + ".3.2"), (SimValue{"64", "10.0.0.12"}));
 }
