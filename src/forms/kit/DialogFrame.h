@@ -1,9 +1,10 @@
 // A dialog's frame as one declaration: the design's size, scale and position, its caption, the
 // button column (its buttons, the count box with or without its "Samples" label, or the count
 // between the buttons), the list area (a list filling it, or a list over a splitter and a field
-// panel, with or without the port tabs), the status bar, the members each piece goes into, the
-// design's handlers of the list and the form, and the dialog's one state function. BuildFrame
-// builds it and wires the table object to it, so a dialog's constructor is that one call:
+// panel, with or without the port tabs or a panel for an embedded port picker), the status bar, the
+// members each piece goes into, the design's handlers of the list and the form, and the dialog's
+// one state function. BuildFrame builds it and wires the table object to it, so a dialog's
+// constructor is that one call:
 //   constexpr DialogFrame<T> kFrame = {.Width = 650, .Height = 455, .Caption = "VLAN Static Form",
 //       .Buttons = kButtons, .Samples = "Samples", .ListHeight = 140, .RowsHeight = 62,
 //       .ButtonPanel = &T::Panel1, ..., .State = &T::UpdateButtons, .OnCreate = &T::FormCreate, ...};
@@ -65,6 +66,9 @@ template <class T> struct DialogFrame {
     // a rows panel `RowsHeight` high (0: the tabs alone; kNoTabs: none).
     int ListHeight = 0;
     int RowsHeight = kNoTabs;
+    // Instead of the port tabs: a panel `PortsHeight` high at the bottom of the field panel for an
+    // embedded port picker, the rows panel taking the rest (0: none).
+    int PortsHeight = 0;
     FrameStatus Status = FrameStatus::Panel;
     bool ClearOnNoRow = false; // a selection that leaves no row runs the clear routine
 
@@ -79,6 +83,7 @@ template <class T> struct DialogFrame {
     TPanel* T::*FieldPanel = nullptr;
     TPanel* T::*Rows = nullptr;
     TPageControl* T::*Tabs = nullptr;
+    TPanel* T::*PortPanel = nullptr;
     TStatusBar* T::*StatusBar = nullptr;
 
     // The design's handlers of the list (null: the table's routine) and of the form.
@@ -190,6 +195,11 @@ template <class T> TPanel* BuildFrame(T* form, const DialogFrame<T>& frame, Tabl
         Put(form, frame.Rows, parts.Rows);
         Put(form, frame.Tabs, parts.Tabs);
         rows = parts.Rows ? parts.Rows : fields;
+    } else if (fields && frame.PortsHeight > 0) {
+        const FieldsAndPorts parts = AddFieldsAndPorts(form, fields, frame.PortsHeight);
+        Put(form, frame.Rows, parts.Rows);
+        Put(form, frame.PortPanel, parts.Ports);
+        rows = parts.Rows;
     }
 
     if (table) {

@@ -208,3 +208,17 @@ FieldsAndTabs AddFieldsAndTabs(TForm* form, TPanel* fields, int rowsHeight) {
     parts.Tabs->SetAlign(alClient);
     return parts;
 }
+
+FieldsAndPorts AddFieldsAndPorts(TForm* form, TPanel* fields, int portsHeight) {
+    FieldsAndPorts parts;
+    parts.Ports = new TPanel(form);
+    parts.Ports->SetParent(fields);
+    parts.Ports->SetAlign(alBottom);
+    parts.Ports->SetHeight(portsHeight);
+    parts.Ports->SetBevelOuter(bvNone);
+    parts.Rows = new TPanel(form);
+    parts.Rows->SetParent(fields);
+    parts.Rows->SetAlign(alClient);
+    parts.Rows->SetBevelOuter(bvNone);
+    return parts;
+}

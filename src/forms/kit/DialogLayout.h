@@ -127,3 +127,11 @@ struct FieldsAndTabs {
     TPageControl* Tabs = nullptr;
 };
 FieldsAndTabs AddFieldsAndTabs(TForm* form, TPanel* fields, int rowsHeight);
+
+// A field panel holding an embedded port picker under the field rows: a panel `portsHeight` high at
+// the bottom for the picker, and the rows panel taking the rest.
+struct FieldsAndPorts {
+    TPanel* Rows = nullptr;
+    TPanel* Ports = nullptr;
+};
+FieldsAndPorts AddFieldsAndPorts(TForm* form, TPanel* fields, int portsHeight);

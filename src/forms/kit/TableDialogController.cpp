@@ -390,12 +390,12 @@ void TableDialogController::StateOfNoRow() {
     }
 }
 
-void TableDialogController::Refresh() {
+bool TableDialogController::Refresh() {
     if (!MayRefresh()) {
         if (Refreshing.Leaves == RefreshLeaves::NoRowAlways) {
             StateOfNoRow();
         }
-        return;
+        return false;
     }
     for (TableDialogController* companion : Companions) {
         if (companion->Request && !companion->Request->Busy) {
@@ -418,6 +418,7 @@ void TableDialogController::Refresh() {
         StateOfNoRow();
         break;
     }
+    return true;
 }
 
 bool TableDialogController::Delete() {
@@ -470,6 +471,10 @@ void TableDialogController::Closing() {
 }
 
 TListItem* TableDialogController::FindRow(std::initializer_list<CellMatch> cells) const {
+    return FindRow(std::span<const CellMatch>(cells.begin(), cells.size()));
+}
+
+TListItem* TableDialogController::FindRow(std::span<const CellMatch> cells) const {
     if (!List || !Request) {
         return nullptr;
     }

@@ -26,6 +26,7 @@
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -289,8 +290,9 @@ public:
     void ListChanged();
     // A row selected or none: with none the clear routine (when ClearOnNoRow); then the state update.
     void SelectionChanged();
-    // Refresh as `Refreshing` says: the guard, the companions, the read, what it leaves.
-    void Refresh();
+    // Refresh as `Refreshing` says: the guard, the companions, the read, what it leaves. False when
+    // the guard refused it.
+    bool Refresh();
     // Delete as `Deleting` says (or `plan`): with no row selected its text (or nothing) and what a
     // failed write leaves; else the guard, the style's write and what it leaves. False when nothing
     // was deleted.
@@ -300,6 +302,7 @@ public:
     void Closing();
     // The first listed row whose cells match, or null.
     TListItem* FindRow(std::initializer_list<CellMatch> cells) const;
+    TListItem* FindRow(std::span<const CellMatch> cells) const;
     // No row selected in the list.
     void Unselect();
     // The fields switched and the state function run for no row, whatever the list shows (a read

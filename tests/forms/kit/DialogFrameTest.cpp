@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -163,6 +164,19 @@ TEST_F(DialogFrameSim, RefreshReadsTheCompanionsAndTheTableAndLeavesNoRow) {
     d.Table.Companions.clear();
 }
 
+// Refresh says whether it ran: the guard refuses it while a read runs, and then leaves the row.
+TEST_F(DialogFrameSim, RefreshSaysWhetherTheGuardLetItRun) {
+    F& d = *Form;
+    ClickListRow(d.List, 0);
+    Agent().SetDelay(kServerEntry, 200, SimOp::Next);
+    EXPECT_TRUE(d.Table.Refresh());
+    const size_t states = d.States.size();
+    EXPECT_FALSE(d.Table.Refresh()); // the first read runs: refused silently, nothing left
+    EXPECT_EQ(d.States.size(), states);
+    ASSERT_TRUE(WaitReadsEnded(2));
+    EXPECT_TRUE(Agent().SetLog().empty());
+}
+
 TEST_F(DialogFrameSim, DeleteWithoutARowSaysItsTextAndSendsNothingElseDestroysTheRowAlone) {
     F& d = *Form;
     d.Table.Deleting.NoRowText = DialogText::kChooseTheItemFirst;
@@ -196,6 +210,11 @@ TEST_F(DialogFrameSim, FindRowMatchesCellsAsTextsOrByTheGivenComparison) {
     F& d = *Form;
     EXPECT_EQ(d.Table.FindRow({{KitDialog::kAddress, "10.0.0.2"}}), d.List->Items()[1]);
     EXPECT_EQ(d.Table.FindRow({{KitDialog::kAddress, "10.0.0.2"}, {KitDialog::kIndex, "3"}}), nullptr);
+    // The cells as a list the dialog builds (its key fields, say).
+    std::vector<CellMatch> keys = {{KitDialog::kIndex, "3"}, {KitDialog::kAddress, "10.0.0.3"}};
+    EXPECT_EQ(d.Table.FindRow(keys), d.List->Items()[2]);
+    keys.back().Text = "10.0.0.2";
+    EXPECT_EQ(d.Table.FindRow(keys), nullptr);
     const auto sameFirstOctets = [](std::string_view listed, std::string_view typed) {
         return listed.substr(0, 6) == typed.substr(0, 6);
     };
@@ -233,6 +252,42 @@ TEST_F(DialogFrameSim, AWriteLeavesWhatItsPlanSaysAfterSuccessAndFailure) {
         EXPECT_EQ(d.Address->Text() == "10.0.0.9", c.AddressKept) << d.Address->Text();
         d.List->SetSelected(nullptr);
     }
+}
+
+namespace {
+
+// A frame whose field panel holds the field rows over a panel for an embedded port picker.
+struct PickerFrameForm : TForm {
+    explicit PickerFrameForm(TComponent* owner);
+    TListView* List = nullptr;
+    TPanel* FieldArea = nullptr;
+    TPanel* Rows = nullptr;
+    TPanel* Ports = nullptr;
+    TPanel* Built = nullptr; // what BuildFrame returned
+};
+constexpr DialogFrame<PickerFrameForm> kPickerFrame = {.Width = 400,
+                                                       .Height = 300,
+                                                       .ListHeight = 100,
+                                                       .PortsHeight = 90,
+                                                       .List = &PickerFrameForm::List,
+                                                       .FieldPanel = &PickerFrameForm::FieldArea,
+                                                       .Rows = &PickerFrameForm::Rows,
+                                                       .PortPanel = &PickerFrameForm::Ports};
+PickerFrameForm::PickerFrameForm(TComponent* owner) : TForm(owner) {
+    Built = BuildFrame(this, kPickerFrame);
+}
+
+} // namespace
+
+TEST(DialogFramePorts, APortPanelStandsAtTheBottomOfTheFieldPanelUnderTheRows) {
+    std::unique_ptr<PickerFrameForm> form(CreateForm<PickerFrameForm>(nullptr));
+    ASSERT_TRUE(form->Rows && form->Ports && form->FieldArea);
+    EXPECT_EQ(form->Built, form->Rows); // the fields go into the rows panel
+    EXPECT_EQ(form->Rows->Parent(), form->FieldArea);
+    EXPECT_EQ(form->Ports->Parent(), form->FieldArea);
+    EXPECT_EQ(form->Ports->Align(), alBottom);
+    EXPECT_EQ(form->Ports->Height(), 90);
+    EXPECT_EQ(form->Rows->Align(), alClient);
 }
 
 namespace {
