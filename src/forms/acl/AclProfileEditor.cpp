@@ -1,6 +1,6 @@
 #include "AclProfileEditor.h"
 
-#include "DialogLayout.h"
+#include "DialogFrame.h"
 #include "DialogTexts.h"
 #include "FieldChecks.h"
 #include "OptionItems.h"
@@ -13,8 +13,6 @@
 #include "TStatusBar.h"
 #include "UserDialogs.h"
 
-#include <exception>
-
 namespace {
 
 using T = TAclProfileForm;
@@ -25,6 +23,37 @@ constexpr ButtonSpec<T> kButtons[] = {
     {&T::BT_Delete, "Delete", &T::BT_DeleteClick},
     {&T::CloseButton, "Close", &T::CloseButtonClick},
 };
+
+// The family's frame; the member's design gives its size, list height and button margin. The
+// family scales twice: x 1.5625 in all off 96 DPI.
+constexpr DialogFrame<T> kFrame = {.Scale = DesignScale::Twice,
+                                   .Buttons = kButtons,
+                                   .Samples = "Samples",
+                                   .ClearOnNoRow = true,
+                                   .ButtonPanel = &T::ButtonPanel,
+                                   .Count = &T::txtEntries,
+                                   .SamplesLabel = &T::SamplesLabel,
+                                   .List = &T::ListView1,
+                                   .FieldPanel = &T::FieldPanel,
+                                   .StatusBar = &T::StatusBar1,
+                                   .OnListClick = &T::ListView1Click,
+                                   .OnListChange = &T::ListView1Change,
+                                   .OnCreate = &T::FormCreate,
+                                   .OnClose = &T::FormClose,
+                                   .State = &T::UpdateButtons};
+
+DialogFrame<T> FrameOf(const ProfileEditorOptions& options) {
+    DialogFrame<T> frame = kFrame;
+    frame.Width = options.DesignWidth;
+    frame.Height = options.DesignHeight;
+    frame.ListHeight = options.ListHeight;
+    frame.ButtonMargin = options.ButtonMargin;
+    return frame;
+}
+
+bool NamesNeither(const TComboBox* option) {
+    return OptionSelected(option, "none") || OptionSelected(option, "other");
+}
 
 } // namespace
 
@@ -39,28 +68,16 @@ bool NamesDestination(const TComboBox* option) {
 }
 
 TAclProfileForm::TAclProfileForm(TComponent* owner, ProfileEditorOptions options)
-    // The family scales twice: x 1.5625 in all off 96 DPI.
     : TBasicForm(owner, options.DesignWidth, options.DesignHeight, DesignScale::Twice),
       Options(std::move(options)), Table(DialogGuard::None()) {
-    ButtonColumn buttons(this, "Samples", Options.ButtonMargin);
-    ButtonPanel = buttons.Panel;
-    txtEntries = buttons.Count;
-    SamplesLabel = buttons.Samples;
-    AddButtons(buttons, this, kButtons);
-    StatusBar1 = AddStatusBar(this);
-    const ListArea area = AddListArea(this, Options.ListHeight);
-    ListView1 = area.List;
-    FieldPanel = area.Fields;
-    ListView1->OnClick = Bind(this, &T::ListView1Click);
-    ListView1->OnChange = Bind(this, &T::ListView1Change);
-
-    Table.List = ListView1;
-    Table.CountLabel = txtEntries;
-    Table.StatusPanel = StatusPanelOf(StatusBar1);
+    BuildFrame(this, FrameOf(Options), Table);
     Table.StatusColumn = Options.RowStatusColumn;
-
-    OnCreate = Bind(this, &T::FormCreate);
-    OnClose = Bind(this, &T::FormClose);
+    Table.Refreshing = {.Leaves = RefreshLeaves::NoRow};
+    // A Delete, the write of Add and what either raised: a reset form after them (a Delete without
+    // a chosen profile is refused before: it would address the row of the emptied ID field).
+    Table.Deleting = {.Write = {.After = Options.ReReadAfterFailedDelete ? ReRead::Always : ReRead::Style,
+                                .Leaves = AfterWrite::NoRow,
+                                .LeavesFailed = AfterWrite::NoRow}};
 }
 
 TGroupBox* TAclProfileForm::AddGroup(const char* caption, int top, int rows, int width) {
@@ -71,45 +88,37 @@ TGroupBox* TAclProfileForm::AddGroup(const char* caption, int top, int rows, int
     return group;
 }
 
-void TAclProfileForm::SetReadOnlyFacts(std::initializer_list<TControl*> controls) {
-    ReadOnlyControls.clear();
-    for (TControl* control : controls) {
-        if (control) {
-            DisableControl(control); // as yet empty: nothing is lost
-            ReadOnlyControls.push_back(control);
+void TAclProfileForm::DesignBuilt() {
+    IdEdit = dynamic_cast<TEdit*>(Fields.Of(Options.IdColumn)->Value);
+    NameEdit = dynamic_cast<TEdit*>(Fields.Of(Options.NameColumn)->Value);
+    RowStatusCombo = dynamic_cast<TComboBox*>(Fields.Of(Options.RowStatusColumn)->Value);
+    for (FieldSet::Line& line : Fields.Lines) {
+        auto* combo = dynamic_cast<TComboBox*>(line.Value);
+        if (!combo) {
+            continue;
+        }
+        if (line.Default.How == FieldDefault::Value::Empty) {
+            line.Default = Options.ComboReset;
+        }
+        if (Options.SkipNoneOrOther) {
+            line.OmitIf = [combo] { return NamesNeither(combo); };
         }
     }
-}
-
-void TAclProfileForm::BindEdit(DialogRequest& request, int column, const char* constraint, TEdit* edit) {
-    BindEditRow(&request, column, constraint, edit, nullptr);
-}
-
-void TAclProfileForm::BindCheckedEdit(DialogRequest& request, int column, const char* constraint, TEdit* edit,
-                                      std::function<bool(TControl*)> check) {
-    BindCheckedEditRow(&request, column, constraint, edit, std::move(check));
-}
-
-void TAclProfileForm::BindCombo(DialogRequest& request, int column, TComboBox* combo) {
-    BindComboRow(&request, column, combo, nullptr);
+    for (TControl* control : ReadOnlyControls) {
+        DisableControl(control); // as yet empty: nothing is lost
+    }
 }
 
 void TAclProfileForm::FormCreate(TObject*) {
     const bool created = Table.Attempt([this] {
-        DialogRequest& request = Table.CreateRequest(this, Options.Table, MVT_UMV, 1);
         // Every read and write of the family waits for its end.
-        request.Mode = 0;
+        DialogRequest& request = Table.CreateRequest(this, Options.Table, MVT_UMV, 1, {.Blocking = true});
         Request = &request;
-        RowCount = request.Request.VarList.GetCount();
-        KeyCount = request.Request.VarList.KeyCount;
-        BindFields(request);
-        RowControls.resize(std::max(RowControls.size(), static_cast<size_t>(RowCount)), nullptr);
-        RowStatusCombo =
-            dynamic_cast<TComboBox*>(RowControls.at(static_cast<size_t>(Options.RowStatusColumn)));
+        BindDesign(request);
         Table.StatusCombo = RowStatusCombo;
-        InitialSelections();
-        CountRows();
-        ReadTable();
+        StartSelections();
+        Table.UpdateCount();
+        Table.Read();
         ResetForm();
     });
     if (!created) {
@@ -117,54 +126,35 @@ void TAclProfileForm::FormCreate(TObject*) {
     }
 }
 
-bool TAclProfileForm::ReadTable() {
-    return Table.Read();
-}
-
-void TAclProfileForm::CountRows() {
-    Table.UpdateCount();
-}
-
 void TAclProfileForm::ResetForm() {
-    ClearFields();
-    CountRows();
-    UpdateButtons(false);
-    if (Table.Request) {
-        ResetRules();
-    }
+    Table.Clear();
+    Table.UpdateCount();
+    Table.StateOfNoRow();
 }
 
 void TAclProfileForm::UpdateButtons(bool row) {
-    // A chosen profile is deleted, its ID and name fixed; without one a profile is added.
+    // A chosen profile is deleted; without one a profile is added.
     BT_Add->SetEnabled(!row);
     BT_Delete->SetEnabled(row);
-    if (IdEdit && NameEdit) {
-        SetFieldsEnabled({IdEdit, NameEdit}, !row, FieldEnabling::EnabledOnly);
-    }
     for (TControl* control : ReadOnlyControls) {
         MakeReadOnly(control);
     }
+}
+
+void TAclProfileForm::UpdateFields() {
+    Fields.Update(Table.RowChosen());
 }
 
 void TAclProfileForm::BT_GetClick(TObject*) {
-    ReadTable();
-    ResetForm();
+    Table.Refresh();
 }
 
 void TAclProfileForm::ListView1Click(TObject*) {
-    if (!ListView1->Selected() || !Table.Request) {
-        ResetForm();
-        return;
-    }
-    UpdateButtons(true);
-    RowRules();
+    Table.SelectionChanged();
 }
 
 void TAclProfileForm::ListView1Change(TObject*, TListItem*, TItemChange) {
-    for (TControl* control : ReadOnlyControls) {
-        MakeReadOnly(control);
-    }
-    CountRows();
+    Table.ListChanged();
 }
 
 void TAclProfileForm::BT_AddClick(TObject*) {
@@ -205,63 +195,37 @@ bool TAclProfileForm::ValidateFields() {
     }
     // Text put into the ID edit by code has not passed its constraint, and it becomes the row's
     // instance.
-    return CheckNumberField(IdEdit, Options.FirstId, Options.LastId) && ValidateProfile();
+    return CheckNumberField(IdEdit, Options.FirstId, Options.LastId) && CheckFields();
 }
 
 bool TAclProfileForm::ListsDuplicate() {
-    TListItems& items = ListView1->Items();
-    for (int i = 0; i < items.Count(); ++i) {
-        if (items[i]->Caption() == IdEdit->Text()) {
-            RefuseInput(IdEdit, Options.DuplicateIdText);
-            return true;
-        }
+    if (Table.FindRow({{Options.IdColumn, IdEdit->Text()}})) {
+        RefuseInput(IdEdit, Options.DuplicateIdText);
+        return true;
     }
-    for (int i = 0; i < items.Count(); ++i) {
-        if (Table.Request->CellText(items[i], Options.NameColumn) == NameEdit->Text()) {
-            RefuseInput(NameEdit, Options.DuplicateNameText);
-            return true;
-        }
+    if (Table.FindRow({{Options.NameColumn, NameEdit->Text()}})) {
+        RefuseInput(NameEdit, Options.DuplicateNameText);
+        return true;
     }
     return false;
 }
 
 WriteCarry TAclProfileForm::RowCarry() const {
-    std::vector<int> skipped;
-    for (int c = KeyCount; c < RowCount; ++c) {
-        TControl* control = RowControls.at(static_cast<size_t>(c));
-        if (!control) {
-            continue;
-        }
-        bool skip = !control->Enabled();
-        if (auto* combo = dynamic_cast<TComboBox*>(control)) {
-            skip = skip || (Options.SkipNoneOrOther && (combo->Text() == "none" || combo->Text() == "other"));
-        }
-        const bool mask = std::find(Options.EmptyMaskColumns.begin(), Options.EmptyMaskColumns.end(), c) !=
-                          Options.EmptyMaskColumns.end();
-        if (auto* edit = dynamic_cast<TEdit*>(control); mask && edit) {
-            skip = skip || edit->Text().empty();
-        }
-        if (skip) {
-            skipped.push_back(c);
-        }
-    }
-    return WriteCarry::RowWithout(std::move(skipped));
+    return Fields.Carry();
 }
 
 void TAclProfileForm::WriteProfile() {
     // A write that fails before its reply (one that cannot be built) is reported in the status
     // line, after the read where the member reads the table again.
-    Table.Write(RowCarry(), {.After = Options.ReReadAfterFailedWrite ? ReRead::Always : ReRead::Style});
-    ResetForm();
+    Table.Write(RowCarry(), {.After = Options.ReReadAfterFailedWrite ? ReRead::Always : ReRead::Style,
+                             .Leaves = AfterWrite::NoRow,
+                             .LeavesFailed = AfterWrite::NoRow});
 }
 
 void TAclProfileForm::BT_DeleteClick(TObject*) {
-    // Without a chosen profile the destroy would address the row of the emptied ID fields.
-    if (!Table.Request || !ListView1->Selected()) {
-        return;
+    if (ListView1->Selected()) {
+        Table.Delete();
     }
-    Table.DeleteRow({.After = Options.ReReadAfterFailedDelete ? ReRead::Always : ReRead::Style});
-    ResetForm();
 }
 
 void TAclProfileForm::CloseButtonClick(TObject*) {
@@ -269,6 +233,6 @@ void TAclProfileForm::CloseButtonClick(TObject*) {
 }
 
 void TAclProfileForm::FormClose(TObject*, TCloseAction&) {
-    Table.Close();
+    Table.Closing();
     Request = nullptr;
 }

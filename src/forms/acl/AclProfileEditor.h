@@ -4,17 +4,23 @@
 // every combo box at "none" or "other" (unless the member sends them) and every empty mask; their request is
 // blocking (each read and write waits for its end); and their form is scaled twice (x 1.5625 off 96 DPI).
 //
-// TAclProfileForm holds the shared flows (creation, reset, read, selection, Add with its two
-// duplicate checks, the write, Delete, close); a member brings its controls, bound in column order
-// to RowControls, its default selections, its dependent-field rules and its checks.
+// TAclProfileForm holds the frame and the shared flows (creation, reset, read, selection, Add with
+// its two duplicate checks, the write, Delete, close); a member is its design (ProfileDesign: its
+// options, its field table with each field's default, omission and rule, its group boxes and the
+// selections of a new dialog) and its own checks (CheckFields).
 #pragma once
 
+#include "AclFamily.h"
+#include "FieldSet.h"
 #include "FieldTable.h"
+#include "OptionItems.h"
 #include "TBasicFormUnit.h"
 #include "TListView.h"
+#include "TPanel.h"
 #include "TableDialogController.h"
 
-#include <initializer_list>
+#include <algorithm>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -24,7 +30,6 @@ class TComboBox;
 class TEdit;
 class TGroupBox;
 class TLabel;
-class TPanel;
 class TStaticText;
 class TStatusBar;
 
@@ -39,13 +44,13 @@ struct ProfileEditorOptions {
     const MibTableRow* Table = nullptr;
     int FirstId = 1; // the accepted Profile IDs
     int LastId = 6;
+    int IdColumn = 0;
     int RowStatusColumn = -1;
     int NameColumn = -1; // the profile name, unique among the listed profiles
     const char* IdMustBeSet = "";
     const char* NameMustBeSet = "";
     const char* DuplicateIdText = "";
     const char* DuplicateNameText = "";
-    std::vector<int> EmptyMaskColumns; // left out of a write when their edit is empty
     // When Add looks for a listed ID and name.
     DuplicateCheck Duplicates = DuplicateCheck::AfterFields;
     // A combo box at "none" or "other" is left out of a write; false: every combo box is sent.
@@ -57,10 +62,14 @@ struct ProfileEditorOptions {
     // the table; the failure is shown in the status line either way, after the read.
     bool ReReadAfterFailedWrite = true;
     bool ReReadAfterFailedDelete = false;
+    // What a reset gives the combo boxes whose field gives no default of its own.
+    FieldDefault ComboReset = FieldDefault::Keep();
+    // The frame: the designed size, the list's height, the margin each side of the right-hand
+    // buttons (10 makes the column 96 wide).
     int DesignWidth = 0;
     int DesignHeight = 0;
     int ListHeight = 160;
-    int ButtonMargin = 10; // each side of the right-hand buttons: 10 makes the column 96 wide
+    int ButtonMargin = 10;
 };
 
 // A group box of a member's field panel: its member, caption, top and height in field rows.
@@ -71,14 +80,23 @@ template <class Form> struct ProfileGroupBox {
     int Rows;
 };
 
+// An edit whose text is checked when it is left (a refused text is put back).
+template <class Form> struct CheckedEdit {
+    TEdit* Form::*Edit;
+    bool (*Check)(TControl* edit);
+};
+
 // What a member of the family is over one table, so that a twin over another table is a second
-// declaration: its options, fields, catalogue columns, group boxes and their width.
+// declaration: its options, fields, catalogue columns, group boxes and their width, the
+// selections of a new dialog, and the edits checked when they are left.
 template <class Form> struct ProfileDesign {
     ProfileEditorOptions Options;
     std::span<const Field<Form>> Fields;
     std::span<const CatalogueColumn> Columns;
     std::span<const ProfileGroupBox<Form>> Groups;
     int GroupWidth = 0;
+    std::span<const StartOption<Form>> Start = {};
+    std::span<const CheckedEdit<Form>> CheckedEdits = {};
 };
 
 // The fields of the family stand in rows of group boxes: a label, then its control.
@@ -111,7 +129,7 @@ struct ProfileHalves {
 };
 
 // A field: its column, label, value control (of its column's kind unless `kind` says otherwise),
-// an edit's constraint, group box and place.
+// an edit's constraint, group box and place. The family leaves a disabled field out of a write.
 template <class Form>
 constexpr Field<Form> ProfileLine(int column, const char* caption, FieldMember<Form> value,
                                   const char* constraint, TGroupBox* Form::*group, FieldPlace place,
@@ -122,7 +140,27 @@ constexpr Field<Form> ProfileLine(int column, const char* caption, FieldMember<F
             .Control = value,
             .Kind = kind,
             .Group = group,
-            .Place = place};
+            .Place = place,
+            .Omit = OmitWhen::Disabled};
+}
+// The profile's read-only facts (its owner, its free rule entries ...): disabled until a row fills
+// them, read-only after every reset and selection.
+template <class Form> constexpr Field<Form> ProfileFact(Field<Form> field) {
+    field.Flags |= kFieldReadOnly;
+    return field;
+}
+// The hidden Row Status, createAndGo after every reset.
+template <class Form>
+constexpr Field<Form> ProfileRowStatus(int column, TComboBox* Form::*combo, TLabel* Form::*label,
+                                       TGroupBox* Form::*group, FieldPlace place) {
+    return {.Column = column,
+            .Caption = "Row Status",
+            .Control = combo,
+            .Label = label,
+            .Group = group,
+            .Place = place,
+            .Flags = kFieldHidden,
+            .Default = FieldDefault::Option("createAndGo")};
 }
 
 // The family's option lists name the source and the destination in their items' texts
@@ -144,13 +182,14 @@ public:
     TListView* ListView1;
     TPanel* FieldPanel; // the member's group boxes go here
     TStatusBar* StatusBar1;
-    TEdit* IdEdit = nullptr; // the Profile ID and Profile Name edits, set by the member
+    TEdit* IdEdit = nullptr; // the Profile ID and Profile Name edits, from the member's fields
     TEdit* NameEdit = nullptr;
     TComboBox* RowStatusCombo = nullptr;
     std::vector<TControl*> ReadOnlyControls; // made read-only after every reset and selection
 
     const ProfileEditorOptions Options;
     TableDialogController Table;
+    FieldSet Fields;
 
     void FormCreate(TObject* sender);
     void BT_GetClick(TObject* sender);
@@ -161,52 +200,61 @@ public:
     void ListView1Change(TObject* sender, TListItem* item, TItemChange change);
     void FormClose(TObject* sender, TCloseAction& action);
 
+    // The fields to their defaults, the count, and the state of no profile chosen.
     void ResetForm();
-    // The states of Add, Delete, the ID and name edits and the read-only fields with a profile chosen
-    // or none: none after every read and write (through ResetForm), chosen on selection.
+    // The states of Add, Delete and the read-only facts with a profile chosen or none (the ID and
+    // the name follow their rules).
     void UpdateButtons(bool row);
+    // Every field switched as its rule says (a member's option boxes' change handlers).
+    void UpdateFields();
     void WriteProfile();
     // What a write of the profile carries: the row without its disabled controls, its combo boxes
     // at "none" or "other" and its empty masks.
     WriteCarry RowCarry() const;
 
 protected:
-    // Binds the member's columns in order (BindEdit, BindCombo).
-    virtual void BindFields(DialogRequest& request) = 0;
-    // The selections of a new dialog, before the first read.
-    virtual void InitialSelections() = 0;
-    // Empties the fields and puts back the member's default selections.
-    virtual void ClearFields() = 0;
-    // The dependent-field rules after a reset and after a selection.
-    virtual void ResetRules() = 0;
-    virtual void RowRules() = 0;
     // The member's checks after the ID and the name are given.
-    virtual bool ValidateProfile() = 0;
+    virtual bool CheckFields() = 0;
 
-    // The profile's read-only facts (its owner, its free rule entries ...): disabled until a row
-    // fills them and made read-only again after every reset and selection; null ones (a column
-    // the member's table lacks) are skipped.
-    void SetReadOnlyFacts(std::initializer_list<TControl*> controls);
-
-    // A group box of the field panel, `rows` fields high, at `top`.
-    TGroupBox* AddGroup(const char* caption, int top, int rows, int width);
-    // The member's group boxes, then its fields in them.
+    // The member's group boxes, then its fields in them; what binding and a new dialog then do.
     template <class Form> void BuildDesign(Form* form, const ProfileDesign<Form>& design) {
         for (const ProfileGroupBox<Form>& g : design.Groups) {
             form->*g.Group = AddGroup(g.Caption, g.Top, g.Rows, design.GroupWidth);
         }
-        ::BuildFields<Form>(form, FieldPanel, design.Fields, design.Columns);
+        Fields = BuildFields<Form>(form, FieldPanel, design.Fields, design.Columns);
+        for (const Field<Form>& field : design.Fields) {
+            if (field.Has(kFieldReadOnly)) {
+                ReadOnlyControls.push_back(field.Value(form));
+            }
+        }
+        // In the table's order, which is its columns'.
+        BindDesign = [form, design](DialogRequest& request) {
+            for (const Field<Form>& field : design.Fields) {
+                const auto checked =
+                    std::find_if(design.CheckedEdits.begin(), design.CheckedEdits.end(),
+                                 [&](const CheckedEdit<Form>& c) { return c.Edit == field.EditMember(); });
+                if (checked != design.CheckedEdits.end()) {
+                    form->BindCheckedEditRow(&request, field.Column, field.Constraint, form->*checked->Edit,
+                                             checked->Check);
+                } else {
+                    BindFields<Form>(form, form, request, std::span(&field, 1));
+                }
+            }
+        };
+        StartSelections = [form, start = design.Start] {
+            for (const StartOption<Form>& option : start) {
+                SelectOption(form->*option.Combo, option.Text);
+            }
+        };
+        DesignBuilt();
     }
 
-    void BindEdit(DialogRequest& request, int column, const char* constraint, TEdit* edit);
-    void BindCombo(DialogRequest& request, int column, TComboBox* combo);
-    // An edit whose text is checked when it is left; a refused text is put back.
-    void BindCheckedEdit(DialogRequest& request, int column, const char* constraint, TEdit* edit,
-                         std::function<bool(TControl*)> check);
-
 private:
+    std::function<void(DialogRequest&)> BindDesign;
+    std::function<void()> StartSelections;
+    TGroupBox* AddGroup(const char* caption, int top, int rows, int width);
+    // The family's rules over the member's fields once built.
+    void DesignBuilt();
     bool ValidateFields();
     bool ListsDuplicate();
-    bool ReadTable();
-    void CountRows();
 };

@@ -9,6 +9,7 @@ TEgressIPv6ProfileForm* EgressIPv6ProfileForm = nullptr;
 namespace {
 
 using T = TIPv6ProfileForm;
+using namespace IPv6ProfileFieldRules;
 constexpr FieldPlace At(int half, int row) {
     return kIPv6ProfileHalves.At(half, row);
 }
@@ -19,29 +20,42 @@ constexpr FieldPlace Across(int row) {
 constexpr const char* kProfileIdMustBeSet = "IPv6 Profile ID must be set.";
 
 constexpr auto& kTable = Columns::EgressIPv6ProfileTable;
+constexpr int kProfileId = ColumnOf(kTable, "Profile ID");
 constexpr int kRowStatus = ColumnOf(kTable, "Row Status");
 constexpr int kProfileName = ColumnOf(kTable, "Profile Name");
+constexpr int kClass = ColumnOf(kTable, "Class");
+constexpr int kMaskState = ColumnOf(kTable, "IPv6 Address Mask State");
+constexpr int kSrcMask = ColumnOf(kTable, "Source IPv6 Mask");
+constexpr int kDstMask = ColumnOf(kTable, "Destination IPv6 Mask");
+constexpr int kProtocolType = ColumnOf(kTable, "Protocol Type");
+constexpr int kIcmpOption = ColumnOf(kTable, "ICMP Option");
+constexpr int kTcpOption = ColumnOf(kTable, "TCP Option");
+constexpr int kUdpOption = ColumnOf(kTable, "UDP Option");
+constexpr int kSrcPortMask = ColumnOf(kTable, "TCP/UDP Source Port Mask");
+constexpr int kDstPortMask = ColumnOf(kTable, "TCP/UDP Destination Port Mask");
+constexpr int kUnusedEntries = ColumnOf(kTable, "Unused Rule Entries");
 
 constexpr auto Line = [](auto... field) { return ProfileLine<T>(field...); };
 
-// The ingress editor's fields in this table's column order. The IPv6 masks take 32 hexadecimal
-// digits and the port masks 4: the port masks are read as hexadecimal, so nothing else is typed.
+// The ingress editor's fields in this table's column order, with its rules; Class is "disabled"
+// after a reset. The IPv6 masks take 32 hexadecimal digits and the port masks 4: the port masks are
+// read as hexadecimal, so nothing else is typed.
 // clang-format off
 constexpr Field<T> kFields[] = {
-    Line(0, "Profile ID (1-4)", &T::edtMaskID, "%i{n1x4l1}", &T::ProfileGroup, At(0, 0)),
-    {.Column = 1, .Caption = "Row Status", .Control = &T::cbbRowStatus, .Label = &T::RowStatusLabel, .Group = &T::OtherGroup, .Place = At(1, 0), .Flags = kFieldHidden},
-    Line(2, "Profile Name", &T::edtProfileName, "%s{l32}", &T::ProfileGroup, At(1, 0)),
-    Line(3, "Class", &T::cbxMaskClass, nullptr, &T::OptionGroup, At(0, 0)),
-    Line(4, "Address Mask State", &T::cbxMaskState, nullptr, &T::OptionGroup, At(0, 1)),
-    Line(5, "Source IPv6 Mask", &T::edtSrcMask, "%h{l32f}", &T::OptionGroup, Across(4)),
-    Line(6, "Destination IPv6 Mask", &T::edtDstMask, "%h{l32f}", &T::OptionGroup, Across(5)),
-    Line(7, "Protocol Type", &T::ProtoTypeCombo, nullptr, &T::OptionGroup, At(1, 0)),
-    Line(8, "ICMP Option", &T::ICMPOptionCombo, nullptr, &T::OptionGroup, At(0, 2)),
-    Line(9, "TCP Option", &T::TCPOptionCombo, nullptr, &T::OptionGroup, At(1, 1)),
-    Line(10, "UDP Option", &T::UDPOptionCombo, nullptr, &T::OptionGroup, At(1, 2)),
-    Line(11, "Source Port Mask", &T::SourcePortEdit, "%h{l4f}", &T::OptionGroup, At(0, 3)),
-    Line(12, "Desination Port Mask", &T::DstPortEdit, "%h{l4f}", &T::OptionGroup, At(1, 3)),
-    Line(13, "Unused Rule Entries", &T::edtEntries, "%i", &T::OtherGroup, At(0, 0), FieldKind::Edit),
+    KeyField(Line(kProfileId, "Profile ID (1-4)", &T::edtMaskID, "%i{n1x4l1}", &T::ProfileGroup, At(0, 0))),
+    ProfileRowStatus(kRowStatus, &T::cbbRowStatus, &T::RowStatusLabel, &T::OtherGroup, At(1, 0)),
+    KeyField(Line(kProfileName, "Profile Name", &T::edtProfileName, "%s{l32}", &T::ProfileGroup, At(1, 0))),
+    DefaultedField(Line(kClass, "Class", &T::cbxMaskClass, nullptr, &T::OptionGroup, At(0, 0)), FieldDefault::Option("disabled")),
+    Line(kMaskState, "Address Mask State", &T::cbxMaskState, nullptr, &T::OptionGroup, At(0, 1)),
+    RuledField(Line(kSrcMask, "Source IPv6 Mask", &T::edtSrcMask, "%h{l32f}", &T::OptionGroup, Across(4)), kSourceMaskRule),
+    RuledField(Line(kDstMask, "Destination IPv6 Mask", &T::edtDstMask, "%h{l32f}", &T::OptionGroup, Across(5)), kDestinationMaskRule),
+    Line(kProtocolType, "Protocol Type", &T::ProtoTypeCombo, nullptr, &T::OptionGroup, At(1, 0)),
+    RuledField(Line(kIcmpOption, "ICMP Option", &T::ICMPOptionCombo, nullptr, &T::OptionGroup, At(0, 2)), kIcmpRule),
+    RuledField(Line(kTcpOption, "TCP Option", &T::TCPOptionCombo, nullptr, &T::OptionGroup, At(1, 1)), kTcpRule),
+    RuledField(Line(kUdpOption, "UDP Option", &T::UDPOptionCombo, nullptr, &T::OptionGroup, At(1, 2)), kUdpRule),
+    RuledField(Line(kSrcPortMask, "Source Port Mask", &T::SourcePortEdit, "%h{l4f}", &T::OptionGroup, At(0, 3)), kSourcePortMaskRule),
+    RuledField(Line(kDstPortMask, "Desination Port Mask", &T::DstPortEdit, "%h{l4f}", &T::OptionGroup, At(1, 3)), kDestinationPortMaskRule),
+    ProfileFact(Line(kUnusedEntries, "Unused Rule Entries", &T::edtEntries, "%i", &T::OtherGroup, At(0, 0), FieldKind::Edit)),
 };
 // clang-format on
 
@@ -53,14 +67,14 @@ IPv6ProfileDesign EgressDesign() {
     ProfileEditorOptions options = IPv6ProfileRules();
     options.Table = EgressIPv6ProfileTable;
     options.LastId = 4;
+    options.IdColumn = kProfileId;
     options.RowStatusColumn = kRowStatus;
     options.NameColumn = kProfileName;
     options.IdMustBeSet = kProfileIdMustBeSet;
     options.NameMustBeSet = DialogText::kProfileNameMustBeSet;
     options.DesignWidth = 696;
     options.DesignHeight = 495;
-    return IPv6ProfileDesign{
-        {options, kFields, kTable, kGroups, kIPv6ProfileHalves.GroupWidth()}, "disabled", false};
+    return IPv6ProfileDesign{{options, kFields, kTable, kGroups, kIPv6ProfileHalves.GroupWidth()}, false};
 }
 
 } // namespace

@@ -3,16 +3,11 @@
 #include "CatalogueColumns.h"
 #include "DialogTexts.h"
 #include "FieldChecks.h"
-#include "FieldTable.h"
 #include "Oid_acl.h"
-#include "OptionItems.h"
 #include "TComboBox.h"
 #include "TEdit.h"
 #include "TGroupBox.h"
 #include "TLabel.h"
-#include "TPanel.h"
-
-#include <span>
 
 TEthernetProfileForm* EthernetProfileForm = nullptr;
 
@@ -24,9 +19,16 @@ using T = TEthernetProfileForm;
 constexpr const char* kValidMacAddress = "Please enter a valid MAC address";
 
 constexpr auto& kTable = Columns::EthernetProfileTable;
+constexpr int kProfileId = ColumnOf(kTable, "Profile ID "); // the catalogue's caption ends in a blank
+constexpr int kVlan = ColumnOf(kTable, "VLAN");
+constexpr int kMacMaskState = ColumnOf(kTable, "MAC Address Mask State");
 constexpr int kSrcMacMask = ColumnOf(kTable, "Source MAC Address Mask");
 constexpr int kDstMacMask = ColumnOf(kTable, "Destination MAC Address Mask");
+constexpr int k8021p = ColumnOf(kTable, "802.1p");
+constexpr int kEthernetType = ColumnOf(kTable, "Ethernet Type");
 constexpr int kRowStatus = ColumnOf(kTable, "Row Status");
+constexpr int kOwner = ColumnOf(kTable, "Owner");
+constexpr int kUnusedEntries = ColumnOf(kTable, "Unused Rule Entries");
 constexpr int kProfileName = ColumnOf(kTable, "Profile Name");
 constexpr int kVlanMask = ColumnOf(kTable, "VLAN Mask");
 
@@ -36,43 +38,65 @@ constexpr FieldPlace At(int half, int row) {
 
 constexpr const char* kEnabled = "enabled";
 constexpr const char* kDisabled = "disabled";
-constexpr const char* kOwnerAcl = "acl";
 
 // The family's field line over this dialog's members.
 constexpr auto Line = [](auto... field) { return ProfileLine<T>(field...); };
 
-// The fields in column order: label, value control, constraint, group box and place. The two MAC
-// masks are bound with their check (BindFields).
+// The fields in column order: label, value control, constraint, group box and place, and their
+// rules. A reset empties the edits; the combo boxes keep their selections (the next profile is
+// often like the last).
 // clang-format off
 constexpr Field<T> kFields[] = {
-    Line(0, "Profile ID (1-6)", &T::edtProfileID, "%i{n1x6l1}", &T::ProfileGroup, At(0, 0)),
-    Line(1, "VLAN", &T::cbbOptionVLAN, nullptr, &T::OptionGroup, At(0, 0)),
-    Line(2, "MAC Address Mask State", &T::cbbMacMaskState, nullptr, &T::OptionGroup, At(1, 0)),
-    Line(3, "Source MAC Address Mask", &T::edtSrcMacMask, "%s{Z}", &T::OptionGroup, At(1, 2), FieldKind::Edit),
-    Line(4, "Destination MAC Address Mask", &T::edtDstMacMask, "%s{Z}", &T::OptionGroup, At(1, 1), FieldKind::Edit),
-    Line(5, "802.1p", &T::cbbOption8021p, nullptr, &T::OptionGroup, At(0, 3)),
-    Line(6, "Ethernet Type", &T::cbbOptionEthType, nullptr, &T::OptionGroup, At(0, 2)),
-    {.Column = 7, .Caption = "Row Status", .Control = &T::cbbRowStatus, .Label = &T::RowStatusLabel, .Group = &T::OtherGroup, .Place = At(1, 1), .Flags = kFieldHidden},
-    Line(8, "Owner", &T::cbbOwner, nullptr, &T::OtherGroup, At(1, 0), FieldKind::ComboBox),
-    Line(9, "Unused Rule Entries", &T::edtRuleEntries, "%i", &T::OtherGroup, At(0, 0), FieldKind::Edit),
-    Line(10, "Profile Name", &T::edtProfileName, "%s", &T::ProfileGroup, At(1, 0)),
-    Line(11, "VLAN Mask (0000-0FFF)", &T::edtVLANMask, "%h{l4f}", &T::OptionGroup, At(0, 1)),
+    KeyField(Line(kProfileId, "Profile ID (1-6)", &T::edtProfileID, "%i{n1x6l1}", &T::ProfileGroup, At(0, 0))),
+    Line(kVlan, "VLAN", &T::cbbOptionVLAN, nullptr, &T::OptionGroup, At(0, 0)),
+    Line(kMacMaskState, "MAC Address Mask State", &T::cbbMacMaskState, nullptr, &T::OptionGroup, At(1, 0)),
+    MaskField(RuledField(Line(kSrcMacMask, "Source MAC Address Mask", &T::edtSrcMacMask, "%s{Z}", &T::OptionGroup, At(1, 2), FieldKind::Edit), {.If = EthernetSourceMasked})),
+    MaskField(RuledField(Line(kDstMacMask, "Destination MAC Address Mask", &T::edtDstMacMask, "%s{Z}", &T::OptionGroup, At(1, 1), FieldKind::Edit), {.If = EthernetDestinationMasked})),
+    Line(k8021p, "802.1p", &T::cbbOption8021p, nullptr, &T::OptionGroup, At(0, 3)),
+    Line(kEthernetType, "Ethernet Type", &T::cbbOptionEthType, nullptr, &T::OptionGroup, At(0, 2)),
+    ProfileRowStatus(kRowStatus, &T::cbbRowStatus, &T::RowStatusLabel, &T::OtherGroup, At(1, 1)),
+    ProfileFact(Line(kOwner, "Owner", &T::cbbOwner, nullptr, &T::OtherGroup, At(1, 0), FieldKind::ComboBox)),
+    ProfileFact(Line(kUnusedEntries, "Unused Rule Entries", &T::edtRuleEntries, "%i", &T::OtherGroup, At(0, 0), FieldKind::Edit)),
+    KeyField(Line(kProfileName, "Profile Name", &T::edtProfileName, "%s", &T::ProfileGroup, At(1, 0))),
+    MaskField(RuledField(Line(kVlanMask, "VLAN Mask (0000-0FFF)", &T::edtVLANMask, "%h{l4f}", &T::OptionGroup, At(0, 1)), kEthernetVlanMaskRule)),
 };
 // clang-format on
+
+constexpr StartOption<T> kStart[] = {
+    {&T::cbbOptionVLAN, kEnabled},     {&T::cbbOption8021p, kDisabled},   {&T::cbbMacMaskState, "other"},
+    {&T::cbbOptionEthType, kDisabled}, {&T::cbbRowStatus, "createAndGo"}, {&T::cbbOwner, "acl"},
+};
 
 ProfileDesign<T> EthernetProfileDesign() {
     ProfileEditorOptions options = EthernetProfileRules();
     options.Table = EthernetProfileTable;
+    options.IdColumn = kProfileId;
     options.RowStatusColumn = kRowStatus;
     options.NameColumn = kProfileName;
-    options.EmptyMaskColumns = {kSrcMacMask, kDstMacMask, kVlanMask};
     options.DesignWidth = 735;
     options.DesignHeight = 461;
     options.ListHeight = 150;
-    return {options, kFields, kTable, kEthernetProfileGroups, kEthernetProfileHalves.GroupWidth()};
+    return {options,
+            kFields,
+            kTable,
+            kEthernetProfileGroups,
+            kEthernetProfileHalves.GroupWidth(),
+            kStart,
+            kEthernetMacMaskChecks};
 }
 
 } // namespace
+
+const CheckedEdit<T> kEthernetMacMaskChecks[2] = {{&T::edtSrcMacMask, CheckPlainMacAddressText},
+                                                  {&T::edtDstMacMask, CheckPlainMacAddressText}};
+
+bool EthernetSourceMasked(const T& form, bool) {
+    return NamesSource(form.cbbMacMaskState);
+}
+
+bool EthernetDestinationMasked(const T& form, bool) {
+    return NamesDestination(form.cbbMacMaskState);
+}
 
 ProfileEditorOptions EthernetProfileRules() {
     ProfileEditorOptions options;
@@ -90,68 +114,21 @@ TEthernetProfileForm::TEthernetProfileForm(TComponent* owner)
     : TEthernetProfileForm(owner, EthernetProfileDesign()) {}
 
 TEthernetProfileForm::TEthernetProfileForm(TComponent* owner, const ProfileDesign<T>& design)
-    : TAclProfileForm(owner, design.Options), Fields(design.Fields) {
+    : TAclProfileForm(owner, design.Options) {
     BuildDesign(this, design);
-    SetReadOnlyFacts({edtRuleEntries, cbbOwner});
-    IdEdit = edtProfileID;
-    NameEdit = edtProfileName;
-
     cbbOptionVLAN->OnChange = Bind(this, &T::cbbOptionVLANChange);
     cbbMacMaskState->OnChange = Bind(this, &T::cbbMacMaskStateChange);
 }
 
-void TEthernetProfileForm::BindFields(DialogRequest& request) {
-    // In column order; the MAC masks are twelve hexadecimal digits without separators, as the list
-    // shows them, checked when their edit is left.
-    for (const Field<T>& field : Fields) {
-        TEdit* edit = field.EditMember() ? this->*field.EditMember() : nullptr;
-        if (edit && (edit == edtSrcMacMask || edit == edtDstMacMask)) {
-            BindCheckedEdit(request, field.Column, field.Constraint, edit, CheckPlainMacAddressText);
-        } else {
-            ::BindFields<T>(this, this, request, std::span(&field, 1));
-        }
-    }
-}
-
-void TEthernetProfileForm::InitialSelections() {
-    SelectOption(cbbOptionVLAN, kEnabled);
-    SelectOption(cbbOption8021p, kDisabled);
-    SelectOption(cbbMacMaskState, "other");
-    SelectOption(cbbOptionEthType, kDisabled);
-    SelectOption(cbbRowStatus, Table.StatusItems.CreateAndGo);
-    if (cbbOwner) {
-        SelectOption(cbbOwner, kOwnerAcl);
-    }
-}
-
-void TEthernetProfileForm::ClearFields() {
-    // The combo boxes keep their selections: the next profile is often like the last.
-    for (TEdit* edit :
-         {edtProfileID, edtDstMacMask, edtSrcMacMask, edtRuleEntries, edtVLANMask, edtProfileName}) {
-        edit->SetText("");
-    }
-}
-
-void TEthernetProfileForm::ResetRules() {
-    cbbMacMaskStateChange(nullptr);
-    cbbOptionVLANChange(nullptr);
-}
-
-void TEthernetProfileForm::RowRules() {
-    cbbMacMaskStateChange(nullptr);
-    cbbOptionVLANChange(nullptr);
-}
-
 void TEthernetProfileForm::cbbOptionVLANChange(TObject*) {
-    SetFieldEnabled(edtVLANMask, OptionSelected(cbbOptionVLAN, kEnabled));
+    UpdateFields();
 }
 
 void TEthernetProfileForm::cbbMacMaskStateChange(TObject*) {
-    SetFieldEnabled(edtSrcMacMask, NamesSource(cbbMacMaskState));
-    SetFieldEnabled(edtDstMacMask, NamesDestination(cbbMacMaskState));
+    UpdateFields();
 }
 
-bool TEthernetProfileForm::ValidateProfile() {
+bool TEthernetProfileForm::CheckFields() {
     if (OptionSelected(cbbOptionVLAN, kEnabled) && edtVLANMask->Text().empty()) {
         return RefuseInput(edtVLANMask, DialogText::kPleaseEnterVlanMask);
     }

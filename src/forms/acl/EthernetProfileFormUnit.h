@@ -42,25 +42,24 @@ protected:
     // A twin over another table: its own fields, columns, groups and options.
     TEthernetProfileForm(TComponent* owner, const ProfileDesign<TEthernetProfileForm>& design);
 
-    void BindFields(DialogRequest& request) override;
-    void InitialSelections() override;
-    void ClearFields() override;
-    void ResetRules() override;
-    void RowRules() override;
-    bool ValidateProfile() override;
-
-private:
-    std::span<const Field<TEthernetProfileForm>> Fields;
+    bool CheckFields() override;
 };
 
 // What the Ethernet profile editors share over their tables: their texts, the duplicate checks
-// before the field checks, every combo box sent, no read after a write that raised; and their
-// group boxes.
+// before the field checks, every combo box sent, no read after a write that raised; their group
+// boxes, the rules of the masks and the edits checked when they are left.
 ProfileEditorOptions EthernetProfileRules();
 inline constexpr ProfileGroupBox<TEthernetProfileForm> kEthernetProfileGroups[] = {
     {&TEthernetProfileForm::ProfileGroup, "Profile", 0, 1},
     {&TEthernetProfileForm::OptionGroup, "Options", 48, 4},
     {&TEthernetProfileForm::OtherGroup, "Other", 168, 1}};
+// The VLAN mask while VLAN is "enabled"; each MAC mask while the state names its address.
+bool EthernetSourceMasked(const TEthernetProfileForm& form, bool);
+bool EthernetDestinationMasked(const TEthernetProfileForm& form, bool);
+inline constexpr FieldEnabledWhen<TEthernetProfileForm> kEthernetVlanMaskRule = {
+    .Combo = &TEthernetProfileForm::cbbOptionVLAN, .Option = "enabled"};
+// The MAC masks are twelve hexadecimal digits without separators, as the list shows them.
+extern const CheckedEdit<TEthernetProfileForm> kEthernetMacMaskChecks[2];
 
 // The dialog while its menu command shows it.
 extern TEthernetProfileForm* EthernetProfileForm;

@@ -28,11 +28,11 @@ std::string Oid(int arc, const std::string& instance) {
 }
 
 // The items of VLAN and of MAC Address Mask State.
-constexpr int kVlanEnabled = 0;
-constexpr int kOther = 0;
-constexpr int kDst = 1;
-constexpr int kSrc = 2;
-constexpr int kDstSrc = 3;
+constexpr const char* kVlanEnabled = "enabled";
+constexpr const char* kOther = "other";
+constexpr const char* kDst = "dst-mac-addr";
+constexpr const char* kSrc = "src-mac-addr";
+constexpr const char* kDstSrc = "dst-src-mac-addr";
 
 using D = TEgressEthetnetProfileForm;
 
@@ -46,9 +46,9 @@ protected:
     static void FillNewProfile(D* d) {
         d->edtProfileID->SetText("3");
         d->edtProfileName->SetText("e3");
-        ChooseComboItem(d->cbbOptionVLAN, kVlanEnabled);
+        ChooseOption(d->cbbOptionVLAN, kVlanEnabled);
         d->edtVLANMask->SetText("0FFF");
-        ChooseComboItem(d->cbbMacMaskState, kOther);
+        ChooseOption(d->cbbMacMaskState, kOther);
     }
 };
 
@@ -85,7 +85,7 @@ TEST_F(EgressEthernetProfileSim, TheMenuCommandOpensTheProfilesAndEveryCaptionRe
 TEST_F(EgressEthernetProfileSim, AddSendsEveryOptionTheStateAndTheMasksItNames) {
     RunDialog<D>(kCommand, EgressEthetnetProfileForm, [&](D* d) {
         FillNewProfile(d);
-        ChooseComboItem(d->cbbMacMaskState, kSrc);
+        ChooseOption(d->cbbMacMaskState, kSrc);
         d->edtSrcMacMask->SetText("FFFFFF000000");
         ClickControl(d->BT_Add);
         const std::string i = "3";
@@ -107,27 +107,24 @@ TEST_F(EgressEthernetProfileSim, AddSendsEveryOptionTheStateAndTheMasksItNames) 
 }
 
 TEST_F(EgressEthernetProfileSim, AddRefusalsSendNothingAndFocusTheField) {
-    const AddRefusal<D> cases[] = {
-        {"listed ID before an empty name",
-         [](D* d) {
-             d->edtProfileID->SetText("2");
-             d->edtProfileName->SetText("");
-         },
-         "There is already a record with the same Profile ID. Please modified it.", &D::edtProfileID},
-        {"listed name", [](D* d) { d->edtProfileName->SetText("p1"); },
-         "There is already a record with the same Name. Please modified it.", &D::edtProfileName},
-        {"no ID", [](D* d) { d->edtProfileID->SetText(""); }, "Profile ID must be set", &D::edtProfileID},
-        {"no name", [](D* d) { d->edtProfileName->SetText(""); }, "Profile Name must be set",
-         &D::edtProfileName},
-        {"an ID past 4", [](D* d) { d->edtProfileID->SetText("5"); },
-         " Please enter a number between 1 and 4!", &D::edtProfileID},
-        {"VLAN without its mask", [](D* d) { d->edtVLANMask->SetText(""); }, "Please enter VLAN Mask.",
-         &D::edtVLANMask},
-        {"no destination mask", [](D* d) { ChooseComboItem(d->cbbMacMaskState, kDst); },
-         "Please enter a valid MAC address", &D::edtDstMacMask},
-        {"neither mask: the destination first", [](D* d) { ChooseComboItem(d->cbbMacMaskState, kDstSrc); },
-         "Please enter a valid MAC address", &D::edtDstMacMask},
-    };
+    const auto cases = WithFamilyRefusals<D>(
+        {.NoId = "Profile ID must be set",
+         .NoName = "Profile Name must be set",
+         .ListedId = "2",
+         .NameBeside = nullptr,
+         .ListedIdText = "There is already a record with the same Profile ID. Please modified it.",
+         .ListedName = "p1",
+         .ListedNameText = "There is already a record with the same Name. Please modified it.",
+         .PastLastId = "5",
+         .PastLastIdText = " Please enter a number between 1 and 4!"},
+        {
+            {"VLAN without its mask", [](D* d) { d->edtVLANMask->SetText(""); }, "Please enter VLAN Mask.",
+             &D::edtVLANMask},
+            {"no destination mask", [](D* d) { ChooseOption(d->cbbMacMaskState, kDst); },
+             "Please enter a valid MAC address", &D::edtDstMacMask},
+            {"neither mask: the destination first", [](D* d) { ChooseOption(d->cbbMacMaskState, kDstSrc); },
+             "Please enter a valid MAC address", &D::edtDstMacMask},
+        });
     RunDialog<D>(kCommand, EgressEthetnetProfileForm,
                  [&](D* d) { ExpectAddRefusals<D>(Dialogs, d, d->cbbOption8021p, FillNewProfile, cases); });
     EXPECT_TRUE(Agent().SetLog().empty());
@@ -135,7 +132,7 @@ TEST_F(EgressEthernetProfileSim, AddRefusalsSendNothingAndFocusTheField) {
 
 TEST_F(EgressEthernetProfileSim, AMacMaskWithHyphensIsRefusedWhenTheEditIsLeft) {
     RunDialog<D>(kCommand, EgressEthetnetProfileForm, [&](D* d) {
-        ChooseComboItem(d->cbbMacMaskState, kSrc);
+        ChooseOption(d->cbbMacMaskState, kSrc);
         FocusControl(d->edtSrcMacMask);
         d->edtSrcMacMask->SetText("FF-FF-FF-00-00-00");
         Dialogs.Expect("Please enter a valid MAC address!");

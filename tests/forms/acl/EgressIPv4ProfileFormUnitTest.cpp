@@ -26,10 +26,6 @@ std::string Oid(int arc, const std::string& instance) {
 
 using D = TEgressIPv4ProfileForm;
 
-void Choose(TComboBox* combo, const char* item) {
-    ChooseComboItem(combo, combo->Items().IndexOf(item));
-}
-
 class EgressIPv4ProfileSim : public FormsSimTest {
 protected:
     void SetUp() override {
@@ -40,10 +36,10 @@ protected:
     static void FillNewProfile(D* d) {
         d->edtProfileID->SetText("3");
         d->edtProfileName->SetText("e3");
-        Choose(d->cbbVlan, "enabled");
+        ChooseOption(d->cbbVlan, "enabled");
         d->edtVLANMask->SetText("0FFF");
-        Choose(d->cbbIpAddMaskState, "other");
-        Choose(d->cbbUseProType, "none");
+        ChooseOption(d->cbbIpAddMaskState, "other");
+        ChooseOption(d->cbbUseProType, "none");
     }
 };
 
@@ -79,12 +75,12 @@ TEST_F(EgressIPv4ProfileSim, TheMenuCommandOpensTheProfilesAndEveryCaptionReadsW
 TEST_F(EgressIPv4ProfileSim, AddSendsTheEnabledFieldsAndNoComboAtNoneOrOther) {
     RunDialog<D>(kCommand, EgressIPv4ProfileForm, [&](D* d) {
         FillNewProfile(d);
-        Choose(d->cbbIpAddMaskState, "src-ip-addr");
+        ChooseOption(d->cbbIpAddMaskState, "src-ip-addr");
         d->edtIpAddMaskSrc->SetText("255.255.0.0");
-        Choose(d->cbbUseProType, "tcp");
-        Choose(d->cbbTCPOption, "dst-addr");
+        ChooseOption(d->cbbUseProType, "tcp");
+        ChooseOption(d->cbbTCPOption, "dst-addr");
         d->edtTCPUDPDstPortMask->SetText("FF00");
-        Choose(d->cbbTCPFlagBitOption, "enabled");
+        ChooseOption(d->cbbTCPFlagBitOption, "enabled");
         d->edtTCPFlagBitMask->SetText("7");
         ClickControl(d->BT_Add);
         const std::string i = "3";
@@ -114,8 +110,8 @@ TEST_F(EgressIPv4ProfileSim, AddSendsTheEnabledFieldsAndNoComboAtNoneOrOther) {
 TEST_F(EgressIPv4ProfileSim, EnabledFieldsLeftEmptyAreSentAndTheAgentDecides) {
     RunDialog<D>(kCommand, EgressIPv4ProfileForm, [&](D* d) {
         FillNewProfile(d);
-        Choose(d->cbbUseProType, "protocolId");
-        Choose(d->cbbProOption, "enabled");
+        ChooseOption(d->cbbUseProType, "protocolId");
+        ChooseOption(d->cbbProOption, "enabled");
         EXPECT_TRUE(d->edtProtoID->Enabled());
         EXPECT_TRUE(d->edtProIDMask->Enabled());
         Dialogs.Expect("(SNMP) Cannot create/modify variable, Wrong Type!");
@@ -150,27 +146,24 @@ TEST_F(EgressIPv4ProfileSim, AFreshDialogRefusesAnAddWithoutAVlanMask) {
 }
 
 TEST_F(EgressIPv4ProfileSim, AddRefusalsSendNothing) {
-    const AddRefusal<D> cases[] = {
-        {"VLAN enabled as a new dialog has it, without its mask", [](D* d) { d->edtVLANMask->SetText(""); },
-         "Please enter VLAN Mask.", &D::edtVLANMask},
-        {"no ID", [](D* d) { d->edtProfileID->SetText(""); }, "Profile ID must be set.", &D::edtProfileID},
-        {"no name", [](D* d) { d->edtProfileName->SetText(""); }, "Profile Name must be set.",
-         &D::edtProfileName},
-        {"both masks, the destination empty",
-         [](D* d) {
-             Choose(d->cbbIpAddMaskState, "dst-src-ip-addr");
-             d->edtIpAddMaskSrc->SetText("255.0.0.0");
-         },
-         "Please enter a valid Mask address", &D::edtIpAddMaskDst},
-        {"a listed ID before a listed name",
-         [](D* d) {
-             d->edtProfileID->SetText("2");
-             d->edtProfileName->SetText("p1");
-         },
-         "There is already a record with the same Profile ID. Please modified it.", &D::edtProfileID},
-        {"a listed name", [](D* d) { d->edtProfileName->SetText("web"); },
-         "There is already a record with the same Profile Name. Please modified it.", &D::edtProfileName},
-    };
+    const auto cases = WithFamilyRefusals<D>(
+        {.NoId = "Profile ID must be set.",
+         .NoName = "Profile Name must be set.",
+         .ListedId = "2",
+         .NameBeside = "p1",
+         .ListedIdText = "There is already a record with the same Profile ID. Please modified it.",
+         .ListedName = "web",
+         .ListedNameText = "There is already a record with the same Profile Name. Please modified it."},
+        {
+            {"VLAN enabled as a new dialog has it, without its mask",
+             [](D* d) { d->edtVLANMask->SetText(""); }, "Please enter VLAN Mask.", &D::edtVLANMask},
+            {"both masks, the destination empty",
+             [](D* d) {
+                 ChooseOption(d->cbbIpAddMaskState, "dst-src-ip-addr");
+                 d->edtIpAddMaskSrc->SetText("255.0.0.0");
+             },
+             "Please enter a valid Mask address", &D::edtIpAddMaskDst},
+        });
     RunDialog<D>(kCommand, EgressIPv4ProfileForm,
                  [&](D* d) { ExpectAddRefusals<D>(Dialogs, d, d->cbbUseDSCP, FillNewProfile, cases); });
     EXPECT_TRUE(Agent().SetLog().empty());

@@ -30,10 +30,6 @@ constexpr const char* kShortMask = " Please enter a hex string whose length is 3
 
 using D = TEgressIPv6ProfileForm;
 
-void Choose(TComboBox* combo, const char* item) {
-    ChooseComboItem(combo, combo->Items().IndexOf(item));
-}
-
 class EgressIPv6ProfileSim : public FormsSimTest {
 protected:
     void SetUp() override {
@@ -44,8 +40,8 @@ protected:
     static void FillNewProfile(D* d, const char* id = "3") {
         d->edtMaskID->SetText(id);
         d->edtProfileName->SetText(std::string("e") + id);
-        Choose(d->cbxMaskState, "other");
-        Choose(d->ProtoTypeCombo, "none");
+        ChooseOption(d->cbxMaskState, "other");
+        ChooseOption(d->ProtoTypeCombo, "none");
     }
 };
 
@@ -85,11 +81,11 @@ TEST_F(EgressIPv6ProfileSim, AddSendsTheMaskStateOnlyWithTheMaskItNames) {
         ClickControl(d->BT_Add);
         // "dst-ipv6-addr": the state and the destination mask; "icmp" with its option.
         FillNewProfile(d, "4");
-        Choose(d->cbxMaskState, "dst-ipv6-addr");
+        ChooseOption(d->cbxMaskState, "dst-ipv6-addr");
         EXPECT_FALSE(d->edtSrcMask->Enabled());
         d->edtDstMask->SetText(kMask);
-        Choose(d->ProtoTypeCombo, "icmp");
-        Choose(d->ICMPOptionCombo, "code");
+        ChooseOption(d->ProtoTypeCombo, "icmp");
+        ChooseOption(d->ICMPOptionCombo, "code");
         ClickControl(d->BT_Add);
         EXPECT_EQ(SetPdus(), (std::vector<std::vector<SimVarBind>>{
                                  {{Oid(2, "3"), SimValue::Int(4)},
@@ -110,21 +106,18 @@ TEST_F(EgressIPv6ProfileSim, AddSendsTheMaskStateOnlyWithTheMaskItNames) {
 }
 
 TEST_F(EgressIPv6ProfileSim, AddRefusalsSendNothing) {
-    const AddRefusal<D> cases[] = {
-        {"no ID", [](D* d) { d->edtMaskID->SetText(""); }, "IPv6 Profile ID must be set.", &D::edtMaskID},
-        {"no name", [](D* d) { d->edtProfileName->SetText(""); }, "Profile Name must be set.",
-         &D::edtProfileName},
-        {"a listed ID before a listed name",
-         [](D* d) {
-             d->edtMaskID->SetText("2");
-             d->edtProfileName->SetText("e1");
-         },
-         "There is already a record with the same Profile ID. Please modify it.", &D::edtMaskID},
-        {"a listed name", [](D* d) { d->edtProfileName->SetText("web"); },
-         "There is already a record with the same Profile Name. Please modify it.", &D::edtProfileName},
-        {"Row Status not at createAndGo", [](D* d) { SelectOption(d->cbbRowStatus, "createAndWait"); },
-         "Row Status must be createAndGo.", nullptr},
-    };
+    const auto cases = WithFamilyRefusals<D>(
+        {.NoId = "IPv6 Profile ID must be set.",
+         .NoName = "Profile Name must be set.",
+         .ListedId = "2",
+         .NameBeside = "e1",
+         .ListedIdText = "There is already a record with the same Profile ID. Please modify it.",
+         .ListedName = "web",
+         .ListedNameText = "There is already a record with the same Profile Name. Please modify it."},
+        {
+            {"Row Status not at createAndGo", [](D* d) { SelectOption(d->cbbRowStatus, "createAndWait"); },
+             "Row Status must be createAndGo.", nullptr},
+        });
     RunDialog<D>(kCommand, EgressIPv6ProfileForm, [&](D* d) {
         ExpectAddRefusals<D>(
             Dialogs, d, d->cbxMaskClass, [](D* f) { FillNewProfile(f); }, cases);
@@ -137,7 +130,7 @@ TEST_F(EgressIPv6ProfileSim, AddRefusalsSendNothing) {
 TEST_F(EgressIPv6ProfileSim, AMaskRefusedByItsOwnCheckStopsTheAdd) {
     RunDialog<D>(kCommand, EgressIPv6ProfileForm, [&](D* d) {
         FillNewProfile(d);
-        Choose(d->cbxMaskState, "dst-ipv6-addr");
+        ChooseOption(d->cbxMaskState, "dst-ipv6-addr");
         FocusControl(d->edtDstMask);
         TypeText(d->edtDstMask, "FFFF");
         Dialogs.Expect(kShortMask);
@@ -159,8 +152,8 @@ TEST_F(EgressIPv6ProfileSim, AMaskRefusedByItsOwnCheckStopsTheAdd) {
 // The design's port masks took any four characters and read them as hexadecimal.
 TEST_F(EgressIPv6ProfileSim, APortMaskTakesHexadecimalDigitsOnly) {
     RunDialog<D>(kCommand, EgressIPv6ProfileForm, [&](D* d) {
-        Choose(d->ProtoTypeCombo, "tcp");
-        Choose(d->TCPOptionCombo, "dst-src-addr");
+        ChooseOption(d->ProtoTypeCombo, "tcp");
+        ChooseOption(d->TCPOptionCombo, "dst-src-addr");
         for (TEdit* mask : {d->SourcePortEdit, d->DstPortEdit}) {
             FocusControl(mask);
             TypeText(mask, "G00FZF");

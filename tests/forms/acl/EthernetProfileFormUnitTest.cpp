@@ -32,12 +32,12 @@ SimValue Hex(const std::string& hex) {
 }
 
 // The items of VLAN and of MAC Address Mask State.
-constexpr int kVlanEnabled = 0;
-constexpr int kVlanDisabled = 1;
-constexpr int kOther = 0;
-constexpr int kDst = 1;
-constexpr int kSrc = 2;
-constexpr int kDstSrc = 3;
+constexpr const char* kVlanEnabled = "enabled";
+constexpr const char* kVlanDisabled = "disabled";
+constexpr const char* kOther = "other";
+constexpr const char* kDst = "dst-mac-addr";
+constexpr const char* kSrc = "src-mac-addr";
+constexpr const char* kDstSrc = "dst-src-mac-addr";
 
 class EthernetProfileSim : public FormsSimTest {
 protected:
@@ -49,9 +49,9 @@ protected:
     static void FillNewProfile(TEthernetProfileForm* d) {
         d->edtProfileID->SetText("3");
         d->edtProfileName->SetText("e3");
-        ChooseComboItem(d->cbbOptionVLAN, kVlanEnabled);
+        ChooseOption(d->cbbOptionVLAN, kVlanEnabled);
         d->edtVLANMask->SetText("0FFF");
-        ChooseComboItem(d->cbbMacMaskState, kOther);
+        ChooseOption(d->cbbMacMaskState, kOther);
     }
 };
 
@@ -97,7 +97,7 @@ TEST_F(EthernetProfileSim, TheMenuCommandOpensTheDialogWithTheProfilesRead) {
 TEST_F(EthernetProfileSim, AddSendsTheStateTheMaskItNamesAndTheOptions) {
     RunDialog<TEthernetProfileForm>(kCommand, EthernetProfileForm, [&](TEthernetProfileForm* d) {
         FillNewProfile(d);
-        ChooseComboItem(d->cbbMacMaskState, kDst);
+        ChooseOption(d->cbbMacMaskState, kDst);
         d->edtDstMacMask->SetText("FFFFFFFFFFFF");
         EXPECT_FALSE(d->edtSrcMacMask->Enabled());
         ClickControl(d->BT_Add);
@@ -125,7 +125,7 @@ TEST_F(EthernetProfileSim, AddSendsTheStateTheMaskItNamesAndTheOptions) {
 TEST_F(EthernetProfileSim, StateOtherIsSentAsOneWithNeitherMaskAndVlanDisabledWithoutItsMask) {
     RunDialog<TEthernetProfileForm>(kCommand, EthernetProfileForm, [&](TEthernetProfileForm* d) {
         FillNewProfile(d);
-        ChooseComboItem(d->cbbOptionVLAN, kVlanDisabled);
+        ChooseOption(d->cbbOptionVLAN, kVlanDisabled);
         EXPECT_EQ(d->edtVLANMask->Text(), "");
         ClickControl(d->BT_Add);
         EXPECT_EQ(SetPdus(), (std::vector<std::vector<SimVarBind>>{{
@@ -141,33 +141,30 @@ TEST_F(EthernetProfileSim, StateOtherIsSentAsOneWithNeitherMaskAndVlanDisabledWi
 
 TEST_F(EthernetProfileSim, AddRefusalsSendNothingAndFocusTheField) {
     using D = TEthernetProfileForm;
-    const AddRefusal<D> cases[] = {
-        {"listed ID before an empty name",
-         [](D* d) {
-             d->edtProfileID->SetText("1");
-             d->edtProfileName->SetText("");
-         },
-         "There is already a record with the same Profile ID. Please modified it.", &D::edtProfileID},
-        {"listed name", [](D* d) { d->edtProfileName->SetText("web"); },
-         "There is already a record with the same Name. Please modified it.", &D::edtProfileName},
-        {"no ID", [](D* d) { d->edtProfileID->SetText(""); }, "Profile ID must be set", &D::edtProfileID},
-        {"no name", [](D* d) { d->edtProfileName->SetText(""); }, "Profile Name must be set",
-         &D::edtProfileName},
-        {"VLAN without its mask", [](D* d) { d->edtVLANMask->SetText(""); }, "Please enter VLAN Mask.",
-         &D::edtVLANMask},
-        {"no destination mask", [](D* d) { ChooseComboItem(d->cbbMacMaskState, kDst); },
-         "Please enter a valid MAC address", &D::edtDstMacMask},
-        {"no source mask", [](D* d) { ChooseComboItem(d->cbbMacMaskState, kSrc); },
-         "Please enter a valid MAC address", &D::edtSrcMacMask},
-        {"neither mask: the destination first", [](D* d) { ChooseComboItem(d->cbbMacMaskState, kDstSrc); },
-         "Please enter a valid MAC address", &D::edtDstMacMask},
-        {"the source mask missing beside the destination",
-         [](D* d) {
-             ChooseComboItem(d->cbbMacMaskState, kDstSrc);
-             d->edtDstMacMask->SetText("FFFFFFFFFFFF");
-         },
-         "Please enter a valid MAC address", &D::edtSrcMacMask},
-    };
+    const auto cases = WithFamilyRefusals<D>(
+        {.NoId = "Profile ID must be set",
+         .NoName = "Profile Name must be set",
+         .ListedId = "1",
+         .NameBeside = nullptr,
+         .ListedIdText = "There is already a record with the same Profile ID. Please modified it.",
+         .ListedName = "web",
+         .ListedNameText = "There is already a record with the same Name. Please modified it."},
+        {
+            {"VLAN without its mask", [](D* d) { d->edtVLANMask->SetText(""); }, "Please enter VLAN Mask.",
+             &D::edtVLANMask},
+            {"no destination mask", [](D* d) { ChooseOption(d->cbbMacMaskState, kDst); },
+             "Please enter a valid MAC address", &D::edtDstMacMask},
+            {"no source mask", [](D* d) { ChooseOption(d->cbbMacMaskState, kSrc); },
+             "Please enter a valid MAC address", &D::edtSrcMacMask},
+            {"neither mask: the destination first", [](D* d) { ChooseOption(d->cbbMacMaskState, kDstSrc); },
+             "Please enter a valid MAC address", &D::edtDstMacMask},
+            {"the source mask missing beside the destination",
+             [](D* d) {
+                 ChooseOption(d->cbbMacMaskState, kDstSrc);
+                 d->edtDstMacMask->SetText("FFFFFFFFFFFF");
+             },
+             "Please enter a valid MAC address", &D::edtSrcMacMask},
+        });
     RunDialog<TEthernetProfileForm>(kCommand, EthernetProfileForm, [&](TEthernetProfileForm* d) {
         ExpectAddRefusals<D>(Dialogs, d, d->cbbOption8021p, FillNewProfile, cases);
     });
@@ -176,7 +173,7 @@ TEST_F(EthernetProfileSim, AddRefusalsSendNothingAndFocusTheField) {
 
 TEST_F(EthernetProfileSim, AMacMaskWithSeparatorsIsRefusedWhenTheEditIsLeft) {
     RunDialog<TEthernetProfileForm>(kCommand, EthernetProfileForm, [&](TEthernetProfileForm* d) {
-        ChooseComboItem(d->cbbMacMaskState, kDst);
+        ChooseOption(d->cbbMacMaskState, kDst);
         for (const char* refused : {"FF-FF-FF-FF-FF-FF", "FFFF.FFFF.FFFF", "FFFFFFFFFF"}) {
             SCOPED_TRACE(refused);
             FocusControl(d->edtDstMacMask);

@@ -4,6 +4,7 @@
 #include "CaptionCheck.h"
 #include "DialogLayout.h"
 #include "FormsSimTest.h"
+#include "ProfileEditorTesting.h"
 #include "TButton.h"
 #include "TComboBox.h"
 #include "TEdit.h"
@@ -93,13 +94,13 @@ TEST_F(IpProfileSim, OpensWithTheProfilesReadBeforeItShows) {
 TEST_F(IpProfileSim, AddSendsTheEnabledFieldsWithTheirMasksAndLeavesOutNoneOtherAndEmptyMasks) {
     RunDialog<TIPProfileForm>(kCommand, IPProfileForm, [&](TIPProfileForm* d) {
         FillNewProfile(d);
-        ChooseComboItem(d->cbbVlan, 0);
+        ChooseOption(d->cbbVlan, "enabled");
         d->edtVLANMask->SetText("0FFF");
-        ChooseComboItem(d->cbbIpAddMaskState, 3);
+        ChooseOption(d->cbbIpAddMaskState, "dst-src-ip-addr");
         d->edtIpAddMaskSrc->SetText("255.255.255.0");
         d->edtIpAddMaskDst->SetText("255.255.0.0");
-        ChooseComboItem(d->cbbUseProType, 3);
-        ChooseComboItem(d->cbbTCPOption, 3);
+        ChooseOption(d->cbbUseProType, "tcp");
+        ChooseOption(d->cbbTCPOption, "dst-src-addr");
         d->edtTCPUDPSrcMask->SetText("FFFF");
         d->edtTCPUDPDstPortMask->SetText("00FF");
         EXPECT_FALSE(d->edtTCPFlagBitMask->Enabled());
@@ -130,8 +131,8 @@ TEST_F(IpProfileSim, AddSendsTheEnabledFieldsWithTheirMasksAndLeavesOutNoneOther
 TEST_F(IpProfileSim, AnEmptyUserMaskIsLeftOutWhileTheProtocolIdIsSent) {
     RunDialog<TIPProfileForm>(kCommand, IPProfileForm, [&](TIPProfileForm* d) {
         FillNewProfile(d);
-        ChooseComboItem(d->cbbUseProType, 5);
-        ChooseComboItem(d->cbbProOption, 0);
+        ChooseOption(d->cbbUseProType, "protocolID");
+        ChooseOption(d->cbbProOption, "enabled");
         d->edtProtoID->SetText("17");
         ClickControl(d->BT_Add);
         // VLAN and DSCP at "disabled" are sent; Address Mask State at "other" is not.
@@ -148,49 +149,35 @@ TEST_F(IpProfileSim, AnEmptyUserMaskIsLeftOutWhileTheProtocolIdIsSent) {
 }
 
 TEST_F(IpProfileSim, AddRefusalsSendNothing) {
-    const struct {
-        const char* Name;
-        std::function<void(TIPProfileForm*)> Spoil;
-        const char* Message;
-    } cases[] = {
-        {"no ID", [](TIPProfileForm* d) { d->edtProfileID->SetText(""); }, "Profile ID must be set."},
-        {"no name", [](TIPProfileForm* d) { d->edtProfileName->SetText(""); }, "Profile Name must be set."},
-        {"ID out of range", [](TIPProfileForm* d) { d->edtProfileID->SetText("9"); },
-         " Please enter a number between 1 and 6!"},
-        {"listed ID before a listed name",
-         [](TIPProfileForm* d) {
-             d->edtProfileID->SetText("1");
-             d->edtProfileName->SetText("web");
-         },
-         "There is already a record with the same IP Mask ID. Please modified it."},
-        {"listed name", [](TIPProfileForm* d) { d->edtProfileName->SetText("web"); },
-         "There is already a record with the same Name Please modified it."},
-        {"VLAN without its mask", [](TIPProfileForm* d) { ChooseComboItem(d->cbbVlan, 0); },
-         "Please enter VLAN Mask."},
-        {"empty destination mask",
-         [](TIPProfileForm* d) {
-             ChooseComboItem(d->cbbIpAddMaskState, 3);
-             d->edtIpAddMaskSrc->SetText("255.0.0.0");
-         },
-         "Please enter a valid Mask address"},
-        {"malformed source mask",
-         [](TIPProfileForm* d) {
-             ChooseComboItem(d->cbbIpAddMaskState, 2);
-             d->edtIpAddMaskSrc->SetText("255.0.0");
-         },
-         "Please enter a valid Mask address"},
-    };
-    RunDialog<TIPProfileForm>(kCommand, IPProfileForm, [&](TIPProfileForm* d) {
-        for (const auto& c : cases) {
-            SCOPED_TRACE(c.Name);
-            FillNewProfile(d);
-            c.Spoil(d);
-            Dialogs.Expect(c.Message);
-            ClickControl(d->BT_Add);
-            EXPECT_EQ(Dialogs.Pending(), 0);
-            d->ResetForm();
-        }
-    });
+    using D = TIPProfileForm;
+    const auto cases = WithFamilyRefusals<D>(
+        {.NoId = "Profile ID must be set.",
+         .NoName = "Profile Name must be set.",
+         .ListedId = "1",
+         .NameBeside = "web",
+         .ListedIdText = "There is already a record with the same IP Mask ID. Please modified it.",
+         .ListedName = "web",
+         .ListedNameText = "There is already a record with the same Name Please modified it.",
+         .PastLastId = "9",
+         .PastLastIdText = " Please enter a number between 1 and 6!"},
+        {
+            {"VLAN without its mask", [](D* d) { ChooseOption(d->cbbVlan, "enabled"); },
+             "Please enter VLAN Mask."},
+            {"empty destination mask",
+             [](D* d) {
+                 ChooseOption(d->cbbIpAddMaskState, "dst-src-ip-addr");
+                 d->edtIpAddMaskSrc->SetText("255.0.0.0");
+             },
+             "Please enter a valid Mask address"},
+            {"malformed source mask",
+             [](D* d) {
+                 ChooseOption(d->cbbIpAddMaskState, "src-ip-addr");
+                 d->edtIpAddMaskSrc->SetText("255.0.0");
+             },
+             "Please enter a valid Mask address"},
+        });
+    RunDialog<D>(kCommand, IPProfileForm,
+                 [&](D* d) { ExpectAddRefusals<D>(Dialogs, d, d->cbbUseDSCP, FillNewProfile, cases); });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
 

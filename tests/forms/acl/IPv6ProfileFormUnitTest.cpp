@@ -46,9 +46,9 @@ protected:
     static void FillNewProfile(D* d) {
         d->edtMaskID->SetText("3");
         d->edtProfileName->SetText("v3");
-        ChooseComboItem(d->cbxMaskState, d->cbxMaskState->Items().IndexOf("src-ipv6-addr"));
+        ChooseOption(d->cbxMaskState, "src-ipv6-addr");
         d->edtSrcMask->SetText(kSourceMask);
-        ChooseComboItem(d->ProtoTypeCombo, d->ProtoTypeCombo->Items().IndexOf("none"));
+        ChooseOption(d->ProtoTypeCombo, "none");
     }
 };
 
@@ -117,18 +117,18 @@ TEST_F(IPv6ProfileSim, AddWithoutAProtocolSendsClassFlowLabelTheStateAndItsMask)
 TEST_F(IPv6ProfileSim, TcpWithBothPortMasksSendsThemAndIcmpDisablesAndEmptiesThem) {
     RunDialog<D>(kCommand, IPv6ProfileForm, [&](D* d) {
         FillNewProfile(d);
-        ChooseComboItem(d->ProtoTypeCombo, d->ProtoTypeCombo->Items().IndexOf("icmp"));
+        ChooseOption(d->ProtoTypeCombo, "icmp");
         EXPECT_TRUE(d->ICMPOptionCombo->Enabled());
-        ChooseComboItem(d->ProtoTypeCombo, d->ProtoTypeCombo->Items().IndexOf("tcp"));
-        ChooseComboItem(d->TCPOptionCombo, d->TCPOptionCombo->Items().IndexOf("dst-src-addr"));
+        ChooseOption(d->ProtoTypeCombo, "tcp");
+        ChooseOption(d->TCPOptionCombo, "dst-src-addr");
         d->SourcePortEdit->SetText("FFFF");
-        ChooseComboItem(d->ProtoTypeCombo, d->ProtoTypeCombo->Items().IndexOf("icmp"));
+        ChooseOption(d->ProtoTypeCombo, "icmp");
         EXPECT_FALSE(d->SourcePortEdit->Enabled());
         EXPECT_EQ(d->SourcePortEdit->Text(), "");
         EXPECT_FALSE(d->TCPOptionCombo->Enabled());
         EXPECT_EQ(d->TCPOptionCombo->Text(), "dst-src-addr"); // a disabled option keeps its item
 
-        ChooseComboItem(d->ProtoTypeCombo, d->ProtoTypeCombo->Items().IndexOf("tcp"));
+        ChooseOption(d->ProtoTypeCombo, "tcp");
         EXPECT_TRUE(d->SourcePortEdit->Enabled());
         EXPECT_TRUE(d->DstPortEdit->Enabled());
         d->SourcePortEdit->SetText("FF00");
@@ -157,31 +157,26 @@ TEST_F(IPv6ProfileSim, TcpWithBothPortMasksSendsThemAndIcmpDisablesAndEmptiesThe
 TEST_F(IPv6ProfileSim, AddRefusalsSendNothingAndFocusTheField) {
     const char* const less = "Please enter a valid IPv6 address whose length is less without ':'.";
     const char* const is32 = "Please enter a valid IPv6 address whose length is 32 without ':'.";
-    auto state = [](D* d, const char* item) {
-        ChooseComboItem(d->cbxMaskState, d->cbxMaskState->Items().IndexOf(item));
-    };
-    const AddRefusal<D> cases[] = {
-        {"no ID", [](D* d) { d->edtMaskID->SetText(""); }, "IPv6 Mask ID must be set.", &D::edtMaskID},
-        {"no name", [](D* d) { d->edtProfileName->SetText(""); }, "IPv6 Mask Name must be set.",
-         &D::edtProfileName},
-        {"no source mask", [](D* d) { d->edtSrcMask->SetText(""); }, "Some checked field is empty.",
-         &D::edtSrcMask},
-        {"31 digits", [](D* d) { d->edtSrcMask->SetText(kSourceMask.substr(1)); }, less, &D::edtSrcMask},
-        {"32 characters with a colon",
-         [](D* d) { d->edtSrcMask->SetText("FFFF:FFFFFFFFFFF0000000000000000"); }, is32, &D::edtSrcMask},
-        {"both masks, the destination empty", [&](D* d) { state(d, "dst-src-ipv6-addr"); },
-         "Some checked field is empty.", &D::edtDstMask},
-        {"a listed ID before a listed name",
-         [](D* d) {
-             d->edtMaskID->SetText("1");
-             d->edtProfileName->SetText("web");
-         },
-         "There is already a record with the same Profile ID. Please modify it.", &D::edtMaskID},
-        {"a listed name", [](D* d) { d->edtProfileName->SetText("web"); },
-         "There is already a record with the same Profile Name. Please modify it.", &D::edtProfileName},
-        {"Row Status not at createAndGo", [](D* d) { SelectOption(d->cbbRowStatus, "active"); },
-         "Row Status must be createAndGo."},
-    };
+    auto state = [](D* d, const char* item) { ChooseOption(d->cbxMaskState, item); };
+    const auto cases = WithFamilyRefusals<D>(
+        {.NoId = "IPv6 Mask ID must be set.",
+         .NoName = "IPv6 Mask Name must be set.",
+         .ListedId = "1",
+         .NameBeside = "web",
+         .ListedIdText = "There is already a record with the same Profile ID. Please modify it.",
+         .ListedName = "web",
+         .ListedNameText = "There is already a record with the same Profile Name. Please modify it."},
+        {
+            {"no source mask", [](D* d) { d->edtSrcMask->SetText(""); }, "Some checked field is empty.",
+             &D::edtSrcMask},
+            {"31 digits", [](D* d) { d->edtSrcMask->SetText(kSourceMask.substr(1)); }, less, &D::edtSrcMask},
+            {"32 characters with a colon",
+             [](D* d) { d->edtSrcMask->SetText("FFFF:FFFFFFFFFFF0000000000000000"); }, is32, &D::edtSrcMask},
+            {"both masks, the destination empty", [&](D* d) { state(d, "dst-src-ipv6-addr"); },
+             "Some checked field is empty.", &D::edtDstMask},
+            {"Row Status not at createAndGo", [](D* d) { SelectOption(d->cbbRowStatus, "active"); },
+             "Row Status must be createAndGo."},
+        });
     RunDialog<D>(kCommand, IPv6ProfileForm,
                  [&](D* d) { ExpectAddRefusals<D>(Dialogs, d, d->cbxMaskClass, FillNewProfile, cases); });
     EXPECT_TRUE(Agent().SetLog().empty());
