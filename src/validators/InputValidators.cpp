@@ -27,7 +27,11 @@ bool CheckIPv4Text(TControl* control) {
 }
 
 bool CheckDottedQuadText(TControl* control) {
-    if (IsDottedQuadString(TextOf(control), LastGroupDigits::Any)) {
+    return CheckDottedQuadText(control, LastGroupDigits::Any);
+}
+
+bool CheckDottedQuadText(TControl* control, LastGroupDigits last) {
+    if (IsDottedQuadString(TextOf(control), last)) {
         return true;
     }
     ShowMessage("Please input a valid IP");

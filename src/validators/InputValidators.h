@@ -24,9 +24,10 @@ using TCheckFunction = std::function<bool(TControl* control)>;
 // An IPv4 address; a refused text shows "Please input a valid IP." (IsIPv4AddressText in
 // TBasicFormUnit.h is the silent one).
 bool CheckIPv4Text(TControl* control);
-// The dotted-quad rule of IsDottedQuadString, the last group of any length; a refused text shows
-// "Please input a valid IP" (no full stop) itself.
+// The dotted-quad rule of IsDottedQuadString; a refused text shows "Please input a valid IP" (no full
+// stop) itself. The last group has any length unless the caller asks for at most three digits.
 bool CheckDottedQuadText(TControl* control);
+bool CheckDottedQuadText(TControl* control, LastGroupDigits last);
 bool IsMulticastIPv4Text(TControl* control);
 bool IsNetmaskText(TControl* control);
 bool IsNonZeroNetmaskText(TControl* control);

@@ -31,6 +31,11 @@ struct Case {
 
 #define CHECK(f) #f, f
 
+// The dotted-quad check with the last group held to three digits, as the other groups.
+bool CheckDottedQuadUpToThree(TControl* control) {
+    return CheckDottedQuadText(control, LastGroupDigits::UpToThree);
+}
+
 const Case kCases[] = {
     {CHECK(CheckIPv4Text), "192.168.0.1", true, kNone},
     {CHECK(CheckIPv4Text), "0.0.0.0", true, kNone},
@@ -69,6 +74,19 @@ const Case kCases[] = {
     {CHECK(CheckDottedQuadText), "-1.2.3.4", false, kQuad},
     {CHECK(CheckDottedQuadText), " 1.2.3.4", false, kQuad},
     {CHECK(CheckDottedQuadText), "", false, kQuad},
+    {CHECK(CheckDottedQuadUpToThree), "192.168.1.1", true, kNone},
+    {CHECK(CheckDottedQuadUpToThree), "1.2.3.010", true, kNone},
+    {CHECK(CheckDottedQuadUpToThree), "1.2.3.0", true, kNone},
+    {CHECK(CheckDottedQuadUpToThree), "192.168.1", false, kQuad},
+    {CHECK(CheckDottedQuadUpToThree), ".1.2.3", false, kQuad},
+    {CHECK(CheckDottedQuadUpToThree), "1..2.3", false, kQuad},
+    {CHECK(CheckDottedQuadUpToThree), "1.2.3.4.", false, kQuad},
+    {CHECK(CheckDottedQuadUpToThree), "1.2.3.256", false, kQuad},
+    {CHECK(CheckDottedQuadUpToThree), "1.2.3.00", false, kQuad},
+    {CHECK(CheckDottedQuadUpToThree), "1.2.3.0004", false, kQuad}, // the last group as the others
+    {CHECK(CheckDottedQuadUpToThree), "1.2.3.0001", false, kQuad},
+    {CHECK(CheckDottedQuadUpToThree), "1.2.3.4x", false, kQuad},
+    {CHECK(CheckDottedQuadUpToThree), "", false, kQuad},
     {CHECK(IsMulticastIPv4Text), "239.255.255.250", true, kNone},
     {CHECK(IsMulticastIPv4Text), "224.0.0.1", true, kNone},
     {CHECK(IsMulticastIPv4Text), "240.0.0.1", false, kNone},
