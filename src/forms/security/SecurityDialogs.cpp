@@ -1,8 +1,10 @@
 #include "SecurityDialogs.h"
 
+#include "AAASrvCtrlFormUnit.h"
 #include "ACCTMethodListFormUnit.h"
 #include "DialogClassRegistrar.h"
 #include "LoginMethodListFormUnit.h"
+#include "ServerGroupFormUnit.h"
 #include "ServerInformationFormUnit.h"
 
 void RegisterSecurityDialogs(DialogClassRegistrar& registry) {
@@ -12,4 +14,6 @@ void RegisterSecurityDialogs(DialogClassRegistrar& registry) {
     });
     registry.Register("TACCTMethodListForm", ACCTMethodListForm);
     registry.Register("TServerInformationForm", ServerInformationForm);
+    registry.Register("TServerGroupForm", ServerGroupForm);
+    registry.Register("TAAASrvCtrlForm", AAASrvCtrlForm);
 }

@@ -1,15 +1,21 @@
-// Writes pictures of the AAA dialogs, filled from the simulated switch, to look at how they lay
-// out: the login, enable and accounting method lists with the list "Default" selected, and the
-// server host table with its radius server selected.
+// Writes pictures of the security dialogs, filled from the simulated switch, to look at how they
+// lay out: the login, enable and accounting method lists with the list "Default" selected, the
+// server host table with its radius server selected, the server groups with "group1" selected and
+// the server control dialog with an entry typed in.
 //   bash scripts/with-display.sh build/test/tests/forms/security/security_screenshots DIR
-// writes DIR/aaa-login-lists.png, aaa-enable-lists.png, aaa-acct-lists.png and aaa-servers.png.
+// writes DIR/aaa-login-lists.png, aaa-enable-lists.png, aaa-acct-lists.png, aaa-servers.png,
+// aaa-server-groups.png and aaa-server-control.png.
 // Not a test: nothing here is checked automatically.
+#include "AAASrvCtrlFormUnit.h"
 #include "ACCTMethodListFormUnit.h"
 #include "AaaScenario.h"
 #include "CatalogueColumns.h"
 #include "DedicatedScreenshotStage.h"
 #include "LoginMethodListFormUnit.h"
+#include "OptionItems.h"
+#include "ServerGroupFormUnit.h"
 #include "ServerInformationFormUnit.h"
+#include "TEdit.h"
 
 #include <functional>
 #include <string>
@@ -19,6 +25,7 @@ namespace {
 // The list's name in the three method-list tables; the server's address.
 constexpr int kListName = ColumnOf(Columns::LoginMethodListMethod1Type, "Login Method List Name");
 constexpr int kServerIp = ColumnOf(Columns::ServerInformation, "IP");
+constexpr int kGroupName = ColumnOf(Columns::ServerGroup, "Server Group Name");
 
 // Shows the dialog modally with the caption its menu command gives, selects the row whose cell
 // matches, pictures it.
@@ -28,9 +35,9 @@ void Picture(T* dialog, const std::string& title, const CellMatch& row, const QS
     SetModalHook([&](TForm* form) {
         WaitRead(dialog->Table);
         if (TListItem* item = dialog->Table.FindRow({row})) {
-            dialog->ListView1->SetSelected(item);
+            dialog->Table.List->SetSelected(item);
         }
-        dialog->ListView1Click(nullptr);
+        dialog->Table.SelectionChanged(); // as the list's click handler does
         GrabForm(form, file);
         form->Close();
     });
@@ -57,5 +64,16 @@ int main(int argc, char** argv) {
     Picture(ServerInformationForm, "AAC Server Information Table: ", {kServerIp, "10.1.1.2"},
             dir + "/aaa-servers.png");
     ServerInformationForm = nullptr;
+    ServerGroupForm = CreateForm<TServerGroupForm>(Application);
+    Picture(ServerGroupForm, "AAC Server Group Table: ", {kGroupName, "group1"},
+            dir + "/aaa-server-groups.png");
+    ServerGroupForm = nullptr;
+    ShootDialog<TAAASrvCtrlForm>(AAASrvCtrlForm, "AAC Server Settings: ", dir + "/aaa-server-control.png",
+                                 [](TAAASrvCtrlForm* d) {
+                                     d->edtSrvGrpName->SetText("grp1");
+                                     d->edtSrvIP->SetText("10.1.1.1");
+                                     SelectOption(d->cbxAuthPtcl, "tacacs-plus");
+                                     SelectOption(d->cbxOper, "add");
+                                 });
     return PicturesExitStatus();
 }
