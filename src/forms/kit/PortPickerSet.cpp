@@ -33,12 +33,21 @@ int HighestIndex(const std::string& indexList) {
 
 void PortPickerSet::Embed(TForm* dialog, const PickerHost& host, const std::vector<PortListColumn>& columns,
                           const std::string& indexList) {
+    Embed(dialog, host, columns, indexList, 0);
+}
+
+void PortPickerSet::Embed(TForm* dialog, const PickerHost& host, const std::vector<PortListColumn>& columns,
+                          const std::string& indexList, int firstBox) {
+    if (firstBox < 0 || firstBox >= kPortBoxCount) {
+        throw std::invalid_argument("PortPickerSet: no port box " + std::to_string(firstBox));
+    }
     auto* basic = dynamic_cast<TBasicForm*>(dialog);
     if (host.Panel && (!basic || columns.size() != 1)) {
         throw std::invalid_argument("PortPickerSet: a panel holds the one picker of a TBasicForm");
     }
     Columns = columns;
     IndexList = indexList;
+    FirstBox = firstBox;
     Octets = HighestIndex(indexList) / 8 + 1;
     if (host.Panel) {
         basic->EmbedPortSelection(host.Panel, host.UnitColumns);
@@ -70,13 +79,18 @@ void PortPickerSet::Create(TForm* dialog, TPageControl* pages, const std::vector
 
 void PortPickerSet::Bind(DialogRequest& request) {
     for (size_t k = 0; k < Pickers.size(); ++k) {
-        BindPortBoxes(request, Columns[k].Column, Pickers[k], IndexList);
+        BindPortBoxes(request, Columns[k].Column, Pickers[k], IndexList, FirstBox);
     }
 }
 
 void BindPortBoxes(DialogRequest& request, int column, TStackingPortUitForm* picker,
-                   const std::string& indexList) {
-    request.BindBitCheckBoxList(column, indexList, picker->PortBoxes);
+                   const std::string& indexList, int firstBox) {
+    const std::vector<TCheckBox*>& all = picker->PortBoxes;
+    if (firstBox < 0 || static_cast<size_t>(firstBox) > all.size()) {
+        throw std::invalid_argument("BindPortBoxes: no port box " + std::to_string(firstBox));
+    }
+    request.BindBitCheckBoxList(column, indexList,
+                                std::vector<TCheckBox*>(all.begin() + firstBox, all.end()));
     // The collection keeps the octets beyond the boxes that the row read had; the switch is to
     // get exactly the boxes' list.
     const size_t digits = static_cast<size_t>(HighestIndex(indexList) / 8 + 1) * 2;

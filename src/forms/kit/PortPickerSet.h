@@ -48,12 +48,16 @@ public:
     void Embed(TForm* dialog, const PickerHost& host, const std::vector<PortListColumn>& columns,
                const std::string& indexList);
     void Embed(TForm* dialog, const PickerHost& host, const std::vector<PortListColumn>& columns);
+    // The same binding the boxes from `firstBox` on at the list's positions 0 on: one unit's page
+    // ((ID - 1) x 64 on) as the list "0,...,63" of a stand-alone unit that is not unit 1.
+    void Embed(TForm* dialog, const PickerHost& host, const std::vector<PortListColumn>& columns,
+               const std::string& indexList, int firstBox);
     // Embed on tabs (the older spelling).
     void Create(TForm* dialog, TPageControl* pages, const std::vector<PortListColumn>& columns,
                 const std::string& indexList);
     void Create(TForm* dialog, TPageControl* pages, const std::vector<PortListColumn>& columns);
-    // Binds picker k to column k of the request and makes its writes rebuild each list from the
-    // boxes alone.
+    // Binds picker k to column k of the request (from the first box given to Embed) and makes its
+    // writes rebuild each list from the boxes alone.
     void Bind(DialogRequest& request);
 
     // The selection guard, once the table's request has bound its list: a selected row the boxes
@@ -79,14 +83,16 @@ public:
 private:
     TBasicForm* PanelForm = nullptr; // the form whose PortPicker the set embedded, if any
     std::string IndexList;
+    int FirstBox = 0;
     int Octets = 0;
 };
 
 // Binds one picker's boxes to a port-list column through the index list, and makes the request's
 // writes rebuild that list from the boxes alone (the octets of the highest index, whatever length
-// the switch returned for the row). The set binds each of its pickers with this.
+// the switch returned for the row). Entry k of the list belongs to box firstBox + k (box k by
+// default). The set binds each of its pickers with this.
 void BindPortBoxes(DialogRequest& request, int column, TStackingPortUitForm* picker,
-                   const std::string& indexList);
+                   const std::string& indexList, int firstBox = 0);
 
 // The comma-separated list of the indexes 0 to 383, which some dialogs bind whatever the stack
 // mode.

@@ -39,7 +39,7 @@ std::string VlanScenario(const std::string& stackMode, const std::string& egress
 // The egress ports of the static VLAN table, on a tab of their own or filling a panel as the
 // form's PortPicker, read once (blocking).
 struct EgressPicker {
-    explicit EgressPicker(bool inPanel = false) {
+    explicit EgressPicker(bool inPanel = false, int firstBox = 0) {
         Form.reset(CreateForm<TBasicForm>(nullptr, 400, 300));
         List = new TListView(Form.get());
         List->SetParent(Form.get());
@@ -50,7 +50,7 @@ struct EgressPicker {
         VlanId = new TEdit(Form.get());
         VlanId->SetParent(Form.get());
         Pickers.Embed(Form.get(), inPanel ? PickerHost::InPanel(Panel, 2) : PickerHost::Tabs(Pages),
-                      {{2, "Egress Ports"}});
+                      {{2, "Egress Ports"}}, AllPortIndexList(), firstBox);
         Request = std::make_unique<DialogRequest>(Form.get());
         Request->Request.VarList = VqSNMPVarList(VlanStaticTable, MVT_UMV, 1);
         Request->BindListView(List, true);
@@ -134,6 +134,34 @@ TEST_F(PortPickerSim, ANewListHasTheLengthOfTheIndexList) {
         const size_t octets = std::string(stackMode) == "enabled" ? 48 : 8;
         EXPECT_EQ(SentEgress(), "0080" + std::string(octets * 2 - 4, '0'));
     }
+}
+
+TEST_F(PortPickerSim, BoxesFromAFirstBoxOnShowAndWriteTheListFromPositionZero) {
+    // Port 1 and port 70 (index 69) of a 64-octet list; a stand-alone unit 2's page is boxes 64-127.
+    const std::string egress64 = "80" + std::string(16, '0') + "04" + std::string(108, '0');
+    WritableFacts().StackMode = "disabled";
+    for (const int firstBox : {64, 0}) {
+        SCOPED_TRACE(firstBox);
+        Agent().LoadScenario(VlanScenario("disabled", egress64));
+        Agent().ClearSetLog();
+        EgressPicker vlan(false, firstBox);
+        ASSERT_EQ(vlan.List->Items().Count(), 1);
+        EXPECT_EQ(vlan.Pickers.ListOctets(), 8);
+        vlan.List->SetSelected(vlan.List->Items()[0]);
+        const auto box = [&](int k) { return vlan.Picker()->PortBoxes.at(static_cast<size_t>(k)); };
+        EXPECT_TRUE(box(firstBox)->Checked());                // index 0
+        EXPECT_FALSE(box(firstBox == 0 ? 64 : 0)->Checked()); // the other page is not bound
+        EXPECT_FALSE(box(firstBox + 5)->Checked());           // index 69 lies past the 64 positions
+        box(firstBox + 2)->SetChecked(true);                  // index 2
+        box(firstBox == 0 ? 66 : 2)->SetChecked(true);        // a box outside the binding
+        ASSERT_TRUE(vlan.Request->Set(false, true, "2"));
+        EXPECT_EQ(SentEgress(), "A0" + std::string(14, '0'));
+    }
+    EgressPicker none;
+    PortPickerSet set;
+    EXPECT_THROW(set.Embed(none.Form.get(), PickerHost::Tabs(none.Pages), {{2, "Egress Ports"}},
+                           AllPortIndexList(), kPortBoxCount),
+                 std::invalid_argument);
 }
 
 TEST_F(PortPickerSim, ARowShorterThanTheIndexListCannotBeShown) {
