@@ -1,5 +1,10 @@
 #include "SystemDialogs.h"
 
 #include "DialogClassRegistrar.h"
+#include "SystemLogHostFormUnit.h"
+#include "TimeRangeFormUnit.h"
 
-void RegisterSystemDialogs(DialogClassRegistrar& /*registry*/) {}
+void RegisterSystemDialogs(DialogClassRegistrar& registry) {
+    registry.Register("TSystemLogHostForm", SystemLogHostForm);
+    registry.Register("TTimeRangeForm", TimeRangeForm);
+}

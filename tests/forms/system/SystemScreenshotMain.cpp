@@ -1,0 +1,58 @@
+// Writes pictures of the System menu's dialogs, filled from the simulated switch, to look at how
+// they lay out: the syslog server list with its IPv6 server chosen and its edit dialog in the edit
+// and the add mode, and the time range table with the "Office" range chosen.
+//   bash scripts/with-display.sh build/test/tests/forms/system/system_screenshots DIR
+// writes DIR/syslog-servers.png, syslog-server-edit.png, syslog-server-add.png and time-ranges.png.
+// Not a test: nothing here is checked automatically.
+#include "CatalogueColumns.h"
+#include "DedicatedScreenshotStage.h"
+#include "LogHostEditFormUnit.h"
+#include "SystemLogHostFormUnit.h"
+#include "SystemScenario.h"
+#include "TimeRangeFormUnit.h"
+
+#include <string>
+
+namespace {
+
+void ShootSyslogServers(const QString& dir) {
+    SystemLogHostForm = CreateForm<TSystemLogHostForm>(Application);
+    SystemLogHostForm->SetCaption("System Log Server Table: " + Facts().DeviceAddress);
+    int shown = 0;
+    SetModalHook([&](TForm* form) {
+        if (form == LogHostEditForm) {
+            GrabForm(form, dir + (shown++ == 0 ? "/syslog-server-edit.png" : "/syslog-server-add.png"));
+            form->Close();
+            return;
+        }
+        WaitRead(SystemLogHostForm->Table);
+        const int index = ColumnOf(Columns::SystemLogHostTable, "Index");
+        SystemLogHostForm->ListView1->SetSelected(
+            SystemLogHostForm->Table.FindRow({{index, "swSysLogServerIndex-2"}}));
+        GrabForm(form, dir + "/syslog-servers.png");
+        SystemLogHostForm->EditSelectedHost();
+        SystemLogHostForm->AddButtonClick(nullptr);
+        form->Close();
+    });
+    SystemLogHostForm->ShowModal();
+    delete SystemLogHostForm;
+    SystemLogHostForm = nullptr;
+}
+
+void ShootTimeRanges(const QString& dir) {
+    ShootDialog<TTimeRangeForm>(TimeRangeForm, "Time Range Management: ", dir + "/time-ranges.png",
+                                [](TTimeRangeForm* d) {
+                                    const int name = ColumnOf(Columns::TimeRangeTable, "Name");
+                                    d->ListView1->SetSelected(d->Table.FindRow({{name, "Office"}}));
+                                });
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string scenario = system_scenario::Scenario();
+    DedicatedScreenshotStage stage(argc, argv, scenario.c_str());
+    ShootSyslogServers(stage.Dir);
+    ShootTimeRanges(stage.Dir);
+    return PicturesExitStatus();
+}
