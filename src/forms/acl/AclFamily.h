@@ -5,6 +5,7 @@
 // where a family runs its members' rules at given moments, the rule steps its design lists.
 #pragma once
 
+#include "DialogFrame.h"
 #include "FieldTable.h"
 
 #include <span>
@@ -53,4 +54,12 @@ template <class Form> constexpr Field<Form> MaskField(Field<Form> field) {
 template <class Form> constexpr Field<Form> DefaultedField(Field<Form> field, FieldDefault reset) {
     field.Default = reset;
     return field;
+}
+
+// A family's frame at a member's designed size and list height (its options').
+template <class T, class Options> DialogFrame<T> MemberFrame(DialogFrame<T> frame, const Options& options) {
+    frame.Width = options.DesignWidth;
+    frame.Height = options.DesignHeight;
+    frame.ListHeight = options.ListHeight;
+    return frame;
 }

@@ -43,10 +43,7 @@ constexpr DialogFrame<T> kFrame = {.Scale = DesignScale::Twice,
                                    .State = &T::UpdateButtons};
 
 DialogFrame<T> FrameOf(const ProfileEditorOptions& options) {
-    DialogFrame<T> frame = kFrame;
-    frame.Width = options.DesignWidth;
-    frame.Height = options.DesignHeight;
-    frame.ListHeight = options.ListHeight;
+    DialogFrame<T> frame = MemberFrame(kFrame, options);
     frame.ButtonMargin = options.ButtonMargin;
     return frame;
 }

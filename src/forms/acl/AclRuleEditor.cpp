@@ -1,5 +1,6 @@
 #include "AclRuleEditor.h"
 
+#include "DialogFrame.h"
 #include "DialogLayout.h"
 #include "FieldChecks.h"
 #include "OptionItems.h"
@@ -10,9 +11,7 @@
 #include "TCheckBox.h"
 #include "TComboBox.h"
 #include "TEdit.h"
-#include "TGroupBox.h"
 #include "TLabel.h"
-#include "TPanel.h"
 #include "TStaticText.h"
 #include "TStatusBar.h"
 #include "UserDialogs.h"
@@ -34,16 +33,28 @@ constexpr ButtonSpec<T> kButtons[] = {
     {&T::CloseButton, "Close", &T::CloseButtonClick},
 };
 
-// The right-hand column is 115 wide: the buttons and a margin of 20 on each side.
-constexpr int kButtonMargin = 20;
-using namespace RuleLayout;
+// The family's frame; the member's options give its size, the list's height and the port
+// picker's panel. The right-hand column is 115 wide: the buttons and a margin of 20 on each side.
+constexpr DialogFrame<T> kFrame = {.Buttons = kButtons,
+                                   .Samples = "Samples",
+                                   .ButtonMargin = 20,
+                                   .ButtonPanel = &T::ButtonPanel,
+                                   .Count = &T::SamplesBox,
+                                   .SamplesLabel = &T::SamplesLabel,
+                                   .List = &T::ListView1,
+                                   .Rows = &T::FieldPanel,
+                                   .PortPanel = &T::StackingPortPanel,
+                                   .StatusBar = &T::StatusBar1,
+                                   .OnListClick = &T::ListView1Click,
+                                   .OnListChange = &T::ListView1Change,
+                                   .OnCreate = &T::FormCreate,
+                                   .OnClose = &T::FormClose,
+                                   .State = &T::UpdateButtons};
 
-int FieldLeft(const TAclRuleForm::FieldPlace& place) {
-    return 8 + place.Column * place.Grid.ColumnWidth;
-}
-
-int FieldTop(const TAclRuleForm::FieldPlace& place) {
-    return kFirstRowTop + place.Row * kRowHeight;
+DialogFrame<T> FrameOf(const RuleEditorOptions& options) {
+    DialogFrame<T> frame = MemberFrame(kFrame, options);
+    frame.PortsHeight = options.PortPanelHeight;
+    return frame;
 }
 
 } // namespace
@@ -51,38 +62,19 @@ int FieldTop(const TAclRuleForm::FieldPlace& place) {
 TAclRuleForm::TAclRuleForm(TComponent* owner, RuleEditorOptions options)
     : TBasicForm(owner, options.DesignWidth, options.DesignHeight), Options(std::move(options)),
       Table(DialogGuard::Family(Options.Refusal)) {
-    ButtonColumn buttons(this, "Samples", kButtonMargin);
-    ButtonPanel = buttons.Panel;
-    SamplesBox = buttons.Count;
-    SamplesLabel = buttons.Samples;
-    AddButtons(buttons, this, kButtons);
-    StatusBar1 = AddStatusBar(this);
-
-    const ListArea area = AddListArea(this, Options.ListHeight);
-    ListView1 = area.List;
-    StackingPortPanel = new TPanel(this);
-    StackingPortPanel->SetParent(area.Fields);
-    StackingPortPanel->SetAlign(alBottom);
-    StackingPortPanel->SetHeight(Options.PortPanelHeight);
-    StackingPortPanel->SetBevelOuter(bvNone);
-    FieldPanel = new TPanel(this);
-    FieldPanel->SetParent(area.Fields);
-    FieldPanel->SetAlign(alClient);
-    FieldPanel->SetBevelOuter(bvNone);
-
-    ListView1->OnClick = Bind(this, &T::ListView1Click);
-    ListView1->OnChange = Bind(this, &T::ListView1Change);
-
-    Table.List = ListView1;
-    Table.CountLabel = SamplesBox;
-    Table.StatusPanel = StatusPanelOf(StatusBar1);
+    BuildFrame(this, FrameOf(Options), Table);
+    if (Options.ButtonColumnWidth > 0) {
+        ButtonPanel->SetWidth(Options.ButtonColumnWidth);
+    }
     Table.StatusColumn = Options.RowStatusColumn;
-    Table.AfterRead = [this] {
-        UpdateButtons((ListView1->Selected() != nullptr || HeldRow) && Table.Request);
+    Table.Refreshing = {.Leaves = RefreshLeaves::NoRow};
+    Table.AfterClear = [this] {
+        HeldRow = false;
+        for (TCheckBox* box : UntickedByReset) {
+            box->SetChecked(false);
+        }
+        RunRules(kReset);
     };
-
-    OnCreate = Bind(this, &T::FormCreate);
-    OnClose = Bind(this, &T::FormClose);
 }
 
 TGroupBox* TAclRuleForm::AddGroup(const char* caption, int left, int top, int width, int height) {
@@ -93,78 +85,44 @@ TGroupBox* TAclRuleForm::AddGroup(const char* caption, int left, int top, int wi
     return group;
 }
 
-TCheckBox* TAclRuleForm::AddCheck(const FieldPlace& place, const char* caption, int tag) {
+TCheckBox* TAclRuleForm::AddBox(TGroupBox* group, const char* caption, int row, int column,
+                                RuleLayout::Grid grid) {
     auto* box = new TCheckBox(this);
-    box->SetParent(place.Group);
+    box->SetParent(group);
     box->SetCaption(caption);
-    box->SetBounds(FieldLeft(place), FieldTop(place), place.Grid.CheckWidth, 17);
-    box->SetTag(tag);
+    box->SetBounds(8 + column * grid.ColumnWidth, RuleLayout::kFirstRowTop + row * RuleLayout::kRowHeight,
+                   grid.CheckWidth, 17);
     return box;
 }
 
-TEdit* TAclRuleForm::AddEdit(const FieldPlace& place, int tag) {
-    auto* edit = new TEdit(this);
-    edit->SetParent(place.Group);
-    edit->SetBounds(ValueLeft(place.Column, place.Grid), FieldTop(place) - 2, place.Grid.ValueWidth, 21);
-    edit->SetTag(tag);
-    return edit;
-}
-
-TComboBox* TAclRuleForm::AddCombo(const FieldPlace& place, int tag) {
-    auto* combo = new TComboBox(this);
-    combo->SetParent(place.Group);
-    combo->SetBounds(ValueLeft(place.Column, place.Grid), FieldTop(place) - 2, place.Grid.ValueWidth, 21);
-    combo->SetTag(tag);
-    return combo;
-}
-
-TGroupBox* TAclRuleForm::StackGroup(const char* caption, int rows, int width, int extra) {
-    TGroupBox* group =
-        AddGroup(caption, 2, NextGroupTop, width, kFirstRowTop + rows * kRowHeight + 2 + extra);
-    NextGroupTop += group->Height() + 2;
-    return group;
-}
-
-TLabel* TAclRuleForm::AddLabelBefore(TControl* value, const char* caption, RuleLayout::Grid grid) {
-    auto* label = new TLabel(this);
-    label->SetParent(value->Parent());
-    label->SetCaption(caption);
-    label->SetLeft(value->Left() - grid.CheckWidth - 4);
-    label->SetTop(value->Top() + 2);
-    return label;
-}
-
-void TAclRuleForm::SetUpOtherFields(std::initializer_list<RuleKeyField> keys, RuleLayout::Grid grid) {
+void TAclRuleForm::DesignBuilt() {
     KeyEdits.clear();
-    for (const RuleKeyField& key : keys) {
-        key.Box->SetVisible(false);
-        key.Box->SetChecked(true);
-        SetFieldEnabled(key.Box, false, FieldEnabling::EnabledOnly);
-        auto* label = new TLabel(this);
-        label->SetParent(key.Box->Parent());
-        label->SetCaption(key.Caption);
-        label->SetLeft(key.Box->Left());
-        label->SetTop(key.Box->Top());
-        KeyEdits.push_back(key.Edit);
+    for (const KeyRange& key : Options.Keys) {
+        KeyEdits.push_back(dynamic_cast<TEdit*>(Fields.Of(key.Column)->Value));
     }
+    const FieldSet::Line* status = Fields.Of(Options.RowStatusColumn);
+    RowComboBox = dynamic_cast<TComboBox*>(status->Value);
+    RowStatusBox = status->Check;
     auto* note = new TLabel(this);
     note->SetParent(KeyEdits.back()->Parent());
     note->SetCaption("0 = auto_assign");
     note->Font()->SetColor(clRed);
     note->SetLeft(8);
     note->SetTop(KeyEdits.back()->Top() + 26);
-    SetFieldEnabled(VLANBasedVIDEdit, false, FieldEnabling::KeepValue);
+    if (VLANBasedVIDEdit) {
+        SetFieldEnabled(VLANBasedVIDEdit, false, FieldEnabling::KeepValue);
+    }
     DisableControl(RuleOwnerComboBox);
-    OwnerLabel = AddLabelBefore(RuleOwnerComboBox, "Owner", grid);
 }
 
-void TAclRuleForm::HideExtraFields() {
-    cbxRxRate->SetVisible(false);
-    RxRateEdit->SetVisible(false);
+void TAclRuleForm::RunRules(Moment moment) {
+    for (const std::function<void()>& rule : Rules[static_cast<std::size_t>(moment)]) {
+        rule();
+    }
 }
 
 void TAclRuleForm::FormCreate(TObject*) {
-    const bool created = Table.Attempt([this] {
+    Table.Attempt([this] {
         Pickers.Embed(this, PickerHost::InPanel(StackingPortPanel, Options.PortColumns),
                       {{Options.PortColumn, nullptr}});
         DialogRequest& request =
@@ -184,11 +142,6 @@ void TAclRuleForm::FormCreate(TObject*) {
         // status line with no port left ticked, so that an Edit cannot write the previous rule's
         // ports to it; the rest of the selection goes on.
         Pickers.GuardSelection(Table);
-        RowCount = request.Request.VarList.GetCount();
-        KeyCount = request.Request.VarList.KeyCount;
-        ExcludedRow = Options.RowStatusColumn;
-        RowCheckBoxes.clear();
-        RowControls.clear();
         PermitComboBox->OnChange = Bind(this, &T::PermitComboBoxChange);
         EnablePriorityComboBox->OnChange = Bind(this, &T::EnablePriorityComboBoxChange);
         EnableReplaceDSCPComboBox->OnChange = Bind(this, &T::EnableReplaceDSCPComboBoxChange);
@@ -196,78 +149,58 @@ void TAclRuleForm::FormCreate(TObject*) {
         if (VLANBaseChkBox) {
             VLANBaseChkBox->OnClick = Bind(this, &T::VLANBaseChkBoxClick);
         }
-        BindFields(request);
+        BindDesign(request);
         Pickers.Bind(request);
-        HideExtraFields();
-        // Columns without a form row (the port list) have null entries.
-        RowCheckBoxes.resize(std::max(RowCheckBoxes.size(), static_cast<size_t>(RowCount)), nullptr);
-        RowControls.resize(std::max(RowControls.size(), static_cast<size_t>(RowCount)), nullptr);
-        RowComboBox = dynamic_cast<TComboBox*>(RowControls.at(static_cast<size_t>(Options.RowStatusColumn)));
-        RowStatusBox =
-            dynamic_cast<TCheckBox*>(RowCheckBoxes.at(static_cast<size_t>(Options.RowStatusColumn)));
         Table.StatusCombo = RowComboBox;
         ResetFields();
-        UpdateButtons(false);
-        CreationRules();
+        ShowMode(false);
+        RunRules(kCreate);
         Table.Read();
-        CountRows();
     });
-    if (!created) {
-        CountRows();
-    }
-}
-
-void TAclRuleForm::CountRows() {
     Table.UpdateCount();
 }
 
-void TAclRuleForm::UpdateButtons(bool row) {
-    // A chosen row is edited or deleted, its keys fixed; without one a rule is added.
+void TAclRuleForm::UpdateButtons(bool rowChosen) {
+    // A chosen row is edited or deleted; without one a rule is added.
+    const bool row = rowChosen || HeldRow;
     EditButton->SetEnabled(row);
     DeleteButton->SetEnabled(row);
     AddButton->SetEnabled(!row);
-    for (TEdit* edit : KeyEdits) {
-        SetFieldEnabled(edit, !row, FieldEnabling::EnabledOnly);
-    }
+}
+
+void TAclRuleForm::ShowMode(bool row) {
+    Fields.Update(row);
+    UpdateButtons(row);
 }
 
 void TAclRuleForm::ResetFields() {
-    ResetControls(RowControls);
-    UncheckAll(RowCheckBoxes);
-    ResetDefaults();
-    Pickers.UncheckAll();
-    CountRows();
+    Table.Clear();
+    Table.UpdateCount();
 }
 
 void TAclRuleForm::GetButtonClick(TObject*) {
-    if (Table.Request && !Table.MayRefresh()) {
-        return;
+    if (Table.Refresh()) {
+        RunRules(kRefresh);
     }
-    StopButtonClick(nullptr);
-    HeldRow = false;
-    UpdateButtons(false);
-    Table.Read();
-    ResetFields();
-    RefreshRules();
 }
 
 void TAclRuleForm::ListView1Click(TObject*) {
     HeldRow = false;
     TListItem* item = ListView1->Selected();
     if (!item || !Table.Request) {
-        UpdateButtons(false);
+        ShowMode(false);
         ResetFields();
-        ListRules();
+        RunRules(kList);
         if (Table.Request && Options.UnselectedClickActivates) {
             Table.Request->Request.Active = true;
         }
         return;
     }
     for (size_t k = 0; k < KeyEdits.size(); ++k) {
-        KeyEdits[k]->SetText(Table.Request->CellText(item, static_cast<int>(k)));
+        KeyEdits[k]->SetText(Table.Request->CellText(item, Options.Keys[k].Column));
     }
-    UpdateButtons(true);
-    RowRules();
+    ShowMode(true);
+    RunRules(kRow);
     if (VLANBaseChkBox) {
         VLANBaseChkBox->SetChecked(HasVlanBasedId(item));
     }
@@ -280,21 +213,21 @@ bool TAclRuleForm::HasVlanBasedId(TListItem* item) const {
 }
 
 void TAclRuleForm::ListView1Change(TObject*, TListItem*, TItemChange) {
-    CountRows();
+    Table.ListChanged();
 }
 
-bool TAclRuleForm::CheckKeyTexts() {
-    for (size_t k = 0; k < KeyEdits.size() && k < Options.Keys.size(); ++k) {
+bool TAclRuleForm::ValidateFields() {
+    for (size_t k = 0; k < KeyEdits.size(); ++k) {
         if (KeyEdits[k]->Text().empty()) {
             return RefuseInput(KeyEdits[k], Options.Keys[k].Missing);
         }
     }
-    for (size_t k = 0; k < KeyEdits.size() && k < Options.Keys.size(); ++k) {
+    for (size_t k = 0; k < KeyEdits.size(); ++k) {
         if (!CheckNumberField(KeyEdits[k], Options.Keys[k].Min, Options.Keys[k].Max)) {
             return false;
         }
     }
-    return true;
+    return CheckFields();
 }
 
 bool TAclRuleForm::CheckRuleTarget() {
@@ -305,47 +238,38 @@ bool TAclRuleForm::CheckRuleTarget() {
 }
 
 WriteCarry TAclRuleForm::RowCarry() const {
-    WriteCarry carry = WriteCarry::RowWithout(UncheckedRows(Request));
+    std::vector<int> left = Fields.Omitted();
+    std::erase(left, Options.RowStatusColumn);
+    WriteCarry carry = WriteCarry::RowWithout(std::move(left));
     if (VLANBaseChkBox) {
         carry.Without(VLANBaseChkBox->Checked() ? Options.PortColumn : Options.VlanBasedIdColumn);
     }
     return carry;
 }
 
-// One asynchronous SET of what the carry declares, then the re-read at once. A write that failed
-// before it was sent ends in list mode with the fields reset, whatever `after` says.
-bool TAclRuleForm::WriteRow(const WriteCarry& carry, RuleAfterWrite after) {
-    HeldRow = false;
-    const bool sent = Table.Write(carry);
-    if (!sent || after == RuleAfterWrite::ListModeReset) {
-        UpdateButtons(false);
-        ResetFields();
-    }
-    return sent;
+// One asynchronous SET of what the carry declares, then the re-read at once.
+bool TAclRuleForm::WriteRow(const WriteCarry& carry, AfterWrite leaves) {
+    HeldRow = leaves == AfterWrite::State;
+    return Table.Write(carry, {.Leaves = leaves, .LeavesFailed = AfterWrite::NoRow});
 }
 
 void TAclRuleForm::AddButtonClick(TObject*) {
     if (!Table.Request || (Options.AddRefusesWhileReading && !Table.MayAct()) || !ValidateFields()) {
         return;
     }
-    TListItems& items = ListView1->Items();
-    for (int i = 0; i < items.Count(); ++i) {
-        bool same = true;
-        for (size_t k = 0; k < KeyEdits.size() && same; ++k) {
-            same = KeyEdits[k]->Text() == Table.Request->CellText(items[i], static_cast<int>(k));
-        }
-        if (same) {
-            RefuseInput(KeyEdits.front(), Options.DuplicateText);
-            return;
-        }
+    std::vector<CellMatch> keys;
+    for (size_t k = 0; k < KeyEdits.size(); ++k) {
+        keys.push_back({Options.Keys[k].Column, KeyEdits[k]->Text()});
+    }
+    if (Table.FindRow(keys)) {
+        RefuseInput(KeyEdits.front(), Options.DuplicateText);
+        return;
     }
     if (!AddAllowed()) {
         return;
     }
     SelectOption(RowComboBox, Table.StatusItems.CreateAndGo);
-    if (WriteRow(RowCarry(), Options.AfterAdd) && Options.AfterAdd == RuleAfterWrite::FieldsKept) {
-        UpdateButtons(false);
-    }
+    WriteRow(RowCarry(), Options.AfterAdd);
 }
 
 bool TAclRuleForm::AddAllowed() {
@@ -389,7 +313,7 @@ void TAclRuleForm::EditButtonClick(TObject*) {
     if (Options.EditSkipsActiveRowStatus && OptionSelected(RowComboBox, Table.StatusItems.Active)) {
         carry.Without(Options.RowStatusColumn);
     }
-    HeldRow = WriteRow(carry, Options.AfterEdit) && Options.AfterEdit == RuleAfterWrite::FieldsKept;
+    WriteRow(carry, Options.AfterEdit);
 }
 
 void TAclRuleForm::DeleteButtonClick(TObject*) {
@@ -403,7 +327,7 @@ void TAclRuleForm::DeleteButtonClick(TObject*) {
     Table.DeleteRow(
         {.Blocking = true, .After = ReRead::None, .Locks = false, .Report = FailureReport::Template});
     GetButtonClick(nullptr);
-    UpdateButtons(false);
+    ShowMode(false);
     ResetFields();
 }
 
@@ -412,24 +336,27 @@ void TAclRuleForm::StopButtonClick(TObject*) {
 }
 
 void TAclRuleForm::CloseButtonClick(TObject*) {
-    StopButtonClick(nullptr);
+    Table.Stop();
     Close();
 }
 
 void TAclRuleForm::FormClose(TObject*, TCloseAction&) {
-    Table.Close();
+    Table.Closing();
     Request = nullptr;
-    Pickers.Free();
 }
 
 void TAclRuleForm::CheckButtonClick(TObject*) {
     CheckEnabled(RowCheckBoxes);
-    AfterCheckAll();
+    for (TCheckBox* box : TickedWithRows) {
+        box->SetChecked(true);
+    }
 }
 
 void TAclRuleForm::UncheckButtonClick(TObject*) {
     UncheckAll(RowCheckBoxes);
-    AfterClearChecks();
+    for (TCheckBox* box : TickedWithRows) {
+        box->SetChecked(false);
+    }
 }
 
 void TAclRuleForm::VLANBaseChkBoxClick(TObject*) {

@@ -3,23 +3,28 @@
 // whole table in a list view above the fields, and the ports of the rule in an embedded port
 // picker below them (or, instead, a VLAN-based ID).
 //
-// TAclRuleForm holds the flows every member of the family shares: creation, reset, read, row
-// selection, Add, Edit, Delete, Stop, close, Check All and Clear Checks, the skip marking before a
-// write and the guard of the data-complete flag, and the action fields with their rules. A member
-// brings its controls (built from a table of its fields), its dependent-field rules and its field
-// checks through the hooks below, and states where it departs from the family in
-// RuleEditorOptions.
+// TAclRuleForm holds the frame and the flows every member of the family shares: creation, reset,
+// read, row selection, Add, Edit, Delete, Stop, close, Check All and Clear Checks, what a write
+// carries and the guard of the data-complete flag, and the action fields with their rules. A member
+// is its design (RuleDesign: its options, where it departs from the family; its field table, the
+// group boxes it stands in, its check boxes that are no column, and the rule steps the flows run)
+// and its own checks (CheckFields).
 #pragma once
 
+#include "AclFamily.h"
 #include "DialogTexts.h"
+#include "FieldSet.h"
 #include "FieldTable.h"
 #include "PortPickerSet.h"
 #include "TBasicFormUnit.h"
+#include "TGroupBox.h"
 #include "TListView.h"
+#include "TPanel.h"
 #include "TableDialogController.h"
 
+#include <array>
 #include <functional>
-#include <initializer_list>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -27,9 +32,7 @@ class TButton;
 class TCheckBox;
 class TComboBox;
 class TEdit;
-class TGroupBox;
 class TLabel;
-class TPanel;
 class TStaticText;
 class TStatusBar;
 
@@ -60,20 +63,33 @@ constexpr FieldPlace ValueAt(int row, int left, int width) {
 constexpr FieldPlace ValuePlace(int row, int column, Grid grid = kGrid) {
     return ValueAt(row, ValueLeft(column, grid), grid.ValueWidth);
 }
+// The place with a label where the field's check box would stand, as wide as the grid's caption
+// column, before the value.
+constexpr FieldPlace Labelled(FieldPlace place, Grid grid = kGrid) {
+    place.LabelLeft = place.Left - grid.CheckWidth - 4;
+    place.LabelTop = place.Top + 2;
+    return place;
+}
 // The check box before the value, as wide as the grid's caption column.
 constexpr CheckPlace CheckBefore(Grid grid = kGrid) {
     return {.Left = -(grid.CheckWidth + 4), .TopOffset = 2, .Width = grid.CheckWidth, .BeforeValue = true};
 }
-inline constexpr CheckPlace kCheck = CheckBefore();
 } // namespace RuleLayout
 
+// What a reset gives a rule field: its value emptied (a combo box at its first item) and its box
+// unticked; the action fields' options off.
+inline constexpr FieldDefault kRuleReset = FieldDefault::FirstItem(FieldDefault::Box::Unchecked);
+inline constexpr FieldDefault kRuleOff = FieldDefault::Option("disabled", FieldDefault::Box::Unchecked);
+inline constexpr FieldDefault kRuleDeny = FieldDefault::Option("deny", FieldDefault::Box::Unchecked);
+inline constexpr FieldDefault kRuleNone = FieldDefault::Option("none", FieldDefault::Box::Unchecked);
+
 // A rule field of member T: its check box (with its caption), value control (of its column's
-// kind), constraint (an edit's), Tag, group box, place there, and its place among the fields
-// required when checked (0: none).
+// kind), constraint (an edit's), Tag, group box, place there, its place among the fields required
+// when checked (0: none), and what a reset gives it.
 template <class T>
 constexpr Field<T> RuleField(int column, TCheckBox* T::*check, const char* caption, FieldMember<T> value,
                              const char* constraint, int tag, TGroupBox* T::*group, FieldPlace place,
-                             int required = 0) {
+                             int required = 0, FieldDefault reset = kRuleReset) {
     return {.Column = column,
             .CheckCaption = caption,
             .Constraint = constraint,
@@ -82,11 +98,77 @@ constexpr Field<T> RuleField(int column, TCheckBox* T::*check, const char* capti
             .Group = group,
             .Place = place,
             .Tag = tag,
-            .Required = required};
+            .Required = required,
+            .Default = reset};
 }
 
-// An index column typed into its edit: the text refused when it is empty, and the accepted range.
+class TAclRuleForm;
+
+// An index column's field: its edit with the key's caption in a label where its check box would
+// stand (the box hidden, ticked and disabled: a key is always the row's), emptied by a reset,
+// typed for a new rule and fixed (disabled alone) while a rule is chosen or held.
+template <class T>
+constexpr Field<T> RuleKey(int column, TCheckBox* T::*check, const char* caption, TEdit* T::*edit,
+                           const char* constraint, TGroupBox* T::*group, FieldPlace place,
+                           RuleLayout::Grid grid = RuleLayout::kGrid) {
+    return {.Column = column,
+            .Caption = caption,
+            .CheckCaption = "",
+            .Constraint = constraint,
+            .Control = edit,
+            .Check = check,
+            .Group = group,
+            .Place = {place.Left - grid.CheckWidth - 4, place.Top + 2, place.Left, place.Top, place.Width},
+            .Flags = kFieldCheckHidden | kFieldCheckFixed,
+            .Default = FieldDefault::Empty(),
+            .EnabledWhen = {.If = [](const T& form, bool rowChosen) { return !rowChosen && !form.RowHeld(); },
+                            .How = FieldEnabling::EnabledOnly}};
+}
+
+// The hidden Row Status of member T with its hidden box: createAndGo and unticked after a reset.
+template <class T>
+constexpr Field<T> RuleRowStatus(int column, TCheckBox* T::*check, TGroupBox* T::*group, FieldPlace place,
+                                 int required = 0) {
+    return {.Column = column,
+            .CheckCaption = "Row Status",
+            .Control = &T::RowComboBox,
+            .Check = check,
+            .Group = group,
+            .Place = place,
+            .Flags = kFieldHidden,
+            .Required = required,
+            .Default = FieldDefault::Option("createAndGo", FieldDefault::Box::Unchecked)};
+}
+
+// The rule's owner, read-only, labelled as the grid places a caption.
+template <class T>
+constexpr Field<T> RuleOwner(int column, TGroupBox* T::*group, FieldPlace place,
+                             FieldDefault reset = kRuleReset, RuleLayout::Grid grid = RuleLayout::kGrid) {
+    return {.Column = column,
+            .Caption = "Owner",
+            .Control = &T::RuleOwnerComboBox,
+            .Kind = FieldKind::ComboBox,
+            .Label = &T::OwnerLabel,
+            .Group = group,
+            .Place = RuleLayout::Labelled(place, grid),
+            .Default = reset};
+}
+
+// The RX rate, which is no column of the tables: built hidden.
+template <class T> constexpr Field<T> RuleRxRate(TGroupBox* T::*group, FieldPlace place, int tag) {
+    return {.CheckCaption = "RX Rate (0-15625)",
+            .Edit = &T::RxRateEdit,
+            .Check = &T::cbxRxRate,
+            .Group = group,
+            .Place = place,
+            .Flags = kFieldHidden,
+            .Tag = tag};
+}
+
+// An index column typed into its edit: its column, the text refused when it is empty, and the
+// accepted range.
 struct KeyRange {
+    int Column;
     const char* Missing;
     int Min;
     int Max;
@@ -105,13 +187,6 @@ enum class EditDispatch {
     ByRowStatus,       // "createAndGo": Add; "destroy": Delete (the hidden box is not looked at)
 };
 
-// What the fields and buttons are after a write was sent.
-enum class RuleAfterWrite {
-    ListModeReset, // list mode, the fields reset
-    FieldsKept,    // the fields as they were sent; after Edit the row mode holds until the next click in
-                   // the list, Refresh, Add or Delete (the re-read leaves no row selected)
-};
-
 struct RuleEditorOptions {
     const MibTableRow* Table = nullptr;
     std::vector<KeyRange> Keys;     // one per index column, in order
@@ -125,25 +200,83 @@ struct RuleEditorOptions {
     bool AddRefusesWhileReading = false; // checked first, before the field checks
     EditRefusal EditRefuses = EditRefusal::RowSelected;
     EditDispatch EditRuns = EditDispatch::DestroyWhenTicked;
-    RuleAfterWrite AfterAdd = RuleAfterWrite::ListModeReset;
-    RuleAfterWrite AfterEdit = RuleAfterWrite::ListModeReset;
+    // What Add and Edit leave once their SET is sent: NoRow (list mode, the fields reset),
+    // NoRowKept (list mode, the fields as they were sent) or, for Edit, State (the fields as sent
+    // and the row mode held through the re-read, which leaves no row selected, until the next
+    // click in the list, Refresh, Add or Delete). A write that failed before it was sent leaves
+    // list mode with the fields reset.
+    AfterWrite AfterAdd = AfterWrite::NoRow;
+    AfterWrite AfterEdit = AfterWrite::NoRow;
     // A click that leaves no row selected makes the request active again (a stopped walk goes on).
     bool UnselectedClickActivates = true;
     // Edit of an active row leaves Row Status out of its SET (otherwise Row Status is always sent).
     bool EditSkipsActiveRowStatus = true;
+    // The frame: the designed size, the list's height, the port picker's panel and its columns of
+    // unit boxes, the button column's width (0: the buttons and a margin of 20 on each side).
     int DesignWidth = 0;
     int DesignHeight = 0;
     int ListHeight = 110;
     int PortPanelHeight = 94;
     int PortColumns = 14;
+    int ButtonColumnWidth = 0;
 };
 
-// An index column's field: its hidden check box, its edit and the caption of the label shown in
-// the box's place.
-struct RuleKeyField {
-    TCheckBox* Box;
-    TEdit* Edit;
+// A group box of a member's field panel: its member, caption, and place.
+template <class Form> struct RuleGroupBox {
+    TGroupBox* Form::*Group;
     const char* Caption;
+    int Left;
+    int Top;
+    int Width;
+    int Height;
+};
+// Group boxes one above the other from the top of the field panel, 2 apart, each `rows` field rows
+// high (and `extra` pixels below them).
+template <class Form> struct StackedGroup {
+    TGroupBox* Form::*Group;
+    const char* Caption;
+    int Rows;
+    int Extra = 0;
+};
+template <class Form, std::size_t N>
+constexpr std::array<RuleGroupBox<Form>, N> StackGroups(const StackedGroup<Form> (&groups)[N], int width) {
+    std::array<RuleGroupBox<Form>, N> boxes{};
+    int top = 0;
+    for (std::size_t i = 0; i < N; ++i) {
+        const int height =
+            RuleLayout::kFirstRowTop + groups[i].Rows * RuleLayout::kRowHeight + 2 + groups[i].Extra;
+        boxes[i] = {groups[i].Group, groups[i].Caption, 2, top, width, height};
+        top += height + 2;
+    }
+    return boxes;
+}
+
+// A check box of a member that is no column (it rules other fields): its member, caption, group
+// box, and row and column of the grid.
+template <class Form> struct RuleBox {
+    TCheckBox* Form::*Box;
+    const char* Caption;
+    TGroupBox* Form::*Group;
+    int Row;
+    int Column;
+};
+
+// What a member of the family is: its options, its field table over its catalogue table (in
+// column order: the rows are recorded by column), the fields that are no column (built, never
+// bound), its group boxes, the grid of its fields, its check boxes that are no column, those that
+// Check All ticks and Clear Checks unticks after the row boxes and those a reset unticks, and the
+// rule steps each flow runs.
+template <class Form> struct RuleDesign {
+    RuleEditorOptions Options;
+    std::span<const Field<Form>> Fields;
+    std::span<const Field<Form>> Extras;
+    std::span<const CatalogueColumn> Columns;
+    std::span<const RuleGroupBox<Form>> Groups;
+    RuleLayout::Grid Grid = RuleLayout::kGrid;
+    std::span<const RuleBox<Form>> Boxes = {};
+    std::span<TCheckBox* Form::*const> TickedWithRows = {};
+    std::span<TCheckBox* Form::*const> UntickedByReset = {};
+    FieldRules<Form> Rules = {};
 };
 
 class TAclRuleForm : public TBasicForm {
@@ -166,7 +299,7 @@ public:
     TPanel* FieldPanel;        // the member's group boxes go here
     TPanel* StackingPortPanel; // the embedded port picker
     TStatusBar* StatusBar1;
-    std::vector<TEdit*> KeyEdits;        // the index columns' edits, set by the member when it binds them
+    std::vector<TEdit*> KeyEdits;        // the index columns' edits, from the member's fields
     TCheckBox* VLANBaseChkBox = nullptr; // with VlanBasedIdColumn: "VLAN-based VID" and its edit
     TEdit* VLANBasedVIDEdit = nullptr;
     TComboBox* RowComboBox = nullptr; // the hidden row-status combo and its check box
@@ -195,7 +328,7 @@ public:
     TEdit* DscpValueEdit = nullptr;
     static constexpr int kActionTag = 1;
     // The rule's owner (read-only, disabled) with its label, and the RX rate, which is no column of
-    // the tables: built by the member, hidden at creation.
+    // the tables: built hidden.
     TComboBox* RuleOwnerComboBox = nullptr;
     TLabel* OwnerLabel = nullptr;
     TCheckBox* cbxRxRate = nullptr;
@@ -203,6 +336,7 @@ public:
 
     const RuleEditorOptions Options;
     TableDialogController Table;
+    FieldSet Fields;
     PortPickerSet Pickers; // the rule's port list: one picker in StackingPortPanel, also PortPicker
     // The family's name for the table's one data-complete flag: Refresh and Edit refuse while it
     // is clear, Stop sets it.
@@ -232,80 +366,94 @@ public:
     void EnablePriorityComboBoxChange(TObject* sender);
     void EnableReplaceDSCPComboBoxChange(TObject* sender);
     void RepTosStateComboBoxChange(TObject* sender);
-    // Hides the controls that are no column of the member's table (the kit's: the RX rate).
-    virtual void HideExtraFields();
 
+    // The fields to their defaults, the port boxes unticked, the boxes the member's reset unticks,
+    // its reset rules, the count.
     void ResetFields();
     // What a write of the row carries: the row without its unchecked or disabled fields (the row
     // status never left out this way), and without the port list when the VLAN-based ID is used,
     // else without the VLAN-based ID.
     WriteCarry RowCarry() const;
-
-    // Builds one field: its check box (caption, or none) and its value control, an edit or a combo
-    // box, on a row of the group box; the row's Tag goes on both.
-    struct FieldPlace {
-        TGroupBox* Group;
-        int Row;
-        int Column; // the column of the group box's grid
-        RuleLayout::Grid Grid = {};
-    };
-    TCheckBox* AddCheck(const FieldPlace& place, const char* caption, int tag);
-    TEdit* AddEdit(const FieldPlace& place, int tag);
-    TComboBox* AddCombo(const FieldPlace& place, int tag);
-    TGroupBox* AddGroup(const char* caption, int left, int top, int width, int height);
-    // A group box of `rows` field rows (and `extra` pixels below them) under the last one stacked.
-    TGroupBox* StackGroup(const char* caption, int rows, int width, int extra = 0);
-    // A label where a field's check box would stand (as wide as the grid's caption column) before
-    // the value control.
-    TLabel* AddLabelBefore(TControl* value, const char* caption, RuleLayout::Grid grid = {});
+    // The states of Edit, Delete and Add with a row chosen (row mode) or none (list mode); a row
+    // held by an Edit that kept its fields counts as chosen. Run at the end of every read, on
+    // selection, and with none after Refresh, Delete and every write that leaves list mode.
+    void UpdateButtons(bool rowChosen);
+    // An Edit that kept its fields holds row mode through the re-read.
+    bool RowHeld() const { return HeldRow; }
 
 protected:
-    // Binds the member's columns (BindEditRow, BindComboRow), in column order; the kit binds the
-    // port list and hides the extra fields after it.
-    virtual void BindFields(DialogRequest& request) = 0;
-    // Reset steps after the controls are emptied: the member's default selections and its rules.
-    virtual void ResetDefaults() = 0;
-    // The rules run at creation (after reset, hidden fields and list mode), on an unselected click,
-    // and after a row is selected.
-    virtual void CreationRules() = 0;
-    virtual void ListRules() = 0;
-    virtual void RowRules() = 0;
-    virtual bool ValidateFields() = 0;
-    // Add's refusal after the duplicate check (true: go on); the kit's: "Permit" unticked.
-    virtual bool AddAllowed();
-    virtual void AfterCheckAll() {}
-    virtual void AfterClearChecks() {}
-    // The rules Refresh runs after its reset.
-    virtual void RefreshRules() {}
+    // The member's checks, after the keys are typed and in range.
+    virtual bool CheckFields() = 0;
 
-    // The fields of the "Other" group once built: the index columns' check boxes hidden (checked
-    // and disabled: a key is always the row's), each with a label of the key's caption in its
-    // place, the red note "0 = auto_assign" under the last key's edit (the switch numbers a rule
-    // added with Access ID 0), the edits becoming KeyEdits; the VLAN-based ID edit fixed until its
-    // box is ticked; the owner disabled, labelled as the grid places a caption.
-    void SetUpOtherFields(std::initializer_list<RuleKeyField> keys, RuleLayout::Grid grid = {});
+    // The member's group boxes, its fields and its check boxes that are no column, and what binding,
+    // Check All, Clear Checks, a reset and the rule steps then do.
+    template <class Form> void BuildDesign(Form* form, const RuleDesign<Form>& design) {
+        for (const RuleGroupBox<Form>& g : design.Groups) {
+            form->*g.Group = AddGroup(g.Caption, g.Left, g.Top, g.Width, g.Height);
+        }
+        const CheckPlace check = RuleLayout::CheckBefore(design.Grid);
+        Fields = BuildFields<Form>(form, FieldPanel, design.Fields, design.Columns, check);
+        BuildFields<Form>(form, FieldPanel, design.Extras, check);
+        for (const RuleBox<Form>& box : design.Boxes) {
+            form->*box.Box = AddBox(form->*box.Group, box.Caption, box.Row, box.Column, design.Grid);
+        }
+        BindDesign = [form, fields = design.Fields](DialogRequest& request) {
+            BindFields<Form>(form, form, request, fields);
+        };
+        TickedWithRows.clear();
+        for (TCheckBox* Form::*box : design.TickedWithRows) {
+            TickedWithRows.push_back(form->*box);
+        }
+        UntickedByReset.clear();
+        for (TCheckBox* Form::*box : design.UntickedByReset) {
+            UntickedByReset.push_back(form->*box);
+        }
+        const std::span<const FieldRule<Form>> moments[] = {design.Rules.Create, design.Rules.Reset,
+                                                            design.Rules.List, design.Rules.Row,
+                                                            design.Rules.Refresh};
+        for (std::size_t m = 0; m < Rules.size(); ++m) {
+            Rules[m].clear();
+            for (FieldRule<Form> rule : moments[m]) {
+                Rules[m].push_back([form, rule] { (form->*rule)(nullptr); });
+            }
+        }
+        DesignBuilt();
+    }
+
     // The check, which shows its own message, with the focus given to the field it refuses.
     static std::function<bool(TControl*)> Focusing(std::function<bool(TControl*)> check);
     // Both replacements ticked: the text, and false.
     bool CheckOneReplacement(const char* text);
-    // The shared tail of ValidateFields: the VLAN-based ID filled in when used, else a port chosen.
+    // The shared tail of a member's checks: the VLAN-based ID filled in when used, else a port
+    // chosen.
     bool CheckRuleTarget();
-    // The first checks of ValidateFields: every key typed (else its Missing text), then each a
-    // whole number in its range (text put there by code has not passed the edits' constraints, and
-    // it becomes the row's instance).
-    bool CheckKeyTexts();
-    // The states of Edit, Delete, Add and the key edits with a row chosen (row mode) or none (list
-    // mode): called at the end of every read (row mode while an Edit holds it), on selection, and
-    // with none after Refresh, Delete and every write that leaves list mode.
-    void UpdateButtons(bool row);
 
 private:
-    // Sends the write and leaves the fields and buttons as `after` says; false when it failed.
-    bool WriteRow(const WriteCarry& carry, RuleAfterWrite after);
-    void CountRows();
-    // The row's VLAN-based ID is a VLAN ID (1 to 4094).
-    bool HasVlanBasedId(TListItem* item) const;
+    enum Moment { kCreate, kReset, kList, kRow, kRefresh };
+    std::array<std::vector<std::function<void()>>, 5> Rules;
+    std::function<void(DialogRequest&)> BindDesign;
+    std::vector<TCheckBox*> TickedWithRows;
+    std::vector<TCheckBox*> UntickedByReset;
     // An Edit that kept its fields holds row mode through the re-read.
     bool HeldRow = false;
-    int NextGroupTop = 0;
+
+    void RunRules(Moment moment);
+    TGroupBox* AddGroup(const char* caption, int left, int top, int width, int height);
+    TCheckBox* AddBox(TGroupBox* group, const char* caption, int row, int column, RuleLayout::Grid grid);
+    // The family's steps over the member's fields once built: the keys, the row status, the
+    // VLAN-based ID fixed until its box is ticked, the owner disabled, the red note "0 = auto_assign"
+    // under the last key's edit (the switch numbers a rule added with Access ID 0).
+    void DesignBuilt();
+    // Every key typed (else its Missing text), then each a whole number in its range (text put
+    // there by code has not passed the edits' constraints, and it becomes the row's instance); then
+    // the member's checks.
+    bool ValidateFields();
+    // Add's refusal after the duplicate check (true: go on): "Permit" unticked.
+    bool AddAllowed();
+    // The fields switched for a row chosen or none and the buttons set, whatever the list shows.
+    void ShowMode(bool row);
+    // Sends the write and leaves the fields and buttons as `leaves` says; false when it failed.
+    bool WriteRow(const WriteCarry& carry, AfterWrite leaves);
+    // The row's VLAN-based ID is a VLAN ID (1 to 4094).
+    bool HasVlanBasedId(TListItem* item) const;
 };

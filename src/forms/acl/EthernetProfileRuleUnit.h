@@ -55,23 +55,9 @@ public:
     void AddCheckButtonClick(TObject* sender);
     void CleanCheButtonClick(TObject* sender);
     void RuleVLANcbxClick(TObject* sender);
-    void HideExtraFields() override;
 
 protected:
-    void BindFields(DialogRequest& request) override;
-    void ResetDefaults() override;
-    void CreationRules() override;
-    void ListRules() override;
-    void RowRules() override;
-    void RefreshRules() override;
-    bool ValidateFields() override;
-    void AfterCheckAll() override;
-    void AfterClearChecks() override;
-
-private:
-    void BuildFields();
-    // The rules a reset leaves to the flows: Replace DSCP, Enable Priority, Replace ToS State.
-    void ActionStateRules();
+    bool CheckFields() override;
 };
 
 // The dialog while its menu command shows it.

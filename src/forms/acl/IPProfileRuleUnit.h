@@ -71,20 +71,12 @@ public:
     void RuleVLANcbxClick(TObject* sender);
     void cbxSourceIPClick(TObject* sender);
     void cbxDestIPClick(TObject* sender);
-    void HideExtraFields() override;
+    // A reset's step: Rule Protocol's box, Type and Code enabled alone, as icmp has them, until the
+    // protocol rule runs.
+    void EnableTypeAndCode(TObject* sender);
 
 protected:
-    void BindFields(DialogRequest& request) override;
-    void ResetDefaults() override;
-    void CreationRules() override;
-    void ListRules() override;
-    void RowRules() override;
-    bool ValidateFields() override;
-    void AfterCheckAll() override;
-    void AfterClearChecks() override;
-
-private:
-    void BuildFields();
+    bool CheckFields() override;
 };
 
 // The dialog while its menu command shows it.

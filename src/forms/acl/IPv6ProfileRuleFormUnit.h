@@ -59,15 +59,7 @@ public:
     static bool CheckFlowLabelText(const std::string& text);
 
 protected:
-    void BindFields(DialogRequest& request) override;
-    void ResetDefaults() override;
-    void CreationRules() override;
-    void ListRules() override;
-    void RowRules() override;
-    bool ValidateFields() override;
-
-private:
-    void BuildFields();
+    bool CheckFields() override;
 };
 
 // The dialog while its menu command shows it.

@@ -2,8 +2,10 @@
 
 #include "AclScenarios.h"
 #include "CaptionCheck.h"
+#include "CatalogueColumns.h"
 #include "DialogLayout.h"
 #include "FormsSimTest.h"
+#include "RuleEditorTesting.h"
 #include "StackingPortUitFormUnit.h"
 #include "TButton.h"
 #include "TCheckBox.h"
@@ -18,6 +20,11 @@ namespace {
 constexpr const char* kCommand = "RuleOfEthernetInformation1Click";
 const std::string kEntry = "1.3.6.1.4.1.746.12.9.3.1.1";
 constexpr const char* kNotComplete = "Get data not complete.";
+
+constexpr auto& kTable = Columns::EthernetProfileRuleTable;
+constexpr int kProfileId = ColumnOf(kTable, "Profile ID");
+constexpr int kAccessId = ColumnOf(kTable, "Access ID");
+constexpr int k8021p = ColumnOf(kTable, "802.1p");
 
 std::string Oid(int arc, const std::string& instance) {
     return kEntry + "." + std::to_string(arc) + "." + instance;
@@ -38,9 +45,10 @@ protected:
     }
     static std::vector<std::string> Keys(Form* d) {
         std::vector<std::string> keys;
-        for (int i = 0; i < d->ListView1->Items().Count(); ++i) {
-            keys.push_back(d->ListView1->Items()[i]->Caption() + "." +
-                           d->ListView1->Items()[i]->SubItems()[0]);
+        const std::vector<std::string> profiles = ColumnCells(d->Table, kProfileId);
+        const std::vector<std::string> accesses = ColumnCells(d->Table, kAccessId);
+        for (size_t i = 0; i < profiles.size(); ++i) {
+            keys.push_back(profiles[i] + "." + accesses[i]);
         }
         return keys;
     }
@@ -59,7 +67,7 @@ protected:
         d->cbxSource->SetChecked(true);
         d->SourceMACEdit->SetText("001122334455");
         d->cbxPermit->SetChecked(true);
-        ChooseComboItem(d->PermitComboBox, 1);
+        ChooseOption(d->PermitComboBox, "permit");
         Port(d, 2)->SetChecked(true);
     }
 };
@@ -105,7 +113,7 @@ TEST_F(EthernetRuleSim, EveryCaptionReadsWhole) {
         EXPECT_EQ(d->Height(), 759);
         EXPECT_TRUE(CaptionsReadWhole(d));
         ClickListRow(d->ListView1, 0);
-        ChooseComboItem(d->EnablePriorityComboBox, 0);
+        ChooseOption(d->EnablePriorityComboBox, "enabled");
         EXPECT_TRUE(CaptionsReadWhole(d));
     });
 }
@@ -185,7 +193,7 @@ TEST_F(EthernetRuleSim, EditOfAnActiveRuleSendsNoRowStatusAndKeepsWhatItSent) {
                                  {Oid(6, "1.1"), SimValue::Int(5)},
                                  {Oid(14, "1.1"), Hex("C000000000000000")},
                              }}));
-        EXPECT_EQ(d->ListView1->Items()[0]->SubItems()[5], "5");
+        EXPECT_EQ(ColumnCells(d->Table, k8021p).at(0), "5");
         // The re-read leaves no row selected; the fields and the row mode stay.
         EXPECT_EQ(d->ListView1->Selected(), nullptr);
         EXPECT_EQ(d->IEEE8021pEdit->Text(), "5");
@@ -234,69 +242,53 @@ TEST_F(EthernetRuleSim, SelectionSetsTheVlanBasedBoxAndARowWithoutTheIdSelectsQu
 }
 
 TEST_F(EthernetRuleSim, AddRefusalsSendNothing) {
-    const auto permitWith = [](Form* d, int enablePriority, int replaceDscp) {
-        ChooseComboItem(d->EnablePriorityComboBox, enablePriority);
-        ChooseComboItem(d->EnableReplaceDSCPComboBox, replaceDscp);
+    const auto permitWith = [](Form* d, const char* enablePriority, const char* replaceDscp) {
+        ChooseOption(d->EnablePriorityComboBox, enablePriority);
+        ChooseOption(d->EnableReplaceDSCPComboBox, replaceDscp);
     };
-    const struct {
-        const char* Name;
-        std::function<void(Form*)> Spoil;
-        const char* Message; // null: the check's own box only
-    } cases[] = {
-        {"no profile", [](Form* d) { d->MaskIDEdit->SetText(""); }, "Mask ID must be set."},
-        {"no access ID", [](Form* d) { d->AccessEdit->SetText(""); }, "Access ID must be set."},
-        {"access ID out of range", [](Form* d) { d->AccessEdit->SetText("257"); },
-         " Please enter a number between 0 and 256!"},
-        {"empty VLAN ID under VLAN",
-         [](Form* d) {
-             d->RuleVLANcbx->SetChecked(true);
-             d->cbxVID->SetChecked(true);
-         },
-         "Some check field is empty."},
-        {"empty source MAC", [](Form* d) { d->SourceMACEdit->SetText(""); }, "Some check field is empty."},
-        {"malformed source MAC", [](Form* d) { d->SourceMACEdit->SetText("0011223344"); },
-         "Please enter a valid MAC address!"},
-        {"empty source MAC mask", [](Form* d) { d->cbxMaskSource->SetChecked(true); },
-         "Please enter a valid MAC Address"},
-        {"empty destination MAC mask", [](Form* d) { d->cbxMaskDestination->SetChecked(true); },
-         "Please enter a valid MAC Address"},
-        {"priority above 7",
-         [&](Form* d) {
-             permitWith(d, 0, 1);
-             d->cbxPriority->SetChecked(true);
-             d->PriorityEdit->SetText("8");
-         },
-         "Priority value should between 0-7"},
-        {"DSCP value above 63",
-         [&](Form* d) {
-             permitWith(d, 1, 0);
-             d->cbxEnableDSCPValue->SetChecked(true);
-             d->DSCPEdit->SetText("64");
-         },
-         "Replace DSCP Value should between 0-63."},
-        {"both replacements",
-         [](Form* d) {
-             d->cbxEnableReplaceDSCP->SetChecked(true);
-             d->cbxRepTosState->SetChecked(true);
-         },
-         "Can not set 'Replace DSCP' or 'Replace Tos' at same time."},
-        {"no port", [](Form* d) { d->PortPicker->UncheckAllPorts(); }, "You must choose at least 1 port!"},
-        {"duplicate keys", [](Form* d) { d->AccessEdit->SetText("1"); },
-         "Has already a record with the same Profile ID and Access ID. Please change eithor of them."},
-        {"permit unticked", [](Form* d) { d->cbxPermit->SetChecked(false); },
-         "'Permit' option must be checked."},
-    };
+    const auto cases = WithFamilyRuleRefusals<Form>(
+        {.NoProfile = "Mask ID must be set.",
+         .NoAccess = "Access ID must be set.",
+         .ListedAccess = "1",
+         .Duplicate =
+             "Has already a record with the same Profile ID and Access ID. Please change eithor of them.",
+         .PermitUnticked = "'Permit' option must be checked.",
+         .BothReplacements = "Can not set 'Replace DSCP' or 'Replace Tos' at same time."},
+        {
+            {"access ID out of range", [](Form* d) { d->AccessEdit->SetText("257"); },
+             " Please enter a number between 0 and 256!"},
+            {"empty VLAN ID under VLAN",
+             [](Form* d) {
+                 d->RuleVLANcbx->SetChecked(true);
+                 d->cbxVID->SetChecked(true);
+             },
+             "Some check field is empty."},
+            {"empty source MAC", [](Form* d) { d->SourceMACEdit->SetText(""); },
+             "Some check field is empty."},
+            {"malformed source MAC", [](Form* d) { d->SourceMACEdit->SetText("0011223344"); },
+             "Please enter a valid MAC address!"},
+            {"empty source MAC mask", [](Form* d) { d->cbxMaskSource->SetChecked(true); },
+             "Please enter a valid MAC Address"},
+            {"empty destination MAC mask", [](Form* d) { d->cbxMaskDestination->SetChecked(true); },
+             "Please enter a valid MAC Address"},
+            {"priority above 7",
+             [&](Form* d) {
+                 permitWith(d, "enabled", "disabled");
+                 d->cbxPriority->SetChecked(true);
+                 d->PriorityEdit->SetText("8");
+             },
+             "Priority value should between 0-7"},
+            {"DSCP value above 63",
+             [&](Form* d) {
+                 permitWith(d, "disabled", "enabled");
+                 d->cbxEnableDSCPValue->SetChecked(true);
+                 d->DSCPEdit->SetText("64");
+             },
+             "Replace DSCP Value should between 0-63."},
+        });
     RunDialog<Form>(kCommand, EthernetProfileRuleForm, [&](Form* d) {
-        for (const auto& c : cases) {
-            SCOPED_TRACE(c.Name);
-            FillNewRule(d);
-            c.Spoil(d);
-            Dialogs.Expect(c.Message);
-            ClickControl(d->AddButton);
-            EXPECT_EQ(Dialogs.Pending(), 0);
-            EXPECT_TRUE(d->DataComplete);
-            ClickAway(d);
-        }
+        ExpectRuleRefusals<Form>(
+            Dialogs, d, ClickAway, [](Form* f) { FillNewRule(f); }, cases);
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
@@ -328,8 +320,8 @@ TEST_F(EthernetRuleSim, CheckAllReachesTheVlanFieldsTheSecondTime) {
 TEST_F(EthernetRuleSim, RefreshLeavesTheActionFieldsAsTheirResetSelectionsSay) {
     RunDialog<Form>(kCommand, EthernetProfileRuleForm, [&](Form* d) {
         ClickListRow(d->ListView1, 0);
-        ChooseComboItem(d->EnablePriorityComboBox, 0);
-        ChooseComboItem(d->EnableReplaceDSCPComboBox, 0);
+        ChooseOption(d->EnablePriorityComboBox, "enabled");
+        ChooseOption(d->EnableReplaceDSCPComboBox, "enabled");
         ASSERT_TRUE(d->PriorityEdit->Enabled());
         ASSERT_FALSE(d->RepTosStateComboBox->Enabled());
         ClickControl(d->GetButton);

@@ -2,9 +2,11 @@
 
 #include "AclScenarios.h"
 #include "CaptionCheck.h"
+#include "CatalogueColumns.h"
 #include "DialogLayout.h"
 #include "FormsSimTest.h"
 #include "PickerTicks.h"
+#include "RuleEditorTesting.h"
 #include "StackingPortUitFormUnit.h"
 #include "TButton.h"
 #include "TCheckBox.h"
@@ -23,6 +25,11 @@ constexpr const char* kTitle = "ACL IPv4 Rule";
 constexpr const char* kCommand = "IPRule1Click";
 const std::string kEntry = "1.3.6.1.4.1.746.12.9.3.2.1";
 
+constexpr auto& kTable = Columns::IPProfileRuleTable;
+constexpr int kProfileId = ColumnOf(kTable, "Profile ID");
+constexpr int kAccessId = ColumnOf(kTable, "Access ID");
+constexpr int kDscp = ColumnOf(kTable, "DSCP");
+
 std::string Oid(int arc, const std::string& instance) {
     return kEntry + "." + std::to_string(arc) + "." + instance;
 }
@@ -39,9 +46,10 @@ protected:
     }
     static std::vector<std::string> Keys(TIPProfileRuleForm* d) {
         std::vector<std::string> keys;
-        for (int i = 0; i < d->ListView1->Items().Count(); ++i) {
-            keys.push_back(d->ListView1->Items()[i]->Caption() + "." +
-                           d->ListView1->Items()[i]->SubItems()[0]);
+        const std::vector<std::string> profiles = ColumnCells(d->Table, kProfileId);
+        const std::vector<std::string> accesses = ColumnCells(d->Table, kAccessId);
+        for (size_t i = 0; i < profiles.size(); ++i) {
+            keys.push_back(profiles[i] + "." + accesses[i]);
         }
         return keys;
     }
@@ -53,7 +61,7 @@ protected:
         d->IPRuleEdit->SetText(profile);
         d->AccessIDEdit->SetText(access);
         d->cbxPermit->SetChecked(true);
-        d->PermitComboBox->SetItemIndex(1);
+        SelectOption(d->PermitComboBox, "permit");
         d->PermitComboBoxChange(nullptr);
         Port(d, 1)->SetChecked(true);
         Port(d, 3)->SetChecked(true);
@@ -103,7 +111,7 @@ TEST_F(IpRuleSim, EveryCaptionReadsWholeAndTheFourRowsOfA48PortUnitAreInSight) {
         EXPECT_EQ(d->Height(), 714);
         EXPECT_TRUE(CaptionsReadWhole(d));
         ClickListRow(d->ListView1, 0);
-        d->PermitComboBox->SetItemIndex(1);
+        SelectOption(d->PermitComboBox, "permit");
         d->PermitComboBoxChange(nullptr);
         EXPECT_TRUE(CaptionsReadWhole(d));
 
@@ -165,44 +173,28 @@ TEST_F(IpRuleSim, AddWithAVlanBasedIdSendsItInsteadOfThePorts) {
 }
 
 TEST_F(IpRuleSim, AddRefusalsSendNothing) {
-    const struct {
-        const char* Name;
-        std::function<void(TIPProfileRuleForm*)> Spoil;
-        const char* Message;
-    } cases[] = {
-        {"no profile", [](TIPProfileRuleForm* d) { d->IPRuleEdit->SetText(""); }, "Mask ID must be set."},
-        {"no access ID", [](TIPProfileRuleForm* d) { d->AccessIDEdit->SetText(""); },
-         "Access ID must be set."},
-        {"profile out of range", [](TIPProfileRuleForm* d) { d->IPRuleEdit->SetText("7"); },
-         " Please enter a number between 1 and 6!"},
-        {"duplicate", [](TIPProfileRuleForm* d) { d->AccessIDEdit->SetText("1"); },
-         "Has already a record with the same IP Rule ID and Access ID. Please change eithor of them."},
-        {"permit unchecked", [](TIPProfileRuleForm* d) { d->cbxPermit->SetChecked(false); },
-         "Permit option must be checked."},
-        {"no port", [](TIPProfileRuleForm* d) { d->PortPicker->UncheckAllPorts(); },
-         "You must choose at least 1 port!"},
-        {"empty checked field", [](TIPProfileRuleForm* d) { d->cbxDscp->SetChecked(true); },
-         "Some check field is empty."},
-        {"malformed destination address",
-         [](TIPProfileRuleForm* d) {
-             d->cbxDestIP->SetChecked(true);
-             d->DestIPEdit->SetText("10.0.0.300");
-         },
-         nullptr},
-    };
-    RunDialog<TIPProfileRuleForm>(kCommand, IPProfileRuleForm, [&](TIPProfileRuleForm* d) {
-        for (const auto& c : cases) {
-            SCOPED_TRACE(c.Name);
-            FillNewRule(d, "1", "9");
-            c.Spoil(d);
-            if (c.Message) {
-                Dialogs.Expect(c.Message);
-            }
-            ClickControl(d->AddButton);
-            EXPECT_EQ(Dialogs.Pending(), 0);
-            EXPECT_TRUE(d->DataComplete);
-            d->ResetFields();
-        }
+    using D = TIPProfileRuleForm;
+    const auto cases = WithFamilyRuleRefusals<D>(
+        {.NoProfile = "Mask ID must be set.",
+         .NoAccess = "Access ID must be set.",
+         .ListedAccess = "1",
+         .Duplicate =
+             "Has already a record with the same IP Rule ID and Access ID. Please change eithor of them.",
+         .PermitUnticked = "Permit option must be checked."},
+        {
+            {"profile out of range", [](D* d) { d->IPRuleEdit->SetText("7"); },
+             " Please enter a number between 1 and 6!"},
+            {"empty checked field", [](D* d) { d->cbxDscp->SetChecked(true); }, "Some check field is empty."},
+            {"malformed destination address",
+             [](D* d) {
+                 d->cbxDestIP->SetChecked(true);
+                 d->DestIPEdit->SetText("10.0.0.300");
+             },
+             nullptr},
+        });
+    RunDialog<D>(kCommand, IPProfileRuleForm, [&](D* d) {
+        ExpectRuleRefusals<D>(
+            Dialogs, d, [](D* f) { f->ResetFields(); }, [](D* f) { FillNewRule(f, "1", "9"); }, cases);
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
@@ -234,7 +226,7 @@ TEST_F(IpRuleSim, EditOfAnActiveRuleSendsNoRowStatus) {
                                  {Oid(21, "1.1"), Hex("E000000000000000")},
                              }}));
         EXPECT_FALSE(d->EditButton->Enabled());
-        EXPECT_EQ(d->ListView1->Items()[0]->SubItems()[5], "12");
+        EXPECT_EQ(ColumnCells(d->Table, kDscp).at(0), "12");
     });
 }
 
@@ -299,23 +291,23 @@ TEST_F(IpRuleSim, SelectionSetsTheVlanBasedBoxFromTheRowAndReportsAShortPortList
 TEST_F(IpRuleSim, ProtocolRuleEnablesTheFieldsOfEachProtocol) {
     // Type, Code, Source Port, Destination Port, Flag Bits, Protocol ID, User Mask, port masks.
     const struct {
-        int Item;
+        const char* Item;
         std::vector<bool> Enabled;
     } cases[] = {
-        {0, {false, false, false, false, false, false, false, false}},
-        {1, {true, true, false, false, false, false, false, false}},
-        {2, {true, false, false, false, false, false, false, false}},
-        {3, {false, false, true, true, true, false, false, true}},
-        {4, {false, false, true, true, false, false, false, true}},
-        {5, {false, false, false, false, false, true, true, false}},
+        {"none", {false, false, false, false, false, false, false, false}},
+        {"icmp", {true, true, false, false, false, false, false, false}},
+        {"igmp", {true, false, false, false, false, false, false, false}},
+        {"tcp", {false, false, true, true, true, false, false, true}},
+        {"udp", {false, false, true, true, false, false, false, true}},
+        {"protocolId", {false, false, false, false, false, true, true, false}},
     };
     RunDialog<TIPProfileRuleForm>(kCommand, IPProfileRuleForm, [&](TIPProfileRuleForm* d) {
         for (const auto& c : cases) {
             SCOPED_TRACE(c.Item);
             // Type first typed in under icmp: another protocol empties it.
-            ChooseComboItem(d->ProtocolComboBox, 1);
+            ChooseOption(d->ProtocolComboBox, "icmp");
             d->TypeEdit->SetText("3");
-            ChooseComboItem(d->ProtocolComboBox, c.Item);
+            ChooseOption(d->ProtocolComboBox, c.Item);
             const std::vector<std::pair<TCheckBox*, TEdit*>> fields = {
                 {d->cbxType, d->TypeEdit},
                 {d->cbxCode, d->CodeEdit},
@@ -338,14 +330,14 @@ TEST_F(IpRuleSim, ProtocolRuleEnablesTheFieldsOfEachProtocol) {
 
 TEST_F(IpRuleSim, PermitRuleSwitchesTheActionFields) {
     const struct {
-        int Item;
+        const char* Item;
         bool Actions; // the Tag 1 fields
         bool Mirror;
-    } cases[] = {{0, false, false}, {1, true, false}, {2, false, true}};
+    } cases[] = {{"deny", false, false}, {"permit", true, false}, {"mirror", false, true}};
     RunDialog<TIPProfileRuleForm>(kCommand, IPProfileRuleForm, [&](TIPProfileRuleForm* d) {
         for (const auto& c : cases) {
             SCOPED_TRACE(c.Item);
-            ChooseComboItem(d->PermitComboBox, c.Item);
+            ChooseOption(d->PermitComboBox, c.Item);
             EXPECT_EQ(d->cbxEnablePriority->Enabled(), c.Actions);
             EXPECT_EQ(d->EnablePriorityComboBox->Enabled(), c.Actions);
             EXPECT_EQ(d->cbxEnableReplaceDSCP->Enabled(), c.Actions);
@@ -356,11 +348,11 @@ TEST_F(IpRuleSim, PermitRuleSwitchesTheActionFields) {
             EXPECT_EQ(d->MirrorGroupEdit->Enabled(), c.Mirror);
             EXPECT_TRUE(d->PermitComboBox->Enabled());
         }
-        ChooseComboItem(d->PermitComboBox, 1);
-        ChooseComboItem(d->EnablePriorityComboBox, 0);
+        ChooseOption(d->PermitComboBox, "permit");
+        ChooseOption(d->EnablePriorityComboBox, "enabled");
         EXPECT_TRUE(d->PriorityEdit->Enabled());
         EXPECT_TRUE(d->ReplacePriorityComboBox->Enabled());
-        ChooseComboItem(d->EnableReplaceDSCPComboBox, 0);
+        ChooseOption(d->EnableReplaceDSCPComboBox, "enabled");
         EXPECT_TRUE(d->DSCPValueEdit->Enabled());
         EXPECT_FALSE(d->RepTosStateComboBox->Enabled());
     });
@@ -409,7 +401,7 @@ TEST_F(IpRuleSim, EditWithRowStatusDestroyCheckedDeletesTheRule) {
         ClickListRow(d->ListView1, 0);
         ClickControl(d->UncheckButton);
         d->cbxRow->SetChecked(true); // only Check All reaches the hidden box in the dialog
-        d->RowComboBox->SetItemIndex(5);
+        SelectOption(d->RowComboBox, "destroy");
         ClickControl(d->EditButton);
         ASSERT_TRUE(WaitIdle(d->Table));
         EXPECT_EQ(SetPdus(), (std::vector<std::vector<SimVarBind>>{{{Oid(22, "1.1"), SimValue::Int(6)}}}));

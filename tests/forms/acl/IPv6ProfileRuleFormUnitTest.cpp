@@ -2,9 +2,11 @@
 
 #include "AclScenarios.h"
 #include "CaptionCheck.h"
+#include "CatalogueColumns.h"
 #include "DialogLayout.h"
 #include "FormsSimTest.h"
 #include "OptionItems.h"
+#include "RuleEditorTesting.h"
 #include "StackingPortUitFormUnit.h"
 #include "TButton.h"
 #include "TCheckBox.h"
@@ -33,6 +35,11 @@ SimValue Hex(const std::string& hex) {
     return {"4x", hex};
 }
 
+constexpr auto& kTable = Columns::Ipv6RuleTable;
+constexpr int kProfileId = ColumnOf(kTable, "Profile ID");
+constexpr int kAccessId = ColumnOf(kTable, "Access ID");
+constexpr int kClass = ColumnOf(kTable, "Class");
+
 std::string Upper(std::string text) {
     for (char& c : text) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -51,9 +58,10 @@ protected:
     }
     static std::vector<std::string> Keys(Form* d) {
         std::vector<std::string> keys;
-        for (int i = 0; i < d->ListView1->Items().Count(); ++i) {
-            keys.push_back(d->ListView1->Items()[i]->Caption() + "." +
-                           d->ListView1->Items()[i]->SubItems()[0]);
+        const std::vector<std::string> profiles = ColumnCells(d->Table, kProfileId);
+        const std::vector<std::string> accesses = ColumnCells(d->Table, kAccessId);
+        for (size_t i = 0; i < profiles.size(); ++i) {
+            keys.push_back(profiles[i] + "." + accesses[i]);
         }
         return keys;
     }
@@ -69,7 +77,7 @@ protected:
         d->edtRuleID->SetText("1");
         d->edtRuleAccessID->SetText(access);
         d->cbxPermit->SetChecked(true);
-        ChooseComboItem(d->PermitComboBox, 1);
+        ChooseOption(d->PermitComboBox, "permit");
         Port(d, 2)->SetChecked(true);
     }
 };
@@ -97,7 +105,7 @@ TEST_F(Ipv6RuleSim, TheMenuCommandOpensItWithEveryRuleAndSendsNothing) {
         EXPECT_TRUE(d->EnablePriorityComboBox->Enabled());
         EXPECT_TRUE(Port(d, 2)->Checked());
         // The protocol switches no field.
-        ChooseComboItem(d->RuleProtoCombox, 1);
+        ChooseOption(d->RuleProtoCombox, "tcp");
         EXPECT_TRUE(d->SrcPortEdit->Enabled());
         EXPECT_TRUE(d->edtType->Enabled());
     });
@@ -111,7 +119,7 @@ TEST_F(Ipv6RuleSim, EveryCaptionReadsWholeAndTheFourRowsOfA48PortUnitAreInSight)
         EXPECT_EQ(d->Height(), 751);
         EXPECT_TRUE(CaptionsReadWhole(d));
         ClickListRow(d->ListView1, 0);
-        ChooseComboItem(d->EnablePriorityComboBox, 0);
+        ChooseOption(d->EnablePriorityComboBox, "enabled");
         EXPECT_TRUE(CaptionsReadWhole(d));
 
         // Ports 37-48 are the unit's fourth row: whole, with the box scrolled to its top.
@@ -224,64 +232,48 @@ TEST_F(Ipv6RuleSim, FlowLabelAndAddressTextsAreCheckedBeforeSending) {
 // check field is empty!".
 TEST_F(Ipv6RuleSim, AddRefusalsSayWhatTheirPlaceSays) {
     const auto tick = [](TCheckBox* box) { box->SetChecked(true); };
-    const struct {
-        const char* Name;
-        std::function<void(Form*)> Spoil;
-        const char* Message;
-    } cases[] = {
-        {"no profile", [](Form* d) { d->edtRuleID->SetText(""); }, "Profile ID must be set."},
-        {"no access ID", [](Form* d) { d->edtRuleAccessID->SetText(""); }, "Access ID must be set."},
-        {"empty mask", [&](Form* d) { tick(d->cbxRuleSrcIpv6addrMask); }, "Some checked field is empty."},
-        {"empty class before an empty port",
-         [&](Form* d) {
-             tick(d->cbxRuleClass);
-             tick(d->SrcPortChx);
-         },
-         "Some checked field is empty."},
-        {"empty flow label", [&](Form* d) { tick(d->cbxRuleFlowlabel); }, "Some checked field is empty."},
-        {"empty address", [&](Form* d) { tick(d->cbxRuleDstIpv6addr); }, "Some checked field is empty."},
-        {"empty priority",
-         [&](Form* d) {
-             ChooseComboItem(d->EnablePriorityComboBox, 0);
-             tick(d->cbxPriority);
-         },
-         "Some checked field is empty."},
-        {"both replacements",
-         [&](Form* d) {
-             tick(d->cbxEnableReplaceDSCP);
-             tick(d->cbxRepTosState);
-         },
-         "Only Can Set Replace DSCP or Replace Tos Each Time."},
-        {"empty VLAN-based ID", [&](Form* d) { tick(d->VLANBaseChkBox); }, "Some check field is empty."},
-        {"no port", [](Form* d) { d->PortPicker->UncheckAllPorts(); }, "You must choose at least 1 port!"},
-        {"empty port before an empty mirror group",
-         [&](Form* d) {
-             tick(d->DesPortChx);
-             ChooseComboItem(d->PermitComboBox, 2);
-             tick(d->cbxMirrorGroup);
-         },
-         "Some checked field is empty"},
-        {"empty mirror group",
-         [&](Form* d) {
-             ChooseComboItem(d->PermitComboBox, 2);
-             tick(d->cbxMirrorGroup);
-         },
-         "Some check field is empty!"},
-        {"duplicate keys", [](Form* d) { d->edtRuleAccessID->SetText("1"); },
-         "Has already a record with the same Profile ID and Access ID. Please change eithor of them."},
-        {"permit unticked", [](Form* d) { d->cbxPermit->SetChecked(false); },
-         "Permit option must be checked."},
-    };
+    const auto cases = WithFamilyRuleRefusals<Form>(
+        {.NoProfile = "Profile ID must be set.",
+         .NoAccess = "Access ID must be set.",
+         .ListedAccess = "1",
+         .Duplicate =
+             "Has already a record with the same Profile ID and Access ID. Please change eithor of them.",
+         .PermitUnticked = "Permit option must be checked.",
+         .BothReplacements = "Only Can Set Replace DSCP or Replace Tos Each Time."},
+        {
+            {"empty mask", [&](Form* d) { tick(d->cbxRuleSrcIpv6addrMask); }, "Some checked field is empty."},
+            {"empty class before an empty port",
+             [&](Form* d) {
+                 tick(d->cbxRuleClass);
+                 tick(d->SrcPortChx);
+             },
+             "Some checked field is empty."},
+            {"empty flow label", [&](Form* d) { tick(d->cbxRuleFlowlabel); }, "Some checked field is empty."},
+            {"empty address", [&](Form* d) { tick(d->cbxRuleDstIpv6addr); }, "Some checked field is empty."},
+            {"empty priority",
+             [&](Form* d) {
+                 ChooseOption(d->EnablePriorityComboBox, "enabled");
+                 tick(d->cbxPriority);
+             },
+             "Some checked field is empty."},
+            {"empty VLAN-based ID", [&](Form* d) { tick(d->VLANBaseChkBox); }, "Some check field is empty."},
+            {"empty port before an empty mirror group",
+             [&](Form* d) {
+                 tick(d->DesPortChx);
+                 ChooseOption(d->PermitComboBox, "mirror");
+                 tick(d->cbxMirrorGroup);
+             },
+             "Some checked field is empty"},
+            {"empty mirror group",
+             [&](Form* d) {
+                 ChooseOption(d->PermitComboBox, "mirror");
+                 tick(d->cbxMirrorGroup);
+             },
+             "Some check field is empty!"},
+        });
     RunDialog<Form>(kCommand, Ipv6RuleForm, [&](Form* d) {
-        for (const auto& c : cases) {
-            SCOPED_TRACE(c.Name);
-            ClickAway(d);
-            FillNewRule(d, "9");
-            c.Spoil(d);
-            Dialogs.Expect(c.Message);
-            ClickControl(d->AddButton);
-            EXPECT_EQ(Dialogs.Pending(), 0);
-        }
+        ExpectRuleRefusals<Form>(
+            Dialogs, d, ClickAway, [](Form* f) { FillNewRule(f, "9"); }, cases);
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
@@ -301,7 +293,7 @@ TEST_F(Ipv6RuleSim, EditOfAnActiveRowSendsRowStatusWithTheTickedFields) {
                                  {Oid(11, "1.1"), Hex("C000000000000000")},
                                  {Oid(12, "1.1"), SimValue::Int(1)},
                              }}));
-        EXPECT_EQ(d->ListView1->Items()[0]->SubItems()[1], "7");
+        EXPECT_EQ(ColumnCells(d->Table, kClass).at(0), "7");
         EXPECT_EQ(d->edtRuleClass->Text(), "7");
         EXPECT_TRUE(d->EditButton->Enabled());
         EXPECT_FALSE(d->edtRuleID->Enabled());
