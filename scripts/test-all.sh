@@ -25,6 +25,9 @@ bash scripts/check-format.sh
 echo "== layer order of the includes"
 /usr/bin/python3 scripts/check-layers.py
 
+echo "== dialog units name their columns, cells and options"
+/usr/bin/python3 scripts/check-dialog-units.py
+
 echo "== widget-free build of the value core and the catalogue"
 cmake -S . -B build/headless -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZQS_HEADLESS=ON -DZQS_WERROR=ON \
     -DZQS_TESTS=OFF >/dev/null
