@@ -22,6 +22,10 @@ inline constexpr const char* kUnsupportedModel = "Unsupported model";
 // Address checks. "Please input a valid IP." is CheckIPv4Text's own (InputValidators.h).
 inline constexpr const char* kInvalidSubnetMask = "Please input valid Subnet Mask.";
 
+// The IGMP and MLD snooping dialogs.
+inline constexpr const char* kMulticastVlanIdNeeded = "Multicast VLAN ID need to input.";
+inline constexpr const char* kIpAddressNotValid = "IP Address in not valid.";
+
 // ACL rule editors.
 inline constexpr const char* kMaskIdMustBeSet = "Mask ID must be set.";
 inline constexpr const char* kAccessIdMustBeSet = "Access ID must be set.";

@@ -1,12 +1,15 @@
 #include "Layer2Dialogs.h"
 
 #include "DialogClassRegistrar.h"
+#include "IGMPMulticastVlanFormUnit.h"
+#include "IGMPSnoopingStaticGroupFormUnit.h"
 #include "MulticastForwardingInformationFormUnit.h"
 #include "TpGroupDestinationForwardedFormUnit.h"
 #include "Tpbridgeportcounter.h"
 #include "VLanCurrentTableFormUnit.h"
 #include "VLanPortInfomationFormUnit.h"
 #include "VlanStaticFormUnit.h"
+#include "mldMulticastVlanFormUnit.h"
 
 void RegisterLayer2Dialogs(DialogClassRegistrar& registry) {
     registry.Register("TVlanStaticForm", VlanStaticForm);
@@ -15,4 +18,7 @@ void RegisterLayer2Dialogs(DialogClassRegistrar& registry) {
     registry.Register("TTpBridgePortInfo_Table", TpBridgePortInfo_Table);
     registry.Register("TMulticastForwardingInformationForm", MulticastForwardingInformationForm);
     registry.Register("TTpGroupDestinationForwardedForm", TpGroupDestinationForwardedForm);
+    registry.Register("TIGMPMulticastVlanForm", IGMPMulticastVlanForm);
+    registry.Register("TmldMulticastVlanForm", mldMulticastVlanForm);
+    registry.Register("TIGMPSnoopingStaticGroupForm", IGMPSnoopingStaticGroupForm);
 }

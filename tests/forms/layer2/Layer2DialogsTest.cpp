@@ -22,3 +22,16 @@ TEST(Layer2Dialogs, TheProgramRegistersEvery8021QDialog) {
         EXPECT_NE(ProgramDialogs().FindClass(dialog), nullptr);
     }
 }
+
+// The IGMP and MLD snooping dialogs are registered in the program: their menu items open them.
+TEST(Layer2Dialogs, TheProgramRegistersEveryMulticastSnoopingDialog) {
+    const std::vector<std::string> named = MenuDialogNames();
+    const std::vector<std::string> missing = ProgramDialogs().Missing();
+    for (const char* dialog :
+         {"TIGMPMulticastVlanForm", "TmldMulticastVlanForm", "TIGMPSnoopingStaticGroupForm"}) {
+        SCOPED_TRACE(dialog);
+        EXPECT_NE(std::find(named.begin(), named.end(), dialog), named.end());
+        EXPECT_EQ(std::find(missing.begin(), missing.end(), dialog), missing.end());
+        EXPECT_NE(ProgramDialogs().FindClass(dialog), nullptr);
+    }
+}
