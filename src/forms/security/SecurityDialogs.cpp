@@ -3,7 +3,11 @@
 #include "AAASrvCtrlFormUnit.h"
 #include "ACCTMethodListFormUnit.h"
 #include "DialogClassRegistrar.h"
+#include "GuestVlanFormUnit.h"
 #include "LoginMethodListFormUnit.h"
+#include "MBAControlFormUnit.h"
+#include "MacStatisticTableFormUnit.h"
+#include "MultpAuthGuestVlanFormUnit.h"
 #include "ServerGroupFormUnit.h"
 #include "ServerInformationFormUnit.h"
 
@@ -16,4 +20,8 @@ void RegisterSecurityDialogs(DialogClassRegistrar& registry) {
     registry.Register("TServerInformationForm", ServerInformationForm);
     registry.Register("TServerGroupForm", ServerGroupForm);
     registry.Register("TAAASrvCtrlForm", AAASrvCtrlForm);
+    registry.Register("TGuestVlanForm", GuestVlanForm);
+    registry.Register("TMacStatisticTableForm", MacStatisticTableForm);
+    registry.Register("TMBAControlForm", MBAControlForm);
+    registry.Register("TMultpAuthGuestVlanForm", MultpAuthGuestVlanForm);
 }

@@ -1,17 +1,25 @@
 // Writes pictures of the security dialogs, filled from the simulated switch, to look at how they
 // lay out: the login, enable and accounting method lists with the list "Default" selected, the
 // server host table with its radius server selected, the server groups with "group1" selected and
-// the server control dialog with an entry typed in.
+// the server control dialog with an entry typed in, the 802.1X guest VLAN, the MAC-based access
+// control settings, the MAC-based EAPOL statistics and the multiple authentication guest VLANs
+// (VLAN 10 selected).
 //   bash scripts/with-display.sh build/test/tests/forms/security/security_screenshots DIR
 // writes DIR/aaa-login-lists.png, aaa-enable-lists.png, aaa-acct-lists.png, aaa-servers.png,
-// aaa-server-groups.png and aaa-server-control.png.
+// aaa-server-groups.png, aaa-server-control.png, guest-vlan.png, mba-control.png,
+// mba-statistics.png and multiple-auth-guest-vlans.png.
 // Not a test: nothing here is checked automatically.
 #include "AAASrvCtrlFormUnit.h"
 #include "ACCTMethodListFormUnit.h"
 #include "AaaScenario.h"
 #include "CatalogueColumns.h"
 #include "DedicatedScreenshotStage.h"
+#include "GuestVlanFormUnit.h"
+#include "GuestVlanScenario.h"
 #include "LoginMethodListFormUnit.h"
+#include "MBAControlFormUnit.h"
+#include "MacStatisticTableFormUnit.h"
+#include "MultpAuthGuestVlanFormUnit.h"
 #include "OptionItems.h"
 #include "ServerGroupFormUnit.h"
 #include "ServerInformationFormUnit.h"
@@ -26,6 +34,7 @@ namespace {
 constexpr int kListName = ColumnOf(Columns::LoginMethodListMethod1Type, "Login Method List Name");
 constexpr int kServerIp = ColumnOf(Columns::ServerInformation, "IP");
 constexpr int kGroupName = ColumnOf(Columns::ServerGroup, "Server Group Name");
+constexpr int kGuestVlanId = ColumnOf(Columns::MultpAuthGuestVlanTable, "VLAN ID");
 
 // Shows the dialog modally with the caption its menu command gives, selects the row whose cell
 // matches, pictures it.
@@ -75,5 +84,17 @@ int main(int argc, char** argv) {
                                      SelectOption(d->cbxAuthPtcl, "tacacs-plus");
                                      SelectOption(d->cbxOper, "add");
                                  });
+
+    stage.Agent->LoadScenario(guest_vlan_scenario::Scenario());
+    ShootDialog<TGuestVlanForm>(GuestVlanForm, "802.1X Guest VLAN: ", dir + "/guest-vlan.png",
+                                [](TGuestVlanForm*) {});
+    ShootDialog<TMBAControlForm>(MBAControlForm, "MAC Global Settings: ", dir + "/mba-control.png",
+                                 [](TMBAControlForm*) {});
+    ShootDialog<TMacStatisticTableForm>(MacStatisticTableForm, "MBA PAE Over Land Frames Statistic Table: ",
+                                        dir + "/mba-statistics.png", [](TMacStatisticTableForm*) {});
+    MultpAuthGuestVlanForm = CreateForm<TMultpAuthGuestVlanForm>(Application);
+    Picture(MultpAuthGuestVlanForm, "Compound Authentication Guest VLAN Table: ", {kGuestVlanId, "10"},
+            dir + "/multiple-auth-guest-vlans.png");
+    MultpAuthGuestVlanForm = nullptr;
     return PicturesExitStatus();
 }
