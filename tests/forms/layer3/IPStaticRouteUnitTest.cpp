@@ -46,14 +46,7 @@ protected:
     }
     // An edit dialog's handler, run inside its modal loop; the dialog closed if it stays open.
     static std::function<void(TForm*)> Edit(const std::function<void(TIpStaticRouteEditForm*)>& handler) {
-        return [handler](TForm* form) {
-            auto* edit = dynamic_cast<TIpStaticRouteEditForm*>(form);
-            ASSERT_NE(edit, nullptr);
-            handler(edit);
-            if (edit->Modal() && edit->ModalResult() == mrNone) {
-                ClickControl(edit->CloseButton);
-            }
-        };
+        return SubForm<TIpStaticRouteEditForm>(handler);
     }
     // Texts set from code while no field has the focus, so that no edit constraint checks a field
     // on leaving it before Set does.

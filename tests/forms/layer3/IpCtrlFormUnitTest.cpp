@@ -54,14 +54,7 @@ protected:
     }
     // An edit dialog's handler, run inside its modal loop; the dialog closed if it stays open.
     static std::function<void(TForm*)> Edit(const std::function<void(TIPCtrlEdtForm*)>& handler) {
-        return [handler](TForm* form) {
-            auto* edit = dynamic_cast<TIPCtrlEdtForm*>(form);
-            ASSERT_NE(edit, nullptr);
-            handler(edit);
-            if (edit->Modal() && edit->ModalResult() == mrNone) {
-                ClickControl(edit->btnClose);
-            }
-        };
+        return SubForm<TIPCtrlEdtForm>(handler);
     }
     static int Row(TIpCtrlForm* d, const std::string& name) {
         for (int i = 0; i < d->ListView1->Items().Count(); ++i) {

@@ -35,14 +35,7 @@ protected:
     }
     // An edit dialog's handler, run inside its modal loop; the dialog closed if it stays open.
     static std::function<void(TForm*)> Edit(const std::function<void(TIpv6StaticRouteEditForm*)>& handler) {
-        return [handler](TForm* form) {
-            auto* edit = dynamic_cast<TIpv6StaticRouteEditForm*>(form);
-            ASSERT_NE(edit, nullptr);
-            handler(edit);
-            if (edit->Modal() && edit->ModalResult() == mrNone) {
-                ClickControl(edit->btnClose);
-            }
-        };
+        return SubForm<TIpv6StaticRouteEditForm>(handler);
     }
     // Texts set from code, the Set button focused first, so that no edit constraint checks a field
     // on leaving it before Set does. In default-route mode the destination and prefix stay.

@@ -3,6 +3,8 @@
 // default route and one other, row status active).
 #pragma once
 
+#include "InstanceArcs.h"
+
 #include <string>
 
 namespace route_scenario {
@@ -19,25 +21,12 @@ inline std::string Ipv4Instance(const std::string& destination, const std::strin
     return destination + "." + mask + "." + nextHop;
 }
 
-// An IPv6 address of 32 hexadecimal digits as its 16 sub-identifiers.
-inline std::string Ipv6Arcs(const std::string& hex) {
-    std::string arcs;
-    for (size_t i = 0; i + 1 < hex.size(); i += 2) {
-        arcs += (arcs.empty() ? "" : ".") + std::to_string(std::stoi(hex.substr(i, 2), nullptr, 16));
-    }
-    return arcs;
-}
-
 // An IPv6 route's row instance: destination, prefix length, interface name (its length, then its
 // characters), next hop.
 inline std::string Ipv6Instance(const std::string& destination, int prefix, const std::string& name,
                                 const std::string& nextHop) {
-    std::string instance =
-        Ipv6Arcs(destination) + "." + std::to_string(prefix) + "." + std::to_string(name.size());
-    for (char c : name) {
-        instance += "." + std::to_string(static_cast<unsigned char>(c));
-    }
-    return instance + "." + Ipv6Arcs(nextHop);
+    return HexArcs(destination) + "." + std::to_string(prefix) + "." + TextArcs(name) + "." +
+           HexArcs(nextHop);
 }
 
 inline const std::string kZeroIpv6 = "00000000000000000000000000000000";

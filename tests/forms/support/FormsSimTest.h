@@ -159,6 +159,20 @@ protected:
         return nullptr;
     }
 
+    // The handler of a form the dialog opens (of class S: an edit sub-dialog, say), for RunDialog's
+    // `subForms`: run inside its modal loop; the form closed with its "Close" button if the handler
+    // leaves it open.
+    template <class S> static std::function<void(TForm*)> SubForm(std::function<void(S*)> handler) {
+        return [handler = std::move(handler)](TForm* form) {
+            auto* sub = dynamic_cast<S*>(form);
+            ASSERT_NE(sub, nullptr);
+            handler(sub);
+            if (sub->Modal() && sub->ModalResult() == mrNone) {
+                ClickControl(ButtonCaptioned(sub, "Close"));
+            }
+        };
+    }
+
     // The SET PDUs since the last ClearSetLog, as their varbinds.
     std::vector<std::vector<SimVarBind>> SetPdus() const {
         std::vector<std::vector<SimVarBind>> pdus;
