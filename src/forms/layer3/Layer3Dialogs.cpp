@@ -1,12 +1,16 @@
 #include "Layer3Dialogs.h"
 
+#include "DNSCtrlUnit.h"
 #include "DialogClassRegistrar.h"
 #include "IPStaticRouteUnit.h"
 #include "IpCtrlFormUnit.h"
 #include "Ipv6StaticRouteUnit.h"
+#include "MD5InformationUnit.h"
 
 void RegisterLayer3Dialogs(DialogClassRegistrar& registry) {
     registry.Register("TIpCtrlForm", IpCtrlForm);
     registry.Register("TIpStaticRouteForm", IpStaticRouteForm);
     registry.Register("TIpv6StaticRouteForm", Ipv6StaticRouteForm);
+    registry.Register("TDNSCtrlForm", DNSCtrlForm);
+    registry.Register("TMD5InformationForm", MD5InformationForm);
 }

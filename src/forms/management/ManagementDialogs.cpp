@@ -1,5 +1,8 @@
 #include "ManagementDialogs.h"
 
+#include "ARPIPV6ControlUnit.h"
 #include "DialogClassRegistrar.h"
 
-void RegisterManagementDialogs(DialogClassRegistrar& /*registry*/) {}
+void RegisterManagementDialogs(DialogClassRegistrar& registry) {
+    registry.Register("TARPIPV6ControlForm", ARPIPV6ControlForm);
+}
