@@ -3,9 +3,13 @@
 #include "DialogClassRegistrar.h"
 #include "IGMPMulticastVlanFormUnit.h"
 #include "IGMPSnoopingStaticGroupFormUnit.h"
+#include "MulticastFilterInformationFormUnit.h"
 #include "MulticastForwardingInformationFormUnit.h"
+#include "NLBMulticastFDBFormUnit.h"
+#include "NLBUnicastFDBFormUnit.h"
 #include "TpGroupDestinationForwardedFormUnit.h"
 #include "Tpbridgeportcounter.h"
+#include "UnicastFilterInformationFormUnit.h"
 #include "VLanCurrentTableFormUnit.h"
 #include "VLanPortInfomationFormUnit.h"
 #include "VlanStaticFormUnit.h"
@@ -21,4 +25,8 @@ void RegisterLayer2Dialogs(DialogClassRegistrar& registry) {
     registry.Register("TIGMPMulticastVlanForm", IGMPMulticastVlanForm);
     registry.Register("TmldMulticastVlanForm", mldMulticastVlanForm);
     registry.Register("TIGMPSnoopingStaticGroupForm", IGMPSnoopingStaticGroupForm);
+    registry.Register("TUnicastFilterInformationForm", UnicastFilterInformationForm);
+    registry.Register("TMulticastFilterInformationForm", MulticastFilterInformationForm);
+    registry.Register("TNLBMulticastFDBForm", NLBMulticastFDBForm);
+    registry.Register("TNLBUnicastFDBForm", NLBUnicastFDBForm);
 }
