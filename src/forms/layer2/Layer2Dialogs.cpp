@@ -2,6 +2,10 @@
 
 #include "DialogClassRegistrar.h"
 #include "IGMPMulticastVlanFormUnit.h"
+#include "IGMPRouterPortsFormUnit.h"
+#include "IGMPSnoopingDataDrivenLearingGroupFormUnit.h"
+#include "IGMPSnoopingForwardingFormUnit.h"
+#include "IGMPSnoopingGroupFormUnit.h"
 #include "IGMPSnoopingStaticGroupFormUnit.h"
 #include "MulticastFilterInformationFormUnit.h"
 #include "MulticastForwardingInformationFormUnit.h"
@@ -29,4 +33,8 @@ void RegisterLayer2Dialogs(DialogClassRegistrar& registry) {
     registry.Register("TMulticastFilterInformationForm", MulticastFilterInformationForm);
     registry.Register("TNLBMulticastFDBForm", NLBMulticastFDBForm);
     registry.Register("TNLBUnicastFDBForm", NLBUnicastFDBForm);
+    registry.Register("TIGMPRouterPortsForm", IGMPRouterPortsForm);
+    registry.Register("TIGMPSnoopingDataDrivenLearingGroupForm", IGMPSnoopingDataDrivenLearingGroupForm);
+    registry.Register("TIGMPSnoopingForwardingForm", IGMPSnoopingForwardingForm);
+    registry.Register("TIGMPSnoopingGroupForm", IGMPSnoopingGroupForm);
 }

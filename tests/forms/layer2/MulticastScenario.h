@@ -3,14 +3,24 @@
 // - the IGMP multicast VLANs 10 (enabled, ipv4, 192.168.1.1, source port 1, member ports 2 and 3)
 //   and 20 (disabled, type unknown, no address);
 // - the MLD multicast VLANs 30 (ipv6, FE80::1) and 40 (type unknown);
-// - the IGMP static groups 1/239.0.0.5 (ports 1 and 2) and 20/239.2.2.2 (port 4).
+// - the IGMP static groups 1/239.0.0.5 (ports 1 and 2) and 20/239.2.2.2 (port 4);
+// - the IGMP router ports of VLANs 1 (static 1, dynamic 2), 10 (static 1 and 2, dynamic 3,
+//   forbidden 8) and 20 (none);
+// - the groups IGMP learned from data: 10/239.1.1.1 (router port 1, up 120 s, expiring in 200 s) and
+//   20/239.5.5.5 (router port 2);
+// - the IGMP forwarding and group tables, each with 10/192.168.1.5/239.1.1.1 and 20/0.0.0.0/239.2.2.2.
 #pragma once
 
+#include <regex>
 #include <string>
 
 inline constexpr const char* kIgmpMulticastVlanEntry = "1.3.6.1.4.1.746.12.64.3.1.1";
 inline constexpr const char* kMldMulticastVlanEntry = "1.3.6.1.4.1.746.12.64.3.4.1";
 inline constexpr const char* kIgmpStaticGroupEntry = "1.3.6.1.4.1.746.12.73.3.1.2.1";
+inline constexpr const char* kIgmpRouterPortsEntry = "1.3.6.1.4.1.746.12.73.3.1.4.1";
+inline constexpr const char* kIgmpLearningGroupEntry = "1.3.6.1.4.1.746.12.73.3.1.3.1";
+inline constexpr const char* kIgmpForwardingEntry = "1.3.6.1.4.1.746.12.73.2.1.1.1";
+inline constexpr const char* kIgmpGroupEntry = "1.3.6.1.4.1.746.12.73.2.1.2.1";
 
 // The columns of a multicast VLAN table with the defaults a created row gets.
 inline constexpr const char* kMulticastVlanColumns =
@@ -38,10 +48,38 @@ inline std::string MulticastTables() {
            kIgmpStaticGroupEntry +
            R"(", "columns": [[2, "hex", "rw", "0000000000000000"], [100, "rowstatus"]], "rows": [
         ["1.239.0.0.5", "C000000000000000", 1],
-        ["20.239.2.2.2", "1000000000000000", 1]]})";
+        ["20.239.2.2.2", "1000000000000000", 1]]},
+    {"entry": ")" +
+           kIgmpRouterPortsEntry +
+           R"(", "columns": [[5, "hex", "rw"], [10, "hex"], [15, "hex", "rw"]], "rows": [
+        ["1", "8000000000000000", "4000000000000000", "0000000000000000"],
+        ["10", "C000000000000000", "2000000000000000", "0100000000000000"],
+        ["20", "0000000000000000", "0000000000000000", "0000000000000000"]]},
+    {"entry": ")" +
+           kIgmpLearningGroupEntry +
+           R"(", "columns": [[2, "hex"], [3, "int"], [4, "int"], [100, "int", "rw"]], "rows": [
+        ["10.239.1.1.1", "8000000000000000", 120, 200, 1],
+        ["20.239.5.5.5", "4000000000000000", 30, 60, 1]]},
+    {"entry": ")" +
+           kIgmpForwardingEntry +
+           R"(", "columns": [[4, "hex"]], "rows": [
+        ["10.192.168.1.5.239.1.1.1", "C000000000000000"],
+        ["20.0.0.0.0.239.2.2.2", "1000000000000000"]]},
+    {"entry": ")" +
+           kIgmpGroupEntry +
+           R"(", "columns": [[3, "hex"], [4, "hex"], [5, "hex"], [6, "int"], [7, "int"]], "rows": [
+        ["10.192.168.1.5.239.1.1.1", "8000000000000000", "2000000000000000", "4000000000000000", 100, 250],
+        ["20.0.0.0.0.239.2.2.2", "0000000000000000", "1000000000000000", "0000000000000000", 5, 255]]})";
 }
 
-// A stand-alone switch holding the multicast tables.
-inline std::string MulticastScenario() {
-    return R"({"firmware": "KC", "tables": [)" + MulticastTables() + "]}";
+// A switch holding the multicast tables: stand-alone, or stacking with every port list of 48 octets
+// (the 8 above and 40 of zeros).
+inline std::string MulticastScenario(bool stacking = false) {
+    std::string tables = MulticastTables();
+    if (stacking) {
+        tables = std::regex_replace(tables, std::regex(R"re("([0-9A-F]{16})")re"),
+                                    "\"$01" + std::string(80, '0') + "\"");
+    }
+    return std::string(R"({"firmware": "KC", "stack_mode": ")") + (stacking ? "enabled" : "disabled") +
+           R"(", "tables": [)" + tables + "]}";
 }

@@ -1,10 +1,15 @@
 // Writes pictures of the IGMP and MLD snooping dialogs, filled from the simulated switch, to look
 // at how they lay out: each with a row chosen (and, where it has several, a port page turned to).
 //   bash scripts/with-display.sh build/test/tests/forms/layer2/multicast_screenshots DIR
-// writes DIR/igmp-multicast-vlan.png, mld-multicast-vlan.png and igmp-static-group.png. Not a test:
-// nothing here is checked automatically.
+// writes DIR/igmp-multicast-vlan.png, mld-multicast-vlan.png, igmp-static-group.png,
+// igmp-router-ports.png, igmp-learning-group.png, igmp-forwarding.png and igmp-group.png. Not a
+// test: nothing here is checked automatically.
 #include "DedicatedScreenshotStage.h"
 #include "IGMPMulticastVlanFormUnit.h"
+#include "IGMPRouterPortsFormUnit.h"
+#include "IGMPSnoopingDataDrivenLearingGroupFormUnit.h"
+#include "IGMPSnoopingForwardingFormUnit.h"
+#include "IGMPSnoopingGroupFormUnit.h"
 #include "IGMPSnoopingStaticGroupFormUnit.h"
 #include "MulticastScenario.h"
 #include "TPageControl.h"
@@ -33,5 +38,24 @@ int main(int argc, char** argv) {
     ShootDialog<TIGMPSnoopingStaticGroupForm>(
         IGMPSnoopingStaticGroupForm, "IGMP Snooping Static Group Table: ", dir + "/igmp-static-group.png",
         [](TIGMPSnoopingStaticGroupForm* d) { Select(d->LV_IGMPStaticGroupEntry, 0); });
+    ShootDialog<TIGMPRouterPortsForm>(IGMPRouterPortsForm,
+                                      "IGMP Snooping Router Ports: ", dir + "/igmp-router-ports.png",
+                                      [](TIGMPRouterPortsForm* d) {
+                                          Select(d->ListView1, 1);
+                                          d->PageControl1->SetActivePageIndex(1);
+                                      });
+    ShootDialog<TIGMPSnoopingDataDrivenLearingGroupForm>(
+        IGMPSnoopingDataDrivenLearingGroupForm,
+        "IGMP Snooping Data Driven Learning Group Table: ", dir + "/igmp-learning-group.png",
+        [](TIGMPSnoopingDataDrivenLearingGroupForm* d) { Select(d->ListView1, 0); });
+    ShootDialog<TIGMPSnoopingForwardingForm>(IGMPSnoopingForwardingForm,
+                                             "IGMP Snooping Forwarding Table: ", dir + "/igmp-forwarding.png",
+                                             [](TIGMPSnoopingForwardingForm* d) { Select(d->ListView1, 0); });
+    ShootDialog<TIGMPSnoopingGroupForm>(IGMPSnoopingGroupForm,
+                                        "IGMP Snooping Group Table: ", dir + "/igmp-group.png",
+                                        [](TIGMPSnoopingGroupForm* d) {
+                                            Select(d->ListView1, 0);
+                                            d->PageControl1->SetActivePageIndex(1);
+                                        });
     return PicturesExitStatus();
 }
