@@ -1,5 +1,10 @@
 #include "NetAppDialogs.h"
 
+#include "DHCPRelayVLANControlUnit.h"
+#include "DHCPv6RelayOptionUnit.h"
 #include "DialogClassRegistrar.h"
 
-void RegisterNetAppDialogs(DialogClassRegistrar& /*registry*/) {}
+void RegisterNetAppDialogs(DialogClassRegistrar& registry) {
+    registry.Register("TDHCPRelayVLANControlUnitForm", DHCPRelayVLANControlUnitForm);
+    registry.Register("TDHCPv6RelayOptionForm", DHCPv6RelayOptionForm);
+}
