@@ -5,6 +5,7 @@
 #include "TCheckBox.h"
 #include "TComboBox.h"
 #include "TForm.h"
+#include "TGroupBox.h"
 #include "TLabel.h"
 #include "TListView.h"
 #include "TPageControl.h"
@@ -100,6 +101,13 @@ TStaticText* AddSunkenText(TForm* form, TControl* parent, int left, int top, int
     text->SetAutoSize(false);
     text->SetBorderStyle(sbsSunken);
     return text;
+}
+
+TGroupBox* AddGroupBox(TForm* form, TControl* parent, int left, int top, int width, int height,
+                       const char* caption) {
+    auto* group = Place<TGroupBox>(form, parent, left, top, width, height);
+    group->SetCaption(caption);
+    return group;
 }
 
 TCheckBox* AddCheckBox(TForm* form, TControl* parent, int left, int top, int width, const char* caption,

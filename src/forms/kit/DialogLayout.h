@@ -17,6 +17,7 @@ class TButton;
 class TCheckBox;
 class TComboBox;
 class TForm;
+class TGroupBox;
 class TLabel;
 class TObject;
 class TListView;
@@ -87,6 +88,9 @@ void AddButtons(ButtonColumn& column, T* form, const ButtonSpec<T> (&buttons)[N]
 // button column or field table (the bridge port counter monitor's settings column).
 TLabel* AddLabel(TForm* form, TControl* parent, int left, int top, const char* caption);
 TStaticText* AddSunkenText(TForm* form, TControl* parent, int left, int top, int width, int height);
+// A framed group with its caption on the frame; its fields are placed inside it.
+TGroupBox* AddGroupBox(TForm* form, TControl* parent, int left, int top, int width, int height,
+                       const char* caption);
 TCheckBox* AddCheckBox(TForm* form, TControl* parent, int left, int top, int width, const char* caption,
                        TNotifyEvent onClick);
 // An editable combo box holding `items`, its text typed or chosen.

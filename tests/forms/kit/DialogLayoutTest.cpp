@@ -3,6 +3,7 @@
 #include "TApplication.h"
 #include "TButton.h"
 #include "TForm.h"
+#include "TGroupBox.h"
 #include "TLabel.h"
 #include "TListView.h"
 #include "TPanel.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 TEST(DialogLayout, TheDesignedSizeIsScaledOffNinetySixDpi) {
     const struct { int Ppi, Width, Height; } cases[] = {{96, 650, 455}, {120, 812, 568}, {144, 812, 568}};
@@ -98,4 +100,20 @@ TEST(DialogLayout, ButtonsAtTheirDesignedTopsCloseUpAroundAHiddenOne) {
     EXPECT_EQ(remove->Top(), 108);
     EXPECT_EQ(close->Top(), 142);
     EXPECT_EQ(refresh->Top(), ButtonColumn::kMargin + 29);
+}
+
+TEST(DialogLayout, AGroupBoxStandsWhereTheDesignPutsItWithItsCaptionOnTheFrame) {
+    std::unique_ptr<TForm> form(CreateForm<TForm>(nullptr));
+    DesignDialog(form.get(), 400, 300);
+    TPanel* fields = AddFieldPanel(form.get());
+    TGroupBox* group = AddGroupBox(form.get(), fields, 8, 44, 360, 72, "Weekdays");
+    TLabel* inside = AddLabel(form.get(), group, 12, 20, "Monday");
+    form->Show();
+    Application->ProcessMessages();
+    EXPECT_EQ(group->Parent(), fields);
+    EXPECT_EQ(group->Owner(), form.get());
+    EXPECT_EQ(group->Caption(), "Weekdays");
+    EXPECT_EQ((std::vector<int>{group->Left(), group->Top(), group->Width(), group->Height()}),
+              (std::vector<int>{8, 44, 360, 72}));
+    EXPECT_EQ(inside->Parent(), group);
 }
