@@ -1,5 +1,8 @@
 #include "MonitoringDialogs.h"
 
 #include "DialogClassRegistrar.h"
+#include "ProbeBasicInformationFormUnit.h"
 
-void RegisterMonitoringDialogs(DialogClassRegistrar& /*registry*/) {}
+void RegisterMonitoringDialogs(DialogClassRegistrar& registry) {
+    registry.Register("TProbeBasicInformationForm", ProbeBasicInformationForm);
+}

@@ -8,6 +8,8 @@
 #include "MBAControlFormUnit.h"
 #include "MacStatisticTableFormUnit.h"
 #include "MultpAuthGuestVlanFormUnit.h"
+#include "RPCPortMapperFormUnit.h"
+#include "SSLManagementFormUnit.h"
 #include "ServerGroupFormUnit.h"
 #include "ServerInformationFormUnit.h"
 
@@ -24,4 +26,6 @@ void RegisterSecurityDialogs(DialogClassRegistrar& registry) {
     registry.Register("TMacStatisticTableForm", MacStatisticTableForm);
     registry.Register("TMBAControlForm", MBAControlForm);
     registry.Register("TMultpAuthGuestVlanForm", MultpAuthGuestVlanForm);
+    registry.Register("TSSLManagementForm", SSLManagementForm);
+    registry.Register("TRPCPortMapperForm", RPCPortMapperForm);
 }

@@ -124,21 +124,12 @@ constexpr DialogFrame<T> kFrame = {.Width = 486,
                                    .OnClose = &T::FormClose,
                                    .State = &T::UpdateButtons};
 
-TGroupBox* AddGroup(T* form, TControl* parent, int left, int top, int width, int height,
-                    const char* caption) {
-    auto* group = new TGroupBox(form);
-    group->SetParent(parent);
-    group->SetBounds(left, top, width, height);
-    group->SetCaption(caption);
-    return group;
-}
-
 } // namespace
 
 TTimeRangeForm::TTimeRangeForm(TComponent* owner)
     : TForm(owner), Table(DialogGuard::Flag(DialogText::kGetDataNotCompleteDot)) {
     TPanel* panel = BuildFrame(this, kFrame, Table);
-    GroupBox1 = AddGroup(this, panel, 8, 44, 360, 72, "Weekdays");
+    GroupBox1 = AddGroupBox(this, panel, 8, 44, 360, 72, "Weekdays");
     for (size_t i = 0; i < kDays.size(); ++i) {
         const int column = static_cast<int>(i % 4);
         const int row = static_cast<int>(i / 4);
@@ -147,7 +138,7 @@ TTimeRangeForm::TTimeRangeForm(TComponent* owner)
     }
     CheckBox8 = AddCheckBox(this, GroupBox1, 12 + 86 * 3, 44, 84, "None", {});
     CheckBox8->SetVisible(false);
-    GroupBox2 = AddGroup(this, panel, 8, 124, 360, 80, "Daily");
+    GroupBox2 = AddGroupBox(this, panel, 8, 124, 360, 80, "Daily");
     Label5 = AddLabel(this, GroupBox2, 190, 23, kTimeFormat);
     Label7 = AddLabel(this, GroupBox2, 190, 51, kTimeFormat);
     Fields = BuildFields<T>(this, panel, kFields, kTable);

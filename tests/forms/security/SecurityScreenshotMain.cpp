@@ -2,12 +2,12 @@
 // lay out: the login, enable and accounting method lists with the list "Default" selected, the
 // server host table with its radius server selected, the server groups with "group1" selected and
 // the server control dialog with an entry typed in, the 802.1X guest VLAN, the MAC-based access
-// control settings, the MAC-based EAPOL statistics and the multiple authentication guest VLANs
-// (VLAN 10 selected).
+// control settings, the MAC-based EAPOL statistics, the multiple authentication guest VLANs
+// (VLAN 10 selected), the SSL settings and the RPC portmapper filter.
 //   bash scripts/with-display.sh build/test/tests/forms/security/security_screenshots DIR
 // writes DIR/aaa-login-lists.png, aaa-enable-lists.png, aaa-acct-lists.png, aaa-servers.png,
 // aaa-server-groups.png, aaa-server-control.png, guest-vlan.png, mba-control.png,
-// mba-statistics.png and multiple-auth-guest-vlans.png.
+// mba-statistics.png, multiple-auth-guest-vlans.png, ssl-settings.png and rpc-portmapper.png.
 // Not a test: nothing here is checked automatically.
 #include "AAASrvCtrlFormUnit.h"
 #include "ACCTMethodListFormUnit.h"
@@ -21,6 +21,9 @@
 #include "MacStatisticTableFormUnit.h"
 #include "MultpAuthGuestVlanFormUnit.h"
 #include "OptionItems.h"
+#include "RPCPortMapperFormUnit.h"
+#include "SSLManagementFormUnit.h"
+#include "SecurityScalarsScenario.h"
 #include "ServerGroupFormUnit.h"
 #include "ServerInformationFormUnit.h"
 #include "TEdit.h"
@@ -96,5 +99,11 @@ int main(int argc, char** argv) {
     Picture(MultpAuthGuestVlanForm, "Compound Authentication Guest VLAN Table: ", {kGuestVlanId, "10"},
             dir + "/multiple-auth-guest-vlans.png");
     MultpAuthGuestVlanForm = nullptr;
+    stage.Agent->LoadScenario(security_scalars::Scenario());
+    ShootDialog<TSSLManagementForm>(SSLManagementForm, "SSL Global Settings: ", dir + "/ssl-settings.png",
+                                    [](TSSLManagementForm*) {});
+    ShootDialog<TRPCPortMapperForm>(RPCPortMapperForm,
+                                    "RPC PortMapper Filter Settings: ", dir + "/rpc-portmapper.png",
+                                    [](TRPCPortMapperForm*) {});
     return PicturesExitStatus();
 }

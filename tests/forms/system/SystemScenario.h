@@ -1,6 +1,6 @@
 // The simulated switch of the System menu dialogs' tests and pictures: the syslog server table
-// (an IPv4 server at index 1, an IPv6 one at index 2) and the time range table (a "Mon,Tue" range
-// and a weekend one).
+// (an IPv4 server at index 1, an IPv6 one at index 2), the time range table (a "Mon,Tue" range
+// and a weekend one) and the log save scalars (a method, interval 600).
 #pragma once
 
 #include <string>
@@ -9,6 +9,9 @@ namespace system_scenario {
 
 inline const std::string kSyslogEntry = "1.3.6.1.4.1.746.12.12.2.1";
 inline const std::string kTimeRangeEntry = "1.3.6.1.4.1.746.12.50.3.1.1";
+inline const std::string kLogSave = "1.3.6.1.4.1.746.12.12.3";
+inline const std::string kLogSaveMethod = kLogSave + ".1.0";
+inline const std::string kLogSaveInterval = kLogSave + ".2.0";
 
 inline const std::string kIpv4Server = "10.90.90.1";
 inline const std::string kIpv6Server = "20010DB8000000000000000000000001";
@@ -42,8 +45,11 @@ inline std::string TimeRangeTable() {
            NameInstance("Weekend") + R"(", "Sat,Sun", "00:00:00", "23:59:59", 1]]})";
 }
 
-inline std::string Scenario() {
-    return R"({"tables": [)" + SyslogTable() + ", " + TimeRangeTable() + "]}";
+// `logSaveMethod`: 1 time-interval, 2 on-demand, 3 log-trigger.
+inline std::string Scenario(int logSaveMethod = 1) {
+    return R"({"objects": [[")" + kLogSaveMethod + R"(", "int", )" + std::to_string(logSaveMethod) +
+           R"(, "rw"], [")" + kLogSaveInterval + R"(", "int", 600, "rw"]], "tables": [)" + SyslogTable() +
+           ", " + TimeRangeTable() + "]}";
 }
 
 } // namespace system_scenario

@@ -1,12 +1,14 @@
 // Writes pictures of the System menu's dialogs, filled from the simulated switch, to look at how
 // they lay out: the syslog server list with its IPv6 server chosen and its edit dialog in the edit
-// and the add mode, and the time range table with the "Office" range chosen.
+// and the add mode, the time range table with the "Office" range chosen and the log save settings.
 //   bash scripts/with-display.sh build/test/tests/forms/system/system_screenshots DIR
-// writes DIR/syslog-servers.png, syslog-server-edit.png, syslog-server-add.png and time-ranges.png.
+// writes DIR/syslog-servers.png, syslog-server-edit.png, syslog-server-add.png, time-ranges.png and
+// log-save.png.
 // Not a test: nothing here is checked automatically.
 #include "CatalogueColumns.h"
 #include "DedicatedScreenshotStage.h"
 #include "LogHostEditFormUnit.h"
+#include "LogSaveControlFormUnit.h"
 #include "SystemLogHostFormUnit.h"
 #include "SystemScenario.h"
 #include "TimeRangeFormUnit.h"
@@ -54,5 +56,8 @@ int main(int argc, char** argv) {
     DedicatedScreenshotStage stage(argc, argv, scenario.c_str());
     ShootSyslogServers(stage.Dir);
     ShootTimeRanges(stage.Dir);
+    ShootDialog<TLogSaveControlForm>(LogSaveControlForm,
+                                     "System Log Save Settings: ", stage.Dir + "/log-save.png",
+                                     [](TLogSaveControlForm*) {});
     return PicturesExitStatus();
 }
