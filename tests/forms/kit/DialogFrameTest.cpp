@@ -293,21 +293,21 @@ TEST(DialogFramePorts, APortPanelStandsAtTheBottomOfTheFieldPanelUnderTheRows) {
 namespace {
 
 // An edit sub-dialog of the frame dialog.
-struct SubForm : TEditSubDialog {
-    explicit SubForm(TComponent* owner) : TEditSubDialog(owner, 300, 200) {}
+struct FrameSubForm : TEditSubDialog {
+    explicit FrameSubForm(TComponent* owner) : TEditSubDialog(owner, 300, 200) {}
     void BindTo(DialogRequest&) override {}
     std::vector<int> ModesShown;
 
 protected:
     void ModeDefaults() override { ModesShown.push_back(Mode); }
 };
-SubForm* Sub = nullptr;
+FrameSubForm* Sub = nullptr;
 
 } // namespace
 
 TEST_F(DialogFrameSim, ASubDialogIsLinkedToItsListShownInAModeAndForgottenWithIt) {
     Form->SetCaption("Frame: 10.0.0.1");
-    SubForm* sub = CreateSubDialog(Form.get(), Form->Table, Sub);
+    FrameSubForm* sub = CreateSubDialog(Form.get(), Form->Table, Sub);
     EXPECT_EQ(Sub, sub);
     EXPECT_EQ(sub->List, &Form->Table);
     ModalDriver driver;
