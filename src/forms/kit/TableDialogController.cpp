@@ -189,8 +189,16 @@ bool TableDialogController::WriteAndRead(const std::function<void()>& body, cons
     // A failure is shown after an Always re-read, so that the read's own status line does not hide it.
     std::optional<std::string> failure;
     bool stopped = false;
+    // A blocking request re-reads after a SET that failed as after one that went through.
+    const bool readsAfterBlockingSet =
+        Style == WriteStyle::FrameworkReRead && plan.After == ReRead::Style && Request->Mode == 0;
     const bool written = Attempt(
         [&] {
+            ReadsAfterBlockingSet = readsAfterBlockingSet;
+            struct Reset {
+                bool& Flag;
+                ~Reset() { Flag = false; }
+            } reset{ReadsAfterBlockingSet};
             if (plan.Locks) {
                 DataComplete = false;
             }
@@ -233,7 +241,7 @@ bool TableDialogController::WriteAndRead(const std::function<void()>& body, cons
     if (plan.After == ReRead::None) {
         return true;
     }
-    if (plan.After == ReRead::Always || Style == WriteStyle::DialogReRead) {
+    if (plan.After == ReRead::Always || Style == WriteStyle::DialogReRead || readsAfterBlockingSet) {
         return plan.Locks ? Read() : Attempt([this] {
             Request->Get(); // the flag stays as it is; the read's end sets it all the same
             UpdateCount();

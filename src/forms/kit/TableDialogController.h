@@ -253,8 +253,9 @@ public:
     bool Write(const std::function<void()>& body, const WritePlan& plan = {});
     // A write that carries what `carry` declares.
     bool Write(const WriteCarry& carry, const WritePlan& plan = {});
-    // The Set refresh argument of this dialog's write style.
-    bool RefreshAfterSet() const { return Style == WriteStyle::FrameworkReRead; }
+    // The Set refresh argument of this dialog's write style: false where the table reads after the
+    // SET itself (a blocking request's write under the framework re-read).
+    bool RefreshAfterSet() const { return Style == WriteStyle::FrameworkReRead && !ReadsAfterBlockingSet; }
 
     // The carried SETs inside a write's body, with this dialog's refresh argument.
     void Send(const WriteCarry& carry);
@@ -329,6 +330,10 @@ private:
     void ReadEnded(const VqSNMPError& error);
     void EndRead(const VqSNMPError& error);
     bool Stopped = false;
+    // A blocking request's framework re-read would run inside its SET, where no hook ends it: the
+    // table reads after the body instead (the same reads on the wire), so its end sets the flag and
+    // runs AfterRead as every read's end does.
+    bool ReadsAfterBlockingSet = false;
     void Unlock();
 };
 

@@ -295,6 +295,37 @@ TEST_F(TableControllerSim, AFailedSetUnlocksADialogThatWaitsForTheFrameworkReRea
     EXPECT_EQ(Dialogs.Pending(), 0);
 }
 
+TEST_F(TableControllerSim, ABlockingWriteUnderTheFrameworkReReadEndsItsReadAsEveryReadEnds) {
+    // A SET that goes through and one the switch refuses: each is followed by one read, which sets
+    // the flag, runs the end-of-read hook and tells its outcome.
+    for (const bool refused : {false, true}) {
+        SCOPED_TRACE(refused);
+        Agent().LoadScenario(ServerScenario());
+        Agent().ClearSetLog();
+        if (refused) {
+            Agent().InjectError(kServerEntry, "genErr", SimOp::Set);
+            Dialogs.Expect(DialogKind::Box, kAppTitle, MessageOfCode(-105));
+        }
+        KitDialog dialog(DialogGuard::Busy(nullptr), WriteStyle::FrameworkReRead);
+        DialogRequest& request = dialog.Table.CreateRequest(dialog.Form.get(), DnsStaticNameServerTable,
+                                                            MVT_UMV, 1, {.Blocking = true});
+        request.BindEdits(KitDialog::kIndex, "%i", dialog.Index);
+        request.BindComboBox(KitDialog::kRowStatus, dialog.Status);
+        ASSERT_TRUE(dialog.Table.Read());
+        ASSERT_EQ(dialog.Area.List->Items().Count(), 3);
+        const int readsBefore = dialog.ReadsEnded;
+        dialog.Area.List->SetSelected(dialog.Area.List->Items()[0]);
+        EXPECT_TRUE(dialog.Table.Write([&] { dialog.Table.DestroyRow(); }));
+        EXPECT_EQ(Agent().SetLog().size(), 1u);
+        EXPECT_EQ(dialog.ReadsEnded, readsBefore + 1);
+        EXPECT_TRUE(dialog.Table.DataComplete);
+        EXPECT_EQ(dialog.Table.LastReadError.Code, 0);
+        EXPECT_EQ(dialog.Area.List->Items().Count(), refused ? 3 : 2);
+        EXPECT_EQ(Dialogs.Pending(), 0);
+        Agent().ClearInjections();
+    }
+}
+
 TEST_F(TableControllerSim, AnUnknownModelHasNoTableAndStaysClosable) {
     KitDialog dialog;
     auto* add = dialog.Buttons->Add("Add", nullptr);
