@@ -78,7 +78,7 @@ TYPE_TAGS = {
 # A step counter: "counter+N", a Counter32 that grows by N at every read that returns it.
 _STEP_RE = re.compile(r"^counter\+(\d+)$")
 RAW_TAGS = {"2", "4", "4x", "5", "6", "64", "65", "66", "67", "68", "68x", "70"}
-ACCESSES = ("ro", "rw", "rowstatus", "validstatus")
+ACCESSES = ("ro", "rw", "createonly", "rowstatus", "validstatus")
 # A valid/invalid status column with other values than 3 (valid) and 2 (invalid).
 _VALID_STATUS_RE = re.compile(r"^validstatus:\d+:\d+$")
 

@@ -3,11 +3,12 @@
 The store is .snmprec text (or a scenario JSON object, see zqs_scenario) with `#!object`
 directives:
 
-    #!object <oid> <tag> <ro|rw|rowstatus|validstatus[:VALID:INVALID]> [<default>]
+    #!object <oid> <tag> <ro|rw|createonly|rowstatus|validstatus[:VALID:INVALID]> [<default>]
 
 Every instance under <oid> has the type of <tag> and that access; a row created through its
 RowStatus or valid/invalid status column gets the default of every column of its entry that has
-one. Records under no directive are read-only.
+one. Records under no directive are read-only. A `createonly` column is written only in the PDU
+that creates its row (through the row's status column); any other SET of it is notWritable.
 
 A valid/invalid status column (the switch's static route, static filtering and NLB forwarding
 tables) knows two values of its own, 3 and 2 unless the directive names others: VALID creates a
@@ -38,6 +39,9 @@ COUNTER_MODULUS = 2**32
 
 # RowStatus values (SNMPv2-TC).
 ACTIVE, NOT_IN_SERVICE, NOT_READY, CREATE_AND_GO, CREATE_AND_WAIT, DESTROY = 1, 2, 3, 4, 5, 6
+
+# A column writable only in the PDU that creates its row.
+CREATE_ONLY = "createonly"
 
 # A valid/invalid status column's access word and its two values unless it names others.
 VALID_STATUS = "validstatus"
@@ -143,7 +147,7 @@ class Directive:
 
 def parse_access(text):
     """(access, valid, invalid) of a directive's access word; None when it is none."""
-    if text in ("ro", "rw", "rowstatus", VALID_STATUS):
+    if text in ("ro", "rw", CREATE_ONLY, "rowstatus", VALID_STATUS):
         return text, VALID, INVALID
     parts = text.split(":")
     if len(parts) == 3 and parts[0] == VALID_STATUS and all(p.isdigit() for p in parts[1:]):
@@ -334,6 +338,9 @@ class Store:
                     # Nothing to remove or change: the row neither exists nor is created.
                     raise SetRefused("noCreation", i)
                 plan.append(("valid" if status != d.invalid else "invalid", key, value, row))
+            elif d.access == CREATE_ONLY:
+                # Decided once the PDU's status varbinds are known: it may follow the column.
+                plan.append(("createonly", key, value, row))
             elif existing is None:
                 plan.append(("new", key, value, row))
             else:
@@ -341,6 +348,8 @@ class Store:
         # A column instance that does not exist yet needs its row: existing already, or
         # created by a RowStatus varbind of this same PDU.
         for i, (kind, key, value, row) in enumerate(plan):
+            if kind == "createonly" and (row is None or row not in creating):
+                raise SetRefused("notWritable", i)
             if kind != "new":
                 continue
             status = row and self._status_column(row[0])

@@ -188,6 +188,49 @@ TEST_F(SimAgentTest, ValidStatusColumnCreatesStoresAndRemovesRowsByItsOwnTwoValu
     }
 }
 
+// A column writable only in the PDU that creates its row: accepted with the createAndGo (before
+// or after it in the PDU), refused (notWritable, v1 noSuchName) in any other SET, the row's own
+// included, and the PDU then changes nothing.
+TEST_F(SimAgentTest, CreateOnlyColumnIsWrittenOnlyInThePduThatCreatesItsRow) {
+    const std::string entry = "1.3.6.1.4.1.746.11.117.2.1.3.20.1";
+    auto at = [&](int column, const std::string& index) {
+        return entry + "." + std::to_string(column) + "." + index;
+    };
+    Agent().LoadScenario(
+        R"({"tables": [{"entry": ")" + entry +
+        R"(", "columns": [[3, "int", "createonly", 3], [4, "gauge", "rw", 0], [5, "rowstatus"]],)"
+        R"( "rows": [["3.1", 3, 0, 1]]}]})");
+    NetSnmpTestClient writer(Community(SNMP_VERSION_2c, SimCredentials::kWriteCommunity));
+    NetSnmpTestClient v1(Community(SNMP_VERSION_1, SimCredentials::kWriteCommunity));
+
+    EXPECT_EQ(writer.Set({{at(3, "4.2"), SimValue::Int(1)}, {at(5, "4.2"), SimValue::Int(4)}}).Status,
+              SNMP_ERR_NOERROR);
+    EXPECT_EQ(writer.Set({{at(5, "2.1"), SimValue::Int(4)}, {at(3, "2.1"), SimValue::Int(2)}}).Status,
+              SNMP_ERR_NOERROR);
+    EXPECT_EQ(Agent().Value(at(3, "4.2")), SimValue::Int(1));
+    EXPECT_EQ(Agent().Value(at(3, "2.1")), SimValue::Int(2));
+    EXPECT_EQ(writer.Set({{at(5, "1.2"), SimValue::Int(4)}}).Status, SNMP_ERR_NOERROR);
+    EXPECT_EQ(Agent().Value(at(3, "1.2")), SimValue::Int(3)); // the default
+
+    const struct {
+        const char* Name;
+        std::vector<SimVarBind> VarBinds;
+    } refused[] = {
+        {"an existing row", {{at(4, "3.1"), SimValue{"66", "7"}}, {at(3, "3.1"), SimValue::Int(1)}}},
+        {"an existing row made active", {{at(3, "3.1"), SimValue::Int(1)}, {at(5, "3.1"), SimValue::Int(1)}}},
+        {"a missing row", {{at(3, "4.1"), SimValue::Int(1)}}},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.Name);
+        const NetSnmpReply reply = writer.Set(c.VarBinds);
+        EXPECT_EQ(reply.Status, SNMP_ERR_NOTWRITABLE);
+        EXPECT_EQ(v1.Set(c.VarBinds).Status, SNMP_ERR_NOSUCHNAME);
+    }
+    EXPECT_EQ(Agent().Value(at(3, "3.1")), SimValue::Int(3));
+    EXPECT_EQ(Agent().Value(at(4, "3.1")), (SimValue{"66", "0"}));
+    EXPECT_FALSE(Agent().Value(at(3, "4.1")).has_value());
+}
+
 TEST_F(SimAgentTest, RefusedSetsAnswerTheirErrorStatusAndChangeNothing) {
     struct Case {
         const char* name;

@@ -2,6 +2,10 @@
 // variable the scope flagged gets its own access word back when the scope ends, on every path out
 // of the caller, exceptions included; a variable left flagged would be missing from every later
 // read and write. Nothing is touched when the request is gone by then.
+//
+// The scope also grants a read-only column write access for the one write (a column the agent
+// takes only in the PDU that creates its row): the column gets its own access word back with the
+// flags, so no later SET carries it.
 #pragma once
 
 #include "VqSNMPRequest.h"
@@ -22,7 +26,13 @@ public:
         Saved.emplace_back(index, variable.Access);
         variable.Access |= acInvalid;
     }
-    // Gives the flagged variables their access words back now (last flagged first).
+    // Read-write (acReadWrite) until the scope ends, whatever the variable's word was.
+    void GrantWrite(int index) {
+        SnmpVariable& variable = Request.VarList.GetVariable(index);
+        Saved.emplace_back(index, variable.Access);
+        variable.Access = acReadWrite;
+    }
+    // Gives the flagged and granted variables their access words back now (last changed first).
     void Restore() {
         if (!Life.expired()) {
             for (auto it = Saved.rbegin(); it != Saved.rend(); ++it) {
