@@ -315,6 +315,23 @@ void TEditsPanel::SetOctetParam(int row, int columns, int bits, int first, const
     edit->OnClick = [this, row](TObject*) { ShowBitListEditor(row); };
 }
 
+TPanel* TEditsPanel::ReplaceRowControl(int row, TComponent* owner) {
+    UISnmpVar& r = Row(row);
+    Request->UnbindColumn(row);
+    TControl* replaced = r.Control;
+    auto* panel = new TPanel(owner);
+    panel->SetBevelInner(bvNone);
+    panel->SetBevelOuter(bvNone);
+    panel->SetParent(replaced->Parent());
+    panel->SetBounds(replaced->Left(), replaced->Top(), replaced->Width(), replaced->Height());
+    panel->SetEnabled(replaced->Enabled());
+    panel->SetVisible(replaced->Visible());
+    r.ControlType = rcOwnControl;
+    r.Control = panel;
+    delete replaced;
+    return panel;
+}
+
 void TEditsPanel::ShowBitListEditor(int row) {
     UISnmpVar& r = Row(row);
     const OctetParam param = *r.Octet;

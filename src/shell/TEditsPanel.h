@@ -83,6 +83,12 @@ public:
     void SetRowText(int row, const std::string& text);
     // Makes an edit row a bit-list row: read-only, a click opens the bit editor.
     void SetOctetParam(int row, int columns, int bits, int first, const std::string& names);
+    // Replaces a row's value control by a panel (owner `owner`, no bevels) that the caller fills
+    // with controls of its own, such as one per byte field of an octet string: the row's variable
+    // is unbound, the panel takes the control's parent, bounds and enabled state, the control is
+    // freed and the row becomes rcOwnControl. The row is laid out, hidden, shown and checked as
+    // any other; it counts as empty while the panel's caption is.
+    TPanel* ReplaceRowControl(int row, TComponent* owner);
     void ShowNote(const std::string& text, TColor color, int size, int left, int top);
 
     bool IsReadOnlyRow(int row) const;

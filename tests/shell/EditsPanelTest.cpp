@@ -7,6 +7,7 @@
 #include "TComboBox.h"
 #include "TEdit.h"
 #include "TForm.h"
+#include "TPanel.h"
 #include "TSNMPEditorPanel.h"
 #include "UiTesting.h"
 #include "VqSNMPRequest2Edits.h"
@@ -465,4 +466,79 @@ TEST(EditsPanelTest, TheBitEditorOfAReadOnlyRowOffersOnlyOk) {
     });
     ClickControl(rows->Rows[1].Control);
     EXPECT_EQ("80000000000001", r.Var(1).ValueText);
+}
+
+// A row whose value is edited in parts: the dialog's own panel takes the edit's place and holds
+// one control per byte field, bound to the variable's octets; the row keeps its place among the
+// rows, its check box and its empty check (the panel's caption), and refuses a constraint.
+TEST(EditsPanelTest, ARowOfTheDialogsOwnPanelStandsInTheEditsPlaceAndIsWrittenFromItsParts) {
+    static constexpr MibTableRow kParts[] = {
+        {"1.3.6.1.4.1.746.99.5.5.1", "Mode", itInteger, acReadWrite, &EnabledDisabledList},
+        {"1.3.6.1.4.1.746.99.5.5.2", "Start", itOctetString, acReadWrite},
+        {"1.3.6.1.4.1.746.99.5.5.3", "Offset", itInteger, acReadWrite},
+        {},
+    };
+    constexpr int kStart = 1;
+    Rows r(kParts, SVT_SV, 0);
+    TSNMPEditorPanel* panel = r.EditorPanel();
+    TEditsPanel* rows = panel->Rows;
+    auto* edit = static_cast<TEdit*>(rows->Rows[kStart].Control);
+    TControl* parent = edit->Parent();
+    const std::vector<int> place = {edit->Left(), edit->Top(), edit->Width(), edit->Height()};
+    const size_t edits = Owned<TEdit>(rows).size();
+
+    TPanel* own = rows->ReplaceRowControl(kStart, r.Form.get());
+    EXPECT_EQ(rcOwnControl, rows->Rows[kStart].ControlType);
+    EXPECT_EQ(own, rows->Rows[kStart].Control);
+    EXPECT_EQ(own->Owner(), r.Form.get());
+    EXPECT_EQ(parent, own->Parent());
+    EXPECT_EQ(place, (std::vector<int>{own->Left(), own->Top(), own->Width(), own->Height()}));
+    EXPECT_EQ(bvNone, own->BevelOuter());
+    EXPECT_EQ(edits - 1, Owned<TEdit>(rows).size()); // the edit is gone
+    // Two byte fields of the value, each an edit on the panel.
+    auto* hour = new TEdit(own);
+    hour->SetParent(own);
+    auto* minute = new TEdit(own);
+    minute->SetParent(own);
+    r.Request->BindEditsPart(kStart, 0, itUInt8, nullptr, "%i", {hour});
+    r.Request->BindEditsPart(kStart, 1, itUInt8, nullptr, "%i", {minute});
+    r.Var(kStart).ValueText = "0A1E";
+    r.Request->FillControls(-1);
+    EXPECT_EQ("10", hour->Text());
+    EXPECT_EQ("30", minute->Text());
+    minute->SetText("45");
+    r.Request->CollectControls(-1);
+    EXPECT_EQ("0A2D", r.Var(kStart).ValueText);
+
+    // Laid out as a row: below the row before, beside the labels, as wide as the edits.
+    rows->SetEditWidth(240, 2);
+    const TControl* mode = rows->Rows[0].Control;
+    EXPECT_EQ(mode->Top() + own->Height() + 5, own->Top());
+    EXPECT_EQ(mode->Left(), own->Left());
+    EXPECT_EQ(240, own->Width());
+    rows->HideRow(kStart);
+    rows->LayoutRows(2, false);
+    EXPECT_FALSE(own->Visible());
+    const TControl* offset = rows->Rows[2].Control;
+    EXPECT_EQ(mode->Top() + offset->Height() + 5, offset->Top()); // the row after moves up
+    rows->ShowRow(kStart);
+    EXPECT_TRUE(own->Visible());
+
+    // Its caption says whether a part is empty: a checked row with an empty one refuses Set Checked.
+    rows->MakeRowEditable(kStart);
+    rows->Rows[kStart].CheckBox->SetChecked(true);
+    EXPECT_TRUE(rows->RowIsEmpty(kStart));
+    {
+        ScriptedDialogs dialogs;
+        dialogs.Expect("Some items are empty!");
+        panel->SetClick(nullptr);
+    }
+    own->SetCaption("-");
+    EXPECT_FALSE(rows->RowIsEmpty(kStart));
+    try {
+        panel->SetVarFormat(kStart, "%s");
+        ADD_FAILURE() << "no exception";
+    } catch (const std::exception& e) {
+        EXPECT_STREQ("Unknow UI Control type!", e.what());
+    }
 }
