@@ -1,11 +1,18 @@
 #include "AclDialogs.h"
 
+#include "ACLCounterUnit.h"
 #include "DialogClassRegistrar.h"
+#include "EgressACLCounterUnit.h"
+#include "EgressACLPortGroupFormUnit.h"
 #include "EgressEthernetProfileFormUnit.h"
 #include "EgressIPv4ProfileFormUnit.h"
 #include "EgressIPv6ProfileFormUnit.h"
 #include "EthernetProfileFormUnit.h"
 #include "EthernetProfileRuleUnit.h"
+#include "IBPEtherMaskFormUnit.h"
+#include "IBPEtherRuleFormUnit.h"
+#include "IBPIPMaskFormUnit.h"
+#include "IBPIPRuleFormUnit.h"
 #include "IPProfileFormUnit.h"
 #include "IPProfileRuleUnit.h"
 #include "IPv6ProfileFormUnit.h"
@@ -21,4 +28,11 @@ void RegisterAclDialogs(DialogClassRegistrar& registry) {
     registry.Register("TIpv6RuleForm", Ipv6RuleForm);
     registry.Register("TEgressIPv6ProfileForm", EgressIPv6ProfileForm);
     registry.Register("TEgressIPv4ProfileForm", EgressIPv4ProfileForm);
+    registry.Register("TACLCounterForm", ACLCounterForm);
+    registry.Register("TEgressACLCounterForm", EgressACLCounterForm);
+    registry.Register("TIBPACLEtherMaskForm", IBPACLEtherMaskForm);
+    registry.Register("TIBPEtherRuleForm", IBPEtherRuleForm);
+    registry.Register("TIBPIPMaskForm", IBPIPMaskForm);
+    registry.Register("TIBPIPRuleForm", IBPIPRuleForm);
+    registry.Register("TEgressACLPortGroupForm", EgressACLPortGroupForm);
 }

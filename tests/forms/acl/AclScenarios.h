@@ -142,3 +142,36 @@ inline const char* const kEgressIPv4ProfileScenario = R"({"tables": [{"entry": "
      "00000000", 120],
     ["2", 1, "web", 2, "0000", 1, "0.0.0.0", "0.0.0.0", 1, 6, 1, 2, 1, 1, "0000", "0000", 2, 0, 1, 17,
      "FFFFFFFF", 128]]}]})";
+
+// The ingress and egress ACL counter tables: rule 1.1 (enabled, a total above 2^32) and 2.3
+// (disabled).
+inline const char* const kAclCounterScenario = R"({"tables": [
+  {"entry": "1.3.6.1.4.1.746.12.9.3.8.1",
+   "columns": [[3, "int", "rw", 1], [4, "counter64"], [5, "counter64"], [6, "counter64"], [7, "counter64"]],
+   "rows": [["1.1", 1, 5000000000, 4000000000, 900000000, 100000000], ["2.3", 2, 7, 4, 2, 1]]},
+  {"entry": "1.3.6.1.4.1.746.12.89.3.4.1",
+   "columns": [[3, "int", "rw", 1], [4, "counter64"], [5, "counter64"], [6, "counter64"], [7, "counter64"]],
+   "rows": [["1.1", 1, 5000000000, 4000000000, 900000000, 100000000], ["2.3", 2, 7, 4, 2, 1]]}]})";
+
+// The four IP-MAC-binding ACL tables the switch fills on its own. The rules' port lists are 48
+// octets: ports 1 and 3 of unit 1 and port 2 of unit 2 (box 65).
+inline const char* const kIbpAclScenario = R"({"tables": [
+  {"entry": "1.3.6.1.4.1.746.12.9.2.6.1", "columns": [[2, "int", "ro"]], "rows": [["1", 1], ["2", 2]]},
+  {"entry": "1.3.6.1.4.1.746.12.9.3.5.1",
+   "columns": [[3, "string", "ro"], [4, "int", "ro"], [5, "hex", "ro"]],
+   "rows": [["1.1", "arp", 2,
+             "A00000000000000040000000000000000000000000000000000000000000000000000000000000000000000000000000"],
+            ["1.2", "ip", 1, "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"]]},
+  {"entry": "1.3.6.1.4.1.746.12.9.2.7.1", "columns": [[2, "hex", "ro"], [3, "ip", "ro"]],
+   "rows": [["1", "FFFFFFFFFFFF", "255.255.255.255"], ["2", "FFFFFF000000", "255.255.255.0"]]},
+  {"entry": "1.3.6.1.4.1.746.12.9.3.6.1",
+   "columns": [[3, "hex", "ro"], [4, "ip", "rw"], [5, "int", "ro"], [6, "hex", "ro"]],
+   "rows": [["1.1", "00AABBCCDDEE", "10.0.0.5", 2,
+             "A00000000000000040000000000000000000000000000000000000000000000000000000000000000000000000000000"],
+            ["1.2", "001122334455", "10.0.0.6", 1, "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"]]}]})";
+
+// The egress ACL port groups: 1 "grp1" (ports 1 and 2) and 2 "web" (port 1), on a stand-alone
+// switch.
+inline const char* const kEgressPortGroupScenario = R"({"tables": [{"entry": "1.3.6.1.4.1.746.12.88.1.1.1",
+  "columns": [[2, "rowstatus"], [3, "string", "rw", ""], [4, "hex", "rw", "0000000000000000"]],
+  "rows": [["1", 1, "grp1", "C000000000000000"], ["2", 1, "web", "8000000000000000"]]}]})";

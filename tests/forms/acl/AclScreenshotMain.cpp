@@ -5,15 +5,23 @@
 // writes DIR/acl-ipv4-rule.png, acl-ipv4-profile.png, acl-ethernet-profile.png,
 // acl-egress-ethernet-profile.png, acl-ipv6-profile.png, acl-egress-ipv6-profile.png,
 // acl-egress-ipv4-profile.png, and acl-ethernet-rule.png and acl-ipv6-rule.png with a permitting
-// rule selected. Not a test: nothing here is checked
-// automatically.
+// rule selected, acl-counter.png and acl-egress-counter.png (a rule chosen), the four IP-MAC
+// binding views acl-ibp-*.png (a row chosen) and acl-egress-port-group.png (a group chosen).
+// Not a test: nothing here is checked automatically.
+#include "ACLCounterUnit.h"
 #include "AclScenarios.h"
 #include "DedicatedScreenshotStage.h"
+#include "EgressACLCounterUnit.h"
+#include "EgressACLPortGroupFormUnit.h"
 #include "EgressEthernetProfileFormUnit.h"
 #include "EgressIPv4ProfileFormUnit.h"
 #include "EgressIPv6ProfileFormUnit.h"
 #include "EthernetProfileFormUnit.h"
 #include "EthernetProfileRuleUnit.h"
+#include "IBPEtherMaskFormUnit.h"
+#include "IBPEtherRuleFormUnit.h"
+#include "IBPIPMaskFormUnit.h"
+#include "IBPIPRuleFormUnit.h"
 #include "IPProfileFormUnit.h"
 #include "IPProfileRuleUnit.h"
 #include "IPv6ProfileFormUnit.h"
@@ -59,6 +67,20 @@ int main(int argc, char** argv) {
     ShootEditor(stage, EthernetProfileRuleForm, kEthernetRuleScenario, "ACL Ethernet Rule: ", 0,
                 "acl-ethernet-rule.png");
     ShootEditor(stage, Ipv6RuleForm, kIpv6RuleScenario, "ACL IPv6 Rule: ", 0, "acl-ipv6-rule.png");
+
+    ShootEditor(stage, ACLCounterForm, kAclCounterScenario, "ACL Counter Table: ", 0, "acl-counter.png");
+    ShootEditor(stage, EgressACLCounterForm, kAclCounterScenario, "Egress ACL Counter Table: ", 1,
+                "acl-egress-counter.png");
+    ShootEditor(stage, IBPACLEtherMaskForm, kIbpAclScenario, "ACL IP-MAC Binding Ethernet Mask: ", 0,
+                "acl-ibp-ethernet-mask.png");
+    ShootEditor(stage, IBPEtherRuleForm, kIbpAclScenario, "ACL IP-MAC Binding Ethernet Rule: ", 0,
+                "acl-ibp-ethernet-rule.png");
+    ShootEditor(stage, IBPIPMaskForm, kIbpAclScenario, "ACL IP-MAC Binding IP Mask: ", 0,
+                "acl-ibp-ip-mask.png");
+    ShootEditor(stage, IBPIPRuleForm, kIbpAclScenario, "ACL IP-MAC Binding IP Rule: ", 0,
+                "acl-ibp-ip-rule.png");
+    ShootEditor(stage, EgressACLPortGroupForm, kEgressPortGroupScenario, "Egress ACL Port Group: ", 0,
+                "acl-egress-port-group.png");
 
     return PicturesExitStatus();
 }
