@@ -11,12 +11,17 @@
 #include "MulticastForwardingInformationFormUnit.h"
 #include "NLBMulticastFDBFormUnit.h"
 #include "NLBUnicastFDBFormUnit.h"
+#include "PrivateVLANFormUnit.h"
+#include "ProtocolVLANGroupFormUnit.h"
+#include "SecondaryVlanFormUnit.h"
+#include "SurveillanceVLANGlobalFormUnit.h"
 #include "TpGroupDestinationForwardedFormUnit.h"
 #include "Tpbridgeportcounter.h"
 #include "UnicastFilterInformationFormUnit.h"
 #include "VLanCurrentTableFormUnit.h"
 #include "VLanPortInfomationFormUnit.h"
 #include "VlanStaticFormUnit.h"
+#include "VoiceVLANGlobalFormUnit.h"
 #include "mldMulticastVlanFormUnit.h"
 
 void RegisterLayer2Dialogs(DialogClassRegistrar& registry) {
@@ -37,4 +42,9 @@ void RegisterLayer2Dialogs(DialogClassRegistrar& registry) {
     registry.Register("TIGMPSnoopingDataDrivenLearingGroupForm", IGMPSnoopingDataDrivenLearingGroupForm);
     registry.Register("TIGMPSnoopingForwardingForm", IGMPSnoopingForwardingForm);
     registry.Register("TIGMPSnoopingGroupForm", IGMPSnoopingGroupForm);
+    registry.Register("TProtocolVLANGroupForm", ProtocolVLANGroupForm);
+    registry.Register("TPrivateVLANForm", PrivateVLANForm);
+    registry.Register("TSecondaryVlanForm", SecondaryVlanForm);
+    registry.Register("TVoiceVLANGlobalForm", VoiceVLANGlobalForm);
+    registry.Register("TSurveillanceVLANGlobalForm", SurveillanceVLANGlobalForm);
 }

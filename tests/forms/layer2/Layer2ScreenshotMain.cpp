@@ -1,19 +1,42 @@
-// Writes pictures of the static filtering and NLB forwarding dialogs, filled from the simulated
-// switch, to look at how they lay out: each with its first entry chosen.
+// Writes pictures of the static filtering and NLB forwarding dialogs, the protocol VLAN group,
+// Private and secondary VLAN dialogs (each with its first row chosen) and the voice and
+// surveillance VLAN global settings (once their reads have ended), filled from the simulated
+// switch, to look at how they lay out.
 //   bash scripts/with-display.sh build/test/tests/forms/layer2/layer2_screenshots DIR
-// writes DIR/unicast-filter.png, multicast-filter.png, nlb-multicast-fdb.png and
-// nlb-unicast-fdb.png. Not a test: nothing here is checked automatically.
+// writes DIR/unicast-filter.png, multicast-filter.png, nlb-multicast-fdb.png, nlb-unicast-fdb.png,
+// protocol-vlan-group.png, private-vlan.png, secondary-vlan.png, voice-vlan-global.png and
+// surveillance-vlan-global.png. Not a test: nothing here is checked automatically.
 #include "DedicatedScreenshotStage.h"
 #include "MacEntryScenario.h"
 #include "MulticastFilterInformationFormUnit.h"
 #include "NLBMulticastFDBFormUnit.h"
 #include "NLBUnicastFDBFormUnit.h"
+#include "PrivateVLANFormUnit.h"
+#include "ProtocolVLANGroupFormUnit.h"
+#include "SecondaryVlanFormUnit.h"
+#include "SurveillanceVLANGlobalFormUnit.h"
 #include "UnicastFilterInformationFormUnit.h"
+#include "VlanFeatureScenario.h"
+#include "VoiceVLANGlobalFormUnit.h"
 
 namespace {
 
-void ChooseFirst(TMacPortEntryForm* d) {
+template <class T> void ChooseFirst(T* d) {
     d->Table.List->SetSelected(d->Table.List->Items()[0]);
+}
+
+// A dialog without a list, whose reads end before it is shown: opened as its command opens it and
+// pictured as it shows.
+template <class T> void ShootSettings(T*& instance, const std::string& title, const QString& file) {
+    instance = CreateForm<T>(Application);
+    instance->SetCaption(title + Facts().DeviceAddress);
+    SetModalHook([&](TForm* form) {
+        GrabForm(form, file);
+        form->Close();
+    });
+    instance->ShowModal();
+    delete instance;
+    instance = nullptr;
 }
 
 } // namespace
@@ -24,13 +47,34 @@ int main(int argc, char** argv) {
     const QString& dir = stage.Dir;
     ShootDialog<TUnicastFilterInformationForm>(
         UnicastFilterInformationForm,
-        "802.1Q Unicast Filter Information Table: ", dir + "/unicast-filter.png", ChooseFirst);
+        "802.1Q Unicast Filter Information Table: ", dir + "/unicast-filter.png",
+        ChooseFirst<TUnicastFilterInformationForm>);
     ShootDialog<TMulticastFilterInformationForm>(
         MulticastFilterInformationForm,
-        "802.1Q Multicast Filter Information Table: ", dir + "/multicast-filter.png", ChooseFirst);
-    ShootDialog<TNLBMulticastFDBForm>(
-        NLBMulticastFDBForm, "NLB Multicast FDB Table: ", dir + "/nlb-multicast-fdb.png", ChooseFirst);
+        "802.1Q Multicast Filter Information Table: ", dir + "/multicast-filter.png",
+        ChooseFirst<TMulticastFilterInformationForm>);
+    ShootDialog<TNLBMulticastFDBForm>(NLBMulticastFDBForm,
+                                      "NLB Multicast FDB Table: ", dir + "/nlb-multicast-fdb.png",
+                                      ChooseFirst<TNLBMulticastFDBForm>);
     ShootDialog<TNLBUnicastFDBForm>(NLBUnicastFDBForm,
-                                    "NLB Unicast FDB Table: ", dir + "/nlb-unicast-fdb.png", ChooseFirst);
+                                    "NLB Unicast FDB Table: ", dir + "/nlb-unicast-fdb.png",
+                                    ChooseFirst<TNLBUnicastFDBForm>);
+
+    // The voice VLAN enabled (its ports shown), the surveillance VLAN disabled.
+    stage.Agent->LoadScenario(VlanFeatureScenario(true, false));
+    WritableFacts().ModelName = "ZQS-4410-24RA";
+    ShootDialog<TProtocolVLANGroupForm>(ProtocolVLANGroupForm,
+                                        "Protocol VLAN Group Table: ", dir + "/protocol-vlan-group.png",
+                                        ChooseFirst<TProtocolVLANGroupForm>);
+    ShootDialog<TPrivateVLANForm>(PrivateVLANForm, "Private VLAN Settings: ", dir + "/private-vlan.png",
+                                  ChooseFirst<TPrivateVLANForm>);
+    ShootDialog<TSecondaryVlanForm>(SecondaryVlanForm,
+                                    "Secondary VLAN Settings: ", dir + "/secondary-vlan.png",
+                                    ChooseFirst<TSecondaryVlanForm>);
+    ShootSettings<TVoiceVLANGlobalForm>(VoiceVLANGlobalForm,
+                                        "Voice VLAN Global Settings: ", dir + "/voice-vlan-global.png");
+    ShootSettings<TSurveillanceVLANGlobalForm>(
+        SurveillanceVLANGlobalForm,
+        "Surveillance VLAN Global Settings: ", dir + "/surveillance-vlan-global.png");
     return PicturesExitStatus();
 }
