@@ -2,8 +2,11 @@
 
 #include "AAASrvCtrlFormUnit.h"
 #include "ACCTMethodListFormUnit.h"
+#include "ARPSpoofingPreventMgmtFormUnit.h"
 #include "DialogClassRegistrar.h"
 #include "GuestVlanFormUnit.h"
+#include "IPMACBindingIPv6FormUnit.h"
+#include "IpMacBindBlockedFormUnitUnit.h"
 #include "LoginMethodListFormUnit.h"
 #include "MBAControlFormUnit.h"
 #include "MacStatisticTableFormUnit.h"
@@ -28,4 +31,8 @@ void RegisterSecurityDialogs(DialogClassRegistrar& registry) {
     registry.Register("TMultpAuthGuestVlanForm", MultpAuthGuestVlanForm);
     registry.Register("TSSLManagementForm", SSLManagementForm);
     registry.Register("TRPCPortMapperForm", RPCPortMapperForm);
+    registry.Register("TARPSpoofingPreventMgmtForm", ARPSpoofingPreventMgmtForm);
+    registry.Register("TIPMACBindingForm", IPMACBindingForm);
+    registry.Register("TIPMACBindingIPv6Form", IPMACBindingIPv6Form);
+    registry.Register("TIpMacBindBlockedForm", IpMacBindBlockedForm);
 }

@@ -3,19 +3,26 @@
 // server host table with its radius server selected, the server groups with "group1" selected and
 // the server control dialog with an entry typed in, the 802.1X guest VLAN, the MAC-based access
 // control settings, the MAC-based EAPOL statistics, the multiple authentication guest VLANs
-// (VLAN 10 selected), the SSL settings and the RPC portmapper filter.
+// (VLAN 10 selected), the SSL settings, the RPC portmapper filter, the ARP spoofing prevention
+// entries, the IPv4 and IPv6 IP-MAC-port bindings (each with its binding selected) and the blocked
+// hosts.
 //   bash scripts/with-display.sh build/test/tests/forms/security/security_screenshots DIR
 // writes DIR/aaa-login-lists.png, aaa-enable-lists.png, aaa-acct-lists.png, aaa-servers.png,
 // aaa-server-groups.png, aaa-server-control.png, guest-vlan.png, mba-control.png,
-// mba-statistics.png, multiple-auth-guest-vlans.png, ssl-settings.png and rpc-portmapper.png.
+// mba-statistics.png, multiple-auth-guest-vlans.png, ssl-settings.png, rpc-portmapper.png,
+// arp-spoofing.png, impb-bindings.png, impb-ipv6-bindings.png and impb-blocked.png.
 // Not a test: nothing here is checked automatically.
 #include "AAASrvCtrlFormUnit.h"
 #include "ACCTMethodListFormUnit.h"
+#include "ARPSpoofingPreventMgmtFormUnit.h"
 #include "AaaScenario.h"
 #include "CatalogueColumns.h"
 #include "DedicatedScreenshotStage.h"
 #include "GuestVlanFormUnit.h"
 #include "GuestVlanScenario.h"
+#include "IPMACBindingIPv6FormUnit.h"
+#include "ImpbScenario.h"
+#include "IpMacBindBlockedFormUnitUnit.h"
 #include "LoginMethodListFormUnit.h"
 #include "MBAControlFormUnit.h"
 #include "MacStatisticTableFormUnit.h"
@@ -38,6 +45,9 @@ constexpr int kListName = ColumnOf(Columns::LoginMethodListMethod1Type, "Login M
 constexpr int kServerIp = ColumnOf(Columns::ServerInformation, "IP");
 constexpr int kGroupName = ColumnOf(Columns::ServerGroup, "Server Group Name");
 constexpr int kGuestVlanId = ColumnOf(Columns::MultpAuthGuestVlanTable, "VLAN ID");
+constexpr int kGatewayIp = ColumnOf(Columns::ARPSpoofingPreventMgmtTable, "Gateway IP");
+constexpr int kBindingIp = ColumnOf(Columns::IPMACBindingTable, "IP Index");
+constexpr int kBindingIpv6 = ColumnOf(Columns::IPMACBindingIPv6Table, "Address");
 
 // Shows the dialog modally with the caption its menu command gives, selects the row whose cell
 // matches, pictures it.
@@ -105,5 +115,20 @@ int main(int argc, char** argv) {
     ShootDialog<TRPCPortMapperForm>(RPCPortMapperForm,
                                     "RPC PortMapper Filter Settings: ", dir + "/rpc-portmapper.png",
                                     [](TRPCPortMapperForm*) {});
+    stage.Agent->LoadScenario(impb_scenario::Scenario());
+    ARPSpoofingPreventMgmtForm = CreateForm<TARPSpoofingPreventMgmtForm>(Application);
+    Picture(ARPSpoofingPreventMgmtForm, "ARP Spoofing Prevention Table: ", {kGatewayIp, "10.0.0.254"},
+            dir + "/arp-spoofing.png");
+    ARPSpoofingPreventMgmtForm = nullptr;
+    IPMACBindingForm = CreateForm<TIPMACBindingForm>(Application);
+    Picture(IPMACBindingForm, "IMPB Binding Table: ", {kBindingIp, "10.1.1.1"}, dir + "/impb-bindings.png");
+    IPMACBindingForm = nullptr;
+    IPMACBindingIPv6Form = CreateForm<TIPMACBindingIPv6Form>(Application);
+    Picture(IPMACBindingIPv6Form, "IMPB IPv6 Table: ", {kBindingIpv6, impb_scenario::kIpv6Address},
+            dir + "/impb-ipv6-bindings.png");
+    IPMACBindingIPv6Form = nullptr;
+    ShootDialog<TIpMacBindBlockedForm>(IpMacBindBlockedForm,
+                                       "IMPB Blocked Table: ", dir + "/impb-blocked.png",
+                                       [](TIpMacBindBlockedForm*) {});
     return PicturesExitStatus();
 }
