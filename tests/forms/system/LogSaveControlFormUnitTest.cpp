@@ -45,7 +45,7 @@ TEST_F(LogSaveSim, ItsMenuCommandShowsTheMethodAndTheIntervalIsOnForTheTimeInter
     const Case cases[] = {{1, "time-interval", true}, {2, "on-demand", false}, {3, "log-trigger", false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Shown);
-        Agent().LoadScenario(Scenario(c.Read));
+        Agent().LoadScenario(Scenario({.LogSaveMethod = c.Read}));
         RunDialog<D>(kCommand, LogSaveControlForm, [&](D* d) {
             EXPECT_EQ(d->Caption(), std::string(kTitle) + ": " + Agent().Address());
             EXPECT_EQ(d->Width(), 437); // not scaled

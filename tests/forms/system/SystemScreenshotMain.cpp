@@ -1,16 +1,21 @@
 // Writes pictures of the System menu's dialogs, filled from the simulated switch, to look at how
 // they lay out: the syslog server list with its IPv6 server chosen and its edit dialog in the edit
-// and the add mode, the time range table with the "Office" range chosen and the log save settings.
+// and the add mode, the time range table with the "Office" range chosen, the log save settings,
+// the summer time in the repeating and the annual state and the current time.
 //   bash scripts/with-display.sh build/test/tests/forms/system/system_screenshots DIR
-// writes DIR/syslog-servers.png, syslog-server-edit.png, syslog-server-add.png, time-ranges.png and
-// log-save.png.
+// writes DIR/syslog-servers.png, syslog-server-edit.png, syslog-server-add.png, time-ranges.png,
+// log-save.png, summer-time-repeating.png, summer-time-annual.png and current-time.png.
 // Not a test: nothing here is checked automatically.
 #include "CatalogueColumns.h"
+#include "CurrentTimeFormUnit.h"
 #include "DedicatedScreenshotStage.h"
 #include "LogHostEditFormUnit.h"
 #include "LogSaveControlFormUnit.h"
+#include "OptionItems.h"
+#include "SummerTime.h"
 #include "SystemLogHostFormUnit.h"
 #include "SystemScenario.h"
+#include "TEdit.h"
 #include "TimeRangeFormUnit.h"
 
 #include <string>
@@ -49,6 +54,29 @@ void ShootTimeRanges(const QString& dir) {
                                 });
 }
 
+// The summer time as read (repeating), then switched to annual with dates typed in.
+void ShootSummerTime(const QString& dir) {
+    auto* dialog = CreateForm<TSummerTimeForm>(Application);
+    dialog->SetCaption("Summer Time: " + Facts().DeviceAddress);
+    SetModalHook([&](TForm* form) {
+        GrabForm(form, dir + "/summer-time-repeating.png");
+        SelectOption(dialog->StateBox(), "annual");
+        dialog->StateChange(nullptr);
+        for (int row : {TSummerTimeForm::kAnnualStart, TSummerTimeForm::kAnnualEnd}) {
+            dialog->PartEdit(row, TSummerTimeForm::kAnnualDay)
+                ->SetText(row == TSummerTimeForm::kAnnualStart ? "29" : "25");
+            SelectOption(dialog->PartBox(row, TSummerTimeForm::kAnnualMonth),
+                         row == TSummerTimeForm::kAnnualStart ? "Mar" : "Oct");
+            dialog->PartEdit(row, TSummerTimeForm::kAnnualHour)->SetText("2");
+            dialog->PartEdit(row, TSummerTimeForm::kAnnualMinute)->SetText("0");
+        }
+        GrabForm(form, dir + "/summer-time-annual.png");
+        form->Close();
+    });
+    dialog->ShowModal();
+    delete dialog;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -59,5 +87,8 @@ int main(int argc, char** argv) {
     ShootDialog<TLogSaveControlForm>(LogSaveControlForm,
                                      "System Log Save Settings: ", stage.Dir + "/log-save.png",
                                      [](TLogSaveControlForm*) {});
+    ShootSummerTime(stage.Dir);
+    ShootDialog<TCurrentTimeForm>(CurrentTimeForm, "Current Time: ", stage.Dir + "/current-time.png",
+                                  [](TCurrentTimeForm*) {});
     return PicturesExitStatus();
 }
