@@ -1,21 +1,28 @@
 // Writes pictures of the Layer 3 dialogs, filled from the simulated switch, to look at how they lay
 // out: the IPv4 and IPv6 route tables with a route selected and each add dialog with a route typed
 // in; the DNS relay static table with an entry selected and its add dialog with one typed in; the
-// MD5 key table with a key selected and its add and edit dialogs.
+// MD5 key table with a key selected and its add and edit dialogs; the IPv4 and IPv6 route
+// redistribution tables and the policy route table, each with a row selected.
 //   bash scripts/with-display.sh build/test/tests/forms/layer3/layer3_screenshots DIR
 // writes DIR/ip-static-route.png, ip-static-route-add.png, ipv6-static-route.png,
 // ipv6-static-route-add.png, dns-relay-static.png, dns-relay-static-add.png, md5-keys.png,
-// md5-keys-add.png and md5-keys-edit.png. Not a test: nothing here is checked automatically.
+// md5-keys-add.png, md5-keys-edit.png, route-redistribution.png, ipv6-route-redistribution.png and
+// policy-route.png. Not a test: nothing here is checked automatically.
 #include "DNSCtrlAddUnit.h"
 #include "DNSCtrlUnit.h"
 #include "DedicatedScreenshotStage.h"
 #include "IPStaticRouteUnit.h"
+#include "IPv6RouteResUnit.h"
 #include "IpStaticRouteEditUnit.h"
 #include "Ipv6StaticRouteEditUnit.h"
 #include "Ipv6StaticRouteUnit.h"
 #include "MD5InformationEditUnit.h"
 #include "MD5InformationUnit.h"
+#include "MainFormFixture.h"
+#include "PolicyRouteUnit.h"
+#include "RedistributionScenario.h"
 #include "RelayKeyScenario.h"
+#include "RouteRedistributUnit.h"
 #include "RouteScenario.h"
 #include "TComboBox.h"
 #include "TEdit.h"
@@ -117,6 +124,20 @@ int main(int argc, char** argv) {
     MD5InformationForm->ShowModal();
     delete MD5InformationForm;
     MD5InformationForm = nullptr;
+
+    // The redistribution dialogs read the sysObjectID through the main window.
+    stage.Agent->LoadScenario(redistribution_scenario::Scenario());
+    ProgramArguments() = MainWindowArguments(*stage.Agent);
+    CreateForm<TMainForm>(Application);
+    ShootDialog<TRouteRedistributForm>(
+        RouteRedistributForm, "Route Redistribution Table: ", dir + "/route-redistribution.png",
+        [](TRouteRedistributForm* d) { d->ListView1->SetSelected(d->ListView1->Items()[0]); });
+    ShootDialog<TIPv6RouteResForm>(
+        IPv6RouteResForm, "IPv6 Route Redistribution Table: ", dir + "/ipv6-route-redistribution.png",
+        [](TIPv6RouteResForm* d) { d->ListView1->SetSelected(d->ListView1->Items()[0]); });
+    ShootDialog<TPolicyRouteForm>(
+        PolicyRouteForm, "Policy Route Table: ", dir + "/policy-route.png",
+        [](TPolicyRouteForm* d) { d->ListView1->SetSelected(d->ListView1->Items()[1]); });
 
     return PicturesExitStatus();
 }
