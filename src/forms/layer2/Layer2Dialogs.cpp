@@ -7,6 +7,11 @@
 #include "IGMPSnoopingForwardingFormUnit.h"
 #include "IGMPSnoopingGroupFormUnit.h"
 #include "IGMPSnoopingStaticGroupFormUnit.h"
+#include "MLDRouterProtsFormUnit.h"
+#include "MLDSnoopingDataDrivenLearingGroupFormUnit.h"
+#include "MLDSnoopingForwardingTableFormUnit.h"
+#include "MLDSnoopingGroupFormUnit.h"
+#include "MLDSnoopingStaticGroupFormUnit.h"
 #include "MulticastFilterInformationFormUnit.h"
 #include "MulticastForwardingInformationFormUnit.h"
 #include "NLBMulticastFDBFormUnit.h"
@@ -47,4 +52,9 @@ void RegisterLayer2Dialogs(DialogClassRegistrar& registry) {
     registry.Register("TSecondaryVlanForm", SecondaryVlanForm);
     registry.Register("TVoiceVLANGlobalForm", VoiceVLANGlobalForm);
     registry.Register("TSurveillanceVLANGlobalForm", SurveillanceVLANGlobalForm);
+    registry.Register("TMLDSnoopingStaticGroupForm", MLDSnoopingStaticGroupForm);
+    registry.Register("TMLDRouterProtsForm", MLDRouterProtsForm);
+    registry.Register("TMLDSnoopingGroupForm", MLDSnoopingGroupForm);
+    registry.Register("TMLDSnoopingForwardingTableForm", MLDSnoopingForwardingTableForm);
+    registry.Register("TMLDSnoopingDataDrivenLearingGroupForm", MLDSnoopingDataDrivenLearingGroupForm);
 }

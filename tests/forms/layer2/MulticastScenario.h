@@ -8,8 +8,15 @@
 //   forbidden 8) and 20 (none);
 // - the groups IGMP learned from data: 10/239.1.1.1 (router port 1, up 120 s, expiring in 200 s) and
 //   20/239.5.5.5 (router port 2);
-// - the IGMP forwarding and group tables, each with 10/192.168.1.5/239.1.1.1 and 20/0.0.0.0/239.2.2.2.
+// - the IGMP forwarding and group tables, each with 10/192.168.1.5/239.1.1.1 and 20/0.0.0.0/239.2.2.2;
+// - the MLD static groups 1/FF05::5 (ports 1 and 2) and 1/FF05::6 (port 4), the MLD router ports of
+//   VLANs 1 (static 1, dynamic 2) and 10 (static 1 and 2, dynamic 3, forbidden 8), the groups MLD
+//   learned from data 10/FF0E::1 (router port 1) and 20/FF0E::2 (router port 2), and the MLD
+//   forwarding and group tables, each with 10/FE80::5/FF0E::1 and 20/::/FF0E::2 (addresses as 32
+//   hexadecimal digits).
 #pragma once
+
+#include "InstanceArcs.h"
 
 #include <regex>
 #include <string>
@@ -21,6 +28,48 @@ inline constexpr const char* kIgmpRouterPortsEntry = "1.3.6.1.4.1.746.12.73.3.1.
 inline constexpr const char* kIgmpLearningGroupEntry = "1.3.6.1.4.1.746.12.73.3.1.3.1";
 inline constexpr const char* kIgmpForwardingEntry = "1.3.6.1.4.1.746.12.73.2.1.1.1";
 inline constexpr const char* kIgmpGroupEntry = "1.3.6.1.4.1.746.12.73.2.1.2.1";
+inline constexpr const char* kMldStaticGroupEntry = "1.3.6.1.4.1.746.12.73.3.2.2.1";
+inline constexpr const char* kMldRouterPortsEntry = "1.3.6.1.4.1.746.12.73.3.2.4.1";
+inline constexpr const char* kMldLearningGroupEntry = "1.3.6.1.4.1.746.12.73.3.2.3.1";
+inline constexpr const char* kMldForwardingEntry = "1.3.6.1.4.1.746.12.73.2.2.1.1";
+inline constexpr const char* kMldGroupEntry = "1.3.6.1.4.1.746.12.73.2.2.2.1";
+inline const std::string kFF05Five = "FF050000000000000000000000000005";
+inline const std::string kFF05Six = "FF050000000000000000000000000006";
+inline const std::string kFE80Five = "FE800000000000000000000000000005";
+inline const std::string kFF0EOne = "FF0E0000000000000000000000000001";
+inline const std::string kFF0ETwo = "FF0E0000000000000000000000000002";
+inline const std::string kZeroV6 = std::string(32, '0');
+
+// The MLD tables as scenario table objects, comma-separated.
+inline std::string MldTables() {
+    const auto row = [](const std::string& instance, const std::string& values) {
+        return R"([")" + instance + R"(", )" + values + "]";
+    };
+    const std::string source10 = "10." + HexArcs(kFE80Five) + "." + HexArcs(kFF0EOne);
+    const std::string source20 = "20." + HexArcs(kZeroV6) + "." + HexArcs(kFF0ETwo);
+    return std::string(R"({"entry": ")") + kMldStaticGroupEntry +
+           R"(", "columns": [[2, "hex", "rw", "0000000000000000"], [100, "rowstatus"]], "rows": [)" +
+           row("1." + HexArcs(kFF05Five), R"("C000000000000000", 1)") + ", " +
+           row("1." + HexArcs(kFF05Six), R"("1000000000000000", 1)") + R"(]},
+    {"entry": ")" +
+           kMldRouterPortsEntry +
+           R"(", "columns": [[5, "hex", "rw"], [10, "hex"], [15, "hex", "rw"]], "rows": [
+        ["1", "8000000000000000", "4000000000000000", "0000000000000000"],
+        ["10", "C000000000000000", "2000000000000000", "0100000000000000"]]},
+    {"entry": ")" +
+           kMldLearningGroupEntry +
+           R"(", "columns": [[2, "hex"], [3, "int"], [4, "int"], [100, "int", "rw"]], "rows": [)" +
+           row("10." + HexArcs(kFF0EOne), R"("8000000000000000", 120, 200, 1)") + ", " +
+           row("20." + HexArcs(kFF0ETwo), R"("4000000000000000", 30, 60, 1)") + R"(]},
+    {"entry": ")" +
+           kMldForwardingEntry + R"(", "columns": [[4, "hex"]], "rows": [)" +
+           row(source10, R"("C000000000000000")") + ", " + row(source20, R"("1000000000000000")") + R"(]},
+    {"entry": ")" +
+           kMldGroupEntry +
+           R"(", "columns": [[3, "hex"], [4, "hex"], [5, "hex"], [6, "int"], [7, "int"]], "rows": [)" +
+           row(source10, R"("8000000000000000", "2000000000000000", "4000000000000000", 100, 250)") + ", " +
+           row(source20, R"("0000000000000000", "1000000000000000", "0000000000000000", 5, 255)") + "]}";
+}
 
 // The columns of a multicast VLAN table with the defaults a created row gets.
 inline constexpr const char* kMulticastVlanColumns =
@@ -75,7 +124,7 @@ inline std::string MulticastTables() {
 // A switch holding the multicast tables: stand-alone, or stacking with every port list of 48 octets
 // (the 8 above and 40 of zeros).
 inline std::string MulticastScenario(bool stacking = false) {
-    std::string tables = MulticastTables();
+    std::string tables = MulticastTables() + ", " + MldTables();
     if (stacking) {
         tables = std::regex_replace(tables, std::regex(R"re("([0-9A-F]{16})")re"),
                                     "\"$01" + std::string(80, '0') + "\"");

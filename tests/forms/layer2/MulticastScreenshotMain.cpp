@@ -2,8 +2,9 @@
 // at how they lay out: each with a row chosen (and, where it has several, a port page turned to).
 //   bash scripts/with-display.sh build/test/tests/forms/layer2/multicast_screenshots DIR
 // writes DIR/igmp-multicast-vlan.png, mld-multicast-vlan.png, igmp-static-group.png,
-// igmp-router-ports.png, igmp-learning-group.png, igmp-forwarding.png and igmp-group.png. Not a
-// test: nothing here is checked automatically.
+// igmp-router-ports.png, igmp-learning-group.png, igmp-forwarding.png, igmp-group.png,
+// mld-static-group.png, mld-router-ports.png, mld-group.png, mld-forwarding.png and
+// mld-learning-group.png. Not a test: nothing here is checked automatically.
 #include "DedicatedScreenshotStage.h"
 #include "IGMPMulticastVlanFormUnit.h"
 #include "IGMPRouterPortsFormUnit.h"
@@ -11,6 +12,11 @@
 #include "IGMPSnoopingForwardingFormUnit.h"
 #include "IGMPSnoopingGroupFormUnit.h"
 #include "IGMPSnoopingStaticGroupFormUnit.h"
+#include "MLDRouterProtsFormUnit.h"
+#include "MLDSnoopingDataDrivenLearingGroupFormUnit.h"
+#include "MLDSnoopingForwardingTableFormUnit.h"
+#include "MLDSnoopingGroupFormUnit.h"
+#include "MLDSnoopingStaticGroupFormUnit.h"
 #include "MulticastScenario.h"
 #include "TPageControl.h"
 #include "mldMulticastVlanFormUnit.h"
@@ -57,5 +63,24 @@ int main(int argc, char** argv) {
                                             Select(d->ListView1, 0);
                                             d->PageControl1->SetActivePageIndex(1);
                                         });
+    ShootDialog<TMLDSnoopingStaticGroupForm>(
+        MLDSnoopingStaticGroupForm, "MLD Snooping Static Group Table: ", dir + "/mld-static-group.png",
+        [](TMLDSnoopingStaticGroupForm* d) { Select(d->LV_MLDStaticGroupEntry, 0); });
+    ShootDialog<TMLDRouterProtsForm>(MLDRouterProtsForm,
+                                     "MLD Snooping Router Ports: ", dir + "/mld-router-ports.png",
+                                     [](TMLDRouterProtsForm* d) {
+                                         Select(d->ListView1, 1);
+                                         d->PageControl1->SetActivePageIndex(1);
+                                     });
+    ShootDialog<TMLDSnoopingGroupForm>(MLDSnoopingGroupForm,
+                                       "MLD Snooping Group Table: ", dir + "/mld-group.png",
+                                       [](TMLDSnoopingGroupForm* d) { Select(d->ListView1, 0); });
+    ShootDialog<TMLDSnoopingForwardingTableForm>(
+        MLDSnoopingForwardingTableForm, "MLD Snooping Forwarding Table: ", dir + "/mld-forwarding.png",
+        [](TMLDSnoopingForwardingTableForm* d) { Select(d->ListView1, 0); });
+    ShootDialog<TMLDSnoopingDataDrivenLearingGroupForm>(
+        MLDSnoopingDataDrivenLearingGroupForm,
+        "MLD Snooping Data Driven Learning Group Table: ", dir + "/mld-learning-group.png",
+        [](TMLDSnoopingDataDrivenLearingGroupForm* d) { Select(d->ListView1, 0); });
     return PicturesExitStatus();
 }
