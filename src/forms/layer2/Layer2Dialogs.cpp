@@ -1,5 +1,6 @@
 #include "Layer2Dialogs.h"
 
+#include "Aggregatorporttableformunit.h"
 #include "DialogClassRegistrar.h"
 #include "IGMPMulticastVlanFormUnit.h"
 #include "IGMPRouterPortsFormUnit.h"
@@ -16,6 +17,7 @@
 #include "MulticastForwardingInformationFormUnit.h"
 #include "NLBMulticastFDBFormUnit.h"
 #include "NLBUnicastFDBFormUnit.h"
+#include "PorttrunkUnit.h"
 #include "PrivateVLANFormUnit.h"
 #include "ProtocolVLANGroupFormUnit.h"
 #include "SecondaryVlanFormUnit.h"
@@ -57,4 +59,8 @@ void RegisterLayer2Dialogs(DialogClassRegistrar& registry) {
     registry.Register("TMLDSnoopingGroupForm", MLDSnoopingGroupForm);
     registry.Register("TMLDSnoopingForwardingTableForm", MLDSnoopingForwardingTableForm);
     registry.Register("TMLDSnoopingDataDrivenLearingGroupForm", MLDSnoopingDataDrivenLearingGroupForm);
+    // The port trunk command keeps the dialog in no instance pointer.
+    registry.Register("TPortTrunkForm",
+                      [](TComponent* owner, int) -> TForm* { return CreateForm<TPortTrunkForm>(owner); });
+    registry.Register("TAggregatorPortTableForm", AggregatorPortTableForm);
 }

@@ -1,20 +1,26 @@
 // Writes pictures of the static filtering and NLB forwarding dialogs, the protocol VLAN group,
-// Private and secondary VLAN dialogs (each with its first row chosen) and the voice and
-// surveillance VLAN global settings (once their reads have ended), filled from the simulated
-// switch, to look at how they lay out.
+// Private and secondary VLAN dialogs (each with its first row chosen), the voice and surveillance
+// VLAN global settings (once their reads have ended), the port trunk table (trunk 1 chosen) and
+// the 802.3ad aggregation ports (port 1 chosen, on each administrative state tab), filled from the
+// simulated switch, to look at how they lay out.
 //   bash scripts/with-display.sh build/test/tests/forms/layer2/layer2_screenshots DIR
 // writes DIR/unicast-filter.png, multicast-filter.png, nlb-multicast-fdb.png, nlb-unicast-fdb.png,
-// protocol-vlan-group.png, private-vlan.png, secondary-vlan.png, voice-vlan-global.png and
-// surveillance-vlan-global.png. Not a test: nothing here is checked automatically.
+// protocol-vlan-group.png, private-vlan.png, secondary-vlan.png, voice-vlan-global.png,
+// surveillance-vlan-global.png, port-trunk.png, aggregator-ports-actor.png and
+// aggregator-ports-partner.png. Not a test: nothing here is checked automatically.
+#include "Aggregatorporttableformunit.h"
 #include "DedicatedScreenshotStage.h"
 #include "MacEntryScenario.h"
 #include "MulticastFilterInformationFormUnit.h"
 #include "NLBMulticastFDBFormUnit.h"
 #include "NLBUnicastFDBFormUnit.h"
+#include "PorttrunkUnit.h"
 #include "PrivateVLANFormUnit.h"
 #include "ProtocolVLANGroupFormUnit.h"
 #include "SecondaryVlanFormUnit.h"
 #include "SurveillanceVLANGlobalFormUnit.h"
+#include "TPageControl.h"
+#include "TrunkScenario.h"
 #include "UnicastFilterInformationFormUnit.h"
 #include "VlanFeatureScenario.h"
 #include "VoiceVLANGlobalFormUnit.h"
@@ -76,5 +82,24 @@ int main(int argc, char** argv) {
     ShootSettings<TSurveillanceVLANGlobalForm>(
         SurveillanceVLANGlobalForm,
         "Surveillance VLAN Global Settings: ", dir + "/surveillance-vlan-global.png");
+
+    // A stand-alone 24DA.
+    stage.Agent->LoadScenario(TrunkScenario());
+    WritableFacts().SysObjectId = k24DaSysObjectId;
+    WritableFacts().ModelName = "ZQS-4410-24DA";
+    TPortTrunkForm* trunks = nullptr; // its command keeps it in no instance pointer
+    ShootDialog<TPortTrunkForm>(trunks, "Port Trunk Table: ", dir + "/port-trunk.png", [](TPortTrunkForm* d) {
+        ChooseFirst(d);
+        d->LV_PortTrunkClick(nullptr);
+    });
+    for (const auto& [page, file] :
+         {std::pair{0, "/aggregator-ports-actor.png"}, {2, "/aggregator-ports-partner.png"}}) {
+        ShootDialog<TAggregatorPortTableForm>(AggregatorPortTableForm,
+                                              "802.3ad Aggregator Ports Table: ", dir + file,
+                                              [page](TAggregatorPortTableForm* d) {
+                                                  ChooseFirst(d);
+                                                  d->PageControl1->SetActivePageIndex(page);
+                                              });
+    }
     return PicturesExitStatus();
 }
