@@ -7,6 +7,8 @@
 #include "IpCtrlFormUnit.h"
 #include "Ipv6StaticRouteUnit.h"
 #include "MD5InformationUnit.h"
+#include "PIMSSMSettingsUnit.h"
+#include "PIMmgmtInformUnit.h"
 #include "PolicyRouteUnit.h"
 #include "RouteRedistributUnit.h"
 
@@ -19,4 +21,6 @@ void RegisterLayer3Dialogs(DialogClassRegistrar& registry) {
     registry.Register("TRouteRedistributForm", RouteRedistributForm);
     registry.Register("TIPv6RouteResForm", IPv6RouteResForm);
     registry.Register("TPolicyRouteForm", PolicyRouteForm);
+    registry.Register("TPIMmgmtInform", PIMmgmtInform);
+    registry.Register("TPIMSSMSettingsForm", PIMSSMSettingsForm);
 }

@@ -13,6 +13,7 @@
 #include "MultpAuthGuestVlanFormUnit.h"
 #include "RPCPortMapperFormUnit.h"
 #include "SSLManagementFormUnit.h"
+#include "SafeguardCtrlFormUnit.h"
 #include "ServerGroupFormUnit.h"
 #include "ServerInformationFormUnit.h"
 
@@ -35,4 +36,5 @@ void RegisterSecurityDialogs(DialogClassRegistrar& registry) {
     registry.Register("TIPMACBindingForm", IPMACBindingForm);
     registry.Register("TIPMACBindingIPv6Form", IPMACBindingIPv6Form);
     registry.Register("TIpMacBindBlockedForm", IpMacBindBlockedForm);
+    registry.Register("TSafeguardCtrlForm", SafeguardCtrlForm);
 }

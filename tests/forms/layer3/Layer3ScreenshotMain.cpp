@@ -2,12 +2,14 @@
 // out: the IPv4 and IPv6 route tables with a route selected and each add dialog with a route typed
 // in; the DNS relay static table with an entry selected and its add dialog with one typed in; the
 // MD5 key table with a key selected and its add and edit dialogs; the IPv4 and IPv6 route
-// redistribution tables and the policy route table, each with a row selected.
+// redistribution tables and the policy route table, each with a row selected; the PIM register
+// timers and SSM settings.
 //   bash scripts/with-display.sh build/test/tests/forms/layer3/layer3_screenshots DIR
 // writes DIR/ip-static-route.png, ip-static-route-add.png, ipv6-static-route.png,
 // ipv6-static-route-add.png, dns-relay-static.png, dns-relay-static-add.png, md5-keys.png,
 // md5-keys-add.png, md5-keys-edit.png, route-redistribution.png, ipv6-route-redistribution.png and
-// policy-route.png. Not a test: nothing here is checked automatically.
+// policy-route.png, pim-timers.png and pim-ssm.png. Not a test: nothing here is checked
+// automatically.
 #include "DNSCtrlAddUnit.h"
 #include "DNSCtrlUnit.h"
 #include "DedicatedScreenshotStage.h"
@@ -19,6 +21,9 @@
 #include "MD5InformationEditUnit.h"
 #include "MD5InformationUnit.h"
 #include "MainFormFixture.h"
+#include "PIMSSMSettingsUnit.h"
+#include "PIMmgmtInformUnit.h"
+#include "PimScenario.h"
 #include "PolicyRouteUnit.h"
 #include "RedistributionScenario.h"
 #include "RelayKeyScenario.h"
@@ -138,6 +143,13 @@ int main(int argc, char** argv) {
     ShootDialog<TPolicyRouteForm>(
         PolicyRouteForm, "Policy Route Table: ", dir + "/policy-route.png",
         [](TPolicyRouteForm* d) { d->ListView1->SetSelected(d->ListView1->Items()[1]); });
+
+    stage.Agent->LoadScenario(pim_scenario::Scenario());
+    ShootDialog<TPIMmgmtInform>(PIMmgmtInform, "PIM Information Settings: ", dir + "/pim-timers.png",
+                                [](TPIMmgmtInform*) {});
+    ShootDialog<TPIMSSMSettingsForm>(PIMSSMSettingsForm,
+                                     "PIM SSM Management Information Settings: ", dir + "/pim-ssm.png",
+                                     [](TPIMSSMSettingsForm*) {});
 
     return PicturesExitStatus();
 }

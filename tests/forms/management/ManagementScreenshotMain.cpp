@@ -1,14 +1,17 @@
 // Writes pictures of the Management menu's dialogs, filled from the simulated switch, to look at
 // how they lay out: the IPv6 neighbour cache with a neighbour selected, and its add dialog with a
-// neighbour typed in.
+// neighbour typed in; the Telnet/web settings with the web port ticked.
 //   bash scripts/with-display.sh build/test/tests/forms/management/management_screenshots DIR
-// writes DIR/ipv6-neighbor-cache.png and ipv6-neighbor-cache-add.png. Not a test: nothing here is
-// checked automatically.
+// writes DIR/ipv6-neighbor-cache.png, ipv6-neighbor-cache-add.png and telnet-web.png. Not a test:
+// nothing here is checked automatically.
 #include "ARPIPV6ControlUnit.h"
 #include "ARPIPv6ControlEditUnit.h"
 #include "DedicatedScreenshotStage.h"
 #include "NeighborScenario.h"
+#include "TCPWEBFormUnit.h"
+#include "TCheckBox.h"
 #include "TEdit.h"
+#include "TelnetWebScenario.h"
 
 #include <string>
 
@@ -37,6 +40,10 @@ int main(int argc, char** argv) {
     ARPIPV6ControlForm->ShowModal();
     delete ARPIPV6ControlForm;
     ARPIPV6ControlForm = nullptr;
+
+    stage.Agent->LoadScenario(telnet_web_scenario::Scenario());
+    ShootDialog<TTCPWEBForm>(TCPWEBForm, "Telnet/Web Settings: ", dir + "/telnet-web.png",
+                             [](TTCPWEBForm* d) { d->CheckBox4->SetChecked(true); });
 
     return PicturesExitStatus();
 }

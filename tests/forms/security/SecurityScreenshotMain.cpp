@@ -5,12 +5,12 @@
 // control settings, the MAC-based EAPOL statistics, the multiple authentication guest VLANs
 // (VLAN 10 selected), the SSL settings, the RPC portmapper filter, the ARP spoofing prevention
 // entries, the IPv4 and IPv6 IP-MAC-port bindings (each with its binding selected) and the blocked
-// hosts.
+// hosts, and the safeguard engine settings with the thresholds ticked.
 //   bash scripts/with-display.sh build/test/tests/forms/security/security_screenshots DIR
 // writes DIR/aaa-login-lists.png, aaa-enable-lists.png, aaa-acct-lists.png, aaa-servers.png,
 // aaa-server-groups.png, aaa-server-control.png, guest-vlan.png, mba-control.png,
 // mba-statistics.png, multiple-auth-guest-vlans.png, ssl-settings.png, rpc-portmapper.png,
-// arp-spoofing.png, impb-bindings.png, impb-ipv6-bindings.png and impb-blocked.png.
+// arp-spoofing.png, impb-bindings.png, impb-ipv6-bindings.png, impb-blocked.png and safeguard.png.
 // Not a test: nothing here is checked automatically.
 #include "AAASrvCtrlFormUnit.h"
 #include "ACCTMethodListFormUnit.h"
@@ -30,6 +30,8 @@
 #include "OptionItems.h"
 #include "RPCPortMapperFormUnit.h"
 #include "SSLManagementFormUnit.h"
+#include "SafeguardCtrlFormUnit.h"
+#include "SafeguardScenario.h"
 #include "SecurityScalarsScenario.h"
 #include "ServerGroupFormUnit.h"
 #include "ServerInformationFormUnit.h"
@@ -130,5 +132,11 @@ int main(int argc, char** argv) {
     ShootDialog<TIpMacBindBlockedForm>(IpMacBindBlockedForm,
                                        "IMPB Blocked Table: ", dir + "/impb-blocked.png",
                                        [](TIpMacBindBlockedForm*) {});
+    stage.Agent->LoadScenario(safeguard_scenario::Scenario());
+    ShootDialog<TSafeguardCtrlForm>(SafeguardCtrlForm, "Safeguard Control Settings: ", dir + "/safeguard.png",
+                                    [](TSafeguardCtrlForm* d) {
+                                        d->ckRising->SetChecked(true);
+                                        d->ckFalling->SetChecked(true);
+                                    });
     return PicturesExitStatus();
 }
