@@ -6,6 +6,8 @@
 #include "SummerTime.h"
 #include "SystemLogHostFormUnit.h"
 #include "TimeRangeFormUnit.h"
+#include "dot3ControlFormUnit.h"
+#include "dot3PauseFormUnit.h"
 
 void RegisterSystemDialogs(DialogClassRegistrar& registry) {
     registry.Register("TSystemLogHostForm", SystemLogHostForm);
@@ -15,4 +17,6 @@ void RegisterSystemDialogs(DialogClassRegistrar& registry) {
     // The summer time command keeps the dialog in no instance pointer.
     registry.Register("TSummerTimeForm",
                       [](TComponent* owner, int) -> TForm* { return CreateForm<TSummerTimeForm>(owner); });
+    registry.Register("Tdot3PauseForm", dot3PauseForm);
+    registry.Register("Tdot3ControlForm", dot3ControlForm);
 }

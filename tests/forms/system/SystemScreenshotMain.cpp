@@ -1,14 +1,17 @@
 // Writes pictures of the System menu's dialogs, filled from the simulated switch, to look at how
 // they lay out: the syslog server list with its IPv6 server chosen and its edit dialog in the edit
 // and the add mode, the time range table with the "Office" range chosen, the log save settings,
-// the summer time in the repeating and the annual state and the current time.
+// the summer time in the repeating and the annual state, the current time and the dot3 pause and
+// control tables (interface 3 chosen).
 //   bash scripts/with-display.sh build/test/tests/forms/system/system_screenshots DIR
 // writes DIR/syslog-servers.png, syslog-server-edit.png, syslog-server-add.png, time-ranges.png,
-// log-save.png, summer-time-repeating.png, summer-time-annual.png and current-time.png.
+// log-save.png, summer-time-repeating.png, summer-time-annual.png, current-time.png, dot3-pause.png
+// and dot3-control.png.
 // Not a test: nothing here is checked automatically.
 #include "CatalogueColumns.h"
 #include "CurrentTimeFormUnit.h"
 #include "DedicatedScreenshotStage.h"
+#include "Dot3Scenario.h"
 #include "LogHostEditFormUnit.h"
 #include "LogSaveControlFormUnit.h"
 #include "OptionItems.h"
@@ -17,6 +20,8 @@
 #include "SystemScenario.h"
 #include "TEdit.h"
 #include "TimeRangeFormUnit.h"
+#include "dot3ControlFormUnit.h"
+#include "dot3PauseFormUnit.h"
 
 #include <string>
 
@@ -77,6 +82,19 @@ void ShootSummerTime(const QString& dir) {
     delete dialog;
 }
 
+// The dot3 pause and control tables, interface 3 chosen and its counters read.
+void ShootDot3(DedicatedScreenshotStage& stage) {
+    stage.Agent->LoadScenario(dot3_scenario::Scenario());
+    const auto chooseThird = [](TDot3Form* d) {
+        d->ListView1->SetSelected(d->ListView1->Items()[2]);
+        d->ListView1Click(nullptr);
+    };
+    ShootDialog<Tdot3PauseForm>(dot3PauseForm, "Dot3 Pause Table: ", stage.Dir + "/dot3-pause.png",
+                                chooseThird);
+    ShootDialog<Tdot3ControlForm>(dot3ControlForm, "Dot3 Control Table: ", stage.Dir + "/dot3-control.png",
+                                  chooseThird);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -90,5 +108,6 @@ int main(int argc, char** argv) {
     ShootSummerTime(stage.Dir);
     ShootDialog<TCurrentTimeForm>(CurrentTimeForm, "Current Time: ", stage.Dir + "/current-time.png",
                                   [](TCurrentTimeForm*) {});
+    ShootDot3(stage);
     return PicturesExitStatus();
 }
