@@ -11,11 +11,15 @@
 #include "MBAControlFormUnit.h"
 #include "MacStatisticTableFormUnit.h"
 #include "MultpAuthGuestVlanFormUnit.h"
+#include "PortSecurityGlobalSettingsFormUnit.h"
+#include "PortSecurityVLANOnPortFormUnit.h"
+#include "PortSecurityVLANTableFormUnit.h"
 #include "RPCPortMapperFormUnit.h"
 #include "SSLManagementFormUnit.h"
 #include "SafeguardCtrlFormUnit.h"
 #include "ServerGroupFormUnit.h"
 #include "ServerInformationFormUnit.h"
+#include "TrafficForwardUnit1.h"
 
 void RegisterSecurityDialogs(DialogClassRegistrar& registry) {
     // The login and enable commands keep the dialog in no instance pointer.
@@ -37,4 +41,11 @@ void RegisterSecurityDialogs(DialogClassRegistrar& registry) {
     registry.Register("TIPMACBindingIPv6Form", IPMACBindingIPv6Form);
     registry.Register("TIpMacBindBlockedForm", IpMacBindBlockedForm);
     registry.Register("TSafeguardCtrlForm", SafeguardCtrlForm);
+    registry.Register("TPortSecurityGlobalSettingsForm", PortSecurityGlobalSettingsForm);
+    registry.Register("TPortSecurityVLANOnPortForm", PortSecurityVLANOnPortForm);
+    registry.Register("TPortSecurityVLANTableForm", PortSecurityVLANTableForm);
+    // The traffic segmentation command keeps the dialog in no instance pointer.
+    registry.Register("TTrafficSegmentationForm", [](TComponent* owner, int) -> TForm* {
+        return CreateForm<TTrafficSegmentationForm>(owner);
+    });
 }

@@ -4,13 +4,17 @@
 // the server control dialog with an entry typed in, the 802.1X guest VLAN, the MAC-based access
 // control settings, the MAC-based EAPOL statistics, the multiple authentication guest VLANs
 // (VLAN 10 selected), the SSL settings, the RPC portmapper filter, the ARP spoofing prevention
-// entries, the IPv4 and IPv6 IP-MAC-port bindings (each with its binding selected) and the blocked
-// hosts, and the safeguard engine settings with the thresholds ticked.
+// entries, the IPv4 and IPv6 IP-MAC-port bindings (each with its binding selected), the blocked
+// hosts, the safeguard engine settings with the thresholds ticked, the port security settings, the
+// limits per port and VLAN (port 2, VLAN 1 selected) and per VLAN (VLAN 1 selected), and the
+// traffic segmentation table (port 3 selected).
 //   bash scripts/with-display.sh build/test/tests/forms/security/security_screenshots DIR
 // writes DIR/aaa-login-lists.png, aaa-enable-lists.png, aaa-acct-lists.png, aaa-servers.png,
 // aaa-server-groups.png, aaa-server-control.png, guest-vlan.png, mba-control.png,
 // mba-statistics.png, multiple-auth-guest-vlans.png, ssl-settings.png, rpc-portmapper.png,
-// arp-spoofing.png, impb-bindings.png, impb-ipv6-bindings.png, impb-blocked.png and safeguard.png.
+// arp-spoofing.png, impb-bindings.png, impb-ipv6-bindings.png, impb-blocked.png, safeguard.png,
+// port-security.png, port-security-vlan-on-port.png, port-security-vlans.png and
+// traffic-segmentation.png.
 // Not a test: nothing here is checked automatically.
 #include "AAASrvCtrlFormUnit.h"
 #include "ACCTMethodListFormUnit.h"
@@ -28,6 +32,10 @@
 #include "MacStatisticTableFormUnit.h"
 #include "MultpAuthGuestVlanFormUnit.h"
 #include "OptionItems.h"
+#include "PortSecurityGlobalSettingsFormUnit.h"
+#include "PortSecurityScenario.h"
+#include "PortSecurityVLANOnPortFormUnit.h"
+#include "PortSecurityVLANTableFormUnit.h"
 #include "RPCPortMapperFormUnit.h"
 #include "SSLManagementFormUnit.h"
 #include "SafeguardCtrlFormUnit.h"
@@ -36,6 +44,7 @@
 #include "ServerGroupFormUnit.h"
 #include "ServerInformationFormUnit.h"
 #include "TEdit.h"
+#include "TrafficForwardUnit1.h"
 
 #include <functional>
 #include <string>
@@ -50,6 +59,9 @@ constexpr int kGuestVlanId = ColumnOf(Columns::MultpAuthGuestVlanTable, "VLAN ID
 constexpr int kGatewayIp = ColumnOf(Columns::ARPSpoofingPreventMgmtTable, "Gateway IP");
 constexpr int kBindingIp = ColumnOf(Columns::IPMACBindingTable, "IP Index");
 constexpr int kBindingIpv6 = ColumnOf(Columns::IPMACBindingIPv6Table, "Address");
+constexpr int kLimitPort = ColumnOf(Columns::PortSecurityVLANOnPortTable, "Port Index");
+constexpr int kLimitVlan = ColumnOf(Columns::PortSecurityVLANTable, "VLAN ID");
+constexpr int kSegmentedPort = ColumnOf(Columns::TrafficSegmentationTable, "Port");
 
 // Shows the dialog modally with the caption its menu command gives, selects the row whose cell
 // matches, pictures it.
@@ -138,5 +150,20 @@ int main(int argc, char** argv) {
                                         d->ckRising->SetChecked(true);
                                         d->ckFalling->SetChecked(true);
                                     });
+    // The stage's switch is a 24RA (model 2).
+    stage.Agent->LoadScenario(port_security_scenario::Scenario(false, 2));
+    ShootDialog<TPortSecurityGlobalSettingsForm>(
+        PortSecurityGlobalSettingsForm, "Port Security Global Settings: ", dir + "/port-security.png",
+        [](TPortSecurityGlobalSettingsForm*) {});
+    PortSecurityVLANOnPortForm = CreateForm<TPortSecurityVLANOnPortForm>(Application);
+    Picture(PortSecurityVLANOnPortForm, "Port Security VLAN On Port: ", {kLimitPort, "2"},
+            dir + "/port-security-vlan-on-port.png");
+    PortSecurityVLANOnPortForm = nullptr;
+    PortSecurityVLANTableForm = CreateForm<TPortSecurityVLANTableForm>(Application);
+    Picture(PortSecurityVLANTableForm, "Port Security VLAN Table: ", {kLimitVlan, "1"},
+            dir + "/port-security-vlans.png");
+    PortSecurityVLANTableForm = nullptr;
+    Picture(CreateForm<TTrafficSegmentationForm>(Application),
+            "Traffic Segmentation Table: ", {kSegmentedPort, "3"}, dir + "/traffic-segmentation.png");
     return PicturesExitStatus();
 }
