@@ -20,11 +20,12 @@ template <class Form> using FieldRule = void (Form::*)(TObject* sender);
 
 // The moments at which a family runs its member's rule steps, each in the order given.
 template <class Form> struct FieldRules {
-    std::span<const FieldRule<Form>> Create;  // once at creation, after the first reset
-    std::span<const FieldRule<Form>> Reset;   // after every reset of the fields
-    std::span<const FieldRule<Form>> List;    // a click in the list that leaves no row, after its reset
-    std::span<const FieldRule<Form>> Row;     // a row chosen
-    std::span<const FieldRule<Form>> Refresh; // after Refresh's reset
+    std::span<const FieldRule<Form>> Create = {};   // once at creation, after the first reset
+    std::span<const FieldRule<Form>> Reset = {};    // after every reset of the fields
+    std::span<const FieldRule<Form>> List = {};     // a click in the list that leaves no row, after its reset
+    std::span<const FieldRule<Form>> Row = {};      // a row chosen
+    std::span<const FieldRule<Form>> Refresh = {};  // after Refresh's reset
+    std::span<const FieldRule<Form>> CheckAll = {}; // after a rule editor member's own Check All
 };
 
 // A combo box's selection in a new dialog, before its first read and reset (which keeps it unless

@@ -346,6 +346,18 @@ void TAclRuleForm::FormClose(TObject*, TCloseAction&) {
 }
 
 void TAclRuleForm::CheckButtonClick(TObject*) {
+    if (OwnChecks) {
+        for (TCheckBox* box : CheckAllBoxes) {
+            box->SetChecked(true);
+        }
+        for (TCheckBox* box : CheckAllIfEnabledBoxes) {
+            if (box->Enabled()) {
+                box->SetChecked(true);
+            }
+        }
+        RunRules(kCheckAll);
+        return;
+    }
     CheckEnabled(RowCheckBoxes);
     for (TCheckBox* box : TickedWithRows) {
         box->SetChecked(true);
@@ -353,6 +365,12 @@ void TAclRuleForm::CheckButtonClick(TObject*) {
 }
 
 void TAclRuleForm::UncheckButtonClick(TObject*) {
+    if (OwnChecks) {
+        for (TCheckBox* box : ClearChecksBoxes) {
+            box->SetChecked(false);
+        }
+        return;
+    }
     UncheckAll(RowCheckBoxes);
     for (TCheckBox* box : TickedWithRows) {
         box->SetChecked(false);

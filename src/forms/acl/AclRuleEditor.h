@@ -264,8 +264,10 @@ template <class Form> struct RuleBox {
 // What a member of the family is: its options, its field table over its catalogue table (in
 // column order: the rows are recorded by column), the fields that are no column (built, never
 // bound), its group boxes, the grid of its fields, its check boxes that are no column, those that
-// Check All ticks and Clear Checks unticks after the row boxes and those a reset unticks, and the
-// rule steps each flow runs.
+// Check All ticks and Clear Checks unticks after the row boxes and those a reset unticks, its own
+// Check All and Clear Checks lists where it has them, and the rule steps each flow runs. What a
+// reset gives each field is its field table's (`.Default`: FieldDefault::Keep() for a field the
+// reset leaves as it is).
 template <class Form> struct RuleDesign {
     RuleEditorOptions Options;
     std::span<const Field<Form>> Fields;
@@ -276,6 +278,13 @@ template <class Form> struct RuleDesign {
     std::span<const RuleBox<Form>> Boxes = {};
     std::span<TCheckBox* Form::*const> TickedWithRows = {};
     std::span<TCheckBox* Form::*const> UntickedByReset = {};
+    // A member's own Check All and Clear Checks, in place of the family's (every enabled row box
+    // ticked, every row box unticked, then the boxes above): Check All ticks `CheckAll` whatever
+    // their state and `CheckAllIfEnabled` where enabled, then runs the `Rules.CheckAll` steps; Clear
+    // Checks unticks `ClearChecks`. A box in none of them keeps its tick.
+    std::span<TCheckBox* Form::*const> CheckAll = {};
+    std::span<TCheckBox* Form::*const> CheckAllIfEnabled = {};
+    std::span<TCheckBox* Form::*const> ClearChecks = {};
     FieldRules<Form> Rules = {};
 };
 
@@ -404,13 +413,22 @@ protected:
         for (TCheckBox* Form::*box : design.TickedWithRows) {
             TickedWithRows.push_back(form->*box);
         }
-        UntickedByReset.clear();
-        for (TCheckBox* Form::*box : design.UntickedByReset) {
-            UntickedByReset.push_back(form->*box);
-        }
-        const std::span<const FieldRule<Form>> moments[] = {design.Rules.Create, design.Rules.Reset,
-                                                            design.Rules.List, design.Rules.Row,
-                                                            design.Rules.Refresh};
+        const auto boxes = [form](std::span<TCheckBox * Form::*const> members) {
+            std::vector<TCheckBox*> controls;
+            for (TCheckBox* Form::*box : members) {
+                controls.push_back(form->*box);
+            }
+            return controls;
+        };
+        UntickedByReset = boxes(design.UntickedByReset);
+        OwnChecks =
+            !design.CheckAll.empty() || !design.CheckAllIfEnabled.empty() || !design.ClearChecks.empty();
+        CheckAllBoxes = boxes(design.CheckAll);
+        CheckAllIfEnabledBoxes = boxes(design.CheckAllIfEnabled);
+        ClearChecksBoxes = boxes(design.ClearChecks);
+        const std::span<const FieldRule<Form>> moments[] = {design.Rules.Create,  design.Rules.Reset,
+                                                            design.Rules.List,    design.Rules.Row,
+                                                            design.Rules.Refresh, design.Rules.CheckAll};
         for (std::size_t m = 0; m < Rules.size(); ++m) {
             Rules[m].clear();
             for (FieldRule<Form> rule : moments[m]) {
@@ -429,11 +447,16 @@ protected:
     bool CheckRuleTarget();
 
 private:
-    enum Moment { kCreate, kReset, kList, kRow, kRefresh };
-    std::array<std::vector<std::function<void()>>, 5> Rules;
+    enum Moment { kCreate, kReset, kList, kRow, kRefresh, kCheckAll };
+    std::array<std::vector<std::function<void()>>, 6> Rules;
     std::function<void(DialogRequest&)> BindDesign;
     std::vector<TCheckBox*> TickedWithRows;
     std::vector<TCheckBox*> UntickedByReset;
+    // A member's own Check All and Clear Checks.
+    bool OwnChecks = false;
+    std::vector<TCheckBox*> CheckAllBoxes;
+    std::vector<TCheckBox*> CheckAllIfEnabledBoxes;
+    std::vector<TCheckBox*> ClearChecksBoxes;
     // An Edit that kept its fields holds row mode through the re-read.
     bool HeldRow = false;
 

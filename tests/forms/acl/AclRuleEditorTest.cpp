@@ -1,0 +1,206 @@
+// The rule-editor family's own choices, through a small member declared here over the Ethernet rule
+// table: each test gives the design the choice it checks.
+#include "AclRuleEditor.h"
+
+#include "AclScenarios.h"
+#include "CatalogueColumns.h"
+#include "FormsSimTest.h"
+#include "Oid_acl.h"
+#include "TButton.h"
+#include "TCheckBox.h"
+#include "TComboBox.h"
+#include "TEdit.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class TKitRuleForm : public TAclRuleForm {
+public:
+    TKitRuleForm(TComponent* owner, const RuleDesign<TKitRuleForm>& design)
+        : TAclRuleForm(owner, design.Options) {
+        BuildDesign(this, design);
+        DscpValueBox = cbxDscpValue;
+        DscpValueEdit = DSCPValueEdit;
+    }
+
+    TGroupBox* RuleGroup;
+    TGroupBox* PermitGroup;
+    TGroupBox* OtherGroup;
+    TCheckBox* chkProfile;
+    TEdit* ProfileEdit;
+    TCheckBox* chkAccess;
+    TEdit* AccessEdit;
+    TCheckBox* cbxSource;
+    TEdit* SourceEdit;
+    TCheckBox* cbx8021p;
+    TEdit* Edit8021p;
+    TCheckBox* cbxDscpValue;
+    TEdit* DSCPValueEdit;
+    TCheckBox* cbxRow;
+
+    int CheckAllRuns = 0;
+    void CountCheckAll(TObject*) { ++CheckAllRuns; }
+
+protected:
+    bool CheckFields() override { return CheckRuleTarget(); }
+};
+
+using T = TKitRuleForm;
+using RuleLayout::ValuePlace;
+
+constexpr auto& kTable = Columns::EthernetProfileRuleTable;
+constexpr int kAction = TAclRuleForm::kActionTag;
+
+// clang-format off
+constexpr Field<T> kFields[] = {
+    RuleKey<T>(ColumnOf(kTable, "Profile ID"), &T::chkProfile, "Profile ID (1-6)", &T::ProfileEdit, "%i{n1x6l1}", &T::OtherGroup, ValuePlace(0, 0)),
+    RuleKey<T>(ColumnOf(kTable, "Access ID"), &T::chkAccess, "Access ID (0-256)", &T::AccessEdit, "%i{n0x256l3}", &T::OtherGroup, ValuePlace(1, 0)),
+    RuleField<T>(ColumnOf(kTable, "Source MAC Address"), &T::cbxSource, "Source MAC Address", &T::SourceEdit, "%h{l12}", 0, &T::RuleGroup, ValuePlace(0, 0)),
+    RuleField<T>(ColumnOf(kTable, "802.1p"), &T::cbx8021p, "802.1p", &T::Edit8021p, "%i{n0x7l1}", 0, &T::RuleGroup, ValuePlace(0, 1)),
+    RuleField<T>(ColumnOf(kTable, "Enable Priority"), &T::cbxEnablePriority, "Enable Priority", &T::EnablePriorityComboBox, nullptr, kAction, &T::PermitGroup, ValuePlace(1, 0), 0, kRuleOff),
+    RuleField<T>(ColumnOf(kTable, "Priority"), &T::cbxPriority, "Priority (0-7)", &T::PriorityEdit, "%i{n0x7l1}", kAction, &T::PermitGroup, ValuePlace(2, 0)),
+    RuleField<T>(ColumnOf(kTable, "Replace Priority"), &T::cbxReplacePriority, "Replace Priority", &T::ReplacePriorityComboBox, nullptr, kAction, &T::PermitGroup, ValuePlace(3, 0), 0, kRuleOff),
+    RuleField<T>(ColumnOf(kTable, "Enable Replace DSCP"), &T::cbxEnableReplaceDSCP, "Replace DSCP", &T::EnableReplaceDSCPComboBox, nullptr, kAction, &T::PermitGroup, ValuePlace(1, 1), 0, kRuleOff),
+    RuleField<T>(ColumnOf(kTable, "Replace DSCP"), &T::cbxDscpValue, "DSCP Value (0-63)", &T::DSCPValueEdit, "%i{n0x63l2}", kAction, &T::PermitGroup, ValuePlace(2, 1)),
+    RuleField<T>(ColumnOf(kTable, "Permit Rule"), &T::cbxPermit, "Permit", &T::PermitComboBox, nullptr, 0, &T::PermitGroup, ValuePlace(0, 0), 0, kRuleDeny),
+    RuleRowStatus<T>(ColumnOf(kTable, "Row Status"), &T::cbxRow, &T::OtherGroup, ValuePlace(2, 1)),
+    RuleOwner<T>(ColumnOf(kTable, "Rule Owner"), &T::OtherGroup, ValuePlace(1, 1)),
+    RuleField<T>(ColumnOf(kTable, "Enable Replace Tos"), &T::cbxRepTosState, "Replace ToS State", &T::RepTosStateComboBox, nullptr, kAction, &T::PermitGroup, ValuePlace(3, 1), 0, kRuleOff),
+    RuleField<T>(ColumnOf(kTable, "Replace Tos Value"), &T::cbxRepTosValue, "ToS Value (0-7)", &T::TosValueEdit, "%i{n0x7}", kAction, &T::PermitGroup, ValuePlace(4, 0)),
+    // What its reset leaves as it is.
+    RuleField<T>(ColumnOf(kTable, "VLAN-based ID"), &T::VLANBaseChkBox, "VLAN-based VID", &T::VLANBasedVIDEdit, "%i{n1x4094l4}", 0, &T::OtherGroup, ValuePlace(0, 1), 0, FieldDefault::Keep()),
+    RuleField<T>(ColumnOf(kTable, "Port Mirror"), &T::cbxMirrorGroup, "Mirror Group ID (1-4)", &T::MirrorGroupEdit, "%i{l1}", 0, &T::PermitGroup, ValuePlace(0, 1), 0, FieldDefault::Keep()),
+};
+// clang-format on
+constexpr Field<T> kExtras[] = {RuleRxRate<T>(&T::PermitGroup, ValuePlace(4, 1), kAction)};
+constexpr StackedGroup<T> kStack[] = {
+    {&T::RuleGroup, "Rule", 1}, {&T::PermitGroup, "Permit", 5}, {&T::OtherGroup, "Other", 3}};
+constexpr auto kGroups = StackGroups(kStack, 500);
+constexpr FieldRule<T> kActionRules[] = {&T::EnablePriorityComboBoxChange,
+                                         &T::EnableReplaceDSCPComboBoxChange, &T::RepTosStateComboBoxChange,
+                                         &T::PermitComboBoxChange};
+
+// The member as the family's defaults leave it; each test changes what it checks.
+RuleDesign<T> KitDesign() {
+    RuleEditorOptions options;
+    options.Table = EthernetProfileRuleTable;
+    options.Keys = {{ColumnOf(kTable, "Profile ID"), "Mask ID must be set.", 1, 6},
+                    {ColumnOf(kTable, "Access ID"), "Access ID must be set.", 0, 256}};
+    options.RowStatusColumn = ColumnOf(kTable, "Row Status");
+    options.PortColumn = ColumnOf(kTable, "Rule Ports");
+    options.VlanBasedIdColumn = ColumnOf(kTable, "VLAN-based ID");
+    options.DesignWidth = 700;
+    options.DesignHeight = 700;
+    return {.Options = options,
+            .Fields = kFields,
+            .Extras = kExtras,
+            .Columns = kTable,
+            .Groups = kGroups,
+            .Rules = {.Create = kActionRules, .List = kActionRules, .Row = kActionRules}};
+}
+
+class AclRuleKitSim : public FormsSimTest {
+protected:
+    void SetUp() override {
+        FormsSimTest::SetUp();
+        Agent().LoadScenario(kEthernetRuleScenario);
+        WritableFacts().UnitList = {{"1", "1", "master", "ZQS-4410-24RA", "exist"}};
+    }
+    void TearDown() override {
+        if (Form) {
+            Form->Close();
+            Form.reset();
+        }
+        FormsSimTest::TearDown();
+    }
+    // The member over `design`, its first read ended.
+    T* Open(const RuleDesign<T>& design) {
+        Form.reset(CreateForm<T>(Application, design));
+        EXPECT_TRUE(WaitIdle(Form->Table));
+        Agent().ClearSetLog();
+        return Form.get();
+    }
+    static void ClickAway(T* d) {
+        d->ListView1->SetSelected(nullptr);
+        d->ListView1Click(nullptr);
+    }
+
+    std::unique_ptr<T> Form;
+};
+
+} // namespace
+
+// Check All ticks the member's list whatever the boxes' state and its second list where enabled,
+// then runs its Check All step; Clear Checks unticks its own list; a box in neither keeps its tick.
+TEST_F(AclRuleKitSim, AMembersOwnCheckAllAndClearChecksReachTheirListsAlone) {
+    constexpr TCheckBox* T::*ticked[] = {&T::cbxSource, &T::cbxPermit, &T::cbxEnablePriority};
+    constexpr TCheckBox* T::*tickedIfEnabled[] = {&T::cbxPriority, &T::cbx8021p};
+    constexpr TCheckBox* T::*unticked[] = {&T::cbxSource, &T::cbxPermit, &T::cbxEnablePriority,
+                                           &T::cbxPriority};
+    constexpr FieldRule<T> afterCheckAll[] = {&T::CountCheckAll};
+    RuleDesign<T> design = KitDesign();
+    design.CheckAll = ticked;
+    design.CheckAllIfEnabled = tickedIfEnabled;
+    design.ClearChecks = unticked;
+    design.Rules.CheckAll = afterCheckAll;
+    T* d = Open(design);
+
+    // Permit "deny": the action fields are disabled.
+    ASSERT_FALSE(d->cbxEnablePriority->Enabled());
+    ASSERT_FALSE(d->cbxPriority->Enabled());
+    d->cbxMirrorGroup->SetChecked(true);
+    ClickControl(d->CheckButton);
+    EXPECT_TRUE(d->cbxSource->Checked());
+    EXPECT_TRUE(d->cbxPermit->Checked());
+    EXPECT_TRUE(d->cbxEnablePriority->Checked()); // disabled, ticked all the same
+    EXPECT_FALSE(d->cbxPriority->Checked());      // disabled: left
+    EXPECT_TRUE(d->cbx8021p->Checked());
+    EXPECT_FALSE(d->VLANBaseChkBox->Checked()); // in no list
+    EXPECT_TRUE(d->cbxMirrorGroup->Checked());
+    EXPECT_FALSE(d->cbxRxRate->Checked());
+    EXPECT_EQ(d->CheckAllRuns, 1);
+
+    ClickControl(d->UncheckButton);
+    EXPECT_FALSE(d->cbxSource->Checked());
+    EXPECT_FALSE(d->cbxPermit->Checked());
+    EXPECT_FALSE(d->cbxEnablePriority->Checked());
+    EXPECT_TRUE(d->cbx8021p->Checked()); // not in the Clear Checks list
+    EXPECT_TRUE(d->cbxMirrorGroup->Checked());
+}
+
+// Without lists of its own a member has the family's: every enabled row box, every row box.
+TEST_F(AclRuleKitSim, WithoutListsCheckAllTicksEveryEnabledRowBoxAndClearChecksUnticksThemAll) {
+    T* d = Open(KitDesign());
+    ClickControl(d->CheckButton);
+    EXPECT_TRUE(d->cbxSource->Checked());
+    EXPECT_TRUE(d->cbx8021p->Checked());
+    EXPECT_FALSE(d->cbxEnablePriority->Checked()); // disabled under "deny"
+    EXPECT_FALSE(d->cbxMirrorGroup->Checked());
+    ClickControl(d->UncheckButton);
+    EXPECT_FALSE(d->cbxSource->Checked());
+    EXPECT_FALSE(d->cbx8021p->Checked());
+}
+
+// A field whose default is FieldDefault::Keep() goes through every reset as it is, its box too (no
+// rule runs after this member's reset to switch them).
+TEST_F(AclRuleKitSim, AResetLeavesTheFieldsTheMembersDefaultsKeep) {
+    RuleDesign<T> design = KitDesign();
+    design.Rules.List = {};
+    T* d = Open(design);
+    ClickListRow(d->ListView1, 1); // rule 2.3: VLAN-based ID 100
+    ASSERT_TRUE(d->VLANBaseChkBox->Checked());
+    d->cbxMirrorGroup->SetChecked(true);
+    d->MirrorGroupEdit->SetText("2");
+    d->cbxSource->SetChecked(true);
+    ClickAway(d);
+    EXPECT_TRUE(d->VLANBaseChkBox->Checked());
+    EXPECT_EQ(d->VLANBasedVIDEdit->Text(), "100");
+    EXPECT_TRUE(d->cbxMirrorGroup->Checked());
+    EXPECT_EQ(d->MirrorGroupEdit->Text(), "2");
+    EXPECT_FALSE(d->cbxSource->Checked());
+    EXPECT_EQ(d->ProfileEdit->Text(), "");
+    EXPECT_TRUE(Agent().SetLog().empty());
+}
