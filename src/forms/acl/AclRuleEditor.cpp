@@ -439,13 +439,17 @@ void TAclRuleForm::EnableReplaceDSCPComboBoxChange(TObject*) {
     const std::string state = EnableReplaceDSCPComboBox->Text();
     if (state == "disabled" || state == "enabled") {
         SetFieldsEnabled({DscpValueBox, DscpValueEdit}, state == "enabled");
-        SetFieldsEnabled({cbxRepTosState, RepTosStateComboBox}, state == "disabled");
+        if (Options.ExclusiveReplacements) {
+            SetFieldsEnabled({cbxRepTosState, RepTosStateComboBox}, state == "disabled");
+        }
     }
 }
 
 void TAclRuleForm::RepTosStateComboBoxChange(TObject*) {
     const std::string state = RepTosStateComboBox->Text();
-    if (state == "disabled" || state == "enabled") {
+    if (!Options.ExclusiveReplacements) {
+        SetFieldsEnabled({cbxRepTosValue, TosValueEdit}, state != "disabled");
+    } else if (state == "disabled" || state == "enabled") {
         SetFieldsEnabled({cbxRepTosValue, TosValueEdit}, state == "enabled");
         SetFieldsEnabled({cbxEnableReplaceDSCP, EnableReplaceDSCPComboBox}, state == "disabled");
     }

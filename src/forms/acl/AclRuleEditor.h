@@ -211,6 +211,9 @@ struct RuleEditorOptions {
     bool UnselectedClickActivates = true;
     // Edit of an active row leaves Row Status out of its SET (otherwise Row Status is always sent).
     bool EditSkipsActiveRowStatus = true;
+    // Replace DSCP and Replace ToS State exclude each other (each "enabled" disables the other);
+    // false: each switches its own value alone, and the field checks refuse both ticked.
+    bool ExclusiveReplacements = true;
     // The frame: the designed size, the list's height, the port picker's panel and its columns of
     // unit boxes, the button column's width (0: the buttons and a margin of 20 on each side).
     int DesignWidth = 0;
@@ -370,7 +373,9 @@ public:
     // mirror group and Permit, any other enables the action fields, runs the three rules below and
     // disables the mirror group. Enable Priority: "enabled" enables Priority and Replace Priority,
     // any other disables them. Replace DSCP and Replace ToS State exclude each other: "enabled"
-    // enables the own value and disables the other state, "disabled" the reverse.
+    // enables the own value and disables the other state, "disabled" the reverse; without
+    // ExclusiveReplacements, "disabled" disables the own value, and any other text (Replace DSCP:
+    // "enabled") enables it.
     void PermitComboBoxChange(TObject* sender);
     void EnablePriorityComboBoxChange(TObject* sender);
     void EnableReplaceDSCPComboBoxChange(TObject* sender);

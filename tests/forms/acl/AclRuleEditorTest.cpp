@@ -204,3 +204,28 @@ TEST_F(AclRuleKitSim, AResetLeavesTheFieldsTheMembersDefaultsKeep) {
     EXPECT_EQ(d->ProfileEdit->Text(), "");
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+// The replacement rules under a permitting rule: exclusive (the family's), each "enabled" disables
+// the other state; not exclusive, each switches its own value alone.
+TEST_F(AclRuleKitSim, TheReplacementRulesExcludeEachOtherOnlyWhereTheOptionsSaySo) {
+    for (const bool exclusive : {true, false}) {
+        SCOPED_TRACE(exclusive);
+        RuleDesign<T> design = KitDesign();
+        design.Options.ExclusiveReplacements = exclusive;
+        T* d = Open(design);
+        ChooseOption(d->PermitComboBox, "permit");
+        ChooseOption(d->EnableReplaceDSCPComboBox, "enabled");
+        EXPECT_TRUE(d->DSCPValueEdit->Enabled());
+        EXPECT_EQ(d->RepTosStateComboBox->Enabled(), !exclusive);
+        ChooseOption(d->EnableReplaceDSCPComboBox, "disabled");
+        EXPECT_FALSE(d->DSCPValueEdit->Enabled());
+        EXPECT_TRUE(d->RepTosStateComboBox->Enabled());
+        ChooseOption(d->RepTosStateComboBox, "enabled");
+        EXPECT_TRUE(d->TosValueEdit->Enabled());
+        EXPECT_EQ(d->EnableReplaceDSCPComboBox->Enabled(), !exclusive);
+        ChooseOption(d->RepTosStateComboBox, "disabled");
+        EXPECT_FALSE(d->TosValueEdit->Enabled());
+        Form->Close();
+        Form.reset();
+    }
+}
