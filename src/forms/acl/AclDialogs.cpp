@@ -17,6 +17,8 @@
 #include "IPProfileRuleUnit.h"
 #include "IPv6ProfileFormUnit.h"
 #include "IPv6ProfileRuleFormUnit.h"
+#include "PktContentProfileFormUnit.h"
+#include "PktContentRuleFormUnit.h"
 
 void RegisterAclDialogs(DialogClassRegistrar& registry) {
     registry.Register("TIPProfileRuleForm", IPProfileRuleForm);
@@ -35,4 +37,6 @@ void RegisterAclDialogs(DialogClassRegistrar& registry) {
     registry.Register("TIBPIPMaskForm", IBPIPMaskForm);
     registry.Register("TIBPIPRuleForm", IBPIPRuleForm);
     registry.Register("TEgressACLPortGroupForm", EgressACLPortGroupForm);
+    registry.Register("TPktContentProfileForm", PktContentProfileForm);
+    registry.Register("TPktContentRuleForm", PktContentRuleForm);
 }

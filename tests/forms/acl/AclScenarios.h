@@ -175,3 +175,29 @@ inline const char* const kIbpAclScenario = R"({"tables": [
 inline const char* const kEgressPortGroupScenario = R"({"tables": [{"entry": "1.3.6.1.4.1.746.12.88.1.1.1",
   "columns": [[2, "rowstatus"], [3, "string", "rw", ""], [4, "hex", "rw", "0000000000000000"]],
   "rows": [["1", 1, "grp1", "C000000000000000"], ["2", 1, "web", "8000000000000000"]]}]})";
+
+// The packet-content profiles: 1 "pc1" (chunk 1 enabled: value 2, mask FFFFFFFF) and 3 "web"
+// (chunks 1 and 2); every column has a default for the profiles the dialog creates.
+inline const char* const kPktContentProfileScenario = R"({"tables": [{"entry": "1.3.6.1.4.1.746.12.9.2.8.1",
+  "columns": [[2, "int", "rw", 2], [3, "int", "rw", 0], [4, "hex", "rw", "00000000"],
+    [5, "int", "rw", 2], [6, "int", "rw", 0], [7, "hex", "rw", "00000000"],
+    [8, "int", "rw", 2], [9, "int", "rw", 0], [10, "hex", "rw", "00000000"],
+    [11, "int", "rw", 2], [12, "int", "rw", 0], [13, "hex", "rw", "00000000"],
+    [14, "rowstatus"], [15, "int", "ro", 2], [16, "int", "ro", 256], [17, "string", "rw", ""]],
+  "rows": [
+    ["1", 1, 2, "FFFFFFFF", 2, 0, "00000000", 2, 0, "00000000", 2, 0, "00000000", 1, 2, 250, "pc1"],
+    ["3", 1, 4, "FFFF0000", 1, 8, "0000FFFF", 2, 0, "00000000", 2, 0, "00000000", 1, 2, 256, "web"]]}]})";
+
+// Packet-content rules on a stand-alone switch: 1.1 (chunk 1 content 0A0B0C0D, permit, ports 1 and
+// 2, active) and 2.3 (deny, VLAN-based ID 100).
+inline const char* const kPktContentRuleScenario = R"({"tables": [{"entry": "1.3.6.1.4.1.746.12.9.3.7.1",
+  "columns": [[3, "int", "ro", 0], [4, "hex", "rw", "00000000"], [5, "int", "ro", 0], [6, "hex", "rw", "00000000"],
+    [7, "int", "ro", 0], [8, "hex", "rw", "00000000"], [9, "int", "ro", 0], [10, "hex", "rw", "00000000"],
+    [11, "int", "rw", 2], [12, "int", "rw", 0], [13, "int", "rw", 2], [14, "int", "rw", 2], [15, "int", "rw", 0],
+    [16, "int", "rw", 1], [17, "hex", "rw", "0000000000000000"], [18, "rowstatus"], [19, "int", "ro", 2],
+    [21, "int", "rw", 2], [22, "int", "rw", 0], [23, "int", "rw", 0], [24, "int", "rw", 0]],
+  "rows": [
+    ["1.1", 2, "0A0B0C0D", 0, "00000000", 0, "00000000", 0, "00000000", 2, 0, 2, 2, 0, 2, "C000000000000000", 1,
+     2, 2, 0, 0, 0],
+    ["2.3", 4, "00000000", 8, "00000000", 0, "00000000", 0, "00000000", 2, 0, 2, 2, 0, 1, "0000000000000000", 1,
+     2, 2, 0, 100, 0]]}]})";

@@ -6,7 +6,8 @@
 // acl-egress-ethernet-profile.png, acl-ipv6-profile.png, acl-egress-ipv6-profile.png,
 // acl-egress-ipv4-profile.png, and acl-ethernet-rule.png and acl-ipv6-rule.png with a permitting
 // rule selected, acl-counter.png and acl-egress-counter.png (a rule chosen), the four IP-MAC
-// binding views acl-ibp-*.png (a row chosen) and acl-egress-port-group.png (a group chosen).
+// binding views acl-ibp-*.png (a row chosen), acl-egress-port-group.png (a group chosen), and
+// acl-packet-content-profile.png and acl-packet-content-rule.png (a row chosen).
 // Not a test: nothing here is checked automatically.
 #include "ACLCounterUnit.h"
 #include "AclScenarios.h"
@@ -26,6 +27,8 @@
 #include "IPProfileRuleUnit.h"
 #include "IPv6ProfileFormUnit.h"
 #include "IPv6ProfileRuleFormUnit.h"
+#include "PktContentProfileFormUnit.h"
+#include "PktContentRuleFormUnit.h"
 #include "TListView.h"
 
 namespace {
@@ -81,6 +84,10 @@ int main(int argc, char** argv) {
                 "acl-ibp-ip-rule.png");
     ShootEditor(stage, EgressACLPortGroupForm, kEgressPortGroupScenario, "Egress ACL Port Group: ", 0,
                 "acl-egress-port-group.png");
+    ShootEditor(stage, PktContentProfileForm, kPktContentProfileScenario, "ACL Packet Content Profile: ", 1,
+                "acl-packet-content-profile.png");
+    ShootEditor(stage, PktContentRuleForm, kPktContentRuleScenario, "ACL Packet Content Rule: ", 0,
+                "acl-packet-content-rule.png");
 
     return PicturesExitStatus();
 }
