@@ -1,6 +1,7 @@
 #include "MonitoringDialogs.h"
 
 #include "DialogClassRegistrar.h"
+#include "EquipmentBasicInfoFormUnit.h"
 #include "Mirrorgroupformunit.h"
 #include "PortMirror.h"
 #include "ProbeBasicInformationFormUnit.h"
@@ -13,4 +14,5 @@ void RegisterMonitoringDialogs(DialogClassRegistrar& registry) {
                       [](TComponent* owner, int) -> TForm* { return CreateForm<TPortMirrorForm>(owner); });
     registry.Register("TMirrorGroupForm", MirrorGroupForm);
     registry.Register("TRSPANForm", RSPANForm);
+    registry.Register("TEquipmentBasicInfoForm", EquipmentBasicInfoForm);
 }

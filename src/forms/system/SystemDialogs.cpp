@@ -3,6 +3,7 @@
 #include "CurrentTimeFormUnit.h"
 #include "DialogClassRegistrar.h"
 #include "LogSaveControlFormUnit.h"
+#include "MultipleConfigControlFormUnit.h"
 #include "SummerTime.h"
 #include "SystemLogHostFormUnit.h"
 #include "TimeRangeFormUnit.h"
@@ -14,6 +15,7 @@ void RegisterSystemDialogs(DialogClassRegistrar& registry) {
     registry.Register("TTimeRangeForm", TimeRangeForm);
     registry.Register("TLogSaveControlForm", LogSaveControlForm);
     registry.Register("TCurrentTimeForm", CurrentTimeForm);
+    registry.Register("TMultipleConfigControlForm", MultipleConfigControlForm);
     // The summer time command keeps the dialog in no instance pointer.
     registry.Register("TSummerTimeForm",
                       [](TComponent* owner, int) -> TForm* { return CreateForm<TSummerTimeForm>(owner); });

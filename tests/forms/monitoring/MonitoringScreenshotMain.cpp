@@ -1,16 +1,20 @@
 // Writes pictures of the Monitoring menu's dialogs, filled from the simulated switch, to look at
 // how they lay out: the RMON probe's basic information, the port mirror dialog, the mirror group
-// table (group 1 chosen) and the RSPAN table (VLAN 200 chosen, its redirect ports shown).
+// table (group 1 chosen), the RSPAN table (VLAN 200 chosen, its redirect ports shown) and the
+// stacking settings.
 //   bash scripts/with-display.sh build/test/tests/forms/monitoring/monitoring_screenshots DIR
-// writes DIR/probe-basic-information.png, port-mirror.png, mirror-group.png and rspan.png.
+// writes DIR/probe-basic-information.png, port-mirror.png, mirror-group.png, rspan.png and
+// equipment-basic-information.png.
 // Not a test: nothing here is checked automatically.
 #include "DedicatedScreenshotStage.h"
+#include "EquipmentBasicInfoFormUnit.h"
 #include "MirrorScenario.h"
 #include "Mirrorgroupformunit.h"
 #include "PortMirror.h"
 #include "ProbeBasicInformationFormUnit.h"
 #include "ProbeScenario.h"
 #include "RSPANFFormUnit.h"
+#include "StackingScenario.h"
 #include "TListView.h"
 #include "TPageControl.h"
 
@@ -34,5 +38,9 @@ int main(int argc, char** argv) {
         d->ListView1->SetSelected(d->ListView1->Items()[0]);
         d->PageControl1->SetActivePageIndex(2);
     });
+    stage.Agent->LoadScenario(stacking_scenario::Scenario());
+    ShootDialog<TEquipmentBasicInfoForm>(
+        EquipmentBasicInfoForm, "Equipment Basic Information: ", dir + "/equipment-basic-information.png",
+        [](TEquipmentBasicInfoForm*) {});
     return PicturesExitStatus();
 }

@@ -2,7 +2,8 @@
 // (an IPv4 server at index 1, an IPv6 one at index 2), the time range table (a "Mon,Tue" range
 // and a weekend one), the log save scalars (a method, interval 600), the summer time scalars (a
 // repeating rule: 2nd Sun Apr 2:00 to last Sun Oct 3:00; annual dates 29 Mar 2:00 to 25 Oct 3:00)
-// and the time scalars (capabilities F0, the clock 2024-5-26,13:30:15.0, not reset on reboot).
+// the time scalars (capabilities F0, the clock 2024-5-26,13:30:15.0, not reset on reboot) and the
+// configuration control table (images cfgId-1 and cfgId-2, action none).
 #pragma once
 
 #include <string>
@@ -22,6 +23,8 @@ inline const std::string kTime = "1.3.6.1.4.1.746.12.10";
 inline const std::string kTimeCapacity = kTime + ".1.0";
 inline const std::string kClock = kTime + ".2.0";
 inline const std::string kClockReset = kTime + ".3.0";
+
+inline const std::string kConfigEntry = "1.3.6.1.4.1.746.12.1.2.8.4.1";
 
 inline const std::string kIpv4Server = "10.90.90.1";
 inline const std::string kIpv6Server = "20010DB8000000000000000000000001";
@@ -44,6 +47,11 @@ inline std::string SyslogTable() {
         "rows": [["1", 7, 4, 514, 3, 1, 1, "0A5A5A01"],
                  ["2", 1, 3, 6000, 2, 1, 2, ")" +
            kIpv6Server + R"("]]})";
+}
+
+inline std::string ConfigControlTable() {
+    return R"({"entry": ")" + kConfigEntry +
+           R"(", "columns": [[2, "int", "rw", 4]], "rows": [["1", 4], ["2", 4]]})";
 }
 
 inline std::string TimeRangeTable() {
@@ -89,7 +97,8 @@ inline std::string Scenario(const Values& v = {}) {
     for (const std::string& object : objects) {
         list += (list.empty() ? "" : ", ") + object;
     }
-    return R"({"objects": [)" + list + R"(], "tables": [)" + SyslogTable() + ", " + TimeRangeTable() + "]}";
+    return R"({"objects": [)" + list + R"(], "tables": [)" + SyslogTable() + ", " + TimeRangeTable() + ", " +
+           ConfigControlTable() + "]}";
 }
 
 } // namespace system_scenario

@@ -1,12 +1,13 @@
 // Writes pictures of the System menu's dialogs, filled from the simulated switch, to look at how
 // they lay out: the syslog server list with its IPv6 server chosen and its edit dialog in the edit
 // and the add mode, the time range table with the "Office" range chosen, the log save settings,
-// the summer time in the repeating and the annual state, the current time and the dot3 pause and
-// control tables (interface 3 chosen).
+// the summer time in the repeating and the annual state, the current time, the dot3 pause and
+// control tables (interface 3 chosen), the configuration images (cfgId-2 chosen) with their
+// edit dialog and the progress form of an image made active.
 //   bash scripts/with-display.sh build/test/tests/forms/system/system_screenshots DIR
 // writes DIR/syslog-servers.png, syslog-server-edit.png, syslog-server-add.png, time-ranges.png,
-// log-save.png, summer-time-repeating.png, summer-time-annual.png, current-time.png, dot3-pause.png
-// and dot3-control.png.
+// log-save.png, summer-time-repeating.png, summer-time-annual.png, current-time.png, dot3-pause.png,
+// dot3-control.png, config-images.png, config-image-edit.png and config-progress.png.
 // Not a test: nothing here is checked automatically.
 #include "CatalogueColumns.h"
 #include "CurrentTimeFormUnit.h"
@@ -14,7 +15,11 @@
 #include "Dot3Scenario.h"
 #include "LogHostEditFormUnit.h"
 #include "LogSaveControlFormUnit.h"
+#include "MultiConfigControlEditFormUnit.h"
+#include "MultipleConfigControlFormUnit.h"
 #include "OptionItems.h"
+#include "Progress2.h"
+#include "ProgressWait.h"
 #include "SummerTime.h"
 #include "SystemLogHostFormUnit.h"
 #include "SystemScenario.h"
@@ -95,6 +100,34 @@ void ShootDot3(DedicatedScreenshotStage& stage) {
                                   chooseThird);
 }
 
+// The image list with cfgId-2 chosen, its edit dialog, and over that the progress form that an
+// image made active shows.
+void ShootConfigImages(const QString& dir) {
+    MultipleConfigControlForm = CreateForm<TMultipleConfigControlForm>(Application);
+    MultipleConfigControlForm->SetCaption("Multiple Configuration Settings: " + Facts().DeviceAddress);
+    SetModalHook([&](TForm* form) {
+        if (form == ProgressForm2) {
+            GrabForm(form, dir + "/config-progress.png");
+            form->Close();
+        } else if (form == MultiConfigControlEditForm) {
+            GrabForm(form, dir + "/config-image-edit.png");
+            ShowProgressWait(form, "Set Configuration", "Active Configuration is processing...", 15);
+            form->Close();
+        } else {
+            WaitRead(MultipleConfigControlForm->Table);
+            const int id = ColumnOf(Columns::MultipleConfigControlTable, "Control ID");
+            MultipleConfigControlForm->ListView1->SetSelected(
+                MultipleConfigControlForm->Table.FindRow({{id, "cfgId-2"}}));
+            GrabForm(form, dir + "/config-images.png");
+            MultipleConfigControlForm->btnEditClick(nullptr);
+            form->Close();
+        }
+    });
+    MultipleConfigControlForm->ShowModal();
+    delete MultipleConfigControlForm;
+    MultipleConfigControlForm = nullptr;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -106,6 +139,7 @@ int main(int argc, char** argv) {
                                      "System Log Save Settings: ", stage.Dir + "/log-save.png",
                                      [](TLogSaveControlForm*) {});
     ShootSummerTime(stage.Dir);
+    ShootConfigImages(stage.Dir);
     ShootDialog<TCurrentTimeForm>(CurrentTimeForm, "Current Time: ", stage.Dir + "/current-time.png",
                                   [](TCurrentTimeForm*) {});
     ShootDot3(stage);
