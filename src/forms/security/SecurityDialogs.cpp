@@ -4,7 +4,10 @@
 #include "ACCTMethodListFormUnit.h"
 #include "ARPSpoofingPreventMgmtFormUnit.h"
 #include "DialogClassRegistrar.h"
+#include "FilterAllNodePermitFormUnit.h"
+#include "FilterDHCPv6PermitFormUnit.h"
 #include "GuestVlanFormUnit.h"
+#include "IMPBUploadDownloadUnit.h"
 #include "IPMACBindingIPv6FormUnit.h"
 #include "IpMacBindBlockedFormUnitUnit.h"
 #include "LoginMethodListFormUnit.h"
@@ -48,4 +51,11 @@ void RegisterSecurityDialogs(DialogClassRegistrar& registry) {
     registry.Register("TTrafficSegmentationForm", [](TComponent* owner, int) -> TForm* {
         return CreateForm<TTrafficSegmentationForm>(owner);
     });
+    registry.Register("TIMPBUplaodDownloadForm", IMPBUplaodDownloadForm);
+    // The DHCP offer permit command keeps the dialog in no instance pointer.
+    registry.Register("TFilterDHCPPermitForm", [](TComponent* owner, int) -> TForm* {
+        return CreateForm<TFilterDHCPPermitForm>(owner);
+    });
+    registry.Register("TFilterDHCPv6PermitForm", FilterDHCPv6PermitForm);
+    registry.Register("TFilterAllNodePermitForm", FilterAllNodePermitForm);
 }

@@ -7,14 +7,16 @@
 // entries, the IPv4 and IPv6 IP-MAC-port bindings (each with its binding selected), the blocked
 // hosts, the safeguard engine settings with the thresholds ticked, the port security settings, the
 // limits per port and VLAN (port 2, VLAN 1 selected) and per VLAN (VLAN 1 selected), and the
-// traffic segmentation table (port 3 selected).
+// traffic segmentation table (port 3 selected), the binding-file transfers with a transfer typed
+// into their edit dialog, and the DHCP, DHCPv6 and RA permit tables (each with its row selected).
 //   bash scripts/with-display.sh build/test/tests/forms/security/security_screenshots DIR
 // writes DIR/aaa-login-lists.png, aaa-enable-lists.png, aaa-acct-lists.png, aaa-servers.png,
 // aaa-server-groups.png, aaa-server-control.png, guest-vlan.png, mba-control.png,
 // mba-statistics.png, multiple-auth-guest-vlans.png, ssl-settings.png, rpc-portmapper.png,
 // arp-spoofing.png, impb-bindings.png, impb-ipv6-bindings.png, impb-blocked.png, safeguard.png,
 // port-security.png, port-security-vlan-on-port.png, port-security-vlans.png and
-// traffic-segmentation.png.
+// traffic-segmentation.png, impb-transfers.png, impb-transfer-edit.png, dhcp-permits.png,
+// dhcpv6-permits.png and ra-permits.png.
 // Not a test: nothing here is checked automatically.
 #include "AAASrvCtrlFormUnit.h"
 #include "ACCTMethodListFormUnit.h"
@@ -22,8 +24,12 @@
 #include "AaaScenario.h"
 #include "CatalogueColumns.h"
 #include "DedicatedScreenshotStage.h"
+#include "FilterAllNodePermitFormUnit.h"
+#include "FilterDHCPv6PermitFormUnit.h"
 #include "GuestVlanFormUnit.h"
 #include "GuestVlanScenario.h"
+#include "IMPBUploadDownloadEditFormUnit.h"
+#include "IMPBUploadDownloadUnit.h"
 #include "IPMACBindingIPv6FormUnit.h"
 #include "ImpbScenario.h"
 #include "IpMacBindBlockedFormUnitUnit.h"
@@ -32,6 +38,7 @@
 #include "MacStatisticTableFormUnit.h"
 #include "MultpAuthGuestVlanFormUnit.h"
 #include "OptionItems.h"
+#include "PermitScenario.h"
 #include "PortSecurityGlobalSettingsFormUnit.h"
 #include "PortSecurityScenario.h"
 #include "PortSecurityVLANOnPortFormUnit.h"
@@ -62,6 +69,7 @@ constexpr int kBindingIpv6 = ColumnOf(Columns::IPMACBindingIPv6Table, "Address")
 constexpr int kLimitPort = ColumnOf(Columns::PortSecurityVLANOnPortTable, "Port Index");
 constexpr int kLimitVlan = ColumnOf(Columns::PortSecurityVLANTable, "VLAN ID");
 constexpr int kSegmentedPort = ColumnOf(Columns::TrafficSegmentationTable, "Port");
+constexpr int kPermitServer = ColumnOf(Columns::FilterDHCPPermitTable, "Server IP");
 
 // Shows the dialog modally with the caption its menu command gives, selects the row whose cell
 // matches, pictures it.
@@ -165,5 +173,39 @@ int main(int argc, char** argv) {
     PortSecurityVLANTableForm = nullptr;
     Picture(CreateForm<TTrafficSegmentationForm>(Application),
             "Traffic Segmentation Table: ", {kSegmentedPort, "3"}, dir + "/traffic-segmentation.png");
+    stage.Agent->LoadScenario(permit_scenario::Scenario());
+    IMPBUplaodDownloadForm = CreateForm<TIMPBUplaodDownloadForm>(Application);
+    IMPBUplaodDownloadForm->SetCaption("IMPB Upload Download Table: " + Facts().DeviceAddress);
+    SetModalHook([&](TForm* form) {
+        if (form == IMPBUploadDownloadEditForm) {
+            SelectOption(IMPBUploadDownloadEditForm->ComboBoxProtocol, "tftp");
+            SelectOption(IMPBUploadDownloadEditForm->ComboBoxAddType, "ipv4");
+            IMPBUploadDownloadEditForm->edtAddress->SetText("10.1.1.5");
+            IMPBUploadDownloadEditForm->EditFileName->SetText("bind.cfg");
+            SelectOption(IMPBUploadDownloadEditForm->cbxAction, "upload");
+            GrabForm(form, dir + "/impb-transfer-edit.png");
+            form->Close();
+            return;
+        }
+        WaitRead(IMPBUplaodDownloadForm->Table);
+        GrabForm(form, dir + "/impb-transfers.png");
+        IMPBUplaodDownloadForm->btnAddClick(nullptr);
+        form->Close();
+    });
+    IMPBUplaodDownloadForm->ShowModal();
+    delete IMPBUplaodDownloadForm;
+    IMPBUplaodDownloadForm = nullptr;
+    Picture(CreateForm<TFilterDHCPPermitForm>(Application),
+            "DHCP Offer Permit Table: ", {kPermitServer, "10.0.0.9"}, dir + "/dhcp-permits.png");
+    FilterDHCPv6PermitForm = CreateForm<TFilterDHCPv6PermitForm>(Application);
+    Picture(FilterDHCPv6PermitForm,
+            "DHCPv6 Server Screening Permit Table: ", {kIpv6PermitAddress, permit_scenario::kIpv6Address},
+            dir + "/dhcpv6-permits.png");
+    FilterDHCPv6PermitForm = nullptr;
+    FilterAllNodePermitForm = CreateForm<TFilterAllNodePermitForm>(Application);
+    Picture(FilterAllNodePermitForm,
+            "ICMPv6 RA All Node Permit Table: ", {kIpv6PermitAddress, permit_scenario::kIpv6Address},
+            dir + "/ra-permits.png");
+    FilterAllNodePermitForm = nullptr;
     return PicturesExitStatus();
 }
