@@ -2,18 +2,23 @@
 
 #include "Aggregatorporttableformunit.h"
 #include "DialogClassRegistrar.h"
+#include "ERPSSubRingFormUnit.h"
 #include "IGMPMulticastVlanFormUnit.h"
 #include "IGMPRouterPortsFormUnit.h"
 #include "IGMPSnoopingDataDrivenLearingGroupFormUnit.h"
 #include "IGMPSnoopingForwardingFormUnit.h"
 #include "IGMPSnoopingGroupFormUnit.h"
+#include "IGMPSnoopingProxyUpstreamInterfaceFormUnit.h"
 #include "IGMPSnoopingStaticGroupFormUnit.h"
 #include "MLDRouterProtsFormUnit.h"
 #include "MLDSnoopingDataDrivenLearingGroupFormUnit.h"
 #include "MLDSnoopingForwardingTableFormUnit.h"
 #include "MLDSnoopingGroupFormUnit.h"
+#include "MLDSnoopingProxyUpstreamInterfaceFormUnit.h"
 #include "MLDSnoopingStaticGroupFormUnit.h"
+#include "McastProxyGroupFormUnit.h"
 #include "MulticastFilterInformationFormUnit.h"
+#include "MulticastFilterProfileFormUnit.h"
 #include "MulticastForwardingInformationFormUnit.h"
 #include "NLBMulticastFDBFormUnit.h"
 #include "NLBUnicastFDBFormUnit.h"
@@ -63,4 +68,9 @@ void RegisterLayer2Dialogs(DialogClassRegistrar& registry) {
     registry.Register("TPortTrunkForm",
                       [](TComponent* owner, int) -> TForm* { return CreateForm<TPortTrunkForm>(owner); });
     registry.Register("TAggregatorPortTableForm", AggregatorPortTableForm);
+    registry.Register("TIGMPSnoopingProxyUpstreamInterfaceForm", IGMPSnoopingProxyUpstreamInterfaceForm);
+    registry.Register("TMLDSnoopingProxyUpstreamInterfaceForm", MLDSnoopingProxyUpstreamInterfaceForm);
+    registry.Register("TMcastProxyGroupForm", McastProxyGroupForm);
+    registry.Register("TERPSSubRingForm", ERPSSubRingForm);
+    registry.Register("TMulticastFilterProfileForm", MulticastFilterProfileForm);
 }

@@ -13,7 +13,15 @@
 //   VLANs 1 (static 1, dynamic 2) and 10 (static 1 and 2, dynamic 3, forbidden 8), the groups MLD
 //   learned from data 10/FF0E::1 (router port 1) and 20/FF0E::2 (router port 2), and the MLD
 //   forwarding and group tables, each with 10/FE80::5/FF0E::1 and 20/::/FF0E::2 (addresses as 32
-//   hexadecimal digits).
+//   hexadecimal digits);
+// - the IGMP proxy's upstream interface 1 (VLAN 10, learned port 3, static ports 1 and 2, interval 10,
+//   source 10.0.0.1) and the MLD proxy's 1 (VLAN 20, learned port 4, static port 1, interval 5,
+//   source FE80::1);
+// - the IGMP proxy groups 239.1.1.1/10.0.0.5/VLAN 10 (ports 1 and 2, active) and
+//   239.2.2.2/0.0.0.0/VLAN 20 (port 4, inactive), the MLD proxy groups FF0E::1/FE80::5/VLAN 10 and
+//   FF0E::2/::/VLAN 20;
+// - the ERPS sub-rings 1/2 (TC propagation enabled) and 3/4 (disabled);
+// - the multicast filter profiles 1 "news" and 2 "sports", and the IPv6 profile 1 "v6news".
 #pragma once
 
 #include "InstanceArcs.h"
@@ -39,6 +47,47 @@ inline const std::string kFE80Five = "FE800000000000000000000000000005";
 inline const std::string kFF0EOne = "FF0E0000000000000000000000000001";
 inline const std::string kFF0ETwo = "FF0E0000000000000000000000000002";
 inline const std::string kZeroV6 = std::string(32, '0');
+
+inline constexpr const char* kIgmpUpstreamEntry = "1.3.6.1.4.1.746.12.80.3.1.1.1";
+inline constexpr const char* kMldUpstreamEntry = "1.3.6.1.4.1.746.12.80.3.2.1.1";
+inline constexpr const char* kIgmpProxyGroupEntry = "1.3.6.1.4.1.746.12.80.2.1.1.1";
+inline constexpr const char* kMldProxyGroupEntry = "1.3.6.1.4.1.746.12.80.2.2.1.1";
+inline constexpr const char* kErpsSubRingEntry = "1.3.6.1.4.1.746.12.78.3.2.1";
+inline constexpr const char* kProfileEntry = "1.3.6.1.4.1.746.12.53.1.1";
+inline constexpr const char* kIPv6ProfileEntry = "1.3.6.1.4.1.746.12.53.20.1";
+inline const std::string kFE80One = "FE800000000000000000000000000001";
+
+// The proxy, ERPS and filter-profile tables as scenario table objects, comma-separated.
+inline std::string ProxyAndRingTables() {
+    const auto row = [](const std::string& instance, const std::string& values) {
+        return R"([")" + instance + R"(", )" + values + "]";
+    };
+    return std::string(R"({"entry": ")") + kIgmpUpstreamEntry +
+           R"(", "columns": [[2, "int", "rw"], [3, "hex"], [4, "hex", "rw"], [5, "int", "rw"], [6, "ip", "rw"]],
+     "rows": [["1", 10, "2000000000000000", "C000000000000000", 10, "10.0.0.1"]]},
+    {"entry": ")" +
+           kMldUpstreamEntry +
+           R"(", "columns": [[2, "int", "rw"], [3, "hex"], [4, "hex", "rw"], [5, "int", "rw"], [6, "hex", "rw"]],
+     "rows": [["1", 20, "1000000000000000", "8000000000000000", 5, ")" +
+           kFE80One + R"("]]},
+    {"entry": ")" +
+           kIgmpProxyGroupEntry +
+           R"(", "columns": [[4, "hex"], [5, "int"]], "rows": [
+        ["239.1.1.1.10.0.0.5.10", "C000000000000000", 1], ["239.2.2.2.0.0.0.0.20", "1000000000000000", 2]]},
+    {"entry": ")" +
+           kMldProxyGroupEntry + R"(", "columns": [[4, "hex"], [5, "int"]], "rows": [)" +
+           row(HexArcs(kFF0EOne) + "." + HexArcs(kFE80Five) + ".10", R"("C000000000000000", 1)") + ", " +
+           row(HexArcs(kFF0ETwo) + "." + HexArcs(kZeroV6) + ".20", R"("1000000000000000", 2)") + R"(]},
+    {"entry": ")" +
+           kErpsSubRingEntry +
+           R"(", "columns": [[3, "int", "rw", 2], [4, "rowstatus"]], "rows": [["1.2", 1, 1], ["3.4", 2, 1]]},
+    {"entry": ")" +
+           kProfileEntry +
+           R"(", "columns": [[2, "string", "rw", ""], [3, "rowstatus"]], "rows": [["1", "news", 1], ["2", "sports", 1]]},
+    {"entry": ")" +
+           kIPv6ProfileEntry +
+           R"(", "columns": [[2, "string", "rw", ""], [3, "rowstatus"]], "rows": [["1", "v6news", 1]]})";
+}
 
 // The MLD tables as scenario table objects, comma-separated.
 inline std::string MldTables() {
@@ -124,7 +173,7 @@ inline std::string MulticastTables() {
 // A switch holding the multicast tables: stand-alone, or stacking with every port list of 48 octets
 // (the 8 above and 40 of zeros).
 inline std::string MulticastScenario(bool stacking = false) {
-    std::string tables = MulticastTables() + ", " + MldTables();
+    std::string tables = MulticastTables() + ", " + MldTables() + ", " + ProxyAndRingTables();
     if (stacking) {
         tables = std::regex_replace(tables, std::regex(R"re("([0-9A-F]{16})")re"),
                                     "\"$01" + std::string(80, '0') + "\"");
