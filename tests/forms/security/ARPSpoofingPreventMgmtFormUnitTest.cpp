@@ -2,6 +2,8 @@
 
 #include "CaptionCheck.h"
 #include "CatalogueColumns.h"
+#include "DedicatedDialogRegistry.h"
+#include "DedicatedDialogs.h"
 #include "FormsSimTest.h"
 #include "ImpbScenario.h"
 #include "PickerTicks.h"
@@ -13,6 +15,8 @@
 #include "TStaticText.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -56,6 +60,11 @@ protected:
 } // namespace
 
 TEST_F(ARPSpoofingSim, OpensThroughItsMenuCommandAndShowsAChosenEntryWithoutWriting) {
+    const std::vector<std::string> missing = ProgramDialogs().Missing();
+    for (const char* name : {"TARPSpoofingPreventMgmtForm", "TIPMACBindingForm", "TIPMACBindingIPv6Form",
+                             "TIpMacBindBlockedForm"}) {
+        EXPECT_EQ(std::find(missing.begin(), missing.end(), name), missing.end()) << name;
+    }
     RunDialog<TARPSpoofingPreventMgmtForm>(
         kCommand, ARPSpoofingPreventMgmtForm, [&](TARPSpoofingPreventMgmtForm* d) {
             EXPECT_EQ(d->Caption(), "ARP Spoofing Prevention Table: " + Agent().Address());

@@ -2,6 +2,8 @@
 #include "IMPBUploadDownloadEditFormUnit.h"
 
 #include "CaptionCheck.h"
+#include "DedicatedDialogRegistry.h"
+#include "DedicatedDialogs.h"
 #include "FormsSimTest.h"
 #include "OptionItems.h"
 #include "PermitScenario.h"
@@ -13,6 +15,8 @@
 #include "VqMessageTable.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -52,6 +56,11 @@ protected:
 } // namespace
 
 TEST_F(TransferSim, OpensThroughItsMenuCommandAndRefreshReadsAgainWithTheCount) {
+    const std::vector<std::string> missing = ProgramDialogs().Missing();
+    for (const char* name : {"TIMPBUplaodDownloadForm", "TFilterDHCPPermitForm", "TFilterDHCPv6PermitForm",
+                             "TFilterAllNodePermitForm"}) {
+        EXPECT_EQ(std::find(missing.begin(), missing.end(), name), missing.end()) << name;
+    }
     RunDialog<TIMPBUplaodDownloadForm>(kCommand, IMPBUplaodDownloadForm, [&](TIMPBUplaodDownloadForm* d) {
         EXPECT_EQ(d->Caption(), "IMPB Upload Download Table: " + Agent().Address());
         EXPECT_NE(d->Table.Request->Mode, 0); // asynchronous

@@ -1,6 +1,8 @@
 #include "PortSecurityGlobalSettingsFormUnit.h"
 
 #include "CaptionCheck.h"
+#include "DedicatedDialogRegistry.h"
+#include "DedicatedDialogs.h"
 #include "FormsSimTest.h"
 #include "OptionItems.h"
 #include "PortSecurityScenario.h"
@@ -10,6 +12,8 @@
 #include "TEdit.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -44,6 +48,11 @@ protected:
 } // namespace
 
 TEST_F(PortSecurityGlobalSim, NoLimitFromTheSwitchTicksTheBoxGreysTheEditAndIsWrittenBack) {
+    const std::vector<std::string> missing = ProgramDialogs().Missing();
+    for (const char* name : {"TPortSecurityGlobalSettingsForm", "TPortSecurityVLANOnPortForm",
+                             "TPortSecurityVLANTableForm", "TTrafficSegmentationForm"}) {
+        EXPECT_EQ(std::find(missing.begin(), missing.end(), name), missing.end()) << name;
+    }
     Run([&](TPortSecurityGlobalSettingsForm* d) {
         EXPECT_EQ(d->Caption(), "Port Security Global Settings: " + Agent().Address());
         EXPECT_EQ(d->Table.Request->Mode, 0); // blocking
