@@ -17,6 +17,7 @@
 #include "MLDSnoopingProxyUpstreamInterfaceFormUnit.h"
 #include "MLDSnoopingStaticGroupFormUnit.h"
 #include "McastProxyGroupFormUnit.h"
+#include "Mstpportstateformunit.h"
 #include "MulticastFilterInformationFormUnit.h"
 #include "MulticastFilterProfileFormUnit.h"
 #include "MulticastForwardingInformationFormUnit.h"
@@ -26,6 +27,8 @@
 #include "PrivateVLANFormUnit.h"
 #include "ProtocolVLANGroupFormUnit.h"
 #include "SecondaryVlanFormUnit.h"
+#include "Spanningtreealgorithmunit.h"
+#include "Stpinfo.h"
 #include "SurveillanceVLANGlobalFormUnit.h"
 #include "TpGroupDestinationForwardedFormUnit.h"
 #include "Tpbridgeportcounter.h"
@@ -73,4 +76,7 @@ void RegisterLayer2Dialogs(DialogClassRegistrar& registry) {
     registry.Register("TMcastProxyGroupForm", McastProxyGroupForm);
     registry.Register("TERPSSubRingForm", ERPSSubRingForm);
     registry.Register("TMulticastFilterProfileForm", MulticastFilterProfileForm);
+    registry.Register("TSpanningTreeAlgorithmForm", SpanningTreeAlgorithmForm);
+    registry.Register("TSTP_Info", STP_Info);
+    registry.Register("TMSTPPortStateForm", MSTPPortStateForm);
 }

@@ -1,16 +1,20 @@
 // Writes pictures of the static filtering and NLB forwarding dialogs, the protocol VLAN group,
 // Private and secondary VLAN dialogs (each with its first row chosen), the voice and surveillance
 // VLAN global settings (once their reads have ended), the port trunk table (trunk 1 chosen) and
-// the 802.3ad aggregation ports (port 1 chosen, on each administrative state tab), filled from the
-// simulated switch, to look at how they lay out.
+// the 802.3ad aggregation ports (port 1 chosen, on each administrative state tab), and the STP
+// global and information settings, the port state table (port 2 chosen) and its edit dialog,
+// filled from the simulated switch, to look at how they lay out.
 //   bash scripts/with-display.sh build/test/tests/forms/layer2/layer2_screenshots DIR
 // writes DIR/unicast-filter.png, multicast-filter.png, nlb-multicast-fdb.png, nlb-unicast-fdb.png,
 // protocol-vlan-group.png, private-vlan.png, secondary-vlan.png, voice-vlan-global.png,
-// surveillance-vlan-global.png, port-trunk.png, aggregator-ports-actor.png and
-// aggregator-ports-partner.png. Not a test: nothing here is checked automatically.
+// surveillance-vlan-global.png, port-trunk.png, aggregator-ports-actor.png,
+// aggregator-ports-partner.png, stp-global.png, stp-information.png, stp-port-state.png and
+// stp-port-state-edit.png. Not a test: nothing here is checked automatically.
 #include "Aggregatorporttableformunit.h"
 #include "DedicatedScreenshotStage.h"
 #include "MacEntryScenario.h"
+#include "Mstpportstateeditformunit.h"
+#include "Mstpportstateformunit.h"
 #include "MulticastFilterInformationFormUnit.h"
 #include "NLBMulticastFDBFormUnit.h"
 #include "NLBUnicastFDBFormUnit.h"
@@ -18,6 +22,9 @@
 #include "PrivateVLANFormUnit.h"
 #include "ProtocolVLANGroupFormUnit.h"
 #include "SecondaryVlanFormUnit.h"
+#include "Spanningtreealgorithmunit.h"
+#include "StpScenario.h"
+#include "Stpinfo.h"
 #include "SurveillanceVLANGlobalFormUnit.h"
 #include "TPageControl.h"
 #include "TrunkScenario.h"
@@ -101,5 +108,26 @@ int main(int argc, char** argv) {
                                                   d->PageControl1->SetActivePageIndex(page);
                                               });
     }
+
+    // A 24RA with STP running, RSTP.
+    stage.Agent->LoadScenario(StpScenario());
+    WritableFacts().SysObjectId = "1.3.6.1.4.1.746.10.117.2.1";
+    WritableFacts().ModelName = "ZQS-4410-24RA";
+    ShootDialog<TSpanningTreeAlgorithmForm>(SpanningTreeAlgorithmForm,
+                                            "STP Global Settings: ", dir + "/stp-global.png",
+                                            [](TSpanningTreeAlgorithmForm*) {});
+    ShootSettings<TSTP_Info>(STP_Info, "STP Information Settings: ", dir + "/stp-information.png");
+    ShootDialog<TMSTPPortStateForm>(MSTPPortStateForm, "STP Port State Table: ", dir + "/stp-port-state.png",
+                                    [&dir](TMSTPPortStateForm* d) {
+                                        d->Table.List->SetSelected(d->Table.List->Items()[1]);
+                                        // The edit dialog, pictured over the list and closed.
+                                        SetModalHook([&dir](TForm* edit) {
+                                            GrabForm(edit, dir + "/stp-port-state-edit.png");
+                                            edit->Close();
+                                        });
+                                        d->btnEditClick(nullptr);
+                                        d->Table.List->SetSelected(d->Table.List->Items()[0]);
+                                        d->Table.List->SetSelected(d->Table.List->Items()[1]);
+                                    });
     return PicturesExitStatus();
 }
