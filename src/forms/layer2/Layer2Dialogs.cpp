@@ -10,6 +10,7 @@
 #include "IGMPSnoopingGroupFormUnit.h"
 #include "IGMPSnoopingProxyUpstreamInterfaceFormUnit.h"
 #include "IGMPSnoopingStaticGroupFormUnit.h"
+#include "Lldp_management.h"
 #include "MLDRouterProtsFormUnit.h"
 #include "MLDSnoopingDataDrivenLearingGroupFormUnit.h"
 #include "MLDSnoopingForwardingTableFormUnit.h"
@@ -79,4 +80,5 @@ void RegisterLayer2Dialogs(DialogClassRegistrar& registry) {
     registry.Register("TSpanningTreeAlgorithmForm", SpanningTreeAlgorithmForm);
     registry.Register("TSTP_Info", STP_Info);
     registry.Register("TMSTPPortStateForm", MSTPPortStateForm);
+    registry.Register("TLLDP_Management_Address", LLDP_Management_Address);
 }

@@ -2,6 +2,7 @@
 
 #include "CurrentTimeFormUnit.h"
 #include "DialogClassRegistrar.h"
+#include "Eeestateunit.h"
 #include "LogSaveControlFormUnit.h"
 #include "MultipleConfigControlFormUnit.h"
 #include "SummerTime.h"
@@ -21,4 +22,6 @@ void RegisterSystemDialogs(DialogClassRegistrar& registry) {
                       [](TComponent* owner, int) -> TForm* { return CreateForm<TSummerTimeForm>(owner); });
     registry.Register("Tdot3PauseForm", dot3PauseForm);
     registry.Register("Tdot3ControlForm", dot3ControlForm);
+    registry.Register("TEEEStateFormUnit", EEEStateFormUnit);
+    registry.Register("TEEEStateFormUnit", EEEStateFormUnit);
 }

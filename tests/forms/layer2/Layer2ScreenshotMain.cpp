@@ -8,10 +8,13 @@
 // writes DIR/unicast-filter.png, multicast-filter.png, nlb-multicast-fdb.png, nlb-unicast-fdb.png,
 // protocol-vlan-group.png, private-vlan.png, secondary-vlan.png, voice-vlan-global.png,
 // surveillance-vlan-global.png, port-trunk.png, aggregator-ports-actor.png,
-// aggregator-ports-partner.png, stp-global.png, stp-information.png, stp-port-state.png and
-// stp-port-state-edit.png. Not a test: nothing here is checked automatically.
+// aggregator-ports-partner.png, stp-global.png, stp-information.png, stp-port-state.png,
+// stp-port-state-edit.png and lldp-management-address.png (the first address chosen).
+// Not a test: nothing here is checked automatically.
 #include "Aggregatorporttableformunit.h"
 #include "DedicatedScreenshotStage.h"
+#include "LldpScenario.h"
+#include "Lldp_management.h"
 #include "MacEntryScenario.h"
 #include "Mstpportstateeditformunit.h"
 #include "Mstpportstateformunit.h"
@@ -129,5 +132,10 @@ int main(int argc, char** argv) {
                                         d->Table.List->SetSelected(d->Table.List->Items()[0]);
                                         d->Table.List->SetSelected(d->Table.List->Items()[1]);
                                     });
+
+    stage.Agent->LoadScenario(lldp_scenario::Scenario());
+    ShootDialog<TLLDP_Management_Address>(
+        LLDP_Management_Address, "LLDP Address Configuration: ", dir + "/lldp-management-address.png",
+        ChooseFirst<TLLDP_Management_Address>);
     return PicturesExitStatus();
 }

@@ -148,9 +148,10 @@ TEST_F(CoSBandwidthSim, RefreshDuringTheWalkSaysGetDataNotCompleteAndStopEndsIt)
     EXPECT_TRUE(Agent().SetLog().empty());
 }
 
-TEST(QosDialogs, TheProgramRegistersTheQueueBandwidthAndGarpDialogs) {
+TEST(QosDialogs, TheProgramRegistersEveryQosDialog) {
     const std::vector<std::string> missing = ProgramDialogs().Missing();
-    for (const char* dialog : {"TCoSBrandwidthctrlForm", "TGARPForm"}) {
+    for (const char* dialog :
+         {"TCoSBrandwidthctrlForm", "TGARPForm", "TPBridgeConfigForm", "TPortCapabilities8021dForm"}) {
         EXPECT_EQ(std::find(missing.begin(), missing.end(), dialog), missing.end()) << dialog;
         EXPECT_NE(ProgramDialogs().FindClass(dialog), nullptr) << dialog;
     }

@@ -1,12 +1,14 @@
 // Writes pictures of the QoS menu's dialogs, filled from the simulated switch, to look at how they
-// lay out: the queue bandwidth table (a queue without a minimum chosen) and the GARP timers (port
-// 3 chosen).
+// lay out: the queue bandwidth table (a queue without a minimum chosen), the GARP timers (port 3
+// chosen), the 802.1p basic configuration and the port capabilities.
 //   bash scripts/with-display.sh build/test/tests/forms/qos/qos_screenshots DIR
-// writes DIR/queue-bandwidth.png and garp-timers.png.
+// writes DIR/queue-bandwidth.png, garp-timers.png, pbridge-config.png and port-capabilities.png.
 // Not a test: nothing here is checked automatically.
 #include "COSBrandctrltable.h"
 #include "DedicatedScreenshotStage.h"
 #include "GARPFormUnit.h"
+#include "PBridgeConfigFormUnit.h"
+#include "PortCapabilities8021dFormUnit.h"
 #include "QosScenario.h"
 #include "TListView.h"
 
@@ -22,5 +24,11 @@ int main(int argc, char** argv) {
     ShootDialog<TGARPForm>(GARPForm, "802.1p GARP Timer: ", dir + "/garp-timers.png", [](TGARPForm* d) {
         d->LV_dot1dPortGarpEntry->SetSelected(d->LV_dot1dPortGarpEntry->Items()[2]);
     });
+    ShootDialog<TPBridgeConfigForm>(PBridgeConfigForm,
+                                    "802.1p Basic Configuration: ", dir + "/pbridge-config.png",
+                                    [](TPBridgeConfigForm*) {});
+    ShootDialog<TPortCapabilities8021dForm>(PortCapabilities8021dForm,
+                                            "802.1p Port Capability Table: ", dir + "/port-capabilities.png",
+                                            [](TPortCapabilities8021dForm*) {});
     return PicturesExitStatus();
 }

@@ -3,16 +3,18 @@
 // and the add mode, the time range table with the "Office" range chosen, the log save settings,
 // the summer time in the repeating and the annual state, the current time, the dot3 pause and
 // control tables (interface 3 chosen), the configuration images (cfgId-2 chosen) with their
-// edit dialog and the progress form of an image made active.
+// edit dialog, the progress form of an image made active and the EEE state.
 //   bash scripts/with-display.sh build/test/tests/forms/system/system_screenshots DIR
 // writes DIR/syslog-servers.png, syslog-server-edit.png, syslog-server-add.png, time-ranges.png,
 // log-save.png, summer-time-repeating.png, summer-time-annual.png, current-time.png, dot3-pause.png,
-// dot3-control.png, config-images.png, config-image-edit.png and config-progress.png.
+// dot3-control.png, config-images.png, config-image-edit.png, config-progress.png and eee-state.png.
 // Not a test: nothing here is checked automatically.
 #include "CatalogueColumns.h"
 #include "CurrentTimeFormUnit.h"
 #include "DedicatedScreenshotStage.h"
 #include "Dot3Scenario.h"
+#include "EeeScenario.h"
+#include "Eeestateunit.h"
 #include "LogHostEditFormUnit.h"
 #include "LogSaveControlFormUnit.h"
 #include "MultiConfigControlEditFormUnit.h"
@@ -143,5 +145,8 @@ int main(int argc, char** argv) {
     ShootDialog<TCurrentTimeForm>(CurrentTimeForm, "Current Time: ", stage.Dir + "/current-time.png",
                                   [](TCurrentTimeForm*) {});
     ShootDot3(stage);
+    stage.Agent->LoadScenario(eee_scenario::Scenario());
+    ShootDialog<TEEEStateFormUnit>(EEEStateFormUnit, "EEE State Settings: ", stage.Dir + "/eee-state.png",
+                                   [](TEEEStateFormUnit*) {});
     return PicturesExitStatus();
 }
