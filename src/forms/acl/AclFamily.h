@@ -26,6 +26,7 @@ template <class Form> struct FieldRules {
     std::span<const FieldRule<Form>> Row = {};      // a row chosen
     std::span<const FieldRule<Form>> Refresh = {};  // after Refresh's reset
     std::span<const FieldRule<Form>> CheckAll = {}; // after a rule editor member's own Check All
+    std::span<const FieldRule<Form>> Targets = {};  // a chosen rule's typed targets ticked from its cells
 };
 
 // A combo box's selection in a new dialog, before its first read and reset (which keeps it unless

@@ -53,8 +53,25 @@ constexpr DialogFrame<T> kFrame = {.Buttons = kButtons,
 
 DialogFrame<T> FrameOf(const RuleEditorOptions& options) {
     DialogFrame<T> frame = MemberFrame(kFrame, options);
-    frame.PortsHeight = options.PortPanelHeight;
+    if (options.Targets == RuleTargets::Picker) {
+        frame.PortsHeight = options.PortPanelHeight;
+    } else { // no picker: the fields take the whole field panel
+        frame.Rows = nullptr;
+        frame.PortPanel = nullptr;
+        frame.FieldPanel = &T::FieldPanel;
+    }
     return frame;
+}
+
+// The family's fields a member may lack (the egress editors have no mirror group, no ToS and no
+// owner) are left alone.
+void Switch(std::initializer_list<TControl*> controls, bool enabled,
+            FieldEnabling how = FieldEnabling::WithState) {
+    for (TControl* control : controls) {
+        if (control) {
+            SetFieldEnabled(control, enabled, how);
+        }
+    }
 }
 
 } // namespace
@@ -109,10 +126,22 @@ void TAclRuleForm::DesignBuilt() {
     note->Font()->SetColor(clRed);
     note->SetLeft(8);
     note->SetTop(KeyEdits.back()->Top() + 26);
-    if (VLANBasedVIDEdit) {
-        SetFieldEnabled(VLANBasedVIDEdit, false, FieldEnabling::KeepValue);
+    if (TypedTargets()) {
+        const FieldSet::Line* port = Fields.Of(Options.PortColumn);
+        const FieldSet::Line* group = Fields.Of(Options.PortGroupColumn);
+        PortChkBox = port->Check;
+        PortEdit = dynamic_cast<TEdit*>(port->Value);
+        cbxPortGroup = group->Check;
+        PortGroupEdit = dynamic_cast<TEdit*>(group->Value);
     }
-    DisableControl(RuleOwnerComboBox);
+    for (TEdit* target : {VLANBasedVIDEdit, PortEdit, PortGroupEdit}) {
+        if (target) {
+            SetFieldEnabled(target, false, FieldEnabling::KeepValue);
+        }
+    }
+    if (RuleOwnerComboBox) {
+        DisableControl(RuleOwnerComboBox);
+    }
 }
 
 void TAclRuleForm::RunRules(Moment moment) {
@@ -123,31 +152,41 @@ void TAclRuleForm::RunRules(Moment moment) {
 
 void TAclRuleForm::FormCreate(TObject*) {
     Table.Attempt([this] {
-        Pickers.Embed(this, PickerHost::InPanel(StackingPortPanel, Options.PortColumns),
-                      {{Options.PortColumn, nullptr}});
+        if (!TypedTargets()) {
+            Pickers.Embed(this, PickerHost::InPanel(StackingPortPanel, Options.PortColumns),
+                          {{Options.PortColumn, nullptr}});
+        }
         DialogRequest& request =
             Table.CreateRequest(this, Options.Table, MVT_UMV, static_cast<int>(Options.Keys.size()));
         Request = &request;
-        // A row without a VLAN-based ID unticks "VLAN-based VID" before its ports are shown: the
-        // box's rule clears the port boxes, which would otherwise hide the ports of a row chosen
-        // after one with a VLAN.
-        TLVSelectItemEvent fill = ListView1->OnSelectItem;
-        ListView1->OnSelectItem = [this, fill](TObject* sender, TListItem* item, bool selected) {
-            if (selected && item && VLANBaseChkBox && !HasVlanBasedId(item)) {
-                VLANBaseChkBox->SetChecked(false);
-            }
-            fill(sender, item, selected);
-        };
-        // A row the picker cannot show (a port list shorter than the picker's) is reported in the
-        // status line with no port left ticked, so that an Edit cannot write the previous rule's
-        // ports to it; the rest of the selection goes on.
-        Pickers.GuardSelection(Table);
+        if (!TypedTargets()) {
+            // A row without a VLAN-based ID unticks "VLAN-based VID" before its ports are shown: the
+            // box's rule clears the port boxes, which would otherwise hide the ports of a row chosen
+            // after one with a VLAN.
+            TLVSelectItemEvent fill = ListView1->OnSelectItem;
+            ListView1->OnSelectItem = [this, fill](TObject* sender, TListItem* item, bool selected) {
+                if (selected && item && VLANBaseChkBox && !HasVlanBasedId(item)) {
+                    VLANBaseChkBox->SetChecked(false);
+                }
+                fill(sender, item, selected);
+            };
+            // A row the picker cannot show (a port list shorter than the picker's) is reported in
+            // the status line with no port left ticked, so that an Edit cannot write the previous
+            // rule's ports to it; the rest of the selection goes on.
+            Pickers.GuardSelection(Table);
+        }
         PermitComboBox->OnChange = Bind(this, &T::PermitComboBoxChange);
         EnablePriorityComboBox->OnChange = Bind(this, &T::EnablePriorityComboBoxChange);
         EnableReplaceDSCPComboBox->OnChange = Bind(this, &T::EnableReplaceDSCPComboBoxChange);
-        RepTosStateComboBox->OnChange = Bind(this, &T::RepTosStateComboBoxChange);
+        if (RepTosStateComboBox) {
+            RepTosStateComboBox->OnChange = Bind(this, &T::RepTosStateComboBoxChange);
+        }
         if (VLANBaseChkBox) {
             VLANBaseChkBox->OnClick = Bind(this, &T::VLANBaseChkBoxClick);
+        }
+        if (PortChkBox) {
+            PortChkBox->OnClick = Bind(this, &T::PortChkBoxClick);
+            cbxPortGroup->OnClick = Bind(this, &T::cbxPortGroupClick);
         }
         BindDesign(request);
         Pickers.Bind(request);
@@ -201,8 +240,23 @@ void TAclRuleForm::ListView1Click(TObject*) {
     }
     ShowMode(true);
     RunRules(kRow);
-    if (VLANBaseChkBox) {
+    if (TypedTargets()) {
+        TargetFromCell(item, Options.VlanBasedIdColumn, 4094, VLANBaseChkBox, VLANBasedVIDEdit);
+        TargetFromCell(item, Options.PortColumn, 384, PortChkBox, PortEdit);
+        TargetFromCell(item, Options.PortGroupColumn, 64, cbxPortGroup, PortGroupEdit);
+        RunRules(kTargets);
+    } else if (VLANBaseChkBox) {
         VLANBaseChkBox->SetChecked(HasVlanBasedId(item));
+    }
+}
+
+void TAclRuleForm::TargetFromCell(TListItem* item, int column, int max, TCheckBox* box, TEdit* edit) {
+    const std::optional<int> value = StrictStrToInt(Table.Request->CellText(item, column));
+    if (value && *value >= 1 && *value <= max) {
+        box->SetChecked(true);
+        edit->SetText(std::to_string(*value));
+    } else {
+        box->SetChecked(false);
     }
 }
 
@@ -231,6 +285,9 @@ bool TAclRuleForm::ValidateFields() {
 }
 
 bool TAclRuleForm::CheckRuleTarget() {
+    if (TypedTargets()) {
+        return true;
+    }
     if (VLANBaseChkBox && VLANBaseChkBox->Checked()) {
         return RequireText(VLANBasedVIDEdit, DialogText::kSomeCheckFieldEmpty);
     }
@@ -241,7 +298,20 @@ WriteCarry TAclRuleForm::RowCarry() const {
     std::vector<int> left = Fields.Omitted();
     std::erase(left, Options.RowStatusColumn);
     WriteCarry carry = WriteCarry::RowWithout(std::move(left));
-    if (VLANBaseChkBox) {
+    if (Options.Targets == RuleTargets::TypedOneOfThree) {
+        const int port = Options.PortColumn;
+        const int group = Options.PortGroupColumn;
+        const int vlan = Options.VlanBasedIdColumn;
+        if (VLANBaseChkBox->Checked()) {
+            carry.Without(port).Without(group);
+        }
+        if (cbxPortGroup->Checked()) {
+            carry.Without(port).Without(vlan);
+        }
+        if (PortChkBox->Checked()) {
+            carry.Without(group).Without(vlan);
+        }
+    } else if (VLANBaseChkBox) {
         carry.Without(VLANBaseChkBox->Checked() ? Options.PortColumn : Options.VlanBasedIdColumn);
     }
     return carry;
@@ -378,6 +448,10 @@ void TAclRuleForm::UncheckButtonClick(TObject*) {
 }
 
 void TAclRuleForm::VLANBaseChkBoxClick(TObject*) {
+    if (TypedTargets()) {
+        TargetRule(VLANBaseChkBox);
+        return;
+    }
     if (!PortPicker || !VLANBasedVIDEdit) {
         return;
     }
@@ -392,6 +466,30 @@ void TAclRuleForm::VLANBaseChkBoxClick(TObject*) {
     }
 }
 
+void TAclRuleForm::PortChkBoxClick(TObject*) {
+    TargetRule(PortChkBox);
+}
+
+void TAclRuleForm::cbxPortGroupClick(TObject*) {
+    TargetRule(cbxPortGroup);
+}
+
+void TAclRuleForm::TargetRule(TCheckBox* box) {
+    const std::pair<TCheckBox*, TEdit*> targets[] = {
+        {VLANBaseChkBox, VLANBasedVIDEdit}, {PortChkBox, PortEdit}, {cbxPortGroup, PortGroupEdit}};
+    const bool ticked = box->Checked();
+    for (const auto& [target, edit] : targets) {
+        if (target == box) {
+            // The VLAN-based VID's edit is emptied when its box is unticked; a port's keeps its number.
+            SetFieldEnabled(edit, ticked,
+                            box == VLANBaseChkBox ? FieldEnabling::WithState : FieldEnabling::EnabledOnly);
+        } else {
+            SetFieldEnabled(target, !ticked, FieldEnabling::EnabledOnly);
+            SetFieldEnabled(edit, !ticked);
+        }
+    }
+}
+
 std::function<bool(TControl*)> TAclRuleForm::Focusing(std::function<bool(TControl*)> check) {
     return [check = std::move(check)](TControl* field) {
         if (!check(field)) {
@@ -403,7 +501,7 @@ std::function<bool(TControl*)> TAclRuleForm::Focusing(std::function<bool(TContro
 }
 
 bool TAclRuleForm::CheckOneReplacement(const char* text) {
-    if (cbxEnableReplaceDSCP->Checked() && cbxRepTosState->Checked()) {
+    if (cbxRepTosState && cbxEnableReplaceDSCP->Checked() && cbxRepTosState->Checked()) {
         ShowMessage(text);
         return false;
     }
@@ -414,24 +512,25 @@ void TAclRuleForm::PermitComboBoxChange(TObject*) {
     const std::string permit = PermitComboBox->Text();
     if (permit == "deny") {
         DisableControlsByTag(kActionTag);
-        SetFieldsEnabled({cbxMirrorGroup, MirrorGroupEdit}, false);
+        Switch({cbxMirrorGroup, MirrorGroupEdit}, false);
     } else if (permit == "mirror") {
         DisableControlsByTag(kActionTag);
-        SetFieldsEnabled({cbxMirrorGroup, MirrorGroupEdit}, true);
+        Switch({cbxMirrorGroup, MirrorGroupEdit}, true);
         SetFieldsEnabled({cbxPermit, PermitComboBox}, true);
     } else {
         EnableControlsByTag(kActionTag);
         EnablePriorityComboBoxChange(nullptr);
         EnableReplaceDSCPComboBoxChange(nullptr);
-        SetFieldsEnabled({cbxMirrorGroup, MirrorGroupEdit}, false);
-        RepTosStateComboBoxChange(nullptr);
+        Switch({cbxMirrorGroup, MirrorGroupEdit}, false);
+        if (RepTosStateComboBox) {
+            RepTosStateComboBoxChange(nullptr);
+        }
     }
 }
 
 void TAclRuleForm::EnablePriorityComboBoxChange(TObject*) {
     const bool enabled = EnablePriorityComboBox->Text() == "enabled";
-    SetFieldsEnabled({cbxPriority, PriorityEdit}, enabled);
-    SetFieldsEnabled({cbxReplacePriority, ReplacePriorityComboBox}, enabled);
+    Switch({cbxPriority, PriorityEdit, cbxReplacePriority, ReplacePriorityComboBox}, enabled);
 }
 
 // A state other than the two (an empty combo box) changes nothing.
@@ -440,7 +539,7 @@ void TAclRuleForm::EnableReplaceDSCPComboBoxChange(TObject*) {
     if (state == "disabled" || state == "enabled") {
         SetFieldsEnabled({DscpValueBox, DscpValueEdit}, state == "enabled");
         if (Options.ExclusiveReplacements) {
-            SetFieldsEnabled({cbxRepTosState, RepTosStateComboBox}, state == "disabled");
+            Switch({cbxRepTosState, RepTosStateComboBox}, state == "disabled");
         }
     }
 }

@@ -181,6 +181,19 @@ enum class EditRefusal {
     AfterDispatch, // after the field checks and the dispatch on the Row Status shown, before the write
 };
 
+// What a rule applies to.
+enum class RuleTargets {
+    // Its port list in an embedded port picker (PortColumn), or instead its VLAN-based ID.
+    Picker,
+    // A port (PortColumn, 1 to 384), a port group (PortGroupColumn, 1 to 64) or a VLAN-based ID
+    // (1 to 4094), each typed into an edit with its box: a ticked target disables the other two
+    // boxes and empties their edits. A write carries the one ticked target.
+    TypedOneOfThree,
+    // The same, a write leaving out the port when the VLAN-based ID is ticked and the VLAN-based
+    // ID otherwise (the port group only by its box).
+    TypedVlanOrPort,
+};
+
 // What Edit runs instead of its own write, by the Row Status its hidden combo box shows.
 enum class EditDispatch {
     DestroyWhenTicked, // "destroy" with the hidden Row Status box ticked: Delete
@@ -189,11 +202,13 @@ enum class EditDispatch {
 
 struct RuleEditorOptions {
     const MibTableRow* Table = nullptr;
-    std::vector<KeyRange> Keys;     // one per index column, in order
-    int RowStatusColumn = -1;       // its combo box is the dialog's hidden row-status combo
-    int PortColumn = -1;            // the port list written from the picker; -1: none
-    int VlanBasedIdColumn = -1;     // the VLAN-based ID written instead of the ports; -1: ports only
-    const char* DuplicateText = ""; // Add with the keys of a listed row
+    std::vector<KeyRange> Keys; // one per index column, in order
+    int RowStatusColumn = -1;   // its combo box is the dialog's hidden row-status combo
+    int PortColumn = -1;        // the port list written from the picker (a typed port); -1: none
+    int VlanBasedIdColumn = -1; // the VLAN-based ID written instead of the ports; -1: ports only
+    RuleTargets Targets = RuleTargets::Picker;
+    int PortGroupColumn = -1;                                       // typed targets: the port group
+    const char* DuplicateText = "";                                 // Add with the keys of a listed row
     const char* PermitUnchecked = DialogText::kPermitMustBeChecked; // Add with "Permit" unticked
     const char* Refusal = DialogText::kGetDataNotCompleteDot;
     // Which writes refuse with `Refusal` while a read runs (Refresh always does).
@@ -215,7 +230,8 @@ struct RuleEditorOptions {
     // false: each switches its own value alone, and the field checks refuse both ticked.
     bool ExclusiveReplacements = true;
     // The frame: the designed size, the list's height, the port picker's panel and its columns of
-    // unit boxes, the button column's width (0: the buttons and a margin of 20 on each side).
+    // unit boxes (no panel with typed targets), the button column's width (0: the buttons and a
+    // margin of 20 on each side).
     int DesignWidth = 0;
     int DesignHeight = 0;
     int ListHeight = 110;
@@ -274,7 +290,7 @@ template <class Form> struct RuleBox {
 template <class Form> struct RuleDesign {
     RuleEditorOptions Options;
     std::span<const Field<Form>> Fields;
-    std::span<const Field<Form>> Extras;
+    std::span<const Field<Form>> Extras = {};
     std::span<const CatalogueColumn> Columns;
     std::span<const RuleGroupBox<Form>> Groups;
     RuleLayout::Grid Grid = RuleLayout::kGrid;
@@ -308,12 +324,16 @@ public:
     TButton* UncheckButton;
     TButton* CloseButton;
     TListView* ListView1;
-    TPanel* FieldPanel;        // the member's group boxes go here
-    TPanel* StackingPortPanel; // the embedded port picker
+    TPanel* FieldPanel;                  // the member's group boxes go here
+    TPanel* StackingPortPanel = nullptr; // the embedded port picker (none with typed targets)
     TStatusBar* StatusBar1;
     std::vector<TEdit*> KeyEdits;        // the index columns' edits, from the member's fields
     TCheckBox* VLANBaseChkBox = nullptr; // with VlanBasedIdColumn: "VLAN-based VID" and its edit
     TEdit* VLANBasedVIDEdit = nullptr;
+    TCheckBox* PortChkBox = nullptr; // typed targets: "Port" and "Port Group (1-64)" with their edits
+    TEdit* PortEdit = nullptr;
+    TCheckBox* cbxPortGroup = nullptr;
+    TEdit* PortGroupEdit = nullptr;
     TComboBox* RowComboBox = nullptr; // the hidden row-status combo and its check box
     TCheckBox* RowStatusBox = nullptr;
 
@@ -366,7 +386,14 @@ public:
     void ListView1Click(TObject* sender);
     void ListView1Change(TObject* sender, TListItem* item, TItemChange change);
     void FormClose(TObject* sender, TCloseAction& action);
+    // The VLAN-based VID's rule: with the picker, ticked ticks every port box and disables the
+    // picker; with typed targets, the target rule (as the port's and the port group's): ticked, its
+    // edit enabled (the port's and the port group's enabled only) and the other two boxes disabled
+    // only, their edits disabled; unticked, its edit disabled (the port's and the port group's
+    // disabled only) and the other two boxes enabled only, their edits enabled.
     void VLANBaseChkBoxClick(TObject* sender);
+    void PortChkBoxClick(TObject* sender);
+    void cbxPortGroupClick(TObject* sender);
 
     // The family's action rules, by the texts their combo boxes show. Permit: "deny" disables the
     // action fields and the mirror group, "mirror" disables the action fields and enables the
@@ -386,7 +413,7 @@ public:
     void ResetFields();
     // What a write of the row carries: the row without its unchecked or disabled fields (the row
     // status never left out this way), and without the port list when the VLAN-based ID is used,
-    // else without the VLAN-based ID.
+    // else without the VLAN-based ID (typed targets: as the option says).
     WriteCarry RowCarry() const;
     // The states of Edit, Delete and Add with a row chosen (row mode) or none (list mode); a row
     // held by an Edit that kept its fields counts as chosen. Run at the end of every read, on
@@ -431,9 +458,9 @@ protected:
         CheckAllBoxes = boxes(design.CheckAll);
         CheckAllIfEnabledBoxes = boxes(design.CheckAllIfEnabled);
         ClearChecksBoxes = boxes(design.ClearChecks);
-        const std::span<const FieldRule<Form>> moments[] = {design.Rules.Create,  design.Rules.Reset,
-                                                            design.Rules.List,    design.Rules.Row,
-                                                            design.Rules.Refresh, design.Rules.CheckAll};
+        const std::span<const FieldRule<Form>> moments[] = {
+            design.Rules.Create,  design.Rules.Reset,    design.Rules.List,   design.Rules.Row,
+            design.Rules.Refresh, design.Rules.CheckAll, design.Rules.Targets};
         for (std::size_t m = 0; m < Rules.size(); ++m) {
             Rules[m].clear();
             for (FieldRule<Form> rule : moments[m]) {
@@ -448,12 +475,12 @@ protected:
     // Both replacements ticked: the text, and false.
     bool CheckOneReplacement(const char* text);
     // The shared tail of a member's checks: the VLAN-based ID filled in when used, else a port
-    // chosen.
+    // chosen (typed targets: none is required).
     bool CheckRuleTarget();
 
 private:
-    enum Moment { kCreate, kReset, kList, kRow, kRefresh, kCheckAll };
-    std::array<std::vector<std::function<void()>>, 6> Rules;
+    enum Moment { kCreate, kReset, kList, kRow, kRefresh, kCheckAll, kTargets };
+    std::array<std::vector<std::function<void()>>, 7> Rules;
     std::function<void(DialogRequest&)> BindDesign;
     std::vector<TCheckBox*> TickedWithRows;
     std::vector<TCheckBox*> UntickedByReset;
@@ -484,4 +511,10 @@ private:
     bool WriteRow(const WriteCarry& carry, AfterWrite leaves);
     // The row's VLAN-based ID is a VLAN ID (1 to 4094).
     bool HasVlanBasedId(TListItem* item) const;
+    bool TypedTargets() const { return Options.Targets != RuleTargets::Picker; }
+    // A typed target ticked from the row's cell when it holds a number in 1..max (its edit then
+    // the number), else unticked; a text that is no number counts as out of range.
+    void TargetFromCell(TListItem* item, int column, int max, TCheckBox* box, TEdit* edit);
+    // The target rule of `box` over the three targets.
+    void TargetRule(TCheckBox* box);
 };

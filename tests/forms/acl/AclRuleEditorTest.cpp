@@ -6,6 +6,7 @@
 #include "CatalogueColumns.h"
 #include "FormsSimTest.h"
 #include "Oid_acl.h"
+#include "Oid_egressacl.h"
 #include "TButton.h"
 #include "TCheckBox.h"
 #include "TComboBox.h"
@@ -227,5 +228,211 @@ TEST_F(AclRuleKitSim, TheReplacementRulesExcludeEachOtherOnlyWhereTheOptionsSayS
         EXPECT_FALSE(d->TosValueEdit->Enabled());
         Form->Close();
         Form.reset();
+    }
+}
+
+// ---- typed targets: a member over the egress Ethernet rule table, its port, port group and
+// VLAN-based VID typed into edits
+
+namespace {
+
+class TTypedRuleForm : public TAclRuleForm {
+public:
+    TTypedRuleForm(TComponent* owner, const RuleDesign<TTypedRuleForm>& design)
+        : TAclRuleForm(owner, design.Options) {
+        BuildDesign(this, design);
+        DscpValueBox = cbxDscpValue;
+        DscpValueEdit = DSCPValueEdit;
+    }
+
+    TGroupBox* PermitGroup;
+    TGroupBox* OtherGroup;
+    TCheckBox* chkProfile;
+    TEdit* ProfileEdit;
+    TCheckBox* chkAccess;
+    TEdit* AccessEdit;
+    TCheckBox* cbxDscpValue;
+    TEdit* DSCPValueEdit;
+    TCheckBox* cbxRow;
+
+protected:
+    bool CheckFields() override { return CheckRuleTarget(); }
+};
+
+using Y = TTypedRuleForm;
+constexpr auto& kEgressTable = Columns::EgrssEthernetProfileRuleTable;
+const std::string kEgressEntry = "1.3.6.1.4.1.746.12.89.3.1.1";
+
+// clang-format off
+constexpr Field<Y> kTypedFields[] = {
+    RuleKey<Y>(ColumnOf(kEgressTable, "Profile ID"), &Y::chkProfile, "Profile ID (1-4)", &Y::ProfileEdit, "%i{n1x4l1}", &Y::OtherGroup, ValuePlace(0, 0)),
+    RuleKey<Y>(ColumnOf(kEgressTable, "Access ID"), &Y::chkAccess, "Access ID (0-128)", &Y::AccessEdit, "%i{n0x128l3}", &Y::OtherGroup, ValuePlace(1, 0)),
+    RuleRowStatus<Y>(ColumnOf(kEgressTable, "Row Status"), &Y::cbxRow, &Y::OtherGroup, ValuePlace(2, 1)),
+    RuleField<Y>(ColumnOf(kEgressTable, "VLAN-based ID"), &Y::VLANBaseChkBox, "VLAN-based VID", &Y::VLANBasedVIDEdit, "%i{n1x4094l4}", 0, &Y::OtherGroup, ValuePlace(0, 1)),
+    RuleField<Y>(ColumnOf(kEgressTable, "Port"), &Y::PortChkBox, "Port", &Y::PortEdit, "%i{n1x384l3}", 0, &Y::OtherGroup, ValuePlace(1, 1)),
+    RuleField<Y>(ColumnOf(kEgressTable, "Port Group"), &Y::cbxPortGroup, "Port Group (1-64)", &Y::PortGroupEdit, "%i{n1x64l2}", 0, &Y::OtherGroup, ValuePlace(2, 0)),
+    RuleField<Y>(ColumnOf(kEgressTable, "Permit"), &Y::cbxPermit, "Permit", &Y::PermitComboBox, nullptr, 0, &Y::PermitGroup, ValuePlace(0, 0), 0, kRuleDeny),
+    RuleField<Y>(ColumnOf(kEgressTable, "Enable Replace Priority"), &Y::cbxEnablePriority, "Enable Priority", &Y::EnablePriorityComboBox, nullptr, kAction, &Y::PermitGroup, ValuePlace(1, 0), 0, kRuleOff),
+    RuleField<Y>(ColumnOf(kEgressTable, "Replace Priority"), &Y::cbxPriority, "Priority (0-7)", &Y::PriorityEdit, "%i{n0x7l1}", kAction, &Y::PermitGroup, ValuePlace(2, 0)),
+    RuleField<Y>(ColumnOf(kEgressTable, "Enable Replace DSCP"), &Y::cbxEnableReplaceDSCP, "Enable Replace DSCP", &Y::EnableReplaceDSCPComboBox, nullptr, kAction, &Y::PermitGroup, ValuePlace(1, 1), 0, kRuleOff),
+    RuleField<Y>(ColumnOf(kEgressTable, "Replace DSCP"), &Y::cbxDscpValue, "DSCP Value (0-63)", &Y::DSCPValueEdit, "%i{n0x63l2}", kAction, &Y::PermitGroup, ValuePlace(2, 1)),
+};
+// clang-format on
+constexpr StackedGroup<Y> kTypedStack[] = {{&Y::PermitGroup, "Permit", 3}, {&Y::OtherGroup, "Other", 3}};
+constexpr auto kTypedGroups = StackGroups(kTypedStack, 500);
+constexpr FieldRule<Y> kTypedActionRules[] = {&Y::EnablePriorityComboBoxChange,
+                                              &Y::EnableReplaceDSCPComboBoxChange, &Y::PermitComboBoxChange};
+
+RuleDesign<Y> TypedDesign(RuleTargets targets) {
+    RuleEditorOptions options;
+    options.Table = EgrssEthernetProfileRuleTable;
+    options.Keys = {{ColumnOf(kEgressTable, "Profile ID"), "Profile ID must be set.", 1, 4},
+                    {ColumnOf(kEgressTable, "Access ID"), "Access ID must be set.", 0, 128}};
+    options.RowStatusColumn = ColumnOf(kEgressTable, "Row Status");
+    options.PortColumn = ColumnOf(kEgressTable, "Port");
+    options.VlanBasedIdColumn = ColumnOf(kEgressTable, "VLAN-based ID");
+    options.PortGroupColumn = ColumnOf(kEgressTable, "Port Group");
+    options.Targets = targets;
+    options.DesignWidth = 700;
+    options.DesignHeight = 500;
+    return {.Options = options,
+            .Fields = kTypedFields,
+            .Columns = kEgressTable,
+            .Groups = kTypedGroups,
+            .Rules = {.Create = kTypedActionRules, .List = kTypedActionRules, .Row = kTypedActionRules}};
+}
+
+class TypedTargetSim : public FormsSimTest {
+protected:
+    void SetUp() override {
+        FormsSimTest::SetUp();
+        Agent().LoadScenario(kEgressEthernetRuleScenario);
+    }
+    void TearDown() override {
+        Close();
+        FormsSimTest::TearDown();
+    }
+    Y* Open(RuleTargets targets) {
+        Close();
+        Form.reset(CreateForm<Y>(Application, TypedDesign(targets)));
+        EXPECT_TRUE(WaitIdle(Form->Table));
+        Agent().ClearSetLog();
+        return Form.get();
+    }
+    void Close() {
+        if (Form) {
+            Form->Close();
+            Form.reset();
+        }
+    }
+    std::unique_ptr<Y> Form;
+};
+
+} // namespace
+
+// No picker: the fields fill the field panel. A ticked target disables the other two boxes (their
+// ticks kept) and empties their edits; unticked, it gives them back. The port's own edit keeps its
+// number when unticked; the VLAN-based VID's is emptied.
+TEST_F(TypedTargetSim, NoPickerIsEmbeddedAndATickedTargetExcludesTheOtherTwo) {
+    Y* d = Open(RuleTargets::TypedOneOfThree);
+    EXPECT_EQ(d->PortPicker, nullptr);
+    EXPECT_EQ(d->StackingPortPanel, nullptr);
+    EXPECT_TRUE(d->Pickers.Pickers.empty());
+    EXPECT_FALSE(d->PortEdit->Enabled());
+
+    d->PortChkBox->SetChecked(true);
+    d->PortEdit->SetText("7");
+    EXPECT_TRUE(d->PortEdit->Enabled());
+    EXPECT_FALSE(d->VLANBaseChkBox->Enabled());
+    EXPECT_FALSE(d->cbxPortGroup->Enabled());
+    EXPECT_FALSE(d->PortGroupEdit->Enabled());
+    d->PortChkBox->SetChecked(false);
+    EXPECT_FALSE(d->PortEdit->Enabled());
+    EXPECT_EQ(d->PortEdit->Text(), "7");
+    EXPECT_TRUE(d->VLANBaseChkBox->Enabled());
+    EXPECT_TRUE(d->cbxPortGroup->Enabled());
+
+    d->PortGroupEdit->SetText("3");
+    d->VLANBaseChkBox->SetChecked(true);
+    EXPECT_TRUE(d->VLANBasedVIDEdit->Enabled());
+    EXPECT_FALSE(d->PortChkBox->Enabled());
+    EXPECT_EQ(d->PortEdit->Text(), "");
+    EXPECT_EQ(d->PortGroupEdit->Text(), "");
+    d->VLANBasedVIDEdit->SetText("10");
+    d->VLANBaseChkBox->SetChecked(false);
+    EXPECT_EQ(d->VLANBasedVIDEdit->Text(), "");
+    EXPECT_TRUE(Agent().SetLog().empty());
+}
+
+// Each target ticked from its cell when in range, its edit the number; a row without the columns
+// selects without a box.
+TEST_F(TypedTargetSim, SelectionTicksEachTargetFromItsCell) {
+    Y* d = Open(RuleTargets::TypedOneOfThree);
+    ClickListRow(d->ListView1, 0); // port 5, port group 0
+    EXPECT_TRUE(d->PortChkBox->Checked());
+    EXPECT_EQ(d->PortEdit->Text(), "5");
+    EXPECT_TRUE(d->PortEdit->Enabled());
+    EXPECT_FALSE(d->cbxPortGroup->Checked());
+    EXPECT_FALSE(d->VLANBaseChkBox->Checked());
+    ClickListRow(d->ListView1, 1); // VLAN-based ID 100
+    EXPECT_TRUE(d->VLANBaseChkBox->Checked());
+    EXPECT_EQ(d->VLANBasedVIDEdit->Text(), "100");
+    EXPECT_FALSE(d->PortChkBox->Checked());
+    ClickListRow(d->ListView1, 2); // none of the three
+    EXPECT_FALSE(d->VLANBaseChkBox->Checked());
+    EXPECT_FALSE(d->PortChkBox->Checked());
+    EXPECT_FALSE(d->cbxPortGroup->Checked());
+    EXPECT_TRUE(d->EditButton->Enabled());
+    EXPECT_TRUE(Agent().SetLog().empty());
+}
+
+// Add writes the one target ticked (none without one) beside Permit and createAndGo, whichever way
+// the member leaves the others out.
+TEST_F(TypedTargetSim, AWriteCarriesTheOneTickedTarget) {
+    const auto oid = [](int arc) { return kEgressEntry + "." + std::to_string(arc) + ".4.9"; };
+    const struct {
+        const char* Name;
+        TCheckBox* Y::*Box;
+        TEdit* Y::*Edit;
+        const char* Value;
+        int Arc;
+    } targets[] = {{"port", &Y::PortChkBox, &Y::PortEdit, "5", 13},
+                   {"port group", &Y::cbxPortGroup, &Y::PortGroupEdit, "3", 14},
+                   {"VLAN-based VID", &Y::VLANBaseChkBox, &Y::VLANBasedVIDEdit, "10", 12},
+                   {"none", nullptr, nullptr, nullptr, 0}};
+    for (const RuleTargets skips : {RuleTargets::TypedOneOfThree, RuleTargets::TypedVlanOrPort}) {
+        for (const auto& t : targets) {
+            SCOPED_TRACE(t.Name);
+            Agent().LoadScenario(kEgressEthernetRuleScenario);
+            Y* d = Open(skips);
+            d->ProfileEdit->SetText("4");
+            d->AccessEdit->SetText("9");
+            d->cbxPermit->SetChecked(true);
+            if (t.Box) {
+                (d->*t.Box)->SetChecked(true);
+                (d->*t.Edit)->SetText(t.Value);
+            }
+            ClickControl(d->AddButton);
+            ASSERT_TRUE(WaitForSets(1));
+            std::vector<SimVarBind> pdu = {{oid(3), SimValue::Int(4)}};
+            if (t.Box) {
+                pdu.push_back({oid(t.Arc), SimValue::Int(std::stoi(t.Value))});
+            }
+            pdu.push_back({oid(15), SimValue::Int(1)});
+            // The columns this member declares no field for go out as they are; the row status,
+            // the targets and Permit are what it is about.
+            const auto pdus = SetPdus();
+            ASSERT_EQ(pdus.size(), 1u);
+            std::vector<SimVarBind> sent;
+            for (const SimVarBind& b : pdus[0]) {
+                for (const int arc : {3, 12, 13, 14, 15}) {
+                    if (b.Oid == oid(arc)) {
+                        sent.push_back(b);
+                    }
+                }
+            }
+            EXPECT_EQ(sent, pdu);
+            ASSERT_TRUE(WaitIdle(d->Table));
+        }
     }
 }

@@ -201,3 +201,19 @@ inline const char* const kPktContentRuleScenario = R"({"tables": [{"entry": "1.3
      2, 2, 0, 0, 0],
     ["2.3", 4, "00000000", 8, "00000000", 0, "00000000", 0, "00000000", 2, 0, 2, 2, 0, 1, "0000000000000000", 1,
      2, 2, 0, 100, 0]]}]})";
+
+// Egress Ethernet rules (typed targets): 1.1 (port 5, port group 0, permit, active), 2.3 (VLAN-based
+// ID 100, deny) and 3.1, which the agent holds without a VLAN-based ID, port or port group.
+inline const char* const kEgressEthernetRuleScenario = R"({"tables": [{"entry": "1.3.6.1.4.1.746.12.89.3.1.1",
+  "columns": [[3, "rowstatus"], [4, "int", "rw", 0], [5, "hex", "rw", "0000"], [6, "hex", "rw", "000000000000"],
+    [7, "hex", "rw", "000000000000"], [8, "hex", "rw", "000000000000"], [9, "hex", "rw", "000000000000"],
+    [10, "int", "rw", 0], [11, "hex", "rw", "0000"], [12, "int", "rw", 0], [13, "int", "rw", 0], [14, "int", "rw", 0],
+    [15, "int", "rw", 1], [16, "int", "rw", 2], [17, "int", "rw", 0], [18, "int", "rw", 2], [19, "int", "rw", 0],
+    [20, "string", "rw", ""]],
+  "rows": [
+    ["1.1", 1, 0, "0000", "00AABBCCDDEE", "FFFFFFFFFFFF", "000000000000", "000000000000", 0, "0000", 0, 5, 0, 2, 2,
+     0, 2, 0, ""],
+    ["2.3", 1, 0, "0000", "000000000000", "000000000000", "000000000000", "000000000000", 0, "0000", 100, 0, 0, 1,
+     2, 0, 2, 0, ""],
+    ["3.1", 1, 0, "0000", "000000000000", "000000000000", "000000000000", "000000000000", 0, "0000", null, null,
+     null, 1, 2, 0, 2, 0, ""]]}]})";
