@@ -3,10 +3,13 @@
 #include "ACLCounterUnit.h"
 #include "DialogClassRegistrar.h"
 #include "EgressACLCounterUnit.h"
+#include "EgressACLEthernetRuleFormUnit.h"
+#include "EgressACLIPV4RuleFormUnit.h"
 #include "EgressACLPortGroupFormUnit.h"
 #include "EgressEthernetProfileFormUnit.h"
 #include "EgressIPv4ProfileFormUnit.h"
 #include "EgressIPv6ProfileFormUnit.h"
+#include "EgressIPv6RuleFormUnit.h"
 #include "EthernetProfileFormUnit.h"
 #include "EthernetProfileRuleUnit.h"
 #include "IBPEtherMaskFormUnit.h"
@@ -39,4 +42,7 @@ void RegisterAclDialogs(DialogClassRegistrar& registry) {
     registry.Register("TEgressACLPortGroupForm", EgressACLPortGroupForm);
     registry.Register("TPktContentProfileForm", PktContentProfileForm);
     registry.Register("TPktContentRuleForm", PktContentRuleForm);
+    registry.Register("TEgrssEthernetProfileRuleForm", EgrssEthernetProfileRuleForm);
+    registry.Register("TEgressIPv4RuleForm", EgressIPv4RuleForm);
+    registry.Register("TEgressIPv6RuleForm", EgressIPv6RuleForm);
 }

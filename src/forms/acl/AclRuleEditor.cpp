@@ -190,6 +190,7 @@ void TAclRuleForm::FormCreate(TObject*) {
         }
         BindDesign(request);
         Pickers.Bind(request);
+        RequestMade(request);
         Table.StatusCombo = RowComboBox;
         ResetFields();
         ShowMode(false);
@@ -551,5 +552,53 @@ void TAclRuleForm::RepTosStateComboBoxChange(TObject*) {
     } else if (state == "disabled" || state == "enabled") {
         SetFieldsEnabled({cbxRepTosValue, TosValueEdit}, state == "enabled");
         SetFieldsEnabled({cbxEnableReplaceDSCP, EnableReplaceDSCPComboBox}, state == "disabled");
+    }
+}
+
+namespace {
+
+// The fields each protocol enables.
+enum ProtocolField { pfType, pfCode, pfSourcePort, pfDestPort, pfFlags, pfProtocolId, pfUser, pfPortMasks };
+struct ProtocolFields {
+    const char* Protocol; // the item's text
+    bool On[8];
+};
+constexpr ProtocolFields kProtocolFields[] = {
+    // Type, Code, Src port, Dst port, Flags, Proto ID, User, port masks
+    {"none", {false, false, false, false, false, false, false, false}},
+    {"icmp", {true, true, false, false, false, false, false, false}},
+    {"igmp", {true, false, false, false, false, false, false, false}},
+    {"tcp", {false, false, true, true, true, false, false, true}},
+    {"udp", {false, false, true, true, false, false, false, true}},
+    {"protocolId", {false, false, false, false, false, true, true, false}},
+};
+
+} // namespace
+
+void Ipv4ProtocolRule(const TComboBox* protocol, const Ipv4ProtocolFields& fields) {
+    const bool* on = nullptr;
+    for (const ProtocolFields& rule : kProtocolFields) {
+        if (OptionSelected(protocol, rule.Protocol)) {
+            on = rule.On;
+        }
+    }
+    if (!on) {
+        return;
+    }
+    const std::vector<TControl*>* const slots[] = {&fields.Type,     &fields.Code,     &fields.SourcePort,
+                                                   &fields.DestPort, &fields.Flags,    &fields.ProtocolId,
+                                                   &fields.User,     &fields.PortMasks};
+    for (std::size_t f = 0; f < std::size(slots); ++f) {
+        for (TControl* control : *slots[f]) {
+            SetFieldEnabled(control, on[f]);
+        }
+    }
+}
+
+void Ipv4AddressRule(TCheckBox* address, TCheckBox* mask, TEdit* addressEdit, TEdit* maskEdit) {
+    if (address->Checked()) {
+        SetFieldsEnabled({address, mask, addressEdit, maskEdit}, true, FieldEnabling::EnabledOnly);
+    } else {
+        SetFieldsEnabled({mask, addressEdit, maskEdit}, false, FieldEnabling::EnabledOnly);
     }
 }

@@ -307,6 +307,17 @@ template <class Form> struct RuleDesign {
     FieldRules<Form> Rules = {};
 };
 
+// The IPv4 rule editors' protocol rule over their protocol fields (each a check box and its value
+// control): every protocol of their Protocol list ("none", "icmp", "igmp", "tcp", "udp",
+// "protocolId") enables its own fields and disables the others; another text changes nothing.
+struct Ipv4ProtocolFields {
+    std::vector<TControl*> Type, Code, SourcePort, DestPort, Flags, ProtocolId, User, PortMasks;
+};
+void Ipv4ProtocolRule(const TComboBox* protocol, const Ipv4ProtocolFields& fields);
+// The IPv4 rule editors' address rule: ticked, the address's and its mask's boxes and both edits
+// enabled only; unticked, the mask's box and both edits disabled only.
+void Ipv4AddressRule(TCheckBox* address, TCheckBox* mask, TEdit* addressEdit, TEdit* maskEdit);
+
 class TAclRuleForm : public TBasicForm {
 public:
     TAclRuleForm(TComponent* owner, RuleEditorOptions options);
@@ -425,6 +436,8 @@ public:
 protected:
     // The member's checks, after the keys are typed and in range.
     virtual bool CheckFields() = 0;
+    // The member's own hooks on the request once its controls are bound (a set-done hook of its own).
+    virtual void RequestMade(DialogRequest&) {}
 
     // The member's group boxes, its fields and its check boxes that are no column, and what binding,
     // Check All, Clear Checks, a reset and the rule steps then do.

@@ -206,31 +206,6 @@ const RuleDesign<T>& Design() {
     return design;
 }
 
-// The protocol rule: the fields each protocol enables, the others of the set being disabled.
-enum ProtocolField {
-    pfType,
-    pfCode,
-    pfSourcePort,
-    pfDestPort,
-    pfFlags,
-    pfProtocolId,
-    pfUserMask,
-    pfPortMasks
-};
-struct ProtocolRule {
-    const char* Protocol; // the item's text
-    bool On[8];
-};
-constexpr ProtocolRule kProtocolFields[] = {
-    // Type, Code, Src port, Dst port, Flags, Proto ID, User mask, port masks
-    {"none", {false, false, false, false, false, false, false, false}},
-    {"icmp", {true, true, false, false, false, false, false, false}},
-    {"igmp", {true, false, false, false, false, false, false, false}},
-    {"tcp", {false, false, true, true, true, false, false, true}},
-    {"udp", {false, false, true, true, false, false, false, true}},
-    {"protocolId", {false, false, false, false, false, true, true, false}},
-};
-
 } // namespace
 
 TIPProfileRuleForm::TIPProfileRuleForm(TComponent* owner) : TAclRuleForm(owner, Design().Options) {
@@ -248,24 +223,15 @@ void TIPProfileRuleForm::EnableTypeAndCode(TObject*) {
 }
 
 void TIPProfileRuleForm::ProtocolComboBoxChange(TObject*) {
-    const bool* on = nullptr;
-    for (const ProtocolRule& rule : kProtocolFields) {
-        if (OptionSelected(ProtocolComboBox, rule.Protocol)) {
-            on = rule.On;
-        }
-    }
-    if (!on) {
-        return;
-    }
-    SetFieldsEnabled({cbxType, TypeEdit}, on[pfType]);
-    SetFieldsEnabled({cbxCode, CodeEdit}, on[pfCode]);
-    SetFieldsEnabled({cbxSourcePort, SourcePortEdit}, on[pfSourcePort]);
-    SetFieldsEnabled({cbxDestPort, DestPortEdit}, on[pfDestPort]);
-    SetFieldsEnabled({cbxFBs, FlagEdit}, on[pfFlags]);
-    SetFieldsEnabled({cbxProtocolID, ProtocolIDEdit}, on[pfProtocolId]);
-    SetFieldsEnabled({cbxUserMask, UserMaskEdit}, on[pfUserMask]);
-    SetFieldsEnabled({cbxSourcePortMask, SourcePortMaskEdit}, on[pfPortMasks]);
-    SetFieldsEnabled({cbxDestPortMask, DestPortMaskEdit}, on[pfPortMasks]);
+    Ipv4ProtocolRule(ProtocolComboBox, {.Type = {cbxType, TypeEdit},
+                                        .Code = {cbxCode, CodeEdit},
+                                        .SourcePort = {cbxSourcePort, SourcePortEdit},
+                                        .DestPort = {cbxDestPort, DestPortEdit},
+                                        .Flags = {cbxFBs, FlagEdit},
+                                        .ProtocolId = {cbxProtocolID, ProtocolIDEdit},
+                                        .User = {cbxUserMask, UserMaskEdit},
+                                        .PortMasks = {cbxSourcePortMask, SourcePortMaskEdit, cbxDestPortMask,
+                                                      DestPortMaskEdit}});
 }
 
 void TIPProfileRuleForm::RuleVLANcbxClick(TObject*) {
@@ -274,22 +240,11 @@ void TIPProfileRuleForm::RuleVLANcbxClick(TObject*) {
 }
 
 void TIPProfileRuleForm::cbxSourceIPClick(TObject*) {
-    if (cbxSourceIP->Checked()) {
-        SetFieldsEnabled({cbxSourceIP, cbxSourceIPMask, SourceIPEdit, SourceIPMaskEdit}, true,
-                         FieldEnabling::EnabledOnly);
-    } else {
-        SetFieldsEnabled({cbxSourceIPMask, SourceIPEdit, SourceIPMaskEdit}, false,
-                         FieldEnabling::EnabledOnly);
-    }
+    Ipv4AddressRule(cbxSourceIP, cbxSourceIPMask, SourceIPEdit, SourceIPMaskEdit);
 }
 
 void TIPProfileRuleForm::cbxDestIPClick(TObject*) {
-    if (cbxDestIP->Checked()) {
-        SetFieldsEnabled({cbxDestIP, cbxDestIPMask, DestIPEdit, DestIPMaskEdit}, true,
-                         FieldEnabling::EnabledOnly);
-    } else {
-        SetFieldsEnabled({DestIPEdit, cbxDestIPMask, DestIPMaskEdit}, false, FieldEnabling::EnabledOnly);
-    }
+    Ipv4AddressRule(cbxDestIP, cbxDestIPMask, DestIPEdit, DestIPMaskEdit);
 }
 
 bool TIPProfileRuleForm::CheckFields() {

@@ -30,6 +30,7 @@ inline constexpr const char* kIpAddressNotValid = "IP Address in not valid.";
 inline constexpr const char* kMaskIdMustBeSet = "Mask ID must be set.";
 inline constexpr const char* kAccessIdMustBeSet = "Access ID must be set.";
 inline constexpr const char* kSomeCheckFieldEmpty = "Some check field is empty.";
+inline constexpr const char* kSomeCheckFieldEmptyNoDot = "Some check field is empty";
 inline constexpr const char* kReplaceDscpOrTos = "Only Can Set Replace DSCP or Replace Tos Each Time.";
 inline constexpr const char* kPermitMustBeChecked = "Permit option must be checked.";
 inline constexpr const char* kSameIpRuleAndAccessId =
@@ -39,6 +40,7 @@ inline constexpr const char* kSameProfileIdAndAccessId =
 inline constexpr const char* kPermitOptionMustBeChecked = "'Permit' option must be checked.";
 inline constexpr const char* kPriorityBetween0And7 = "Priority value should between 0-7";
 inline constexpr const char* kReplaceDscpBetween0And63 = "Replace DSCP Value should between 0-63.";
+inline constexpr const char* kReplaceDscpBetween0And63NoDot = "Replace DSCP Value should between 0-63";
 inline constexpr const char* kCannotSetDscpAndTos =
     "Can not set 'Replace DSCP' or 'Replace Tos' at same time.";
 // The empty-field texts of the IPv6 rule editors, each where its editor puts it.

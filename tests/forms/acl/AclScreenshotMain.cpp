@@ -7,16 +7,20 @@
 // acl-egress-ipv4-profile.png, and acl-ethernet-rule.png and acl-ipv6-rule.png with a permitting
 // rule selected, acl-counter.png and acl-egress-counter.png (a rule chosen), the four IP-MAC
 // binding views acl-ibp-*.png (a row chosen), acl-egress-port-group.png (a group chosen), and
-// acl-packet-content-profile.png and acl-packet-content-rule.png (a row chosen).
+// acl-packet-content-profile.png, acl-packet-content-rule.png and the egress rule editors
+// acl-egress-ethernet-rule.png, acl-egress-ipv4-rule.png and acl-egress-ipv6-rule.png (a row chosen).
 // Not a test: nothing here is checked automatically.
 #include "ACLCounterUnit.h"
 #include "AclScenarios.h"
 #include "DedicatedScreenshotStage.h"
 #include "EgressACLCounterUnit.h"
+#include "EgressACLEthernetRuleFormUnit.h"
+#include "EgressACLIPV4RuleFormUnit.h"
 #include "EgressACLPortGroupFormUnit.h"
 #include "EgressEthernetProfileFormUnit.h"
 #include "EgressIPv4ProfileFormUnit.h"
 #include "EgressIPv6ProfileFormUnit.h"
+#include "EgressIPv6RuleFormUnit.h"
 #include "EthernetProfileFormUnit.h"
 #include "EthernetProfileRuleUnit.h"
 #include "IBPEtherMaskFormUnit.h"
@@ -88,6 +92,12 @@ int main(int argc, char** argv) {
                 "acl-packet-content-profile.png");
     ShootEditor(stage, PktContentRuleForm, kPktContentRuleScenario, "ACL Packet Content Rule: ", 0,
                 "acl-packet-content-rule.png");
+    ShootEditor(stage, EgrssEthernetProfileRuleForm, kEgressEthernetRuleScenario,
+                "Egress ACL Ethernet Rule: ", 0, "acl-egress-ethernet-rule.png");
+    ShootEditor(stage, EgressIPv4RuleForm, kEgressIPv4RuleScenario, "Egress ACL IPv4 Rule: ", 0,
+                "acl-egress-ipv4-rule.png");
+    ShootEditor(stage, EgressIPv6RuleForm, kEgressIPv6RuleScenario, "Egress ACL IPv6 Rule: ", 0,
+                "acl-egress-ipv6-rule.png");
 
     return PicturesExitStatus();
 }
