@@ -13,12 +13,8 @@ using T = TAclCounterTableForm;
 
 // Refresh refuses while a read or write runs ("Get data not complete."), Set also while the request
 // is busy ("Get data not complete"); Stop ends either at once, and closing is always allowed.
-constexpr DialogGuard kGuard = {.Text = DialogText::kGetDataNotComplete,
-                                .Act = RefuseWhen::IncompleteOrBusy,
-                                .Refresh = RefuseWhen::Incomplete,
-                                .RefreshText = DialogText::kGetDataNotCompleteDot,
-                                .Close = RefuseWhen::Never,
-                                .StopCompletes = true};
+constexpr DialogGuard kGuard =
+    DialogGuard::Awaiting(DialogText::kGetDataNotComplete, DialogText::kGetDataNotCompleteDot);
 
 constexpr ButtonSpec<T> kButtons[] = {
     {&T::RefreshButton, "Refresh", &T::RefreshButtonClick},
@@ -118,12 +114,7 @@ void TAclCounterTableForm::SetButtonClick(TObject*) {
         return;
     }
     // The selected rule's state alone; the input line empties at once, while the switch answers.
-    Table.Write(
-        [this] {
-            Table.Send(WriteCarry::Only({Design.StateColumn}));
-            ClearFields();
-        },
-        {.AwaitReply = true, .Leaves = AfterWrite::NoRow, .LeavesFailed = AfterWrite::NoRow});
+    Table.WriteAndAwait(WriteCarry::Only({Design.StateColumn}));
 }
 
 void TAclCounterTableForm::StopButtonClick(TObject*) {

@@ -291,6 +291,16 @@ bool TableDialogController::Write(const WriteCarry& carry, const WritePlan& plan
     return Write([&] { Send(carry); }, plan);
 }
 
+bool TableDialogController::WriteAndAwait(const WriteCarry& carry) {
+    return Write(
+        [&] {
+            Send(carry);
+            Clear();
+            StateOfNoRow();
+        },
+        {.AwaitReply = true, .Leaves = AfterWrite::NoRow, .LeavesFailed = AfterWrite::NoRow});
+}
+
 void TableDialogController::Send(const WriteCarry& carry) {
     carry.Send(*Request, RefreshAfterSet());
 }

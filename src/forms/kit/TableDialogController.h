@@ -73,6 +73,13 @@ struct DialogGuard {
     static constexpr DialogGuard Busy(const char* text) {
         return {text, RefuseWhen::Busy, RefuseWhen::Busy, text, RefuseWhen::Never, false};
     }
+    // A dialog that writes the chosen row and waits for the answer (WriteAndAwait): acting waits
+    // for the flag and the request, Refresh for the flag, each refusing with its text; Stop unlocks
+    // at once (a write waiting for its answer too); closing is always allowed.
+    static constexpr DialogGuard Awaiting(const char* text, const char* refreshText) {
+        return {text, RefuseWhen::IncompleteOrBusy, RefuseWhen::Incomplete, refreshText, RefuseWhen::Never,
+                true};
+    }
     // Act whatever the request's state.
     static constexpr DialogGuard None() { return {}; }
     // The rule editors' `DataComplete`: Refresh and Edit refuse with the text while it is clear,
@@ -253,6 +260,11 @@ public:
     bool Write(const std::function<void()>& body, const WritePlan& plan = {});
     // A write that carries what `carry` declares.
     bool Write(const WriteCarry& carry, const WritePlan& plan = {});
+    // The chosen row's write of a dialog that waits for the answer: the SETs `carry` declares, the
+    // clear routine and the state of no row at once (while the switch answers), the bounded wait
+    // (WritePlan::AwaitReply), the re-read after a write that went through, and no row chosen
+    // afterwards whatever happened. False when the write failed or Stop ended the wait.
+    bool WriteAndAwait(const WriteCarry& carry);
     // The Set refresh argument of this dialog's write style: false where the table reads after the
     // SET itself (a blocking request's write under the framework re-read).
     bool RefreshAfterSet() const { return Style == WriteStyle::FrameworkReRead && !ReadsAfterBlockingSet; }

@@ -1,6 +1,7 @@
 #include "TableDialogController.h"
 
 #include "DialogTexts.h"
+#include "FieldSet.h"
 #include "KitDialog.h"
 #include "TButton.h"
 #include "VqMessageTable.h"
@@ -82,6 +83,9 @@ TEST(TableController, GuardMatrix) {
          false,
          false,
          true},
+        // The set-and-wait dialogs': acting waits for the flag and the request, Refresh for the flag.
+        {"awaiting", DialogGuard::Awaiting(kText, kText), false, false, false, false, true, true},
+        {"awaiting", DialogGuard::Awaiting(kText, kText), true, true, false, true, false, true},
         // A null text refuses acting and closing silently too.
         {"silent",
          {nullptr, RefuseWhen::Incomplete, RefuseWhen::Never, nullptr, RefuseWhen::Incomplete, false},
@@ -418,6 +422,50 @@ TEST_F(TableControllerSim, AnAwaitedWriteToASilentSwitchEndsWithinItsBound) {
     EXPECT_LE(waited,
               std::chrono::milliseconds(ReplyWaitBoundMs(20, dialog.Table.Request->Request.Retries) + 500));
     EXPECT_TRUE(dialog.Table.DataComplete);
+}
+
+// The fields empty and the state is that of no row while the switch answers; afterwards no row is
+// chosen, a write that went through is read again and a refused one is not.
+TEST_F(TableControllerSim, ASetAndWaitWriteEmptiesTheFieldsWhileTheSwitchAnswersAndLeavesNoRow) {
+    KitDialog dialog(DialogGuard::Awaiting("Get data not complete", "Get data not complete."));
+    FieldSet fields;
+    fields.Lines.push_back({.Column = KitDialog::kAddress, .Value = dialog.Address});
+    dialog.Table.Fields = &fields;
+    std::vector<bool> states;
+    dialog.Table.State = [&](bool rowChosen) { states.push_back(rowChosen); };
+    dialog.Open();
+    ASSERT_TRUE(dialog.WaitRead());
+    const int readsBefore = dialog.ReadsEnded;
+
+    dialog.Area.List->SetSelected(dialog.Area.List->Items()[1]);
+    dialog.Address->SetText("10.0.0.12");
+    Agent().SetDelay(kServerEntry, 200, SimOp::Set);
+    std::string addressWhileWaiting = "?";
+    std::vector<bool> statesWhileWaiting;
+    QTimer::singleShot(50, [&] {
+        addressWhileWaiting = dialog.Address->Text();
+        statesWhileWaiting = states;
+        Dialogs.Expect("Get data not complete");
+        dialog.Table.MayAct();
+    });
+    states.clear();
+    ASSERT_TRUE(dialog.Table.WriteAndAwait(WriteCarry::Only({KitDialog::kAddress})));
+    EXPECT_EQ(Dialogs.Pending(), 0);
+    EXPECT_EQ(addressWhileWaiting, "");
+    EXPECT_EQ(statesWhileWaiting, std::vector<bool>{false});
+    EXPECT_EQ(Agent().Value(std::string(kServerEntry) + ".3.2"), (SimValue{"64", "10.0.0.12"}));
+    EXPECT_EQ(dialog.Area.List->Selected(), nullptr);
+    ASSERT_TRUE(dialog.WaitRead());
+    EXPECT_EQ(dialog.ReadsEnded, readsBefore + 1);
+    Agent().ClearInjections();
+
+    dialog.Area.List->SetSelected(dialog.Area.List->Items()[0]);
+    Agent().InjectError(kServerEntry, "genErr", SimOp::Set);
+    EXPECT_FALSE(dialog.Table.WriteAndAwait(WriteCarry::Only({KitDialog::kAddress})));
+    EXPECT_NE(dialog.StatusText().find(MessageOfCode(-105)), std::string::npos) << dialog.StatusText();
+    EXPECT_EQ(dialog.Area.List->Selected(), nullptr);
+    EXPECT_TRUE(dialog.Table.DataComplete);
+    EXPECT_EQ(dialog.ReadsEnded, readsBefore + 1);
 }
 
 TEST_F(TableControllerSim, TheLastReadsOutcomeIsKnownToTheEndOfReadHookAsynchronousAndBlocking) {
