@@ -11,6 +11,14 @@
 #include "IGMPSnoopingProxyUpstreamInterfaceFormUnit.h"
 #include "IGMPSnoopingStaticGroupFormUnit.h"
 #include "Lldp_management.h"
+#include "Lldpdot1configprotocolunit.h"
+#include "Lldpdot1configprotocolvlanunit.h"
+#include "Lldpdot1configvlannameunit.h"
+#include "Lldpdot3linkaggtable.h"
+#include "Lldpdot3portconfigtable.h"
+#include "Lldplocalsysdatatable.h"
+#include "Lldpportconfigtable.h"
+#include "Lldpremotetable.h"
 #include "MLDRouterProtsFormUnit.h"
 #include "MLDSnoopingDataDrivenLearingGroupFormUnit.h"
 #include "MLDSnoopingForwardingTableFormUnit.h"
@@ -81,4 +89,12 @@ void RegisterLayer2Dialogs(DialogClassRegistrar& registry) {
     registry.Register("TSTP_Info", STP_Info);
     registry.Register("TMSTPPortStateForm", MSTPPortStateForm);
     registry.Register("TLLDP_Management_Address", LLDP_Management_Address);
+    registry.Register("TLLDPPortConfigForm", LLDPPortConfigForm);
+    registry.Register("TLLDPDot3PortConfigForm", LLDPDot3PortConfigForm);
+    registry.Register("TLLDPDot3LinkAggForm", LLDPDot3LinkAggForm);
+    registry.Register("TLLDPLocSysDataForm", LLDPLocSysDataForm);
+    registry.Register("TLLDPRemoteForm", LLDPRemoteForm);
+    registry.Register("TLLDPConfigProtocolForm", LLDPConfigProtocolForm);
+    registry.Register("TLLDPConfigProtocolVLANForm", LLDPConfigProtocolVLANForm);
+    registry.Register("TLLDPConfigVLANNameForm", LLDPConfigVLANNameForm);
 }
