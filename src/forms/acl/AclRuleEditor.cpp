@@ -7,6 +7,7 @@
 #include "PortPickerSet.h"
 #include "StackingPortUitFormUnit.h"
 #include "StrictNumbers.h"
+#include "TApplication.h"
 #include "TButton.h"
 #include "TCheckBox.h"
 #include "TComboBox.h"
@@ -53,6 +54,7 @@ constexpr DialogFrame<T> kFrame = {.Buttons = kButtons,
 
 DialogFrame<T> FrameOf(const RuleEditorOptions& options) {
     DialogFrame<T> frame = MemberFrame(kFrame, options);
+    frame.Samples = options.Samples;
     if (options.Targets == RuleTargets::Picker) {
         frame.PortsHeight = options.PortPanelHeight;
     } else { // no picker: the fields take the whole field panel
@@ -78,8 +80,20 @@ void Switch(std::initializer_list<TControl*> controls, bool enabled,
 
 TAclRuleForm::TAclRuleForm(TComponent* owner, RuleEditorOptions options)
     : TBasicForm(owner, options.DesignWidth, options.DesignHeight), Options(std::move(options)),
-      Table(DialogGuard::Family(Options.Refusal)) {
+      Table(Options.Guarded ? DialogGuard::Family(Options.Refusal) : DialogGuard::None()) {
     BuildFrame(this, FrameOf(Options), Table);
+    if (!Options.StopButton) {
+        HideButtonAndCloseUp(StopButton, {CheckButton, UncheckButton, CloseButton});
+    }
+    if (!Options.StatusTarget) {
+        // Without a target the request's report of a failed read would go nowhere.
+        Table.AfterRead = [this] {
+            Table.UpdateState();
+            if (Table.LastReadError.Code != 0) {
+                MessageBox(this, Table.LastReadError.Message, Application->Title(), MB_OK);
+            }
+        };
+    }
     if (Options.ButtonColumnWidth > 0) {
         ButtonPanel->SetWidth(Options.ButtonColumnWidth);
     }
@@ -190,9 +204,13 @@ void TAclRuleForm::FormCreate(TObject*) {
         }
         BindDesign(request);
         Pickers.Bind(request);
+        if (!Options.StatusTarget) {
+            request.SetStatusPanel(nullptr);
+        }
         RequestMade(request);
         Table.StatusCombo = RowComboBox;
         ResetFields();
+        StartSelections();
         ShowMode(false);
         RunRules(kCreate);
         Table.Read();
@@ -384,7 +402,12 @@ void TAclRuleForm::EditButtonClick(TObject*) {
     if (Options.EditSkipsActiveRowStatus && OptionSelected(RowComboBox, Table.StatusItems.Active)) {
         carry.Without(Options.RowStatusColumn);
     }
-    WriteRow(carry, Options.AfterEdit);
+    HeldRow = Options.AfterEdit == AfterWrite::State;
+    Table.Write([&] { SendEdit(carry); }, {.Leaves = Options.AfterEdit, .LeavesFailed = AfterWrite::NoRow});
+}
+
+void TAclRuleForm::SendEdit(const WriteCarry& carry) {
+    Table.Send(carry);
 }
 
 void TAclRuleForm::DeleteButtonClick(TObject*) {
@@ -395,8 +418,12 @@ void TAclRuleForm::DeleteButtonClick(TObject*) {
     // read flow runs whatever happened, so a delete made while the first read still runs ends with
     // that flow's refusal instead of a second walk.
     HeldRow = false;
-    Table.DeleteRow(
-        {.Blocking = true, .After = ReRead::None, .Locks = false, .Report = FailureReport::Template});
+    // A raised SET is reported in the Set template of the request's report, or, without a status
+    // target, where the dialog's own failures go.
+    Table.DeleteRow({.Blocking = true,
+                     .After = ReRead::None,
+                     .Locks = false,
+                     .Report = Options.StatusTarget ? FailureReport::Template : FailureReport::Plain});
     GetButtonClick(nullptr);
     ShowMode(false);
     ResetFields();

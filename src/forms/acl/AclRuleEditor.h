@@ -179,6 +179,7 @@ enum class EditRefusal {
     RowSelected,   // with a row selected, before the field checks
     Always,        // with or without a selected row, before the field checks
     AfterDispatch, // after the field checks and the dispatch on the Row Status shown, before the write
+    Never,         // an Edit never refuses for a read under way
 };
 
 // What a rule applies to.
@@ -211,7 +212,11 @@ struct RuleEditorOptions {
     const char* DuplicateText = "";                                 // Add with the keys of a listed row
     const char* PermitUnchecked = DialogText::kPermitMustBeChecked; // Add with "Permit" unticked
     const char* Refusal = DialogText::kGetDataNotCompleteDot;
-    // Which writes refuse with `Refusal` while a read runs (Refresh always does).
+    // The data-complete flag guards Refresh (and the writes the options below name) and Stop sets
+    // it; false: no guard at all, every action runs whatever is under way (a Refresh during a walk
+    // starts it again).
+    bool Guarded = true;
+    // Which writes refuse with `Refusal` while a read runs (Refresh always does when guarded).
     bool AddRefusesWhileReading = false; // checked first, before the field checks
     EditRefusal EditRefuses = EditRefusal::RowSelected;
     EditDispatch EditRuns = EditDispatch::DestroyWhenTicked;
@@ -229,9 +234,16 @@ struct RuleEditorOptions {
     // Replace DSCP and Replace ToS State exclude each other (each "enabled" disables the other);
     // false: each switches its own value alone, and the field checks refuse both ticked.
     bool ExclusiveReplacements = true;
-    // The frame: the designed size, the list's height, the port picker's panel and its columns of
-    // unit boxes (no panel with typed targets), the button column's width (0: the buttons and a
-    // margin of 20 on each side).
+    // The request reports to status panel 0; false: it has no status target (its reports come in
+    // the framework's message boxes, a failed read in one too), while the dialog's own failures
+    // still go to status panel 0.
+    bool StatusTarget = true;
+    // The frame: a "Stop" button (false: none, the buttons below it closed up), the count box's
+    // caption (ButtonColumn::kCountOnly: the box alone), the designed size, the list's height, the port
+    // picker's panel and its columns of unit boxes (no panel with typed targets), the button column's width
+    // (0: the buttons and a margin of 20 on each side).
+    bool StopButton = true;
+    const char* Samples = "Samples";
     int DesignWidth = 0;
     int DesignHeight = 0;
     int ListHeight = 110;
@@ -305,6 +317,8 @@ template <class Form> struct RuleDesign {
     std::span<TCheckBox* Form::*const> CheckAllIfEnabled = {};
     std::span<TCheckBox* Form::*const> ClearChecks = {};
     FieldRules<Form> Rules = {};
+    // The selections of a new dialog after its first reset (which later resets do not keep).
+    std::span<const StartOption<Form>> Start = {};
 };
 
 // The IPv4 rule editors' protocol rule over their protocol fields (each a check box and its value
@@ -438,6 +452,9 @@ protected:
     virtual bool CheckFields() = 0;
     // The member's own hooks on the request once its controls are bound (a set-done hook of its own).
     virtual void RequestMade(DialogRequest&) {}
+    // The SETs of Edit inside its write, of what `carry` declares: one by default; a member that
+    // writes a changed rule in several sends them here.
+    virtual void SendEdit(const WriteCarry& carry);
 
     // The member's group boxes, its fields and its check boxes that are no column, and what binding,
     // Check All, Clear Checks, a reset and the rule steps then do.
@@ -458,6 +475,11 @@ protected:
         for (TCheckBox* Form::*box : design.TickedWithRows) {
             TickedWithRows.push_back(form->*box);
         }
+        StartSelections = [form, start = design.Start] {
+            for (const StartOption<Form>& option : start) {
+                SelectOption(form->*option.Combo, option.Text);
+            }
+        };
         const auto boxes = [form](std::span<TCheckBox * Form::*const> members) {
             std::vector<TCheckBox*> controls;
             for (TCheckBox* Form::*box : members) {
@@ -495,6 +517,7 @@ private:
     enum Moment { kCreate, kReset, kList, kRow, kRefresh, kCheckAll, kTargets };
     std::array<std::vector<std::function<void()>>, 7> Rules;
     std::function<void(DialogRequest&)> BindDesign;
+    std::function<void()> StartSelections;
     std::vector<TCheckBox*> TickedWithRows;
     std::vector<TCheckBox*> UntickedByReset;
     // A member's own Check All and Clear Checks.

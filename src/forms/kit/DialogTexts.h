@@ -31,6 +31,7 @@ inline constexpr const char* kMaskIdMustBeSet = "Mask ID must be set.";
 inline constexpr const char* kAccessIdMustBeSet = "Access ID must be set.";
 inline constexpr const char* kSomeCheckFieldEmpty = "Some check field is empty.";
 inline constexpr const char* kSomeCheckFieldEmptyNoDot = "Some check field is empty";
+inline constexpr const char* kEnterNumber0To7 = "Pleased enter a nubmer between 0 and 7.";
 inline constexpr const char* kReplaceDscpOrTos = "Only Can Set Replace DSCP or Replace Tos Each Time.";
 inline constexpr const char* kPermitMustBeChecked = "Permit option must be checked.";
 inline constexpr const char* kSameIpRuleAndAccessId =

@@ -4,6 +4,7 @@
 
 #include "AclScenarios.h"
 #include "CatalogueColumns.h"
+#include "DialogLayout.h"
 #include "FormsSimTest.h"
 #include "Oid_acl.h"
 #include "Oid_egressacl.h"
@@ -11,10 +12,14 @@
 #include "TCheckBox.h"
 #include "TComboBox.h"
 #include "TEdit.h"
+#include "TLabel.h"
+#include "TStatusBar.h"
+#include "VqMessageTable.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -44,9 +49,18 @@ public:
 
     int CheckAllRuns = 0;
     void CountCheckAll(TObject*) { ++CheckAllRuns; }
+    // How Edit sends its SETs, when the test gives it.
+    std::function<void(TKitRuleForm*, const WriteCarry&)> EditSends;
 
 protected:
     bool CheckFields() override { return CheckRuleTarget(); }
+    void SendEdit(const WriteCarry& carry) override {
+        if (EditSends) {
+            EditSends(this, carry);
+        } else {
+            TAclRuleForm::SendEdit(carry);
+        }
+    }
 };
 
 using T = TKitRuleForm;
@@ -229,6 +243,91 @@ TEST_F(AclRuleKitSim, TheReplacementRulesExcludeEachOtherOnlyWhereTheOptionsSayS
         Form->Close();
         Form.reset();
     }
+}
+
+// Without a guard, Refresh and Edit run whatever is under way: a Refresh during a slow walk starts
+// it again and each rule is listed once; an Edit goes to its field checks.
+TEST_F(AclRuleKitSim, WithoutAGuardNothingIsRefusedAndARefreshRestartsTheWalk) {
+    RuleDesign<T> design = KitDesign();
+    design.Options.Guarded = false;
+    design.Options.EditRefuses = EditRefusal::Never;
+    Agent().SetDelay("1.3.6.1.4.1.746.12.9.3.1.1", 150, SimOp::Next);
+    Form.reset(CreateForm<T>(Application, design));
+    T* d = Form.get();
+    ASSERT_TRUE(WaitFor([d] { return d->ListView1->Items().Count() >= 1; }, 10000));
+    ClickControl(d->GetButton);
+    ClickControl(d->GetButton);
+    Dialogs.Expect("Mask ID must be set.");
+    d->EditButtonClick(nullptr);
+    EXPECT_EQ(Dialogs.Pending(), 0);
+    ASSERT_TRUE(WaitFor([d] { return !d->Table.Request->Busy; }, 10000));
+    EXPECT_EQ(d->ListView1->Items().Count(), 3);
+    EXPECT_TRUE(Agent().SetLog().empty());
+}
+
+// Without a Stop button the buttons below it take its place; the count box stands alone; a new
+// dialog shows its start selections until the first reset.
+TEST_F(AclRuleKitSim, WithoutAStopButtonTheButtonsCloseUpAndTheStartSelectionsHoldUntilAReset) {
+    constexpr StartOption<T> start[] = {{&T::PermitComboBox, "permit"}};
+    RuleDesign<T> design = KitDesign();
+    design.Options.StopButton = false;
+    design.Options.Samples = ButtonColumn::kCountOnly;
+    design.Start = start;
+    design.Rules.Create = {};
+    T* d = Open(design);
+    EXPECT_FALSE(d->StopButton->Visible());
+    EXPECT_EQ(d->CheckButton->Top(), d->StopButton->Top());
+    EXPECT_LT(d->CloseButton->Top() - d->CheckButton->Top(), 3 * d->CheckButton->Height());
+    EXPECT_TRUE(d->SamplesLabel == nullptr || !d->SamplesLabel->Visible());
+    EXPECT_EQ(d->PermitComboBox->Text(), "permit");
+    ClickListRow(d->ListView1, 0);
+    ClickAway(d);
+    EXPECT_EQ(d->PermitComboBox->Text(), "deny");
+}
+
+// Without a status target a failed read comes in the framework's box, and a Delete whose SET
+// raises is reported in status panel 0.
+TEST_F(AclRuleKitSim, WithoutAStatusTargetAFailedReadIsABoxAndARaisedDeleteIsInTheStatusLine) {
+    RuleDesign<T> design = KitDesign();
+    design.Options.StatusTarget = false;
+    Agent().InjectError("1.3.6.1.4.1.746.12.9.3.1.1", "genErr", SimOp::Next);
+    Dialogs.Expect(DialogKind::Box, kAppTitle, MessageOfCode(-105));
+    T* d = Open(design);
+    EXPECT_EQ(Dialogs.Pending(), 0);
+    Agent().ClearInjections();
+    ClickControl(d->GetButton);
+    ASSERT_TRUE(WaitIdle(d->Table));
+    EXPECT_EQ(StatusPanelOf(d->StatusBar1)->Text(), ""); // a good read reports nothing
+    ClickListRow(d->ListView1, 0);
+    d->Table.Request->AfterCollect.push_back(
+        [](VqSNMPVarList&) { throw std::runtime_error("the rule could not be deleted"); });
+    ClickControl(d->DeleteButton);
+    ASSERT_TRUE(WaitIdle(d->Table));
+    EXPECT_EQ(StatusPanelOf(d->StatusBar1)->Text(), "the rule could not be deleted");
+    EXPECT_TRUE(Agent().SetLog().empty());
+}
+
+// A member's Edit sends its own PDUs: here the row without 802.1p, then 802.1p alone.
+TEST_F(AclRuleKitSim, AMembersEditSendsItsOwnPdus) {
+    T* d = Open(KitDesign());
+    d->EditSends = [](T* form, const WriteCarry& carry) {
+        const int k8021p = ColumnOf(kTable, "802.1p");
+        WriteCarry first = carry;
+        form->Table.Send(first.Without(k8021p));
+        form->Table.Send(WriteCarry::EachAlone({k8021p}));
+    };
+    ClickListRow(d->ListView1, 0);
+    d->cbx8021p->SetChecked(true);
+    d->Edit8021p->SetText("5");
+    ClickControl(d->EditButton);
+    ASSERT_TRUE(WaitForSets(2));
+    const auto pdus = SetPdus();
+    ASSERT_EQ(pdus.size(), 2u);
+    EXPECT_EQ(pdus[1], (std::vector<SimVarBind>{{"1.3.6.1.4.1.746.12.9.3.1.1.6.1.1", SimValue::Int(5)}}));
+    EXPECT_TRUE(std::none_of(pdus[0].begin(), pdus[0].end(), [](const SimVarBind& b) {
+        return b.Oid == "1.3.6.1.4.1.746.12.9.3.1.1.6.1.1";
+    }));
+    ASSERT_TRUE(WaitIdle(d->Table));
 }
 
 // ---- typed targets: a member over the egress Ethernet rule table, its port, port group and
