@@ -1,6 +1,10 @@
 #include "AclDialogs.h"
 
 #include "ACLCounterUnit.h"
+#include "CPUFilterEthernetRuleUnit.h"
+#include "CPUFilterIPRuleUnit.h"
+#include "CPUFilterIPV6RuleUnit.h"
+#include "CPUFilterPktCntRuleUnit.h"
 #include "DialogClassRegistrar.h"
 #include "EgressACLCounterUnit.h"
 #include "EgressACLEthernetRuleFormUnit.h"
@@ -45,4 +49,8 @@ void RegisterAclDialogs(DialogClassRegistrar& registry) {
     registry.Register("TEgrssEthernetProfileRuleForm", EgrssEthernetProfileRuleForm);
     registry.Register("TEgressIPv4RuleForm", EgressIPv4RuleForm);
     registry.Register("TEgressIPv6RuleForm", EgressIPv6RuleForm);
+    registry.Register("TCPUFilterEthernetRuleForm", CPUFilterEthernetRuleForm);
+    registry.Register("TCPUFilterIPRuleForm", CPUFilterIPRuleForm);
+    registry.Register("TCPUFilterIPV6RuleForm", CPUFilterIPV6RuleForm);
+    registry.Register("TCPUFilterPktCntRuleForm", CPUFilterPktCntRuleForm);
 }

@@ -190,8 +190,12 @@ void TAclRuleForm::FormCreate(TObject*) {
             Pickers.GuardSelection(Table);
         }
         PermitComboBox->OnChange = Bind(this, &T::PermitComboBoxChange);
-        EnablePriorityComboBox->OnChange = Bind(this, &T::EnablePriorityComboBoxChange);
-        EnableReplaceDSCPComboBox->OnChange = Bind(this, &T::EnableReplaceDSCPComboBoxChange);
+        if (EnablePriorityComboBox) {
+            EnablePriorityComboBox->OnChange = Bind(this, &T::EnablePriorityComboBoxChange);
+        }
+        if (EnableReplaceDSCPComboBox) {
+            EnableReplaceDSCPComboBox->OnChange = Bind(this, &T::EnableReplaceDSCPComboBoxChange);
+        }
         if (RepTosStateComboBox) {
             RepTosStateComboBox->OnChange = Bind(this, &T::RepTosStateComboBoxChange);
         }
@@ -557,12 +561,18 @@ void TAclRuleForm::PermitComboBoxChange(TObject*) {
 }
 
 void TAclRuleForm::EnablePriorityComboBoxChange(TObject*) {
+    if (!EnablePriorityComboBox) { // a member without the action fields (the CPU filtering rules)
+        return;
+    }
     const bool enabled = EnablePriorityComboBox->Text() == "enabled";
     Switch({cbxPriority, PriorityEdit, cbxReplacePriority, ReplacePriorityComboBox}, enabled);
 }
 
 // A state other than the two (an empty combo box) changes nothing.
 void TAclRuleForm::EnableReplaceDSCPComboBoxChange(TObject*) {
+    if (!EnableReplaceDSCPComboBox) {
+        return;
+    }
     const std::string state = EnableReplaceDSCPComboBox->Text();
     if (state == "disabled" || state == "enabled") {
         SetFieldsEnabled({DscpValueBox, DscpValueEdit}, state == "enabled");

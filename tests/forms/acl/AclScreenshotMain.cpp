@@ -8,10 +8,15 @@
 // rule selected, acl-counter.png and acl-egress-counter.png (a rule chosen), the four IP-MAC
 // binding views acl-ibp-*.png (a row chosen), acl-egress-port-group.png (a group chosen), and
 // acl-packet-content-profile.png, acl-packet-content-rule.png and the egress rule editors
-// acl-egress-ethernet-rule.png, acl-egress-ipv4-rule.png and acl-egress-ipv6-rule.png (a row chosen).
+// acl-egress-ethernet-rule.png, acl-egress-ipv4-rule.png and acl-egress-ipv6-rule.png, and the CPU
+// filtering rule editors acl-cpu-*-rule.png (a row chosen).
 // Not a test: nothing here is checked automatically.
 #include "ACLCounterUnit.h"
 #include "AclScenarios.h"
+#include "CPUFilterEthernetRuleUnit.h"
+#include "CPUFilterIPRuleUnit.h"
+#include "CPUFilterIPV6RuleUnit.h"
+#include "CPUFilterPktCntRuleUnit.h"
 #include "DedicatedScreenshotStage.h"
 #include "EgressACLCounterUnit.h"
 #include "EgressACLEthernetRuleFormUnit.h"
@@ -98,6 +103,14 @@ int main(int argc, char** argv) {
                 "acl-egress-ipv4-rule.png");
     ShootEditor(stage, EgressIPv6RuleForm, kEgressIPv6RuleScenario, "Egress ACL IPv6 Rule: ", 0,
                 "acl-egress-ipv6-rule.png");
+    ShootEditor(stage, CPUFilterEthernetRuleForm, kCpuEthernetRuleScenario,
+                "Ethernet Rule (CPU Interface Filtering): ", 0, "acl-cpu-ethernet-rule.png");
+    ShootEditor(stage, CPUFilterIPRuleForm, kCpuIpRuleScenario, "IPv4 Rule (CPU Interface Filtering): ", 0,
+                "acl-cpu-ipv4-rule.png");
+    ShootEditor(stage, CPUFilterIPV6RuleForm, kCpuIpv6RuleScenario,
+                "IPv6 Rule (CPU Interface Filtering): ", 0, "acl-cpu-ipv6-rule.png");
+    ShootEditor(stage, CPUFilterPktCntRuleForm, kCpuPktCntRuleScenario,
+                "Packet Content Rule (CPU Interface Filtering): ", 0, "acl-cpu-packet-content-rule.png");
 
     return PicturesExitStatus();
 }
