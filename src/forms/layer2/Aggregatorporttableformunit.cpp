@@ -8,6 +8,7 @@
 #include "FieldTable.h"
 #include "InputValidators.h"
 #include "Oid_lagoam.h"
+#include "TBasicFormUnit.h"
 #include "TButton.h"
 #include "TCheckBox.h"
 #include "TEdit.h"
@@ -145,10 +146,10 @@ void TAggregatorPortTableForm::UpdateButtons(bool rowChosen) {
     btnEdit->SetEnabled(rowChosen);
     // The walk leaves the bound controls disabled until a row is chosen; they stay usable.
     for (TCheckBox* box : CheckBoxes) {
-        box->SetEnabled(true);
+        SetFieldEnabled(box, true, FieldEnabling::EnabledOnly);
     }
     for (TEdit* edit : {edtActorKey, edtPartnerID, edtPartnerKey}) {
-        edit->SetEnabled(true);
+        SetFieldEnabled(edit, true, FieldEnabling::EnabledOnly);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "ModelTables.h"
 #include "OptionItems.h"
 #include "SkipFlagScope.h"
+#include "TBasicFormUnit.h"
 #include "TButton.h"
 #include "TComboBox.h"
 #include "TEdit.h"
@@ -242,7 +243,7 @@ bool TRouteRedistributionDialog::ApplyProtocols(bool warn) {
             const bool enabled = std::any_of(rule.Types.begin(), rule.Types.end(), [&](const char* option) {
                 return type.Option == std::string(option);
             });
-            RadioButtons[type.Number - 1]->SetEnabled(enabled);
+            SetFieldEnabled(RadioButtons[type.Number - 1], enabled, FieldEnabling::EnabledOnly);
         }
         return true;
     }
@@ -264,7 +265,7 @@ void TRouteRedistributionDialog::RadioButton1Click(TObject* sender) {
 
 void TRouteRedistributionDialog::ClearTypes() {
     for (const RedistributionTypeButton& type : Design.Types) {
-        RadioButtons[type.Number - 1]->SetEnabled(true);
+        SetFieldEnabled(RadioButtons[type.Number - 1], true, FieldEnabling::EnabledOnly);
         RadioButtons[type.Number - 1]->SetChecked(false);
     }
 }

@@ -5,6 +5,7 @@
 #include "FieldChecks.h"
 #include "FieldTable.h"
 #include "Oid_time.h"
+#include "TBasicFormUnit.h"
 #include "TButton.h"
 #include "TComboBox.h"
 #include "TEdit.h"
@@ -98,7 +99,7 @@ TCurrentTimeForm::TCurrentTimeForm(TComponent* owner) : TForm(owner), Table(Dial
     timecapacityEdit = new TEdit(this);
     timecapacityEdit->SetParent(panel);
     timecapacityEdit->SetBounds(244, 16, 196, 21);
-    timecapacityEdit->SetEnabled(false);
+    SetFieldEnabled(timecapacityEdit, false, FieldEnabling::EnabledOnly);
     Fields = BuildFields<T>(this, panel, kFields, kTable);
     Table.Refreshing = {.Leaves = RefreshLeaves::Unchanged};
     Table.AfterRead = [this] { ShowTimeCapacity(); };

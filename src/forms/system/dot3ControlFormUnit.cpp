@@ -3,6 +3,7 @@
 #include "CatalogueColumns.h"
 #include "DialogLayout.h"
 #include "Oid_dot3unit.h"
+#include "TBasicFormUnit.h"
 #include "TCheckBox.h"
 #include "TGroupBox.h"
 #include "TPanel.h"
@@ -70,7 +71,7 @@ void Tdot3ControlForm::ClearOwn() {
 void Tdot3ControlForm::EnableOwn() {
     for (int bit = 0; bit < kResetBoxes; ++bit) {
         if (TCheckBox* box = this->*kFunctionBoxes[bit]; box->Visible()) {
-            box->SetEnabled(true);
+            SetFieldEnabled(box, true, FieldEnabling::EnabledOnly);
         }
     }
 }

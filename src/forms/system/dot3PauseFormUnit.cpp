@@ -4,6 +4,7 @@
 #include "FieldTable.h"
 #include "Oid_dot3unit.h"
 #include "OptionItems.h"
+#include "TBasicFormUnit.h"
 #include "TComboBox.h"
 #include "TPanel.h"
 
@@ -58,7 +59,7 @@ void Tdot3PauseForm::ClearOwn() {
 }
 
 void Tdot3PauseForm::EnableOwn() {
-    cbxAdminMode->SetEnabled(true);
+    SetFieldEnabled(cbxAdminMode, true, FieldEnabling::EnabledOnly);
 }
 
 int Tdot3PauseForm::WrittenColumn() const {
