@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting and the layer order of the includes, builds with
 # sanitizers and runs every test, builds the program optimised (warnings as errors), then runs every
-# fuzz harness.
+# fuzz harness. Prints each phase's time at the end.
 #   FUZZ_SECONDS  seconds per fuzz harness (default 10; 0 skips fuzzing)
 #   BUILD_DIR     build folder of the test build (default build/test)
 #   JOBS          parallel build and test jobs (default: number of cores)
@@ -19,30 +19,63 @@ export LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp:print_suppressions=0"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
-echo "== formatting (clang-format 14)"
+# phase TITLE NAME: starts the phase NAME (the name its time is listed under).
+phase_names=()
+phase_times=()
+phase_name=
+phase_start=
+end_phase() {
+    if [ -n "$phase_name" ]; then
+        phase_names+=("$phase_name")
+        phase_times+=("$(awk -v a="$phase_start" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.1f", b - a }')")
+    fi
+    phase_name=
+}
+phase() {
+    end_phase
+    echo "== $1"
+    phase_name=$2
+    phase_start=$EPOCHREALTIME
+}
+report_phases() {
+    local status=$?
+    end_phase
+    local total=0 i
+    echo "== phase times (s)"
+    for i in "${!phase_names[@]}"; do
+        printf '  %-16s %7s\n' "${phase_names[$i]}" "${phase_times[$i]}"
+        total=$(awk -v a="$total" -v b="${phase_times[$i]}" 'BEGIN { print a + b }')
+    done
+    printf '  %-16s %7.1f%s\n' total "$total" "$([ "$status" -eq 0 ] || echo ", failed")"
+}
+trap report_phases EXIT
+
+phase "formatting (clang-format 14)" format
 bash scripts/check-format.sh
 
-echo "== layer order of the includes"
+phase "layer order of the includes" layers
 /usr/bin/python3 scripts/check-layers.py
 
-echo "== dialog units name their columns, cells and options"
+phase "dialog units name their columns, cells and options" "dialog units"
 /usr/bin/python3 scripts/check-dialog-units.py
 
-echo "== widget-free build of the value core and the catalogue"
+phase "widget-free build of the value core and the catalogue" headless
 cmake -S . -B build/headless -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZQS_HEADLESS=ON -DZQS_WERROR=ON \
     -DZQS_TESTS=OFF >/dev/null
 cmake --build build/headless -j "$JOBS"
 
-echo "== test build (AddressSanitizer, UndefinedBehaviorSanitizer)"
+phase "test build (AddressSanitizer, UndefinedBehaviorSanitizer)" "sanitizer build"
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZQS_SANITIZE=ON -DZQS_WERROR=ON >/dev/null
 cmake --build "$BUILD_DIR" -j "$JOBS"
+
+phase "tests" tests
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$JOBS"
 
-echo "== optimised build of the program, warnings as errors"
+phase "optimised build of the program, warnings as errors" "optimised build"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DZQS_WERROR=ON -DZQS_TESTS=OFF >/dev/null
 cmake --build build/release -j "$JOBS" --target zqs4410
 
 if [ "$FUZZ_SECONDS" != 0 ]; then
-    echo "== fuzz harnesses, ${FUZZ_SECONDS}s each"
+    phase "fuzz harnesses, ${FUZZ_SECONDS}s each" fuzz
     bash scripts/fuzz.sh "$FUZZ_SECONDS"
 fi
