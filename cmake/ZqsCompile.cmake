@@ -38,3 +38,5 @@ function(zqs_library name)
     zqs_target_defaults(${name})
     target_link_libraries(${name} PUBLIC ${ARG_LIBS})
 endfunction()
+
+include(ZqsBuildSpeed)

@@ -1,0 +1,169 @@
+# What makes a build cheaper without changing what it proves (docs/developing.md, "Build speed", has
+# what each saved).
+
+option(ZQS_PCH "Precompile the standard, Qt and GoogleTest headers (unoptimised builds)" ON)
+
+if(CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
+    set(ZQS_OPTIMISED ON)
+else()
+    set(ZQS_OPTIMISED OFF)
+endif()
+
+# Precompiled headers. A few holder targets each compile one header set once per build folder, and
+# every other target reuses a holder's (REUSE_FROM) instead of compiling its own. Which holder a
+# target takes follows from what it links, so a new library or test executable gets one without a
+# line of its own:
+#   links GoogleTest and Qt Widgets  zqs_pch_gtest_widgets  standard, GoogleTest, Qt Widgets headers
+#   links GoogleTest and Qt Core     zqs_pch_gtest_core     standard, GoogleTest, Qt Core headers
+#   links Qt Widgets itself          zqs_pch_widgets        standard, Qt Widgets headers (src/ui, src/app)
+#   links Qt (through a library)     zqs_pch_std            standard headers only
+#   links no Qt                      none (such targets are built without -fPIC, which a header
+#                                    precompiled for the others would not match)
+# A precompiled header is only used when the compilation matches the one that made it (flags, and
+# the macros it saw); the compiler is told to warn when it does not (-Winvalid-pch), which warnings
+# as errors make a build failure, so a holder that stops fitting cannot go unnoticed.
+# A target opts out with set_target_properties(NAME PROPERTIES ZQS_NO_PCH ON).
+# Optimised builds take none: through a precompiled header GCC 12 no longer keeps the middle end's
+# warnings about inlined libstdc++ code to itself (a -Wstringop-overflow false alarm inside
+# std::string's operator+, never reported without one), and that build's warnings-as-errors must
+# judge the code as a normal compilation does.
+set(ZQS_PCH_STD_HEADERS
+    <algorithm> <array> <chrono> <cstdint> <cstdio> <cstring> <deque> <exception> <functional>
+    <initializer_list> <map> <memory> <optional> <set> <span> <stdexcept> <string> <string_view>
+    <utility> <vector>)
+set(ZQS_PCH_TEST_HEADERS <filesystem> <fstream> <sstream> <gtest/gtest.h>)
+set(ZQS_PCH_QT_CORE_HEADERS <QDir> <QFile> <QString> <QTemporaryDir>)
+set(ZQS_PCH_QT_WIDGETS_HEADERS
+    <QApplication> <QComboBox> <QImage> <QKeyEvent> <QLabel> <QMouseEvent> <QPainter> <QPushButton>
+    <QTabWidget> <QTimer> <QWidget>)
+
+# Adds to VAR the targets and libraries TARGET links, through the targets those link.
+function(_zqs_link_closure target var)
+    set(seen ${${var}})
+    set(todo ${target})
+    while(todo)
+        list(POP_FRONT todo item)
+        if(NOT TARGET ${item})
+            continue()
+        endif()
+        get_target_property(aliased ${item} ALIASED_TARGET)
+        if(aliased)
+            set(item ${aliased})
+        endif()
+        get_target_property(type ${item} TYPE)
+        set(links)
+        if(NOT type STREQUAL "INTERFACE_LIBRARY")
+            get_target_property(imported ${item} IMPORTED)
+            if(NOT imported)
+                get_target_property(own ${item} LINK_LIBRARIES)
+                if(own)
+                    list(APPEND links ${own})
+                endif()
+            endif()
+        endif()
+        get_target_property(interface ${item} INTERFACE_LINK_LIBRARIES)
+        if(interface)
+            list(APPEND links ${interface})
+        endif()
+        foreach(link IN LISTS links)
+            # A static library's private links are recorded as $<LINK_ONLY:name>.
+            string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" link "${link}")
+            if(link MATCHES "^\\$<" OR link IN_LIST seen)
+                continue()
+            endif()
+            list(APPEND seen ${link})
+            list(APPEND todo ${link})
+        endforeach()
+    endwhile()
+    set(${var} ${seen} PARENT_SCOPE)
+endfunction()
+
+function(_zqs_pch_holder name)
+    if(TARGET ${name})
+        return()
+    endif()
+    set(source ${CMAKE_BINARY_DIR}/zqs_pch/${name}.cpp)
+    # Written only when it changes, so that a new configure does not rebuild it.
+    file(CONFIGURE OUTPUT ${source} CONTENT "// Holds the precompiled headers other targets reuse.\n")
+    add_library(${name} OBJECT ${source})
+    if(name MATCHES "widgets")
+        target_link_libraries(${name} PRIVATE Qt6::Widgets)
+        set(headers ${ZQS_PCH_STD_HEADERS} ${ZQS_PCH_QT_CORE_HEADERS} ${ZQS_PCH_QT_WIDGETS_HEADERS})
+    else()
+        target_link_libraries(${name} PRIVATE Qt6::Core)
+        set(headers ${ZQS_PCH_STD_HEADERS})
+        if(name MATCHES "gtest")
+            list(APPEND headers ${ZQS_PCH_QT_CORE_HEADERS})
+        endif()
+    endif()
+    if(name MATCHES "gtest")
+        # The tests find GoogleTest in their own folder; its targets are not seen from here.
+        find_package(GTest REQUIRED)
+        target_link_libraries(${name} PRIVATE GTest::gtest)
+        list(APPEND headers ${ZQS_PCH_TEST_HEADERS})
+    endif()
+    target_compile_options(${name} PRIVATE ${ZQS_WARNINGS})
+    target_precompile_headers(${name} PRIVATE ${headers})
+endfunction()
+
+function(_zqs_pch_targets dir var)
+    get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+    get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+    foreach(sub IN LISTS subdirs)
+        _zqs_pch_targets(${sub} more)
+        list(APPEND targets ${more})
+    endforeach()
+    set(${var} ${targets} PARENT_SCOPE)
+endfunction()
+
+function(_zqs_apply_pch)
+    _zqs_pch_targets(${CMAKE_SOURCE_DIR} targets)
+    foreach(target IN LISTS targets)
+        get_target_property(type ${target} TYPE)
+        get_target_property(opted_out ${target} ZQS_NO_PCH)
+        if(NOT type MATCHES "^(STATIC_LIBRARY|OBJECT_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|EXECUTABLE)$"
+           OR opted_out OR target MATCHES "^zqs_pch_")
+            continue()
+        endif()
+        get_target_property(own_pch ${target} PRECOMPILE_HEADERS)
+        get_target_property(reused ${target} PRECOMPILE_HEADERS_REUSE_FROM)
+        if(own_pch OR reused)
+            continue()
+        endif()
+        set(closure)
+        _zqs_link_closure(${target} closure)
+        set(qt OFF)
+        set(widgets OFF)
+        set(gtest OFF)
+        foreach(link IN LISTS closure)
+            if(link MATCHES "^Qt6::")
+                set(qt ON)
+            endif()
+            if(link STREQUAL "Qt6::Widgets")
+                set(widgets ON)
+            endif()
+            if(link MATCHES "^GTest::")
+                set(gtest ON)
+            endif()
+        endforeach()
+        if(NOT qt)
+            continue()
+        endif()
+        get_target_property(direct ${target} LINK_LIBRARIES)
+        if(gtest AND widgets)
+            set(holder zqs_pch_gtest_widgets)
+        elseif(gtest)
+            set(holder zqs_pch_gtest_core)
+        elseif(direct AND "Qt6::Widgets" IN_LIST direct)
+            set(holder zqs_pch_widgets)
+        else()
+            set(holder zqs_pch_std)
+        endif()
+        _zqs_pch_holder(${holder})
+        target_precompile_headers(${target} REUSE_FROM ${holder})
+    endforeach()
+endfunction()
+
+if(ZQS_PCH AND NOT ZQS_OPTIMISED)
+    cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL _zqs_apply_pch)
+endif()
