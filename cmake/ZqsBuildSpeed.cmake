@@ -2,11 +2,22 @@
 # what each saved).
 
 option(ZQS_PCH "Precompile the standard, Qt and GoogleTest headers (unoptimised builds)" ON)
+option(ZQS_LLD "Link unoptimised builds with lld when the compiler can" ON)
 
 if(CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
     set(ZQS_OPTIMISED ON)
 else()
     set(ZQS_OPTIMISED OFF)
+endif()
+
+# lld links a sanitizer build's test executable in less than half the time of the default linker.
+# Optimised builds keep the system's default linker: the program is proven to link as it ships.
+if(ZQS_LLD AND NOT ZQS_OPTIMISED)
+    include(CheckLinkerFlag)
+    check_linker_flag(CXX -fuse-ld=lld ZQS_HAVE_LLD)
+    if(ZQS_HAVE_LLD)
+        add_link_options(-fuse-ld=lld)
+    endif()
 endif()
 
 # Precompiled headers. A few holder targets each compile one header set once per build folder, and
