@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-    build-essential cmake ninja-build pkg-config git lld
+    build-essential cmake ninja-build pkg-config git ccache lld
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
     libsnmp-dev libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
