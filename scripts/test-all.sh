@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the formatting and the layer order of the includes, builds with
-# sanitizers and runs every test, builds the program optimised (warnings as errors), then runs every
-# fuzz harness. Prints each phase's time at the end.
+# Installs what is missing, checks the formatting and the layer order of the includes, builds the
+# widget-free layers alone, builds with sanitizers and runs every test, builds the program optimised
+# (warnings as errors), then runs every fuzz harness. Prints each phase's time at the end.
 #   FUZZ_SECONDS  seconds per fuzz harness (default 10; 0 skips fuzzing)
 #   BUILD_DIR     build folder of the test build (default build/test)
 #   JOBS          parallel build and test jobs (default: number of cores)
@@ -59,10 +59,13 @@ phase "layer order of the includes" layers
 phase "dialog units name their columns, cells and options" "dialog units"
 /usr/bin/python3 scripts/check-dialog-units.py
 
+# The widget-free build configures the optimised build's folder without Qt Widgets; the optimised
+# build of the program below configures it back and keeps what this one compiled, as those flags
+# are the same.
 phase "widget-free build of the value core and the catalogue" headless
-cmake -S . -B build/headless -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZQS_HEADLESS=ON -DZQS_WERROR=ON \
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DZQS_HEADLESS=ON -DZQS_WERROR=ON \
     -DZQS_TESTS=OFF >/dev/null
-cmake --build build/headless -j "$JOBS"
+cmake --build build/release -j "$JOBS"
 
 phase "test build (AddressSanitizer, UndefinedBehaviorSanitizer)" "sanitizer build"
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZQS_SANITIZE=ON -DZQS_WERROR=ON >/dev/null
@@ -72,7 +75,8 @@ phase "tests" tests
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$JOBS"
 
 phase "optimised build of the program, warnings as errors" "optimised build"
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DZQS_WERROR=ON -DZQS_TESTS=OFF >/dev/null
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DZQS_HEADLESS=OFF -DZQS_WERROR=ON \
+    -DZQS_TESTS=OFF >/dev/null
 cmake --build build/release -j "$JOBS" --target zqs4410
 
 if [ "$FUZZ_SECONDS" != 0 ]; then
