@@ -10,5 +10,9 @@ if [ ${#files[@]} -eq 0 ]; then
     mapfile -t files < <(git ls-files --cached --others --exclude-standard -- src tests bench fuzz |
         grep -E '\.(cpp|h)$')
 fi
-"$CLANG_FORMAT" --dry-run -Werror "${files[@]}"
+# In JOBS processes (default: the number of cores), a few dozen files each.
+jobs=${JOBS:-$(nproc)}
+per=$(((${#files[@]} + 4 * jobs - 1) / (4 * jobs)))
+printf '%s\0' "${files[@]}" |
+    xargs -0 -P "$jobs" -n "$((per > 0 ? per : 1))" "$CLANG_FORMAT" --dry-run -Werror
 echo "format: ${#files[@]} files clean"

@@ -4,7 +4,9 @@
 # (warnings as errors), then runs every fuzz harness. Prints each phase's time at the end.
 #   FUZZ_SECONDS  seconds per fuzz harness (default 10; 0 skips fuzzing)
 #   BUILD_DIR     build folder of the test build (default build/test)
-#   JOBS          parallel build and test jobs (default: number of cores)
+#   JOBS          parallel build jobs and fuzz harnesses (default: number of cores)
+#   TEST_JOBS     parallel tests (default: twice JOBS; a test spends much of its time waiting for
+#                 the simulated switch)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -12,8 +14,10 @@ ROOT=$PWD
 bash scripts/deps.sh
 
 JOBS=${JOBS:-$(nproc)}
+TEST_JOBS=${TEST_JOBS:-$((2 * JOBS))}
 BUILD_DIR=${BUILD_DIR:-build/test}
 FUZZ_SECONDS=${FUZZ_SECONDS:-10}
+export JOBS
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 export LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp:print_suppressions=0"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
@@ -72,7 +76,7 @@ cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZQS_SANITIZE=ON -
 cmake --build "$BUILD_DIR" -j "$JOBS"
 
 phase "tests" tests
-ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$JOBS"
+ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$TEST_JOBS"
 
 phase "optimised build of the program, warnings as errors" "optimised build"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DZQS_HEADLESS=OFF -DZQS_WERROR=ON \
@@ -80,6 +84,8 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DZQS_HEADLESS=O
 cmake --build build/release -j "$JOBS" --target zqs4410
 
 if [ "$FUZZ_SECONDS" != 0 ]; then
-    phase "fuzz harnesses, ${FUZZ_SECONDS}s each" fuzz
+    phase "fuzz harnesses: build" "fuzz build"
+    bash scripts/fuzz.sh --build-only
+    phase "fuzz harnesses, ${FUZZ_SECONDS}s each, $JOBS at a time" "fuzz runs"
     bash scripts/fuzz.sh "$FUZZ_SECONDS"
 fi
