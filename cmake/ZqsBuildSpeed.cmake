@@ -46,25 +46,34 @@ endif()
 # every other target reuses a holder's (REUSE_FROM) instead of compiling its own. Which holder a
 # target takes follows from what it links, so a new library or test executable gets one without a
 # line of its own:
-#   links GoogleTest and Qt Widgets  zqs_pch_gtest_widgets  standard, GoogleTest, Qt Widgets headers
-#   links GoogleTest and Qt Core     zqs_pch_gtest_core     standard, GoogleTest, Qt Core headers
-#   links Qt Widgets itself          zqs_pch_widgets        standard, Qt Widgets headers (src/ui, src/app)
-#   links Qt (through a library)     zqs_pch_std            standard headers only
-#   links no Qt                      none (such targets are built without -fPIC, which a header
-#                                    precompiled for the others would not match)
+#   links                          holder                 holds
+#   GoogleTest and Qt Widgets      zqs_pch_gtest_widgets  standard, GoogleTest, Qt Widgets headers
+#   GoogleTest and Qt Core         zqs_pch_gtest_core     standard, GoogleTest, Qt Core headers
+#   Qt Widgets itself              zqs_pch_widgets        standard, Qt Widgets headers (src/ui, src/app)
+#   Qt (through a library)         zqs_pch_std            standard headers only
+#   no Qt                          none (such targets are built without -fPIC, which a header
+#                                  precompiled for the others would not match)
+# and a library or test that links the catalogue's column names (zqs_catalogue_columns: the dialogs,
+# their kit, the menu and their tests) takes its holder's "_columns" twin, which holds
+# CatalogueColumns.h too.
+# CatalogueColumns.h, generated, holds every catalogue table's column names (6,500 lines): each
+# dialog unit and dialog test includes it, and reading it took 0.6 s of each of their compilations.
+# Our other headers stay out: a file still includes what it uses, which the optimised build (no
+# precompiled headers) proves for everything under src/.
 # A precompiled header is only used when the compilation matches the one that made it (flags, and
 # the macros it saw); the compiler is told to warn when it does not (-Winvalid-pch), which warnings
 # as errors make a build failure, so a holder that stops fitting cannot go unnoticed.
 # A target opts out with set_target_properties(NAME PROPERTIES ZQS_NO_PCH ON).
-# Optimised builds take none: through a precompiled header GCC 12 no longer keeps the middle end's
-# warnings about inlined libstdc++ code to itself (a -Wstringop-overflow false alarm inside
-# std::string's operator+, never reported without one), and that build's warnings-as-errors must
-# judge the code as a normal compilation does.
+# Optimised builds take none: GCC 12 does not keep a header's "#pragma GCC diagnostic" in a
+# precompiled header, so libstdc++'s own suppression of -Wstringop-overflow inside std::string is
+# lost and its false alarm reported, and that build's warnings-as-errors must judge the code as a
+# normal compilation does.
 set(ZQS_PCH_STD_HEADERS
     <algorithm> <array> <chrono> <cstdint> <cstdio> <cstring> <deque> <exception> <functional>
     <initializer_list> <map> <memory> <optional> <set> <span> <stdexcept> <string> <string_view>
     <utility> <vector>)
 set(ZQS_PCH_TEST_HEADERS <filesystem> <fstream> <sstream> <gtest/gtest.h>)
+set(ZQS_PCH_COLUMNS_HEADERS <CatalogueColumns.h>)
 set(ZQS_PCH_QT_CORE_HEADERS <QDir> <QFile> <QString> <QTemporaryDir>)
 set(ZQS_PCH_QT_WIDGETS_HEADERS
     <QApplication> <QComboBox> <QImage> <QKeyEvent> <QLabel> <QMouseEvent> <QPainter> <QPushButton>
@@ -111,7 +120,10 @@ function(_zqs_link_closure target var)
     set(${var} ${seen} PARENT_SCOPE)
 endfunction()
 
-function(_zqs_pch_holder name)
+# _zqs_pch_holder(NAME QT GTEST COLUMNS): the holder NAME, made on first use. QT says which Qt headers
+# it holds (none, core or widgets); GTEST and COLUMNS whether it holds GoogleTest's and the column
+# names'. It links what its consumers link, so that it is compiled with the flags and macros they have.
+function(_zqs_pch_holder name qt gtest columns)
     if(TARGET ${name})
         return()
     endif()
@@ -119,21 +131,25 @@ function(_zqs_pch_holder name)
     # Written only when it changes, so that a new configure does not rebuild it.
     file(CONFIGURE OUTPUT ${source} CONTENT "// Holds the precompiled headers other targets reuse.\n")
     add_library(${name} OBJECT ${source})
-    if(name MATCHES "widgets")
+    set(headers ${ZQS_PCH_STD_HEADERS})
+    if(qt STREQUAL "widgets")
         target_link_libraries(${name} PRIVATE Qt6::Widgets)
-        set(headers ${ZQS_PCH_STD_HEADERS} ${ZQS_PCH_QT_CORE_HEADERS} ${ZQS_PCH_QT_WIDGETS_HEADERS})
+        list(APPEND headers ${ZQS_PCH_QT_CORE_HEADERS} ${ZQS_PCH_QT_WIDGETS_HEADERS})
     else()
         target_link_libraries(${name} PRIVATE Qt6::Core)
-        set(headers ${ZQS_PCH_STD_HEADERS})
-        if(name MATCHES "gtest")
+        if(qt STREQUAL "core")
             list(APPEND headers ${ZQS_PCH_QT_CORE_HEADERS})
         endif()
     endif()
-    if(name MATCHES "gtest")
+    if(gtest)
         # The tests find GoogleTest in their own folder; its targets are not seen from here.
         find_package(GTest REQUIRED)
         target_link_libraries(${name} PRIVATE GTest::gtest)
         list(APPEND headers ${ZQS_PCH_TEST_HEADERS})
+    endif()
+    if(columns)
+        target_link_libraries(${name} PRIVATE zqs_catalogue_columns)
+        list(APPEND headers ${ZQS_PCH_COLUMNS_HEADERS})
     endif()
     target_compile_options(${name} PRIVATE ${ZQS_WARNINGS})
     target_precompile_headers(${name} PRIVATE ${headers})
@@ -168,6 +184,7 @@ function(_zqs_apply_pch)
         set(qt OFF)
         set(widgets OFF)
         set(gtest OFF)
+        set(columns OFF)
         foreach(link IN LISTS closure)
             if(link MATCHES "^Qt6::")
                 set(qt ON)
@@ -178,21 +195,40 @@ function(_zqs_apply_pch)
             if(link MATCHES "^GTest::")
                 set(gtest ON)
             endif()
+            if(link STREQUAL "zqs_catalogue_columns")
+                set(columns ON)
+            endif()
         endforeach()
         if(NOT qt)
             continue()
         endif()
         get_target_property(direct ${target} LINK_LIBRARIES)
         if(gtest AND widgets)
-            set(holder zqs_pch_gtest_widgets)
+            set(qt widgets)
         elseif(gtest)
-            set(holder zqs_pch_gtest_core)
+            set(qt core)
         elseif(direct AND "Qt6::Widgets" IN_LIST direct)
-            set(holder zqs_pch_widgets)
+            set(qt widgets)
         else()
-            set(holder zqs_pch_std)
+            set(qt none)
         endif()
-        _zqs_pch_holder(${holder})
+        set(holder zqs_pch)
+        if(gtest)
+            string(APPEND holder _gtest)
+        endif()
+        if(qt STREQUAL "none")
+            string(APPEND holder _std)
+        else()
+            string(APPEND holder _${qt})
+        endif()
+        if(columns AND qt STREQUAL "widgets" AND NOT gtest)
+            # The program's own two units (src/app) do not read the column names.
+            set(columns OFF)
+        endif()
+        if(columns)
+            string(APPEND holder _columns)
+        endif()
+        _zqs_pch_holder(${holder} ${qt} ${gtest} ${columns})
         target_precompile_headers(${target} REUSE_FROM ${holder})
     endforeach()
 endfunction()
