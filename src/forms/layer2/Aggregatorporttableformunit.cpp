@@ -148,9 +148,7 @@ void TAggregatorPortTableForm::UpdateButtons(bool rowChosen) {
     for (TCheckBox* box : CheckBoxes) {
         SetFieldEnabled(box, true, FieldEnabling::EnabledOnly);
     }
-    for (TEdit* edit : {edtActorKey, edtPartnerID, edtPartnerKey}) {
-        SetFieldEnabled(edit, true, FieldEnabling::EnabledOnly);
-    }
+    SetFieldsEnabled({edtActorKey, edtPartnerID, edtPartnerKey}, true, FieldEnabling::EnabledOnly);
 }
 
 void TAggregatorPortTableForm::GetBtnClick(TObject*) {
