@@ -236,6 +236,7 @@ TEST_F(ConfigFormTest, ClosingWaitsForAHeldReplyOneReplyBoundAndNoLonger) {
     std::unique_ptr<TConfigForm> dialog(NewDialog());
     VqSNMPRequest2Edits* request = NewRequest(dialog.get(), kRows, MVT_UMV, 1);
     dialog->SetListViewPanel(request, -1, nullptr, -1, nullptr);
+    request->Request.Timeout = 100; // the program's own 1 s a try
     const uint64_t bound = ReplyWaitBoundMs(request->Request.Timeout, request->Request.Retries);
     Agent().SetDelay(kTable, 5000, SimOp::Next); // past the close's bound even on the real clock
     // The dialog closes after the handler that asked for it, so the clock spans the whole showing.

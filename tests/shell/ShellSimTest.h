@@ -10,6 +10,9 @@
 
 constexpr const char* kAppTitle = "ZQS-4410-Series";
 
+// The session's time-out a try against the simulated switch, in units of 10 ms.
+constexpr int kSimTimeout = 400;
+
 class ShellSimTest : public SimTest {
 protected:
     void SetUp() override {
@@ -17,6 +20,10 @@ protected:
         CreateGlobalSession(SessionDir.path().toStdString());
         SessionParameters.Device = {Agent().Address(), static_cast<uint16_t>(Agent().Port())};
         SessionParameters.Security.Version = 1;
+        // The program's 1 s a try, on a machine busy with other test programs, can run out before
+        // the agent answers: the request is then sent again, and a SET applied and logged twice.
+        // A test that wants a time-out sets its own.
+        SessionParameters.Timeout = kSimTimeout;
         Application->SetTitle(kAppTitle);
     }
 

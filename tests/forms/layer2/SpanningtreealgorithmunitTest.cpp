@@ -60,6 +60,7 @@ TEST_F(StpGlobalSim, EnabledIsAskedFirstAndCancelWritesNothingButReadsAgain) {
 }
 
 TEST_F(StpGlobalSim, EnabledSendsTheStateBehindTheProgressFormAndWaitsLongerFromThenOn) {
+    SessionParameters.Timeout = 100; // the program's own 1 s a try, which the enabling outlasts
     ManualTimers timers;
     int ticks = 0;
     RunDialog<D>(
