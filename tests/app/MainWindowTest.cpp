@@ -12,6 +12,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+namespace main_window_test {
+
 namespace {
 
 const char* const kModels[] = {"24RA", "24DA", "24ZO", "48DA", "48RO", "24ZO-DC"};
@@ -312,3 +314,5 @@ TEST_F(MainWindowTest, SnmpV1TalksToPort161) {
     EXPECT_EQ(run.Value("firmware"), "KC");
     EXPECT_FALSE(run.Menu("VACM1").Enabled) << "the SNMP v3 menu needs /v3";
 }
+
+} // namespace main_window_test

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace device_facts_test {
+
 TEST(DeviceFacts, ReadersSeeWhatTheWriterWrote) {
     WritableFacts() = {.SysObjectId = "1.3.6.1.4.1.746.10.117.2.1", .StackMode = "enabled"};
     WritableFacts().MulticastIpVersion = 2;
@@ -24,3 +26,5 @@ TEST(DeviceFacts, TheStackStacksOnlyWhenItsModeReadsEnabled) {
         EXPECT_EQ(facts.UnitCount(), 2) << mode;
     }
 }
+
+} // namespace device_facts_test

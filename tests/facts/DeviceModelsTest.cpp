@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace device_models_test {
+
 TEST(DeviceModels, TheSixModelsAndNothingElse) {
     const struct {
         const char* SysObjectId;
@@ -49,3 +51,5 @@ TEST(DeviceModels, NamesByModelInTheOrderOfTheModelNumbers) {
     EXPECT_EQ(ModelNameOfModel(1), "");
     EXPECT_EQ(ModelNameOfModel(8), "");
 }
+
+} // namespace device_models_test

@@ -6,6 +6,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+namespace command_line_test {
+
 namespace {
 
 // The record as the session leaves it before the command line is read.
@@ -222,3 +224,5 @@ TEST(CommandLineTest, ABadNumberRaisesTheConversionError) {
         }
     }
 }
+
+} // namespace command_line_test

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace port_list_helpers_test {
+
 namespace {
 
 // 128 hex digits: the given leading octets, then zeros.
@@ -100,3 +102,5 @@ TEST(PortListHelpers, BitmapToListOfASlice) {
         EXPECT_EQ(HexBitmapToPortList(c.hex, c.block, c.bracket), c.list) << c.hex << " block " << c.block;
     }
 }
+
+} // namespace port_list_helpers_test

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace str_to_int_test {
+
 TEST(StrToIntTest, DecimalTextsConvert) {
     const struct {
         const char* Text;
@@ -25,3 +27,5 @@ TEST(StrToIntTest, AnythingElseRaisesWithTheText) {
         }
     }
 }
+
+} // namespace str_to_int_test

@@ -11,6 +11,8 @@
 #include <optional>
 #include <set>
 
+namespace catalogue_scenario_test {
+
 namespace {
 
 bool IsWalk(int kind) {
@@ -217,3 +219,5 @@ TEST_F(CatalogueScenarioTest, TablesThatCannotShareTheStoreAreNamed) {
     EXPECT_EQ(3, together.CellCount());
     EXPECT_TRUE(together.Conflicts().empty());
 }
+
+} // namespace catalogue_scenario_test

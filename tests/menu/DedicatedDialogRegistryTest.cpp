@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <memory>
 
+namespace dedicated_dialog_registry_test {
+
 namespace {
 
 class TSummerTimeForm : public TForm {
@@ -84,3 +86,5 @@ TEST(DedicatedDialogRegistry, RegisteredClassesAreMadeWithTheirArgumentAndSetThe
     EXPECT_EQ(1, loginList->List);
     EXPECT_EQ(nullptr, registry.FindClass("TTimeRangeForm"));
 }
+
+} // namespace dedicated_dialog_registry_test

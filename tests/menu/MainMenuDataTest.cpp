@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+namespace main_menu_data_test {
+
 namespace {
 
 std::string PathText(const MenuEntry& entry) {
@@ -662,3 +664,5 @@ TEST(MainMenuData, PagedDialogsListTheirPagesInOrder) {
     EXPECT_EQ(TuningOp::HideEditNoDoubleClick, information.TuningList()[0].Op);
     EXPECT_EQ(TuningOp::StopButton, information.TuningList()[1].Op);
 }
+
+} // namespace main_menu_data_test

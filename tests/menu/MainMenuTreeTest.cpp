@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+namespace main_menu_tree_test {
+
 namespace {
 
 class TMenuHostForm : public TForm {
@@ -212,3 +214,5 @@ TEST(EditionMenus, TakenFromTheMarksOfTheEntries) {
     EXPECT_EQ(menus.ShownInKC, Names{"RoutePreferenceTable1"});
     EXPECT_EQ(menus.HiddenInKC, Names{"DataDrivenlearningGroupTable2"});
 }
+
+} // namespace main_menu_tree_test

@@ -21,6 +21,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace menu_command_settings_test {
+
 namespace {
 
 const MenuEntry& Command(const char* handler) {
@@ -264,3 +266,5 @@ TEST_F(MenuCommandSettings, SecurityGroupRowsAreCreatedWaitingAndPutInServiceFro
 }
 
 } // namespace
+
+} // namespace menu_command_settings_test

@@ -26,6 +26,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace menu_commands_test {
+
 namespace {
 
 const std::string kModelIds[] = {"1.3.6.1.4.1.746.10.117.2.1", "1.3.6.1.4.1.746.10.117.3.1",
@@ -503,3 +505,5 @@ INSTANTIATE_TEST_SUITE_P(EditionsAndStackModes, MainMenuVisibility,
                          });
 
 } // namespace
+
+} // namespace menu_commands_test

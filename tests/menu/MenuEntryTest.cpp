@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace menu_entry_test {
+
 TEST(MenuEntry, CaptionIsTheTitleItsJoinAndTheAddressAsTyped) {
     struct Case {
         const char* Handler;
@@ -71,3 +73,5 @@ TEST(MenuEntry, TuningsEndAtTheFirstEmptyOne) {
     }
     EXPECT_TRUE(FindMenuCommand("UnitTable1Click")->Panel.TuningList().empty());
 }
+
+} // namespace menu_entry_test

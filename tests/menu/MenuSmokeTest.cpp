@@ -27,6 +27,8 @@
 #include <string>
 #include <vector>
 
+namespace menu_smoke_test {
+
 namespace {
 
 constexpr const char* kOtherEdition = "KB"; // the edition no variant is made for
@@ -352,3 +354,5 @@ TEST_P(MenuSmokeTest, OpensReadsEveryPageWithOkAndClosesWithoutWriting) {
 
 INSTANTIATE_TEST_SUITE_P(MainMenu, MenuSmokeTest, ::testing::ValuesIn(Store().Cases),
                          [](const ::testing::TestParamInfo<SmokeCase>& info) { return info.param.Name; });
+
+} // namespace menu_smoke_test

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace oam_functions_test {
+
 TEST(OamFunctions, EachHexDigitNamesItsFourBits) {
     struct Case {
         const char* Hex;
@@ -23,3 +25,5 @@ TEST(OamFunctions, EachHexDigitNamesItsFourBits) {
         EXPECT_EQ(c.Names, OamFunctionsText(c.Hex)) << c.Hex;
     }
 }
+
+} // namespace oam_functions_test

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace table_dialog_rules_test {
+
 namespace {
 
 constexpr double kScale96 = 1.0;   // 96 pixels per inch
@@ -117,3 +119,5 @@ TEST(TableDialogRules, CounterVersionRaiseLiftsOnlyV1AndRestoresOnEveryExit) {
     }
     SessionParameters.Security.Version = before;
 }
+
+} // namespace table_dialog_rules_test

@@ -9,6 +9,8 @@
 #include <tuple>
 #include <vector>
 
+namespace catalogue_option_lists_test {
+
 namespace {
 
 using Content = std::vector<std::tuple<int, std::string, std::string>>;
@@ -114,3 +116,5 @@ TEST(CatalogueOptionLists, ValuesTurnIntoTheirListsWords) {
 }
 
 } // namespace
+
+} // namespace catalogue_option_lists_test

@@ -5,6 +5,8 @@
 #include <set>
 #include <string>
 
+namespace led_color_maps_test {
+
 namespace {
 
 TEST(LedColorMaps, EighteenMapsReadThreeStateBitsAndAreBlackWithoutData) {
@@ -73,3 +75,5 @@ TEST(LedColorMaps, AnOctetTurnsIntoColourAndBlinkAsThePanelsShowIt) {
 }
 
 } // namespace
+
+} // namespace led_color_maps_test

@@ -10,6 +10,8 @@
 #include <string>
 #include <tuple>
 
+namespace mib_catalogue_test {
+
 namespace {
 
 bool IsBlankOid(const char* oid) {
@@ -402,3 +404,5 @@ TEST(MibCatalogue, ColumnsKeepTheirOrderAndCaptionsTheirBlanks) {
 }
 
 } // namespace
+
+} // namespace mib_catalogue_test

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace jpeg_decoder_test {
+
 TEST(JpegDecoderTest, DecodesAPictureIntoRgbRows) {
     RgbImage image;
     std::string error;
@@ -35,3 +37,5 @@ TEST(JpegDecoderTest, RefusesDataThatIsNoJpegOrIsCutShort) {
         EXPECT_TRUE(bitmap.Empty());
     }
 }
+
+} // namespace jpeg_decoder_test

@@ -19,6 +19,8 @@
 
 #include <functional>
 
+namespace led_panel_form_test {
+
 namespace {
 
 using PanelFactory = std::function<TLedPanelForm*(TComponent*)>;
@@ -374,3 +376,5 @@ TEST_F(LedPanelFormTest, BuildThatRaisesReportsItsError) {
     EXPECT_FALSE(form->LedRequest);
     EXPECT_EQ(Status->Text(), MessageOfCode(-509));
 }
+
+} // namespace led_panel_form_test

@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+namespace main_window_panels_test {
+
 namespace {
 
 constexpr const char* kConfirm = "Refresh panel may take a long time. Are you sure?";
@@ -209,3 +211,5 @@ TEST_F(MainWindowPanelsTest, UnsupportedModelShowsPanelsThatPollNothing) {
     EXPECT_TRUE(WaitFor([&] { return Form->StatusText() == "Unsupported model"; }))
         << "after the window's own reads: " << Form->StatusText();
 }
+
+} // namespace main_window_panels_test

@@ -5,6 +5,8 @@
 #include <set>
 #include <string>
 
+namespace panel_geometry_test {
+
 namespace {
 
 constexpr PanelModel kModels[] = {PanelModel::M24RA, PanelModel::M24DA, PanelModel::M24ZO,
@@ -135,3 +137,5 @@ TEST(PanelGeometryTest, EachModelHasItsPortsAndFormSize) {
         EXPECT_EQ(strips, c.Bodies) << d.ModelName;
     }
 }
+
+} // namespace panel_geometry_test

@@ -8,6 +8,8 @@
 
 #include <QImage>
 
+namespace panel_pictures_test {
+
 namespace {
 
 constexpr PanelModel kModels[] = {PanelModel::M24RA, PanelModel::M24DA, PanelModel::M24ZO,
@@ -98,3 +100,5 @@ TEST(PanelPicturesTest, UnitDigitsAreElevenDistinctFiguresInsideTheField) {
     EXPECT_TRUE(UnitDigitJpeg(11).empty());
     EXPECT_TRUE(UnitDigitJpeg(-1).empty());
 }
+
+} // namespace panel_pictures_test

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+namespace poe_panel_form_test {
+
 namespace {
 
 constexpr const char* kLedMode = "1.3.6.1.4.1.746.12.24.1.11.1.5";
@@ -250,3 +252,5 @@ TEST_F(PoePanelFormTest, StaticGreenOnlyForCode0102) {
         delete other;
     }
 }
+
+} // namespace poe_panel_form_test

@@ -9,6 +9,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+namespace about_test {
+
 namespace {
 
 struct AboutShown {
@@ -84,3 +86,5 @@ TEST_F(MainFormTest, AboutTextsByModelAndEdition) {
                                              " feature).");
     }
 }
+
+} // namespace about_test

@@ -12,6 +12,8 @@
 #include <memory>
 #include <unistd.h>
 
+namespace ctrl_btn_panel_test {
+
 namespace {
 // Runs the test in an empty directory of its own, so the button pictures it lays down are the only
 // ones found.
@@ -148,3 +150,5 @@ TEST_F(MsgPanelTest, AStripOfTwentyPixelsWithItsBarAtTheBottom) {
     strip->MsgBar->SetSimpleText("Get: Ok!");
     EXPECT_EQ("Get: Ok!", strip->MsgBar->ShownText());
 }
+
+} // namespace ctrl_btn_panel_test

@@ -4,6 +4,8 @@
 
 #include "GenericDialogFixture.h"
 
+namespace ddm_dialogs_test {
+
 namespace {
 
 const std::string kDdm = "1.3.6.1.4.1.746.12.72.";
@@ -146,3 +148,5 @@ TEST_F(DdmDialogsTest, ASetInTheInformationSettingsLandsAtTheScalarInstance) {
     ASSERT_EQ(1u, log.size());
     EXPECT_EQ((std::vector<SimVarBind>{{kDdm + "1.1.0", SimValue::Int(2)}}), log[0].VarBinds);
 }
+
+} // namespace ddm_dialogs_test

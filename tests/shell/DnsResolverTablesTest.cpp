@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace dns_resolver_tables_test {
+
 namespace {
 
 // One column as the "DNS Resolver" dialogs need it: the column's arc under its table's prefix, the
@@ -119,3 +121,5 @@ TEST(DnsResolverTablesTest, TablesHoldExactlyTheColumnsTheDialogsShow) {
         EXPECT_EQ(table.Columns.size(), k);
     }
 }
+
+} // namespace dns_resolver_tables_test

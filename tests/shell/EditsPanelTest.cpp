@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+namespace edits_panel_test {
+
 namespace {
 
 constexpr MibTableRow kMixed[] = {
@@ -542,3 +544,5 @@ TEST(EditsPanelTest, ARowOfTheDialogsOwnPanelStandsInTheEditsPlaceAndIsWrittenFr
         EXPECT_STREQ("Unknow UI Control type!", e.what());
     }
 }
+
+} // namespace edits_panel_test

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace front_panel_form_test {
+
 namespace {
 class TTestPanelForm : public TFrontPanelForm {
 public:
@@ -30,3 +32,5 @@ TEST(FrontPanelFormTest, RegisteredClassesAreMadeByModelIndex) {
     RegisterFrontPanelForm(3, nullptr);
     delete owner;
 }
+
+} // namespace front_panel_form_test

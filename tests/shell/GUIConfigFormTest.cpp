@@ -6,6 +6,8 @@
 #include "Oid_voicevlan.h"
 #include "Oid_wac.h"
 
+namespace gui_config_form_test {
+
 namespace {
 
 const std::string kTable = "1.3.6.1.4.1.746.99.8.1.1";
@@ -295,3 +297,5 @@ TEST_F(ConfigFormTest, TheAddDialogOfAPageIsCaptionedWithThePageAndTheDeviceAddr
     dialog->ShowModal();
     WritableFacts().DeviceAddress = savedAddress;
 }
+
+} // namespace gui_config_form_test

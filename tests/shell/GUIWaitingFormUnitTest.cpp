@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+namespace gui_waiting_form_unit_test {
+
 TEST(GUIWaitingFormTest, ClosesAfterWaitTime) {
     // Below 400 ms the tick would be 0 ms and the form would never close; it ticks every 10 ms.
     const struct {
@@ -60,3 +62,5 @@ TEST(GUIWaitingFormTest, TheBarFillsInTenTicksAndStartsAgain) {
     EXPECT_EQ(positions, (std::vector<int>{20, 40, 60, 80, 100, 120, 140, 160, 180, 0, 20, 40}));
     delete form;
 }
+
+} // namespace gui_waiting_form_unit_test

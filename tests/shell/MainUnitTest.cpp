@@ -14,6 +14,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+namespace main_unit_test {
+
 namespace {
 constexpr const char* kUnitTable = "1.3.6.1.4.1.746.12.11.1.9.4";
 constexpr const char* kStackMode = "1.3.6.1.4.1.746.12.11.1.9.6";
@@ -164,3 +166,5 @@ TEST_F(MainFormTest, ClosingDuringTheUnitWalkEndsWithinTheReplyBound) {
     Form = nullptr;
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace main_unit_test

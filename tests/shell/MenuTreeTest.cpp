@@ -7,6 +7,8 @@
 #include <memory>
 #include <set>
 
+namespace menu_tree_test {
+
 namespace {
 
 struct MenuFixture : ::testing::Test {
@@ -89,3 +91,5 @@ TEST_F(MenuFixture, ARecordWithoutACaptionIsRefused) {
     const MenuItemRecord bad{"Nothing1", {nullptr}, true};
     EXPECT_THROW(AddMenuItem(Menu, Form, bad), std::invalid_argument);
 }
+
+} // namespace menu_tree_test

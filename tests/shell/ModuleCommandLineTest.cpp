@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+namespace module_command_line_test {
+
 using Argv = std::vector<std::string>;
 
 namespace {
@@ -117,3 +119,5 @@ TEST(ModuleCommandLineTest, AProgramThatCannotStartIsNamed) {
               "The key \"/TMIBTable\" names no program to start.");
     EXPECT_TRUE(launcher.Launches.empty());
 }
+
+} // namespace module_command_line_test

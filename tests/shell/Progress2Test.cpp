@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+namespace progress2_test {
+
 namespace {
 
 // Shows the form as its callers do and ticks its timer until it closes itself; returns the bar's
@@ -74,3 +76,5 @@ TEST(Progress2Test, TheUserCannotCloseIt) {
     EXPECT_TRUE(stayedOpen);
     delete form;
 }
+
+} // namespace progress2_test

@@ -6,6 +6,8 @@
 
 #include <QtTest/QtTest>
 
+namespace snmp_editor_panel_test {
+
 namespace {
 
 const std::string kWac = "1.3.6.1.4.1.746.12.27.1.";
@@ -256,3 +258,5 @@ TEST_F(EditorPanelTest, AFormOfItsOwnHostsThePanelWithinBounds) {
         form.reset();
     }
 }
+
+} // namespace snmp_editor_panel_test

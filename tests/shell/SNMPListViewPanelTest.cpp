@@ -7,6 +7,8 @@
 
 #include <QtTest/QtTest>
 
+namespace snmp_list_view_panel_test {
+
 namespace {
 
 const std::string kOui = "1.3.6.1.4.1.746.12.74.3.1.1.";
@@ -381,3 +383,5 @@ TEST_F(ListPanelTest, StopEndsTheWalkOfAnEndlessTableWithinOneReply) {
     EXPECT_EQ(0, driver.Pending());
     EXPECT_EQ("", hostile.TakeErrors());
 }
+
+} // namespace snmp_list_view_panel_test

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <memory>
 
+namespace stacking_port_uit_form_unit_test {
+
 namespace {
 
 const std::vector<UnitRowText> kAbsentUnits3To6 = {{"3", ""}, {"4", ""}, {"5", ""}, {"6", ""}};
@@ -356,3 +358,5 @@ TEST_F(PickerSimTest, PagesOfA24RAAnd48ROStackAndOfAStandAlone48DA) {
     }
     EXPECT_TRUE(Agent().SetLog().empty()) << "reading never writes";
 }
+
+} // namespace stacking_port_uit_form_unit_test

@@ -21,6 +21,8 @@
 
 #include <memory>
 
+namespace t_basic_form_unit_test {
+
 namespace {
 
 template <class T> T* AddTo(TForm* form) {
@@ -635,3 +637,5 @@ TEST_F(BasicFormMainSim, StandAloneShowsTheMasterOnlyAndASlaveNothing) {
         EXPECT_FALSE(D->Form->PortPicker->UnitPages[0]->TabVisible());
     }
 }
+
+} // namespace t_basic_form_unit_test

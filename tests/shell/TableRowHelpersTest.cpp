@@ -18,6 +18,8 @@
 
 #include <memory>
 
+namespace table_row_helpers_test {
+
 namespace {
 
 constexpr const char* kServerEntry = "1.3.6.1.4.1.746.12.85.1.3.1.1";
@@ -188,3 +190,5 @@ TEST(ChildControls, ClearDisableAndEnableWhatTheOwnerOwns) {
     EXPECT_FALSE(combo->Enabled());
     EXPECT_TRUE(check->Enabled());
 }
+
+} // namespace table_row_helpers_test

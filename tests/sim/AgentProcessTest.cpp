@@ -17,6 +17,8 @@
 #include <thread>
 #include <unistd.h>
 
+namespace agent_process_test {
+
 namespace {
 
 bool Running(pid_t pid) {
@@ -142,3 +144,5 @@ TEST(AgentProcess, RefusesAddressesOutsideLoopbackAndHeldPorts) {
     }
     EXPECT_TRUE(first.Answers(2000));
 }
+
+} // namespace agent_process_test

@@ -17,6 +17,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+namespace hostile_agent_test {
+
 namespace {
 
 constexpr const char* kColumn2 = "1.3.6.1.4.1.746.99.1.1.2";
@@ -186,3 +188,5 @@ TEST_F(HostileAgentTest, UnknownScenarioIsRefused) {
     EXPECT_THROW(Agent().SetScenario("polite"), std::runtime_error);
     EXPECT_EQ(Get({kRow1Int}).VarBinds.at(0).Value, SimValue::Int(10)) << "answers well meanwhile";
 }
+
+} // namespace hostile_agent_test

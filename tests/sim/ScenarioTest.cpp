@@ -11,6 +11,8 @@
 
 #include <map>
 
+namespace scenario_test {
+
 namespace {
 
 constexpr const char* kUnitEntry = "1.3.6.1.4.1.746.12.11.1.9.4.1";
@@ -212,3 +214,5 @@ TEST_F(ScenarioTest, StepCountersGrowAtEveryReadThatReturnsThemAndWrap) {
         EXPECT_NE(std::string(e.what()).find("is not 1..4294967295"), std::string::npos) << e.what();
     }
 }
+
+} // namespace scenario_test

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+namespace sim_agent_test {
+
 namespace {
 
 constexpr const char* kSysObjectId = "1.3.6.1.2.1.1.2.0";
@@ -399,3 +401,5 @@ TEST_F(SimAgentTest, BrokenScenarioIsRefusedWithItsReason) {
     Agent().LoadScenario("{}");
     EXPECT_EQ(NetSnmpTestClient(Community(SNMP_VERSION_2c)).Get({kSysObjectId}).Status, SNMP_ERR_NOERROR);
 }
+
+} // namespace sim_agent_test

@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+namespace application_font_test {
+
 namespace {
 
 // Puts the start-up font back whatever a test installed.
@@ -87,3 +89,5 @@ TEST_F(FontTest, AScreenNotAt96PixelsPerInchScalesEveryFontByTheFormsRule) {
     label->Font()->SetHeight(-12);
     EXPECT_EQ(15, PixelsOf(label));
 }
+
+} // namespace application_font_test

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 
+namespace application_test {
+
 TEST(TApplication, TerminateBeforeRunEndsTheProgramAtOnce) {
     bool safetyFired = false;
     QTimer::singleShot(10000, qApp, [&] {
@@ -134,3 +136,5 @@ TEST(TApplication, ReplyWaitBoundCoversEveryTryAndOneSecond) {
         EXPECT_EQ(c.BoundMs, ReplyWaitBoundMs(c.TimeoutCs, c.Retries)) << c.TimeoutCs << " x " << c.Retries;
     }
 }
+
+} // namespace application_test

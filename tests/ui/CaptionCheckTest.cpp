@@ -23,6 +23,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace caption_check_test {
+
 namespace {
 
 constexpr const char* kLongCaption = "TCP/UDP Srouce Port Mask (0-FFFF)";
@@ -288,3 +290,5 @@ TEST_F(CaptionForm, AFormNotShownCannotBeChecked) {
 }
 
 } // namespace
+
+} // namespace caption_check_test

@@ -16,6 +16,8 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
+namespace containers_test {
+
 namespace {
 struct Fixture : ::testing::Test {
     void SetUp() override {
@@ -233,3 +235,5 @@ TEST_F(MenuTest, MenuTreeBuiltAtRunTimeIsFoundByNameAndClicks) {
     EXPECT_EQ(nullptr, Form->FindComponent("VACM1"));
     EXPECT_EQ(1, menu->Items()->Count());
 }
+
+} // namespace containers_test

@@ -19,6 +19,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+namespace controls_test {
+
 namespace {
 struct FormFixture : ::testing::Test {
     void SetUp() override {
@@ -246,3 +248,5 @@ TEST_F(ButtonsTest, GroupBoxDrawsItsCaptionInAGapOfTheFramesTopLine) {
     EXPECT_EQ(face, picture.pixel(100, 16));                         // where the first row goes: inside
     EXPECT_EQ(200 - TGroupBox::kTitleLeft - 2 * TGroupBox::kTitlePadding - 2, group->TitleRoom());
 }
+
+} // namespace controls_test

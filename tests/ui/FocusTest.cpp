@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+namespace focus_test {
+
 namespace {
 struct TwoEdits : ::testing::Test {
     void SetUp() override {
@@ -77,3 +79,5 @@ TEST_F(TwoEdits, SetFocusOnAHiddenControlThrows) {
     EXPECT_FALSE(Edits[1]->CanFocus());
     EXPECT_THROW(Edits[1]->SetFocus(), std::runtime_error);
 }
+
+} // namespace focus_test

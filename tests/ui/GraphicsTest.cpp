@@ -13,6 +13,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+namespace graphics_test {
+
 TEST(WindowRegion, TriangleMaskContainsAndExcludesTheRightPoints) {
     std::unique_ptr<TForm> form(CreateForm<TForm>(nullptr));
     auto* led = new TPanel(form.get());
@@ -113,3 +115,5 @@ TEST(TChart, ThreeSeriesWithLabelledPointsAClearAndA3DFlag) {
     delete chart->Series(1);                // a series deleted before its chart leaves it
     EXPECT_EQ(2, chart->SeriesCount());
 }
+
+} // namespace graphics_test

@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 #include <string>
 
+namespace help_viewer_test {
+
 namespace {
 
 // The program's own viewer instead of the strict one of the test main, for one test.
@@ -126,3 +128,5 @@ TEST(HelpViewer, TheHelpCallReachesTheInstalledViewerWithThePathAsGiven) {
     EXPECT_EQ(std::vector<std::string>{"/nowhere/zqs4410-help.html"}, help.Opened);
     EXPECT_EQ(nullptr, ProgramHelpWindow());
 }
+
+} // namespace help_viewer_test

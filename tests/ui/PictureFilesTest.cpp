@@ -10,6 +10,8 @@
 
 #include <cstdlib>
 
+namespace picture_files_test {
+
 namespace {
 
 // A folder path that cannot be made: a file stands where its parent would be.
@@ -62,3 +64,5 @@ TEST(PictureFiles, TheScreenshotProgramMakesItsFolderAndEndsNonZeroWhenItCannotW
         EXPECT_EQ(QFileInfo(run.Folder + "/controls.png").exists(), run.Status == 0);
     }
 }
+
+} // namespace picture_files_test

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace seams_test {
+
 TEST(UserDialogs, EachKindOfBoxCarriesItsTitleTypeAndButtons) {
     Application->SetTitle("ZQS-4410-Series");
     ScriptedDialogs dialogs;
@@ -105,3 +107,5 @@ TEST(Launcher, ProgramBesideTheExecutableWinsAndEveryOptionStaysOneArgument) {
               launcher.Launches[0]);
     EXPECT_NE(std::string::npos, launcher.Launches[1][0].find("/sh"));
 }
+
+} // namespace seams_test

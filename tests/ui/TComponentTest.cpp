@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace t_component_test {
+
 namespace {
 
 // Records its name in a shared log when destroyed.
@@ -96,3 +98,5 @@ TEST(TForm, OnCreateAndOnDestroySeeTheMembersOfTheDerivedForm) {
     delete form; // OnDestroy runs while the derived members still live
     EXPECT_EQ("destroy: set by the derived constructor", seen);
 }
+
+} // namespace t_component_test

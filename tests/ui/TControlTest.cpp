@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+namespace t_control_test {
+
 TEST(TControl, AlignedChildrenShareTheClientAreaInCreationOrder) {
     std::unique_ptr<TForm> form(CreateForm<TForm>(nullptr));
     form->SetBorderStyle(bsNone);
@@ -101,3 +103,5 @@ TEST(TControl, AControlWithoutParentNeverBecomesAWindow) {
     panel->SetParent(nullptr);
     EXPECT_FALSE(panel->Showing());
 }
+
+} // namespace t_control_test

@@ -5,6 +5,8 @@
 #include <Qt>
 #include <gtest/gtest.h>
 
+namespace t_edit_test {
+
 namespace {
 struct EditFixture : ::testing::Test {
     void SetUp() override {
@@ -67,3 +69,5 @@ TEST_F(EditFixture, KeyPressCanDropOrReplaceTypedCharacters) {
     PressKey(Edit, Qt::Key_Backspace);
     EXPECT_EQ("10.", Edit->Text());
 }
+
+} // namespace t_edit_test

@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 
+namespace t_form_test {
+
 namespace {
 
 // A small address dialog: OK refuses an empty address with a message box and returns the focus.
@@ -412,3 +414,5 @@ TEST(TForm, AFormWithAParentRunsModallyInsideItsDialogAndBlocksTheDialog) {
     ClickControl(set); // and the dialog answers again
     EXPECT_EQ(1, setClicks);
 }
+
+} // namespace t_form_test

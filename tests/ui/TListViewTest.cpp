@@ -8,6 +8,8 @@
 #include <QTreeView>
 #include <gtest/gtest.h>
 
+namespace t_list_view_test {
+
 namespace {
 struct ListFixture : ::testing::Test {
     void SetUp() override {
@@ -163,3 +165,5 @@ TEST_F(ListFixture, HintTextShowsOverTheRowsOnlyWhileShowHintIsOn) {
     List->SetShowHint(true);
     EXPECT_EQ("Port\t\t  1\nState  enabled", model->data(cell, Qt::ToolTipRole).toString().toStdString());
 }
+
+} // namespace t_list_view_test

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace t_timer_test {
+
 TEST(TTimer, OnlyEnabledTimersWithAPositiveIntervalTick) {
     ManualTimers timers;
     struct Case {
@@ -47,3 +49,5 @@ TEST(TTimer, ScaleShortensRealIntervals) {
     TTimer::SetTimerScale(1.0);
     EXPECT_TRUE(ticked);
 }
+
+} // namespace t_timer_test

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+namespace input_validators_test {
+
 namespace {
 
 constexpr const char* kNone = "";
@@ -190,6 +192,7 @@ const Case kCases[] = {
     {CHECK(CheckMinusOneOr60To1000000Text), "000000060", false, kM60}, // nine characters
     {CHECK(CheckMinusOneOr60To1000000Text), "-", false, kM60},
 };
+#undef CHECK
 
 } // namespace
 
@@ -294,3 +297,5 @@ TEST(InputValidators, TwoTextsAreTheSameAddressByTheirOctets) {
         EXPECT_EQ(SameIPv6HexAddress(c.A, c.B), c.SameV6);
     }
 }
+
+} // namespace input_validators_test

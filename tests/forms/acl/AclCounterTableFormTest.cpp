@@ -23,6 +23,8 @@
 #include <algorithm>
 #include <chrono>
 
+namespace acl_counter_table_form_test {
+
 namespace {
 
 using Form = TAclCounterTableForm;
@@ -217,3 +219,5 @@ TEST_F(AclCounterSim, ARefreshThatCannotBeSentLeavesTheDialogUsable) {
         });
     }
 }
+
+} // namespace acl_counter_table_form_test

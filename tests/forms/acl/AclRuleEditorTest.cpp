@@ -21,6 +21,8 @@
 #include <memory>
 #include <stdexcept>
 
+namespace acl_rule_editor_test {
+
 namespace {
 
 class TKitRuleForm : public TAclRuleForm {
@@ -535,3 +537,5 @@ TEST_F(TypedTargetSim, AWriteCarriesTheOneTickedTarget) {
         }
     }
 }
+
+} // namespace acl_rule_editor_test

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+namespace cpu_filter_ethernet_rule_unit_test {
+
 namespace {
 
 using Form = TCPUFilterEthernetRuleForm;
@@ -150,3 +152,5 @@ TEST_F(CpuEthernetRuleSim, AddRefusalsShowTheirTextsAndSendNothing) {
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace cpu_filter_ethernet_rule_unit_test

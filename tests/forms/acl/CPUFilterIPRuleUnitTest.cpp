@@ -15,6 +15,8 @@
 
 #include <stdexcept>
 
+namespace cpu_filter_ip_rule_unit_test {
+
 namespace {
 
 using Form = TCPUFilterIPRuleForm;
@@ -136,3 +138,5 @@ TEST_F(CpuIpRuleSim, ADeleteThatRaisesIsShownInTheStatusLine) {
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace cpu_filter_ip_rule_unit_test

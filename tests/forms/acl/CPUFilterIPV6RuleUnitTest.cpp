@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+namespace cpu_filter_ipv6_rule_unit_test {
+
 namespace {
 
 using Form = TCPUFilterIPV6RuleForm;
@@ -83,3 +85,5 @@ TEST_F(CpuIpv6RuleSim, EditOfAnActiveRuleSendsThePortsAndNoRowStatus) {
         EXPECT_EQ(SetPdus(), (Pdus{{{kEntry + ".9.1.1", {"4x", "C000000000000000"}}}}));
     });
 }
+
+} // namespace cpu_filter_ipv6_rule_unit_test

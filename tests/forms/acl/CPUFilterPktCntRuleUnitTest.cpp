@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+namespace cpu_filter_pkt_cnt_rule_unit_test {
+
 namespace {
 
 using Form = TCPUFilterPktCntRuleForm;
@@ -62,3 +64,5 @@ TEST_F(CpuPktCntRuleSim, AnEmptyTickedWindowIsRefused) {
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace cpu_filter_pkt_cnt_rule_unit_test

@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+namespace cpu_filter_rule_editors_test {
+
 namespace {
 
 using Form = TAclRuleForm;
@@ -78,3 +80,5 @@ TEST_F(CpuFilterRuleEditors, TheMenuCommandsOpenThemWithoutStopAndEveryCaptionRe
         EXPECT_TRUE(Agent().SetLog().empty());
     }
 }
+
+} // namespace cpu_filter_rule_editors_test

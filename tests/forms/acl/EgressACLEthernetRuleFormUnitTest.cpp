@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+namespace egress_acl_ethernet_rule_form_unit_test {
+
 namespace {
 
 using Form = TEgrssEthernetProfileRuleForm;
@@ -105,3 +107,5 @@ TEST_F(EgressEthernetRuleSim, AddRefusesEmptyFieldsBadAddressesAndNumbersOutOfRa
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace egress_acl_ethernet_rule_form_unit_test

@@ -16,6 +16,8 @@
 
 #include <filesystem>
 
+namespace egress_aclipv4_rule_form_unit_test {
+
 namespace {
 
 using Form = TEgressIPv4RuleForm;
@@ -151,3 +153,5 @@ TEST_F(EgressIPv4RuleSim, TheProtocolRuleEnablesEachProtocolsFields) {
         }
     });
 }
+
+} // namespace egress_aclipv4_rule_form_unit_test

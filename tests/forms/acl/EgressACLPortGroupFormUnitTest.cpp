@@ -21,6 +21,8 @@
 
 #include <algorithm>
 
+namespace egress_acl_port_group_form_unit_test {
+
 namespace {
 
 using Form = TEgressACLPortGroupForm;
@@ -228,3 +230,5 @@ TEST_F(EgressPortGroupSim, AFirstReadThatFailsOrCannotBeSentIsShownAndCloseThenW
     }
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace egress_acl_port_group_form_unit_test

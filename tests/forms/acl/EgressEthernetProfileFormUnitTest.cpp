@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+namespace egress_ethernet_profile_form_unit_test {
+
 namespace {
 
 constexpr const char* kCommand = "EthernetProfile1Click";
@@ -167,3 +169,5 @@ TEST_F(EgressEthernetProfileSim, AWriteThatFailsBeforeItIsSentIsReportedWithoutA
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace egress_ethernet_profile_form_unit_test

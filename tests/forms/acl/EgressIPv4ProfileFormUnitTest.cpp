@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+namespace egress_i_pv4_profile_form_unit_test {
+
 namespace {
 
 constexpr const char* kCommand = "IPv4Profile1Click";
@@ -178,3 +180,5 @@ TEST_F(EgressIPv4ProfileSim, DeleteSendsDestroyForTheSelectedProfileAlone) {
     });
     EXPECT_FALSE(Agent().Value(Oid(3, "1")).has_value());
 }
+
+} // namespace egress_i_pv4_profile_form_unit_test

@@ -16,6 +16,8 @@
 
 #include <algorithm>
 
+namespace egress_i_pv6_profile_form_unit_test {
+
 namespace {
 
 constexpr const char* kCommand = "IPv6Profile1Click";
@@ -171,3 +173,5 @@ TEST_F(EgressIPv6ProfileSim, DeleteSendsDestroyForTheSelectedProfileAlone) {
     });
     EXPECT_FALSE(Agent().Value(Oid(3, "2")).has_value());
 }
+
+} // namespace egress_i_pv6_profile_form_unit_test

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+namespace egress_i_pv6_rule_form_unit_test {
+
 namespace {
 
 using Form = TEgressIPv6RuleForm;
@@ -121,3 +123,5 @@ TEST_F(EgressIPv6RuleSim, RuleProtocolNoneEmptiesAndDisablesThePortFields) {
         EXPECT_EQ(d->SrcPortEdit->Text(), "53");
     });
 }
+
+} // namespace egress_i_pv6_rule_form_unit_test

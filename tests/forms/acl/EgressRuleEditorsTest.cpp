@@ -18,6 +18,8 @@
 
 #include <algorithm>
 
+namespace egress_rule_editors_test {
+
 namespace {
 
 using Form = TAclRuleForm;
@@ -166,3 +168,5 @@ TEST_F(EgressRuleEditors, EditSendsTheActiveRowStatusAndDeleteDestroysTheRule) {
         EXPECT_FALSE(Agent().Value(Oid(e, e.RowStatusArc, "3.1")).has_value());
     }
 }
+
+} // namespace egress_rule_editors_test

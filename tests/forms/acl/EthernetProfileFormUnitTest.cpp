@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+namespace ethernet_profile_form_unit_test {
+
 namespace {
 
 constexpr const char* kCommand = "EthernetMask1Click";
@@ -232,3 +234,5 @@ TEST_F(EthernetProfileSim, AWriteThatFailsBeforeItIsSentIsReportedInTheStatusLin
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace ethernet_profile_form_unit_test

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+namespace ethernet_profile_rule_unit_test {
+
 namespace {
 
 constexpr const char* kCommand = "RuleOfEthernetInformation1Click";
@@ -349,3 +351,5 @@ TEST_F(EthernetRuleSim, AClickOnNoRowLeavesAStoppedReadStopped) {
                     },
                     {}, {.WaitFirstRead = false});
 }
+
+} // namespace ethernet_profile_rule_unit_test

@@ -21,6 +21,8 @@
 
 #include <algorithm>
 
+namespace ibp_acl_view_form_test {
+
 namespace {
 
 using View = TIBPAclViewForm;
@@ -199,3 +201,5 @@ TEST_F(IbpViews, EveryCaptionReadsWholeInListModeAndWithARowChosenThePortsTabInc
         });
     }
 }
+
+} // namespace ibp_acl_view_form_test

@@ -16,6 +16,8 @@
 
 #include <stdexcept>
 
+namespace ip_profile_form_unit_test {
+
 namespace {
 
 constexpr const char* kTitle = "ACL IPv4 Profile";
@@ -246,3 +248,5 @@ TEST_F(IpProfileSim, ARefusedWriteGoesToTheMessageBoxAndTheTableIsReadAgain) {
     });
     EXPECT_FALSE(Agent().Value(Oid(19, "3")).has_value());
 }
+
+} // namespace ip_profile_form_unit_test

@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+namespace ip_profile_rule_unit_test {
+
 namespace {
 
 constexpr const char* kTitle = "ACL IPv4 Rule";
@@ -408,3 +410,5 @@ TEST_F(IpRuleSim, EditWithRowStatusDestroyCheckedDeletesTheRule) {
         EXPECT_EQ(Keys(d), (std::vector<std::string>{"2.7", "3.1"}));
     });
 }
+
+} // namespace ip_profile_rule_unit_test

@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+namespace i_pv6_profile_form_unit_test {
+
 namespace {
 
 constexpr const char* kCommand = "IPv6MaskInformation1Click";
@@ -213,3 +215,5 @@ TEST_F(IPv6ProfileSim, AWriteThatFailsBeforeItIsSentIsReportedAndOnlyADeleteRead
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace i_pv6_profile_form_unit_test

@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <cctype>
 
+namespace i_pv6_profile_rule_form_unit_test {
+
 namespace {
 
 constexpr const char* kCommand = "IPv6Rule1Click";
@@ -362,3 +364,5 @@ TEST_F(Ipv6RuleSim, DeleteSendsDestroyAloneAndTheRuleIsGone) {
     });
     EXPECT_FALSE(Agent().Value(Oid(12, "1.1")).has_value());
 }
+
+} // namespace i_pv6_profile_rule_form_unit_test

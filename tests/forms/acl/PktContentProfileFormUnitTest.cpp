@@ -16,6 +16,8 @@
 
 #include <algorithm>
 
+namespace pkt_content_profile_form_unit_test {
+
 namespace {
 
 using D = TPktContentProfileForm;
@@ -194,3 +196,5 @@ TEST_F(PktContentProfileSim, DeleteSendsDestroyAloneAndEndsInListModeEvenWhenRef
         Agent().ClearInjections();
     }
 }
+
+} // namespace pkt_content_profile_form_unit_test

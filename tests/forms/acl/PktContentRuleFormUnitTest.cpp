@@ -17,6 +17,8 @@
 
 #include <algorithm>
 
+namespace pkt_content_rule_form_unit_test {
+
 namespace {
 
 using Form = TPktContentRuleForm;
@@ -233,3 +235,5 @@ TEST_F(PktContentRuleSim, EditRefusesWhileTheFirstReadRuns) {
                     {}, {.WaitFirstRead = false});
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace pkt_content_rule_form_unit_test

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+namespace column_writes_test {
+
 namespace {
 
 class ColumnWritesSim : public FormsSimTest {
@@ -90,3 +92,5 @@ TEST_F(ColumnWritesSim, TheModeScopePutsTheModeBackWhenItsWriteRaises) {
     EXPECT_EQ(Request->Mode, 1);
     EXPECT_EQ(Agent().SetLog().size(), 1u);
 }
+
+} // namespace column_writes_test

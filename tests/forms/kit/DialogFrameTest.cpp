@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+namespace dialog_frame_test {
+
 namespace {
 
 // A list dialog over the static name servers declared the kit's way: a frame, fields with rules,
@@ -324,3 +326,5 @@ TEST_F(DialogFrameSim, ASubDialogIsLinkedToItsListShownInAModeAndForgottenWithIt
     Form.reset(); // the sub-dialog goes with its owner
     EXPECT_EQ(Sub, nullptr);
 }
+
+} // namespace dialog_frame_test

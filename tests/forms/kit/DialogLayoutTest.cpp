@@ -17,6 +17,8 @@
 #include <memory>
 #include <vector>
 
+namespace dialog_layout_test {
+
 TEST(DialogLayout, TheDesignedSizeIsScaledOffNinetySixDpi) {
     const struct { int Ppi, Width, Height; } cases[] = {{96, 650, 455}, {120, 812, 568}, {144, 812, 568}};
     for (const auto& c : cases) {
@@ -117,3 +119,5 @@ TEST(DialogLayout, AGroupBoxStandsWhereTheDesignPutsItWithItsCaptionOnTheFrame) 
               (std::vector<int>{8, 44, 360, 72}));
     EXPECT_EQ(inside->Parent(), group);
 }
+
+} // namespace dialog_layout_test

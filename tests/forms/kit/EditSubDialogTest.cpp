@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+namespace edit_sub_dialog_test {
+
 namespace {
 
 class EditSubDialogSim : public FormsSimTest {
@@ -158,3 +160,5 @@ TEST(EditSubDialog, CaptionNamesTheListTheDeviceAndTheMode) {
     EXPECT_EQ(SubDialogCaption("IP Control Table", " (Add)"), "IP Control Table: 127.0.0.9 (Add)");
     WritableFacts().DeviceAddress.clear();
 }
+
+} // namespace edit_sub_dialog_test

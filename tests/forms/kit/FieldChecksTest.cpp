@@ -9,6 +9,8 @@
 
 #include <memory>
 
+namespace field_checks_test {
+
 TEST(FieldChecks, NumberTextIsAWholeNumberInTheRange) {
     std::unique_ptr<TForm> form(CreateForm<TForm>(nullptr));
     auto* edit = new TEdit(form.get());
@@ -43,3 +45,5 @@ TEST(FieldChecks, ARefusalFocusesAFieldOnView) {
     EXPECT_FALSE(RefuseInput(edit, "Please input VLAN ID."));
     EXPECT_TRUE(edit->Focused());
 }
+
+} // namespace field_checks_test

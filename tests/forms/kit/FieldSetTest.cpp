@@ -8,6 +8,8 @@
 
 #include <memory>
 
+namespace field_set_test {
+
 namespace {
 
 // A form whose fields declare every kind of rule: defaults, omissions and enabling.
@@ -187,3 +189,5 @@ TEST(FieldSet, AFixedCheckBoxIsBuiltTickedAndDisabledAndItsColumnAlwaysWritten) 
     EXPECT_FALSE(form->NameCheck->Enabled());
     EXPECT_TRUE(set.Omitted().empty());
 }
+
+} // namespace field_set_test

@@ -12,6 +12,8 @@
 #include <stdexcept>
 #include <vector>
 
+namespace field_table_test {
+
 namespace {
 
 struct FieldForm : TBasicForm {
@@ -261,3 +263,5 @@ TEST(FieldTable, RequiredWhenCheckedRefusesInTheFlowsOrderAndFocusesTheField) {
     EXPECT_EQ(seen, (std::vector<TControl*>{form->First, form->Third}));
     form->Hide();
 }
+
+} // namespace field_table_test

@@ -8,6 +8,8 @@
 
 #include <string>
 
+namespace forms_sim_test_test {
+
 namespace {
 
 // A 48DA (not the fixture's 24RA facts) whose STP version is MSTP.
@@ -46,3 +48,5 @@ TEST_F(FormsMainWindow, WithoutAWindowTheCommandOpensItsDialogAllTheSame) {
     RunDialog<TConfigForm>(kStpFirstCommand, [&](TConfigForm*) { shown = true; });
     EXPECT_TRUE(shown);
 }
+
+} // namespace forms_sim_test_test

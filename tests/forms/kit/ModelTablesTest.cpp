@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace model_tables_test {
+
 TEST(ModelTables, TheCopyOfTheModelOrNone) {
     EXPECT_EQ(ModelTable(IpCtrlIndexTable, "1.3.6.1.4.1.746.10.117.4.1", SysObjectIdMatch::IgnoreCase),
               IpCtrlIndexTableM4);
@@ -11,3 +13,5 @@ TEST(ModelTables, TheCopyOfTheModelOrNone) {
               IpCtrlIndexTable2M7);
     EXPECT_EQ(ModelTable(IpCtrlIndexTable, "1.3.6.1.4.1.746.10.118.4.1", SysObjectIdMatch::Exact), nullptr);
 }
+
+} // namespace model_tables_test

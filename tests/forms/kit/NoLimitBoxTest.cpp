@@ -9,6 +9,8 @@
 
 #include <memory>
 
+namespace no_limit_box_test {
+
 namespace {
 
 // A rate edit with its "No Limit" box, the sentinel 0, on a shown form.
@@ -93,3 +95,5 @@ TEST(NoLimitBox, ASentinelOfMinusOneTicksForItsOwnTextOnly) {
     EXPECT_TRUE(edit->Enabled());
     EXPECT_EQ(edit->Text(), "0");
 }
+
+} // namespace no_limit_box_test

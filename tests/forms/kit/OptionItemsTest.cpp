@@ -9,6 +9,8 @@
 #include <memory>
 #include <stdexcept>
 
+namespace option_items_test {
+
 TEST(OptionItems, AnItemIsChosenAndReadByItsText) {
     std::unique_ptr<TForm> form(CreateForm<TForm>(nullptr));
     auto* combo = new TComboBox(form.get());
@@ -27,3 +29,5 @@ TEST(OptionItems, AnItemIsChosenAndReadByItsText) {
     EXPECT_THROW(SelectOption(combo, "False"), std::logic_error); // exact text only
     EXPECT_EQ(1, combo->ItemIndex());
 }
+
+} // namespace option_items_test

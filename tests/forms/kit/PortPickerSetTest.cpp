@@ -24,6 +24,8 @@
 #include <string>
 #include <utility>
 
+namespace port_picker_set_test {
+
 namespace {
 
 constexpr const char* kVlanEntry = "1.3.6.1.2.1.17.7.1.4.3.1";
@@ -274,3 +276,5 @@ TEST(PortPickerSet, FixedIndexListCoversEveryPortOfSixUnits) {
     EXPECT_EQ(list.substr(0, 6), "0,1,2,");
     EXPECT_EQ(list.substr(list.size() - 4), ",383");
 }
+
+} // namespace port_picker_set_test

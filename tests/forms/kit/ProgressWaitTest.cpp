@@ -11,6 +11,8 @@
 
 #include <memory>
 
+namespace progress_wait_test {
+
 TEST(ProgressWait, RunsUntilTheBarIsFullAndClearsItsGlobal) {
     std::unique_ptr<TForm> dialog(CreateForm<TForm>(nullptr));
     ManualTimers timers;
@@ -30,3 +32,5 @@ TEST(ProgressWait, RunsUntilTheBarIsFullAndClearsItsGlobal) {
     EXPECT_EQ(ticks, 6); // 0, 2, ... 10, then the tick that finds it full
     EXPECT_EQ(ProgressForm2, nullptr);
 }
+
+} // namespace progress_wait_test

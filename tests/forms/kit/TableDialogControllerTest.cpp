@@ -12,6 +12,8 @@
 
 #include <chrono>
 
+namespace table_dialog_controller_test {
+
 namespace {
 
 class TableControllerSim : public FormsSimTest {
@@ -535,3 +537,5 @@ TEST_F(TableControllerSim, TheDialogsOwnRequestIsSetUpAsTheTablesAndKeepsTheColl
     EXPECT_TRUE(hooked);
     EXPECT_EQ(Agent().Value(std::string(kServerEntry) + ".3.2"), (SimValue{"64", "10.0.0.12"}));
 }
+
+} // namespace table_dialog_controller_test

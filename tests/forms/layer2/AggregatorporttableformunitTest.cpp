@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aggregatorporttableformunit_test {
+
 namespace {
 
 using D = TAggregatorPortTableForm;
@@ -148,3 +150,5 @@ TEST_F(AggregatorPortSim, DuringAWalkEditAndCloseAreRefusedUntilStopEndsIt) {
                  {}, {.WaitFirstRead = false});
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace aggregatorporttableformunit_test

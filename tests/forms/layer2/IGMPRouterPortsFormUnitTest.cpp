@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+namespace igmp_router_ports_form_unit_test {
+
 namespace {
 
 constexpr const char* kCommand = "RouterPorts2Click";
@@ -153,3 +155,5 @@ TEST_F(RouterPortsSim, StopDuringASlowWalkKeepsTheRowsReadAndCloseWaitsForTheRea
         },
         {}, {.WaitFirstRead = false});
 }
+
+} // namespace igmp_router_ports_form_unit_test

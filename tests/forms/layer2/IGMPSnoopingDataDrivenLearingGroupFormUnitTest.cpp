@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+namespace igmp_snooping_data_driven_learing_group_form_unit_test {
+
 namespace {
 
 constexpr const char* kCommand = "DataDrivenlearningGroupTable1Click";
@@ -113,3 +115,5 @@ TEST_F(LearningGroupSim, AfterStopRefreshAndSetActAgain) {
             EXPECT_EQ(Groups(d), (std::vector<std::string>{"10", "20"}));
         });
 }
+
+} // namespace igmp_snooping_data_driven_learing_group_form_unit_test

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+namespace igmp_snooping_static_group_form_unit_test {
+
 namespace {
 
 constexpr const char* kCommand = "StaticGroupTable1Click";
@@ -146,3 +148,5 @@ TEST_F(StaticGroupSim, AddRefusesAMissingKeyOrAGroupThatIsNoDottedQuad) {
                                             });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace igmp_snooping_static_group_form_unit_test

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace layer2_dialogs_test {
+
 // The 802.1Q dialogs of the Layer 2 menu are registered in the program: their menu items open them.
 TEST(Layer2Dialogs, TheProgramRegistersEvery8021QDialog) {
     const std::vector<std::string> named = MenuDialogNames();
@@ -35,3 +37,5 @@ TEST(Layer2Dialogs, TheProgramRegistersEveryMulticastSnoopingDialog) {
         EXPECT_NE(ProgramDialogs().FindClass(dialog), nullptr);
     }
 }
+
+} // namespace layer2_dialogs_test

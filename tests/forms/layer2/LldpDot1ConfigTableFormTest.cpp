@@ -19,6 +19,8 @@
 
 #include <QTimer>
 
+namespace lldp_dot1_config_table_form_test {
+
 namespace {
 
 using Form = TLldpDot1ConfigTableForm;
@@ -182,3 +184,5 @@ TEST_F(LldpDot1ConfigSim, ARefreshThatCannotBeSentLeavesTheDialogUsable) {
         EXPECT_NE(StatusText(d).find("Ok!"), std::string::npos) << StatusText(d);
     });
 }
+
+} // namespace lldp_dot1_config_table_form_test

@@ -16,6 +16,8 @@
 
 #include <set>
 
+namespace lldp_named_list_form_test {
+
 namespace {
 
 using Form = TLldpNamedListForm;
@@ -118,3 +120,5 @@ TEST_F(LldpNamedListSim, AFailedReadIsShownAndAnEmptyTableCountsNothing) {
         EXPECT_EQ(d->StaticText1->Caption(), "0");
     });
 }
+
+} // namespace lldp_named_list_form_test

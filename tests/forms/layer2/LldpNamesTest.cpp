@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+namespace lldp_names_test {
+
 TEST(LldpNames, BitsAreReadFromTheFirstOctetAsNamesInTheTablesOrder) {
     const struct {
         const char* Hex;
@@ -70,3 +72,5 @@ TEST(LldpNames, EveryNamedValueComesBackFromItsNames) {
         }
     }
 }
+
+} // namespace lldp_names_test

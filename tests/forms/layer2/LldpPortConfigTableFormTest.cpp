@@ -24,6 +24,8 @@
 #include <algorithm>
 #include <chrono>
 
+namespace lldp_port_config_table_form_test {
+
 namespace {
 
 using Form = TLldpPortConfigTableForm;
@@ -322,3 +324,5 @@ TEST_F(LldpPortConfigSim, TheDot3ChooserPassesTheHiddenPowerViaMdiBitThrough) {
              ClickControl(c->SetButton);
          })});
 }
+
+} // namespace lldp_port_config_table_form_test

@@ -19,6 +19,8 @@
 
 #include <algorithm>
 
+namespace lldp_management_test {
+
 namespace {
 
 using namespace lldp_scenario;
@@ -172,3 +174,5 @@ TEST(LldpManAddrDialog, TheProgramRegistersIt) {
     EXPECT_EQ(std::find(missing.begin(), missing.end(), "TLLDP_Management_Address"), missing.end());
     EXPECT_NE(ProgramDialogs().FindClass("TLLDP_Management_Address"), nullptr);
 }
+
+} // namespace lldp_management_test

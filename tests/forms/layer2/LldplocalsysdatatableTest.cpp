@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+namespace lldplocalsysdatatable_test {
+
 namespace {
 
 using D = TLLDPLocSysDataForm;
@@ -90,3 +92,5 @@ TEST_F(LldpLocalSystemSim, AFailedReadKeepsTheOldTextsAndShowsItsError) {
         EXPECT_NE(StatusText(d).find("Ok!"), std::string::npos) << StatusText(d);
     });
 }
+
+} // namespace lldplocalsysdatatable_test

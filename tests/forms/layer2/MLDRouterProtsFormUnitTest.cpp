@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+namespace mld_router_prots_form_unit_test {
+
 namespace {
 
 constexpr const char* kCommand = "RouterPorts3Click";
@@ -70,3 +72,5 @@ TEST_F(MldRouterPortsSim, SetSendsTheChosenVlansStaticAndForbiddenListsAloneAndR
         });
     }
 }
+
+} // namespace mld_router_prots_form_unit_test

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+namespace mld_snooping_static_group_form_unit_test {
+
 namespace {
 
 constexpr const char* kCommand = "StaticGroupTable2Click";
@@ -149,3 +151,5 @@ TEST_F(MldStaticGroupSim, RefreshDuringAWalkDoesNothingAndCloseIsRefused) {
                                            },
                                            {}, {.WaitFirstRead = false});
 }
+
+} // namespace mld_snooping_static_group_form_unit_test

@@ -18,6 +18,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+namespace mld_snooping_views_test {
+
 namespace {
 
 class MldViewSim : public FormsSimTest {
@@ -142,3 +144,5 @@ TEST_F(MldViewSim, TheLearningGroupSetClearsTheChosenGroupAloneWithoutAReadAndSt
             EXPECT_EQ(Vlans(d->ListView1), (std::vector<std::string>{"10", "20"}));
         });
 }
+
+} // namespace mld_snooping_views_test

@@ -16,6 +16,8 @@
 
 #include <algorithm>
 
+namespace mac_port_entry_form_test {
+
 namespace {
 
 class MacPortEntrySim : public MacEntrySim {
@@ -65,3 +67,5 @@ TEST_F(MacPortEntrySim, EveryAddRefusesAMacAddressThatIsNotTwelveHexDigits) {
     AddRefuses("NLB1Click", NLBMulticastFDBForm, {"03BF0000000"}, kInputKey);
     AddRefuses("UnicastFDBTable1Click", NLBUnicastFDBForm, {"02BF0000000"}, "Please input MAC Address.");
 }
+
+} // namespace mac_port_entry_form_test

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+namespace mcast_proxy_group_form_unit_test {
+
 namespace {
 
 class ProxyGroupSim : public FormsSimTest {
@@ -85,3 +87,5 @@ TEST_F(ProxyGroupSim, RefreshDuringAWalkIsRefusedAndCloseStopsItAndCloses) {
                                     {}, {.WaitFirstRead = false});
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace mcast_proxy_group_form_unit_test

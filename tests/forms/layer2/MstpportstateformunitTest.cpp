@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+namespace mstpportstateformunit_test {
+
 namespace {
 
 using D = TMSTPPortStateForm;
@@ -177,3 +179,5 @@ TEST_F(PortStateSim, AnEmptyTableShowsZero) {
         EXPECT_EQ(d->lvMSTPPortState->Items().Count(), 0);
     });
 }
+
+} // namespace mstpportstateformunit_test

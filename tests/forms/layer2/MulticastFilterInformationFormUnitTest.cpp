@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+namespace multicast_filter_information_form_unit_test {
+
 namespace {
 
 using D = TMulticastFilterInformationForm;
@@ -127,3 +129,5 @@ TEST_F(MulticastFilterSim, DeleteAsksThenInvalidatesTheChosenEntryAndRefreshLeav
     });
     EXPECT_EQ(Agent().SetLog().size(), 1u);
 }
+
+} // namespace multicast_filter_information_form_unit_test

@@ -18,6 +18,8 @@
 
 #include <algorithm>
 
+namespace multicast_forwarding_information_form_unit_test {
+
 namespace {
 
 constexpr const char* kTitle = "Multicast Forwarding Information";
@@ -152,3 +154,5 @@ TEST_F(ForwardUnregisteredSim, RefreshReadsAtOnceEvenDuringAWalkAndLeavesExactly
         {}, {.WaitFirstRead = false});
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace multicast_forwarding_information_form_unit_test

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+namespace multicast_vlan_form_unit_test {
+
 namespace {
 
 constexpr const char* kIgmpCommand = "IGMPMulticastVLANTable1Click";
@@ -309,3 +311,5 @@ TEST_F(MulticastVlanSim, MldWritesTypeIpv6AnyAddressTextAndItsOwnProfileRules) {
                                                                     {kMld + ".13.50", SimValue::Int(4)}}}));
     });
 }
+
+} // namespace multicast_vlan_form_unit_test

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+namespace nlb_multicast_fdb_form_unit_test {
+
 namespace {
 
 using D = TNLBMulticastFDBForm;
@@ -144,3 +146,5 @@ TEST_F(NlbMulticastSim, DuringAWalkAddAndDeleteAreRefusedInTheirOwnWordsAndRefre
                  {}, {.WaitFirstRead = false});
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace nlb_multicast_fdb_form_unit_test

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+namespace nlb_unicast_fdb_form_unit_test {
+
 namespace {
 
 using D = TNLBUnicastFDBForm;
@@ -73,3 +75,5 @@ TEST_F(NlbUnicastSim, AddAndDeleteWriteTheStatusAloneAndSetThePortsWithIt) {
     });
     EXPECT_FALSE(Agent().Value(kEntry + ".3.2.191.0.0.0.3").has_value());
 }
+
+} // namespace nlb_unicast_fdb_form_unit_test

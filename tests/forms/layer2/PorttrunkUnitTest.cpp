@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+namespace porttrunk_unit_test {
+
 namespace {
 
 using D = TPortTrunkForm;
@@ -266,3 +268,5 @@ TEST_F(PortTrunkSim, AnUnknownModelReadsAndWritesNothing) {
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace porttrunk_unit_test

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+namespace private_vlan_form_unit_test {
+
 namespace {
 
 using D = TPrivateVLANForm;
@@ -114,3 +116,5 @@ TEST_F(PrivateVlanSim, AddWithoutAVlanIdIsRefused) {
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace private_vlan_form_unit_test

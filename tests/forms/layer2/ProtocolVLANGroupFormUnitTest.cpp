@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+namespace protocol_vlan_group_form_unit_test {
+
 namespace {
 
 using D = TProtocolVLANGroupForm;
@@ -131,3 +133,5 @@ TEST_F(ProtocolGroupSim, DeleteDestroysTheChosenGroupAloneAndNothingWithoutOne) 
     });
     EXPECT_FALSE(Agent().Value(kEntry + ".3.1.2.134.221").has_value());
 }
+
+} // namespace protocol_vlan_group_form_unit_test

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+namespace proxy_upstream_interface_form_unit_test {
+
 namespace {
 
 const std::string kIgmp = kIgmpUpstreamEntry;
@@ -143,3 +145,5 @@ TEST_F(ProxyUpstreamSim, MldSetWritesASixteenOctetSourceWithoutARead) {
                 (std::vector<std::string>{source}));
         });
 }
+
+} // namespace proxy_upstream_interface_form_unit_test

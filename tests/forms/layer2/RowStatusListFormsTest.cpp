@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+namespace row_status_list_forms_test {
+
 namespace {
 
 const std::string kErps = kErpsSubRingEntry;
@@ -251,3 +253,5 @@ TEST_F(RowStatusListSim, TheListsAndTheirEditDialogsKeepTheirDesignedSizeAtEvery
         EXPECT_EQ(MulticastFilterProfileEditForm, nullptr);
     }
 }
+
+} // namespace row_status_list_forms_test

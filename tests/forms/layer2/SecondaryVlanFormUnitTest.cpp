@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+namespace secondary_vlan_form_unit_test {
+
 namespace {
 
 using D = TSecondaryVlanForm;
@@ -115,3 +117,5 @@ TEST_F(SecondaryVlanSim, DeleteDestroysTheChosenSecondaryVlanAlone) {
                   (std::vector<std::vector<SimVarBind>>{{{kEntry + ".4.20.21", SimValue::Int(6)}}}));
     });
 }
+
+} // namespace secondary_vlan_form_unit_test

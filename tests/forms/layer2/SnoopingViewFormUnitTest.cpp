@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+namespace snooping_view_form_unit_test {
+
 namespace {
 
 class SnoopingViewSim : public FormsSimTest {
@@ -104,3 +106,5 @@ TEST_F(SnoopingViewSim, AGroupRowShowsItsAddressesTimesAndThreePortListsReadOnly
         });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace snooping_view_form_unit_test

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+namespace spanningtreealgorithmunit_test {
+
 namespace {
 
 using D = TSpanningTreeAlgorithmForm;
@@ -92,3 +94,5 @@ TEST_F(StpGlobalSim, EnabledSendsTheStateBehindTheProgressFormAndWaitsLongerFrom
         }});
     EXPECT_EQ(ticks, 41); // until the bar is full
 }
+
+} // namespace spanningtreealgorithmunit_test

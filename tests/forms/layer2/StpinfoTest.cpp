@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+namespace stpinfo_test {
+
 namespace {
 
 using D = TSTP_Info;
@@ -203,3 +205,5 @@ TEST_F(StpInfoSim, OnAModelOfNoneTheStateIsNeverReadAndNoWaitShows) {
         EXPECT_EQ(SetPdus().size(), 2u);
     });
 }
+
+} // namespace stpinfo_test

@@ -18,6 +18,8 @@
 
 #include <algorithm>
 
+namespace tp_group_destination_forwarded_form_unit_test {
+
 namespace {
 
 constexpr const char* kTitle = "Tp Group Destination Forwarded";
@@ -101,3 +103,5 @@ TEST_F(TpGroupSim, ListsTheGroupsWithHexPortCellsAndShowsASelectedOnesPortsInThe
         });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace tp_group_destination_forwarded_form_unit_test

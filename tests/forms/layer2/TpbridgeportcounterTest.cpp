@@ -22,6 +22,8 @@
 #include <chrono>
 #include <ctime>
 
+namespace tpbridgeportcounter_test {
+
 namespace {
 
 using T = TTpBridgePortInfo_Table;
@@ -523,3 +525,5 @@ TEST_F(BridgePortCounterSim, AFailedCounterReadIsShownAndTakesNoSample) {
         EXPECT_EQ(CounterRows(d).at(2)[2], "3");
     });
 }
+
+} // namespace tpbridgeportcounter_test

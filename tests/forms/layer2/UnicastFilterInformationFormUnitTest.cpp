@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+namespace unicast_filter_information_form_unit_test {
+
 namespace {
 
 using D = TUnicastFilterInformationForm;
@@ -184,3 +186,5 @@ TEST_F(UnicastFilterSim, RefreshLeavesNoEntryChosenAndTheKeyWritable) {
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace unicast_filter_information_form_unit_test

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+namespace v_lan_current_table_form_unit_test {
+
 namespace {
 
 constexpr const char* kTitle = "802.1Q Current VLAN Table";
@@ -185,3 +187,5 @@ TEST_F(VLanCurrentTableSim, AVlanWithListsTooShortForThePickersIsReportedAndLeav
     // The dialog has no write: selecting a VLAN the pickers cannot show sends nothing either.
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace v_lan_current_table_form_unit_test

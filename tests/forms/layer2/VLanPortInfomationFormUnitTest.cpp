@@ -17,6 +17,8 @@
 
 #include <algorithm>
 
+namespace v_lan_port_infomation_form_unit_test {
+
 namespace {
 
 constexpr const char* kTitle = "802.1Q VLAN Port Information Table";
@@ -168,3 +170,5 @@ TEST_F(PortInformationSim, AFailureIsTheStatusBarsText) {
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace v_lan_port_infomation_form_unit_test

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+namespace vlan_global_settings_form_test {
+
 namespace {
 
 // One feature: its command, its group of scalars, the ID the scenario gives it and its words.
@@ -165,3 +167,5 @@ TEST_F(VlanGlobalSim, AStandAloneSwitchBindsThePortsOfItsModel) {
         });
     }
 }
+
+} // namespace vlan_global_settings_form_test

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+namespace vlan_static_form_unit_test {
+
 namespace {
 
 constexpr const char* kTitle = "802.1Q Static VLAN Table";
@@ -222,3 +224,5 @@ TEST_F(VlanStaticSim, ItsMenuCommandOpensItInItsInstancePointer) {
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace vlan_static_form_unit_test

@@ -20,6 +20,8 @@
 #include <algorithm>
 #include <set>
 
+namespace dns_ctrl_unit_test {
+
 namespace {
 
 using namespace relay_key_scenario;
@@ -249,3 +251,5 @@ TEST_F(DnsRelaySim, A48RoReadsItsOwnCopyOfTheTable) {
         EXPECT_EQ(d->Table.Request->Request.VarList.GetVariable(0).Oid, DnsEntry(6) + ".1");
     });
 }
+
+} // namespace dns_ctrl_unit_test

@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <set>
 
+namespace ip_static_route_unit_test {
+
 namespace {
 
 using namespace route_scenario;
@@ -371,3 +373,5 @@ TEST_F(IpStaticRouteSim, AnUnknownModelTakesTheUnsupportedPathAndSendsNothing) {
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace ip_static_route_unit_test

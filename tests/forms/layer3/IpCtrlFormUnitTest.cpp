@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+namespace ip_ctrl_form_unit_test {
+
 namespace {
 
 constexpr const char* kTitle = "IP Control Table";
@@ -283,3 +285,5 @@ TEST_F(IpCtrlSim, ItsMenuCommandOpensItInItsInstancePointer) {
     EXPECT_EQ(IPCtrlEdtForm, nullptr); // it ended with its list dialog
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace ip_ctrl_form_unit_test

@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <set>
 
+namespace ipv6_static_route_unit_test {
+
 namespace {
 
 using namespace route_scenario;
@@ -371,3 +373,5 @@ TEST_F(Ipv6StaticRouteSim, KaHasNoAddAndDeleteAndCloseMoveUpIntoItsPlace) {
         });
     }
 }
+
+} // namespace ipv6_static_route_unit_test

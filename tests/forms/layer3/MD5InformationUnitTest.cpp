@@ -21,6 +21,8 @@
 #include <algorithm>
 #include <set>
 
+namespace md5_information_unit_test {
+
 namespace {
 
 using namespace relay_key_scenario;
@@ -239,3 +241,5 @@ TEST_F(Md5KeySim, AnUnknownModelTakesTheUnsupportedPathAndSendsNothing) {
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace md5_information_unit_test

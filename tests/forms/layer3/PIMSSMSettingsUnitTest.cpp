@@ -14,6 +14,8 @@
 
 #include <algorithm>
 
+namespace pimssm_settings_unit_test {
+
 namespace {
 
 using namespace pim_scenario;
@@ -103,3 +105,5 @@ TEST_F(PimSsmSim, AfterARefusedSetTheNextRefreshReadsAllThreeValues) {
         EXPECT_EQ(d->MaskEdit->Text(), "255.255.255.0");
     });
 }
+
+} // namespace pimssm_settings_unit_test

@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+namespace pi_mmgmt_inform_unit_test {
+
 namespace {
 
 using namespace pim_scenario;
@@ -93,3 +95,5 @@ TEST_F(PimTimersSim, AnEmptyFieldOrARefusedReadStopsTheSetBeforeAnythingIsSent) 
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace pi_mmgmt_inform_unit_test

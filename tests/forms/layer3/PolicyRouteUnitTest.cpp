@@ -17,6 +17,8 @@
 #include <algorithm>
 #include <set>
 
+namespace policy_route_unit_test {
+
 namespace {
 
 using namespace redistribution_scenario;
@@ -165,3 +167,5 @@ TEST_F(PolicyRouteSim, BeforeTheFirstWalkEndsRefreshAndWritesRefuseAndStopUnlock
                  {}, {.WaitFirstRead = false});
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace policy_route_unit_test

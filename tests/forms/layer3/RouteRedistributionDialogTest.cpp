@@ -23,6 +23,8 @@
 #include <algorithm>
 #include <set>
 
+namespace route_redistribution_dialog_test {
+
 namespace {
 
 using namespace redistribution_scenario;
@@ -343,3 +345,5 @@ TEST_F(RedistributionSim, AnUnknownModelTakesTheUnsupportedPathAndSendsNothing) 
     }
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace route_redistribution_dialog_test

@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <set>
 
+namespace arpipv6_control_unit_test {
+
 namespace {
 
 using namespace neighbor_scenario;
@@ -243,3 +245,5 @@ TEST_F(NeighborCacheSim, DuringADelayedWalkAddOpensRefreshIsSilentAndDeleteRefus
         {.WaitFirstRead = false});
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace arpipv6_control_unit_test

@@ -16,6 +16,8 @@
 
 #include <algorithm>
 
+namespace tcpweb_form_unit_test {
+
 namespace {
 
 using namespace telnet_web_scenario;
@@ -102,3 +104,5 @@ TEST_F(TelnetWebSim, AnUnknownModelTakesTheUnsupportedPathAndSendsNothing) {
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace tcpweb_form_unit_test

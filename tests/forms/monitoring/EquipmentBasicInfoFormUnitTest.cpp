@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+namespace equipment_basic_info_form_unit_test {
+
 namespace {
 
 using namespace stacking_scenario;
@@ -77,3 +79,5 @@ TEST_F(EquipmentSim, TheModeIsWrittenOnlyWhenChangedAndAfterTheWarning) {
         EXPECT_EQ(SetPdus(), (Pdus{Settings(std::nullopt)}));
     });
 }
+
+} // namespace equipment_basic_info_form_unit_test

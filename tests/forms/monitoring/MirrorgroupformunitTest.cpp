@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+namespace mirrorgroupformunit_test {
+
 namespace {
 
 using namespace mirror_scenario;
@@ -205,3 +207,5 @@ TEST_F(MirrorGroupSim, CloseDuringTheWalkSaysGetDataNotComplete) {
         {.WaitFirstRead = false});
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace mirrorgroupformunit_test

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace monitoring_dialogs_test {
+
 // The dialogs of the Monitoring menu are registered in the program: their menu items open them.
 TEST(MonitoringDialogs, TheProgramRegistersEveryMonitoringDialog) {
     const std::vector<std::string> named = MenuDialogNames();
@@ -21,3 +23,5 @@ TEST(MonitoringDialogs, TheProgramRegistersEveryMonitoringDialog) {
         EXPECT_NE(ProgramDialogs().FindClass(dialog), nullptr);
     }
 }
+
+} // namespace monitoring_dialogs_test

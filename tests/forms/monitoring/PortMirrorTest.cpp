@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+namespace port_mirror_test {
+
 namespace {
 
 using namespace mirror_scenario;
@@ -201,3 +203,5 @@ TEST_F(PortMirrorSim, OnlyDigitsAndBackspaceReachTheUnitAndPortEdits) {
         EXPECT_EQ(beeper.DefaultBeeps, 3);
     });
 }
+
+} // namespace port_mirror_test

@@ -16,6 +16,8 @@
 
 #include <algorithm>
 
+namespace probe_basic_information_form_unit_test {
+
 namespace {
 
 using namespace probe_scenario;
@@ -73,3 +75,5 @@ TEST_F(ProbeSim, AFailedRefreshShowsItsTextInTheStatusLine) {
         EXPECT_NE(d->Table.LastReadError.Code, 0);
     });
 }
+
+} // namespace probe_basic_information_form_unit_test

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+namespace rspanf_form_unit_test {
+
 namespace {
 
 using namespace mirror_scenario;
@@ -262,3 +264,5 @@ TEST_F(RspanSim, CloseAndActingDuringTheWalkSayGetDataNotComplete) {
         {.WaitFirstRead = false});
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace rspanf_form_unit_test

@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <set>
 
+namespace dhcp_relay_vlan_control_unit_test {
+
 namespace {
 
 using namespace relay_scenario;
@@ -258,3 +260,5 @@ TEST_F(RelayVlanControlSim, DeleteAsksAndCancelSendsNothingWhileOkDestroysTheRow
               (std::vector<std::vector<SimVarBind>>{{{kStatusOid + ".10.2.2.2", SimValue::Int(6)}}}));
     EXPECT_EQ(AgentRows(kStatusOid), (std::set<std::string>{"10.1.1.1"}));
 }
+
+} // namespace dhcp_relay_vlan_control_unit_test

@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+namespace dhc_pv6_relay_option_unit_test {
+
 namespace {
 
 using namespace relay_scenario;
@@ -128,3 +130,5 @@ TEST_F(Option37Sim, AfterARefusedSetTheNextReadFetchesAllFourValues) {
         EXPECT_EQ(d->EditContent->Text(), "relay-2");
     });
 }
+
+} // namespace dhc_pv6_relay_option_unit_test

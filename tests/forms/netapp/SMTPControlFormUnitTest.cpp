@@ -22,6 +22,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+namespace smtp_control_form_unit_test {
+
 namespace {
 
 using namespace smtp_scenario;
@@ -165,3 +167,5 @@ TEST_F(SmtpSim, AWriteThatRaisesShowsWhyAndLeavesNoProgressForm) {
     EXPECT_TRUE(Agent().SetLog().empty());
     EXPECT_EQ(ProgressForm2, nullptr);
 }
+
+} // namespace smtp_control_form_unit_test

@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+namespace cos_brandctrltable_test {
+
 namespace {
 
 using namespace qos_scenario;
@@ -156,3 +158,5 @@ TEST(QosDialogs, TheProgramRegistersEveryQosDialog) {
         EXPECT_NE(ProgramDialogs().FindClass(dialog), nullptr) << dialog;
     }
 }
+
+} // namespace cos_brandctrltable_test

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+namespace garp_form_unit_test {
+
 namespace {
 
 using namespace qos_scenario;
@@ -121,3 +123,5 @@ TEST_F(GarpSim, AClickDuringTheFirstWalkStopsItAndKeepsTheRowsReadSoFar) {
         },
         {.WaitFirstRead = false});
 }
+
+} // namespace garp_form_unit_test

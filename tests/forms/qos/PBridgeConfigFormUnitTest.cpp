@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+namespace p_bridge_config_form_unit_test {
+
 namespace {
 
 constexpr const char* kCommand = "BasicConfigure2Click";
@@ -43,3 +45,5 @@ TEST_F(PBridgeConfigSim, ShowsTheFixedCapabilitiesAndTheTrafficClassesStateAndWr
         EXPECT_TRUE(Agent().SetLog().empty());
     }
 }
+
+} // namespace p_bridge_config_form_unit_test

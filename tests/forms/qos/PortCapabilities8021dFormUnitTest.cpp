@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+namespace port_capabilities8021d_form_unit_test {
+
 namespace {
 
 using namespace qos_scenario;
@@ -72,3 +74,5 @@ TEST_F(PortCapabilitySim, RefreshDuringTheWalkSaysGetDataNotCompleteAndReadsOnly
                                           {}, {.WaitFirstRead = false});
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace port_capabilities8021d_form_unit_test

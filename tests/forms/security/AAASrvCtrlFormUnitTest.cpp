@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+namespace aaa_srv_ctrl_form_unit_test {
+
 namespace {
 
 using aaa_scenario::GroupControlInstance;
@@ -128,3 +130,5 @@ TEST_F(AAASrvCtrlSim, SetRefusesAMissingEntryInItsOrderAndAnAddressThatIsNoneAnd
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace aaa_srv_ctrl_form_unit_test

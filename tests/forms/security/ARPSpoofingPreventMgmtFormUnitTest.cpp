@@ -18,6 +18,8 @@
 
 #include <algorithm>
 
+namespace arp_spoofing_prevent_mgmt_form_unit_test {
+
 namespace {
 
 using impb_scenario::kArpEntry;
@@ -181,3 +183,5 @@ TEST_F(ARPSpoofingSim, DeleteAsksAndCancelSendsNothing) {
                                                EXPECT_TRUE(d->btnAdd->Enabled());
                                            });
 }
+
+} // namespace arp_spoofing_prevent_mgmt_form_unit_test

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+namespace filter_permit_form_test {
+
 namespace {
 
 using permit_scenario::kAllNodeEntry;
@@ -208,3 +210,5 @@ TEST_F(PermitSim, TheIpv6DialogsCheckTheAddressCountModuleNamesAndHaveNoEdit) {
         });
     }
 }
+
+} // namespace filter_permit_form_test

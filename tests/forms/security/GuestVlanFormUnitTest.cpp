@@ -19,6 +19,8 @@
 
 #include <algorithm>
 
+namespace guest_vlan_form_unit_test {
+
 namespace {
 
 using guest_vlan_scenario::kDot1xGuest;
@@ -147,3 +149,5 @@ TEST_F(GuestVlanSim, ARefreshWhoseNameAndPortsReadFailsLeavesTheNamesCopyButRead
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace guest_vlan_form_unit_test

@@ -18,6 +18,8 @@
 
 #include <algorithm>
 
+namespace impb_upload_download_unit_test {
+
 namespace {
 
 using permit_scenario::kTransferEntry;
@@ -157,3 +159,5 @@ TEST_F(TransferSim, AProtocolOrActionLeftUnchosenSendsNothingAndClosesWithTheRea
     }
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace impb_upload_download_unit_test

@@ -18,6 +18,8 @@
 
 #include <memory>
 
+namespace ipmac_binding_form_unit_test {
+
 namespace {
 
 using impb_scenario::kBindingEntry;
@@ -234,3 +236,5 @@ TEST_F(IpMacBindingSim, IPv6AddChecksTheAddressAndSendsItAsSixteenSubIdentifiers
         EXPECT_GE(Row(d, kIpv6Column, "20010DB8000000000000000000000001"), 0);
     });
 }
+
+} // namespace ipmac_binding_form_unit_test

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+namespace ip_mac_bind_blocked_form_unit_unit_test {
+
 namespace {
 
 using impb_scenario::kBlockedEntry;
@@ -60,3 +62,5 @@ TEST_F(IpMacBindBlockedSim, ListsTheBlockedHostsAndDeleteReleasesTheChosenOneWit
         EXPECT_FALSE(d->btnDelete->Enabled());
     });
 }
+
+} // namespace ip_mac_bind_blocked_form_unit_unit_test

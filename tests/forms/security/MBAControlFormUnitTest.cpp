@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+namespace mba_control_form_unit_test {
+
 namespace {
 
 using guest_vlan_scenario::kMbaControl;
@@ -125,3 +127,5 @@ TEST_F(MBAControlSim, SetEndsAfterTheSettingsWhenTheSwitchsNameCannotBeRead) {
         EXPECT_EQ(Reads, 0);
     });
 }
+
+} // namespace mba_control_form_unit_test

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+namespace mac_statistic_table_form_unit_test {
+
 namespace {
 
 using guest_vlan_scenario::kStatisticEntry;
@@ -74,3 +76,5 @@ TEST_F(MacStatisticSim, AFirstReadOfASilentSwitchIsShownInTheStatusLineAndTheDia
         EXPECT_EQ(d->txtCount->Caption(), "0");
     });
 }
+
+} // namespace mac_statistic_table_form_unit_test

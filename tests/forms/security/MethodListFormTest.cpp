@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+namespace method_list_form_test {
+
 namespace {
 
 using aaa_scenario::NameInstance;
@@ -269,3 +271,5 @@ TEST_F(MethodListSim, RefreshShowsItemZeroAndEmptyEdits) {
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace method_list_form_test

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+namespace multp_auth_guest_vlan_form_unit_test {
+
 namespace {
 
 using guest_vlan_scenario::kGuestVlanEntry;
@@ -123,3 +125,5 @@ TEST_F(MultpAuthGuestVlanSim, AddWithoutAVlanIdIsRefusedAndSendsNothing) {
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace multp_auth_guest_vlan_form_unit_test

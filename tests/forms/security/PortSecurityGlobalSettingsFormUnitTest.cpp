@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+namespace port_security_global_settings_form_unit_test {
+
 namespace {
 
 using port_security_scenario::kGlobal;
@@ -107,3 +109,5 @@ TEST_F(PortSecurityGlobalSim, AStateNotChosenIsRefusedAndTheValuesAreReadAgain) 
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace port_security_global_settings_form_unit_test

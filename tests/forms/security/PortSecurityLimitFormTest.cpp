@@ -18,6 +18,8 @@
 
 #include <stdexcept>
 
+namespace port_security_limit_form_test {
+
 namespace {
 
 using port_security_scenario::kOnPortEntry;
@@ -264,3 +266,5 @@ TEST_F(PortSecurityLimitSim, PerVlanSetSendsTheLimitAndClearControlAtTheVlanOrRe
             EXPECT_FALSE(d->SetButton->Enabled());
         });
 }
+
+} // namespace port_security_limit_form_test

@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+namespace rpc_port_mapper_form_unit_test {
+
 namespace {
 
 using namespace security_scalars;
@@ -88,3 +90,5 @@ TEST_F(PortMapperSim, AFailedFirstReadShowsItsMessage) {
         EXPECT_EQ(TickedPorts(d->Pickers.Pickers[0]), std::vector<int>{});
     });
 }
+
+} // namespace rpc_port_mapper_form_unit_test

@@ -16,6 +16,8 @@
 
 #include <algorithm>
 
+namespace ssl_management_form_unit_test {
+
 namespace {
 
 using namespace security_scalars;
@@ -130,3 +132,5 @@ TEST_F(SslSim, ARefreshAgainstASilentSwitchShowsTheTimeOutAndKeepsTheSuites) {
         EXPECT_EQ(Suites(d), kE0);
     });
 }
+
+} // namespace ssl_management_form_unit_test

@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+namespace safeguard_ctrl_form_unit_test {
+
 namespace {
 
 using namespace safeguard_scenario;
@@ -133,3 +135,5 @@ TEST_F(SafeguardSim, ARefusedSetIsReportedAndTheFollowingSetsStillGo) {
     EXPECT_EQ(Agent().SetLog()[0].Status, "genErr");
     EXPECT_EQ(Agent().SetLog()[3].VarBinds, (std::vector<SimVarBind>{At(4, 3)}));
 }
+
+} // namespace safeguard_ctrl_form_unit_test

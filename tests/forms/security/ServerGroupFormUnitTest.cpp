@@ -16,6 +16,8 @@
 
 #include <algorithm>
 
+namespace server_group_form_unit_test {
+
 namespace {
 
 using aaa_scenario::kServerGroupEntry;
@@ -206,3 +208,5 @@ TEST_F(ServerGroupSim, AReadErrorShowsInTheBarsTextLine) {
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace server_group_form_unit_test

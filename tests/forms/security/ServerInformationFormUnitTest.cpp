@@ -16,6 +16,8 @@
 
 #include <algorithm>
 
+namespace server_information_form_unit_test {
+
 namespace {
 
 using aaa_scenario::kServerEntry;
@@ -270,3 +272,5 @@ TEST_F(ServerInformationSim, DeleteAsksAndCancelSendsNothing) {
         EXPECT_TRUE(d->AddButton->Enabled());
     });
 }
+
+} // namespace server_information_form_unit_test

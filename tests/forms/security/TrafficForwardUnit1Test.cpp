@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+namespace traffic_forward_unit1_test {
+
 namespace {
 
 using port_security_scenario::PortList;
@@ -127,3 +129,5 @@ TEST_F(TrafficSegmentationSim, AnUnknownModelHasNoTableAndSendsNothing) {
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace traffic_forward_unit1_test

@@ -16,6 +16,8 @@
 
 #include <algorithm>
 
+namespace current_time_form_unit_test {
+
 namespace {
 
 using namespace system_scenario;
@@ -113,3 +115,5 @@ TEST_F(CurrentTimeSim, AFailedReadShowsItsErrorInTheStatusLine) {
         EXPECT_EQ(d->timecapacityEdit->Text(), " systemTime,SNTP,SummerTime,realTimeClock");
     });
 }
+
+} // namespace current_time_form_unit_test

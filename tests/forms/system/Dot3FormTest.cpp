@@ -18,6 +18,8 @@
 
 #include <algorithm>
 
+namespace dot3_form_test {
+
 namespace {
 
 using namespace dot3_scenario;
@@ -185,3 +187,5 @@ TEST(Dot3Dialogs, TheProgramRegistersBoth) {
         EXPECT_NE(ProgramDialogs().FindClass(dialog), nullptr) << dialog;
     }
 }
+
+} // namespace dot3_form_test

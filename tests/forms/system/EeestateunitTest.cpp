@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+namespace eeestateunit_test {
+
 namespace {
 
 using namespace eee_scenario;
@@ -89,3 +91,5 @@ TEST(EeeDialog, TheProgramRegistersIt) {
     EXPECT_EQ(std::find(missing.begin(), missing.end(), "TEEEStateFormUnit"), missing.end());
     EXPECT_NE(ProgramDialogs().FindClass("TEEEStateFormUnit"), nullptr);
 }
+
+} // namespace eeestateunit_test

@@ -14,6 +14,8 @@
 
 #include <algorithm>
 
+namespace log_save_control_form_unit_test {
+
 namespace {
 
 using namespace system_scenario;
@@ -98,3 +100,5 @@ TEST_F(LogSaveSim, NoMethodChosenIsRefusedSendsNothingAndReadsAgain) {
     });
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace log_save_control_form_unit_test

@@ -18,6 +18,8 @@
 
 #include <algorithm>
 
+namespace multiple_config_control_form_unit_test {
+
 namespace {
 
 using namespace system_scenario;
@@ -144,3 +146,5 @@ TEST_F(ConfigControlSim, RefreshDuringAWalkDoesNothing) {
         EXPECT_EQ(Reads, 1);
     });
 }
+
+} // namespace multiple_config_control_form_unit_test

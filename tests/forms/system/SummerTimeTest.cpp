@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+namespace summer_time_test {
+
 namespace {
 
 using namespace system_scenario;
@@ -228,3 +230,5 @@ TEST_F(SummerTimeSim, TheChecksRefuseWithTheirExactMessagesAndSendNothing) {
         EXPECT_EQ(SetPdus().empty(), c.Message != nullptr) << SetPdus().size();
     }
 }
+
+} // namespace summer_time_test

@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+namespace system_log_host_form_unit_test {
+
 namespace {
 
 using namespace system_scenario;
@@ -342,3 +344,5 @@ TEST_F(SystemLogHostSim, AWriteThatRaisesClosesTheEditDialogAndIsShownInTheLists
                  })});
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace system_log_host_form_unit_test

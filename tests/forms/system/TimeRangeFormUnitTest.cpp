@@ -19,6 +19,8 @@
 
 #include <algorithm>
 
+namespace time_range_form_unit_test {
+
 namespace {
 
 using namespace system_scenario;
@@ -236,3 +238,5 @@ TEST_F(TimeRangeSim, AddAndCloseRefuseDuringTheFirstWalkAndAfterStopAddWorks) {
                  {}, {.WaitFirstRead = false});
     EXPECT_EQ(SetPdus(), (Pdus{RangePdu("Lab", "Mon", "08:00:00", "09:00:00", 4)}));
 }
+
+} // namespace time_range_form_unit_test

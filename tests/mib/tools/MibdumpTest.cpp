@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+namespace mibdump_test {
+
 namespace {
 
 std::vector<std::string> RunMibdump(int& exitCode) {
@@ -95,3 +97,5 @@ TEST(Mibdump, LinesCarryTheStoredTextsAndCodes) {
 }
 
 } // namespace
+
+} // namespace mibdump_test

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+namespace option_list_controls_test {
+
 namespace {
 
 const OptionSourceRow kEnabledRows[] = {
@@ -89,3 +91,5 @@ TEST(OptionListControls, AnEmptyListLeavesTheControlsEmpty) {
     EXPECT_EQ(-1, combo->ItemIndex());
     EXPECT_EQ(-1, group->ItemIndex());
 }
+
+} // namespace option_list_controls_test

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+namespace vq_edit_constraint_test {
+
 namespace {
 
 constexpr const char* kTitle = "ZQS-4410-Series";
@@ -147,6 +149,7 @@ const Case kCases[] = {
     {"a leading or doubled delimiter is removed", "%n,", "",
      Type, ",1,,2", false, "1,2", 2, {}, InField, ""},
 };
+#undef LIST_HEAD
 // clang-format on
 
 } // namespace
@@ -369,3 +372,5 @@ TEST(VqEditConstraint, EditsOutliveTheirConstraintsAndConstraintsOutliveTheirEdi
     EXPECT_EQ(nullptr, constraints.FindConstraint(gone));
     EXPECT_EQ(0, constraints.Count());
 }
+
+} // namespace vq_edit_constraint_test

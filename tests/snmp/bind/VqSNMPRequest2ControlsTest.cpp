@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+namespace vq_snmp_request2_controls_test {
+
 namespace {
 
 constexpr const char* kTitle = "ZQS-4410-Series";
@@ -854,3 +856,5 @@ TEST_P(HostileAgentReplies, BrokenRepliesToAWriteAreReportedAsFailures) {
         EXPECT_EQ(Dialogs.Pending(), 0) << c.scenario;
     }
 }
+
+} // namespace vq_snmp_request2_controls_test

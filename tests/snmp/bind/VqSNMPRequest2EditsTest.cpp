@@ -23,6 +23,8 @@
 #include <string>
 #include <vector>
 
+namespace vq_snmp_request2_edits_test {
+
 namespace {
 
 constexpr const char* kTitle = "ZQS-4410-Series";
@@ -779,3 +781,5 @@ TEST_F(VqSNMPRequest2EditsSim, ClosePressedDuringAnAsynchronousWalkClosesAfterTh
     dialog.reset();
     EXPECT_FALSE(*life);
 }
+
+} // namespace vq_snmp_request2_edits_test

@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+namespace vq_snmp_request2_leds_test {
+
 namespace {
 
 constexpr TColor kGrey = kLedDarkGrey;
@@ -310,3 +312,5 @@ TEST_F(VqSNMPRequest2LedsTest, StopPollingStopsBothTimersAndDarkensEveryLed) {
     EXPECT_EQ(Form->ComponentCount(), components - 2);
     EXPECT_EQ(Shown(port), clBlack);
 }
+
+} // namespace vq_snmp_request2_leds_test

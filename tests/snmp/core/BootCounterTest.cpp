@@ -7,6 +7,8 @@
 
 #include <fstream>
 
+namespace boot_counter_test {
+
 namespace {
 
 const std::string kEngine = "VqSNMP_PP_Application";
@@ -68,3 +70,5 @@ TEST(BootCounter, FilesAreReadAndReplacedWhole) {
     ASSERT_EQ(ReadFileBytes(file, content), FileRead::Ok);
     EXPECT_EQ(content, kEngineHex + " 1\n");
 }
+
+} // namespace boot_counter_test

@@ -4,6 +4,8 @@
 #include <cfloat>
 #include <gtest/gtest.h>
 
+namespace edit_constraint_format_test {
+
 namespace {
 
 struct Parsed {
@@ -125,3 +127,5 @@ TEST(EditConstraintFormat, SplitStartsAPartAtEveryPercentAfterTheFirst) {
         EXPECT_EQ(c.Expected, SplitEditConstraints(c.Text));
     }
 }
+
+} // namespace edit_constraint_format_test

@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+namespace expressions_test {
+
 TEST(EvaluateArithmetic, SplitsAtTheFirstOperatorOfEachLevel) {
     struct Case {
         const char* text;
@@ -83,3 +85,5 @@ TEST(ExpressionTexts, SplitUnquoteReplaceAndSpan) {
     for (const Span& s : spans)
         EXPECT_EQ(SpanOf(s.text, s.start, "0123456789"), s.end) << s.text << " " << s.start;
 }
+
+} // namespace expressions_test

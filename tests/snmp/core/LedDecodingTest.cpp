@@ -7,6 +7,8 @@
 
 #include <optional>
 
+namespace led_decoding_test {
+
 namespace {
 
 constexpr TColor kGrey = 0x4B4B4B, kOrange = 0x4080FF;
@@ -142,3 +144,5 @@ TEST(LedDecoding, BlinkingAlternatesWithTheDefaultColourUntilTheLimit) {
         EXPECT_EQ(PaintPassColor(c.Led, c.Shown, kPort, c.Passes, 6), c.Expected)
             << c.Led.Color << " shown " << c.Shown << " pass " << c.Passes;
 }
+
+} // namespace led_decoding_test

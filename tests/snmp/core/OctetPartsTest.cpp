@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+namespace octet_parts_test {
+
 namespace {
 
 const std::string kFive = Bytes({1, 2, 3, 4, 5});
@@ -185,3 +187,5 @@ TEST(OctetParts, TextsRoundTripThroughTheirOctets) {
         EXPECT_EQ(PartToText(ExtractPart(octets, 0, c.type), c.type), c.text) << c.type;
     }
 }
+
+} // namespace octet_parts_test

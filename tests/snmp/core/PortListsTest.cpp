@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace port_lists_test {
+
 TEST(PortBitmapToList, WritesAscendingRanges) {
     const std::string unit2Port1 = std::string(16, '0') + "80" + std::string(110, '0');
     struct Case {
@@ -83,3 +85,5 @@ TEST(BracketedHex, TakesTheTextBetweenTheBrackets) {
         EXPECT_EQ(BracketedHex(c.cell), c.hex) << c.cell;
     EXPECT_EQ(BracketedHex(PortBitmapToList("E8", true)), "E8");
 }
+
+} // namespace port_lists_test

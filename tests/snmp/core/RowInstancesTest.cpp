@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace row_instances_test {
+
 namespace {
 
 constexpr OptionSourceRow kStatusRows[] = {
@@ -342,3 +344,5 @@ TEST(SubstituteVariables, NullTextAndBadPositionsRaise) {
         EXPECT_EQ(e.Message, c.message) << c.text;
     }
 }
+
+} // namespace row_instances_test

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace skip_flag_scope_test {
+
 namespace {
 
 const std::string kEntry = "1.3.6.1.4.1.746.11.117.2.1.3.20.1";
@@ -113,3 +115,5 @@ TEST_F(SkipFlagScopeTest, GrantsAndFlagsComeBackOnTheExceptionPathAndNotAfterThe
     scope.reset(); // no request to give the word back to
     EXPECT_TRUE(Agent().SetLog().empty());
 }
+
+} // namespace skip_flag_scope_test

@@ -15,6 +15,8 @@
 #include <functional>
 #include <memory>
 
+namespace snmp_adapter_test {
+
 namespace {
 
 // Pumps until `done` holds or five seconds have passed.
@@ -627,3 +629,5 @@ TEST_F(SnmpAdapterKeySets, ABlockingRequestUnderOtherKeysWaitsForTheUsersRequest
     ASSERT_TRUE(PumpUntil(Adapter, [&] { return inFlight->Ended(); }));
     ExpectSysObjectId(*inFlight);
 }
+
+} // namespace snmp_adapter_test

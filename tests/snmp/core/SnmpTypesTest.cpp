@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace snmp_types_test {
+
 TEST(SnmpOid, ParseAcceptsDottedDecimalOnly) {
     struct Case {
         const char* text;
@@ -39,3 +41,5 @@ TEST(SnmpOid, OrdersLikeAWalkAndTestsPrefixes) {
     EXPECT_FALSE(c.StartsWith(b));
     EXPECT_TRUE(a.StartsWith(SnmpOid()));
 }
+
+} // namespace snmp_types_test

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <limits>
 
+namespace value_texts_test {
+
 namespace {
 
 SnmpValue Oct(std::string bytes) {
@@ -394,3 +396,5 @@ TEST(TextToVb, PlatformDateTimeThatDoesNotParseRaises) {
     EXPECT_EQ(e.Code, -511);
     EXPECT_EQ(e.Message, "'08.12.2013' is not a valid date and time");
 }
+
+} // namespace value_texts_test

@@ -6,6 +6,8 @@
 
 #include <ctime>
 
+namespace vq_date_time_test {
+
 TEST(VqDateTime, TextToOctetsAndBack) {
     struct Case {
         const char* text;
@@ -69,3 +71,5 @@ TEST(VqDateTime, DefaultIsNowInLocalTime) {
     EXPECT_EQ(now.ZoneHours, 0);
     EXPECT_EQ(now.ZoneMinutes, 0);
 }
+
+} // namespace vq_date_time_test

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace vq_exception_test {
+
 namespace {
 
 VqException Raised(int code) {
@@ -57,3 +59,5 @@ TEST(RaiseVqError, UsesAReplacedTable) {
     // Catchable as a standard exception, as the widget layer's dispatch wrapper does.
     EXPECT_THROW(RaiseVqError(-506), std::exception);
 }
+
+} // namespace vq_exception_test

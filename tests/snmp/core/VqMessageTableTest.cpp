@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace vq_message_table_test {
+
 namespace {
 
 class MessageFile : public ::testing::Test {
@@ -132,3 +134,5 @@ TEST_F(MessageFile, LoadedTextReachesMessageOfCode) {
     // Code 0 is the framework's own success text, not the common table's.
     EXPECT_EQ(MessageOfCode(0), "Ok!");
 }
+
+} // namespace vq_message_table_test

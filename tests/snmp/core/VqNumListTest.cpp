@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace vq_num_list_test {
+
 namespace {
 
 template <typename T> std::vector<T> Items(const VqNumList<T>& list) {
@@ -99,3 +101,5 @@ TEST(VqNumList, GetOutsideTheListRaisesIndexError) {
     VqNumList<int> empty;
     EXPECT_EQ(RaisedCode([&] { empty.Get(0); }), -12);
 }
+
+} // namespace vq_num_list_test

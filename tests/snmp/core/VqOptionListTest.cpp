@@ -6,6 +6,8 @@
 
 #include <memory>
 
+namespace vq_option_list_test {
+
 namespace {
 
 constexpr OptionSourceRow kEnabledRows[] = {
@@ -123,3 +125,5 @@ TEST(VqOptionList, GetRowOutsideTheListRaisesIndexError) {
         EXPECT_EQ(e.Message, " Out of range at index of array or list!");
     }
 }
+
+} // namespace vq_option_list_test

@@ -6,6 +6,8 @@
 
 #include <climits>
 
+namespace vq_snmp_error_test {
+
 TEST(MapSnmpStatus, MapsEveryRangeAtItsBoundaries) {
     struct Case {
         int status;
@@ -87,3 +89,5 @@ TEST(IntPower, MultipliesAndWrapsLikeA32BitInteger) {
     for (const Case& c : cases)
         EXPECT_EQ(IntPower(c.base, c.exponent), c.expected) << c.base << "^" << c.exponent;
 }
+
+} // namespace vq_snmp_error_test

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace vq_snmp_led_color_map_list_test {
+
 namespace {
 
 constexpr LedColorRow kRows[] = {{0x101, clGreen}, {2, clRed}, {1, clBlue}, {0, clBlack}, kLedColorRowsEnd};
@@ -44,3 +46,5 @@ TEST(VqSNMPLedColorMapList, NoTableOrOnlyTheTerminatorGivesAnEmptyMap) {
 static_assert(VqSNMPLedColorMapList::CountRows(kRows) == 4);
 
 } // namespace
+
+} // namespace vq_snmp_led_color_map_list_test

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+namespace vq_snmp_request_test {
+
 namespace {
 
 constexpr const char* kSpeed = "1.3.6.1.4.1.746.99.1.1.2";
@@ -624,3 +626,5 @@ TEST(VqSNMPRequestDerived, GivesTheTextOfTheItemType) {
         EXPECT_EQ(request.VarList.GetVariable(0).ValueText, "5");
     }
 }
+
+} // namespace vq_snmp_request_test

@@ -17,6 +17,8 @@
 #include <chrono>
 #include <fstream>
 
+namespace vq_snmp_session_test {
+
 namespace {
 
 const std::string kEngineHex = "5671534E4D505F50505F4170706C69636174696F6E";
@@ -371,3 +373,5 @@ TEST_F(SnmpEventProcessorAgent, AReplyArrivingWhileAHandlerWaitsComesAfterItFrom
     EXPECT_FALSE(secondDuringFirst);
     EXPECT_EQ(SnmpSession->PendingCount(), 0);
 }
+
+} // namespace vq_snmp_session_test

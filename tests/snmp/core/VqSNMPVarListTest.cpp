@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace vq_snmp_var_list_test {
+
 namespace {
 
 constexpr OptionSourceRow kStatusRows[] = {
@@ -159,3 +161,5 @@ TEST(VqSNMPVarList, NameListsTranslateCodes) {
     EXPECT_EQ(AccessList.TextToValue("readwrite"), "6");
     EXPECT_EQ(VarListKindList.ValueToText("2"), "MVT_FMV");
 }
+
+} // namespace vq_snmp_var_list_test
